@@ -1,0 +1,59 @@
+#include "app/core/text_table.h"
+
+#include "app/core/text_align.h"
+
+#include <algorithm>
+
+namespace brisk {
+
+namespace {
+
+std::string csvField(const std::string& field) {
+    if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
+    std::string quoted = "\"";
+    for (char c : field) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+void appendCsvLine(std::string& out, const std::vector<std::string>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) out += ',';
+        out += csvField(fields[i]);
+    }
+    out += "\r\n";
+}
+
+} // namespace
+
+std::string csvText(const TextTable& table) {
+    std::string out;
+    appendCsvLine(out, table.header);
+    for (const auto& row : table.rows) appendCsvLine(out, row);
+    return out;
+}
+
+std::string alignedText(const TextTable& table) {
+    std::vector<int> widths(table.header.size(), 0);
+    auto widen = [&](const std::vector<std::string>& row) {
+        if (row.size() > widths.size()) widths.resize(row.size(), 0);
+        for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], charCount(row[i]));
+    };
+    widen(table.header);
+    for (const auto& row : table.rows) widen(row);
+    std::string out;
+    auto line = [&](const std::vector<std::string>& row) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i > 0) out += "  ";
+            out += RightAlign(row[i], widths[i], Overflow::KeepWhole);
+        }
+        out += '\n';
+    };
+    line(table.header);
+    for (const auto& row : table.rows) line(row);
+    return out;
+}
+
+} // namespace brisk
