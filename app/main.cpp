@@ -1,1 +1,34 @@
-int main() { return 0; }
+// Brisklane: the desktop program.
+#include "app/ui/main_menu.h"
+#include "app/ui/main_window.h"
+#include "app/ui/program_state.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QTimer>
+
+namespace {
+
+// For start-up timing: leaves once the main menu has been drawn for the first time.
+class QuitOnFirstPaint : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Brisklane");
+    QApplication::setApplicationVersion("5.5");
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    brisk::initProgram();
+    brisk::MDIContainer frame;
+    if (application.arguments().contains("--exit-when-shown")) frame.menu()->installEventFilter(new QuitOnFirstPaint(&frame));
+    frame.show();
+    return application.exec();
+}

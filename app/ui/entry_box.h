@@ -1,0 +1,82 @@
+// The light-green entry box of every window: key filters, first key empties, Enter moves on,
+// leaving stores and re-formats; optionally with a drop-down list of items.
+#pragma once
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+
+class QMenu;
+
+namespace brisk {
+
+class EntryBox : public QLineEdit {
+    Q_OBJECT
+public:
+    enum class Kind {
+        Amount,   // money: currency symbol, money mask
+        Rate,     // a percentage with its mask, followed by "%"
+        Whole,    // a whole number: digits only
+        Text,     // text: the first key empties it, a double quote is refused
+        FreeText, // text edited as it stands, a double quote is refused
+    };
+
+    explicit EntryBox(Kind kind, QWidget* parent = nullptr);
+
+    Kind kind() const { return m_kind; }
+    // The display mask and width of the stored value; for a rate also its decimals (2 or 3).
+    void setFormat(const QString& mask, int width, int decimals = 2);
+    // Where Enter moves the focus; the next widget in the tab order when none is set.
+    void setNext(QWidget* next) { m_next = next; }
+    // A drop-down list of items; with listOnly the box takes no typing, only a choice.
+    void setItems(const QStringList& items, bool listOnly = false);
+    QStringList items() const { return m_items; }
+    int currentItem() const { return m_items.indexOf(text().trimmed()); }
+
+    // Fills the box from a value without the edit handlers (defaults, files).
+    void setValue(double value);
+    double value() const { return m_value; }
+    // The text of the value as the box shows it after storing.
+    QString displayText(double value) const;
+
+    // Runs on leaving, before storing: a window's limit checks (it may put the limit back as text).
+    void setLimitCheck(std::function<void(EntryBox&)> check) { m_limitCheck = std::move(check); }
+
+    // Stores the box as leaving it does (the focused box: the edited flag is one for all boxes).
+    void store();
+
+signals:
+    void stale();        // the window's results no longer match the inputs
+    void stored(double value);
+    void refused();      // a key was refused (the box beeps)
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void markEdited();
+    void refuse();
+    void moveToNext();
+    void chooseItem(const QString& item);
+    void showList();
+    bool filterCharacter(int code);
+
+    Kind m_kind;
+    QString m_mask;
+    int m_width = 0;
+    int m_decimals = 2;
+    double m_value = 0;
+    bool m_listOnly = false;
+    bool m_storing = false;
+    QStringList m_items;
+    QPointer<QWidget> m_next;
+    std::function<void(EntryBox&)> m_limitCheck;
+};
+
+} // namespace brisk

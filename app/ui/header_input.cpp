@@ -1,0 +1,58 @@
+#include "app/ui/header_input.h"
+
+#include "app/core/layout_rules.h"
+#include "app/ui/dialog_placement.h"
+#include "app/ui/entry_box.h"
+#include "app/ui/program_state.h"
+#include "app/ui/twips.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace brisk {
+
+PrinterHeaderInput::PrinterHeaderInput(QWidget* parent) : QDialog(parent) {
+    setObjectName("PrinterHeaderInput");
+    setWindowTitle("Input");
+    auto* label = new QLabel(" Type in one line header information.", this);
+    m_header = new EntryBox(EntryBox::Kind::FreeText, this);
+    m_header->setObjectName("InFName");
+    label->setBuddy(m_header);
+    auto* accept = new QPushButton("Continue &Printout", this);
+    accept->setObjectName("Acept");
+    auto* cancel = new QPushButton("&Cancel", this);
+    cancel->setObjectName("NAcept");
+    m_header->setNext(accept);
+    program().shell.PrintHeader.reset();
+    connect(accept, &QPushButton::clicked, this, [this] {
+        program().shell.PrintHeader = ss(m_header->text());
+        QDialog::accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(this, &QDialog::rejected, this, [] { program().shell.PrintHeader.reset(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(accept);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(m_header);
+    layout->addLayout(buttons);
+    setMinimumWidth(twips(4800));
+    m_header->setFocus();
+}
+
+void PrinterHeaderInput::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    placeDialog(this, kHeaderInputOffsets);
+}
+
+bool askPrintHeader(QWidget* parent) {
+    PrinterHeaderInput dialog(parent);
+    dialog.exec();
+    return program().shell.PrintHeader.has_value();
+}
+
+} // namespace brisk

@@ -1,0 +1,168 @@
+#include "app/ui/main_menu.h"
+
+#include "app/core/atomic_file.h"
+#include "app/core/personal_settings.h"
+#include "app/ui/about_box.h"
+#include "app/ui/help_viewer.h"
+#include "app/ui/main_window.h"
+#include "app/ui/program_state.h"
+#include "app/ui/settings_window.h"
+#include "app/ui/twips.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace brisk {
+
+namespace {
+
+QMap<QString, MenuMain::Opener>& openers() {
+    static QMap<QString, MenuMain::Opener> map;
+    return map;
+}
+
+// A settings file is one short record; reading more than this of a damaged, huge file is pointless.
+constexpr std::size_t kSettingsReadLimit = 64 * 1024;
+
+} // namespace
+
+void MenuMain::registerWindow(const QString& windowName, Opener opener) { openers()[windowName] = std::move(opener); }
+
+MenuMain::MenuMain(MDIContainer* frame) : m_frame(frame) {
+    setObjectName("MenuMain");
+    auto* title = new QLabel("Brisklane", this);
+    title->setObjectName("Label2");
+    QFont serif("MS Serif");
+    serif.setStyleHint(QFont::Serif);
+    serif.setPixelSize(twips(480));
+    serif.setBold(true);
+    title->setFont(serif);
+    title->setAlignment(Qt::AlignCenter);
+    title->setMinimumSize(twipSize(7815, 675));
+    m_name = new QLabel(this);
+    m_name->setObjectName("MyName");
+    m_name->setAlignment(Qt::AlignCenter);
+    m_name->hide();
+
+    auto* buttons = new QGridLayout;
+    buttons->setHorizontalSpacing(twips(5040 - 1260 - 3030));
+    buttons->setVerticalSpacing(twips(2050 - 1440 - 400));
+    addButton("Savings", "Planning your &Savings", 0, 0);
+    addButton("Plan401", "Planning your &401(k)", 1, 0);
+    addButton("Retirement", "Planning your &Retirement", 2, 0);
+    addButton("SavComp", "Savings &Comparisons", 3, 0);
+    addButton("CapReq", "Amount of Capital R&equired", 4, 0);
+    addButton("LoanPmt", "&Payment on a Loan", 5, 0);
+    addButton("Canadian", "&Mortgage", 6, 0);
+    addButton("Ratios", "&Brisklane Menu", 0, 1);
+    addButton("CompCompare", "&Find Annual Compound Growth", 1, 1);
+    addButton("HowGetRich", "&How to Get Rich and Stay Rich", 2, 1);
+    addButton("HowtoUse", "How to Use the &Program", 3, 1);
+    addButton("About", "&About...", 4, 1);
+    addButton("PtrFnt", "Personalize &Settings", 5, 1);
+    addButton("Exit", "E&xit Program", 6, 1);
+    for (auto* b : m_buttons) buttons->addWidget(b, b->property("row").toInt(), b->property("column").toInt());
+    // Tab order: down the left column, then down the right one.
+    QWidget* previous = nullptr;
+    for (const char* name : {"Savings", "Plan401", "Retirement", "SavComp", "CapReq", "LoanPmt", "Canadian",
+                             "Ratios", "CompCompare", "HowGetRich", "HowtoUse", "About", "PtrFnt", "Exit"}) {
+        if (previous) setTabOrder(previous, m_buttons[name]);
+        previous = m_buttons[name];
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(770), twips(300), twips(770), twips(300));
+    layout->addWidget(title);
+    layout->addWidget(m_name);
+    layout->addSpacing(twips(120));
+    layout->addLayout(buttons);
+    layout->addStretch();
+
+    auto connectTask = [this](const char* button, const QString& window, std::function<void()> mode = {}) {
+        connect(m_buttons[button], &QPushButton::clicked, this, [this, window, mode] {
+            if (mode) mode();
+            openWindow(window);
+        });
+        m_buttons[button]->setEnabled(openers().contains(window));
+    };
+    ShellState& shell = program().shell;
+    connectTask("Savings", "SavingsCalc", [&shell] { shell.CalcMode = 1; });
+    connectTask("SavComp", "SavingsCalc", [&shell] { shell.CalcMode = 2; });
+    connectTask("Plan401", "Plan401KCalc");
+    connectTask("Retirement", "RetireCalc");
+    connectTask("CapReq", "CapitalReqdCalc");
+    connectTask("LoanPmt", "MortgageCalc", [&shell] { shell.MortgageMode = 2; });
+    connectTask("Canadian", "MortgageCalc", [&shell] { shell.MortgageMode = 1; });
+    connectTask("Ratios", "Trendmenu");
+    connectTask("CompCompare", "FindCompoundCalc");
+    connect(m_buttons["HowGetRich"], &QPushButton::clicked, this, [this] { openHelp(kHelpRichFile, 1, this); });
+    connect(m_buttons["HowtoUse"], &QPushButton::clicked, this, [this] { openHelp(kHelpUseFile, 2, this); });
+    connect(m_buttons["About"], &QPushButton::clicked, this, [this] {
+        AboutBox about(this);
+        runModal(&about);
+    });
+    connect(m_buttons["PtrFnt"], &QPushButton::clicked, this, [this] {
+        ChangeFnt settings(this);
+        runModal(&settings);
+        showUserName();
+    });
+    connect(m_buttons["Exit"], &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
+
+    // Start-up: the caption, the working folder, the settings and today's date.
+    frame->setWindowTitle(kMenuCaption);
+    QDir::setCurrent(program().dataFolder);
+    LoadFnt();
+    shell.TodayText = shortDateText(today(), shell.DateForm);
+}
+
+void MenuMain::addButton(const QString& name, const QString& caption, int row, int column) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setMinimumSize(twipSize(3030, 400));
+    b->setProperty("row", row);
+    b->setProperty("column", column);
+    m_buttons[name] = b;
+}
+
+QPushButton* MenuMain::button(const QString& name) const { return m_buttons.value(name); }
+
+void MenuMain::openWindow(const QString& windowName) {
+    const auto opener = openers().value(windowName);
+    if (!opener) return;
+    if (QWidget* task = opener()) m_frame->openTask(task);
+}
+
+// The menu steps aside while a modal window of its own is open.
+void MenuMain::runModal(QDialog* dialog) {
+    parentWidget()->hide();
+    dialog->exec();
+    parentWidget()->show();
+    m_frame->placeCurrentChild();
+}
+
+void MenuMain::LoadFnt() {
+    ShellState& shell = program().shell;
+    const auto bytes = readFileStart(ss(program().settingsPath()), kSettingsReadLimit);
+    const auto settings = bytes ? parsePersonalSettings(*bytes) : std::nullopt;
+    if (!settings) {
+        shell.PageLines = 53; // a missing or damaged file leaves the settings as they were
+        return;
+    }
+    shell.CurrencySymbol = settings->CurrencySymbol;
+    shell.PrinterFontChoice = settings->PrinterFontChoice;
+    shell.UserName = settings->UserName;
+    showUserName();
+}
+
+void MenuMain::showUserName() {
+    const QString name = qs(program().shell.UserName);
+    m_name->setText(name);
+    m_name->setVisible(!name.isEmpty());
+}
+
+} // namespace brisk

@@ -1,0 +1,42 @@
+// The main menu: fourteen buttons that open the calculators, the value database, the help files,
+// the settings and the about box; and the reading of the personal settings at start.
+#pragma once
+
+#include <QMap>
+#include <QWidget>
+
+#include <functional>
+
+class QDialog;
+class QLabel;
+class QPushButton;
+
+namespace brisk {
+
+class MDIContainer;
+
+class MenuMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit MenuMain(MDIContainer* frame);
+
+    // Each subsystem registers how its task windows are made, by window name ("MortgageCalc").
+    using Opener = std::function<QWidget*()>;
+    static void registerWindow(const QString& windowName, Opener opener);
+
+    // Reads "Personal.zkp" into the settings and shows the user's name when there is one.
+    void LoadFnt();
+    void showUserName();
+    QPushButton* button(const QString& name) const;
+
+private:
+    void addButton(const QString& name, const QString& caption, int row, int column);
+    void openWindow(const QString& windowName);
+    void runModal(QDialog* dialog);
+
+    MDIContainer* m_frame;
+    QLabel* m_name;
+    QMap<QString, QPushButton*> m_buttons;
+};
+
+} // namespace brisk

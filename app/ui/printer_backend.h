@@ -1,0 +1,28 @@
+// The one printer back end: draws a printout page model on the default printer, or, where no
+// printer is installed, into a PDF file in the user's documents folder.
+#pragma once
+
+#include <QString>
+
+class QPagedPaintDevice;
+class QWidget;
+
+namespace brisk {
+
+class Printout;
+
+struct PrintOutcome {
+    bool ok = false;
+    QString pdfPath; // set when the printout went to a PDF file
+    QString error;
+};
+
+// Draws every page of the printout on the device, in the font of its font choice.
+bool renderPrintout(const Printout& printout, QPagedPaintDevice& device);
+PrintOutcome writePrintoutPdf(const Printout& printout, const QString& path, const QString& title);
+// The default printer when there is one; otherwise a new PDF file in the documents folder.
+PrintOutcome printPrintout(const Printout& printout, const QString& title);
+// Prints, then tells the user where a PDF went or why printing failed.
+void printAndReport(const Printout& printout, const QString& title, QWidget* parent);
+
+} // namespace brisk

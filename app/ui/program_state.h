@@ -1,0 +1,34 @@
+// The program-wide values every window shares, and where the program keeps its files.
+#pragma once
+
+#include "app/core/shell_state.h"
+#include "charts/core/chart_handover.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace brisk {
+
+class MDIContainer;
+
+struct ProgramState {
+    ShellState shell;
+    ChartHandover chart;
+    QString dataFolder; // "Personal.zkp" and the user's files
+    QString helpFolder; // the two help files
+    QPointer<MDIContainer> frame;
+
+    QString settingsPath() const;
+};
+
+ProgramState& program();
+
+// Sets the folders for this user (creating the data folder) and the short date form of the locale.
+void initProgram();
+
+// QString and the core's UTF-8 strings.
+inline QString qs(const std::string& text) { return QString::fromStdString(text); }
+inline std::string ss(const QString& text) { return text.toStdString(); }
+
+} // namespace brisk

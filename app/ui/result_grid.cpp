@@ -1,0 +1,193 @@
+#include "app/ui/result_grid.h"
+
+#include "app/ui/twips.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPalette>
+
+#include <algorithm>
+
+namespace brisk {
+
+void GridModel::setRows(int rows) {
+    rows = std::max(rows, 1);
+    beginResetModel();
+    m_rows = rows;
+    m_cells.resize(rows);
+    for (auto& row : m_cells) row.resize(m_cols);
+    endResetModel();
+}
+
+void GridModel::setCols(int cols) {
+    cols = std::max(cols, 1);
+    beginResetModel();
+    m_cols = cols;
+    for (auto& row : m_cells) row.resize(cols);
+    m_colAlignment.resize(cols);
+    m_fixedAlignment.resize(cols);
+    m_editable.resize(cols);
+    endResetModel();
+}
+
+void GridModel::setFixedCols(int fixedCols) {
+    m_fixedCols = std::clamp(fixedCols, 0, 1);
+    emit dataChanged(index(0, 0), index(rowCount() - 1, 0));
+}
+
+QString GridModel::text(int row, int col) const {
+    if (row < 0 || row >= m_rows || col < 0 || col >= m_cols) return {};
+    return m_cells[row][col];
+}
+
+void GridModel::setText(int row, int col, const QString& text) {
+    if (row < 0 || row >= m_rows || col < 0 || col >= m_cols) return;
+    m_cells[row][col] = text;
+    if (row == 0) emit headerDataChanged(Qt::Horizontal, col, col);
+    else emit dataChanged(index(row - 1, col), index(row - 1, col));
+}
+
+void GridModel::fill(int row1, int col1, int row2, int col2, const QString& text) {
+    row1 = std::clamp(row1, 0, m_rows - 1), row2 = std::clamp(row2, 0, m_rows - 1);
+    col1 = std::clamp(col1, 0, m_cols - 1), col2 = std::clamp(col2, 0, m_cols - 1);
+    for (int r = std::min(row1, row2); r <= std::max(row1, row2); ++r)
+        for (int c = std::min(col1, col2); c <= std::max(col1, col2); ++c) m_cells[r][c] = text;
+    emit headerDataChanged(Qt::Horizontal, 0, m_cols - 1);
+    if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, m_cols - 1));
+}
+
+void GridModel::clearBelowHeadings() {
+    if (m_rows > 1) fill(1, 0, m_rows - 1, m_cols - 1, {});
+}
+
+void GridModel::setColAlignment(int col, int alignment) {
+    if (col >= 0 && col < m_cols) m_colAlignment[col] = alignment;
+}
+
+void GridModel::setFixedAlignment(int col, int alignment) {
+    if (col >= 0 && col < m_cols) m_fixedAlignment[col] = alignment;
+}
+
+void GridModel::setEditableCol(int col, bool editable) {
+    if (col >= 0 && col < m_cols) m_editable[col] = editable;
+}
+
+Qt::Alignment GridModel::alignmentOf(int code) {
+    switch (code) {
+    case 1: return Qt::AlignRight | Qt::AlignVCenter;
+    case 2: return Qt::AlignCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows - 1; }
+int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_cols; }
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const int row = index.row() + 1, col = index.column();
+    const bool fixed = col < m_fixedCols;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole: return m_cells[row][col];
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(alignmentOf(fixed ? m_fixedAlignment[col] : m_colAlignment[col]));
+    case Qt::BackgroundRole:
+        if (fixed) return QApplication::palette().brush(QPalette::Button);
+        return {};
+    default: return {};
+    }
+}
+
+bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole) return false;
+    setText(index.row() + 1, index.column(), value.toString());
+    emit cellEdited(index.row() + 1, index.column());
+    return true;
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_cols) return {};
+    if (role == Qt::DisplayRole) return m_cells[0][section];
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(alignmentOf(m_fixedAlignment[section]));
+    return {};
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (m_editable[index.column()] && index.column() >= m_fixedCols) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+ResultGrid::ResultGrid(QWidget* parent) : QTableView(parent), m_model(new GridModel(this)) {
+    setModel(m_model);
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultSectionSize(twips(defaultColWidthTwips()));
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    setWordWrap(false);
+    connect(this, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { emit cellClicked(index.row() + 1, index.column()); });
+}
+
+int ResultGrid::defaultColWidthTwips() { return 960; }
+
+void ResultGrid::setColWidthTwips(int col, int width) { setColumnWidth(col, twips(width)); }
+int ResultGrid::colWidthTwips(int col) const { return pixelsToTwips(columnWidth(col)); }
+
+void ResultGrid::setHeadingHeightTwips(int height) { horizontalHeader()->setFixedHeight(twips(height)); }
+
+int ResultGrid::currentRow() const { return currentIndex().isValid() ? currentIndex().row() + 1 : 0; }
+int ResultGrid::currentCol() const { return currentIndex().isValid() ? currentIndex().column() : 0; }
+
+void ResultGrid::setCurrentCell(int row, int col) {
+    setCurrentIndex(m_model->index(row - 1, col));
+}
+
+QString ResultGrid::copyText() const {
+    int top = 0, bottom = m_model->gridRows() - 1, left = 0, right = m_model->gridCols() - 1;
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (!selected.isEmpty()) {
+        top = bottom = selected.first().row() + 1;
+        left = right = selected.first().column();
+        for (const QModelIndex& index : selected) {
+            top = std::min(top, index.row() + 1), bottom = std::max(bottom, index.row() + 1);
+            left = std::min(left, index.column()), right = std::max(right, index.column());
+        }
+    }
+    QStringList lines;
+    for (int r = top; r <= bottom; ++r) {
+        QStringList cells;
+        for (int c = left; c <= right; ++c) cells << m_model->text(r, c).trimmed().replace('\t', ' ');
+        lines << cells.join('\t');
+    }
+    return lines.join('\n') + '\n';
+}
+
+void ResultGrid::copyToClipboard() const { QApplication::clipboard()->setText(copyText()); }
+
+void ResultGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copyToClipboard();
+        return;
+    }
+    if (!event->text().isEmpty()) emit cellKey(currentRow(), currentCol(), event->text().at(0).unicode());
+    QTableView::keyPressEvent(event);
+}
+
+void ResultGrid::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(selectionModel()->hasSelection() ? "&Copy" : "&Copy Table", this, &ResultGrid::copyToClipboard);
+    menu.exec(event->globalPos());
+}
+
+} // namespace brisk

@@ -1,0 +1,86 @@
+// The grid of every result window: text cells with a fixed heading row (and, in most windows, a
+// fixed first column), on Qt's model/view.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QTableView>
+#include <QVector>
+
+namespace brisk {
+
+// Cells (row, col) of the whole grid; row 0 is the heading row, shown by the view's header.
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setRows(int rows);
+    void setCols(int cols);
+    int gridRows() const { return m_rows; }
+    int gridCols() const { return m_cols; }
+    void setFixedCols(int fixedCols);
+    int fixedCols() const { return m_fixedCols; }
+
+    QString text(int row, int col) const;
+    void setText(int row, int col, const QString& text);
+    // Sets every cell of the block to `text` at once (the fill-repeat style).
+    void fill(int row1, int col1, int row2, int col2, const QString& text);
+    // Empties every cell below the heading row.
+    void clearBelowHeadings();
+    // Alignment of data cells and of fixed cells in column `col`: 0 left, 1 right, 2 centre.
+    void setColAlignment(int col, int alignment);
+    void setFixedAlignment(int col, int alignment);
+    void setEditableCol(int col, bool editable);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+signals:
+    void cellEdited(int row, int col);
+
+private:
+    static Qt::Alignment alignmentOf(int code);
+    int m_rows = 1, m_cols = 1, m_fixedCols = 1;
+    QVector<QVector<QString>> m_cells{1, QVector<QString>(1)};
+    QVector<int> m_colAlignment, m_fixedAlignment;
+    QVector<bool> m_editable;
+};
+
+class ResultGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit ResultGrid(QWidget* parent = nullptr);
+    GridModel* grid() const { return m_model; }
+
+    void setColWidthTwips(int col, int twips);
+    int colWidthTwips(int col) const;
+    static int defaultColWidthTwips();
+    void setHeadingHeightTwips(int twips);
+
+    // The current cell, in grid coordinates (row 0 is the heading row).
+    int currentRow() const;
+    int currentCol() const;
+    void setCurrentCell(int row, int col);
+
+    // The selected cells as tab-separated text, or the whole grid with its headings when nothing is
+    // selected; what a spreadsheet pastes into columns.
+    QString copyText() const;
+    void copyToClipboard() const;
+
+signals:
+    void cellClicked(int row, int col);
+    void cellKey(int row, int col, int key);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    GridModel* m_model;
+};
+
+} // namespace brisk

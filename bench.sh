@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Start-up benchmark: Brisklane from launch to the main menu drawn, against a bare Qt program that
+# shows one empty window, in the same run. Prints the median of each and their ratio.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/deps.sh
+scripts/build.sh >/dev/null
+runs=${RUNS:-15}
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  if command -v xvfb-run >/dev/null; then exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"; fi
+  export QT_QPA_PLATFORM=offscreen
+fi
+export BRISKLANE_HELP_DIR="$PWD/build/help"
+median_ms() { # command... ; prints the median wall time in milliseconds over $runs runs
+  local times=()
+  "$@" >/dev/null 2>&1 # warm the file cache
+  for _ in $(seq "$runs"); do
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1
+    end=$(date +%s%N)
+    times+=($(( (end - start) / 1000 )))
+  done
+  printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {printf "%.1f", a[int((NR+1)/2)]/1000}'
+}
+bare=$(median_ms build/bench/bench_bare_window)
+menu=$(median_ms build/brisklane --exit-when-shown)
+echo "platform: ${QT_QPA_PLATFORM:-xcb}, runs: $runs"
+echo "bare Qt window shown:   ${bare} ms (median)"
+echo "Brisklane menu shown:   ${menu} ms (median)"
+awk -v a="$menu" -v b="$bare" 'BEGIN {printf "ratio:                  %.2fx (goal: within 1.5x)\n", a/b}'

@@ -1,0 +1,76 @@
+#include "cli/command.h"
+
+#include "app/core/atomic_file.h"
+#include "app/core/messages.h"
+#include "app/core/printout.h"
+#include "app/ui/printer_backend.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace brisk {
+
+std::vector<CliCommand>& cliCommands() {
+    static std::vector<CliCommand> commands;
+    return commands;
+}
+
+int failWith(int message) {
+    QTextStream(stderr) << QString::fromStdString(MessageText(message)) << '\n';
+    return 2;
+}
+
+std::optional<double> numberOption(const QCommandLineParser& parser, const QString& name) {
+    bool ok = false;
+    const double value = parser.value(name).trimmed().toDouble(&ok);
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+void writeTable(const CliContext& context, const TextTable& table, QJsonObject summary, const QString& rowsKey) {
+    QTextStream out(stdout);
+    if (context.format == "csv") {
+        // Standard output takes plain line feeds; CSV files from the program keep CR LF.
+        QString csv = QString::fromStdString(csvText(table));
+        out << csv.replace("\r\n", "\n");
+    } else if (context.format == "json") {
+        if (!rowsKey.isEmpty()) {
+            QJsonArray rows;
+            for (const auto& row : table.rows) {
+                QJsonObject object;
+                for (std::size_t i = 0; i < row.size() && i < table.header.size(); ++i) {
+                    bool isNumber = false;
+                    const double number = QString::fromStdString(row[i]).toDouble(&isNumber);
+                    const QString key = QString::fromStdString(table.header[i]);
+                    object[key] = isNumber ? QJsonValue(number) : QJsonValue(QString::fromStdString(row[i]));
+                }
+                rows.append(object);
+            }
+            summary[rowsKey] = rows;
+        }
+        out << QJsonDocument(summary).toJson(QJsonDocument::Indented);
+    } else {
+        out << QString::fromStdString(alignedText(table));
+    }
+}
+
+int writePrintout(const CliContext& context, const Printout& printout, const QString& title) {
+    if (context.printoutPath.endsWith(".pdf", Qt::CaseInsensitive)) {
+        const PrintOutcome outcome = writePrintoutPdf(printout, context.printoutPath, title);
+        if (!outcome.ok) {
+            QTextStream(stderr) << outcome.error << '\n';
+            return 2;
+        }
+        return 0;
+    }
+    if (const auto error = writeFileAtomically(context.printoutPath.toStdString(), printout.plainText())) {
+        QTextStream(stderr) << context.printoutPath << ": " << QString::fromStdString(*error) << '\n';
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace brisk

@@ -1,0 +1,53 @@
+// The frame of brisklane-calc: the subcommands, their shared options and the output writers.
+#pragma once
+
+#include "app/core/personal_settings.h"
+#include "app/core/text_table.h"
+
+#include <QCommandLineParser>
+#include <QJsonObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace brisk {
+
+class Printout;
+
+struct CliContext {
+    PersonalSettings settings; // from --settings, or the user's own file
+    QString format = "text";   // text, csv or json
+    QString printoutPath;      // --printout
+    QString header;            // --header: the printout's header line
+};
+
+struct CliCommand {
+    QString name;
+    QString summary;
+    std::function<void(QCommandLineParser&)> addOptions;
+    // The exit status: 0, or 2 after a numbered message on standard error.
+    std::function<int(const QCommandLineParser&, const CliContext&)> run;
+};
+
+// Every subcommand, in the order --help lists them.
+std::vector<CliCommand>& cliCommands();
+struct RegisterCommand {
+    explicit RegisterCommand(CliCommand command) { cliCommands().push_back(std::move(command)); }
+};
+
+// Prints the numbered message on standard error; returns the exit status 2.
+int failWith(int message);
+// A number given on the command line, in plain invariant form; nothing when it is not one.
+std::optional<double> numberOption(const QCommandLineParser& parser, const QString& name);
+
+// Writes a result table in the chosen format: aligned text, CSV, or JSON with `summary` and, when
+// `rowsKey` is not empty, the rows as objects under that key.
+void writeTable(const CliContext& context, const TextTable& table, QJsonObject summary = {},
+                const QString& rowsKey = "rows");
+// Writes the printout to --printout: a PDF for a .pdf name, otherwise plain text pages separated
+// by form feeds. Returns the exit status.
+int writePrintout(const CliContext& context, const Printout& printout, const QString& title);
+
+} // namespace brisk

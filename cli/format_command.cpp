@@ -1,0 +1,45 @@
+// brisklane-calc format: a number (or a date) formatted with a display mask.
+#include "app/core/dates.h"
+#include "app/core/mask_format.h"
+#include "cli/command.h"
+
+#include <QTextStream>
+
+namespace brisk {
+
+namespace {
+
+int runFormat(const QCommandLineParser& parser, const CliContext&) {
+    const QStringList values = parser.positionalArguments().mid(1);
+    const QString mask = parser.value("mask");
+    if (values.size() != 1 || mask.isEmpty()) return failWith(3);
+    const std::string value = values.first().trimmed().toStdString();
+    QTextStream out(stdout);
+    // A mask without digit placeholders is a date mask, for a date given as yyyy-mm-dd.
+    if (!mask.contains('#') && !mask.contains('0')) {
+        const auto date = parseIsoDate(value);
+        if (!date) return failWith(30);
+        out << QString::fromStdString(FormatDate(*date, mask.toStdString())) << '\n';
+        return 0;
+    }
+    bool ok = false;
+    const double number = values.first().trimmed().toDouble(&ok);
+    if (!ok) return failWith(3);
+    out << QString::fromStdString(Format(number, mask.toStdString())) << '\n';
+    return 0;
+}
+
+const RegisterCommand registration({
+    "format",
+    "Formats a number with a display mask (\"####,,###.00\", \"#,,###.000%\") or a yyyy-mm-dd date with a "
+    "date mask (\"d-m-yy\").",
+    [](QCommandLineParser& parser) {
+        parser.addOption({"mask", "The display mask.", "MASK"});
+        parser.addPositionalArgument("value", "The number or date to format.");
+    },
+    runFormat,
+});
+
+} // namespace
+
+} // namespace brisk

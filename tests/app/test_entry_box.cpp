@@ -1,0 +1,185 @@
+// Typing into the entry boxes as a user does: replacing, editing in place, filters, storing.
+#include "app/ui/entry_box.h"
+#include "support/ui_support.h"
+
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+using namespace brisk;
+
+class TestEntryBox : public QObject {
+    Q_OBJECT
+
+    QWidget* m_window = nullptr;
+    EntryBox* m_amount = nullptr;
+    EntryBox* m_rate = nullptr;
+    EntryBox* m_years = nullptr;
+    EntryBox* m_list = nullptr;
+
+    void enterByTab(EntryBox* box) {
+        m_years->setFocus(Qt::TabFocusReason); // somewhere else first
+        box->setFocus(Qt::TabFocusReason);
+        QVERIFY(box->hasFocus());
+    }
+    void leave() { m_list->setFocus(Qt::TabFocusReason); }
+
+private slots:
+    void init() {
+        testing::freshProgram();
+        m_window = new QWidget;
+        auto* layout = new QVBoxLayout(m_window);
+        m_amount = new EntryBox(EntryBox::Kind::Amount);
+        m_amount->setFormat("####,,###.00", 16);
+        m_rate = new EntryBox(EntryBox::Kind::Rate);
+        m_rate->setFormat("###.000", 14, 3);
+        m_years = new EntryBox(EntryBox::Kind::Whole);
+        m_years->setFormat("###", 5);
+        m_list = new EntryBox(EntryBox::Kind::Text);
+        m_list->setItems({"Monthly", "Weekly", "Annually"}, true);
+        m_list->setText("Monthly");
+        for (QWidget* w : {static_cast<QWidget*>(m_amount), static_cast<QWidget*>(m_rate),
+                           static_cast<QWidget*>(m_years), static_cast<QWidget*>(m_list)})
+            layout->addWidget(w);
+        m_amount->setValue(1234.5);
+        m_rate->setValue(6.5);
+        m_years->setValue(25);
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+    }
+    void cleanup() { delete m_window; }
+
+    void storedFormsAreTheDisplayShapes() {
+        QCOMPARE(m_amount->text(), QString("       $1,234.50"));
+        QCOMPARE(m_rate->text(), QString("         6.500%"));
+        QCOMPARE(m_years->text(), QString("   25"));
+    }
+
+    void tabThenTypingReplaces_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<double>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("refused");
+        QTest::newRow("amount") << "amount" << "7" << 7.0 << "           $7.00" << 0;
+        QTest::newRow("two decimals stop") << "amount" << "12.345" << 12.34 << "          $12.34" << 1;
+        QTest::newRow("second point passes") << "amount" << "1..5" << 1.0 << "           $1.00" << 0;
+        QTest::newRow("letters refused") << "amount" << "3a,5" << 35.0 << "          $35.00" << 2;
+        QTest::newRow("three decimals") << "rate" << "6.5005" << 6.5 << "         6.500%" << 1;
+        QTest::newRow("whole number") << "years" << "3.0" << 30.0 << "   30" << 1;
+        QTest::newRow("first backspace empties") << "years" << "\b" << 0.0 << "     " << 0;
+    }
+    void tabThenTypingReplaces() {
+        QFETCH(QString, box);
+        QFETCH(QString, keys);
+        QFETCH(double, stored);
+        QFETCH(QString, shown);
+        QFETCH(int, refused);
+        EntryBox* target = box == "amount" ? m_amount : box == "rate" ? m_rate : m_years;
+        QSignalSpy refusals(target, &EntryBox::refused);
+        QSignalSpy stale(target, &EntryBox::stale);
+        enterByTab(target);
+        for (QChar key : keys) {
+            if (key == '\b') QTest::keyClick(target, Qt::Key_Backspace);
+            else QTest::keyClicks(target, QString(key));
+        }
+        leave();
+        QCOMPARE(target->value(), stored);
+        QCOMPARE(target->text(), shown);
+        QCOMPARE(refusals.count(), refused);
+        QVERIFY(stale.count() >= 1);
+        QCOMPARE(program().shell.entry.EntryEdited, 0);
+    }
+
+    void clickThenTypingInsertsInPlace() {
+        enterByTab(m_years);
+        QTest::mouseClick(m_years, Qt::LeftButton, {}, QPoint(m_years->width() - 4, m_years->height() / 2));
+        m_years->end(false);
+        QTest::keyClicks(m_years, "7");
+        QCOMPARE(m_years->text(), QString("   257"));
+        leave();
+        QCOMPARE(m_years->value(), 257.0);
+    }
+
+    void editingTheShownAmountKeepsWhatTheUserSees() {
+        enterByTab(m_amount);
+        QTest::mouseClick(m_amount, Qt::LeftButton);
+        m_amount->end(false);
+        for (int i = 0; i < 3; ++i) QTest::keyClick(m_amount, Qt::Key_Backspace); // "$1,234"
+        QTest::keyClicks(m_amount, "7");
+        leave();
+        QCOMPARE(m_amount->value(), 12347.0);
+        QCOMPARE(m_amount->text(), QString("      $12,347.00"));
+    }
+
+    void deleteEditsInPlace() {
+        enterByTab(m_years);
+        m_years->home(false);
+        QTest::keyClick(m_years, Qt::Key_Delete); // "  25": one blank fewer
+        QTest::keyClicks(m_years, "1");
+        leave();
+        QCOMPARE(m_years->value(), 125.0);
+    }
+
+    void leavingUntouchedChangesNothing() {
+        QSignalSpy stored(m_amount, &EntryBox::stored);
+        enterByTab(m_amount);
+        leave();
+        QCOMPARE(stored.count(), 0);
+        QCOMPARE(m_amount->text(), QString("       $1,234.50"));
+    }
+
+    void enterMovesToTheNextBox() {
+        m_amount->setNext(m_years);
+        enterByTab(m_amount);
+        QTest::keyClicks(m_amount, "9");
+        QTest::keyClick(m_amount, Qt::Key_Return);
+        QVERIFY(m_years->hasFocus());
+        QCOMPARE(m_amount->value(), 9.0);
+    }
+
+    void pastesAreRefusedAndTheClipboardIsLeftAlone() {
+        QApplication::clipboard()->setText("999");
+        QSignalSpy refusals(m_amount, &EntryBox::refused);
+        enterByTab(m_amount);
+        QTest::keyClick(m_amount, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(m_amount, Qt::Key_Insert, Qt::ShiftModifier);
+        leave();
+        QCOMPARE(refusals.count(), 2);
+        QCOMPARE(m_amount->value(), 1234.5);
+        QCOMPARE(QApplication::clipboard()->text(), QString("999"));
+        QVERIFY(!m_amount->acceptDrops());
+    }
+
+    void aListBoxTakesOnlyItsItems() {
+        QSignalSpy stale(m_list, &EntryBox::stale);
+        QSignalSpy refusals(m_list, &EntryBox::refused);
+        enterByTab(m_list);
+        QTest::keyClicks(m_list, "x");
+        QCOMPARE(m_list->text(), QString("Monthly"));
+        QTest::keyClick(m_list, Qt::Key_Down);
+        QCOMPARE(m_list->text(), QString("Weekly"));
+        QCOMPARE(m_list->currentItem(), 1);
+        QCOMPARE(refusals.count(), 1);
+        QCOMPARE(stale.count(), 1);
+    }
+
+    void anAmountOutOfRangeIsRefusedWithMessage3() {
+        QString shownMessage;
+        testing::whenModal([&](QWidget* box) {
+            shownMessage = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+            box->close();
+        });
+        enterByTab(m_amount);
+        QTest::keyClicks(m_amount, "99999999999999999");
+        leave();
+        QCOMPARE(shownMessage, QString("Wrong or missing entry, try again."));
+        QCOMPARE(m_amount->value(), 0.0);
+    }
+};
+
+QTEST_MAIN(TestEntryBox)
+#include "test_entry_box.moc"

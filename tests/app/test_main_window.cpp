@@ -1,0 +1,234 @@
+// The frame and the main menu: start-up values, placement by layout class, the settings round trip,
+// help and about.
+#include "app/core/atomic_file.h"
+#include "app/core/personal_settings.h"
+#include "app/ui/entry_box.h"
+#include "app/ui/help_viewer.h"
+#include "app/ui/main_menu.h"
+#include "app/ui/main_window.h"
+#include "app/ui/settings_window.h"
+#include "app/ui/twips.h"
+#include "support/ui_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextBrowser>
+
+using namespace brisk;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    static void writeSettings(const QByteArray& bytes) {
+        QFile file(program().settingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QMdiSubWindow* menuWindow(MDIContainer& frame) { return frame.area()->subWindowList().first(); }
+
+private slots:
+    void init() { testing::freshProgram(); }
+
+    void startsWithTheDefaultsWhenThereIsNoSettingsFile() {
+        MDIContainer frame;
+        frame.show();
+        QCOMPARE(frame.windowTitle(), QString(" Brisklane Menu"));
+        const ShellState& shell = program().shell;
+        QCOMPARE(shell.CurrencySymbol, std::string("$"));
+        QCOMPARE(shell.PageLines, 53);
+        QCOMPARE(shell.PrinterFontChoice, 0);
+        QVERIFY(!frame.menu()->findChild<QLabel*>("MyName")->isVisible());
+        QCOMPARE(shell.TodayText, shortDateText(today(), shell.DateForm));
+        QCOMPARE(QDir::currentPath(), QDir(program().dataFolder).canonicalPath());
+    }
+
+    void theMenuHasItsFourteenButtonsInTabOrder() {
+        MDIContainer frame;
+        frame.show();
+        const QStringList expected = {
+            "Planning your &Savings", "Planning your &401(k)", "Planning your &Retirement",
+            "Savings &Comparisons", "Amount of Capital R&equired", "&Payment on a Loan", "&Mortgage",
+            "&Brisklane Menu", "&Find Annual Compound Growth", "&How to Get Rich and Stay Rich",
+            "How to Use the &Program", "&About...", "Personalize &Settings", "E&xit Program"};
+        QWidget* current = frame.menu()->button("Savings");
+        QStringList order;
+        for (int i = 0; i < 14; ++i) {
+            order << static_cast<QPushButton*>(current)->text();
+            current = current->nextInFocusChain();
+            while (!qobject_cast<QPushButton*>(current)) current = current->nextInFocusChain();
+        }
+        QCOMPARE(order, expected);
+        const QPushButton* savings = frame.menu()->button("Savings");
+        const QPushButton* ratios = frame.menu()->button("Ratios");
+        QCOMPARE(savings->y(), ratios->y());
+        QVERIFY(savings->x() < ratios->x());
+        QVERIFY(savings->width() >= twips(3030));
+    }
+
+    void loadsTheSettingsFileAndShowsTheName_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<int>("font");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("full") << QByteArray("\"\xE2\x82\xAC\",2,\"Zo\xC3\xAB\"\r\n") << "€" << 2 << "Zoë";
+        QTest::newRow("empty symbol") << QByteArray("\"\",1,\"\"\r\n") << "$" << 1 << "";
+        QTest::newRow("font out of range") << QByteArray("\"$\",12,\"A\"\r\n") << "$" << 0 << "A";
+        QTest::newRow("truncated") << QByteArray("\"kr\",3") << "$" << 0 << "";
+        QTest::newRow("garbage") << QByteArray("\x00\xFF\"", 3) << "$" << 0 << "";
+        QTest::newRow("huge") << QByteArray("\"$\",1,\"").append(QByteArray(5'000'000, 'x')) << "$" << 0 << "";
+    }
+    void loadsTheSettingsFileAndShowsTheName() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, symbol);
+        QFETCH(int, font);
+        QFETCH(QString, name);
+        writeSettings(file);
+        MDIContainer frame;
+        frame.show();
+        const ShellState& shell = program().shell;
+        QCOMPARE(qs(shell.CurrencySymbol), symbol);
+        QCOMPARE(shell.PrinterFontChoice, font);
+        QCOMPARE(qs(shell.UserName), name);
+        QCOMPARE(shell.PageLines, 53);
+        auto* label = frame.menu()->findChild<QLabel*>("MyName");
+        QCOMPARE(label->isVisible(), !name.isEmpty());
+        QCOMPARE(label->text(), name);
+    }
+
+    void anEmptyNameHidesTheLabelOnTheNextLoad() {
+        writeSettings("\"$\",0,\"Ann\"\r\n");
+        MDIContainer frame;
+        frame.show();
+        auto* label = frame.menu()->findChild<QLabel*>("MyName");
+        QVERIFY(label->isVisible());
+        writeSettings("\"$\",0,\"\"\r\n");
+        frame.menu()->LoadFnt();
+        QVERIFY(!label->isVisible());
+    }
+
+    void childrenArePlacedByTheLayoutClass() {
+        MDIContainer frame;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QCOMPARE(program().shell.LayoutClass, kLayoutNormal);
+        QCOMPARE(menuWindow(frame)->pos(), twipPoint({-60, -30}));
+        frame.resize(frame.width(), twips(9000));
+        QCOMPARE(program().shell.LayoutClass, kLayoutLarge);
+        QCOMPARE(menuWindow(frame)->pos(), twipPoint({1200, 1000}));
+        frame.resize(frame.width(), twips(6810));
+        QCOMPARE(program().shell.LayoutClass, kLayoutNormal);
+        QCOMPARE(menuWindow(frame)->pos(), twipPoint({-60, -30}));
+    }
+
+    void aTaskWindowReplacesTheMenuUntilItsExit() {
+        MenuMain::registerWindow("FindCompoundCalc", [] {
+            auto* task = new QWidget;
+            task->setObjectName("FindCompoundCalc");
+            return task;
+        });
+        MDIContainer frame;
+        frame.show();
+        QPushButton* button = frame.menu()->button("CompCompare");
+        QVERIFY(button->isEnabled());
+        QVERIFY(!frame.menu()->button("Canadian")->isEnabled()); // nothing registered for it
+        button->click();
+        QCOMPARE(frame.currentTask()->objectName(), QString("FindCompoundCalc"));
+        QVERIFY(!frame.menu()->isVisible());
+        frame.setWindowTitle("Some calculator");
+        frame.returnToMenu();
+        QVERIFY(frame.menu()->isVisible());
+        QCOMPARE(frame.windowTitle(), QString(" Brisklane Menu"));
+        QVERIFY(!frame.currentTask());
+    }
+
+    void settingsRoundTripThroughTheFile() {
+        MDIContainer frame;
+        frame.show();
+        testing::whenModal([](QWidget* window) {
+            auto* currency = window->findChild<EntryBox*>("InCurrency");
+            auto* name = window->findChild<EntryBox*>("InMyName");
+            currency->setFocus(Qt::TabFocusReason);
+            testing::typeText(currency, " \"€ ");
+            QTest::keyClick(currency, Qt::Key_Return);
+            QVERIFY(name->hasFocus());
+            QTest::keyClicks(name, "Ann \"Q\" Lee");
+            window->findChild<QRadioButton*>("PtrFt3")->click();
+            window->findChild<QPushButton*>("ExitFonts")->click();
+        });
+        frame.menu()->button("PtrFnt")->click();
+        const ShellState& shell = program().shell;
+        QCOMPARE(shell.CurrencySymbol, std::string("€"));
+        QCOMPARE(shell.UserName, std::string("Ann Q Lee"));
+        QCOMPARE(shell.PrinterFontChoice, 3);
+        QVERIFY(frame.menu()->isVisible());
+        QCOMPARE(frame.menu()->findChild<QLabel*>("MyName")->text(), QString("Ann Q Lee"));
+        QFile file(program().settingsPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\"\xE2\x82\xAC\",3,\"Ann Q Lee\"\r\n"));
+
+        // The next start reads back what was saved.
+        program().shell = ShellState{};
+        MDIContainer again;
+        QCOMPARE(program().shell.CurrencySymbol, std::string("€"));
+        QCOMPARE(program().shell.PrinterFontChoice, 3);
+        QCOMPARE(program().shell.UserName, std::string("Ann Q Lee"));
+    }
+
+    void aFailedSettingsSaveIsReportedAndKeepsTheWindowOpen() {
+        // A folder where the file should be: the rename fails, for root too.
+        QVERIFY(QDir().mkpath(program().settingsPath()));
+        QString warning;
+        bool stillOpen = false;
+        ChangeFnt window;
+        window.show();
+        testing::whenModal([&](QWidget* box) {
+            warning = static_cast<QMessageBox*>(box)->text();
+            box->close();
+        });
+        window.ExitFonts_Click();
+        stillOpen = window.isVisible();
+        QVERIFY(warning.contains("could not be saved"));
+        QVERIFY(stillOpen);
+        QCOMPARE(window.result(), 0);
+    }
+
+    void helpOpensAtItsTopic() {
+        MDIContainer frame;
+        frame.show();
+        frame.menu()->button("HowtoUse")->click();
+        auto* viewer = frame.findChild<HelpViewer*>("HelpViewer");
+        QVERIFY(viewer && viewer->isVisible());
+        QVERIFY(viewer->browser()->toPlainText().contains("How to Use the Program"));
+        QVERIFY(frame.menu()->isVisible());
+        viewer->showTopic(kHelpRichFile, 1);
+        QVERIFY(viewer->browser()->toPlainText().contains("Pay yourself first"));
+        viewer->showTopic("missing.hlp", 1);
+        QVERIFY(viewer->browser()->toPlainText().contains("was not found"));
+    }
+
+    void aboutShowsTheVersionAndBringsTheMenuBack() {
+        MDIContainer frame;
+        frame.show();
+        QString version;
+        bool menuHidden = false;
+        testing::whenModal([&](QWidget* about) {
+            version = about->findChild<QLabel*>("Version")->text();
+            menuHidden = !frame.menu()->isVisible();
+            about->close();
+        });
+        frame.menu()->button("About")->click();
+        QCOMPARE(version, QString("Brisklane v5.5"));
+        QVERIFY(menuHidden);
+        QVERIFY(frame.menu()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

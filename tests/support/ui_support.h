@@ -1,0 +1,44 @@
+// Helpers for the window tests: answering modal windows, and a fresh data folder for each test.
+#pragma once
+
+#include "app/ui/program_state.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace brisk::testing {
+
+// Runs `act` on the next modal window once it is shown (exec() blocks the test until it closes).
+inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200) {
+    QTimer::singleShot(10, [act, triesLeft] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) act(modal);
+        else if (triesLeft > 0) whenModal(act, triesLeft - 1);
+    });
+}
+
+// Types text key by key, characters beyond ASCII included (QTest::keyClicks takes ASCII only).
+inline void typeText(QWidget* widget, const QString& text) {
+    for (QChar c : text) {
+        if (c.unicode() < 128) QTest::keyClicks(widget, QString(c));
+        else QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// A program state as at a first start, with an empty data folder of the tests' own.
+inline void freshProgram() {
+    QStandardPaths::setTestModeEnabled(true);
+    program() = ProgramState{};
+    initProgram();
+    QDir(program().dataFolder).removeRecursively();
+    QDir().mkpath(program().dataFolder);
+    program().shell.DateForm = shortDateFormFromPattern("M/d/yyyy");
+}
+
+} // namespace brisk::testing
