@@ -61,6 +61,13 @@ void Printout::newPage() {
     if (!m_ended) m_pages.emplace_back();
 }
 
+void Printout::breakPage(int numberColumn) {
+    emptyLine(2);
+    printPageNumber(numberColumn);
+    newPage();
+    SetPrinterFont();
+}
+
 void Printout::EndPrintout() { m_ended = true; }
 
 std::string Printout::plainText() const {

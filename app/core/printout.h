@@ -41,6 +41,9 @@ public:
     // "Page" and the current page number at `column`.
     void printPageNumber(int column);
     void newPage();
+    // The usual page end and start: two empty lines, "Page" and its number at `numberColumn`, a
+    // new page, and the font set again for it.
+    void breakPage(int numberColumn = 40);
     void EndPrintout(); // ends the last page; a later line starts no page
 
     int page() const { return static_cast<int>(m_pages.size()); }

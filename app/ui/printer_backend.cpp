@@ -1,6 +1,7 @@
 #include "app/ui/printer_backend.h"
 
 #include "app/core/printout.h"
+#include "app/core/text_align.h"
 #include "app/ui/program_state.h"
 
 #include <QDateTime>
@@ -38,6 +39,9 @@ QPageSize localPageSize() {
     return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
+// The widest line a printout is laid out for, in characters.
+constexpr int kPrintoutColumns = 80;
+
 } // namespace
 
 bool renderPrintout(const Printout& printout, QPagedPaintDevice& device) {
@@ -46,9 +50,17 @@ bool renderPrintout(const Printout& printout, QPagedPaintDevice& device) {
     const QFont font(printoutFont(printout.fontChoice()), &device);
     painter.setFont(font);
     const QFontMetricsF metrics(font, &device);
-    const qreal areaHeight = device.height(); // the paint rectangle, in device pixels
     std::size_t mostLines = 1;
-    for (const PrintPage& page : printout.pages()) mostLines = std::max(mostLines, page.lines.size());
+    int widest = kPrintoutColumns;
+    for (const PrintPage& page : printout.pages()) {
+        mostLines = std::max(mostLines, page.lines.size());
+        for (const PrintLine& line : page.lines) widest = std::max(widest, charCount(line.text()));
+    }
+    // A page is laid out for 80 columns of its font; where the paper is narrower, the whole page
+    // is drawn smaller rather than cut at the right.
+    const qreal scale = std::min<qreal>(1.0, device.width() / (widest * metrics.horizontalAdvance('0')));
+    painter.scale(scale, scale);
+    const qreal areaHeight = device.height() / scale; // the paint rectangle, in drawing units
     // The font's own line spacing, closed up where a page holds more lines than fit.
     const qreal lineHeight = std::min(metrics.lineSpacing(), areaHeight / mostLines);
     bool first = true;
@@ -69,7 +81,7 @@ PrintOutcome writePrintoutPdf(const Printout& printout, const QString& path, con
     writer.setTitle(title);
     writer.setCreator("Brisklane");
     writer.setResolution(600);
-    writer.setPageLayout(QPageLayout(localPageSize(), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18),
+    writer.setPageLayout(QPageLayout(localPageSize(), QPageLayout::Portrait, QMarginsF(12.7, 12.7, 12.7, 12.7),
                                      QPageLayout::Millimeter));
     PrintOutcome outcome;
     outcome.pdfPath = path;

@@ -1,5 +1,6 @@
 // Typing into the entry boxes as a user does: replacing, editing in place, filters, storing.
 #include "app/ui/entry_box.h"
+#include "app/ui/text_area.h"
 #include "support/ui_support.h"
 
 #include <QClipboard>
@@ -178,6 +179,18 @@ private slots:
         leave();
         QCOMPARE(shownMessage, QString("Wrong or missing entry, try again."));
         QCOMPARE(m_amount->value(), 0.0);
+    }
+
+    void aTextAreaTakesNoTypingAndEnterGoesToTheFirstBox() {
+        auto* area = new TextArea(m_window);
+        m_window->layout()->addWidget(area);
+        area->setPlainText("Quick help");
+        area->setFirstBox(m_amount);
+        area->setFocus();
+        QTest::keyClicks(area, "xyz");
+        QCOMPARE(area->toPlainText(), QString("Quick help"));
+        QTest::keyClick(area, Qt::Key_Return);
+        QVERIFY(m_amount->hasFocus());
     }
 };
 

@@ -31,10 +31,7 @@ class TestPrinterPdf : public QObject {
         for (int row = 1; row <= rows; ++row) {
             printout.print({{2, std::to_string(row)}, {13, "$1,234.56"}, {36, "€99.00"}});
             if (printout.countLine()) {
-                printout.emptyLine(2);
-                printout.printPageNumber(40);
-                printout.newPage();
-                printout.SetPrinterFont();
+                printout.breakPage();
                 printout.setCounter(7);
             }
         }

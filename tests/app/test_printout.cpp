@@ -34,10 +34,7 @@ TEST(Printout, PagesBreakWhereTheCounterSays) {
     for (int row = 1; row <= 80; ++row) {
         printout.printAt(2, std::to_string(row));
         if (printout.countLine()) {
-            printout.emptyLine(2);
-            printout.printPageNumber(40);
-            printout.newPage();
-            printout.SetPrinterFont();
+            printout.breakPage();
             printout.setCounter(7);
             ++breaks;
         }
