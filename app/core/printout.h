@@ -2,11 +2,21 @@
 // printer back end draws it; tests and the command line read it as it stands.
 #pragma once
 
+#include "app/core/dates.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace brisk {
+
+// What every printout takes from the program besides its own results.
+struct PrintContext {
+    std::string header;              // the user's one-line header
+    std::string currencySymbol = "$";
+    int fontChoice = 0;              // PrinterFontChoice
+    ShortDateForm dateForm;
+};
 
 struct PrintPiece {
     int column; // 1-based character column, as the printer's tab positions count

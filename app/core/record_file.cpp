@@ -189,6 +189,15 @@ RecordWriter& RecordWriter::number(double value) {
     return *this;
 }
 
+RecordWriter& RecordWriter::single(float value) {
+    separate();
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    (void)error;
+    m_bytes.append(buffer, end);
+    return *this;
+}
+
 RecordWriter& RecordWriter::currency(Currency value) {
     separate();
     m_bytes += value.toPlainString();

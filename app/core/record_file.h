@@ -46,6 +46,7 @@ public:
     // A double quote cannot stand inside a quoted field; it is left out.
     RecordWriter& text(std::string_view value);
     RecordWriter& number(double value); // shortest form that reads back the same double
+    RecordWriter& single(float value); // shortest form that reads back the same single
     RecordWriter& currency(Currency value);
     RecordWriter& integer(long long value);
     RecordWriter& date(Date value);

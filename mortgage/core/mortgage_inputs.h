@@ -1,0 +1,99 @@
+// The inputs of a mortgage or loan calculation, the lists they are chosen from, and the day-count
+// constants of the two-weekly and weekly payment periods.
+#pragma once
+
+#include "app/core/currency.h"
+#include "app/core/dates.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brisk {
+
+inline constexpr int kModeMortgage = 1;
+inline constexpr int kModeLoan = 2;
+inline constexpr int kCalcAnnual = 1;       // CalcMode: annual totals
+inline constexpr int kCalcAllPayments = 2;  // CalcMode: every payment
+inline constexpr int kMaxExtraYears = 45;   // rows of the additional payments table
+inline constexpr int kMortgageYearLimit = 40;
+inline constexpr int kLoanMonthLimit = 480;
+
+// The compounding list, in order: items as shown, with their periods per year.
+struct Compounding {
+    const char* item;
+    int periodsPerYear;
+};
+inline constexpr std::array<Compounding, 5> kCompoundings = {{{"      Monthly", 12},
+                                                               {"    Bimonthly", 6},
+                                                               {"    Quarterly", 4},
+                                                               {"   Semiannual", 2},
+                                                               {"       Annual", 1}}};
+
+enum class FrequencyKind { Monthly, Semimonthly, TwoWeeks, OneWeek, BiweeklyAcc, WeeklyAcc };
+
+// The payment frequency list, in order.
+struct Frequency {
+    const char* item;
+    FrequencyKind kind;
+    int paymentsPerYear;
+    double paymentFactor; // the payment as a share of the standard monthly payment
+    int boundPerYear;     // payments per year of the loop bound
+    int boundExtra;       // payments added to the bound beyond the term
+};
+inline constexpr std::array<Frequency, 6> kFrequencies = {{
+    {"      Monthly", FrequencyKind::Monthly, 12, 1.0, 12, 0},
+    {"  Semimonthly", FrequencyKind::Semimonthly, 24, 0.5, 26, 50},
+    {"      2 Weeks", FrequencyKind::TwoWeeks, 26, 12.0 / 26.0, 26, 50},
+    {"      1 Week", FrequencyKind::OneWeek, 52, 12.0 / 52.0, 52, 50},
+    {" Biweekly(Acc)", FrequencyKind::BiweeklyAcc, 26, 0.5, 26, 50},
+    {"   Weekly(Acc)", FrequencyKind::WeeklyAcc, 52, 0.25, 52, 50},
+}};
+
+// The days-in-year choices (DaysChoice 0 to 3) and the periods per year they give.
+struct DaysInYearChoice {
+    const char* caption;
+    float DaysInYear;
+    double BiweeklyPeriods; // days / 14, to 8 decimals
+    double WeeklyPeriods;   // days / 7, to 8 decimals
+};
+inline constexpr std::array<DaysInYearChoice, 4> kDaysChoices = {{{"365.25 days", 365.25f, 26.08928571, 52.17857143},
+                                                                   {"365 days", 365.0f, 26.07142857, 52.14285714},
+                                                                   {"364 days", 364.0f, 26.0, 52.0},
+                                                                   {"363 days", 363.0f, 25.92857143, 51.85714286}}};
+
+// Exact item text, leading blanks included; nothing for a text not in the list.
+const Compounding* findCompounding(const std::string& item);
+const Frequency* findFrequency(const std::string& item);
+
+struct ExtraPayment {
+    Currency year;   // the year number, as the table keeps it
+    Currency amount; // paid at the start of that payment year
+};
+
+struct MortgageInputs {
+    int MortgageMode = kModeMortgage;
+    Currency principal = Currency::fromWhole(100000); // InputValue 1
+    Currency rate = *Currency::fromDouble(10.125);    // InputValue 2, percent
+    Currency termYears = Currency::fromWhole(25);     // InputValue 3; a loan's months / 12
+    std::string compounding = kCompoundings[0].item;
+    std::string frequency = kFrequencies[0].item;
+    int DaysChoice = 1;
+    float ExtraPercent = 0; // the payment is raised by this fraction
+    // Rows 0 to 45; row y holds the additional payment of payment year y.
+    std::vector<ExtraPayment> ExtraPayments = std::vector<ExtraPayment>(kMaxExtraYears + 1);
+    int ExtraPaymentCount = 0; // years that carry an additional payment
+    std::optional<Date> StartDate;
+    int ViewDates = 0;
+    int CalcMode = kCalcAnnual;
+
+    static MortgageInputs defaults(int mode);
+    const DaysInYearChoice& days() const;
+    // The term in whole years, as the additional payments table counts them (at most 45).
+    int extraYears() const;
+    void eraseExtraPayments();
+    int countExtraPayments() const;
+};
+
+} // namespace brisk

@@ -1,0 +1,22 @@
+// The texts of a schedule as the window, the printout and the command line show them.
+#pragma once
+
+#include "app/core/dates.h"
+#include "mortgage/core/schedule.h"
+
+#include <string>
+
+namespace brisk {
+
+inline constexpr const char* kMoneyMask = "####,,###.00";
+
+std::string moneyText(double value); // the schedule's money mask
+// The first column of a row: payment number and year, the year of annual totals, or the date.
+std::string firstColumnText(const Schedule& s, const ScheduleRow& row, const ShortDateForm& form);
+// The days in year as shown: "Normal" where the frequency does not use them.
+std::string daysInYearText(const Schedule& s);
+// The summary figures in their display shapes.
+std::string rateFactorText(const Schedule& s);           // "0.########"
+std::string finalPaymentText(const Schedule& s, int mode); // "###.00"
+
+} // namespace brisk

@@ -1,0 +1,92 @@
+// Mortgage and loan files: the layout on disk, round trips in both modes, and damaged files.
+#include "mortgage/core/mortgage_file.h"
+
+#include <gtest/gtest.h>
+
+using namespace brisk;
+using namespace std::chrono;
+
+namespace {
+const ShortDateForm us = shortDateFormFromPattern("M/d/yyyy");
+}
+
+TEST(MortgageFile, WritesTheFifteenFieldsAndThePaymentLines) {
+    MortgageInputs in = MortgageInputs::defaults(kModeMortgage);
+    in.termYears = Currency::fromWhole(2);
+    in.frequency = " Biweekly(Acc)";
+    in.StartDate = Date{year(2002), month(3), day(1)};
+    in.ViewDates = 1;
+    in.DaysChoice = 0;
+    in.ExtraPercent = 0.05f;
+    in.ExtraPayments[1] = {Currency::fromWhole(1), Currency::fromWhole(0)};
+    in.ExtraPayments[2] = {Currency::fromWhole(2), *Currency::fromDouble(2500.5)};
+    in.ExtraPaymentCount = 1;
+    EXPECT_EQ(mortgageFileBytes(in, us), "100000,10.125,2,\"      Monthly\",\" Biweekly(Acc)\",\"3/1/2002\",1,0,1,2,1,1,"
+                                         "365.25,\"O\",0.05\r\n1,0\r\n2,2500.5\r\n");
+}
+
+TEST(MortgageFile, RoundTripsBothModes) {
+    for (int mode : {kModeMortgage, kModeLoan}) {
+        MortgageInputs in = MortgageInputs::defaults(mode);
+        in.rate = *Currency::fromDouble(6.125);
+        in.compounding = "   Semiannual";
+        in.CalcMode = kCalcAllPayments;
+        in.DaysChoice = 3;
+        for (int y = 1; y <= in.extraYears(); ++y) in.ExtraPayments[y] = {Currency::fromWhole(y), Currency::fromWhole(y * 10)};
+        in.ExtraPaymentCount = in.extraYears();
+        const std::string bytes = mortgageFileBytes(in, us);
+        const auto back = parseMortgageFile(bytes, mode, us);
+        ASSERT_TRUE(back) << mode;
+        EXPECT_EQ(mortgageFileBytes(*back.value, us), bytes);
+        EXPECT_EQ(back->compounding, "   Semiannual");
+        EXPECT_EQ(back->ExtraPayments[3].amount, Currency::fromWhole(30));
+        EXPECT_FALSE(back->StartDate.has_value()); // never set: the window falls back to today
+    }
+}
+
+TEST(MortgageFile, AFileWithNoPaymentLinesHasOneLine) {
+    MortgageInputs in = MortgageInputs::defaults(kModeLoan);
+    in.termYears = *Currency::fromDouble(6.0 / 12);
+    const std::string bytes = mortgageFileBytes(in, us);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 1);
+    EXPECT_TRUE(parseMortgageFile(bytes, kModeLoan, us));
+}
+
+TEST(MortgageFile, DaysChoiceFourReadsAs365Point25) {
+    const auto in = parseMortgageFile("1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,4,1,0,0,1,365.25,\"O\",0\r\n",
+                                      kModeMortgage, us);
+    ASSERT_TRUE(in);
+    EXPECT_EQ(in->DaysChoice, 0);
+}
+
+TEST(MortgageFile, AcceptsAnyCountUpToFortyFiveWhateverTheTerm) {
+    std::string bytes = "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,45,0,1,365,\"O\",0\r\n";
+    for (int i = 1; i <= 45; ++i) bytes += std::to_string(i) + ",0\r\n";
+    EXPECT_TRUE(parseMortgageFile(bytes, kModeMortgage, us));
+}
+
+TEST(MortgageFile, RefusesDamagedFilesWithMessage13) {
+    const std::string good = "1000,5,10,\"      Monthly\",\"      Monthly\",\"3/1/2002\",0,1,1,2,0,1,365,\"O\",0\r\n1,0\r\n2,0\r\n";
+    ASSERT_TRUE(parseMortgageFile(good, kModeMortgage, us));
+    std::vector<std::pair<std::string, std::string>> cases = {
+        {"empty", ""},
+        {"truncated", good.substr(0, 40)},
+        {"missing line", good.substr(0, good.size() - 5)},
+        {"other mode", "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,2,365,\"O\",0\r\n"},
+        {"unknown list text", "1000,5,10,\"Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
+        {"reordered", "\"      Monthly\",1000,5,10,\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
+        {"negative principal", "-1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
+        {"huge principal", "1e14,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
+        {"term past the limit", "1000,5,41,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
+        {"count below 0", "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,-1,0,1,365,\"O\",0\r\n"},
+        {"count above 45", "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,46,0,1,365,\"O\",0\r\n"},
+        {"bad date", "1000,5,10,\"      Monthly\",\"      Monthly\",\"2/30/2002\",0,1,1,0,0,1,365,\"O\",0\r\n"},
+        {"no marker", "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"X\",0\r\n"},
+        {"binary", std::string("\x00\x01\x02\xff\xfe", 5)},
+    };
+    for (const auto& [why, bytes] : cases) {
+        const auto in = parseMortgageFile(bytes, kModeMortgage, us);
+        EXPECT_FALSE(in) << why;
+        EXPECT_EQ(in.message, 13) << why;
+    }
+}
