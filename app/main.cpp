@@ -2,6 +2,7 @@
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
 #include "app/ui/program_state.h"
+#include "mortgage/ui/mortgage_state.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -26,7 +27,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Brisklane");
     QApplication::setApplicationVersion("5.5");
     QApplication::setStyle(QStyleFactory::create("Fusion"));
+    brisk::useProgramFont();
     brisk::initProgram();
+    brisk::registerMortgageWindows();
     brisk::MDIContainer frame;
     if (application.arguments().contains("--exit-when-shown")) frame.menu()->installEventFilter(new QuitOnFirstPaint(&frame));
     frame.show();

@@ -34,13 +34,14 @@ std::optional<Date> makeDate(int y, int m, int d) {
 ShortDateForm shortDateFormFromPattern(std::string_view pattern) {
     ShortDateForm form;
     const auto d = pattern.find('d'), m = pattern.find('M'), y = pattern.find('y');
-    if (d == std::string_view::npos || m == std::string_view::npos || y == std::string_view::npos)
+    // A pattern with a month name ("d MMM yyyy") has no numeric form: keep yyyy-mm-dd.
+    if (d == std::string_view::npos || m == std::string_view::npos || y == std::string_view::npos ||
+        pattern.find("MMM") != std::string_view::npos)
         return form;
     if (y < m && m < d) form.order = ShortDateForm::Order::YearMonthDay;
     else if (m < d) form.order = ShortDateForm::Order::MonthDayYear;
     else form.order = ShortDateForm::Order::DayMonthYear;
     form.padDay = pattern.find("dd") != std::string_view::npos;
-    // A month name in the pattern has no numeric width: show two digits.
     form.padMonth = pattern.find("MM") != std::string_view::npos;
     for (char c : pattern) {
         if (c != 'd' && c != 'M' && c != 'y') {

@@ -52,7 +52,8 @@ QString EntryBox::displayText(double value) const {
     case Kind::Rate: return qs(percentText(value, ss(m_mask), m_width));
     case Kind::Whole: return qs(wholeText(value, ss(m_mask), m_width));
     case Kind::Text:
-    case Kind::FreeText: break;
+    case Kind::FreeText:
+    case Kind::Date: break;
     }
     return text();
 }
@@ -109,6 +110,14 @@ bool EntryBox::filterCharacter(int code) {
         if (code == '"') return false;
         state.EntryEdited = 1;
         return true;
+    case Kind::Date: {
+        const bool passes = FilterIntegerKey(code) != 0 || code == '.' || code == '-' || code == '/';
+        if (!state.EntryEdited) {
+            clear();
+            markEdited();
+        }
+        return passes;
+    }
     }
     return false;
 }

@@ -21,6 +21,7 @@ public:
         Whole,    // a whole number: digits only
         Text,     // text: the first key empties it, a double quote is refused
         FreeText, // text edited as it stands, a double quote is refused
+        Date,     // a date: digits and the separators . - /; the first key empties it
     };
 
     explicit EntryBox(Kind kind, QWidget* parent = nullptr);

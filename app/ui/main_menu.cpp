@@ -32,6 +32,11 @@ constexpr std::size_t kSettingsReadLimit = 64 * 1024;
 } // namespace
 
 void MenuMain::registerWindow(const QString& windowName, Opener opener) { openers()[windowName] = std::move(opener); }
+bool MenuMain::hasWindow(const QString& windowName) { return openers().contains(windowName); }
+QWidget* MenuMain::makeWindow(const QString& windowName) {
+    const auto opener = openers().value(windowName);
+    return opener ? opener() : nullptr;
+}
 
 MenuMain::MenuMain(MDIContainer* frame) : m_frame(frame) {
     setObjectName("MenuMain");
@@ -132,9 +137,7 @@ void MenuMain::addButton(const QString& name, const QString& caption, int row, i
 QPushButton* MenuMain::button(const QString& name) const { return m_buttons.value(name); }
 
 void MenuMain::openWindow(const QString& windowName) {
-    const auto opener = openers().value(windowName);
-    if (!opener) return;
-    if (QWidget* task = opener()) m_frame->openTask(task);
+    if (QWidget* task = makeWindow(windowName)) m_frame->openTask(task);
 }
 
 // The menu steps aside while a modal window of its own is open.

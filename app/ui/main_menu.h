@@ -23,6 +23,8 @@ public:
     // Each subsystem registers how its task windows are made, by window name ("MortgageCalc").
     using Opener = std::function<QWidget*()>;
     static void registerWindow(const QString& windowName, Opener opener);
+    static bool hasWindow(const QString& windowName);
+    static QWidget* makeWindow(const QString& windowName);
 
     // Reads "Personal.zkp" into the settings and shows the user's name when there is one.
     void LoadFnt();

@@ -62,10 +62,38 @@ void MDIContainer::returnToMenu() {
     placeCurrentChild();
 }
 
+void MDIContainer::openChart(QWidget* caller) {
+    QWidget* chart = MenuMain::makeWindow("GraphsAll");
+    if (!chart || !m_taskWindow || m_taskWindow->widget() != caller) {
+        delete chart;
+        return;
+    }
+    m_taskWindow->hide();
+    m_chartWindow = addChild(chart);
+    m_chartWindow->show();
+    m_area->setActiveSubWindow(m_chartWindow);
+    placeCurrentChild();
+}
+
+void MDIContainer::closeChart() {
+    if (m_chartWindow) {
+        m_chartWindow->hide();
+        m_chartWindow->deleteLater();
+        m_chartWindow = nullptr;
+    }
+    if (m_taskWindow) {
+        m_taskWindow->show();
+        m_area->setActiveSubWindow(m_taskWindow);
+        placeCurrentChild();
+    }
+}
+
+QWidget* MDIContainer::currentChart() const { return m_chartWindow ? m_chartWindow->widget() : nullptr; }
+
 QWidget* MDIContainer::currentTask() const { return m_taskWindow ? m_taskWindow->widget() : nullptr; }
 
 void MDIContainer::placeCurrentChild() {
-    QMdiSubWindow* current = m_taskWindow ? m_taskWindow.data() : m_menuWindow;
+    QMdiSubWindow* current = m_chartWindow ? m_chartWindow.data() : m_taskWindow ? m_taskWindow.data() : m_menuWindow;
     if (current && current->isVisible()) current->move(twipPoint(childPosition(program().shell.LayoutClass)));
 }
 

@@ -25,6 +25,12 @@ public:
     void returnToMenu();
     QWidget* currentTask() const;
 
+    // The chart window over the calculator that fills its hand-over: the calculator is hidden with
+    // its results intact, and comes back when the chart closes.
+    void openChart(QWidget* caller);
+    void closeChart();
+    QWidget* currentChart() const;
+
     // The size every full-size child gets: the frame's client area and the border the placement
     // pushes outside it.
     QSize childSize() const;
@@ -42,6 +48,7 @@ private:
     MenuMain* m_menu;
     QMdiSubWindow* m_menuWindow;
     QPointer<QMdiSubWindow> m_taskWindow;
+    QPointer<QMdiSubWindow> m_chartWindow;
 };
 
 inline constexpr const char* kMenuCaption = " Brisklane Menu";

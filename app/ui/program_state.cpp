@@ -2,6 +2,7 @@
 
 #include "app/core/personal_settings.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -33,6 +34,14 @@ QString findHelpFolder() {
 }
 
 } // namespace
+
+void useProgramFont() {
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arimo", "Arial", "DejaVu Sans"});
+    QFont font("MS Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
+}
 
 void initProgram() {
     ProgramState& p = program();

@@ -27,6 +27,10 @@ ProgramState& program();
 // Sets the folders for this user (creating the data folder) and the short date form of the locale.
 void initProgram();
 
+// The windows are laid out for an 8.25 point sans-serif face; where "MS Sans Serif" is not
+// installed a metric-alike stands in.
+void useProgramFont();
+
 // QString and the core's UTF-8 strings.
 inline QString qs(const std::string& text) { return QString::fromStdString(text); }
 inline std::string ss(const QString& text) { return text.toStdString(); }

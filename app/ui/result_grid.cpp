@@ -112,7 +112,15 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= m_cols) return {};
-    if (role == Qt::DisplayRole) return m_cells[0][section];
+    if (role == Qt::DisplayRole) {
+        const QString heading = m_cells[0][section].trimmed();
+        if (!m_wrapHeadings) return heading;
+        int best = -1;
+        for (int i = 0; i < heading.size(); ++i)
+            if (heading[i] == ' ' && (best < 0 || std::abs(i - heading.size() / 2) < std::abs(best - heading.size() / 2)))
+                best = i;
+        return best < 0 ? heading : heading.left(best).trimmed() + '\n' + heading.mid(best + 1).trimmed();
+    }
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(alignmentOf(m_fixedAlignment[section]));
     return {};
 }
@@ -139,7 +147,7 @@ ResultGrid::ResultGrid(QWidget* parent) : QTableView(parent), m_model(new GridMo
             [this](const QModelIndex& index) { emit cellClicked(index.row() + 1, index.column()); });
 }
 
-int ResultGrid::defaultColWidthTwips() { return 960; }
+int ResultGrid::defaultColWidthTwips() { return 600; }
 
 void ResultGrid::setColWidthTwips(int col, int width) { setColumnWidth(col, twips(width)); }
 int ResultGrid::colWidthTwips(int col) const { return pixelsToTwips(columnWidth(col)); }
@@ -182,6 +190,15 @@ void ResultGrid::keyPressEvent(QKeyEvent* event) {
     }
     if (!event->text().isEmpty()) emit cellKey(currentRow(), currentCol(), event->text().at(0).unicode());
     QTableView::keyPressEvent(event);
+}
+
+void ResultGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    QTableView::closeEditor(editor, hint);
+    if (!m_enterMovesDown || hint != QAbstractItemDelegate::SubmitModelCache) return;
+    const QModelIndex below = m_model->index(currentIndex().row() + 1, currentIndex().column());
+    if (!below.isValid()) return;
+    setCurrentIndex(below);
+    edit(below);
 }
 
 void ResultGrid::contextMenuEvent(QContextMenuEvent* event) {

@@ -31,6 +31,8 @@ public:
     void setColAlignment(int col, int alignment);
     void setFixedAlignment(int col, int alignment);
     void setEditableCol(int col, bool editable);
+    // Shows each heading on two lines, broken at the blank nearest its middle.
+    void setWrapHeadings(bool wrap) { m_wrapHeadings = wrap; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -48,6 +50,7 @@ private:
     QVector<QVector<QString>> m_cells{1, QVector<QString>(1)};
     QVector<int> m_colAlignment, m_fixedAlignment;
     QVector<bool> m_editable;
+    bool m_wrapHeadings = false;
 };
 
 class ResultGrid : public QTableView {
@@ -70,6 +73,8 @@ public:
     // selected; what a spreadsheet pastes into columns.
     QString copyText() const;
     void copyToClipboard() const;
+    // After an edit is committed with Enter, the cell below becomes current and is edited.
+    void setEnterMovesDown(bool moves) { m_enterMovesDown = moves; }
 
 signals:
     void cellClicked(int row, int col);
@@ -78,9 +83,11 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     GridModel* m_model;
+    bool m_enterMovesDown = false;
 };
 
 } // namespace brisk

@@ -41,6 +41,13 @@ void MortgageInputs::eraseExtraPayments() {
     ExtraPaymentCount = 0;
 }
 
+void MortgageInputs::numberExtraYears() {
+    bool any = false;
+    for (int y = 1; y <= extraYears(); ++y) any = any || ExtraPayments[y].amount > Currency();
+    if (!any)
+        for (int y = 1; y <= extraYears(); ++y) ExtraPayments[y].year = Currency::fromWhole(y);
+}
+
 int MortgageInputs::countExtraPayments() const {
     int count = 0;
     for (int y = 1; y <= extraYears(); ++y)

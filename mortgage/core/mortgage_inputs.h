@@ -93,6 +93,8 @@ struct MortgageInputs {
     // The term in whole years, as the additional payments table counts them (at most 45).
     int extraYears() const;
     void eraseExtraPayments();
+    // Numbers the rows of the additional payments table 1 to N when it holds no payment yet.
+    void numberExtraYears();
     int countExtraPayments() const;
 };
 

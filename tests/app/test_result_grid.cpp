@@ -64,7 +64,7 @@ private slots:
         ResultGrid grid;
         fillSample(grid);
         grid.setColWidthTwips(1, grid.defaultColWidthTwips() + 600);
-        QCOMPARE(grid.columnWidth(1), twips(960 + 600));
+        QCOMPARE(grid.columnWidth(1), twips(600 + 600));
         grid.setHeadingHeightTwips(500);
         QCOMPARE(grid.horizontalHeader()->height(), twips(500));
     }

@@ -14,12 +14,20 @@
 
 namespace brisk::testing {
 
+// Each test's answers to modal windows belong to it: a fresh program drops those still waiting.
+inline int& modalGeneration() {
+    static int generation = 0;
+    return generation;
+}
+
 // Runs `act` on the next modal window once it is shown (exec() blocks the test until it closes).
-inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200) {
-    QTimer::singleShot(10, [act, triesLeft] {
+inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200, int generation = -1) {
+    if (generation < 0) generation = modalGeneration();
+    QTimer::singleShot(10, [act, triesLeft, generation] {
+        if (generation != modalGeneration()) return;
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal->isVisible()) act(modal);
-        else if (triesLeft > 0) whenModal(act, triesLeft - 1);
+        else if (triesLeft > 0) whenModal(act, triesLeft - 1, generation);
     });
 }
 
@@ -33,6 +41,7 @@ inline void typeText(QWidget* widget, const QString& text) {
 
 // A program state as at a first start, with an empty data folder of the tests' own.
 inline void freshProgram() {
+    ++modalGeneration();
     QStandardPaths::setTestModeEnabled(true);
     program() = ProgramState{};
     initProgram();

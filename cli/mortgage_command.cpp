@@ -1,0 +1,179 @@
+// brisklane-calc mortgage: the amortization schedule of a mortgage or a personal loan.
+#include "app/core/atomic_file.h"
+#include "app/core/mask_format.h"
+#include "cli/command.h"
+#include "mortgage/core/mortgage_file.h"
+#include "mortgage/core/mortgage_printout.h"
+#include "mortgage/core/schedule_text.h"
+
+#include <QFileInfo>
+#include <QMap>
+#include <QTextStream>
+
+namespace brisk {
+
+namespace {
+
+const QMap<QString, const char*> kCompoundingNames = {{"monthly", kCompoundings[0].item},
+                                                       {"bimonthly", kCompoundings[1].item},
+                                                       {"quarterly", kCompoundings[2].item},
+                                                       {"semiannual", kCompoundings[3].item},
+                                                       {"annual", kCompoundings[4].item}};
+const QMap<QString, const char*> kFrequencyNames = {{"monthly", kFrequencies[0].item},
+                                                     {"semimonthly", kFrequencies[1].item},
+                                                     {"2weeks", kFrequencies[2].item},
+                                                     {"1week", kFrequencies[3].item},
+                                                     {"biweekly-acc", kFrequencies[4].item},
+                                                     {"weekly-acc", kFrequencies[5].item}};
+const QMap<QString, int> kDaysNames = {{"365.25", 0}, {"365", 1}, {"364", 2}, {"363", 3}};
+
+// The command line writes dates as yyyy-mm-dd, whatever the locale.
+const ShortDateForm kIsoDates;
+
+std::string cents(double value) { return Format(value, "0.00"); }
+
+// Reads the options over the inputs; the message number of the first that does not fit, or 0.
+int applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
+    const bool loan = in.MortgageMode == kModeLoan;
+    auto currencyOf = [&](const QString& name, Currency& out, double scale = 1) {
+        if (!parser.isSet(name)) return true;
+        const auto value = numberOption(parser, name);
+        const auto currency = value && *value >= 0 ? Currency::fromDouble(*value * scale) : std::nullopt;
+        if (currency) out = *currency;
+        return currency.has_value();
+    };
+    if (!currencyOf("principal", in.principal) || !currencyOf("rate", in.rate) ||
+        !currencyOf("term", in.termYears, loan ? 1.0 / 12 : 1.0))
+        return 3;
+    if (parser.isSet("compounding")) {
+        if (!kCompoundingNames.contains(parser.value("compounding"))) return 3;
+        in.compounding = kCompoundingNames[parser.value("compounding")];
+    }
+    if (parser.isSet("frequency")) {
+        if (!kFrequencyNames.contains(parser.value("frequency"))) return 3;
+        in.frequency = kFrequencyNames[parser.value("frequency")];
+    }
+    if (parser.isSet("days")) {
+        if (!kDaysNames.contains(parser.value("days"))) return 3;
+        in.DaysChoice = kDaysNames[parser.value("days")];
+    }
+    if (parser.isSet("increase")) {
+        const auto percent = numberOption(parser, "increase");
+        if (!percent || *percent < 0) return 3;
+        if (*percent > 100) return 52;
+        in.ExtraPercent = static_cast<float>(*percent / 100);
+    }
+    if (parser.isSet("term")) in.eraseExtraPayments(); // as the window does when the term changes
+    in.numberExtraYears();
+    for (const QString& extra : parser.values("extra")) {
+        const QStringList parts = extra.split('=');
+        bool yearOk = false, amountOk = false;
+        const int year = parts.size() == 2 ? parts[0].toInt(&yearOk) : 0;
+        const double amount = parts.size() == 2 ? parts[1].toDouble(&amountOk) : 0;
+        const auto currency = Currency::fromDouble(amount);
+        if (!yearOk || !amountOk || !currency || amount < 0 || year < 1 || year > in.extraYears()) return 3;
+        in.ExtraPayments[year] = {Currency::fromWhole(year), *currency};
+    }
+    in.ExtraPaymentCount = in.countExtraPayments();
+    if (parser.isSet("annual")) in.CalcMode = kCalcAnnual;
+    else if (!parser.isSet("load")) in.CalcMode = kCalcAllPayments;
+    if (parser.isSet("start-date")) {
+        const auto date = parseIsoDate(parser.value("start-date").toStdString());
+        if (!date) return 30;
+        in.StartDate = date;
+        in.ViewDates = 1;
+    }
+    return 0;
+}
+
+TextTable scheduleTable(const Schedule& s) {
+    TextTable table{{"row", "year", "date", "interest", "principal", "balance", "cumulative_interest",
+                     "cumulative_principal"},
+                    {}};
+    for (const ScheduleRow& row : s.shown()) {
+        const int year = s.annual ? row.number : (row.number - 1) / s.paymentsPerYear + 1;
+        table.rows.push_back({std::to_string(row.number), std::to_string(year),
+                              row.date ? isoDateText(*row.date) : "", cents(row.interest), cents(row.principal),
+                              cents(row.balance), cents(row.cumulativeInterest), cents(row.cumulativePrincipal)});
+    }
+    return table;
+}
+
+int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
+    const int mode = parser.isSet("loan") ? kModeLoan : kModeMortgage;
+    MortgageInputs in = MortgageInputs::defaults(mode);
+    in.CalcMode = kCalcAllPayments;
+    if (parser.isSet("load")) {
+        const auto bytes = readFileStart(parser.value("load").toStdString(), 1 << 20);
+        const auto loaded = bytes ? parseMortgageFile(*bytes, mode, kIsoDates) : Outcome<MortgageInputs>::failure(13);
+        if (!loaded) return failWith(kMsgBadFile);
+        in = *loaded.value;
+    }
+    if (const int message = applyOptions(parser, in)) return failWith(message);
+    if (const auto message = validate(in)) return failWith(*message);
+    const auto outcome = calculateSchedule(in);
+    if (!outcome) return failWith(outcome.message);
+    const Schedule& s = *outcome.value;
+
+    if (parser.isSet("save")) {
+        if (writeFileAtomically(parser.value("save").toStdString(), mortgageFileBytes(in, kIsoDates)))
+            return failWith(mode == kModeLoan ? 38 : 37);
+    }
+    if (!context.printoutPath.isEmpty()) {
+        const PrintContext print{context.header.toStdString(), context.settings.CurrencySymbol,
+                                 context.settings.PrinterFontChoice, kIsoDates};
+        if (const int status = writePrintout(context, mortgagePrintout(in, s, print),
+                                             mode == kModeLoan ? "Personal Loan Table" : "Mortgage Table"))
+            return status;
+    }
+    auto centsValue = [](double v) { return QString::fromStdString(cents(v)).toDouble(); };
+    QJsonObject summary{{"payment", centsValue(s.payment)},
+                        {"payments_per_year", s.paymentsPerYear},
+                        {"rate_factor", s.periodicRate},
+                        {"payment_increase", centsValue(s.paymentIncrease)},
+                        {"final_payment_time", QString::fromStdString(Format(s.finalPaymentTime(mode), "0.00")).toDouble()},
+                        {"total_paid", centsValue(s.totalPaid)},
+                        {"interest_savings", centsValue(s.interestSavings)},
+                        {"rows", s.GridRowCount()}};
+    if (context.format == "text") {
+        const std::string& c = context.settings.CurrencySymbol;
+        QTextStream out(stdout);
+        out << "Payment:                 " << QString::fromStdString(c + Format(s.payment, "###,,###.00")) << '\n'
+            << "Payments each year:      " << s.paymentsPerYear << '\n'
+            << "Interest rate factor:    " << QString::fromStdString(rateFactorText(s)) << '\n'
+            << (mode == kModeLoan ? "Months to final payment:" : "Years to final payment: ") << ' ' 
+            << QString::fromStdString(finalPaymentText(s, mode)) << '\n'
+            << "Total paid:              " << QString::fromStdString(c + Format(s.totalPaid, "###,,###.00")) << '\n'
+            << "Total interest savings:  " << QString::fromStdString(c + Format(s.interestSavings, "###,,###.00"))
+            << "\n\n";
+    }
+    writeTable(context, scheduleTable(s), summary, QString());
+    return 0;
+}
+
+const RegisterCommand registration({
+    "mortgage",
+    "The amortization schedule of a mortgage (term in years) or, with --loan, a personal loan (term in months).",
+    [](QCommandLineParser& parser) {
+        parser.addOptions({
+            {"loan", "A personal loan: the term is in months."},
+            {"principal", "The principal amount.", "AMOUNT"},
+            {"rate", "The annual interest rate in percent.", "PERCENT"},
+            {"term", "The term: years (at most 40), or months for a loan (at most 480).", "TERM"},
+            {"compounding", "monthly, bimonthly, quarterly, semiannual or annual.", "PERIOD"},
+            {"frequency", "monthly, semimonthly, 2weeks, 1week, biweekly-acc or weekly-acc.", "FREQUENCY"},
+            {"days", "Days in a year for two-weekly and weekly payments: 365.25, 365, 364 or 363.", "DAYS"},
+            {"increase", "Raises every payment by this percentage.", "PERCENT"},
+            {"extra", "An additional payment at the start of a payment year (repeatable).", "YEAR=AMOUNT"},
+            {"annual", "Annual totals instead of every payment."},
+            {"start-date", "The date of the first payment; the schedule then shows dates.", "YYYY-MM-DD"},
+            {"load", "Starts from a saved .umd (or, with --loan, .uld) file; other options override it.", "FILE"},
+            {"save", "Saves the inputs as a .umd or .uld file.", "FILE"},
+        });
+    },
+    runMortgage,
+});
+
+} // namespace
+
+} // namespace brisk

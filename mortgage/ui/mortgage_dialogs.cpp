@@ -1,0 +1,214 @@
+#include "mortgage/ui/mortgage_dialogs.h"
+
+#include "app/core/mask_format.h"
+#include "app/core/numeric_parse.h"
+#include "app/core/text_align.h"
+#include "app/ui/entry_box.h"
+#include "app/ui/message_box.h"
+#include "app/ui/program_state.h"
+#include "app/ui/result_grid.h"
+#include "app/ui/twips.h"
+#include "mortgage/ui/mortgage_state.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+namespace brisk {
+
+namespace {
+
+QString amountText(Currency amount) { return qs(Format(amount.toDouble(), "###,,###.00")); }
+
+// Amount cells take digits and one point with up to two decimals.
+class AmountDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
+        auto* editor = new QLineEdit(parent);
+        editor->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,11}(\\.[0-9]{0,2})?"), editor));
+        editor->setAlignment(Qt::AlignRight);
+        return editor;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        const double value = parseEntryText(ss(index.data().toString()), "");
+        static_cast<QLineEdit*>(editor)->setText(value > 0 ? QString::number(value, 'f', 2) : QString());
+        static_cast<QLineEdit*>(editor)->selectAll();
+    }
+};
+
+} // namespace
+
+MortPrePay::~MortPrePay() = default;
+
+MortPrePay::MortPrePay(QWidget* parent)
+    : QDialog(parent), m_edited(std::make_unique<MortgageInputs>(mortgage().inputs)) {
+    MortgageInputs& edited = *m_edited;
+    setObjectName("MortPrePay");
+    setWindowTitle("Additional Payments");
+    m_years = edited.extraYears();
+    edited.numberExtraYears();
+
+    auto* yearsFrame = new QGroupBox("Apply a payment to year/s", this);
+    m_grid = new ResultGrid(yearsFrame);
+    m_grid->setObjectName("PGrid");
+    GridModel* g = m_grid->grid();
+    g->setCols(2);
+    g->setRows(m_years + 1);
+    g->setText(0, 0, "Year");
+    g->setText(0, 1, "Amount");
+    g->setColAlignment(0, 2);
+    g->setColAlignment(1, 1);
+    g->setFixedAlignment(0, 2);
+    g->setFixedAlignment(1, 2);
+    g->setEditableCol(1, true);
+    m_grid->setItemDelegateForColumn(1, new AmountDelegate(m_grid));
+    m_grid->setEnterMovesDown(true);
+    m_grid->setColWidthTwips(0, 700);
+    m_grid->setColWidthTwips(1, 1500);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    connect(g, &GridModel::cellEdited, this, [this, g](int row, int col) {
+        MortgageInputs& edited = *m_edited;
+        if (col != 1 || row < 1 || row > m_years) return;
+        const auto amount = Currency::fromDouble(parseEntryText(ss(g->text(row, col)), ""));
+        edited.ExtraPayments[row].amount = amount.value_or(Currency());
+        g->setText(row, col, amountText(edited.ExtraPayments[row].amount));
+    });
+    auto* yearsLayout = new QVBoxLayout(yearsFrame);
+    yearsLayout->addWidget(m_grid);
+
+    auto* percentFrame = new QGroupBox("Increase P+I by percentage", this);
+    m_percent = new EntryBox(EntryBox::Kind::Rate, percentFrame);
+    m_percent->setObjectName("InPercent");
+    m_percent->setFormat("##0.000", 9, 3);
+    m_percent->setValue(edited.ExtraPercent * 100.0);
+    m_percent->setLimitCheck([this](EntryBox& box) {
+        if (program().shell.entry.EntryEdited && parseEntryText(ss(box.text()), "") > 100) {
+            showMessage(52, this);
+            box.setText("100");
+        }
+    });
+    connect(m_percent, &EntryBox::stored, this, [this](double v) { m_edited->ExtraPercent = static_cast<float>(v / 100); });
+    auto* percentLayout = new QVBoxLayout(percentFrame);
+    percentLayout->addWidget(m_percent);
+    percentLayout->addStretch();
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("UsePrePay");
+    ok->setAutoDefault(false);
+    auto* erase = new QPushButton("&Erase all", this);
+    erase->setObjectName("DoNotUse");
+    erase->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &MortPrePay::UsePrePay_Click);
+    connect(erase, &QPushButton::clicked, this, &MortPrePay::DoNotUse_Click);
+    m_percent->setNext(ok);
+
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(yearsFrame, 1);
+    frames->addWidget(percentFrame);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(new QLabel("Use either one or both as methods of pre-payment", this), 1);
+    buttons->addWidget(ok);
+    buttons->addWidget(erase);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(frames, 1);
+    layout->addLayout(buttons);
+    resize(twipSize(6600, 4800));
+    showRows();
+}
+
+void MortPrePay::showRows() {
+    MortgageInputs& edited = *m_edited;
+    GridModel* g = m_grid->grid();
+    for (int y = 1; y <= m_years; ++y) {
+        g->setText(y, 0, qs(Format(edited.ExtraPayments[y].year.toDouble(), "###")));
+        g->setText(y, 1, qs(Format(edited.ExtraPayments[y].amount.toDouble(), "###,###.00")));
+    }
+}
+
+void MortPrePay::DoNotUse_Click() {
+    MortgageInputs& edited = *m_edited;
+    for (int y = 1; y <= m_years; ++y) edited.ExtraPayments[y].amount = Currency();
+    edited.ExtraPaymentCount = 0;
+    edited.ExtraPercent = 0;
+    m_percent->setValue(0);
+    showRows();
+}
+
+void MortPrePay::UsePrePay_Click() {
+    MortgageInputs& edited = *m_edited;
+    edited.ExtraPaymentCount = edited.countExtraPayments();
+    MortgageInputs& in = mortgage().inputs;
+    in.ExtraPayments = edited.ExtraPayments;
+    in.ExtraPaymentCount = edited.ExtraPaymentCount;
+    in.ExtraPercent = edited.ExtraPercent;
+    accept();
+}
+
+MortIRFTable::MortIRFTable(QWidget* parent) : QDialog(parent) {
+    setObjectName("MortIRFTable");
+    setWindowTitle("Accelerated payments");
+    auto* frame = new QGroupBox(" Change interest rate factor - days ", this);
+    auto* options = new QButtonGroup(this);
+    auto* frameLayout = new QVBoxLayout(frame);
+    for (int choice = 0; choice < static_cast<int>(kDaysChoices.size()); ++choice) {
+        auto* option = new QRadioButton(kDaysChoices[choice].caption, frame);
+        option->setObjectName(QString("IRFactor%1").arg(choice));
+        options->addButton(option, choice);
+        frameLayout->addWidget(option);
+    }
+    options->button(mortgage().inputs.DaysChoice)->setChecked(true);
+    // The choice takes effect at once, whatever closes the window next.
+    connect(options, &QButtonGroup::idClicked, this, [](int choice) { mortgage().inputs.DaysChoice = choice; });
+    auto* exit = new QPushButton("E&xit", this);
+    connect(exit, &QPushButton::clicked, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(new QLabel("Most Financial Institutions use 365 days.", this));
+    layout->addWidget(exit, 0, Qt::AlignRight);
+}
+
+MortDateInput::MortDateInput(QWidget* parent) : QDialog(parent) {
+    setObjectName("MortDateInput");
+    setWindowTitle("Date Input");
+    const ShellState& shell = program().shell;
+    MortgageInputs& in = mortgage().inputs;
+    // A first date never set is today.
+    if (!in.StartDate) in.StartDate = parseDate(shell.TodayText, shell.DateForm);
+    if (!in.StartDate) in.StartDate = today();
+    m_date = new EntryBox(EntryBox::Kind::Date, this);
+    m_date->setObjectName("InDate");
+    m_date->setText(qs(shortDateText(*in.StartDate, shell.DateForm)));
+    program().shell.entry.EntryEdited = 0;
+    connect(m_date, &EntryBox::stored, this, [this] {
+        const ShellState& shell = program().shell;
+        MortgageInputs& in = mortgage().inputs;
+        const auto date = parseDate(ss(m_date->text()), shell.DateForm);
+        if (date) in.StartDate = date;
+        else showMessage(30, this); // and the date before stays
+        m_date->setText(qs(shortDateText(*in.StartDate, shell.DateForm)));
+    });
+    auto* ok = new QPushButton("&OK", this);
+    ok->setObjectName("OkExit");
+    ok->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    m_date->setNext(ok);
+    auto* label = new QLabel(" Type in the date of the    first payment", this);
+    label->setBuddy(m_date);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(m_date);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    m_date->setFocus();
+}
+
+} // namespace brisk

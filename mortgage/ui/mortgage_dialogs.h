@@ -1,0 +1,52 @@
+// The mortgage window's three dialogs: additional payments, days in year, first payment date.
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class QButtonGroup;
+
+namespace brisk {
+
+class EntryBox;
+class ResultGrid;
+struct MortgageInputs;
+
+// A yearly additional payment per year of the term, and a percentage increase of the payment.
+// Changes are made on a copy: OK keeps them, closing the window drops them.
+class MortPrePay : public QDialog {
+    Q_OBJECT
+public:
+    explicit MortPrePay(QWidget* parent = nullptr);
+    ~MortPrePay() override;
+    void UsePrePay_Click();
+    void DoNotUse_Click();
+    ResultGrid* grid() const { return m_grid; }
+
+private:
+    void showRows();
+    std::unique_ptr<MortgageInputs> m_edited; // the copy the window works on
+    int m_years;
+    ResultGrid* m_grid;
+    EntryBox* m_percent;
+};
+
+// The days in a year for two-weekly and weekly payment periods.
+class MortIRFTable : public QDialog {
+    Q_OBJECT
+public:
+    explicit MortIRFTable(QWidget* parent = nullptr);
+};
+
+// The date of the first payment.
+class MortDateInput : public QDialog {
+    Q_OBJECT
+public:
+    explicit MortDateInput(QWidget* parent = nullptr);
+
+private:
+    EntryBox* m_date;
+};
+
+} // namespace brisk

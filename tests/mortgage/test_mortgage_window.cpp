@@ -1,0 +1,353 @@
+// The mortgage window as a user works it: defaults, limits, dialogs, files, printing.
+#include "app/ui/entry_box.h"
+#include "app/ui/main_menu.h"
+#include "app/ui/main_window.h"
+#include "app/ui/result_grid.h"
+#include "mortgage/ui/mortgage_dialogs.h"
+#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_window.h"
+#include "support/ui_support.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace brisk;
+
+class TestMortgageWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MDIContainer> m_frame;
+
+    MortgageCalc* open(int mode) {
+        m_frame = std::make_unique<MDIContainer>();
+        m_frame->show();
+        m_frame->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_frame.get())) return nullptr;
+        m_frame->menu()->button(mode == kModeLoan ? "LoanPmt" : "Canadian")->click();
+        auto* window = qobject_cast<MortgageCalc*>(m_frame->currentTask());
+        return window;
+    }
+    template <typename T = QLabel> T* child(QWidget* w, const char* name) { return w->findChild<T*>(name); }
+    static QString typeInto(EntryBox* box, const QString& keys, QWidget* leaveTo) {
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(box, keys);
+        leaveTo->setFocus(Qt::TabFocusReason);
+        return box->text();
+    }
+private slots:
+    void initTestCase() { registerMortgageWindows(); }
+    void init() { testing::freshProgram(); }
+    void cleanup() { m_frame.reset(); }
+
+    void opensWithTheDefaultsOfEachMode_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("principal");
+        QTest::addColumn<QString>("term");
+        QTest::newRow("mortgage") << 1 << "Mortgage Tables" << "$   100,000.00" << "            25";
+        QTest::newRow("loan") << 2 << "Personal Loan Tables" << "$   20,000.00" << "            48";
+    }
+    void opensWithTheDefaultsOfEachMode() {
+        QFETCH(int, mode);
+        QFETCH(QString, caption);
+        QFETCH(QString, principal);
+        QFETCH(QString, term);
+        MortgageCalc* w = open(mode);
+        QVERIFY(w);
+        QCOMPARE(m_frame->windowTitle(), caption);
+        QCOMPARE(child<EntryBox>(w, "InPrincipal")->text(), principal);
+        QCOMPARE(child<EntryBox>(w, "InTerm")->text(), term);
+        QCOMPARE(child<EntryBox>(w, "Comperiod")->text(), QString("      Monthly"));
+        QCOMPARE(child<EntryBox>(w, "FreqPmt")->items().size(), 6);
+        QVERIFY(child<QRadioButton>(w, "Option2")->isChecked());
+        QCOMPARE(child(w, "Label16")->text(), QString(" P+I includes      0.000%"));
+    }
+
+    void calculateShowsTheSummaryAndTheGrid() {
+        MortgageCalc* w = open(kModeMortgage);
+        w->MCalc_Click();
+        QCOMPARE(child(w, "InMonthPI")->text(), QString("     $917.53"));
+        QCOMPARE(child(w, "NumPmtsYear")->text(), QString("          12"));
+        QCOMPARE(child(w, "PeriodicR")->text(), QString("0.0084375"));
+        QCOMPARE(child(w, "InDays")->text(), QString("Normal"));
+        QCOMPARE(child(w, "EndMortYear")->text(), QString("       25.00"));
+        QCOMPARE(child(w, "AllPayments")->text(), QString(" $275,258.20"));
+        QCOMPARE(w->gridText(0, 0), QString(" Payment  Year"));
+        QCOMPARE(w->gridText(1, 1), QString("10,082.74"));
+        QCOMPARE(w->gridText(27, 0), QString("Total:"));
+        QCOMPARE(w->gridText(27, 5), QString("$100,000.00"));
+        child<QRadioButton>(w, "Option1")->click(); // all payments: recalculated at once
+        QCOMPARE(w->gridText(0, 0), QString("  Payment   No.  Year"));
+        QCOMPARE(w->gridText(1, 0), QString("   1    1"));
+        QCOMPARE(w->gridText(300, 3), QString(".00"));
+    }
+
+    void termLimits_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("40 years") << 1 << "40" << "               40" << false;
+        QTest::newRow("41 years") << 1 << "41" << "               40" << true;
+        QTest::newRow("480 months") << 2 << "480" << "              480" << false;
+        QTest::newRow("481 months") << 2 << "481" << "              480" << true;
+    }
+    void termLimits() {
+        QFETCH(int, mode);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, message);
+        MortgageCalc* w = open(mode);
+        QString text;
+        bool shownMessage = false;
+        testing::whenModal([&](QWidget* box) {
+            text = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+            shownMessage = true;
+            box->close();
+        });
+        typeInto(child<EntryBox>(w, "InTerm"), typed, child<EntryBox>(w, "InPrincipal"));
+        QCOMPARE(shownMessage, message);
+        if (message) QCOMPARE(text, QString("Wrong entry, 40 Years limit."));
+        QCOMPARE(child<EntryBox>(w, "InTerm")->text().trimmed(), shown.trimmed());
+        const double years = shown.trimmed().toDouble() / (mode == kModeLoan ? 12 : 1);
+        QCOMPARE(mortgage().inputs.termYears.toDouble(), years);
+    }
+
+    void aNewTermErasesTheAdditionalPayments() {
+        MortgageCalc* w = open(kModeMortgage);
+        mortgage().inputs.ExtraPayments[2].amount = Currency::fromWhole(1000);
+        mortgage().inputs.ExtraPaymentCount = 1;
+        typeInto(child<EntryBox>(w, "InTerm"), "30", child<EntryBox>(w, "InPrincipal"));
+        QCOMPARE(mortgage().inputs.ExtraPaymentCount, 0);
+        QCOMPARE(mortgage().inputs.ExtraPayments[2].amount, Currency());
+    }
+
+    void theDateViewAsksForTheFirstDate() {
+        MortgageCalc* w = open(kModeMortgage);
+        child<QRadioButton>(w, "Option1")->click();
+        w->MCalc_Click();
+        testing::whenModal([](QWidget* dialog) {
+            QCOMPARE(dialog->objectName(), QString("MortDateInput"));
+            auto* date = dialog->findChild<EntryBox*>("InDate");
+            date->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(date, "1/31/2002");
+            QTest::keyClick(date, Qt::Key_Return);
+            dialog->findChild<QPushButton*>("OkExit")->click();
+        });
+        child<QPushButton>(w, "MDateNumber")->click();
+        QCOMPARE(child<QPushButton>(w, "MDateNumber")->text(), QString("&View payment No."));
+        QCOMPARE(w->gridText(0, 0), QString(" Payment  Date"));
+        QCOMPARE(w->gridText(1, 0), QString("1/31/2002"));
+        QCOMPARE(w->gridText(2, 0), QString("2/28/2002"));
+        child<QPushButton>(w, "MDateNumber")->click();
+        QCOMPARE(w->gridText(1, 0), QString("   1    1"));
+    }
+
+    void anUnreadableDateKeepsThePreviousOne() {
+        MortgageCalc* w = open(kModeMortgage);
+        mortgage().inputs.StartDate = Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)};
+        QString message, shown;
+        testing::whenModal([&](QWidget* dialog) {
+            testing::whenModal([&](QWidget* box) {
+                message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+                box->close();
+            });
+            auto* date = dialog->findChild<EntryBox*>("InDate");
+            shown = typeInto(date, "13/45/2002", dialog->findChild<QPushButton*>("OkExit"));
+            dialog->findChild<QPushButton*>("OkExit")->click();
+        });
+        child<QPushButton>(w, "MDateNumber")->click();
+        QVERIFY(message.startsWith("Wrong date entry."));
+        QCOMPARE(shown, QString("3/1/2002"));
+        QCOMPARE(mortgage().inputs.StartDate->day(), std::chrono::day(1));
+    }
+
+    void additionalPaymentsChangeTheSchedule() {
+        MortgageCalc* w = open(kModeMortgage);
+        w->MCalc_Click();
+        QCOMPARE(child(w, "TotSavd")->text(), QString("        $.00"));
+        testing::whenModal([](QWidget* window) {
+            auto* dialog = static_cast<MortPrePay*>(window);
+            GridModel* g = dialog->grid()->grid();
+            QCOMPARE(g->rowCount(), 25);
+            QCOMPARE(g->text(3, 0), QString("3"));
+            g->setData(g->index(2, 1), "5000", Qt::EditRole); // year 3
+            QCOMPARE(g->text(3, 1), QString("5,000.00"));
+            dialog->UsePrePay_Click();
+        });
+        child<QPushButton>(w, "MAddPrePay")->click();
+        QCOMPARE(mortgage().inputs.ExtraPaymentCount, 1);
+        QVERIFY(child(w, "TotSavd")->text() != QString("        $.00"));
+        QCOMPARE(child(w, "AddPmtsOn")->palette().color(QPalette::Window), QColor(248, 0, 0));
+        // Erase all, then OK: no payments, the indicator back to the button face.
+        testing::whenModal([](QWidget* window) {
+            auto* dialog = static_cast<MortPrePay*>(window);
+            dialog->DoNotUse_Click();
+            dialog->UsePrePay_Click();
+        });
+        child<QPushButton>(w, "MAddPrePay")->click();
+        QCOMPARE(mortgage().inputs.ExtraPaymentCount, 0);
+        QVERIFY(child(w, "AddPmtsOn")->palette().color(QPalette::Window) != QColor(248, 0, 0));
+    }
+
+    void thePercentageIsLimitedTo100() {
+        MortgageCalc* w = open(kModeMortgage);
+        QString message, shown;
+        testing::whenModal([&](QWidget* dialog) {
+            testing::whenModal([&](QWidget* box) {
+                message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+                box->close();
+            });
+            shown = typeInto(dialog->findChild<EntryBox*>("InPercent"), "150", dialog->findChild<QPushButton*>("UsePrePay"));
+            static_cast<MortPrePay*>(dialog)->UsePrePay_Click();
+        });
+        child<QPushButton>(w, "MAddPrePay")->click();
+        QCOMPARE(message, QString("100% limit."));
+        QCOMPARE(shown, QString("  100.000%"));
+        QCOMPARE(mortgage().inputs.ExtraPercent, 1.0f);
+    }
+
+    void theDaysChoiceTakesEffectAtOnce() {
+        MortgageCalc* w = open(kModeMortgage);
+        MortIRFTable dialog(w);
+        dialog.show();
+        dialog.findChild<QRadioButton*>("IRFactor2")->click();
+        QCOMPARE(mortgage().inputs.DaysChoice, 2); // before the window closes
+    }
+
+    void aZeroRateShowsMessage3AndKeepsThePreviousGrid() {
+        MortgageCalc* w = open(kModeMortgage);
+        w->MCalc_Click();
+        mortgage().inputs.rate = Currency();
+        QString message;
+        testing::whenModal([&](QWidget* box) {
+            message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+            box->close();
+        });
+        w->MCalc_Click();
+        QCOMPARE(message, QString("Wrong or missing entry, try again."));
+        QCOMPARE(w->gridText(1, 1), QString("10,082.74"));
+    }
+
+    void filesRoundTripAndTheOtherModeIsRefused() {
+        MortgageCalc* w = open(kModeMortgage);
+        mortgage().inputs.frequency = " Biweekly(Acc)";
+        mortgage().inputs.CalcMode = kCalcAllPayments;
+        w->MCalc_Click();
+        const QString path = QDir(program().dataFolder).filePath("House.umd");
+        QVERIFY(w->saveFile(path));
+        QCOMPARE(program().shell.MortFileName, std::string("House.umd"));
+        mortgage().inputs = MortgageInputs::defaults(kModeMortgage);
+        QVERIFY(w->loadFile(path));
+        QCOMPARE(child<EntryBox>(w, "FreqPmt")->text(), QString(" Biweekly(Acc)"));
+        QVERIFY(child<QRadioButton>(w, "Option1")->isChecked());
+        QCOMPARE(mortgage().schedule->payments.size(), 482u);
+
+        QFile loan(QDir(program().dataFolder).filePath("Car.uld"));
+        QVERIFY(loan.open(QIODevice::WriteOnly));
+        loan.write("20000,10,4,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,2,365,\"O\",0\r\n");
+        loan.close();
+        QString message;
+        testing::whenModal([&](QWidget* box) {
+            message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+            box->close();
+        });
+        QVERIFY(!w->loadFile(loan.fileName()));
+        QCOMPARE(message, QString("File not found or wrong format. Check Filename and/or Directory."));
+        QCOMPARE(child<EntryBox>(w, "FreqPmt")->text(), QString(" Biweekly(Acc)")); // unchanged
+    }
+
+    void aFailedSaveKeepsTheEarlierFile() {
+        MortgageCalc* w = open(kModeLoan);
+        w->MCalc_Click();
+        QString message;
+        testing::whenModal([&](QWidget* box) {
+            message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+            box->close();
+        });
+        QVERIFY(!w->saveFile("/no/such/folder/Car.uld"));
+        QCOMPARE(message, QString("Bad Filename. Must be in the form MYFILE.ULD"));
+    }
+
+    void nothingCalculatedRefusesPrintSaveAndGraph() {
+        MortgageCalc* w = open(kModeMortgage);
+        QStringList messages;
+        for (const char* button : {"MPrinter", "MSaveFile"}) {
+            testing::whenModal([&](QWidget* box) {
+                messages << box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+                box->close();
+            });
+            child<QPushButton>(w, button)->click();
+        }
+        QCOMPARE(messages, (QStringList{"No data to print. Calculate.", "No Records."}));
+    }
+
+    void aShortLoanPrintsAndSaves() {
+        MortgageCalc* w = open(kModeLoan);
+        typeInto(child<EntryBox>(w, "InTerm"), "6", child<EntryBox>(w, "InPrincipal"));
+        w->MCalc_Click();
+        QVERIFY(w->saveFile(QDir(program().dataFolder).filePath("Short.uld")));
+        w->MGraphs_Click();
+        QCOMPARE(program().chart.GraphCaller, 4);
+        QCOMPARE(program().chart.GraphPointCount, 2);
+        QCOMPARE(program().chart.GraphTitle, std::string("Personal Loan balance at start of each Year"));
+    }
+
+    void printsTheScheduleToAPdf() {
+        qputenv("BRISKLANE_PRINT_TO_PDF", "1");
+        MortgageCalc* w = open(kModeMortgage);
+        child<QRadioButton>(w, "Option1")->click();
+        w->MCalc_Click();
+        testing::whenModal([](QWidget* header) {
+            QTest::keyClicks(header->findChild<EntryBox*>("InFName"), "1");
+            header->findChild<QPushButton*>("Acept")->click();
+            testing::whenModal([](QWidget* info) { info->close(); }); // where the PDF went
+        });
+        child<QPushButton>(w, "MPrinter")->click();
+        qunsetenv("BRISKLANE_PRINT_TO_PDF");
+        const QStringList pdfs = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                     .entryList({"Mortgage Table *.pdf"}, QDir::Files, QDir::Time);
+        QVERIFY(!pdfs.isEmpty());
+        const QString path = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(pdfs.first());
+        QProcess process;
+        process.start("pdftotext", {"-layout", path, "-"});
+        QVERIFY(process.waitForFinished(20000));
+        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        QFile::remove(path);
+        QVERIFY(text.contains("Mortgage Table"));
+        QVERIFY(text.contains("Page 7"));
+        QVERIFY(text.contains(QRegularExpression("^ *1\\b", QRegularExpression::MultilineOption))); // the header "1"
+        QVERIFY(text.contains("$100,000.00"));
+    }
+
+    void helpSwapsWithTheGridAndEditingClosesIt() {
+        MortgageCalc* w = open(kModeMortgage);
+        auto* help = child<QPushButton>(w, "MHelp");
+        help->click();
+        QCOMPARE(help->text(), QString("Close &Help"));
+        QVERIFY(child<QPlainTextEdit>(w, "MTextBox")->toPlainText().contains("American = Monthly.  Canadian = Semi-Annual."));
+        auto* principal = child<EntryBox>(w, "InPrincipal");
+        principal->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(principal, "5");
+        QCOMPARE(help->text(), QString("Quick &Help"));
+    }
+
+    void exitReturnsToTheMenu() {
+        MortgageCalc* w = open(kModeMortgage);
+        w->MCalc_Click();
+        w->MExit_Click();
+        QTest::qWait(0);
+        QCOMPARE(m_frame->windowTitle(), QString(" Brisklane Menu"));
+        QVERIFY(m_frame->menu()->isVisible());
+        QVERIFY(!mortgage().schedule);
+    }
+};
+
+QTEST_MAIN(TestMortgageWindow)
+#include "test_mortgage_window.moc"
