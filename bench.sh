@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Start-up benchmark: Brisklane from launch to the main menu drawn, against a bare Qt program that
-# shows one empty window, in the same run. Prints the median of each and their ratio.
+# Benchmarks. ./bench.sh runs them all; ./bench.sh startup or ./bench.sh mortgage runs one.
+#   startup:  Brisklane from launch to the main menu drawn, against a bare Qt program that shows
+#             one empty window, in the same run.
+#   mortgage: the 40-year weekly schedule, engine alone and Calculate to grid filled, against a
+#             plain loop of as many iterations.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
@@ -23,9 +26,22 @@ median_ms() { # command... ; prints the median wall time in milliseconds over $r
   done
   printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {printf "%.1f", a[int((NR+1)/2)]/1000}'
 }
-bare=$(median_ms build/bench/bench_bare_window)
-menu=$(median_ms build/brisklane --exit-when-shown)
-echo "platform: ${QT_QPA_PLATFORM:-xcb}, runs: $runs"
-echo "bare Qt window shown:   ${bare} ms (median)"
-echo "Brisklane menu shown:   ${menu} ms (median)"
-awk -v a="$menu" -v b="$bare" 'BEGIN {printf "ratio:                  %.2fx (goal: within 1.5x)\n", a/b}'
+startup() {
+  local bare menu
+  bare=$(median_ms build/bench/bench_bare_window)
+  menu=$(median_ms build/brisklane --exit-when-shown)
+  echo "== startup (platform: ${QT_QPA_PLATFORM:-xcb}, runs: $runs)"
+  echo "bare Qt window shown:   ${bare} ms (median)"
+  echo "Brisklane menu shown:   ${menu} ms (median)"
+  awk -v a="$menu" -v b="$bare" 'BEGIN {printf "ratio:                  %.2fx (goal: within 1.5x)\n", a/b}'
+}
+mortgage() {
+  echo "== mortgage"
+  QT_QPA_PLATFORM=offscreen build/bench/bench_mortgage 2>/dev/null
+}
+case "${1:-all}" in
+  startup) startup ;;
+  mortgage) mortgage ;;
+  all) startup; mortgage ;;
+  *) echo "usage: ./bench.sh [startup|mortgage]" >&2; exit 2 ;;
+esac

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -194,6 +195,40 @@ private slots:
         child<QPushButton>(w, "MAddPrePay")->click();
         QCOMPARE(mortgage().inputs.ExtraPaymentCount, 0);
         QVERIFY(child(w, "AddPmtsOn")->palette().color(QPalette::Window) != QColor(248, 0, 0));
+    }
+
+    void amountCellsAreTypedRowAfterRow() {
+        MortgageCalc* w = open(kModeMortgage);
+        QString first, second, third;
+        testing::whenModal([&](QWidget* window) {
+            auto* dialog = static_cast<MortPrePay*>(window);
+            ResultGrid* grid = dialog->grid();
+            // The cell editor open now (an editor closed by Enter is hidden until it goes).
+            auto editor = [grid]() -> QWidget* {
+                for (QLineEdit* e : grid->findChildren<QLineEdit*>())
+                    if (e->isVisible()) return e;
+                return grid;
+            };
+            grid->setFocus();
+            grid->setCurrentCell(1, 1);
+            QTest::keyClicks(grid, "2");
+            QTest::keyClicks(editor(), "50x.5");
+            QTest::keyClick(editor(), Qt::Key_Return);
+            QCoreApplication::processEvents(); // the view commits an edit after the key
+            QTest::keyClicks(editor(), "100");
+            QTest::keyClick(editor(), Qt::Key_Return);
+            QCoreApplication::processEvents();
+            first = grid->grid()->text(1, 1);
+            second = grid->grid()->text(2, 1);
+            third = grid->grid()->text(3, 1);
+            dialog->UsePrePay_Click();
+        });
+        child<QPushButton>(w, "MAddPrePay")->click();
+        QCOMPARE(first, QString("250.50"));
+        QCOMPARE(second, QString("100.00"));
+        QCOMPARE(third, QString(".00"));
+        QCOMPARE(mortgage().inputs.ExtraPayments[1].amount, *Currency::fromDouble(250.5));
+        QCOMPARE(mortgage().inputs.ExtraPaymentCount, 2);
     }
 
     void thePercentageIsLimitedTo100() {
