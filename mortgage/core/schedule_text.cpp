@@ -11,7 +11,7 @@ std::string firstColumnText(const Schedule& s, const ScheduleRow& row, const Sho
     if (row.date) return shortDateText(*row.date, form);
     if (s.annual) return Format(row.number, "####");
     std::string text = RightAlign(Format(row.number, "####"), 4);
-    if (row.yearLabel > 0) text += "  " + RightAlign(Format(row.yearLabel, "###"), 3);
+    if (row.yearLabel > 0) text += " " + RightAlign(Format(row.yearLabel, "###"), 3);
     return text;
 }
 
