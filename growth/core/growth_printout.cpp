@@ -1,0 +1,125 @@
+#include "growth/core/growth_printout.h"
+
+#include "app/core/mask_format.h"
+#include "app/core/text_align.h"
+
+namespace brisk {
+
+namespace {
+constexpr int kFirstRowsCounter = 24;
+constexpr int kNextPageCounter = 6;
+// The money columns of the table and the widths that end them under their headings.
+constexpr struct {
+    int column, width;
+} kColumns[] = {{17, 14}, {39, 13}, {61, 13}};
+} // namespace
+
+void printTextBlock(Printout& printout, const std::string& text) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) printout.emptyLine();
+        else printout.printAt(1, line);
+        start = end + 1;
+    }
+}
+
+Printout savingsPrintout(const SavingsInputs& in, const SavingsPlan& plan, const PrintContext& context) {
+    const std::string& c = context.currencySymbol;
+    Printout p(context.fontChoice);
+    p.SetPrinterFont();
+    p.printAt(2, context.header);
+    p.emptyLine();
+    p.printAt(25, "Investment Growth Calculation");
+    p.emptyLine();
+    auto input = [&](const char* label, const std::string& value) { p.print({{2, label}, {52, value}}); };
+    input("Amount of Lump Sum Invested at Start", c + Format(in.lumpSum.toDouble(), "##,,###.00"));
+    input("Annual Amount Invested each contribution", c + Format(in.amount.toDouble(), "##,,###.00"));
+    input("Frequency of each contribution", in.frequency);
+    input("Annual Interest/Growth Rate(%)", Format(in.rate.toDouble(), "###.00") + "%");
+    input("Increase the annual Investment Rate by", Format(in.increase.toDouble(), "###.00") + "%");
+    input("Adjust Current Value for Annual Inflation Rate(%)", Format(in.inflation.toDouble(), "###.00") + "%");
+    input("Time in Years", Format(in.term.toDouble(), "###"));
+    p.emptyLine(2);
+    const std::string rule(72, '_');
+    auto headings = [&] {
+        p.printAt(2, rule);
+        p.printAt(2, RightAlign(in.frequency, 9) + "          Investment      Interest/Growth         Current Value");
+        p.emptyLine();
+    };
+    headings();
+    p.setCounter(kFirstRowsCounter);
+    for (const SavingsPeriod& period : plan.periods) {
+        const double values[] = {period.invested, period.interest, period.value};
+        std::vector<PrintPiece> pieces{{2, Format(period.number, "###")}};
+        for (int i = 0; i < 3; ++i)
+            pieces.push_back({kColumns[i].column, RightAlign(Format(values[i], "####,,###.00"), kColumns[i].width, Overflow::KeepWhole)});
+        p.print(std::move(pieces));
+        if (p.countLine()) {
+            p.breakPage();
+            p.emptyLine();
+            headings();
+            p.setCounter(kNextPageCounter);
+        }
+    }
+    p.printAt(2, rule);
+    p.emptyLine();
+    const double totals[] = {plan.totalInvested, plan.totalInterest(), plan.finalValue};
+    std::vector<PrintPiece> pieces{{2, "Total:"}};
+    for (int i = 0; i < 3; ++i)
+        pieces.push_back({kColumns[i].column, RightAlign(c + Format(totals[i], "####,,###.00"), kColumns[i].width, Overflow::KeepWhole)});
+    p.print(std::move(pieces));
+    p.emptyLine(2);
+    p.printPageNumber(40);
+    p.EndPrintout();
+    return p;
+}
+
+Printout comparisonsPrintout(const std::string& page1, const std::string& page2, const PrintContext& context) {
+    const std::string separator(77, '_');
+    Printout p(context.fontChoice);
+    p.SetPrinterFont();
+    p.printAt(2, context.header);
+    p.emptyLine();
+    p.printAt(30, "Investment Growth Comparisons");
+    p.emptyLine(2);
+    p.printAt(2, "Year Lump Sum   Annual     Interest Salary   Inflation   Total       Current");
+    p.printAt(2, "End  Investment Investment /Growth  Increase Rate(%)     Invested    Value");
+    p.printAt(2, separator);
+    p.emptyLine();
+    printTextBlock(p, page1);
+    if (!page2.empty()) {
+        p.newPage();
+        p.SetPrinterFont();
+        p.emptyLine(2);
+        p.printAt(2, separator);
+        p.emptyLine();
+        printTextBlock(p, page2);
+    }
+    p.EndPrintout();
+    return p;
+}
+
+Printout finderPrintout(const std::string& page1, const std::string& page2, const PrintContext& context) {
+    Printout p(context.fontChoice);
+    p.SetPrinterFont();
+    p.printAt(2, context.header);
+    p.printAt(2, std::string(78, '_'));
+    p.printAt(25, "Annual Compounding Comparisons");
+    p.emptyLine(2);
+    p.printAt(2, "Term in          Cost of         Current or      Compounded at   Total Rate(%)");
+    p.printAt(2, " Years        Investment       Future Value     Annual Rate(%)     over Period");
+    printTextBlock(p, page1);
+    if (!page2.empty()) {
+        p.newPage();
+        p.SetPrinterFont();
+        printTextBlock(p, page2);
+    }
+    p.EndPrintout();
+    return p;
+}
+
+} // namespace brisk

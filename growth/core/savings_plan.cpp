@@ -1,0 +1,99 @@
+#include "growth/core/savings_plan.h"
+
+#include "app/core/mask_format.h"
+#include "app/core/text_align.h"
+#include "app/core/whole_number.h"
+
+#include <cmath>
+
+namespace brisk {
+
+namespace {
+
+double roundedToCurrency(double value) { return Currency::fromDoubleOrFail(value).toDouble(); }
+
+void requireFinite(double value) {
+    if (!std::isfinite(value)) throw CalcFailure();
+}
+
+// The rate per period that compounds to the annual rate over a year.
+double periodicRate(Currency annualPercent, int p) {
+    const double rate = std::pow(1 + annualPercent.toDouble() / 100, 1.0 / p) - 1;
+    requireFinite(rate);
+    return rate;
+}
+
+SavingsPlan runSavings(const SavingsInputs& in) {
+    SavingsPlan plan;
+    const int p = periodsPerYear(in.frequency);
+    if (p == 0 || in.rate.toDouble() <= -100) throw CalcFailure();
+    plan.periodsPerYear = p;
+    plan.periodCount = toInt16OrFail(in.term.toDouble()) * p;
+    // The interest rate is kept in single precision, as the planner's figures always were.
+    const float r = static_cast<float>(periodicRate(in.rate, p));
+    const double i = periodicRate(in.increase, p);
+    const double f = periodicRate(in.inflation, p);
+
+    Currency contribution = in.amount;
+    const Currency first = in.lumpSum + in.amount;
+    double interest = roundedToCurrency(first.toDouble() * r);
+    double value = (first.toDouble() + interest) * (1 - f);
+    Currency invested = first;
+    plan.periods.push_back({1, first.toDouble(), interest, value});
+    for (int k = 2; k <= plan.periodCount; ++k) {
+        contribution = Currency::fromDoubleOrFail(contribution.toDouble() + contribution.toDouble() * i);
+        const double balance = value + contribution.toDouble();
+        interest = roundedToCurrency(balance * r);
+        value = (balance + interest) * (1 - f);
+        requireFinite(value);
+        invested += contribution;
+        plan.periods.push_back({k, contribution.toDouble(), interest, value});
+    }
+    requireFinite(value);
+    plan.totalInvested = invested.toDouble();
+    plan.finalValue = value;
+    for (const SavingsPeriod& period : plan.periods)
+        if (period.number % p == 0 && period.number <= plan.periodCount) plan.yearEndValues.push_back(period.value);
+    if (plan.yearEndValues.empty()) plan.yearEndValues.push_back(value); // a term of 0: its one period
+    return plan;
+}
+
+} // namespace
+
+int periodsPerYear(const std::string& frequency) {
+    if (frequency == "Annually") return 1;
+    if (frequency == "Quarterly") return 4;
+    if (frequency == "Monthly") return 12;
+    return 0;
+}
+
+Outcome<SavingsPlan> calculateSavings(const SavingsInputs& inputs) {
+    return trapCalc([&] { return runSavings(inputs); });
+}
+
+std::vector<std::string> exampleCells(const SavingsExample& e) {
+    const SavingsInputs& in = e.inputs;
+    return {Format(e.plan.periodCount, "###"),
+            Format(in.lumpSum.toDouble(), "###,,###.00"),
+            Format(in.amount.toDouble(), "###,,###.00"),
+            Format(in.rate.toDouble(), "##.00") + "%",
+            Format(in.increase.toDouble(), "##.00") + "%",
+            Format(in.inflation.toDouble(), "##.00") + "%",
+            Format(e.plan.totalInvested, "#####,,##0.00"),
+            Format(e.plan.finalValue, "#####,,##0.00")};
+}
+
+std::string examplePrintText(const SavingsExample& e) {
+    const SavingsInputs& in = e.inputs;
+    auto field = [](double v, const char* mask, int width) { return RightAlign(Format(v, mask), width, Overflow::KeepWhole); };
+    std::string line = field(e.plan.periodCount, "##", 3) + field(in.lumpSum.toDouble(), "###,,###.00", 12) +
+                       field(in.amount.toDouble(), "###,,###.00", 12) + field(in.rate.toDouble(), "##.00", 7) + "%" +
+                       field(in.increase.toDouble(), "##.00", 7) + "%" + field(in.inflation.toDouble(), "##.00", 7) +
+                       "%" + field(e.plan.totalInvested, "####,,##0.00", 13) +
+                       field(e.plan.finalValue, "####,,##0.00", 14);
+    return line + "\r\n" + " " + std::string(77, '_') + "\r\n\r\n";
+}
+
+std::string exampleLabel(int n) { return "Row " + std::string(n >= 0 ? " " : "") + std::to_string(n); }
+
+} // namespace brisk

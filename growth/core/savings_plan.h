@@ -1,0 +1,64 @@
+// The investment growth planner: a lump sum and a growing regular contribution compounded at the
+// contribution frequency, less inflation, period by period; and its comparison examples.
+#pragma once
+
+#include "app/core/currency.h"
+#include "app/core/outcome.h"
+
+#include <string>
+#include <vector>
+
+namespace brisk {
+
+inline constexpr int kPlanning = 1;
+inline constexpr int kComparisons = 2;
+inline constexpr int kMaxExamples = 22;
+inline constexpr int kSavingsYearLimit = 40;
+
+inline const char* const kContributionFrequencies[] = {"Annually", "Quarterly", "Monthly"};
+
+struct SavingsInputs {
+    Currency lumpSum;                            // InputValue 1
+    Currency amount = Currency::fromWhole(1200); // InputValue 2: each contribution period
+    std::string frequency = "Annually";
+    Currency rate = Currency::fromWhole(20); // InputValue 4, percent a year
+    Currency increase;                       // InputValue 5, percent a year
+    Currency inflation;                      // InputValue 6, percent a year
+    Currency term = Currency::fromWhole(25); // InputValue 7, years
+};
+
+struct SavingsPeriod {
+    int number;
+    double invested; // the contribution of the period (period 1: lump sum too)
+    double interest;
+    double value; // at the period's end
+};
+
+struct SavingsPlan {
+    int periodsPerYear = 1;
+    int periodCount = 0;                 // N; a term of 0 still computes one period
+    std::vector<SavingsPeriod> periods; // every computed period
+    double totalInvested = 0;
+    double finalValue = 0;
+    double totalInterest() const { return finalValue - totalInvested; }
+    // The value at the end of each whole year; one point at least.
+    std::vector<double> yearEndValues;
+};
+
+int periodsPerYear(const std::string& frequency); // 0 for a text not in the list
+// Message 3 when the figures cannot be computed (a rate of -100% or less, an overflow).
+Outcome<SavingsPlan> calculateSavings(const SavingsInputs& inputs);
+
+// One listed example of the comparisons mode.
+struct SavingsExample {
+    SavingsInputs inputs;
+    SavingsPlan plan;
+};
+
+// The grid row of an example (columns 0 to 7) and its lines in the printout text.
+std::vector<std::string> exampleCells(const SavingsExample& example);
+std::string examplePrintText(const SavingsExample& example);
+// The legend of example n on the chart: "Row" and the number after a blank for its sign.
+std::string exampleLabel(int n);
+
+} // namespace brisk
