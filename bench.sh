@@ -4,6 +4,7 @@
 #             one empty window, in the same run.
 #   mortgage: the 40-year weekly schedule, engine alone and Calculate to grid filled, against a
 #             plain loop of as many iterations.
+#   growth:   40 years of monthly contributions, calculation and grid fill, against a plain loop.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
@@ -39,9 +40,14 @@ mortgage() {
   echo "== mortgage"
   QT_QPA_PLATFORM=offscreen build/bench/bench_mortgage 2>/dev/null
 }
+growth() {
+  echo "== growth"
+  QT_QPA_PLATFORM=offscreen build/bench/bench_growth 2>/dev/null
+}
 case "${1:-all}" in
   startup) startup ;;
   mortgage) mortgage ;;
-  all) startup; mortgage ;;
-  *) echo "usage: ./bench.sh [startup|mortgage]" >&2; exit 2 ;;
+  growth) growth ;;
+  all) startup; mortgage; growth ;;
+  *) echo "usage: ./bench.sh [startup|mortgage|growth]" >&2; exit 2 ;;
 esac

@@ -2,6 +2,7 @@
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
 #include "app/ui/program_state.h"
+#include "growth/ui/growth_state.h"
 #include "mortgage/ui/mortgage_state.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     brisk::useProgramFont();
     brisk::initProgram();
     brisk::registerMortgageWindows();
+    brisk::registerGrowthWindows();
     brisk::MDIContainer frame;
     if (application.arguments().contains("--exit-when-shown")) frame.menu()->installEventFilter(new QuitOnFirstPaint(&frame));
     frame.show();

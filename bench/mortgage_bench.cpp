@@ -2,32 +2,19 @@
 // filled in the real window, and a plain loop of as many iterations, in one run.
 #include "app/ui/main_window.h"
 #include "app/ui/program_state.h"
+#include "bench/timing.h"
 #include "mortgage/core/schedule.h"
 #include "mortgage/ui/mortgage_state.h"
 #include "mortgage/ui/mortgage_window.h"
 
 #include <QApplication>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
 using namespace brisk;
-using Clock = std::chrono::steady_clock;
 
 namespace {
-
-template <typename F> double medianMs(int runs, F&& f) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
-        f();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 MortgageInputs benchInputs() {
     MortgageInputs in = MortgageInputs::defaults(kModeMortgage);

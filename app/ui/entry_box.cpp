@@ -84,6 +84,11 @@ bool EntryBox::filterCharacter(int code) {
     switch (m_kind) {
     case Kind::Amount:
     case Kind::Rate:
+        if (code == '-' && m_allowMinus) {
+            clear();
+            markEdited();
+            return true;
+        }
         if (!state.EntryEdited) {
             clear();
             markEdited();

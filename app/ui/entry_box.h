@@ -29,6 +29,8 @@ public:
     Kind kind() const { return m_kind; }
     // The display mask and width of the stored value; for a rate also its decimals (2 or 3).
     void setFormat(const QString& mask, int width, int decimals = 2);
+    // A rate box that takes a minus sign: "-" empties the box and stays, for a negative rate.
+    void setAllowMinus(bool allow) { m_allowMinus = allow; }
     // Where Enter moves the focus; the next widget in the tab order when none is set.
     void setNext(QWidget* next) { m_next = next; }
     // A drop-down list of items; with listOnly the box takes no typing, only a choice.
@@ -74,6 +76,7 @@ private:
     int m_decimals = 2;
     double m_value = 0;
     bool m_listOnly = false;
+    bool m_allowMinus = false;
     bool m_storing = false;
     QStringList m_items;
     QPointer<QWidget> m_next;

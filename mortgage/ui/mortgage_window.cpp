@@ -4,6 +4,7 @@
 #include "app/core/mask_format.h"
 #include "app/core/numeric_parse.h"
 #include "app/core/text_align.h"
+#include "app/ui/calculator_parts.h"
 #include "app/ui/entry_box.h"
 #include "app/ui/file_dialog.h"
 #include "app/ui/header_input.h"
@@ -91,16 +92,7 @@ QString money(double value, int width = 12) {
 
 bool MortgageCalc::isLoan() const { return mortgage().inputs.MortgageMode == kModeLoan; }
 
-QLabel* MortgageCalc::resultLabel(const QString& name) {
-    auto* label = new QLabel(this);
-    label->setObjectName(name);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(twips(1300));
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
+QLabel* MortgageCalc::resultLabel(const QString& name) { return resultFigure(this, name); }
 
 MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
     setObjectName("MortgageCalc");
@@ -111,13 +103,7 @@ MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
     const bool loan = isLoan();
     if (program().frame) program().frame->setWindowTitle(loan ? "Personal Loan Tables" : "Mortgage Tables");
 
-    auto label = [this](const QString& text, QWidget* buddy = nullptr) {
-        auto* l = new QLabel(text, this);
-        l->setWordWrap(true);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-        if (buddy) l->setBuddy(buddy);
-        return l;
-    };
+    auto label = [this](const QString& text, QWidget* buddy = nullptr) { return fieldCaption(this, text, buddy); };
 
     m_principal = new EntryBox(EntryBox::Kind::Amount, this);
     m_principal->setObjectName("InPrincipal");
@@ -254,9 +240,7 @@ MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
     m_gridOrHelp->addWidget(m_helpText);
 
     auto button = [this](const QString& name, const QString& caption, void (MortgageCalc::*slot)()) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
+        QPushButton* b = commandButton(this, name, caption);
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };

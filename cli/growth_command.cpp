@@ -1,0 +1,167 @@
+// brisklane-calc growth and compound: the investment growth planner (with comparison examples) and
+// the annual compound growth finder.
+#include "app/core/mask_format.h"
+#include "cli/command.h"
+#include "growth/core/growth_printout.h"
+
+#include <QJsonArray>
+#include <QMap>
+#include <QTextStream>
+
+namespace brisk {
+
+namespace {
+
+std::string cents(double value) { return Format(value, "0.00"); }
+double centsNumber(double value) { return QString::fromStdString(cents(value)).toDouble(); }
+
+const QMap<QString, QString> kFrequencyNames = {{"annually", "Annually"}, {"quarterly", "Quarterly"}, {"monthly", "Monthly"}};
+
+// Sets one input by its option name: 0, or the message of a value that does not fit.
+int setInput(SavingsInputs& in, const QString& key, const QString& value) {
+    if (key == "frequency") {
+        if (!kFrequencyNames.contains(value)) return 3;
+        in.frequency = kFrequencyNames[value].toStdString();
+        return 0;
+    }
+    bool ok = false;
+    const double number = value.trimmed().toDouble(&ok);
+    const auto currency = ok ? Currency::fromDouble(number) : std::nullopt;
+    if (!currency) return 3;
+    if (key == "lump") in.lumpSum = *currency;
+    else if (key == "amount") in.amount = *currency;
+    else if (key == "rate") in.rate = *currency;
+    else if (key == "increase") in.increase = *currency;
+    else if (key == "inflation") in.inflation = *currency;
+    else if (key == "term") in.term = *currency;
+    else return 3;
+    if (key == "term" && number > kSavingsYearLimit) return 5;
+    return key == "term" && number < 0 ? 3 : 0;
+}
+
+int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
+    SavingsInputs base;
+    for (const char* key : {"lump", "amount", "frequency", "rate", "increase", "inflation", "term"})
+        if (parser.isSet(key))
+            if (const int message = setInput(base, key, parser.value(key))) return failWith(message);
+    const PrintContext print{context.header.toStdString(), context.settings.CurrencySymbol,
+                             context.settings.PrinterFontChoice, {}};
+    const QStringList specs = parser.values("example");
+    if (specs.isEmpty()) {
+        const auto plan = calculateSavings(base);
+        if (!plan) return failWith(plan.message);
+        if (!context.printoutPath.isEmpty())
+            if (const int status = writePrintout(context, savingsPrintout(base, *plan.value, print), "Investment Growth Calculation"))
+                return status;
+        TextTable table{{"period", "invested", "interest", "value"}, {}};
+        for (const SavingsPeriod& p : plan->periods)
+            table.rows.push_back({std::to_string(p.number), cents(p.invested), cents(p.interest), cents(p.value)});
+        writeTable(context, table,
+                   {{"periods", static_cast<int>(plan->periods.size())},
+                    {"total_invested", centsNumber(plan->totalInvested)},
+                    {"total_interest", centsNumber(plan->totalInterest())},
+                    {"final_value", centsNumber(plan->finalValue)}},
+                   QString());
+        return 0;
+    }
+    // Comparisons: each example starts from the options and changes what it names.
+    if (specs.size() > kMaxExamples) return failWith(6);
+    std::string pages[3];
+    TextTable table{{"example", "periods", "lump", "amount", "rate", "increase", "inflation", "total_invested", "final_value"}, {}};
+    QJsonArray examples;
+    for (int n = 1; n <= specs.size(); ++n) {
+        SavingsInputs in = base;
+        for (const QString& pair : specs[n - 1].split(',', Qt::SkipEmptyParts)) {
+            const QStringList kv = pair.split('=');
+            if (kv.size() != 2) return failWith(3);
+            if (const int message = setInput(in, kv[0].trimmed(), kv[1].trimmed())) return failWith(message);
+        }
+        const auto plan = calculateSavings(in);
+        if (!plan) return failWith(plan.message);
+        const SavingsExample example{in, *plan.value};
+        pages[n <= 15 ? 1 : 2] += examplePrintText(example);
+        table.rows.push_back({std::to_string(n), std::to_string(plan->periodCount), cents(in.lumpSum.toDouble()),
+                              cents(in.amount.toDouble()), cents(in.rate.toDouble()), cents(in.increase.toDouble()),
+                              cents(in.inflation.toDouble()), cents(plan->totalInvested), cents(plan->finalValue)});
+        examples.append(QJsonObject{{"example", n},
+                                    {"periods", plan->periodCount},
+                                    {"total_invested", centsNumber(plan->totalInvested)},
+                                    {"final_value", centsNumber(plan->finalValue)}});
+    }
+    if (!context.printoutPath.isEmpty())
+        if (const int status = writePrintout(context, comparisonsPrintout(pages[1], pages[2], print), "Investment Growth Comparisons"))
+            return status;
+    writeTable(context, table, {{"examples", examples}}, QString());
+    return 0;
+}
+
+int runCompound(const QCommandLineParser& parser, const CliContext& context) {
+    FinderInputs in;
+    in.name = parser.value("name").toStdString();
+    for (const char* key : {"cost", "value", "term"}) {
+        if (!parser.isSet(key)) continue;
+        const auto number = numberOption(parser, key);
+        const auto currency = number ? Currency::fromDouble(*number) : std::nullopt;
+        if (!currency) return failWith(3);
+        (QString(key) == "cost" ? in.cost : QString(key) == "value" ? in.value : in.term) = *currency;
+    }
+    const auto row = findCompoundGrowth(in);
+    if (!row) return failWith(row.message);
+    const std::string& symbol = context.settings.CurrencySymbol;
+    if (!context.printoutPath.isEmpty()) {
+        const PrintContext print{context.header.toStdString(), symbol, context.settings.PrinterFontChoice, {}};
+        if (const int status = writePrintout(context, finderPrintout(finderPrintText(*row.value, symbol), "", print),
+                                             "Annual Compounding Comparisons"))
+            return status;
+    }
+    TextTable path{{"year", "value"}, {}};
+    for (std::size_t k = 0; k < row->path.size(); ++k) path.rows.push_back({std::to_string(k + 1), Format(row->path[k], "0")});
+    const double rate = QString::fromStdString(Format(row->rate * 100, "0.0000")).toDouble();
+    const double gain = QString::fromStdString(Format(row->totalGain * 100, "0.00")).toDouble();
+    if (context.format == "text") {
+        QTextStream(stdout) << "Annual compound growth: " << QString::fromStdString(Format(row->rate, "#,,###.0000%"))
+                            << "\nTotal gain/loss:        " << QString::fromStdString(Format(row->totalGain, "#,,###.00%"))
+                            << "\n\n";
+    }
+    writeTable(context, path, {{"rate", rate}, {"total_gain", gain}}, QString());
+    return 0;
+}
+
+const RegisterCommand growthCommand({
+    "growth",
+    "The investment growth planner: a lump sum and a regular contribution, period by period. With "
+    "--example blocks, a comparison of up to 22 plans.",
+    [](QCommandLineParser& parser) {
+        parser.addOptions({
+            {"lump", "The lump sum invested at the start.", "AMOUNT"},
+            {"amount", "The amount invested at each contribution period.", "AMOUNT"},
+            {"frequency", "annually, quarterly or monthly.", "FREQUENCY"},
+            {"rate", "The annual interest/growth rate in percent.", "PERCENT"},
+            {"increase", "The yearly increase of the contribution in percent.", "PERCENT"},
+            {"inflation", "The annual inflation rate in percent.", "PERCENT"},
+            {"term", "Years invested (at most 40).", "YEARS"},
+            {"example", "A comparison example: key=value pairs (lump, amount, frequency, rate, increase, inflation, "
+                        "term) separated by commas, over the options above. Repeatable.",
+             "SPEC"},
+        });
+    },
+    runGrowth,
+});
+
+const RegisterCommand compoundCommand({
+    "compound",
+    "The annual compound growth rate from a cost, a later value and a term in years.",
+    [](QCommandLineParser& parser) {
+        parser.addOptions({
+            {"cost", "The purchase cost.", "AMOUNT"},
+            {"value", "The present or future value.", "AMOUNT"},
+            {"term", "The term in years (at most 50).", "YEARS"},
+            {"name", "The investment's name, for the printout.", "TEXT"},
+        });
+    },
+    runCompound,
+});
+
+} // namespace
+
+} // namespace brisk

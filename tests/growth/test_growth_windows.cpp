@@ -1,0 +1,171 @@
+// The growth planner and the finder as a user works them.
+#include "app/ui/entry_box.h"
+#include "app/ui/main_menu.h"
+#include "app/ui/main_window.h"
+#include "growth/ui/growth_state.h"
+#include "growth/ui/growth_windows.h"
+#include "support/ui_support.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace brisk;
+
+class TestGrowthWindows : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MDIContainer> m_frame;
+
+    template <typename W> W* open(const char* button) {
+        m_frame = std::make_unique<MDIContainer>();
+        m_frame->show();
+        m_frame->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_frame.get())) return nullptr;
+        m_frame->menu()->button(button)->click();
+        return qobject_cast<W*>(m_frame->currentTask());
+    }
+    static void type(QWidget* window, const char* box, const QString& keys, const char* leaveTo) {
+        auto* b = window->findChild<EntryBox*>(box);
+        b->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(b, keys);
+        window->findChild<QWidget*>(leaveTo)->setFocus(Qt::TabFocusReason);
+    }
+private slots:
+    void initTestCase() { registerGrowthWindows(); }
+    void init() { testing::freshProgram(); }
+    void cleanup() { m_frame.reset(); }
+
+    void planningDefaults() {
+        auto* w = open<SavingsCalc>("Savings");
+        QCOMPARE(m_frame->windowTitle(), QString(" Investment Growth Calculations"));
+        w->SCalc_Click();
+        QCOMPARE(w->gridRows(), 29);
+        QCOMPARE(w->gridText(1, 2), QString("240.00"));
+        QCOMPARE(w->gridText(25, 3), QString("679,652.79"));
+        QCOMPARE(w->gridText(26, 0), QString());
+        QCOMPARE(w->gridText(27, 0), QString("Total:"));
+        QCOMPARE(w->gridText(27, 1), QString("$30,000.00"));
+        QCOMPARE(program().chart.GraphPointCount, 25);
+        QCOMPARE(program().chart.GraphTitle, std::string("Investment value at end of each Year"));
+    }
+
+    void theGridFollowsTheFrequencyAndTerm_data() {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("totalRow");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("annual 10") << "Annually" << "10" << 25 << 12 << " Year  Number";
+        QTest::newRow("monthly 1") << "Monthly" << "1" << 16 << 14 << " Month Number";
+        QTest::newRow("quarterly 2") << "Quarterly" << "2" << 12 << 10 << "Quarter Number";
+        QTest::newRow("term 0") << "Annually" << "0" << 25 << 3 << " Year  Number";
+    }
+    void theGridFollowsTheFrequencyAndTerm() {
+        QFETCH(QString, frequency);
+        QFETCH(QString, term);
+        QFETCH(int, rows);
+        QFETCH(int, totalRow);
+        QFETCH(QString, heading);
+        auto* w = open<SavingsCalc>("Savings");
+        growth().inputs.frequency = ss(frequency);
+        type(w, "InTerm", term, "InLumpInv");
+        w->SCalc_Click();
+        QCOMPARE(w->gridRows(), rows);
+        QCOMPARE(w->gridText(totalRow, 0), QString("Total:"));
+        QCOMPARE(w->gridText(0, 0), heading);
+        QVERIFY(program().chart.GraphPointCount >= 1); // a term of 0 prints and charts too
+    }
+
+    void editingEmptiesThePlanningTable() {
+        auto* w = open<SavingsCalc>("Savings");
+        w->SCalc_Click();
+        type(w, "InRate", "10", "InLumpInv");
+        QCOMPARE(w->gridText(1, 1), QString());
+        QCOMPARE(program().chart.GraphPointCount, 0);
+        QCOMPARE(growth().inputs.rate, Currency::fromWhole(10));
+    }
+
+    void minusSignsInTheIncreaseAndInflationBoxes() {
+        auto* w = open<SavingsCalc>("Savings");
+        type(w, "inInflatRate", "-5", "InLumpInv");
+        QCOMPARE(growth().inputs.inflation, Currency::fromWhole(-5));
+        type(w, "InRate", "-5", "InLumpInv"); // the rate box takes no minus
+        QCOMPARE(growth().inputs.rate, Currency::fromWhole(5));
+    }
+
+    void theTermIsLimitedTo40Years() {
+        auto* w = open<SavingsCalc>("Savings");
+        QString message;
+        testing::whenModal([&](QWidget* box) {
+            message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+            box->close();
+        });
+        type(w, "InTerm", "41", "InLumpInv");
+        QCOMPARE(message, QString("Wrong entry, 40 Years limit."));
+        QCOMPARE(growth().inputs.term, Currency::fromWhole(40));
+    }
+
+    void comparisonsListUpTo22Examples() {
+        program().shell.CalcMode = kComparisons;
+        auto* w = open<SavingsCalc>("SavComp");
+        QCOMPARE(m_frame->windowTitle(), QString(" Investment Growth Comparisons"));
+        for (int n = 1; n <= 22; ++n) w->SCalc_Click();
+        QCOMPARE(w->gridText(22, 7), QString("679,652.79"));
+        QCOMPARE(program().chart.CompareLabels(3, 0), std::string("Row  3"));
+        QString message;
+        testing::whenModal([&](QWidget* box) {
+            message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+            box->close();
+        });
+        w->SCalc_Click();
+        QCOMPARE(message, QString("Limit is 22 entries."));
+        QCOMPARE(growth().examples.size(), 22u);
+        QVERIFY(!growth().ReportPageText[2].empty());
+        type(w, "InRate", "10", "InLumpInv"); // editing keeps the examples
+        QCOMPARE(w->gridText(1, 7), QString("679,652.79"));
+    }
+
+    void aFailedCalculationCountsNothing() {
+        program().shell.CalcMode = kComparisons;
+        auto* w = open<SavingsCalc>("SavComp");
+        w->SCalc_Click();
+        growth().inputs.frequency = "Quarterly";
+        growth().inputs.increase = Currency::fromWhole(-150);
+        QString message;
+        testing::whenModal([&](QWidget* box) {
+            message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+            box->close();
+        });
+        w->SCalc_Click();
+        QCOMPARE(message, QString("Wrong or missing entry, try again."));
+        QCOMPARE(growth().examples.size(), 1u);
+        QCOMPARE(w->gridText(2, 0), QString());
+    }
+
+    void theFinderListsRowsAndItsPrintoutText() {
+        auto* w = open<FindCompoundCalc>("CompCompare");
+        QCOMPARE(m_frame->windowTitle(), QString(" Find Annual Compound Growth"));
+        QCOMPARE(w->findChild<EntryBox*>("InCost")->text(), QString("      $10,000.00"));
+        w->FCalc_Click();
+        QCOMPARE(w->gridText(1, 0), QString("XYZ mutual fund."));
+        QCOMPARE(w->gridText(1, 4), QString("14.870%"));
+        QCOMPARE(w->gridText(1, 5), QString("100.00%"));
+        QCOMPARE(program().chart.GraphPointCount, 1);
+        QCOMPARE(program().chart.CompareValues(1, 5), *Currency::fromDouble(14.8698));
+        for (int n = 2; n <= 13; ++n) w->FCalc_Click();
+        QVERIFY(!growth().finderPageText[2].empty());
+        QString message;
+        testing::whenModal([&](QWidget* box) {
+            message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+            box->close();
+        });
+        type(w, "InTerm", "51", "InCost");
+        QCOMPARE(message, QString("Wrong entry, 50 Years limit."));
+        QCOMPARE(growth().finderInputs.term, Currency::fromWhole(50));
+        QCOMPARE(w->gridText(1, 4), QString("14.870%")); // rows stay when a field is edited
+    }
+};
+
+QTEST_MAIN(TestGrowthWindows)
+#include "test_growth_windows.moc"
