@@ -1,0 +1,75 @@
+// The three retirement planners: income drawn from a capital (by percentage or a fixed monthly
+// amount), the capital required for a goal, and a 401(k) account to retirement.
+#pragma once
+
+#include "app/core/currency.h"
+#include "app/core/outcome.h"
+
+#include <string>
+#include <vector>
+
+namespace brisk {
+
+inline constexpr int kRetireYearLimit = 50;
+inline constexpr int kMsgYearLimit50 = 4;
+inline constexpr int kMsgCannotComplete = 7;
+
+// One year of a planner's table. The two middle figures are, by planner: interest and withdrawn
+// (income), investment and interest (capital required), contribution and interest (401(k)).
+struct YearRow {
+    int year = 0;
+    double salary = 0; // 401(k) only
+    double first = 0;
+    double second = 0;
+    double value = 0;
+};
+
+struct YearTable {
+    std::vector<YearRow> rows;
+    YearRow totals;
+    double startValue = 0; // the amount the chart begins from
+    int years() const { return static_cast<int>(rows.size()); }
+};
+
+// The grid rows a table of `years` rows needs: at least 25, else room for the totals below.
+int gridRowsFor(int years);
+// The number of year rows as text with a leading blank for its sign (" 25").
+std::string RetireYearsText(int years);
+
+// Retirement income. Option percentage: `drawn` is the percent of the value withdrawn each year
+// and `fourth` the years. Option fixed: `drawn` is the monthly amount and `fourth` its yearly
+// increase in percent.
+enum class RetireOption { Percentage, Fixed };
+struct RetireInputs {
+    RetireOption option = RetireOption::Percentage;
+    Currency value = Currency::fromWhole(500000); // InputValue 1
+    Currency rate = Currency::fromWhole(10);      // InputValue 2
+    Currency drawn = Currency::fromWhole(8);      // InputValue 3
+    Currency fourth = Currency::fromWhole(20);    // InputValue 4
+};
+// Message 4 past 50 years, 7 when the income exceeds the capital, 3 when nothing can be drawn.
+Outcome<YearTable> calculateRetirement(const RetireInputs& inputs);
+
+enum class CapitalOption { Capital, Income };
+struct CapitalInputs {
+    CapitalOption option = CapitalOption::Capital;
+    Currency amount = Currency::fromWhole(100000); // capital, or the yearly income required
+    Currency rate = Currency::fromWhole(15);
+    Currency term = Currency::fromWhole(25);
+};
+// Message 4 past 50 years; 3 for a zero rate or term (no level investment exists).
+Outcome<YearTable> calculateCapital(const CapitalInputs& inputs);
+
+struct Plan401kInputs {
+    Currency balance = Currency::fromWhole(10000);
+    Currency salary = Currency::fromWhole(50000);
+    Currency contribution = Currency::fromWhole(5); // percent of salary
+    Currency company = Currency::fromWhole(4);      // percent of salary
+    Currency raise = Currency::fromWhole(4);
+    Currency returnRate = Currency::fromWhole(10);
+    Currency inflation;
+    Currency years = Currency::fromWhole(25);
+};
+Outcome<YearTable> calculate401k(const Plan401kInputs& inputs);
+
+} // namespace brisk

@@ -1,0 +1,170 @@
+// The retirement planners against figures worked out apart from them (hand calculations and a
+// separate loop with the same rounding rules).
+#include "retirement/core/retirement_plans.h"
+#include "retirement/core/retirement_printouts.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+
+using namespace brisk;
+
+namespace {
+
+RetireInputs percentage(double value, double rate, double drawn, double years) {
+    return {RetireOption::Percentage, *Currency::fromDouble(value), *Currency::fromDouble(rate),
+            *Currency::fromDouble(drawn), *Currency::fromDouble(years)};
+}
+RetireInputs fixed(double value, double rate, double monthly, double increase) {
+    return {RetireOption::Fixed, *Currency::fromDouble(value), *Currency::fromDouble(rate),
+            *Currency::fromDouble(monthly), *Currency::fromDouble(increase)};
+}
+template <typename O> YearTable ok(const O& outcome) {
+    EXPECT_TRUE(outcome) << "message " << outcome.message;
+    return outcome ? *outcome.value : YearTable{};
+}
+
+} // namespace
+
+TEST(Retirement, PercentageWorkedExampleGrowsFivePercentAYear) {
+    const YearTable t = ok(calculateRetirement(percentage(100000, 20, 15, 25)));
+    ASSERT_EQ(t.years(), 25);
+    EXPECT_NEAR(t.rows[0].first, 20000.0, 0.001);     // interest
+    EXPECT_DOUBLE_EQ(t.rows[0].second, 15000.0005);           // income: cut to cents, plus 0.0005
+    EXPECT_DOUBLE_EQ(t.rows[0].value, 105000.0005);
+    for (int k = 1; k < 25; ++k) {
+        EXPECT_NEAR(t.rows[k].second, t.rows[k - 1].second * 1.05, 0.02) << k;
+        EXPECT_NEAR(t.rows[k].value, t.rows[k - 1].value * 1.05, 0.02) << k;
+    }
+    EXPECT_EQ(t.totals.value, t.rows.back().value);
+    EXPECT_EQ(RetireYearsText(t.years()), " 25");
+}
+
+TEST(Retirement, RefusalsOfThePercentageOption) {
+    EXPECT_EQ(calculateRetirement(percentage(100000, 10, 100, 5)).message, 7); // income above the value
+    EXPECT_EQ(calculateRetirement(percentage(0, 10, 5, 5)).message, 7);
+    EXPECT_EQ(calculateRetirement(percentage(100000, 10, 5, 51)).message, 4);
+    EXPECT_TRUE(calculateRetirement(percentage(100000, 10, 5, 50)));
+}
+
+TEST(Retirement, AFixedAmountTheInterestCoversRunsFiftyYears) {
+    const YearTable t = ok(calculateRetirement(fixed(500000, 10, 1000, 0)));
+    EXPECT_EQ(t.years(), 50);
+    EXPECT_EQ(t.totals.value, t.rows.back().value);
+    EXPECT_EQ(gridRowsFor(t.years()), 54);
+    EXPECT_EQ(gridRowsFor(20), 25);
+}
+
+TEST(Retirement, TwelveMonthsEqualToTheCapitalStillRuns) {
+    EXPECT_TRUE(calculateRetirement(fixed(12000, 10, 1000, 0)));
+    EXPECT_EQ(calculateRetirement(fixed(11999, 10, 1000, 0)).message, 7);
+}
+
+TEST(Retirement, AFixedAmountRunningOutEndsWithAPartialYear) {
+    const YearTable t = ok(calculateRetirement(fixed(100000, 10, 1000, 2.5)));
+    ASSERT_EQ(t.years(), 13);
+    EXPECT_NEAR(t.rows[11].value, 13950.1899, 0.0001); // what is left after year 12
+    const YearRow& last = t.rows.back();
+    // Ten whole months of the raised amount, then what is left is withdrawn with the interest.
+    EXPECT_NEAR(last.first, 660.1841236906843, 1e-6);
+    EXPECT_NEAR(last.second, 13950.1899 + 660.1841236906843, 1e-6);
+    EXPECT_LE(std::fabs(last.value), 0.00005);
+    EXPECT_EQ(t.totals.value, last.value);
+    // Every figure is real money: capital plus interest is what was withdrawn plus what is left.
+    EXPECT_NEAR(100000 + t.totals.first, t.totals.second + t.totals.value, 0.005);
+}
+
+TEST(Retirement, NothingToDrawFromNothingIsMessage3) {
+    EXPECT_EQ(calculateRetirement(fixed(0, 10, 0, 0)).message, 3);
+}
+
+TEST(CapitalRequired, LevelInvestmentReachesTheCapital) {
+    const YearTable t = ok(calculateCapital({CapitalOption::Capital, Currency::fromWhole(100000), Currency::fromWhole(20),
+                                             Currency::fromWhole(25)}));
+    ASSERT_EQ(t.years(), 25);
+    EXPECT_NEAR(t.rows[0].first, 176.56, 0.005); // 100,000 / (1.2 x 471.98)
+    EXPECT_NEAR(t.rows.back().value, 100000, 1e-6);
+    EXPECT_NEAR(t.totals.first, 25 * t.rows[0].first, 1e-6);
+    EXPECT_EQ(t.totals.year, 26);
+    const YearTable one = ok(calculateCapital({CapitalOption::Capital, Currency::fromWhole(11000), Currency::fromWhole(10),
+                                               Currency::fromWhole(1)}));
+    ASSERT_EQ(one.years(), 1);
+    EXPECT_NEAR(one.rows[0].first, 10000, 1e-6); // C / (1 + i)
+    EXPECT_NEAR(one.rows[0].value, 11000, 1e-6);
+    const YearTable income = ok(calculateCapital({CapitalOption::Income, Currency::fromWhole(40000), Currency::fromWhole(20),
+                                                  Currency::fromWhole(25)}));
+    EXPECT_NEAR(income.rows.back().value, 200000, 1e-6);
+}
+
+TEST(CapitalRequired, RefusesWhatHasNoAnswer) {
+    EXPECT_EQ(calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Currency(), Currency::fromWhole(5)}).message, 3);
+    EXPECT_EQ(calculateCapital({CapitalOption::Income, Currency::fromWhole(1000), Currency(), Currency::fromWhole(5)}).message, 3);
+    EXPECT_EQ(calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Currency::fromWhole(5), Currency()}).message, 3);
+    EXPECT_EQ(calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Currency::fromWhole(5), Currency::fromWhole(51)}).message, 4);
+}
+
+TEST(Plan401k, ContributionsCompoundFromTheYearAfter) {
+    Plan401kInputs in;
+    in.balance = Currency();
+    in.salary = Currency::fromWhole(50000);
+    in.contribution = Currency::fromWhole(5);
+    in.company = Currency::fromWhole(4);
+    in.raise = Currency();
+    in.returnRate = Currency::fromWhole(10);
+    in.years = Currency::fromWhole(2);
+    const YearTable t = ok(calculate401k(in));
+    ASSERT_EQ(t.years(), 2);
+    EXPECT_EQ(t.rows[0].first, 4500.0);  // 9% of 50,000
+    EXPECT_EQ(t.rows[0].second, 450.0);
+    EXPECT_EQ(t.rows[0].value, 4950.0);
+    EXPECT_EQ(t.rows[1].first, 4500.0);  // no raise: the same contribution
+    EXPECT_EQ(t.rows[1].second, 945.0);  // on 4,950 + 4,500
+    EXPECT_EQ(t.rows[1].value, 10395.0);
+    EXPECT_EQ(t.totals.first, 9000.0);
+    EXPECT_EQ(t.totals.second, 1395.0);
+    in.inflation = Currency::fromWhole(10);
+    const YearTable real = ok(calculate401k(in));
+    EXPECT_NEAR(real.rows[0].value, 4455.0, 1e-9);
+    EXPECT_NEAR(real.rows[1].value, 8865.45, 1e-9);
+    in.years = Currency::fromWhole(51);
+    EXPECT_EQ(calculate401k(in).message, 4);
+}
+
+TEST(RetirementPrintouts, PagesRepeatTheirHeadingsAndNumberEachPage) {
+    const PrintContext context{"Ann Lee", "$", 3, {}}; // 51 lines a page
+    struct Case {
+        Printout printout;
+        const char* heading;
+        int rows;
+    };
+    const RetireInputs retire = fixed(500000, 10, 1000, 0);
+    Plan401kInputs k;
+    k.years = Currency::fromWhole(50);
+    const CapitalInputs capital{CapitalOption::Capital, Currency::fromWhole(100000), Currency::fromWhole(20), Currency::fromWhole(50)};
+    for (const Case& c : {Case{retirementPrintout(retire, ok(calculateRetirement(retire)), context),
+                               "Year         Interest/Growth          Annual Income        Current Value", 50},
+                          Case{capitalPrintout(capital, ok(calculateCapital(capital)), context),
+                               "Year        Annual Investment      Interest/Growth         Current Value", 50},
+                          Case{plan401kPrintout(k, ok(calculate401k(k)), context),
+                               " Year   Annual Salary   Contributions   Interest/Growth    Current Value", 50}}) {
+        const Printout& p = c.printout;
+        ASSERT_GE(p.page(), 2) << c.heading;
+        int rows = 0;
+        const std::regex row(R"( +\d{1,2}( +[\d,]*\.\d\d){3,4})");
+        for (int page = 0; page < p.page(); ++page) {
+            const auto& lines = p.pages()[page].lines;
+            EXPECT_EQ(lines.back().text(), std::string(39, ' ') + "Page " + std::to_string(page + 1));
+            bool heading = false, header = false;
+            for (const PrintLine& line : lines) {
+                heading = heading || line.text() == " " + std::string(c.heading);
+                header = header || line.text() == " Ann Lee";
+                rows += std::regex_match(line.text(), row);
+            }
+            EXPECT_TRUE(heading && header) << c.heading << " page " << page + 1;
+            EXPECT_LE(static_cast<int>(lines.size()), 51 + 4);
+        }
+        EXPECT_EQ(rows, c.rows) << c.heading;
+        EXPECT_NE(p.plainText().find(" Total:"), std::string::npos);
+    }
+}
