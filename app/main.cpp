@@ -4,6 +4,7 @@
 #include "app/ui/program_state.h"
 #include "growth/ui/growth_state.h"
 #include "mortgage/ui/mortgage_state.h"
+#include "retirement/ui/retirement_state.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     brisk::initProgram();
     brisk::registerMortgageWindows();
     brisk::registerGrowthWindows();
+    brisk::registerRetirementWindows();
     brisk::MDIContainer frame;
     if (application.arguments().contains("--exit-when-shown")) frame.menu()->installEventFilter(new QuitOnFirstPaint(&frame));
     frame.show();

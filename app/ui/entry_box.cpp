@@ -21,13 +21,19 @@ namespace {
 EntryState& entry() { return program().shell.entry; }
 } // namespace
 
-EntryBox::EntryBox(Kind kind, QWidget* parent) : QLineEdit(parent), m_kind(kind) {
+EntryBox::EntryBox(Kind kind, QWidget* parent) : QLineEdit(parent) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Base, QColor(128, 255, 128));
     palette.setColor(QPalette::Text, Qt::black);
     setPalette(palette);
     setAcceptDrops(false); // nothing is pasted into a box, dropped text included
-    if (kind == Kind::Amount || kind == Kind::Rate || kind == Kind::Whole) setAlignment(Qt::AlignRight);
+    setKind(kind);
+}
+
+void EntryBox::setKind(Kind kind) {
+    m_kind = kind;
+    const bool figure = kind == Kind::Amount || kind == Kind::Rate || kind == Kind::Whole;
+    setAlignment(figure ? Qt::AlignRight : Qt::AlignLeft);
 }
 
 void EntryBox::setFormat(const QString& mask, int width, int decimals) {

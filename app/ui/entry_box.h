@@ -27,6 +27,8 @@ public:
     explicit EntryBox(Kind kind, QWidget* parent = nullptr);
 
     Kind kind() const { return m_kind; }
+    // A box whose meaning changes with a window's option (a rate in one, an amount in the other).
+    void setKind(Kind kind);
     // The display mask and width of the stored value; for a rate also its decimals (2 or 3).
     void setFormat(const QString& mask, int width, int decimals = 2);
     // A rate box that takes a minus sign: "-" empties the box and stays, for a negative rate.

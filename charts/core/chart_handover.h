@@ -33,6 +33,8 @@ struct ChartHandover {
     int GraphCaller = kCallerNone;
     int GraphPointCount = 0; // 0 also means nothing has been calculated yet
     std::string GraphTitle;
+    // Year charts that begin from the amount at the start (the retirement planners): that amount.
+    Currency StartValue;
 
     // Year charts: row k holds point k (rows from 1; row 0 stays empty), label and value.
     Table<std::string> YearLabels{0, kChartColumns};

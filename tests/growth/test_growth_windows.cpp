@@ -27,6 +27,9 @@ class TestGrowthWindows : public QObject {
     }
     static void type(QWidget* window, const char* box, const QString& keys, const char* leaveTo) {
         auto* b = window->findChild<EntryBox*>(box);
+        // A message box closed a moment ago may have left the frame inactive: focus needs it active.
+        window->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window->window()));
         b->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(b, keys);
         window->findChild<QWidget*>(leaveTo)->setFocus(Qt::TabFocusReason);

@@ -1,0 +1,520 @@
+#include "retirement/ui/retirement_windows.h"
+
+#include "app/core/mask_format.h"
+#include "app/core/numeric_parse.h"
+#include "app/core/text_align.h"
+#include "app/ui/calculator_parts.h"
+#include "app/ui/entry_box.h"
+#include "app/ui/header_input.h"
+#include "app/ui/help_viewer.h"
+#include "app/ui/main_menu.h"
+#include "app/ui/main_window.h"
+#include "app/ui/message_box.h"
+#include "app/ui/printer_backend.h"
+#include "app/ui/program_state.h"
+#include "app/ui/quick_help.h"
+#include "app/ui/result_grid.h"
+#include "app/ui/text_area.h"
+#include "app/ui/twips.h"
+#include "retirement/core/retirement_printouts.h"
+#include "retirement/ui/retirement_state.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace brisk {
+
+RetirementState& retirement() {
+    static RetirementState state;
+    return state;
+}
+
+void registerRetirementWindows() {
+    MenuMain::registerWindow("RetireCalc", [] { return new RetireCalc; });
+    MenuMain::registerWindow("CapitalReqdCalc", [] { return new CapitalReqdCalc; });
+    MenuMain::registerWindow("Plan401KCalc", [] { return new Plan401KCalc; });
+}
+
+namespace {
+
+void bindCurrency(EntryBox* box, Currency& slot) {
+    QObject::connect(box, &EntryBox::stored, box, [&slot](double v) { slot = Currency::fromDouble(v).value_or(Currency()); });
+}
+
+PrintContext printContext() {
+    const ShellState& shell = program().shell;
+    return {*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm};
+}
+
+QString symbol() { return qs(program().shell.CurrencySymbol); }
+
+} // namespace
+
+YearTableWindow::YearTableWindow(const QString& name, const QString& letter, const QString& caption) : m_letter(letter) {
+    setObjectName(name);
+    retirement().table.reset();
+    program().chart.reset();
+    program().shell.entry.EntryEdited = 0;
+    if (program().frame) program().frame->setWindowTitle(caption);
+}
+
+EntryBox* YearTableWindow::addField(const QString& name, const QString& caption, int kind, const QString& mask,
+                                    int width, const QStringList& items) {
+    auto* box = new EntryBox(static_cast<EntryBox::Kind>(kind), this);
+    box->setObjectName(name);
+    box->setFormat(mask, width);
+    box->setItems(items);
+    box->setMinimumWidth(twips(1300));
+    connect(box, &EntryBox::stale, this, &YearTableWindow::ClearResults);
+    if (!m_boxes.isEmpty()) m_boxes.last()->setNext(box);
+    m_boxes << box;
+    m_captions << fieldCaption(this, caption, box);
+    return box;
+}
+
+void YearTableWindow::limitYears(EntryBox* box, std::function<bool()> applies) {
+    box->setLimitCheck([this, applies](EntryBox& b) {
+        if (applies && !applies()) return;
+        if (program().shell.entry.EntryEdited && parseEntryText(ss(b.text()), "") > kRetireYearLimit) {
+            showMessage(kMsgYearLimit50, this);
+            b.setText("50");
+        }
+    });
+}
+
+void YearTableWindow::finishLayout(QWidget* options, const QStringList& headings, const QList<int>& widen) {
+    m_grid = new ResultGrid(this);
+    m_grid->setObjectName(m_letter + "Grid");
+    GridModel* g = m_grid->grid();
+    g->setCols(headings.size());
+    g->setRows(25);
+    g->setWrapHeadings(true);
+    for (int c = 0; c < headings.size(); ++c) {
+        g->setText(0, c, headings[c]);
+        m_grid->setColWidthTwips(c, ResultGrid::defaultColWidthTwips() + widen[c]);
+        g->setColAlignment(c, c == 0 ? 2 : 1);
+        g->setFixedAlignment(c, 2);
+    }
+    m_grid->setHeadingHeightTwips(500);
+    auto* helpArea = new TextArea(this);
+    helpArea->setObjectName(m_letter + "TextBox");
+    helpArea->setFirstBox(m_boxes.first());
+    auto* stack = new QStackedWidget(this);
+    stack->addWidget(m_grid);
+    stack->addWidget(helpArea);
+
+    QPushButton* calc = commandButton(this, m_letter + "Calc", "&Calculate");
+    QPushButton* help = commandButton(this, m_letter + "Help", "Quick &Help");
+    QPushButton* graphs = commandButton(this, m_letter + "Graphs", "&Show Graph");
+    QPushButton* printer = commandButton(this, m_letter + "Printer", "To &Printer");
+    QPushButton* exit = commandButton(this, m_letter + "Exit", "E&xit to Menu");
+    graphs->setEnabled(MenuMain::hasWindow("GraphsAll"));
+    connect(calc, &QPushButton::clicked, this, &YearTableWindow::Calc_Click);
+    connect(graphs, &QPushButton::clicked, this, &YearTableWindow::Graphs_Click);
+    connect(printer, &QPushButton::clicked, this, &YearTableWindow::Printer_Click);
+    connect(exit, &QPushButton::clicked, this, &YearTableWindow::Exit_Click);
+    m_help = new QuickHelp(help, stack, m_grid, helpArea, {printer, graphs}, [this] { return helpText(); });
+    m_boxes.last()->setNext(calc);
+
+    auto* fields = new QGridLayout;
+    for (int i = 0; i < m_boxes.size(); ++i) {
+        const int row = (i / 4) * 2, column = i % 4;
+        fields->addWidget(m_captions[i], row, column);
+        fields->addWidget(m_boxes[i], row + 1, column);
+    }
+    auto* top = new QHBoxLayout;
+    if (options) top->addWidget(options);
+    top->addLayout(fields, 1);
+    auto* commands = new QVBoxLayout;
+    for (QPushButton* b : {calc, help, graphs, printer}) commands->addWidget(b);
+    commands->addStretch();
+    commands->addWidget(exit);
+    auto* body = new QHBoxLayout;
+    body->addWidget(stack, 1);
+    body->addLayout(commands);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
+    layout->addLayout(top);
+    layout->addLayout(body, 1);
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { openHelp(kHelpUseFile, 2, this); });
+}
+
+void YearTableWindow::ClearResults() {
+    program().shell.entry.EntryEdited = 1;
+    m_grid->grid()->clearBelowHeadings();
+    if (m_help->isOpen()) {
+        m_help->close();
+        program().shell.entry.EntryEdited = 0;
+    }
+    m_grid->setCurrentCell(1, 0);
+    retirement().table.reset();
+    program().chart.GraphPointCount = 0;
+}
+
+void YearTableWindow::showTable(const YearTable& table, bool salary, bool balanceRow) {
+    GridModel* g = m_grid->grid();
+    const int offset = balanceRow ? 1 : 0;
+    const int lastCol = salary ? 4 : 3;
+    g->setRows(gridRowsFor(table.years()) + offset);
+    g->clearBelowHeadings();
+    if (balanceRow) g->setText(1, lastCol, qs(Format(table.startValue, "####,,###.00")));
+    auto figures = [salary](const YearRow& row) {
+        QList<double> values;
+        if (salary) values << row.salary;
+        values << row.first << row.second << row.value;
+        return values;
+    };
+    for (int k = 0; k < table.years(); ++k) {
+        const YearRow& row = table.rows[k];
+        g->setText(k + 1 + offset, 0, QString::number(row.year));
+        const QList<double> values = figures(row);
+        for (int c = 0; c < values.size(); ++c) g->setText(k + 1 + offset, c + 1, qs(Format(values[c], "####,,###.00")));
+    }
+    const int totalRow = table.years() + 2 + offset;
+    g->setText(totalRow, 0, "Total:");
+    const QList<double> totals = figures(table.totals);
+    for (int c = salary ? 1 : 0; c < totals.size(); ++c)
+        g->setText(totalRow, c + 1, symbol() + qs(Format(totals[c], "####,,##0.00")));
+    m_grid->setCurrentCell(1, 0);
+
+    ChartHandover& chart = program().chart;
+    for (int k = 1; k <= table.years(); ++k)
+        chart.setYearPoint(k, std::to_string(k), Currency::fromDouble(table.rows[k - 1].value).value_or(Currency()));
+    chart.StartValue = Currency::fromDouble(table.startValue).value_or(Currency());
+    chart.GraphPointCount = table.years();
+    retirement().table = table;
+}
+
+void YearTableWindow::Calc_Click() {
+    m_help->close();
+    ClearResults();
+    program().shell.entry.EntryEdited = 0;
+    calculate();
+}
+
+void YearTableWindow::Printer_Click() {
+    if (!retirement().table) {
+        showMessage(1, this);
+        return;
+    }
+    if (!askPrintHeader(this)) return;
+    print();
+}
+
+void YearTableWindow::Graphs_Click() {
+    if (program().chart.GraphPointCount == 0) {
+        showMessage(2, this);
+        return;
+    }
+    program().chart.GraphCaller = chartCaller();
+    if (program().frame) program().frame->openChart(this);
+}
+
+void YearTableWindow::Exit_Click() {
+    retirement() = RetirementState{};
+    program().shell.CalcMode = 0;
+    program().chart.reset();
+    if (program().frame) program().frame->returnToMenu();
+}
+
+QString YearTableWindow::gridText(int row, int col) const { return m_grid->grid()->text(row, col); }
+int YearTableWindow::gridRows() const { return m_grid->grid()->gridRows(); }
+
+RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " Retirement Calculations") {
+    setParent(parent);
+    RetireInputs& in = retirement().retire;
+    in = RetireInputs{};
+    EntryBox* invest = addField("InInvest", " Current value of your             investment on retirement",
+                                int(EntryBox::Kind::Amount), "####,,###.00", 13,
+                                {"500000", "600000", "700000", "800000", "900000", "1000000"});
+    EntryBox* rate = addField("InRate", " Annual interest/growth          rate (%).", int(EntryBox::Kind::Rate), "###.00", 14,
+                              {"10", "12.5 ", "15", "17.5 ", "20"});
+    EntryBox* drawn = addField("InRateDrawn", "", int(EntryBox::Kind::Rate), "###.00", 14, {});
+    EntryBox* term = addField("InTerm", "", int(EntryBox::Kind::Whole), "###", 17, {});
+    bindCurrency(invest, in.value);
+    bindCurrency(rate, in.rate);
+    bindCurrency(drawn, in.drawn);
+    bindCurrency(term, in.fourth);
+    invest->setValue(500000);
+    rate->setValue(10);
+    limitYears(term, [] { return retirement().retire.option == RetireOption::Percentage; });
+    // A fixed-amount increase shows its "%" after editing.
+    connect(term, &EntryBox::stored, this, [term](double v) {
+        if (retirement().retire.option == RetireOption::Fixed)
+            term->setText(qs(RightAlign(Format(v, "###.00"), 15, Overflow::KeepWhole) + "%"));
+    });
+
+    auto* group = new QGroupBox(" Withdrawal choices:", this);
+    auto* percentage = new QRadioButton("Percentage", group);
+    percentage->setObjectName("Option1");
+    auto* fixedAmount = new QRadioButton("Fixed Amount", group);
+    fixedAmount->setObjectName("Option2");
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(percentage);
+    groupLayout->addWidget(fixedAmount);
+    connect(percentage, &QRadioButton::clicked, this, [this] { chooseOption(false); });
+    connect(fixedAmount, &QRadioButton::clicked, this, [this] { chooseOption(true); });
+    finishLayout(group,
+                 {"  Year Number", "   Interest/Growth    Compounded", "   Annual Income     Withdrawn",
+                  "            Current              Value"},
+                 {450, 1400, 1410, 1450});
+    percentage->setChecked(true);
+    chooseOption(false);
+}
+
+void RetireCalc::chooseOption(bool fixed) {
+    const bool helpOpen = m_help->isOpen();
+    ClearResults();
+    RetireInputs& in = retirement().retire;
+    EntryBox* invest = m_boxes[0];
+    EntryBox* drawn = m_boxes[2];
+    EntryBox* term = m_boxes[3];
+    program().shell.CalcMode = 0;
+    if (!fixed) {
+        in.option = RetireOption::Percentage;
+        m_captions[2]->setText(" Annual Income Withdrawn    as a (%) of Current Value.");
+        m_captions[3]->setText(" Time in years");
+        drawn->setKind(EntryBox::Kind::Rate);
+        drawn->setFormat("###.00", 14);
+        drawn->setItems({"10", "12.5", "15", "17.5", "20"});
+        term->setKind(EntryBox::Kind::Whole);
+        term->setFormat("###", 17);
+        term->setItems({"10", "15", "20", "25", "30"});
+        in.drawn = Currency::fromWhole(8);
+        in.fourth = Currency::fromWhole(20);
+        term->setValue(20);
+    } else {
+        in.option = RetireOption::Fixed;
+        m_captions[2]->setText(" Monthly Amount of Cash        Withdrawn.");
+        m_captions[3]->setText(" Increase Annual Amount       Withdrawn by %.");
+        drawn->setKind(EntryBox::Kind::Amount);
+        drawn->setFormat("####,,###.00", 13);
+        drawn->setItems({"1000", "2000", "3000", "4000"});
+        term->setKind(EntryBox::Kind::Rate);
+        term->setFormat("###.00", 15);
+        term->setItems({"2", "2.5", "3", "3.5"});
+        in.value = Currency::fromWhole(100000);
+        invest->setValue(100000);
+        in.drawn = Currency::fromWhole(1000);
+        in.fourth = Currency();
+        term->setText(qs(RightAlign(Format(0, "###.00") + "%", 17)));
+        program().shell.CalcMode = 2;
+    }
+    drawn->setValue(in.drawn.toDouble());
+    program().shell.entry.EntryEdited = 0;
+    if (helpOpen) m_help->toggle(); // the help follows the option
+}
+
+void RetireCalc::calculate() {
+    RetirementState& state = retirement();
+    const auto table = calculateRetirement(state.retire);
+    if (!table) {
+        showMessage(table.message, this);
+        return;
+    }
+    state.retireCalculated = state.retire;
+    const bool fixed = state.retire.option == RetireOption::Fixed;
+    program().chart.GraphTitle = fixed ? "Retirement value at start of each Year" : "Retirement value at end of each Year";
+    showTable(*table.value, false, false);
+    state.RetireYearsText = RetireYearsText(table->years());
+}
+
+int RetireCalc::chartCaller() const {
+    return retirement().retireCalculated.option == RetireOption::Fixed ? kCallerRetirementFixed : kCallerRetirement;
+}
+
+void RetireCalc::print() {
+    const RetirementState& state = retirement();
+    printAndReport(retirementPrintout(state.retireCalculated, *state.table, printContext()), "Retirement Income Calculation",
+                   this);
+}
+
+QString RetireCalc::helpText() const {
+    const QString b = "\r\n";
+    QString text;
+    if (retirement().retire.option == RetireOption::Percentage) {
+        text = " Using Percentage Option. Click green box to change, start typing in numbers, deletes previous ones. For "
+               "results click Calculate.  Press F1 key for detailed information." + b.repeated(2) + "100,000.00" + b.repeated(4) +
+               "         20%" + b.repeated(5) + "        15%" + b.repeated(5) + "          25" + b.repeated(2) + "Shows " +
+               symbol() +
+               "100,000.00 lump sum invested on retirement at 20% Interest/Growth rate compounded annually for 25 years, after "
+               "withdrawing 15% each year." + b.repeated(2) +
+               "Notice that both the Annual Income and the Current Value each increase by 5% annually." + b.repeated(2) +
+               "Annual Income Withdrawn is defined as being made up of Annual Interest/Growth and the sale of some investments if "
+               "neccessary to give the Income you require.";
+    } else {
+        text = " Using Fixed Amount Option. Click green box to change, start typing in numbers, deletes previous ones. For "
+               "results click Calculate.  Press F1 key for detailed information." + b.repeated(2) + " 100,000.00" + b.repeated(5) +
+               "        10%" + b.repeated(5) + "   1,000.00" + b.repeated(4) + "          0%" + b.repeated(2) +
+               "Shows taking out a fixed amount monthly. If you are taking out more cash annually than is being generated by the "
+               "Interest/Growth rate, shows number of years before Capital is gone." + b.repeated(2) +
+               "Increase Annual Amount Withdrawn by % = 2.5%, compensates for inflation each year by increasing the withdrawal "
+               "amount by 2.5%." + b.repeated(2) +
+               "If the Annual Income is less than the Interest/Growth rate then the calculation ends at 50 years." + b.repeated(2) +
+               "Table shows annual totals based on monthly calculation of Annual Income, Interest/Growth and Current Value." +
+               b.repeated(2) +
+               "Annual Amount of Cash Withdrawn is defined as being made up of Annual Interest/Growth and the sale of some of your "
+               "investments if neccessary to give the Income you require." + b.repeated(2) +
+               "See 'How to use the Program' for more complex retirement planning.";
+    }
+    return text + b.repeated(3) + QString(70, ' ') + "End";
+}
+
+CapitalReqdCalc::CapitalReqdCalc(QWidget* parent) : YearTableWindow("CapitalReqdCalc", "C", " Capital Required") {
+    setParent(parent);
+    CapitalInputs& in = retirement().capital;
+    in = CapitalInputs{};
+    EntryBox* amount = addField("InLumpInv", "", int(EntryBox::Kind::Amount), "####,,###.00", 13, {});
+    EntryBox* rate = addField("InRate", " Annual interest/growth               rate (%).", int(EntryBox::Kind::Rate), "###.00",
+                              14, {"10", "12.5", "15", "17.5", "20"});
+    EntryBox* term = addField("InTerm", " At the end of how many            years.", int(EntryBox::Kind::Whole), "###", 17,
+                              {"5", "10", "15", "20", "25", "30"});
+    bindCurrency(amount, in.amount);
+    bindCurrency(rate, in.rate);
+    bindCurrency(term, in.term);
+    limitYears(term);
+    auto* group = new QGroupBox("Select Option", this);
+    auto* capital = new QRadioButton("Amount of capital required at retirement", group);
+    capital->setObjectName("CRCapitalChoices0");
+    auto* income = new QRadioButton("Annual income required at retirement", group);
+    income->setObjectName("CRCapitalChoices1");
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(capital);
+    groupLayout->addWidget(income);
+    connect(capital, &QRadioButton::clicked, this, [this] { CRChoseCalc(false); });
+    connect(income, &QRadioButton::clicked, this, [this] { CRChoseCalc(true); });
+    finishLayout(group,
+                 {"Year Number", "        Annual       Investment", "Interest/Growth Compounded",
+                  "             Current              Value"},
+                 {450, 1400, 1410, 1450});
+    capital->setChecked(true);
+    CRChoseCalc(false);
+}
+
+void CapitalReqdCalc::CRChoseCalc(bool income) {
+    const bool helpOpen = m_help->isOpen();
+    ClearResults();
+    CapitalInputs& in = retirement().capital;
+    in.option = income ? CapitalOption::Income : CapitalOption::Capital;
+    in.amount = Currency::fromWhole(income ? 40000 : 100000);
+    in.rate = Currency::fromWhole(15);
+    in.term = Currency::fromWhole(25);
+    m_boxes[0]->setItems(income ? QStringList{"25000", "30000", "35000", "40000", "45000", "50000"}
+                                : QStringList{"100000", "200000", "300000", "400000", "500000", "600000"});
+    m_captions[0]->setText(income ? " Annual income required at         retirement" : " Amount of capital required at     retirement");
+    m_boxes[0]->setValue(in.amount.toDouble());
+    m_boxes[1]->setValue(15);
+    m_boxes[2]->setValue(25);
+    program().shell.CalcMode = income ? 2 : 0;
+    program().shell.entry.EntryEdited = 0;
+    if (helpOpen) m_help->toggle();
+}
+
+void CapitalReqdCalc::calculate() {
+    RetirementState& state = retirement();
+    const auto table = calculateCapital(state.capital);
+    if (!table) {
+        showMessage(table.message, this);
+        return;
+    }
+    state.capitalCalculated = state.capital;
+    program().chart.GraphTitle = "Investment value at end of each Year";
+    showTable(*table.value, false, false);
+}
+
+void CapitalReqdCalc::print() {
+    const RetirementState& state = retirement();
+    printAndReport(capitalPrintout(state.capitalCalculated, *state.table, printContext()), "Amount of Capital Required", this);
+}
+
+QString CapitalReqdCalc::helpText() const {
+    if (retirement().capital.option == CapitalOption::Income)
+        return QStringList{"Annual Income Required Option", "40,000.00", "       20%", "        25",
+                           "Example. Will show how much annual savings are required for 25 years when compounded annually at "
+                           "20% to build your capital to give an annual income of $40,000.00."}
+            .join("\r\n");
+    return QStringList{"Amount of Capital Required Option", "100,000.00", "        20%", "         25",
+                       "Example. Will show how much annual savings are required for 25 years when compounded annually at 20% "
+                       "interest/growth rate to build your capital to " + symbol() + "100,000.00."}
+        .join("\r\n");
+}
+
+Plan401KCalc::Plan401KCalc(QWidget* parent) : YearTableWindow("Plan401KCalc", "K", " 401(k) Investment Growth Calculations") {
+    setParent(parent);
+    Plan401kInputs& in = retirement().plan401k;
+    in = Plan401kInputs{};
+    const int amount = int(EntryBox::Kind::Amount), rate = int(EntryBox::Kind::Rate);
+    struct Field {
+        const char* name;
+        const char* caption;
+        int kind;
+        const char* mask;
+        int width;
+        Currency* slot;
+    };
+    const Field fields[] = {
+        {"InCurrBal", " Current balance in the           401(k)  account.", amount, "####,,###.00", 13, &in.balance},
+        {"InCurrSal", " Your current annual salary.", amount, "####,,###.00", 13, &in.salary},
+        {"InCntrbRate", " Your annual 401(k) rate(%)    of contribution.", rate, "###.00", 14, &in.contribution},
+        {"InCompRate", " The Company contribution      rate(%).", rate, "###.00", 14, &in.company},
+        {"InAnnSalRaise", " Estimated rate(%) of annual   salary raise.", rate, "###.00", 14, &in.raise},
+        {"InRetnRate", " Annual rate(%)  of return on   your 401(k).", rate, "###.00", 14, &in.returnRate},
+        {"InInflRate", " Estimated rate(%) of annual   inflation.", rate, "###.00", 14, &in.inflation},
+        {"InNumYears", " No. of years to retirement.", int(EntryBox::Kind::Whole), "###", 15, &in.years}};
+    for (const Field& f : fields) {
+        EntryBox* box = addField(f.name, f.caption, f.kind, f.mask, f.width, {});
+        bindCurrency(box, *f.slot);
+        box->setValue(f.slot->toDouble());
+    }
+    m_boxes[0]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(10000, "###,,###.00"), 13)));
+    m_boxes[1]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(50000, "###,,###.00"), 13)));
+    limitYears(m_boxes.last());
+    finishLayout(nullptr,
+                 {"Year Number", "       Annual       Salary", " Combined Contributions", " Interest/Growth Compounded",
+                  "        Current         Value"},
+                 {300, 900, 900, 900, 1000});
+}
+
+void Plan401KCalc::calculate() {
+    RetirementState& state = retirement();
+    const auto table = calculate401k(state.plan401k);
+    if (!table) {
+        showMessage(table.message, this);
+        return;
+    }
+    state.plan401kCalculated = state.plan401k;
+    program().chart.GraphTitle = "Investment value at end of each Year";
+    showTable(*table.value, true, state.plan401k.balance.toDouble() > 1);
+}
+
+void Plan401KCalc::print() {
+    const RetirementState& state = retirement();
+    printAndReport(plan401kPrintout(state.plan401kCalculated, *state.table, printContext()), "Investment Growth - 401K Plan",
+                   this);
+}
+
+QString Plan401KCalc::helpText() const {
+    return QStringList{" For results click Calculate.",
+                       " Click any green box and type in your figures.",
+                       " If you have already have a plan, type the current balance. If none type 0.",
+                       " Type in your current annual salary.",
+                       " Type in your annual contribution rate.",
+                       " Your company contribution rate. If none type 0.",
+                       " Type in the estimated percentage of annual salary increase.",
+                       " Type in the estimated annual income/growth rate of your plan.",
+                       " Leave at 0 unless you want to see the purchasing power in today's dollars.",
+                       " Type in inflation rate. Current Value each year will be reduced at this rate.",
+                       " Type in the estimated number of years to retirement.",
+                       QString(50, ' ') + "End"}
+        .join("\r\n\r\n");
+}
+
+} // namespace brisk

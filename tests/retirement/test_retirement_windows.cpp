@@ -1,0 +1,131 @@
+// The retirement planners' windows: options, defaults, limits, the grid and the hand-over.
+#include "app/ui/entry_box.h"
+#include "app/ui/main_menu.h"
+#include "app/ui/main_window.h"
+#include "retirement/ui/retirement_state.h"
+#include "retirement/ui/retirement_windows.h"
+#include "support/ui_support.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace brisk;
+
+class TestRetirementWindows : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MDIContainer> m_frame;
+
+    template <typename W> W* open(const char* button) {
+        m_frame = std::make_unique<MDIContainer>();
+        m_frame->show();
+        m_frame->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_frame.get())) return nullptr;
+        m_frame->menu()->button(button)->click();
+        return qobject_cast<W*>(m_frame->currentTask());
+    }
+    static void type(QWidget* window, const char* box, const QString& keys, const char* leaveTo) {
+        auto* b = window->findChild<EntryBox*>(box);
+        // A message box closed a moment ago may have left the frame inactive: focus needs it active.
+        window->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window->window()));
+        b->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(b, keys);
+        window->findChild<QWidget*>(leaveTo)->setFocus(Qt::TabFocusReason);
+    }
+    static QString* captureMessage() {
+        static QString text;
+        text.clear();
+        testing::whenModal([](QWidget* box) {
+            text = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+            box->close();
+        });
+        return &text;
+    }
+
+private slots:
+    void initTestCase() { registerRetirementWindows(); }
+    void init() { testing::freshProgram(); }
+    void cleanup() { m_frame.reset(); }
+
+    void percentageThenFixedAmount() {
+        auto* w = open<RetireCalc>("Retirement");
+        QCOMPARE(m_frame->windowTitle(), QString(" Retirement Calculations"));
+        w->Calc_Click();
+        QCOMPARE(w->gridRows(), 25);
+        QCOMPARE(w->gridText(1, 1), QString("50,000.00"));
+        QCOMPARE(w->gridText(22, 0), QString("Total:"));
+        QCOMPARE(program().chart.GraphPointCount, 20);
+        QCOMPARE(retirement().RetireYearsText, std::string(" 20"));
+        w->findChild<QRadioButton*>("Option2")->click();
+        QCOMPARE(program().shell.CalcMode, 2);
+        QCOMPARE(w->findChild<EntryBox*>("InInvest")->text(), QString("  $100,000.00"));
+        QCOMPARE(w->findChild<EntryBox*>("InTerm")->text(), QString("             .00%"));
+        QCOMPARE(w->gridText(1, 1), QString()); // the change emptied the table
+        QCOMPARE(program().chart.GraphPointCount, 0);
+        w->Calc_Click();
+        // 1,000 a month from 100,000 at 10%: an annuity of about 201 months, so 16 years and a part.
+        QCOMPARE(program().chart.GraphPointCount, 17);
+        QCOMPARE(w->gridRows(), 25);
+        QCOMPARE(w->gridText(17, 3), QString(".00"));
+        QCOMPARE(program().chart.GraphTitle, std::string("Retirement value at start of each Year"));
+    }
+
+    void theLimitsAndTheCannotCompleteMessage() {
+        auto* w = open<RetireCalc>("Retirement");
+        QString* message = captureMessage();
+        type(w, "InTerm", "51", "InInvest");
+        QCOMPARE(*message, QString("Wrong entry, 50 Years limit."));
+        QCOMPARE(retirement().retire.fourth, Currency::fromWhole(50));
+        message = captureMessage();
+        type(w, "InRateDrawn", "100", "InInvest");
+        w->Calc_Click();
+        QCOMPARE(*message, QString("Unknown error. Cannot complete."));
+        QCOMPARE(program().chart.GraphPointCount, 0);
+        QCOMPARE(w->gridText(1, 1), QString());
+    }
+
+    void capitalRequiredBothOptions() {
+        auto* w = open<CapitalReqdCalc>("CapReq");
+        QCOMPARE(m_frame->windowTitle(), QString(" Capital Required"));
+        w->Calc_Click();
+        QCOMPARE(w->gridText(25, 3), QString("100,000.00"));
+        w->findChild<QRadioButton*>("CRCapitalChoices1")->click();
+        QCOMPARE(w->findChild<EntryBox*>("InLumpInv")->text(), QString("   $40,000.00"));
+        type(w, "InRate", "20", "InLumpInv");
+        w->Calc_Click();
+        QCOMPARE(w->gridText(25, 3), QString("200,000.00"));
+        QString* message = captureMessage();
+        type(w, "InRate", "0", "InLumpInv");
+        w->Calc_Click();
+        QCOMPARE(*message, QString("Wrong or missing entry, try again."));
+        QCOMPARE(program().chart.GraphPointCount, 0);
+    }
+
+    void plan401kStartsBelowTheBalanceRow() {
+        auto* w = open<Plan401KCalc>("Plan401");
+        QCOMPARE(m_frame->windowTitle(), QString(" 401(k) Investment Growth Calculations"));
+        w->Calc_Click();
+        QCOMPARE(w->gridText(1, 4), QString("10,000.00"));
+        QCOMPARE(w->gridText(2, 0), QString("1"));
+        QCOMPARE(w->gridText(2, 2), QString("4,500.00"));
+        QCOMPARE(w->gridText(28, 0), QString("Total:"));
+        type(w, "InCurrBal", "0", "InCurrSal");
+        w->Calc_Click();
+        QCOMPARE(w->gridText(1, 0), QString("1"));
+        QCOMPARE(w->gridText(27, 0), QString("Total:"));
+    }
+
+    void nothingCalculatedRefusesThePrintout() {
+        auto* w = open<Plan401KCalc>("Plan401");
+        QString* message = captureMessage();
+        w->findChild<QPushButton*>("KPrinter")->click();
+        QCOMPARE(*message, QString("No data to print. Calculate."));
+    }
+};
+
+QTEST_MAIN(TestRetirementWindows)
+#include "test_retirement_windows.moc"
