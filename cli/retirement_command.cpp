@@ -1,0 +1,156 @@
+// brisklane-calc retirement, capital and 401k: the three retirement planners.
+#include "app/core/mask_format.h"
+#include "cli/command.h"
+
+#include <array>
+#include "retirement/core/retirement_printouts.h"
+
+namespace brisk {
+
+namespace {
+
+std::string cents(double value) { return Format(value, "0.00"); }
+double centsNumber(double value) { return QString::fromStdString(cents(value)).toDouble(); }
+
+// Reads the named options into currency inputs; the first that is not a number gives message 3.
+int readCurrencies(const QCommandLineParser& parser, std::initializer_list<std::pair<const char*, Currency*>> options) {
+    for (const auto& [name, slot] : options) {
+        if (!parser.isSet(name)) continue;
+        const auto number = numberOption(parser, name);
+        const auto currency = number && *number >= 0 ? Currency::fromDouble(*number) : std::nullopt;
+        if (!currency) return 3;
+        *slot = *currency;
+    }
+    return 0;
+}
+
+// Writes a planner's table and totals in the chosen format, and its printout when asked.
+int report(const CliContext& context, const YearTable& t, const std::vector<std::string>& header, bool salary,
+           const std::array<const char*, 3>& totalKeys, const Printout& printout, const QString& title) {
+    if (!context.printoutPath.isEmpty())
+        if (const int status = writePrintout(context, printout, title)) return status;
+    TextTable table{header, {}};
+    for (const YearRow& row : t.rows) {
+        std::vector<std::string> line{std::to_string(row.year)};
+        if (salary) line.push_back(cents(row.salary));
+        for (double v : {row.first, row.second, row.value}) line.push_back(cents(v));
+        table.rows.push_back(line);
+    }
+    writeTable(context, table,
+               {{"years", t.years()},
+                {totalKeys[0], centsNumber(t.totals.first)},
+                {totalKeys[1], centsNumber(t.totals.second)},
+                {totalKeys[2], centsNumber(t.totals.value)}},
+               QString());
+    return 0;
+}
+
+PrintContext printContext(const CliContext& context) {
+    return {context.header.toStdString(), context.settings.CurrencySymbol, context.settings.PrinterFontChoice, {}};
+}
+
+int runRetirement(const QCommandLineParser& parser, const CliContext& context) {
+    RetireInputs in;
+    const QString option = parser.value("option");
+    if (option == "fixed") {
+        in = {RetireOption::Fixed, Currency::fromWhole(100000), Currency::fromWhole(10), Currency::fromWhole(1000), Currency()};
+        if (const int m = readCurrencies(parser, {{"value", &in.value}, {"rate", &in.rate}, {"monthly", &in.drawn},
+                                                  {"increase", &in.fourth}}))
+            return failWith(m);
+    } else if (option == "percentage" || option.isEmpty()) {
+        if (const int m = readCurrencies(parser, {{"value", &in.value}, {"rate", &in.rate}, {"withdraw", &in.drawn},
+                                                  {"term", &in.fourth}}))
+            return failWith(m);
+    } else {
+        return failWith(3);
+    }
+    const auto table = calculateRetirement(in);
+    if (!table) return failWith(table.message);
+    return report(context, *table.value, {"year", "interest", "withdrawn", "value"}, false,
+                  {"total_interest", "total_withdrawn", "final_value"},
+                  retirementPrintout(in, *table.value, printContext(context)), "Retirement Income Calculation");
+}
+
+int runCapital(const QCommandLineParser& parser, const CliContext& context) {
+    CapitalInputs in;
+    const QString option = parser.value("option");
+    if (option == "income") {
+        in.option = CapitalOption::Income;
+        in.amount = Currency::fromWhole(40000);
+    } else if (option != "capital" && !option.isEmpty()) {
+        return failWith(3);
+    }
+    if (const int m = readCurrencies(parser, {{"amount", &in.amount}, {"rate", &in.rate}, {"term", &in.term}}))
+        return failWith(m);
+    const auto table = calculateCapital(in);
+    if (!table) return failWith(table.message);
+    return report(context, *table.value, {"year", "investment", "interest", "value"}, false,
+                  {"total_invested", "total_interest", "final_value"},
+                  capitalPrintout(in, *table.value, printContext(context)), "Amount of Capital Required");
+}
+
+int run401k(const QCommandLineParser& parser, const CliContext& context) {
+    Plan401kInputs in;
+    if (const int m = readCurrencies(parser, {{"balance", &in.balance},
+                                              {"salary", &in.salary},
+                                              {"contribution", &in.contribution},
+                                              {"company", &in.company},
+                                              {"raise", &in.raise},
+                                              {"return", &in.returnRate},
+                                              {"inflation", &in.inflation},
+                                              {"years", &in.years}}))
+        return failWith(m);
+    const auto table = calculate401k(in);
+    if (!table) return failWith(table.message);
+    return report(context, *table.value, {"year", "salary", "contribution", "interest", "value"}, true,
+                  {"total_contributions", "total_interest", "final_value"},
+                  plan401kPrintout(in, *table.value, printContext(context)), "Investment Growth - 401K Plan");
+}
+
+const RegisterCommand retirementCommand({
+    "retirement",
+    "Retirement income: a capital drawn down by a yearly percentage for a term, or by a fixed monthly amount "
+    "raised each year.",
+    [](QCommandLineParser& parser) {
+        parser.addOptions({{"option", "percentage (default) or fixed.", "OPTION"},
+                           {"value", "The capital on retirement.", "AMOUNT"},
+                           {"rate", "The annual interest/growth rate in percent.", "PERCENT"},
+                           {"withdraw", "percentage: the percent of the value withdrawn each year.", "PERCENT"},
+                           {"term", "percentage: the years (at most 50).", "YEARS"},
+                           {"monthly", "fixed: the amount withdrawn each month.", "AMOUNT"},
+                           {"increase", "fixed: the yearly increase of the amount in percent.", "PERCENT"}});
+    },
+    runRetirement,
+});
+
+const RegisterCommand capitalCommand({
+    "capital",
+    "The level yearly investment that reaches a required capital, or the capital that yields a required income.",
+    [](QCommandLineParser& parser) {
+        parser.addOptions({{"option", "capital (default) or income.", "OPTION"},
+                           {"amount", "The capital, or the yearly income, required.", "AMOUNT"},
+                           {"rate", "The annual interest/growth rate in percent.", "PERCENT"},
+                           {"term", "The years (at most 50).", "YEARS"}});
+    },
+    runCapital,
+});
+
+const RegisterCommand plan401kCommand({
+    "401k",
+    "A 401(k) account year by year to retirement.",
+    [](QCommandLineParser& parser) {
+        parser.addOptions({{"balance", "The current balance.", "AMOUNT"},
+                           {"salary", "The current annual salary.", "AMOUNT"},
+                           {"contribution", "Your contribution, percent of salary.", "PERCENT"},
+                           {"company", "The company's contribution, percent of salary.", "PERCENT"},
+                           {"raise", "The yearly salary raise in percent.", "PERCENT"},
+                           {"return", "The annual rate of return in percent.", "PERCENT"},
+                           {"inflation", "The annual inflation rate in percent.", "PERCENT"},
+                           {"years", "The years to retirement (at most 50).", "YEARS"}});
+    },
+    run401k,
+});
+
+} // namespace
+
+} // namespace brisk
