@@ -1,0 +1,184 @@
+// The value database: its file, the editor's rules, the sort and extract, the sheet, the printout.
+#include "valuedb/core/averages.h"
+#include "valuedb/core/database_printout.h"
+#include "valuedb/core/value_database.h"
+
+#include <gtest/gtest.h>
+
+using namespace brisk;
+using namespace std::chrono;
+
+namespace {
+
+Date day0() { return Date{year(2002), month(3), day(1)}; }
+const ShortDateForm iso;
+
+// Weekly values, the first given the newest, ending at 2002-03-01.
+ValueDatabase weekly(std::vector<double> newestFirst) {
+    ValueDatabase db;
+    for (std::size_t i = 0; i < newestFirst.size(); ++i)
+        db.records.push_back({static_cast<int>(i) + 1, addDays(day0(), -7 * static_cast<int>(i)), newestFirst[i]});
+    return db;
+}
+
+} // namespace
+
+TEST(ZrkFile, RoundTripNewestFirstAndTheLayout) {
+    ValueDatabase db = weekly({14.37, 13.9, 12});
+    db.DbTitle = "XYZ Fund";
+    EXPECT_EQ(zrkBytes(db), "3,0,\"XYZ Fund\",10\r\n1,#2002-03-01#,14.37\r\n2,#2002-02-22#,13.9\r\n3,#2002-02-15#,12\r\n");
+    db.earnings[0] = {2001, 1.25};
+    db.earnings[2] = {1999, 0.9}; // a gap: the filled rows are saved in order
+    db.records[0].number.reset();
+    const auto back = parseZrk(zrkBytes(db));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->EarnCount, 2);
+    EXPECT_EQ(back->earnings[1].year, 1999);
+    EXPECT_EQ(back->records[0].date, day0());
+    EXPECT_FALSE(back->records[0].number.has_value());
+    EXPECT_EQ(back->records[2].value, 12.0);
+    EXPECT_EQ(zrkBytes(*back.value), zrkBytes(*parseZrk(zrkBytes(*back.value)).value));
+}
+
+TEST(ZrkFile, DamagedFilesAreRefused) {
+    std::string full = "1001,0,\"big\",10\r\n";
+    for (int i = 0; i < 1001; ++i) full += ",#2002-03-01#,1\r\n";
+    for (const std::string& bad : {std::string(""), std::string("3,0,\"t\",10\r\n,#2002-03-01#,1\r\n"), full,
+                                   std::string("1,6,\"t\",10\r\n"), std::string("1,0,\"t\",10\r\n,#2002-02-30#,1\r\n"),
+                                   std::string("1,0,\"t\",10\r\n,#2002-03-01#,abc\r\n"),
+                                   std::string("1,0,\"t\",10\r\n,#1500-02-19#,5\r\n"),
+                                   std::string("\"t\",1,0,10\r\n,#2002-03-01#,1\r\n"), std::string("\x01\xff\x00", 3)})
+        EXPECT_EQ(parseZrk(bad).message, 13) << bad.substr(0, 40);
+    // A title holding a double quote, written by another program, still loads.
+    EXPECT_TRUE(parseZrk("1,0,\"A \"B\" fund\",10\r\n,#2002-03-01#,1\r\n"));
+}
+
+TEST(Editor, AddingCorrectingInsertingDeleting) {
+    ValueDatabase db;
+    EXPECT_EQ(addRecord(db, day0(), 0), 20);
+    EXPECT_EQ(addRecord(db, std::nullopt, 5), 30);
+    EXPECT_EQ(addRecord(db, kDeletionMarker, 5), 30);
+    ASSERT_EQ(addRecord(db, day0(), 12.345), 0);
+    EXPECT_EQ(db.records[0].value, 12.34);
+    EXPECT_EQ(db.DbChanged, 1);
+    ASSERT_EQ(addRecord(db, addDays(day0(), 7), 14.37), 0);
+    EXPECT_EQ(db.records[0].value, 14.37); // cut, not 14.36
+    EXPECT_EQ(correctRecord(db, 1, addDays(day0(), 8), 15), 10); // later than the newest
+    EXPECT_EQ(correctRecord(db, 3, day0(), 15), 16);
+    db.DbChanged = 0;
+    ASSERT_EQ(correctRecord(db, 2, addDays(day0(), -7), 11), 0);
+    EXPECT_EQ(db.DbChanged, 1);
+    ASSERT_EQ(insertRecord(db, addDays(day0(), 3), 13), 0);
+    EXPECT_EQ(db.RecordCount(), 3);
+    EXPECT_EQ(db.records[1].value, 13.0); // sorted in by date
+    EXPECT_EQ(db.records[1].number, 2);
+    ASSERT_EQ(deleteRecord(db, 2), 0);
+    ASSERT_EQ(db.RecordCount(), 2);
+    EXPECT_EQ(db.records[1].value, 11.0);
+}
+
+TEST(Editor, AFullDatabaseRefusesAnotherRecord) {
+    ValueDatabase db;
+    for (int i = 0; i < kMaxRecords; ++i) db.records.push_back({i + 1, addDays(day0(), -i), 1});
+    EXPECT_EQ(addRecord(db, addDays(day0(), 1), 5), kMsgDatabaseFull);
+    EXPECT_EQ(db.RecordCount(), kMaxRecords);
+    EXPECT_TRUE(parseZrk(zrkBytes(db))); // and it loads back
+}
+
+TEST(SortAndExtract, NewestFirstNumberedAndARange) {
+    ValueDatabase db;
+    for (int d : {3, 9, 1, 7, 5}) db.records.push_back({std::nullopt, addDays(day0(), d), double(d)});
+    sortRecords(db);
+    const double expected[] = {9, 7, 5, 3, 1};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(db.records[i].value, expected[i]);
+        EXPECT_EQ(db.records[i].number, i + 1);
+    }
+    ValueDatabase ten = weekly({10, 9, 8, 7, 6, 5, 4, 3, 2, 1});
+    const auto part = extractRecords(ten, 3, 5);
+    ASSERT_TRUE(part);
+    ASSERT_EQ(part->RecordCount(), 3);
+    EXPECT_EQ(part->records[0].value, 8.0);
+    EXPECT_EQ(part->records[2].number, 3);
+    EXPECT_EQ(part->DbTitle, "Extracted");
+    EXPECT_EQ(extractRecords(ten, 6, 5).message, 47);
+}
+
+TEST(Sheet, TheUpswingExample) {
+    const ValueDatabase db = weekly({10, 9, 8, 7, 6, 5, 4, 3});
+    const auto sheet = computeSheet(db, iso);
+    ASSERT_TRUE(sheet.figures);
+    const SheetFigures& f = *sheet.figures.value;
+    EXPECT_EQ(f.averages[0], 9.5);
+    EXPECT_EQ(f.averages[3], 6.5);
+    EXPECT_EQ(f.direction, "Upswing");
+    const auto t = sheetTexts(f, db, "$", 0);
+    EXPECT_EQ(t.at("Label37"), ".00%");
+    EXPECT_EQ(t.at("Label38"), "233.33%");
+    EXPECT_EQ(t.at("Label11"), "9.50 ");
+    EXPECT_EQ(t.at("Label15"), ".00 "); // 26 weeks: not reached
+    EXPECT_EQ(t.at("Label52"), " 8 Weeks (All)");
+    EXPECT_EQ(sheetTexts(f, db, "$", 1).at("Label4"), " 2 Data values");
+    EXPECT_EQ(t.at("Label10"), "");
+}
+
+TEST(Sheet, FewerThanEightPointsAndSmallValues) {
+    const auto seven = computeSheet(weekly({1, 2, 3, 4, 5, 6, 7}), iso);
+    ASSERT_TRUE(seven.figures);
+    EXPECT_EQ(seven.figures->direction, "Need 8 Points");
+    EXPECT_EQ(seven.figures->avgAll, 4.0);
+    const auto small = computeSheet(weekly({0.2, 0.5, 0.9, 0.1}), iso);
+    EXPECT_EQ(small.figures->high, 0.9);
+    EXPECT_EQ(computeSheet(weekly({5}), iso).figures.message, 29);
+}
+
+TEST(Sheet, RiskFigures) {
+    struct Case {
+        double last;
+        const char* pe;
+        const char* risk;
+        const char* direction;
+        bool negative;
+    };
+    for (const Case& c : {Case{16, "8.00  ", "25.00%", " Could Rise to:", false},
+                          Case{30, "15.00  ", "-33.33%", " Could Drop to:", true}}) {
+        ValueDatabase db = weekly({c.last, 10, 10});
+        db.earnings[0] = {2001, 2};
+        db.earnings[1] = {2000, 1.6};
+        db.EarnCount = 2;
+        const auto sheet = computeSheet(db, iso);
+        ASSERT_TRUE(sheet.figures);
+        const auto t = sheetTexts(*sheet.figures.value, db, "$", 0);
+        EXPECT_EQ(t.at("Label22"), c.pe);
+        EXPECT_EQ(t.at("Label17"), c.risk);
+        EXPECT_EQ(t.at("Label49"), c.direction);
+        EXPECT_EQ(t.at("Label50"), "20.00  ");
+        EXPECT_EQ(t.at("Label10"), " Risk at 10 times Earnings");
+        EXPECT_EQ(t.at("Label23"), " Change 2000 - 2001");
+        EXPECT_EQ(t.at("Label24"), "25.00%");
+        EXPECT_EQ(sheet.figures->riskPct < 0, c.negative);
+    }
+}
+
+TEST(Sheet, DivisionsByZeroAreMessage27WithTheDate) {
+    const auto zero = computeSheet(weekly({5, 0, 3}), iso);
+    EXPECT_EQ(zero.figures.message, 27);
+    EXPECT_EQ(zero.detail, "2002-02-15");
+    ValueDatabase db = weekly({5, 4, 3});
+    db.earnings[0] = {2001, 2};
+    db.earnings[1] = {2000, 0};
+    db.EarnCount = 2;
+    EXPECT_EQ(computeSheet(db, iso).figures.message, 27);
+}
+
+TEST(DatabasePrintout, EarningsBesideRecordsAndAfterThem) {
+    ValueDatabase db = weekly({14.37, 13.9});
+    db.DbTitle = "XYZ";
+    for (int j = 0; j < 4; ++j) db.earnings[j] = {2001 - j, 1.0 + j};
+    const Printout p = databasePrintout(db, {"Ann", "$", 0, iso});
+    const std::string text = p.plainText();
+    // Columns 10, 20 and 32 for the record, 55 and 63 for the earnings row beside it.
+    EXPECT_NE(text.find("\n           1       2002-03-01         14.37           2001          1.00\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n                                                      1998          4.00\n"), std::string::npos); // the rows beyond the records
+    EXPECT_NE(text.find("Page 1"), std::string::npos);
+}

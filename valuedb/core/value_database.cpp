@@ -1,0 +1,157 @@
+#include "valuedb/core/value_database.h"
+
+#include "app/core/messages.h"
+#include "app/core/record_file.h"
+#include "app/core/whole_number.h"
+
+#include <cmath>
+
+namespace brisk {
+
+std::string valueDbMessageText(int message, std::string_view detail, std::string_view today) {
+    if (message == kMsgDatabaseFull)
+        return "The database is full: it holds " + std::to_string(kMaxRecords) +
+               " records. Save it, then extract a range of records to go on.";
+    return MessageText(message, {.detail = detail, .today = today});
+}
+
+void ValueDatabase::compactEarnings() {
+    std::array<EarningsRow, kMaxEarnings> compact{};
+    int n = 0;
+    for (const EarningsRow& row : earnings)
+        if (row.filled()) compact[n++] = row;
+    earnings = compact;
+    EarnCount = n;
+}
+
+double cutToCents(double value) { return std::trunc(value * 100 + (value >= 0 ? 1e-9 : -1e-9)) / 100; }
+
+std::string zrkBytes(const ValueDatabase& db) {
+    ValueDatabase saved = db;
+    saved.compactEarnings(); // every filled row, whether or not the ratios were asked for
+    RecordWriter w;
+    w.integer(saved.RecordCount()).integer(saved.EarnCount).text(saved.DbTitle).single(saved.EarningsFactor).endRecord();
+    for (int j = 0; j < saved.EarnCount; ++j) w.integer(saved.earnings[j].year).number(saved.earnings[j].amount).endRecord();
+    for (const ValueRecord& r : saved.records) {
+        if (r.number) w.integer(*r.number);
+        else w.empty();
+        w.date(r.date).number(r.value).endRecord();
+    }
+    return w.bytes();
+}
+
+Outcome<ValueDatabase> parseZrk(std::string_view bytes) {
+    const auto bad = Outcome<ValueDatabase>::failure(13);
+    RecordReader r(bytes);
+    const auto count = r.readInt16(), earnCount = r.readInt16();
+    const auto title = r.readString();
+    const auto factor = r.readNumber();
+    if (!count || !earnCount || !title || !factor) return bad;
+    if (*count < 0 || *count > kMaxRecords || *earnCount < 0 || *earnCount > kMaxEarnings) return bad;
+    ValueDatabase db;
+    db.DbTitle = *title;
+    db.EarningsFactor = static_cast<float>(*factor);
+    if (!std::isfinite(db.EarningsFactor)) return bad;
+    db.EarnCount = *earnCount;
+    for (int j = 0; j < *earnCount; ++j) {
+        const auto year = r.readNumber(), amount = r.readNumber();
+        if (!year || !amount) return bad;
+        const auto wholeYear = toInt16(*year);
+        if (!wholeYear) return bad;
+        db.earnings[j] = {*wholeYear, *amount};
+    }
+    for (int i = 0; i < *count; ++i) {
+        const auto number = r.next();
+        const auto date = r.readDate();
+        const auto value = r.readNumber();
+        if (!number || !date || !value || *date <= kDeletionMarker) return bad;
+        ValueRecord record{std::nullopt, *date, *value};
+        if (number->kind == RecordField::Kind::Bare) {
+            const auto n = toInt32(std::strtod(number->text.c_str(), nullptr));
+            if (!n) return bad;
+            record.number = *n;
+        } else if (number->kind != RecordField::Kind::Empty) {
+            return bad;
+        }
+        db.records.push_back(record);
+    }
+    return {db, 0};
+}
+
+void sortRecords(ValueDatabase& db) {
+    auto& rows = db.records;
+    const int n = db.RecordCount();
+    for (int gap = n / 2; gap > 0; gap /= 2) {
+        for (int i = gap; i < n; ++i) {
+            // Rows a gap apart change places while the upper one is older, newest first.
+            for (int j = i - gap; j >= 0 && rows[j].date < rows[j + gap].date; j -= gap) std::swap(rows[j], rows[j + gap]);
+        }
+    }
+    for (int i = 0; i < n; ++i) rows[i].number = i + 1;
+    if (!rows.empty() && rows.back().date == kDeletionMarker) rows.pop_back();
+}
+
+Outcome<ValueDatabase> extractRecords(const ValueDatabase& db, int low, int high) {
+    if (low > high) return Outcome<ValueDatabase>::failure(47);
+    ValueDatabase out = db;
+    out.records.clear();
+    for (int i = std::max(low, 1); i <= std::min(high, db.RecordCount()); ++i) {
+        ValueRecord r = db.records[i - 1];
+        r.number = static_cast<int>(out.records.size()) + 1;
+        out.records.push_back(r);
+    }
+    out.DbTitle = "Extracted";
+    return {out, 0};
+}
+
+namespace {
+
+int checkEntry(std::optional<Date> date, double value) {
+    if (value == 0 || !std::isfinite(value)) return 20;
+    if (!date || *date <= kDeletionMarker) return 30;
+    return 0;
+}
+
+// A corrected or inserted record may not be newer than the newest one: message 10.
+bool laterThanNewest(const ValueDatabase& db, Date date) { return !db.records.empty() && date > db.records.front().date; }
+
+} // namespace
+
+int addRecord(ValueDatabase& db, std::optional<Date> date, double value) {
+    if (const int message = checkEntry(date, value)) return message;
+    if (db.RecordCount() >= kMaxRecords) return kMsgDatabaseFull;
+    db.records.insert(db.records.begin(), {std::nullopt, *date, cutToCents(value)});
+    db.DbChanged = 1;
+    return 0;
+}
+
+int correctRecord(ValueDatabase& db, int recordNumber, std::optional<Date> date, double value) {
+    if (recordNumber < 1 || recordNumber > db.RecordCount()) return 16;
+    if (const int message = checkEntry(date, value)) return message;
+    if (laterThanNewest(db, *date)) return 10;
+    db.records[recordNumber - 1].date = *date;
+    db.records[recordNumber - 1].value = cutToCents(value);
+    db.DbChanged = 1;
+    sortRecords(db);
+    return 0;
+}
+
+int insertRecord(ValueDatabase& db, std::optional<Date> date, double value) {
+    if (const int message = checkEntry(date, value)) return message;
+    if (laterThanNewest(db, *date)) return 10;
+    if (db.RecordCount() >= kMaxRecords) return kMsgDatabaseFull;
+    db.records.push_back({std::nullopt, *date, cutToCents(value)});
+    db.DbChanged = 1;
+    sortRecords(db);
+    return 0;
+}
+
+int deleteRecord(ValueDatabase& db, int recordNumber) {
+    if (recordNumber < 1 || recordNumber > db.RecordCount()) return 16;
+    db.records[recordNumber - 1].date = kDeletionMarker;
+    db.DbChanged = 1;
+    sortRecords(db);
+    return 0;
+}
+
+} // namespace brisk
