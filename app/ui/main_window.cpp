@@ -29,6 +29,9 @@ MDIContainer::MDIContainer(QWidget* parent) : QMainWindow(parent) {
     connect(m_area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { placeCurrentChild(); });
 }
 
+// The children go after the members: they must no longer call back into the frame.
+MDIContainer::~MDIContainer() { m_area->disconnect(this); }
+
 QSize MDIContainer::childSize() const {
     const TwipPoint border = childPosition(kLayoutNormal);
     return m_area->viewport()->size() + twipSize(-2 * border.x, -2 * border.y);
@@ -41,59 +44,63 @@ QMdiSubWindow* MDIContainer::addChild(QWidget* child) {
     return window;
 }
 
-void MDIContainer::openTask(QWidget* task) {
-    if (m_taskWindow) m_taskWindow->close();
-    m_menuWindow->hide();
-    m_taskWindow = addChild(task);
-    m_taskWindow->show();
-    m_area->setActiveSubWindow(m_taskWindow);
+QMdiSubWindow* MDIContainer::top() const { return m_windows.isEmpty() ? nullptr : m_windows.last().data(); }
+
+void MDIContainer::showTop() {
+    QMdiSubWindow* window = top() ? top() : m_menuWindow;
+    window->show();
+    m_area->setActiveSubWindow(window);
     placeCurrentChild();
+}
+
+void MDIContainer::dropTop() {
+    if (QMdiSubWindow* window = top()) {
+        window->hide();
+        window->deleteLater();
+    }
+    if (!m_windows.isEmpty()) m_windows.removeLast();
+}
+
+void MDIContainer::openTask(QWidget* task) {
+    while (!m_windows.isEmpty()) dropTop();
+    m_menuWindow->hide();
+    m_windows << addChild(task);
+    showTop();
 }
 
 void MDIContainer::returnToMenu() {
-    if (m_taskWindow) {
-        m_taskWindow->hide();
-        m_taskWindow->deleteLater();
-        m_taskWindow = nullptr;
-    }
+    while (!m_windows.isEmpty()) dropTop();
     setWindowTitle(kMenuCaption);
-    m_menuWindow->show();
-    m_area->setActiveSubWindow(m_menuWindow);
-    placeCurrentChild();
+    showTop();
+}
+
+void MDIContainer::openOver(QWidget* window) {
+    if (QMdiSubWindow* current = top()) current->hide();
+    m_windows << addChild(window);
+    showTop();
+}
+
+void MDIContainer::closeOver() {
+    dropTop();
+    if (m_windows.isEmpty()) returnToMenu();
+    else showTop();
+}
+
+void MDIContainer::replaceOver(QWidget* window) {
+    dropTop();
+    m_windows << addChild(window);
+    showTop();
 }
 
 void MDIContainer::openChart(QWidget* caller) {
-    QWidget* chart = MenuMain::makeWindow("GraphsAll");
-    if (!chart || !m_taskWindow || m_taskWindow->widget() != caller) {
-        delete chart;
-        return;
-    }
-    m_taskWindow->hide();
-    m_chartWindow = addChild(chart);
-    m_chartWindow->show();
-    m_area->setActiveSubWindow(m_chartWindow);
-    placeCurrentChild();
+    if (currentTask() != caller) return;
+    if (QWidget* chart = MenuMain::makeWindow("GraphsAll")) openOver(chart);
 }
 
-void MDIContainer::closeChart() {
-    if (m_chartWindow) {
-        m_chartWindow->hide();
-        m_chartWindow->deleteLater();
-        m_chartWindow = nullptr;
-    }
-    if (m_taskWindow) {
-        m_taskWindow->show();
-        m_area->setActiveSubWindow(m_taskWindow);
-        placeCurrentChild();
-    }
-}
-
-QWidget* MDIContainer::currentChart() const { return m_chartWindow ? m_chartWindow->widget() : nullptr; }
-
-QWidget* MDIContainer::currentTask() const { return m_taskWindow ? m_taskWindow->widget() : nullptr; }
+QWidget* MDIContainer::currentTask() const { return top() ? top()->widget() : nullptr; }
 
 void MDIContainer::placeCurrentChild() {
-    QMdiSubWindow* current = m_chartWindow ? m_chartWindow.data() : m_taskWindow ? m_taskWindow.data() : m_menuWindow;
+    QMdiSubWindow* current = top() ? top() : m_menuWindow;
     if (current && current->isVisible()) current->move(twipPoint(childPosition(program().shell.LayoutClass)));
 }
 
@@ -104,10 +111,12 @@ void MDIContainer::resizeEvent(QResizeEvent* event) {
 }
 
 void MDIContainer::closeEvent(QCloseEvent* event) {
-    // A task window may keep the program open (unsaved data the user goes back to save).
-    if (QWidget* task = currentTask(); task && !task->close()) {
-        event->ignore();
-        return;
+    // A task's windows may keep the program open (unsaved data the user goes back to save).
+    for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it) {
+        if (*it && (*it)->widget() && !(*it)->widget()->close()) {
+            event->ignore();
+            return;
+        }
     }
     event->accept();
 }

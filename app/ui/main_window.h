@@ -1,6 +1,7 @@
 // The frame that hosts every window of the program as a child, one task window at a time.
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -15,21 +16,27 @@ class MDIContainer : public QMainWindow {
     Q_OBJECT
 public:
     explicit MDIContainer(QWidget* parent = nullptr);
+    ~MDIContainer() override;
 
     MenuMain* menu() const { return m_menu; }
     QMdiArea* area() const { return m_area; }
 
     // Hides the main menu and shows a task window (a calculator, the database menu) in its place.
     void openTask(QWidget* task);
-    // The task's exit: the task window goes, the caption and the main menu come back.
+    // The task's exit: every window of the task goes, the caption and the main menu come back.
     void returnToMenu();
+    // The window on show: the last one opened over the task, or the task itself.
     QWidget* currentTask() const;
 
-    // The chart window over the calculator that fills its hand-over: the calculator is hidden with
-    // its results intact, and comes back when the chart closes.
+    // A window over the one on show, which is hidden with everything in it intact and comes back
+    // when the new one closes (the chart over a calculator, the editor over the database menu).
+    void openOver(QWidget* window);
+    void closeOver();
+    // Replaces the window on show by another over the same task (the editor by the averages sheet).
+    void replaceOver(QWidget* window);
+
+    // The chart window over the calculator that fills its hand-over.
     void openChart(QWidget* caller);
-    void closeChart();
-    QWidget* currentChart() const;
 
     // The size every full-size child gets: the frame's client area and the border the placement
     // pushes outside it.
@@ -43,12 +50,14 @@ protected:
 
 private:
     QMdiSubWindow* addChild(QWidget* child);
+    QMdiSubWindow* top() const;
+    void showTop();
+    void dropTop();
 
     QMdiArea* m_area;
     MenuMain* m_menu;
     QMdiSubWindow* m_menuWindow;
-    QPointer<QMdiSubWindow> m_taskWindow;
-    QPointer<QMdiSubWindow> m_chartWindow;
+    QList<QPointer<QMdiSubWindow>> m_windows; // the task first, the window on show last
 };
 
 inline constexpr const char* kMenuCaption = " Brisklane Menu";
