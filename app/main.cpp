@@ -5,6 +5,7 @@
 #include "growth/ui/growth_state.h"
 #include "mortgage/ui/mortgage_state.h"
 #include "retirement/ui/retirement_state.h"
+#include "valuedb/ui/valuedb_state.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     brisk::registerMortgageWindows();
     brisk::registerGrowthWindows();
     brisk::registerRetirementWindows();
+    brisk::registerValueDbWindows();
     brisk::MDIContainer frame;
     if (application.arguments().contains("--exit-when-shown")) frame.menu()->installEventFilter(new QuitOnFirstPaint(&frame));
     frame.show();

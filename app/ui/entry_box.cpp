@@ -4,7 +4,9 @@
 #include "app/core/currency.h"
 #include "app/core/entry_format.h"
 #include "app/core/key_filter.h"
+#include "app/core/mask_format.h"
 #include "app/core/numeric_parse.h"
+#include "app/core/text_align.h"
 #include "app/ui/message_box.h"
 #include "app/ui/program_state.h"
 
@@ -32,7 +34,7 @@ EntryBox::EntryBox(Kind kind, QWidget* parent) : QLineEdit(parent) {
 
 void EntryBox::setKind(Kind kind) {
     m_kind = kind;
-    const bool figure = kind == Kind::Amount || kind == Kind::Rate || kind == Kind::Whole;
+    const bool figure = kind == Kind::Amount || kind == Kind::Rate || kind == Kind::Whole || kind == Kind::Number;
     setAlignment(figure ? Qt::AlignRight : Qt::AlignLeft);
 }
 
@@ -57,6 +59,7 @@ QString EntryBox::displayText(double value) const {
     case Kind::Amount: return qs(amountText(value, program().shell.CurrencySymbol, ss(m_mask), m_width));
     case Kind::Rate: return qs(percentText(value, ss(m_mask), m_width));
     case Kind::Whole: return qs(wholeText(value, ss(m_mask), m_width));
+    case Kind::Number: return qs(RightAlign(Format(value, ss(m_mask)), m_width, Overflow::KeepWhole));
     case Kind::Text:
     case Kind::FreeText:
     case Kind::Date: break;
@@ -90,13 +93,14 @@ bool EntryBox::filterCharacter(int code) {
     switch (m_kind) {
     case Kind::Amount:
     case Kind::Rate:
+    case Kind::Number:
         if (code == '-' && m_allowMinus) {
             clear();
             markEdited();
             return true;
         }
         if (!state.EntryEdited) {
-            clear();
+            if (m_emptiesOnFirstKey) clear();
             markEdited();
         }
         state.EntryText = ss(text());
@@ -228,7 +232,7 @@ void EntryBox::store() {
     EntryState& state = entry();
     if (state.EntryEdited) {
         state.EntryEdited = 0;
-        if (m_kind == Kind::Amount || m_kind == Kind::Rate) {
+        if (m_kind == Kind::Amount || m_kind == Kind::Rate || m_kind == Kind::Number) {
             const auto value = Currency::fromDouble(parseEntryText(ss(text()), program().shell.CurrencySymbol));
             if (!value) showMessage(kMsgWrongEntry, this);
             setValue(value ? value->toDouble() : 0.0);

@@ -22,6 +22,7 @@ public:
         Text,     // text: the first key empties it, a double quote is refused
         FreeText, // text edited as it stands, a double quote is refused
         Date,     // a date: digits and the separators . - /; the first key empties it
+        Number,   // a decimal figure with its mask and no symbol (earnings, a record's value)
     };
 
     explicit EntryBox(Kind kind, QWidget* parent = nullptr);
@@ -31,6 +32,8 @@ public:
     void setKind(Kind kind);
     // The display mask and width of the stored value; for a rate also its decimals (2 or 3).
     void setFormat(const QString& mask, int width, int decimals = 2);
+    // A box whose first key adds to the text instead of replacing it.
+    void setEmptiesOnFirstKey(bool empties) { m_emptiesOnFirstKey = empties; }
     // A rate box that takes a minus sign: "-" empties the box and stays, for a negative rate.
     void setAllowMinus(bool allow) { m_allowMinus = allow; }
     // Where Enter moves the focus; the next widget in the tab order when none is set.
@@ -79,6 +82,7 @@ private:
     double m_value = 0;
     bool m_listOnly = false;
     bool m_allowMinus = false;
+    bool m_emptiesOnFirstKey = true;
     bool m_storing = false;
     QStringList m_items;
     QPointer<QWidget> m_next;

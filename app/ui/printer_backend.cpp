@@ -76,6 +76,70 @@ bool renderPrintout(const Printout& printout, QPagedPaintDevice& device) {
     return painter.end();
 }
 
+namespace {
+
+bool renderWidget(QWidget* widget, QPagedPaintDevice& device) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    const double scale = std::min(double(device.width()) / widget->width(), double(device.height()) / widget->height());
+    painter.scale(scale, scale);
+    widget->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    return painter.end();
+}
+
+// Where a printout goes when no printer is installed: a new PDF file in the documents folder.
+QString pdfPathFor(const QString& title) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) folder = program().dataFolder;
+    QDir().mkpath(folder);
+    const QString stamp = QDateTime::currentDateTime().toString("yyyy-MM-dd hh.mm.ss");
+    QString name = QString("%1 %2.pdf").arg(title, stamp);
+    name.replace('/', '-');
+    return QDir(folder).filePath(name);
+}
+
+bool noPrinter() { return QPrinterInfo::defaultPrinter().isNull() || qEnvironmentVariableIsSet("BRISKLANE_PRINT_TO_PDF"); }
+
+void report(const PrintOutcome& outcome, QWidget* parent) {
+    if (!outcome.ok) {
+        QMessageBox::warning(parent, "Printout", outcome.error);
+    } else if (!outcome.pdfPath.isEmpty()) {
+        QMessageBox::information(parent, "Printout",
+                                 QString("No printer is installed, so the printout was saved as a PDF file:\n%1")
+                                     .arg(QDir::toNativeSeparators(outcome.pdfPath)));
+    }
+}
+
+} // namespace
+
+PrintOutcome printWidgetImage(QWidget* widget, const QString& title) {
+    PrintOutcome outcome;
+    if (noPrinter()) {
+        outcome.pdfPath = pdfPathFor(title);
+        QPdfWriter writer(outcome.pdfPath);
+        writer.setTitle(title);
+        writer.setCreator("Brisklane");
+        writer.setResolution(300);
+        writer.setPageLayout(QPageLayout(localPageSize(), QPageLayout::Landscape, QMarginsF(12.7, 12.7, 12.7, 12.7),
+                                         QPageLayout::Millimeter));
+        outcome.ok = renderWidget(widget, writer);
+    } else {
+        QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        printer.setDocName(title);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        outcome.ok = renderWidget(widget, printer);
+    }
+    if (!outcome.ok) outcome.error = "The window's image could not be printed.";
+    return outcome;
+}
+
+void printWidgetAndReport(QWidget* widget, const QString& title, QWidget* parent) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const PrintOutcome outcome = printWidgetImage(widget, title);
+    QGuiApplication::restoreOverrideCursor();
+    report(outcome, parent);
+}
+
 PrintOutcome writePrintoutPdf(const Printout& printout, const QString& path, const QString& title) {
     QPdfWriter writer(path);
     writer.setTitle(title);
@@ -92,15 +156,7 @@ PrintOutcome writePrintoutPdf(const Printout& printout, const QString& path, con
 
 PrintOutcome printPrintout(const Printout& printout, const QString& title) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull() || qEnvironmentVariableIsSet("BRISKLANE_PRINT_TO_PDF")) {
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (folder.isEmpty()) folder = program().dataFolder;
-        QDir().mkpath(folder);
-        const QString stamp = QDateTime::currentDateTime().toString("yyyy-MM-dd hh.mm.ss");
-        QString name = QString("%1 %2.pdf").arg(title, stamp);
-        name.replace('/', '-');
-        return writePrintoutPdf(printout, QDir(folder).filePath(name), title);
-    }
+    if (noPrinter()) return writePrintoutPdf(printout, pdfPathFor(title), title);
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(title);
     PrintOutcome outcome;
@@ -113,13 +169,7 @@ void printAndReport(const Printout& printout, const QString& title, QWidget* par
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const PrintOutcome outcome = printPrintout(printout, title);
     QGuiApplication::restoreOverrideCursor();
-    if (!outcome.ok) {
-        QMessageBox::warning(parent, "Printout", outcome.error);
-    } else if (!outcome.pdfPath.isEmpty()) {
-        QMessageBox::information(parent, "Printout",
-                                 QString("No printer is installed, so the printout was saved as a PDF file:\n%1")
-                                     .arg(QDir::toNativeSeparators(outcome.pdfPath)));
-    }
+    report(outcome, parent);
 }
 
 } // namespace brisk

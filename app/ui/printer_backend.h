@@ -25,4 +25,8 @@ PrintOutcome printPrintout(const Printout& printout, const QString& title);
 // Prints, then tells the user where a PDF went or why printing failed.
 void printAndReport(const Printout& printout, const QString& title, QWidget* parent);
 
+// The image of a window as it is shown, fitted to the page width (drawn, so text stays text).
+PrintOutcome printWidgetImage(QWidget* widget, const QString& title);
+void printWidgetAndReport(QWidget* widget, const QString& title, QWidget* parent);
+
 } // namespace brisk

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
@@ -48,6 +49,10 @@ void initProgram() {
     p.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(p.dataFolder);
     p.helpFolder = findHelpFolder();
+    // The sample database waits in the user's folder, where the file dialog opens.
+    const QString sample = QDir(p.dataFolder).filePath("Sample.Zrk");
+    if (!QFileInfo::exists(sample) && QFile::copy(QDir(p.helpFolder).filePath("Sample.Zrk"), sample))
+        QFile(sample).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     p.shell.DateForm = shortDateFormFromPattern(ss(QLocale::system().dateFormat(QLocale::ShortFormat)));
 }
 

@@ -17,7 +17,9 @@ std::string plainNumber(double value) {
 
 } // namespace
 
-SheetOutcome computeSheet(const ValueDatabase& db, const ShortDateForm& form) {
+SheetOutcome computeSheet(const ValueDatabase& typed, const ShortDateForm& form) {
+    ValueDatabase db = typed;
+    db.compactEarnings(); // the filled earnings rows, latest first, as they are saved
     SheetOutcome out;
     const int n = db.RecordCount();
     if (n < 2) {
@@ -80,8 +82,10 @@ std::map<std::string, std::string> periodTexts(int records, int weekMode) {
     return t;
 }
 
-std::map<std::string, std::string> sheetTexts(const SheetFigures& f, const ValueDatabase& db, const std::string& symbol,
-                                              int weekMode) {
+std::map<std::string, std::string> sheetTexts(const SheetFigures& f, const ValueDatabase& typed,
+                                              const std::string& symbol, int weekMode) {
+    ValueDatabase db = typed;
+    db.compactEarnings();
     std::map<std::string, std::string> t = periodTexts(f.records, weekMode);
     const char* averageLabels[7] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label35", "Label29"};
     for (int p = 0; p < 7; ++p) t[averageLabels[p]] = Format(f.averages[p], "####,,###.00") + " ";
