@@ -253,6 +253,7 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
     auto* value = new EntryBox(EntryBox::Kind::Number, this);
     value->setObjectName("InValue");
     value->setEmptiesOnFirstKey(false);
+    value->setFormat("0.00", 0);
     connect(date, &EntryBox::stored, this, [this, date] {
         if (date->text().trimmed().isEmpty()) return;
         const auto parsed = readDate(date->text());

@@ -1,0 +1,251 @@
+// The value database's windows as a user works them: files, the editor, the sheet, the extract.
+#include "app/ui/entry_box.h"
+#include "app/ui/main_menu.h"
+#include "app/ui/main_window.h"
+#include "valuedb/ui/valuedb_state.h"
+#include "valuedb/ui/valuedb_windows.h"
+#include "support/ui_support.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace brisk;
+
+class TestValueDbWindows : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MDIContainer> m_frame;
+
+    Trendmenu* openMenu() {
+        m_frame = std::make_unique<MDIContainer>();
+        m_frame->show();
+        m_frame->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_frame.get())) return nullptr;
+        m_frame->menu()->button("Ratios")->click();
+        return qobject_cast<Trendmenu*>(m_frame->currentTask());
+    }
+    Dbase* openEditor() {
+        m_frame->openOver(new Dbase);
+        return qobject_cast<Dbase*>(m_frame->currentTask());
+    }
+    static QString* captureMessage() {
+        static QString text;
+        text.clear();
+        testing::whenModal([](QWidget* box) {
+            if (auto* edit = box->findChild<QPlainTextEdit*>("TextMsg")) text = edit->toPlainText();
+            box->close();
+        });
+        return &text;
+    }
+    void typeInto(EntryBox* box, const QString& keys) {
+        m_frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(box, keys);
+    }
+    static QString samplePath() { return QDir(program().helpFolder).filePath("Sample.Zrk"); }
+
+private slots:
+    void initTestCase() { registerValueDbWindows(); }
+    void init() {
+        testing::freshProgram();
+        program().shell.DateForm = ShortDateForm{}; // yyyy-mm-dd
+    }
+    void cleanup() { m_frame.reset(); }
+
+    void loadingTheSampleAndADamagedFile() {
+        Trendmenu* menu = openMenu();
+        auto* info = menu->findChild<QLabel*>("InfoLabel");
+        QVERIFY(!info->isVisible());
+        QVERIFY(menu->loadFile(samplePath()));
+        QCOMPARE(valueDb().db.RecordCount(), 130);
+        QCOMPARE(info->text(), QString(" File in Memory = Northfield Growth Fund "));
+        QCOMPARE(program().shell.DbFileName, std::string("Sample.Zrk"));
+        const QString bad = QDir(program().dataFolder).filePath("bad.zrk");
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("3,0,\"t\",10\r\n,#2002-03-01#,1\r\n");
+        file.close();
+        QString* message = captureMessage();
+        QVERIFY(!menu->loadFile(bad));
+        QCOMPARE(*message, QString("File not found or wrong format. Check Filename and/or Directory."));
+        QCOMPARE(valueDb().db.RecordCount(), 0);
+        QVERIFY(!info->isVisible());
+    }
+
+    void savingRoundTripsAndAFailureNamesTheFile() {
+        Trendmenu* menu = openMenu();
+        QString* message = captureMessage();
+        menu->Saveafile_Click();
+        QCOMPARE(*message, QString("No Records."));
+        QVERIFY(menu->loadFile(samplePath()));
+        valueDb().db.DbChanged = 1;
+        const QString copy = QDir(program().dataFolder).filePath("Copy.zrk");
+        QVERIFY(menu->saveFile(copy));
+        QCOMPARE(valueDb().db.DbChanged, 0);
+        QFile original(samplePath()), saved(copy);
+        QVERIFY(original.open(QIODevice::ReadOnly) && saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), original.readAll()); // the program reads and writes the same bytes
+        message = captureMessage();
+        QVERIFY(!menu->saveFile("/no/such/folder/Lost.zrk"));
+        QCOMPARE(*message, QString("Lost.zrk Bad Filename. Must be in the form MYFILE.ZRK"));
+    }
+
+    void typingAWeeklySeries() {
+        openMenu();
+        Dbase* editor = openEditor();
+        EntryBox* date = editor->box("InDate");
+        EntryBox* value = editor->box("InValue");
+        typeInto(date, "2002-03-01");
+        QTest::keyClick(date, Qt::Key_Return);
+        QVERIFY(value->hasFocus());
+        QTest::keyClicks(value, "12.345");
+        QTest::keyClick(value, Qt::Key_Return); // to Add Record
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // adds it
+        QCOMPARE(valueDb().db.RecordCount(), 1);
+        QCOMPARE(valueDb().db.records[0].value, 12.34);
+        QCOMPARE(date->text(), QString("2002-03-08"));
+        QVERIFY(value->text().isEmpty());
+        QVERIFY(value->hasFocus());
+        QTest::keyClicks(value, "13");
+        editor->AddRecord_Click();
+        QCOMPARE(editor->gridText(1, 1), QString("2002-03-08"));
+        QCOMPARE(editor->gridText(2, 2), QString("12.34"));
+        QCOMPARE(valueDb().db.DbChanged, 1);
+        QString* message = captureMessage();
+        editor->AddRecord_Click(); // the value box is empty
+        QCOMPARE(*message, QString("No complete record to add to database."));
+        message = captureMessage();
+        date->setText("31/31/2002");
+        value->setText("5");
+        editor->AddRecord_Click();
+        QVERIFY(message->startsWith("Wrong date entry. Correct date format is "));
+        QCOMPARE(valueDb().db.RecordCount(), 2);
+    }
+
+    void aCorrectionLaterThanTheNewestIsRefused() {
+        Trendmenu* menu = openMenu();
+        QVERIFY(menu->loadFile(samplePath()));
+        Dbase* editor = openEditor();
+        valueDb().GridRecNo = 1;
+        testing::whenModal([](QWidget* dialog) {
+            dialog->findChild<QRadioButton*>("CorInsDel0")->click();
+            dialog->findChild<QPushButton*>("Accept")->click();
+        });
+        editor->CorrRecord_Click();
+        QCOMPARE(editor->findChild<QLabel*>("InNew")->text(), QString("1"));
+        QVERIFY(!editor->findChild<QPushButton*>("Exitbut")->isVisible());
+        editor->box("InDate")->setText("2026-11-28");
+        QString* message = captureMessage();
+        editor->AddRecord_Click();
+        QCOMPARE(*message, QString("Date cannot be greater than last record: 2026-11-27"));
+        editor->box("InDate")->setText("2026-11-26");
+        editor->AddRecord_Click();
+        QCOMPARE(valueDb().db.records[0].date, (Date{std::chrono::year(2026), std::chrono::month(11), std::chrono::day(26)}));
+        QVERIFY(editor->findChild<QPushButton*>("Exitbut")->isVisibleTo(editor));
+    }
+
+    void deletingARecord() {
+        Trendmenu* menu = openMenu();
+        QVERIFY(menu->loadFile(samplePath()));
+        Dbase* editor = openEditor();
+        testing::whenModal([](QWidget* dialog) {
+            dialog->findChild<QRadioButton*>("CorInsDel2")->click();
+            dialog->findChild<EntryBox*>("CurVal")->setText("3");
+            dialog->findChild<QPushButton*>("Accept")->click();
+        });
+        editor->CorrRecord_Click();
+        QCOMPARE(valueDb().db.RecordCount(), 129);
+        QCOMPARE(editor->gridText(3, 1), QString("2026-11-06"));
+    }
+
+    void ratiosNeedThreeRecordsAndShowTheSheet() {
+        openMenu();
+        Dbase* editor = openEditor();
+        for (int d : {1, 8}) addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(d)}, 10);
+        QString* message = captureMessage();
+        editor->ToRatios_Click();
+        QCOMPARE(*message, QString("Minimum of two weeks data required for Ratios."));
+    }
+
+    void theSheetOfTheSample() {
+        Trendmenu* menu = openMenu();
+        QVERIFY(menu->loadFile(samplePath()));
+        m_frame->openOver(new Averatios);
+        auto* sheet = qobject_cast<Averatios*>(m_frame->currentTask());
+        QCOMPARE(sheet->labelText("Label2"), QString("Northfield Growth Fund"));
+        QCOMPARE(sheet->labelText("Label52"), QString(" 130 Weeks (All)"));
+        QCOMPARE(sheet->labelText("Label41"), QString("20.34  "));
+        QCOMPARE(sheet->labelText("Label10"), QString(" Risk at 15 times Earnings"));
+        QCOMPARE(sheet->labelText("Label23"), QString(" Change 2024 - 2025"));
+        QVERIFY(sheet->labelText("Label16") == "Upswing " || sheet->labelText("Label16") == "Downswing " ||
+                sheet->labelText("Label16") == "Sideways ");
+        sheet->findChild<QWidget*>("WeekPoints")->setProperty("checked", true);
+        QCOMPARE(sheet->labelText("Label4"), QString(" 2 Data values"));
+        QCOMPARE(sheet->labelText("Label11"), QString("19.86 ")); // the figures stay
+    }
+
+    void earningsTypedWithoutRatiosAreSaved() {
+        Trendmenu* menu = openMenu();
+        Dbase* editor = openEditor();
+        for (int d : {1, 8, 15}) addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(d)}, 10);
+        typeInto(editor->box("InDatext0"), "2001");
+        typeInto(editor->box("InEarnTxt0"), "1.25");
+        typeInto(editor->box("TEFName"), "12");
+        editor->box("InValue")->setFocus(Qt::TabFocusReason);
+        const QString path = QDir(program().dataFolder).filePath("Typed.zrk");
+        QVERIFY(menu->saveFile(path));
+        QVERIFY(menu->loadFile(path));
+        QCOMPARE(valueDb().db.EarnCount, 1);
+        QCOMPARE(valueDb().db.earnings[0].amount, 1.25);
+        QCOMPARE(valueDb().db.EarningsFactor, 12.0f);
+    }
+
+    void leavingWithUnsavedRecordsAsks() {
+        Trendmenu* menu = openMenu();
+        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)}, 10);
+        QString question;
+        testing::whenModal([&](QWidget* box) {
+            question = box->findChild<QLabel*>("Label1")->text();
+            box->findChild<QPushButton*>("AllYes")->click();
+        });
+        menu->ExitMenu_Click();
+        QVERIFY(question.endsWith(" file in memory will be erased. Do you wish to go back and save it to Disk?."));
+        QCOMPARE(m_frame->currentTask(), menu); // back to save
+        testing::whenModal([](QWidget* box) { box->findChild<QPushButton*>("AllNo")->click(); });
+        menu->ExitMenu_Click();
+        QTest::qWait(0);
+        QVERIFY(m_frame->menu()->isVisible());
+    }
+
+    void extractingARange() {
+        Trendmenu* menu = openMenu();
+        QVERIFY(menu->loadFile(samplePath()));
+        QString message;
+        testing::whenModal([&](QWidget* dialog) {
+            valueDb().ExtractLow = 6;
+            valueDb().ExtractHigh = 5;
+            testing::whenModal([&](QWidget* box) {
+                message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
+                box->close();
+            });
+            static_cast<Extract*>(dialog)->ExtractOk_Click();
+            valueDb().ExtractLow = 3;
+            valueDb().ExtractHigh = 5;
+            static_cast<Extract*>(dialog)->ExtractOk_Click();
+        });
+        menu->findChild<QPushButton*>("SelectRec")->click();
+        QCOMPARE(message, QString("Low number is greater than High."));
+        QCOMPARE(valueDb().db.RecordCount(), 3);
+        QCOMPARE(valueDb().db.DbTitle, std::string("Extracted"));
+        QCOMPARE(program().shell.DbFileName, std::string("Extract.zrk"));
+        QVERIFY(qobject_cast<Dbase*>(m_frame->currentTask()));
+    }
+};
+
+QTEST_MAIN(TestValueDbWindows)
+#include "test_valuedb_windows.moc"
