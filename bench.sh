@@ -5,6 +5,7 @@
 #   mortgage: the 40-year weekly schedule, engine alone and Calculate to grid filled, against a
 #             plain loop of as many iterations.
 #   growth:   40 years of monthly contributions, calculation and grid fill, against a plain loop.
+#   valuedb:  a 1,000-record file loaded, its sheet computed, a reversed table sorted.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
@@ -44,10 +45,15 @@ growth() {
   echo "== growth"
   QT_QPA_PLATFORM=offscreen build/bench/bench_growth 2>/dev/null
 }
+valuedb() {
+  echo "== valuedb"
+  build/bench/bench_valuedb
+}
 case "${1:-all}" in
   startup) startup ;;
   mortgage) mortgage ;;
   growth) growth ;;
-  all) startup; mortgage; growth ;;
-  *) echo "usage: ./bench.sh [startup|mortgage|growth]" >&2; exit 2 ;;
+  valuedb) valuedb ;;
+  all) startup; mortgage; growth; valuedb ;;
+  *) echo "usage: ./bench.sh [startup|mortgage|growth|valuedb]" >&2; exit 2 ;;
 esac

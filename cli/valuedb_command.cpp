@@ -1,0 +1,122 @@
+// brisklane-calc valuedb: the value database's sheet, sort, extract and listing from a .zrk file.
+#include "app/core/atomic_file.h"
+#include "app/core/messages.h"
+#include "cli/command.h"
+#include "valuedb/core/averages.h"
+#include "valuedb/core/database_printout.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTextStream>
+
+namespace brisk {
+
+namespace {
+
+const ShortDateForm kIsoDates;
+
+QJsonValue fraction(double value) { return QJsonValue(value); }
+
+int ratios(const ValueDatabase& db) {
+    const SheetOutcome sheet = computeSheet(db, kIsoDates);
+    if (!sheet.figures) {
+        QTextStream(stderr) << QString::fromStdString(MessageText(sheet.figures.message, {.detail = sheet.detail})) << '\n';
+        return 2;
+    }
+    const SheetFigures& f = *sheet.figures.value;
+    const char* keys[7] = {"avg2", "avg4", "avg6", "avg8", "avg26", "avg52", "avg104"};
+    QJsonObject out{{"records", f.records}};
+    for (int p = 0; p < 7; ++p) out[keys[p]] = f.averages[p];
+    out["avg_all"] = f.avgAll;
+    out["high"] = f.high;
+    out["low"] = f.low;
+    out["last"] = f.last;
+    out["high_low_diff"] = fraction(f.highLowDiff);
+    out["low_last_diff"] = fraction(f.lowLastDiff);
+    out["high_last_diff"] = fraction(f.highLastDiff);
+    out["market_direction"] = QString::fromStdString(f.direction);
+    out["pe_ratio"] = f.hasEarnings ? QJsonValue(f.peRatio) : QJsonValue();
+    out["risk_pct"] = f.hasEarnings ? QJsonValue(f.riskPct) : QJsonValue();
+    out["target_value"] = f.hasEarnings ? QJsonValue(f.target) : QJsonValue();
+    QJsonArray changes;
+    for (double c : f.earnChanges) changes.append(c);
+    out["earn_changes"] = changes;
+    QTextStream(stdout) << QJsonDocument(out).toJson(QJsonDocument::Indented);
+    return 0;
+}
+
+int save(const ValueDatabase& db, const QCommandLineParser& parser) {
+    const QString output = parser.value("output");
+    if (output.isEmpty()) {
+        QTextStream(stderr) << "--output FILE is needed\n";
+        return 2;
+    }
+    if (writeFileAtomically(output.toStdString(), zrkBytes(db))) {
+        QTextStream(stderr) << output << MessageText(25).c_str() << '\n';
+        return 2;
+    }
+    return 0;
+}
+
+int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
+    const QStringList args = parser.positionalArguments();
+    if (args.size() < 3) return failWith(17);
+    const auto bytes = readFileStart(args[1].toStdString(), 1 << 20);
+    auto loaded = bytes ? parseZrk(*bytes) : Outcome<ValueDatabase>::failure(13);
+    if (!loaded) return failWith(13);
+    ValueDatabase db = *loaded.value;
+    const QString action = args[2];
+    if (!context.printoutPath.isEmpty()) {
+        if (db.RecordCount() == 0) return failWith(8);
+        const PrintContext print{context.header.toStdString(), context.settings.CurrencySymbol,
+                                 context.settings.PrinterFontChoice, kIsoDates};
+        if (const int status = writePrintout(context, databasePrintout(db, print), "Value Database")) return status;
+    }
+    if (action == "ratios") return ratios(db);
+    if (action == "sort") {
+        if (db.RecordCount() == 0) return failWith(28);
+        sortRecords(db);
+        return save(db, parser);
+    }
+    if (action == "extract") {
+        bool lowOk = false, highOk = false;
+        const int low = args.value(3).toInt(&lowOk), high = args.value(4).toInt(&highOk);
+        if (!lowOk || !highOk) return failWith(3);
+        if (low < 1 || high > db.RecordCount() || low > db.RecordCount() || high < 1) {
+            QTextStream(stderr) << QString::fromStdString(MessageText(
+                                       43, {.detail = std::to_string(db.RecordCount()), .lowText = " 1"}))
+                                << '\n';
+            return 2;
+        }
+        const auto part = extractRecords(db, low, high);
+        if (!part) return failWith(part.message);
+        return save(*part.value, parser);
+    }
+    if (action == "list") {
+        TextTable table{{"record", "date", "value"}, {}};
+        for (int i = 1; i <= db.RecordCount(); ++i) {
+            const ValueRecord& r = db.records[i - 1];
+            table.rows.push_back({std::to_string(i), isoDateText(r.date), QString::number(r.value, 'f', 2).toStdString()});
+        }
+        writeTable(context, table);
+        return 0;
+    }
+    QTextStream(stderr) << "Unknown action: " << action << " (ratios, sort, extract, list)\n";
+    return 2;
+}
+
+const RegisterCommand registration({
+    "valuedb",
+    "A value database (.zrk): 'FILE ratios' prints the averages and ratios sheet as JSON, 'FILE sort --output OUT', "
+    "'FILE extract LOW HIGH --output OUT', 'FILE list'.",
+    [](QCommandLineParser& parser) {
+        parser.addPositionalArgument("file", "The .zrk file.");
+        parser.addPositionalArgument("action", "ratios, sort, extract LOW HIGH, or list.");
+        parser.addOption({"output", "The .zrk file that sort and extract write.", "FILE"});
+    },
+    runValueDb,
+});
+
+} // namespace
+
+} // namespace brisk
