@@ -1,5 +1,6 @@
 // Brisklane: the desktop program.
 #include "app/ui/main_menu.h"
+#include "charts/ui/chart_windows.h"
 #include "app/ui/main_window.h"
 #include "app/ui/program_state.h"
 #include "growth/ui/growth_state.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     brisk::registerGrowthWindows();
     brisk::registerRetirementWindows();
     brisk::registerValueDbWindows();
+    brisk::registerChartWindows();
     brisk::MDIContainer frame;
     if (application.arguments().contains("--exit-when-shown")) frame.menu()->installEventFilter(new QuitOnFirstPaint(&frame));
     frame.show();

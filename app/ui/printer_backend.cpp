@@ -78,12 +78,10 @@ bool renderPrintout(const Printout& printout, QPagedPaintDevice& device) {
 
 namespace {
 
-bool renderWidget(QWidget* widget, QPagedPaintDevice& device) {
+bool renderDrawing(QPagedPaintDevice& device, const std::function<void(QPainter&, const QRectF&)>& draw) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    const double scale = std::min(double(device.width()) / widget->width(), double(device.height()) / widget->height());
-    painter.scale(scale, scale);
-    widget->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    draw(painter, QRectF(0, 0, device.width(), device.height()));
     return painter.end();
 }
 
@@ -112,7 +110,7 @@ void report(const PrintOutcome& outcome, QWidget* parent) {
 
 } // namespace
 
-PrintOutcome printWidgetImage(QWidget* widget, const QString& title) {
+PrintOutcome printDrawing(const QString& title, const std::function<void(QPainter&, const QRectF&)>& draw) {
     PrintOutcome outcome;
     if (noPrinter()) {
         outcome.pdfPath = pdfPathFor(title);
@@ -122,15 +120,31 @@ PrintOutcome printWidgetImage(QWidget* widget, const QString& title) {
         writer.setResolution(300);
         writer.setPageLayout(QPageLayout(localPageSize(), QPageLayout::Landscape, QMarginsF(12.7, 12.7, 12.7, 12.7),
                                          QPageLayout::Millimeter));
-        outcome.ok = renderWidget(widget, writer);
+        outcome.ok = renderDrawing(writer, draw);
     } else {
         QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
         printer.setDocName(title);
         printer.setPageOrientation(QPageLayout::Landscape);
-        outcome.ok = renderWidget(widget, printer);
+        outcome.ok = renderDrawing(printer, draw);
     }
-    if (!outcome.ok) outcome.error = "The window's image could not be printed.";
+    if (!outcome.ok) outcome.error = "The printout could not be made.";
     return outcome;
+}
+
+void printDrawingAndReport(const QString& title, const std::function<void(QPainter&, const QRectF&)>& draw,
+                           QWidget* parent) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const PrintOutcome outcome = printDrawing(title, draw);
+    QGuiApplication::restoreOverrideCursor();
+    report(outcome, parent);
+}
+
+PrintOutcome printWidgetImage(QWidget* widget, const QString& title) {
+    return printDrawing(title, [widget](QPainter& painter, const QRectF& page) {
+        const double scale = std::min(page.width() / widget->width(), page.height() / widget->height());
+        painter.scale(scale, scale);
+        widget->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    });
 }
 
 void printWidgetAndReport(QWidget* widget, const QString& title, QWidget* parent) {

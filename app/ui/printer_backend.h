@@ -2,9 +2,13 @@
 // printer is installed, into a PDF file in the user's documents folder.
 #pragma once
 
+#include <QRectF>
 #include <QString>
 
+#include <functional>
+
 class QPagedPaintDevice;
+class QPainter;
 class QWidget;
 
 namespace brisk {
@@ -24,6 +28,12 @@ PrintOutcome writePrintoutPdf(const Printout& printout, const QString& path, con
 PrintOutcome printPrintout(const Printout& printout, const QString& title);
 // Prints, then tells the user where a PDF went or why printing failed.
 void printAndReport(const Printout& printout, const QString& title, QWidget* parent);
+
+// A drawing on one page (landscape): `draw` paints into the page's rectangle, on the default printer
+// or, without one, into a new PDF in the documents folder.
+PrintOutcome printDrawing(const QString& title, const std::function<void(QPainter&, const QRectF&)>& draw);
+void printDrawingAndReport(const QString& title, const std::function<void(QPainter&, const QRectF&)>& draw,
+                           QWidget* parent);
 
 // The image of a window as it is shown, fitted to the page width (drawn, so text stays text).
 PrintOutcome printWidgetImage(QWidget* widget, const QString& title);

@@ -1,0 +1,80 @@
+#include "charts/core/chart_data.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace brisk {
+
+bool isComparisonCaller(int caller, int calcMode) {
+    return caller == kCallerCompoundFinder || (caller == kCallerGrowthPlanner && calcMode == 2);
+}
+
+int firstKind(int caller, int calcMode) { return isComparisonCaller(caller, calcMode) ? kKindCompare2D : kKindYear2D; }
+
+std::vector<int> offeredKinds(int caller, int calcMode) {
+    if (!isComparisonCaller(caller, calcMode)) return {kKindYear2D, kKindYear3D};
+    // Only the finder's figures are gains; the planner's comparisons are values.
+    if (caller == kCallerCompoundFinder) return {kKindCompare2D, kKindCompare3D, kKindGainLoss, kKindPie};
+    return {kKindCompare2D, kKindCompare3D, kKindPie};
+}
+
+ChartData prepareChart(const ChartHandover& h, int kind, const std::string& symbol) {
+    ChartData c;
+    const int n = std::max(h.GraphPointCount, 0);
+    auto comparisons = [&](int column, bool wholeUnits) {
+        for (int i = 1; i <= n && i < h.CompareValues.rows(); ++i) {
+            const double v = h.CompareValues(i, column).toDouble();
+            c.values.push_back(wholeUnits ? std::trunc(v) : v);
+            c.labels.push_back(h.CompareLabels(i, kCompareLabelColumn));
+        }
+        c.legend = true;
+    };
+    switch (kind) {
+    case kKindGainLoss:
+        c.title = "Current Value ";
+        c.axisTitle = "Gain %";
+        comparisons(kChartValueColumn, false);
+        break;
+    case kKindPie:
+    case kKindPie3D:
+        c.title = "Distribution";
+        c.axisTitle = "Value " + symbol;
+        c.type = kind == kKindPie ? ChartType::Pie : ChartType::Bar3D;
+        comparisons(kChartDistributionColumn, true);
+        break;
+    case kKindCompare2D:
+    case kKindCompare3D:
+        c.title = h.GraphTitle;
+        c.axisTitle = h.GraphCaller == kCallerCompoundFinder ? "Gain %" : "Value " + symbol;
+        c.type = kind == kKindCompare2D ? ChartType::Bar2D : ChartType::Bar3D;
+        comparisons(kChartValueColumn, false);
+        break;
+    default: { // the year charts
+        c.title = h.GraphTitle;
+        c.type = kind == kKindYear3D ? ChartType::Bar3D : ChartType::Bar2D;
+        std::vector<double> values;
+        std::vector<std::string> labels;
+        for (int i = 1; i <= n && i < h.YearValues.rows(); ++i) {
+            values.push_back(h.YearValues(i, kChartValueColumn).toDouble());
+            labels.push_back(h.YearLabels(i, kChartLabelColumn));
+        }
+        // The retirement income charts begin with the capital at the start: each year shows the
+        // value it starts with.
+        if (h.GraphCaller == kCallerRetirement || h.GraphCaller == kCallerRetirementFixed) {
+            values.insert(values.begin(), h.StartValue.toDouble());
+            values.pop_back();
+        }
+        // A single year is drawn as two points, the second one empty.
+        while (values.size() < 2) {
+            values.push_back(0);
+            labels.push_back("");
+        }
+        c.values = values;
+        c.labels = labels;
+        break;
+    }
+    }
+    return c;
+}
+
+} // namespace brisk

@@ -1,0 +1,184 @@
+#include "charts/ui/chart_windows.h"
+
+#include "app/ui/calculator_parts.h"
+#include "app/ui/main_menu.h"
+#include "app/ui/main_window.h"
+#include "app/ui/message_box.h"
+#include "app/ui/printer_backend.h"
+#include "app/ui/program_state.h"
+#include "app/ui/twips.h"
+#include "charts/ui/chart_painter.h"
+#include "valuedb/core/trend_pages.h"
+#include "valuedb/ui/valuedb_state.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace brisk {
+
+void registerChartWindows() {
+    MenuMain::registerWindow("GraphsAll", [] { return new GraphsAll; });
+    MenuMain::registerWindow("TrendGraph", [] { return new TrendGraph; });
+}
+
+namespace {
+
+// Prints a chart on its own page, in colour or in black-and-white patterns as asked.
+void printChart(const ChartData& chart, QWidget* parent) {
+    if (!askYesNo(1, parent)) return;
+    ChartData printed = chart;
+    printed.colour = askYesNo(2, parent);
+    printDrawingAndReport(QString::fromStdString(printed.title.empty() ? "Chart" : printed.title),
+                          [printed](QPainter& painter, const QRectF& page) { paintChart(painter, page, printed); }, parent);
+}
+
+} // namespace
+
+GraphsAll::GraphsAll(QWidget* parent) : QWidget(parent) {
+    setObjectName("GraphsAll");
+    m_view = new ChartView(this);
+    const ChartHandover& h = program().chart;
+    const int calcMode = program().shell.CalcMode;
+    const bool comparisons = isComparisonCaller(h.GraphCaller, calcMode);
+    QPushButton* sav2d = commandButton(this, "Sav2D", "Show Graph in &2D");
+    QPushButton* threeDee = commandButton(this, "ThreeDee", "Show Graph in &3D");
+    QPushButton* oned = commandButton(this, "Oned", "&Gain/Loss %");
+    QPushButton* pie = commandButton(this, "Pie2d", "&Value of each fund");
+    QPushButton* ptr = commandButton(this, "Ptr", "&To Printer");
+    QPushButton* exit = commandButton(this, "ExitBut", "E&xit to Menu");
+    connect(sav2d, &QPushButton::clicked, this, [this, comparisons] { comparisons ? Compare2D() : showKind(kKindYear2D); });
+    connect(threeDee, &QPushButton::clicked, this, [this, comparisons] {
+        if (comparisons) Compare3D();
+        else showKind(program().chart.GraphCaller == kCallerNone ? kKindPie3D : kKindYear3D);
+    });
+    connect(oned, &QPushButton::clicked, this, [this] { showKind(kKindGainLoss); });
+    connect(pie, &QPushButton::clicked, this, [this] { showKind(kKindPie); });
+    connect(ptr, &QPushButton::clicked, this, &GraphsAll::Ptr_Click);
+    connect(exit, &QPushButton::clicked, this, &GraphsAll::ExitBut_Click);
+    // Only the buttons whose charts have data for this caller are offered.
+    const std::vector<int> kinds = offeredKinds(h.GraphCaller, calcMode);
+    auto offered = [&](int kind) { return std::find(kinds.begin(), kinds.end(), kind) != kinds.end(); };
+    oned->setVisible(offered(kKindGainLoss));
+    pie->setVisible(offered(kKindPie));
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {sav2d, threeDee, oned, pie}) buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(ptr);
+    buttons->addWidget(exit);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
+    layout->addWidget(m_view, 1);
+    layout->addLayout(buttons);
+    showKind(firstKind(h.GraphCaller, calcMode));
+}
+
+void GraphsAll::showKind(int kind) {
+    m_kind = kind;
+    m_view->setChart(prepareChart(program().chart, kind, program().shell.CurrencySymbol));
+}
+
+void GraphsAll::Compare2D() { showKind(kKindCompare2D); }
+void GraphsAll::Compare3D() { showKind(kKindCompare3D); }
+
+void GraphsAll::Ptr_Click() { printChart(m_view->chart(), this); }
+
+void GraphsAll::ExitBut_Click() {
+    if (program().frame) program().frame->closeOver(); // back to the calculator, its results intact
+}
+
+TrendGraph::TrendGraph(QWidget* parent) : QWidget(parent) {
+    setObjectName("TrendGraph");
+    if (program().frame) program().frame->setWindowTitle(" Brisklane Graphs");
+    m_view = new ChartView(this);
+    m_forward = commandButton(this, "Forward", "&Forward");
+    m_prev = commandButton(this, "Prev", "&Back");
+    QPushButton* ptr = commandButton(this, "Ptr", "To &Printer");
+    m_oned = commandButton(this, "Oned", "Show &2D Graph");
+    m_threeDButton = commandButton(this, "ThreeD", "Show &3D Graph");
+    QPushButton* exit = commandButton(this, "ExitBut", "E&xit");
+    auto* label = new QLabel(this);
+    label->setObjectName("Label1");
+    connect(m_forward, &QPushButton::clicked, this, &TrendGraph::Forward_Click);
+    connect(m_prev, &QPushButton::clicked, this, &TrendGraph::Prev_Click);
+    connect(ptr, &QPushButton::clicked, this, &TrendGraph::Ptr_Click);
+    connect(exit, &QPushButton::clicked, this, &TrendGraph::ExitBut_Click);
+    connect(m_oned, &QPushButton::clicked, this, [this] {
+        m_threeD = false;
+        draw();
+    });
+    connect(m_threeDButton, &QPushButton::clicked, this, [this] {
+        m_threeD = true;
+        draw();
+    });
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {m_prev, m_forward, m_oned, m_threeDButton}) buttons->addWidget(b);
+    buttons->addWidget(label, 1);
+    buttons->addWidget(ptr);
+    buttons->addWidget(exit);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
+    layout->addWidget(m_view, 1);
+    layout->addLayout(buttons);
+
+    const int records = valueDb().db.RecordCount();
+    if (records == 0) {
+        showMessage(17, this);
+        return;
+    }
+    const TrendPage page = firstTrendPage(records);
+    m_first = page.first;
+    m_last = page.last;
+    m_forward->setEnabled(false); // nothing is newer than the first page
+    m_prev->setEnabled(m_last < records);
+    draw();
+}
+
+void TrendGraph::draw() {
+    m_view->setChart(trendChart(valueDb().db, {m_first, m_last}, m_threeD, true));
+    m_oned->setEnabled(m_threeD);
+    m_threeDButton->setEnabled(!m_threeD);
+}
+
+void TrendGraph::Prev_Click() {
+    m_forward->setEnabled(true);
+    const int records = valueDb().db.RecordCount();
+    const TrendPage older = olderPage({m_first, m_last}, records);
+    if (older == TrendPage{m_first, m_last}) {
+        m_prev->setEnabled(false);
+        m_forward->setFocus();
+        return;
+    }
+    m_first = older.first;
+    m_last = older.last;
+    draw();
+}
+
+void TrendGraph::Forward_Click() {
+    m_prev->setEnabled(true);
+    const TrendPage newer = newerPage({m_first, m_last});
+    if (newer == TrendPage{m_first, m_last}) {
+        m_forward->setEnabled(false);
+        m_prev->setFocus();
+        return;
+    }
+    m_first = newer.first;
+    m_last = newer.last;
+    draw();
+}
+
+void TrendGraph::Ptr_Click() { printChart(m_view->chart(), this); }
+
+void TrendGraph::ExitBut_Click() {
+    ValueDbState& state = valueDb();
+    const QString caption = state.TrendGraphCaller == 1 ? "  Averages and Ratios" : "  Brisklane Menu";
+    state.TrendGraphCaller = 0;
+    if (!program().frame) return;
+    program().frame->closeOver();
+    program().frame->setWindowTitle(caption);
+}
+
+} // namespace brisk
