@@ -1,0 +1,184 @@
+// The chart window and the trend graph as users reach them, and what they draw and print.
+#include "app/ui/main_menu.h"
+#include "app/ui/main_window.h"
+#include "charts/ui/chart_painter.h"
+#include "charts/ui/chart_windows.h"
+#include "growth/ui/growth_state.h"
+#include "growth/ui/growth_windows.h"
+#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_window.h"
+#include "support/ui_support.h"
+#include "valuedb/ui/valuedb_state.h"
+#include "valuedb/ui/valuedb_windows.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+using namespace brisk;
+
+class TestChartWindows : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MDIContainer> m_frame;
+
+    void openFrame() {
+        m_frame = std::make_unique<MDIContainer>();
+        m_frame->show();
+    }
+    static QImage render(const ChartData& chart) {
+        QImage image(800, 500, QImage::Format_RGB32);
+        QPainter painter(&image);
+        paintChart(painter, image.rect(), chart);
+        return image;
+    }
+    static int colouredPixels(const QImage& image, QRect area) {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); y += 2)
+            for (int x = area.left(); x <= area.right(); x += 2) {
+                const QColor c = image.pixelColor(x, y);
+                n += c.saturation() > 80;
+            }
+        return n;
+    }
+
+private slots:
+    void initTestCase() {
+        registerMortgageWindows();
+        registerGrowthWindows();
+        registerValueDbWindows();
+        registerChartWindows();
+    }
+    void init() { testing::freshProgram(); }
+    void cleanup() { m_frame.reset(); }
+
+    void theMortgageChartAndTheWayBack() {
+        openFrame();
+        program().shell.MortgageMode = kModeMortgage;
+        m_frame->menu()->button("Canadian")->click();
+        auto* mortgageWindow = qobject_cast<MortgageCalc*>(m_frame->currentTask());
+        mortgageWindow->MCalc_Click();
+        mortgageWindow->findChild<QPushButton*>("MGraphs")->click();
+        auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
+        QVERIFY(chart);
+        QCOMPARE(chart->ChartKind(), int(kKindYear2D));
+        QCOMPARE(chart->chartView()->chart().values.size(), 25u);
+        QCOMPARE(chart->chartView()->chart().values[0], 100000.0);
+        QVERIFY(!chart->findChild<QPushButton*>("Oned")->isVisibleTo(chart));
+        chart->findChild<QPushButton*>("ThreeDee")->click();
+        QCOMPARE(chart->ChartKind(), int(kKindYear3D));
+        chart->ExitBut_Click();
+        QCOMPARE(m_frame->currentTask(), mortgageWindow);
+        QVERIFY(mortgage().schedule.has_value());
+        QCOMPARE(mortgageWindow->gridText(1, 1), QString("10,082.74"));
+    }
+
+    void comparisonsOfferTheirFourKinds() {
+        openFrame();
+        m_frame->menu()->button("CompCompare")->click();
+        auto* finder = qobject_cast<FindCompoundCalc*>(m_frame->currentTask());
+        for (int i = 0; i < 22; ++i) finder->FCalc_Click();
+        finder->FGraphs_Click();
+        auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
+        QCOMPARE(chart->ChartKind(), int(kKindCompare2D));
+        QCOMPARE(chart->chartView()->chart().values.size(), 22u);
+        QCOMPARE(chart->chartView()->chart().labels[21], std::string("XYZ mutual fund."));
+        QVERIFY(chart->findChild<QPushButton*>("Oned")->isVisibleTo(chart));
+        chart->findChild<QPushButton*>("Pie2d")->click();
+        QCOMPARE(chart->ChartKind(), int(kKindPie));
+        chart->findChild<QPushButton*>("Oned")->click();
+        QCOMPARE(chart->ChartKind(), int(kKindGainLoss));
+    }
+
+    void aRenderedChartHasItsBars() {
+        ChartData chart;
+        chart.title = "Bars";
+        chart.values = {10, 0, 10};
+        chart.labels = {"a", "b", "c"};
+        const QImage image = render(chart);
+        // Bars stand where values are, and not where the value is zero.
+        const QRect left(120, 200, 120, 200), middle(380, 200, 60, 200), right(600, 200, 120, 200);
+        QVERIFY(colouredPixels(image, left) > 500);
+        QVERIFY(colouredPixels(image, right) > 500);
+        QCOMPARE(colouredPixels(image, middle), 0);
+        for (const std::vector<double>& odd : {std::vector<double>{0, 0}, {-5, -10}, {1e12, 3}, {7}}) {
+            chart.values = odd;
+            QVERIFY(!render(chart).isNull()); // nothing to divide by zero, nothing to crash
+        }
+        chart.type = ChartType::Pie;
+        chart.values = {0, 0};
+        QVERIFY(!render(chart).isNull());
+    }
+
+    void aPrintedChartHoldsItsTitle() {
+        qputenv("BRISKLANE_PRINT_TO_PDF", "1");
+        openFrame();
+        program().shell.MortgageMode = kModeLoan;
+        m_frame->menu()->button("LoanPmt")->click();
+        auto* loan = qobject_cast<MortgageCalc*>(m_frame->currentTask());
+        loan->MCalc_Click();
+        loan->MGraphs_Click();
+        auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
+        testing::whenModal([](QWidget* box) {
+            box->findChild<QPushButton*>("AllYes")->click(); // continue
+            testing::whenModal([](QWidget* colour) {
+                colour->findChild<QPushButton*>("AllNo")->click(); // black and white
+                testing::whenModal([](QWidget* info) { info->close(); });
+            });
+        });
+        chart->Ptr_Click();
+        qunsetenv("BRISKLANE_PRINT_TO_PDF");
+        const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        const QStringList pdfs = documents.entryList({"Personal Loan balance*.pdf"}, QDir::Files, QDir::Time);
+        QVERIFY(!pdfs.isEmpty());
+        QProcess process;
+        process.start("pdftotext", {documents.filePath(pdfs.first()), "-"});
+        QVERIFY(process.waitForFinished(20000));
+        QVERIFY(process.readAllStandardOutput().contains("Personal Loan balance at start of each Year"));
+        QFile::remove(documents.filePath(pdfs.first()));
+        QCOMPARE(chart->chartView()->chart().colour, true); // the screen keeps its colours
+    }
+
+    void theTrendGraphPagesAndReturns() {
+        openFrame();
+        m_frame->menu()->button("Ratios")->click();
+        auto* menu = qobject_cast<Trendmenu*>(m_frame->currentTask());
+        for (int i = 0; i < 30; ++i)
+            valueDb().db.records.push_back({i + 1, addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i), 10.0 + i});
+        menu->findChild<QPushButton*>("ShowTGraph")->click();
+        auto* trend = qobject_cast<TrendGraph*>(m_frame->currentTask());
+        QVERIFY(trend);
+        QCOMPARE(m_frame->windowTitle(), QString(" Brisklane Graphs"));
+        QCOMPARE(trend->pageFirst(), 1);
+        QCOMPARE(trend->pageLast(), 26);
+        QVERIFY(!trend->findChild<QPushButton*>("Forward")->isEnabled());
+        QCOMPARE(trend->chartView()->chart().labels[0], std::string("27-12-02"));
+        trend->Prev_Click();
+        QCOMPARE(trend->pageFirst(), 27);
+        QCOMPARE(trend->pageLast(), 30);
+        trend->Prev_Click();
+        QVERIFY(!trend->findChild<QPushButton*>("Prev")->isEnabled());
+        QCOMPARE(trend->pageFirst(), 27);
+        trend->Forward_Click();
+        QCOMPARE(trend->pageFirst(), 1);
+        trend->ExitBut_Click();
+        QCOMPARE(m_frame->currentTask(), menu);
+        QCOMPARE(m_frame->windowTitle(), QString("  Brisklane Menu"));
+    }
+
+    void exactly26RecordsDisableBothPagingButtons() {
+        openFrame();
+        m_frame->menu()->button("Ratios")->click();
+        for (int i = 0; i < 26; ++i)
+            valueDb().db.records.push_back({i + 1, addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i), 5});
+        m_frame->openOver(new TrendGraph);
+        auto* trend = qobject_cast<TrendGraph*>(m_frame->currentTask());
+        QVERIFY(!trend->findChild<QPushButton*>("Forward")->isEnabled());
+        QVERIFY(!trend->findChild<QPushButton*>("Prev")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestChartWindows)
+#include "test_chart_windows.moc"
