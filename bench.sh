@@ -6,6 +6,7 @@
 #             plain loop of as many iterations.
 #   growth:   40 years of monthly contributions, calculation and grid fill, against a plain loop.
 #   valuedb:  a 1,000-record file loaded, its sheet computed, a reversed table sorted.
+#   chart:    a 41-bar 3D chart drawn onto a 300 dpi printer page.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
@@ -49,11 +50,16 @@ valuedb() {
   echo "== valuedb"
   build/bench/bench_valuedb
 }
+chart() {
+  echo "== chart"
+  build/bench/bench_chart 2>/dev/null
+}
 case "${1:-all}" in
   startup) startup ;;
   mortgage) mortgage ;;
   growth) growth ;;
   valuedb) valuedb ;;
-  all) startup; mortgage; growth; valuedb ;;
-  *) echo "usage: ./bench.sh [startup|mortgage|growth|valuedb]" >&2; exit 2 ;;
+  chart) chart ;;
+  all) startup; mortgage; growth; valuedb; chart ;;
+  *) echo "usage: ./bench.sh [startup|mortgage|growth|valuedb|chart]" >&2; exit 2 ;;
 esac

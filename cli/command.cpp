@@ -31,6 +31,7 @@ std::optional<double> numberOption(const QCommandLineParser& parser, const QStri
 }
 
 void writeTable(const CliContext& context, const TextTable& table, QJsonObject summary, const QString& rowsKey) {
+    if (context.quiet()) return;
     QTextStream out(stdout);
     if (context.format == "csv") {
         // Standard output takes plain line feeds; CSV files from the program keep CR LF.

@@ -3,6 +3,7 @@
 
 #include "app/core/personal_settings.h"
 #include "app/core/text_table.h"
+#include "charts/core/chart_handover.h"
 
 #include <QCommandLineParser>
 #include <QJsonObject>
@@ -21,6 +22,10 @@ struct CliContext {
     QString format = "text";   // text, csv or json
     QString printoutPath;      // --printout
     QString header;            // --header: the printout's header line
+    // Set by brisklane-calc chart: the calculator fills the hand-over instead of printing its table.
+    ChartHandover* chart = nullptr;
+    int* chartCalcMode = nullptr;
+    bool quiet() const { return chart != nullptr; }
 };
 
 struct CliCommand {

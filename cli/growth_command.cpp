@@ -53,6 +53,11 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
         if (!context.printoutPath.isEmpty())
             if (const int status = writePrintout(context, savingsPrintout(base, *plan.value, print), "Investment Growth Calculation"))
                 return status;
+        if (context.chart) {
+            context.chart->GraphCaller = kCallerGrowthPlanner;
+            *context.chartCalcMode = kPlanning;
+            context.chart->setYearChart(plan->yearEndValues, "Investment value at end of each Year");
+        }
         TextTable table{{"period", "invested", "interest", "value"}, {}};
         for (const SavingsPeriod& p : plan->periods)
             table.rows.push_back({std::to_string(p.number), cents(p.invested), cents(p.interest), cents(p.value)});
@@ -80,6 +85,14 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
         if (!plan) return failWith(plan.message);
         const SavingsExample example{in, *plan.value};
         pages[n <= 15 ? 1 : 2] += examplePrintText(example);
+        if (context.chart) {
+            const Currency value = Currency::fromDouble(plan->finalValue).value_or(Currency());
+            context.chart->setComparison(n, exampleLabel(n), value, value);
+            context.chart->GraphCaller = kCallerGrowthPlanner;
+            context.chart->GraphPointCount = n;
+            context.chart->GraphTitle = "Savings Comparisons";
+            *context.chartCalcMode = kComparisons;
+        }
         table.rows.push_back({std::to_string(n), std::to_string(plan->periodCount), cents(in.lumpSum.toDouble()),
                               cents(in.amount.toDouble()), cents(in.rate.toDouble()), cents(in.increase.toDouble()),
                               cents(in.inflation.toDouble()), cents(plan->totalInvested), cents(plan->finalValue)});
@@ -118,7 +131,13 @@ int runCompound(const QCommandLineParser& parser, const CliContext& context) {
     for (std::size_t k = 0; k < row->path.size(); ++k) path.rows.push_back({std::to_string(k + 1), Format(row->path[k], "0")});
     const double rate = QString::fromStdString(Format(row->rate * 100, "0.0000")).toDouble();
     const double gain = QString::fromStdString(Format(row->totalGain * 100, "0.00")).toDouble();
-    if (context.format == "text") {
+    if (context.chart) {
+        context.chart->GraphCaller = kCallerCompoundFinder;
+        context.chart->GraphTitle = "Annual compound growth comparisons";
+        context.chart->setComparison(1, in.name, Currency::fromDouble(row->rate * 100).value_or(Currency()), in.value);
+        context.chart->GraphPointCount = 1;
+    }
+    if (context.format == "text" && !context.quiet()) {
         QTextStream(stdout) << "Annual compound growth: " << QString::fromStdString(Format(row->rate, "#,,###.0000%"))
                             << "\nTotal gain/loss:        " << QString::fromStdString(Format(row->totalGain, "#,,###.00%"))
                             << "\n\n";

@@ -1,6 +1,7 @@
 // brisklane-calc: the calculators of Brisklane from the command line.
 #include "app/core/atomic_file.h"
 #include "app/core/personal_settings.h"
+#include "cli/chart_command.h"
 #include "cli/command.h"
 
 #include <QDir>
@@ -19,7 +20,8 @@ QString usage() {
                    "                      [--header TEXT] [--settings FILE]\n\nCalculators:\n";
     for (const CliCommand& command : cliCommands())
         text += QString("  %1  %2\n").arg(command.name, -10).arg(command.summary);
-    text += "\n'brisklane-calc <calculator> --help' lists a calculator's options.\n";
+    text += "\n'brisklane-calc <calculator> --help' lists a calculator's options.\n"
+            "'brisklane-calc chart <calculator> [options] [--kind 1..7] --output FILE.png|FILE.pdf' draws its chart.\n";
     return text;
 }
 
@@ -41,9 +43,12 @@ PersonalSettings loadSettings(const QString& path) {
 
 int main(int argc, char** argv) {
     // A PDF printout needs fonts, and so a GUI application; it draws offscreen without a display.
+    // Drawing (a PDF printout, a chart) needs a GUI application; it draws offscreen without a display.
     bool wantsPdf = false;
-    for (int i = 1; i < argc; ++i)
-        if (QString(argv[i]).endsWith(".pdf", Qt::CaseInsensitive)) wantsPdf = true;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg(argv[i]);
+        if (arg.endsWith(".pdf", Qt::CaseInsensitive) || arg.endsWith(".png", Qt::CaseInsensitive)) wantsPdf = true;
+    }
     if (wantsPdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> application(wantsPdf ? new QGuiApplication(argc, argv)
                                                             : new QCoreApplication(argc, argv));
@@ -60,11 +65,19 @@ int main(int argc, char** argv) {
         out << "brisklane-calc 5.5\n";
         return 0;
     }
+    // "chart <calculator> ..." runs the calculator for its chart.
+    const bool chart = arguments[1] == "chart";
+    QStringList commandArguments = arguments;
+    if (chart) commandArguments.removeAt(1);
+    if (commandArguments.size() < 2) {
+        err << usage();
+        return 2;
+    }
     const CliCommand* command = nullptr;
     for (const CliCommand& candidate : cliCommands())
-        if (candidate.name == arguments[1]) command = &candidate;
+        if (candidate.name == commandArguments[1]) command = &candidate;
     if (!command) {
-        err << "Unknown calculator: " << arguments[1] << "\n\n" << usage();
+        err << "Unknown calculator: " << commandArguments[1] << "\n\n" << usage();
         return 2;
     }
 
@@ -74,7 +87,8 @@ int main(int argc, char** argv) {
     parser.addPositionalArgument(command->name, "The calculator.");
     addSharedOptions(parser);
     command->addOptions(parser);
-    if (!parser.parse(arguments)) {
+    if (chart) addChartOptions(parser);
+    if (!parser.parse(commandArguments)) {
         err << parser.errorText() << '\n';
         return 2;
     }
@@ -96,5 +110,5 @@ int main(int argc, char** argv) {
             ? parser.value("settings")
             : QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(kSettingsFileName);
     context.settings = loadSettings(settingsPath);
-    return command->run(parser, context);
+    return chart ? runChart(*command, parser, context) : command->run(parser, context);
 }

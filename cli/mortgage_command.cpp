@@ -135,7 +135,11 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
                         {"total_paid", centsValue(s.totalPaid)},
                         {"interest_savings", centsValue(s.interestSavings)},
                         {"rows", s.GridRowCount()}};
-    if (context.format == "text") {
+    if (context.chart) {
+        context.chart->GraphCaller = kCallerMortgage;
+        context.chart->setYearChart(s.yearStartBalances(in.principal.toDouble()), mortgageChartTitle(mode));
+    }
+    if (context.format == "text" && !context.quiet()) {
         const std::string& c = context.settings.CurrencySymbol;
         QTextStream out(stdout);
         out << "Payment:                 " << QString::fromStdString(c + Format(s.payment, "###,,###.00")) << '\n'

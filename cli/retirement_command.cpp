@@ -27,6 +27,10 @@ int readCurrencies(const QCommandLineParser& parser, std::initializer_list<std::
 // Writes a planner's table and totals in the chosen format, and its printout when asked.
 int report(const CliContext& context, const YearTable& t, const std::vector<std::string>& header, bool salary,
            const std::array<const char*, 3>& totalKeys, const Printout& printout, const QString& title) {
+    if (context.chart) {
+        context.chart->setYearChart(yearEndValues(t), context.chart->GraphTitle);
+        context.chart->StartValue = Currency::fromDouble(t.startValue).value_or(Currency());
+    }
     if (!context.printoutPath.isEmpty())
         if (const int status = writePrintout(context, printout, title)) return status;
     TextTable table{header, {}};
@@ -66,6 +70,11 @@ int runRetirement(const QCommandLineParser& parser, const CliContext& context) {
     }
     const auto table = calculateRetirement(in);
     if (!table) return failWith(table.message);
+    if (context.chart) {
+        const bool fixed = in.option == RetireOption::Fixed;
+        context.chart->GraphCaller = fixed ? kCallerRetirementFixed : kCallerRetirement;
+        context.chart->GraphTitle = retirementChartTitle(fixed);
+    }
     return report(context, *table.value, {"year", "interest", "withdrawn", "value"}, false,
                   {"total_interest", "total_withdrawn", "final_value"},
                   retirementPrintout(in, *table.value, printContext(context)), "Retirement Income Calculation");
@@ -84,6 +93,10 @@ int runCapital(const QCommandLineParser& parser, const CliContext& context) {
         return failWith(m);
     const auto table = calculateCapital(in);
     if (!table) return failWith(table.message);
+    if (context.chart) {
+        context.chart->GraphCaller = kCallerCapitalRequired;
+        context.chart->GraphTitle = "Investment value at end of each Year";
+    }
     return report(context, *table.value, {"year", "investment", "interest", "value"}, false,
                   {"total_invested", "total_interest", "final_value"},
                   capitalPrintout(in, *table.value, printContext(context)), "Amount of Capital Required");
@@ -102,6 +115,10 @@ int run401k(const QCommandLineParser& parser, const CliContext& context) {
         return failWith(m);
     const auto table = calculate401k(in);
     if (!table) return failWith(table.message);
+    if (context.chart) {
+        context.chart->GraphCaller = kCaller401k;
+        context.chart->GraphTitle = "Investment value at end of each Year";
+    }
     return report(context, *table.value, {"year", "salary", "contribution", "interest", "value"}, true,
                   {"total_contributions", "total_interest", "final_value"},
                   plan401kPrintout(in, *table.value, printContext(context)), "Investment Growth - 401K Plan");

@@ -3,7 +3,9 @@
 #include "app/core/messages.h"
 #include "cli/command.h"
 #include "valuedb/core/averages.h"
+#include "cli/chart_command.h"
 #include "valuedb/core/database_printout.h"
+#include "valuedb/core/trend_pages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -92,6 +94,16 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
         if (!part) return failWith(part.message);
         return save(*part.value, parser);
     }
+    if (action == "trend") {
+        TrendPage page = firstTrendPage(db.RecordCount());
+        if (db.RecordCount() == 0) return failWith(17);
+        for (int n = parser.value("page").toInt(); n > 1; --n) page = olderPage(page, db.RecordCount());
+        if (parser.value("output").isEmpty()) {
+            QTextStream(stderr) << "--output FILE.png or FILE.pdf is needed\n";
+            return 2;
+        }
+        return writeChartFile(trendChart(db, page, parser.isSet("3d"), true), parser.value("output"));
+    }
     if (action == "list") {
         TextTable table{{"record", "date", "value"}, {}};
         for (int i = 1; i <= db.RecordCount(); ++i) {
@@ -108,11 +120,13 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
 const RegisterCommand registration({
     "valuedb",
     "A value database (.zrk): 'FILE ratios' prints the averages and ratios sheet as JSON, 'FILE sort --output OUT', "
-    "'FILE extract LOW HIGH --output OUT', 'FILE list'.",
+    "'FILE extract LOW HIGH --output OUT', 'FILE list', 'FILE trend --page N --output FILE.png'.",
     [](QCommandLineParser& parser) {
         parser.addPositionalArgument("file", "The .zrk file.");
         parser.addPositionalArgument("action", "ratios, sort, extract LOW HIGH, or list.");
-        parser.addOption({"output", "The .zrk file that sort and extract write.", "FILE"});
+        parser.addOption({"output", "The .zrk file that sort and extract write; the image (.png, .pdf) of trend.", "FILE"});
+        parser.addOption({"page", "trend: the page of 26 records, 1 the newest.", "N", "1"});
+        parser.addOption({"3d", "trend: three-dimensional bars."});
     },
     runValueDb,
 });

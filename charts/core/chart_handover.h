@@ -6,6 +6,7 @@
 #include "app/core/table.h"
 
 #include <string>
+#include <vector>
 
 namespace brisk {
 
@@ -47,6 +48,14 @@ struct ChartHandover {
     void reset() {
         GraphPointCount = 0;
         GraphCaller = kCallerNone;
+    }
+
+    // A whole year chart: point k (from 1) has the label k and the k-th value.
+    void setYearChart(const std::vector<double>& values, const std::string& title) {
+        for (int k = 1; k <= static_cast<int>(values.size()); ++k)
+            setYearPoint(k, std::to_string(k), Currency::fromDouble(values[k - 1]).value_or(Currency()));
+        GraphPointCount = static_cast<int>(values.size());
+        GraphTitle = title;
     }
 
     // Point `row` of a year chart; the tables grow as needed.

@@ -289,10 +289,7 @@ void SavingsCalc::SCalc_Click() {
         g->setText(shown + 2, 3, symbol + qs(Format(plan.finalValue, "####,,##0.00")));
         state.plan = plan;
         state.planned = state.inputs;
-        for (int j = 1; j <= static_cast<int>(plan.yearEndValues.size()); ++j)
-            chart.setYearPoint(j, std::to_string(j), Currency::fromDoubleOrFail(plan.yearEndValues[j - 1]));
-        chart.GraphPointCount = static_cast<int>(plan.yearEndValues.size());
-        chart.GraphTitle = "Investment value at end of each Year";
+        chart.setYearChart(plan.yearEndValues, "Investment value at end of each Year");
     } else {
         if (examplesBefore == 0) g->clearBelowHeadings();
         state.examples.push_back({state.inputs, plan});

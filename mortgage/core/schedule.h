@@ -45,6 +45,11 @@ struct Schedule {
     std::vector<double> yearStartBalances(double principal) const;
 };
 
+// The title of the balances chart.
+inline const char* mortgageChartTitle(int mode) {
+    return mode == kModeLoan ? "Personal Loan balance at start of each Year" : "Mortgage balance at start of each Year";
+}
+
 // The message that stops a calculation before it starts, if any (the 40-year limit: message 5).
 std::optional<int> validate(const MortgageInputs& inputs);
 // The whole schedule, or message 3 where the figures cannot be computed (a zero rate or term).

@@ -508,11 +508,7 @@ void MortgageCalc::MGraphs_Click() {
     }
     ChartHandover& chart = program().chart;
     chart.GraphCaller = kCallerMortgage;
-    chart.GraphTitle = isLoan() ? "Personal Loan balance at start of each Year" : "Mortgage balance at start of each Year";
-    const auto points = state.schedule->yearStartBalances(state.calculated.principal.toDouble());
-    chart.GraphPointCount = static_cast<int>(points.size());
-    for (int y = 1; y <= chart.GraphPointCount; ++y)
-        chart.setYearPoint(y, std::to_string(y), Currency::fromDoubleOrFail(points[y - 1]));
+    chart.setYearChart(state.schedule->yearStartBalances(state.calculated.principal.toDouble()), mortgageChartTitle(state.calculated.MortgageMode));
     if (program().frame) program().frame->openChart(this);
 }
 

@@ -31,6 +31,13 @@ struct YearTable {
     int years() const { return static_cast<int>(rows.size()); }
 };
 
+// The value at the end of each year, for the chart.
+std::vector<double> yearEndValues(const YearTable& table);
+// The chart titles of the retirement income options.
+inline const char* retirementChartTitle(bool fixed) {
+    return fixed ? "Retirement value at start of each Year" : "Retirement value at end of each Year";
+}
+
 // The grid rows a table of `years` rows needs: at least 25, else room for the totals below.
 int gridRowsFor(int years);
 // The number of year rows as text with a leading blank for its sign (" 25").

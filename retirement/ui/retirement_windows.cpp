@@ -186,10 +186,8 @@ void YearTableWindow::showTable(const YearTable& table, bool salary, bool balanc
     m_grid->setCurrentCell(1, 0);
 
     ChartHandover& chart = program().chart;
-    for (int k = 1; k <= table.years(); ++k)
-        chart.setYearPoint(k, std::to_string(k), Currency::fromDouble(table.rows[k - 1].value).value_or(Currency()));
+    chart.setYearChart(yearEndValues(table), chart.GraphTitle);
     chart.StartValue = Currency::fromDouble(table.startValue).value_or(Currency());
-    chart.GraphPointCount = table.years();
     retirement().table = table;
 }
 
@@ -322,7 +320,7 @@ void RetireCalc::calculate() {
     }
     state.retireCalculated = state.retire;
     const bool fixed = state.retire.option == RetireOption::Fixed;
-    program().chart.GraphTitle = fixed ? "Retirement value at start of each Year" : "Retirement value at end of each Year";
+    program().chart.GraphTitle = retirementChartTitle(fixed);
     showTable(*table.value, false, false);
     state.RetireYearsText = RetireYearsText(table->years());
 }
