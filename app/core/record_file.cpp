@@ -180,21 +180,25 @@ RecordWriter& RecordWriter::text(std::string_view value) {
     return *this;
 }
 
-RecordWriter& RecordWriter::number(double value) {
-    separate();
+namespace {
+// The shortest text that reads back as the same number of that width.
+template <typename F> void appendShortest(std::string& out, F value) {
     char buffer[32];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
     (void)error;
-    m_bytes.append(buffer, end);
+    out.append(buffer, end);
+}
+} // namespace
+
+RecordWriter& RecordWriter::number(double value) {
+    separate();
+    appendShortest(m_bytes, value);
     return *this;
 }
 
 RecordWriter& RecordWriter::single(float value) {
     separate();
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    (void)error;
-    m_bytes.append(buffer, end);
+    appendShortest(m_bytes, value);
     return *this;
 }
 

@@ -19,6 +19,19 @@ QPushButton* commandButton(QWidget* parent, const QString& name, const QString& 
     return button;
 }
 
+QLabel* programTitle(QWidget* parent) {
+    auto* title = new QLabel("Brisklane", parent);
+    title->setObjectName("Label2");
+    QFont serif("MS Serif");
+    serif.setStyleHint(QFont::Serif);
+    serif.setPixelSize(twips(480));
+    serif.setBold(true);
+    title->setFont(serif);
+    title->setAlignment(Qt::AlignCenter);
+    title->setMinimumSize(twipSize(7815, 675));
+    return title;
+}
+
 QLabel* resultFigure(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);

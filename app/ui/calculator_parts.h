@@ -10,6 +10,8 @@ namespace brisk {
 QLabel* fieldCaption(QWidget* parent, const QString& text, QWidget* buddy = nullptr);
 // A command button that does not take Enter from the entry boxes (Enter moves between boxes).
 QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption);
+// The "Brisklane" title of the two menus, in the serif face.
+QLabel* programTitle(QWidget* parent);
 // A read-only result figure in a sunken frame.
 QLabel* resultFigure(QWidget* parent, const QString& name);
 

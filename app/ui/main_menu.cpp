@@ -3,6 +3,7 @@
 #include "app/core/atomic_file.h"
 #include "app/core/personal_settings.h"
 #include "app/ui/about_box.h"
+#include "app/ui/calculator_parts.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_window.h"
 #include "app/ui/program_state.h"
@@ -40,15 +41,7 @@ QWidget* MenuMain::makeWindow(const QString& windowName) {
 
 MenuMain::MenuMain(MDIContainer* frame) : m_frame(frame) {
     setObjectName("MenuMain");
-    auto* title = new QLabel("Brisklane", this);
-    title->setObjectName("Label2");
-    QFont serif("MS Serif");
-    serif.setStyleHint(QFont::Serif);
-    serif.setPixelSize(twips(480));
-    serif.setBold(true);
-    title->setFont(serif);
-    title->setAlignment(Qt::AlignCenter);
-    title->setMinimumSize(twipSize(7815, 675));
+    QLabel* title = programTitle(this);
     m_name = new QLabel(this);
     m_name->setObjectName("MyName");
     m_name->setAlignment(Qt::AlignCenter);

@@ -17,22 +17,9 @@ class TestGrowthWindows : public QObject {
 
     std::unique_ptr<MDIContainer> m_frame;
 
-    template <typename W> W* open(const char* button) {
-        m_frame = std::make_unique<MDIContainer>();
-        m_frame->show();
-        m_frame->activateWindow();
-        if (!QTest::qWaitForWindowActive(m_frame.get())) return nullptr;
-        m_frame->menu()->button(button)->click();
-        return qobject_cast<W*>(m_frame->currentTask());
-    }
+    template <typename W> W* open(const char* button) { return testing::openTask<W>(m_frame, button); }
     static void type(QWidget* window, const char* box, const QString& keys, const char* leaveTo) {
-        auto* b = window->findChild<EntryBox*>(box);
-        // A message box closed a moment ago may have left the frame inactive: focus needs it active.
-        window->window()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window->window()));
-        b->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(b, keys);
-        window->findChild<QWidget*>(leaveTo)->setFocus(Qt::TabFocusReason);
+        testing::typeAndLeave(window, box, keys, leaveTo);
     }
 private slots:
     void initTestCase() { registerGrowthWindows(); }

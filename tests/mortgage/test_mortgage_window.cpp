@@ -26,13 +26,7 @@ class TestMortgageWindow : public QObject {
     std::unique_ptr<MDIContainer> m_frame;
 
     MortgageCalc* open(int mode) {
-        m_frame = std::make_unique<MDIContainer>();
-        m_frame->show();
-        m_frame->activateWindow();
-        if (!QTest::qWaitForWindowActive(m_frame.get())) return nullptr;
-        m_frame->menu()->button(mode == kModeLoan ? "LoanPmt" : "Canadian")->click();
-        auto* window = qobject_cast<MortgageCalc*>(m_frame->currentTask());
-        return window;
+        return testing::openTask<MortgageCalc>(m_frame, mode == kModeLoan ? "LoanPmt" : "Canadian");
     }
     template <typename T = QLabel> T* child(QWidget* w, const char* name) { return w->findChild<T*>(name); }
     static QString typeInto(EntryBox* box, const QString& keys, QWidget* leaveTo) {

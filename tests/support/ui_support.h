@@ -1,9 +1,13 @@
 // Helpers for the window tests: answering modal windows, and a fresh data folder for each test.
 #pragma once
 
+#include "app/ui/entry_box.h"
+#include "app/ui/main_menu.h"
+#include "app/ui/main_window.h"
 #include "app/ui/program_state.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QDir>
 #include <QStandardPaths>
 #include <QTest>
@@ -11,6 +15,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace brisk::testing {
 
@@ -37,6 +42,28 @@ inline void typeText(QWidget* widget, const QString& text) {
         if (c.unicode() < 128) QTest::keyClicks(widget, QString(c));
         else QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+// Opens the frame and, from the main menu, the task of `button`; nothing when the frame will not
+// become active (focus, and so the entry boxes, need an active window).
+template <typename W> W* openTask(std::unique_ptr<MDIContainer>& frame, const char* button) {
+    frame = std::make_unique<MDIContainer>();
+    frame->show();
+    frame->activateWindow();
+    if (!QTest::qWaitForWindowActive(frame.get())) return nullptr;
+    frame->menu()->button(button)->click();
+    return qobject_cast<W*>(frame->currentTask());
+}
+
+// Types into the entry box `box` of `window` as a user does, then moves on to `leaveTo`.
+inline void typeAndLeave(QWidget* window, const char* box, const QString& keys, const char* leaveTo) {
+    auto* b = window->findChild<EntryBox*>(box);
+    // A message box closed a moment ago may have left the frame inactive: focus needs it active.
+    window->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window->window()));
+    b->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(b, keys);
+    window->findChild<QWidget*>(leaveTo)->setFocus(Qt::TabFocusReason);
 }
 
 // A program state as at a first start, with an empty data folder of the tests' own.

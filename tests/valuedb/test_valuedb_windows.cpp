@@ -20,14 +20,7 @@ class TestValueDbWindows : public QObject {
 
     std::unique_ptr<MDIContainer> m_frame;
 
-    Trendmenu* openMenu() {
-        m_frame = std::make_unique<MDIContainer>();
-        m_frame->show();
-        m_frame->activateWindow();
-        if (!QTest::qWaitForWindowActive(m_frame.get())) return nullptr;
-        m_frame->menu()->button("Ratios")->click();
-        return qobject_cast<Trendmenu*>(m_frame->currentTask());
-    }
+    Trendmenu* openMenu() { return testing::openTask<Trendmenu>(m_frame, "Ratios"); }
     Dbase* openEditor() {
         m_frame->openOver(new Dbase);
         return qobject_cast<Dbase*>(m_frame->currentTask());

@@ -74,18 +74,6 @@ double typedValue(const QString& text) {
     return parseEntryText(ss(plain), program().shell.CurrencySymbol);
 }
 
-QLabel* titleLabel(QWidget* parent) {
-    auto* title = new QLabel("Brisklane", parent);
-    title->setObjectName("Label2");
-    QFont serif("MS Serif");
-    serif.setStyleHint(QFont::Serif);
-    serif.setPixelSize(twips(480));
-    serif.setBold(true);
-    title->setFont(serif);
-    title->setAlignment(Qt::AlignCenter);
-    return title;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -140,7 +128,7 @@ Trendmenu::Trendmenu(QWidget* parent) : QWidget(parent) {
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(1395), twips(300), twips(1395), twips(300));
-    layout->addWidget(titleLabel(this));
+    layout->addWidget(programTitle(this));
     layout->addWidget(m_info);
     layout->addSpacing(twips(300));
     layout->addLayout(grid);
