@@ -20,6 +20,12 @@ std::string padded(unsigned value, bool pad) {
     return pad && text.size() < 2 ? '0' + text : text;
 }
 
+// Years are written with four digits, so "0302" reads back as the year 302 it is.
+std::string fourDigitYear(int y) {
+    std::string text = std::to_string(y);
+    return std::string(text.size() < 4 ? 4 - text.size() : 0, '0') + text;
+}
+
 bool validYear(int y) { return y >= 100 && y <= 9999; }
 
 std::optional<Date> makeDate(int y, int m, int d) {
@@ -53,7 +59,7 @@ ShortDateForm shortDateFormFromPattern(std::string_view pattern) {
 }
 
 std::string shortDateText(Date date, const ShortDateForm& form) {
-    const std::string y = std::to_string(static_cast<int>(date.year()));
+    const std::string y = fourDigitYear(static_cast<int>(date.year()));
     const std::string m = padded(static_cast<unsigned>(date.month()), form.padMonth);
     const std::string d = padded(static_cast<unsigned>(date.day()), form.padDay);
     const char s = form.separator;
@@ -114,7 +120,7 @@ std::string FormatDate(Date date, std::string_view mask) {
         } else if (lower == 'y' && run <= 2) {
             out += padded(static_cast<unsigned>(y % 100), true);
         } else if (lower == 'y') {
-            out += std::to_string(y);
+            out += fourDigitYear(y);
         } else {
             out.append(mask.substr(i, run));
         }

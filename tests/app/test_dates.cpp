@@ -41,6 +41,10 @@ TEST(FormatDate, Masks) {
     EXPECT_EQ(FormatDate(ymd(2012, 12, 25), "dd/mm/yyyy"), "25/12/2012");
     EXPECT_EQ(FormatDate(ymd(2002, 3, 8), "mmm d, yyyy"), "Mar 8, 2002");
     EXPECT_EQ(isoDateText(ymd(1500, 2, 19)), "1500-02-19");
+    // Found by fuzzing: a year before 1000 keeps four digits, so its text reads back.
+    EXPECT_EQ(isoDateText(ymd(302, 3, 1)), "0302-03-01");
+    EXPECT_EQ(parseIsoDate("0302-03-01"), ymd(302, 3, 1));
+    EXPECT_EQ(shortDateText(ymd(302, 3, 1), shortDateFormFromPattern("M/d/yy")), "3/1/0302");
 }
 
 TEST(DateArithmetic, MonthsClampToTheMonthEnd) {
