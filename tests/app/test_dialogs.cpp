@@ -127,6 +127,7 @@ private slots:
         QString caption;
         testing::whenModal([&](QWidget* dialog) {
             caption = dialog->windowTitle();
+            QVERIFY(testing::activate(dialog));
             auto* box = dialog->findChild<EntryBox*>("InFName");
             box->setFocus();
             QTest::keyClicks(box, typed);

@@ -152,6 +152,7 @@ private slots:
         MDIContainer frame;
         frame.show();
         testing::whenModal([](QWidget* window) {
+            QVERIFY(testing::activate(window));
             auto* currency = window->findChild<EntryBox*>("InCurrency");
             auto* name = window->findChild<EntryBox*>("InMyName");
             currency->setFocus(Qt::TabFocusReason);

@@ -29,12 +29,7 @@ class TestMortgageWindow : public QObject {
         return testing::openTask<MortgageCalc>(m_frame, mode == kModeLoan ? "LoanPmt" : "Canadian");
     }
     template <typename T = QLabel> T* child(QWidget* w, const char* name) { return w->findChild<T*>(name); }
-    static QString typeInto(EntryBox* box, const QString& keys, QWidget* leaveTo) {
-        box->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(box, keys);
-        leaveTo->setFocus(Qt::TabFocusReason);
-        return box->text();
-    }
+    static QString typeInto(EntryBox* box, const QString& keys, QWidget*) { return testing::typeAndLeave(box, keys); }
 private slots:
     void initTestCase() { registerMortgageWindows(); }
     void init() { testing::freshProgram(); }
@@ -129,10 +124,7 @@ private slots:
         w->MCalc_Click();
         testing::whenModal([](QWidget* dialog) {
             QCOMPARE(dialog->objectName(), QString("MortDateInput"));
-            auto* date = dialog->findChild<EntryBox*>("InDate");
-            date->setFocus(Qt::TabFocusReason);
-            QTest::keyClicks(date, "1/31/2002");
-            QTest::keyClick(date, Qt::Key_Return);
+            testing::typeAndLeave(dialog->findChild<EntryBox*>("InDate"), "1/31/2002");
             dialog->findChild<QPushButton*>("OkExit")->click();
         });
         child<QPushButton>(w, "MDateNumber")->click();

@@ -36,6 +36,12 @@ inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200, in
     });
 }
 
+// Focus goes only to an active window: makes `window` (a modal dialog, say) active first.
+inline bool activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
 // Types text key by key, characters beyond ASCII included (QTest::keyClicks takes ASCII only).
 inline void typeText(QWidget* widget, const QString& text) {
     for (QChar c : text) {
@@ -55,15 +61,23 @@ template <typename W> W* openTask(std::unique_ptr<MDIContainer>& frame, const ch
     return qobject_cast<W*>(frame->currentTask());
 }
 
-// Types into the entry box `box` of `window` as a user does, then moves on to `leaveTo`.
-inline void typeAndLeave(QWidget* window, const char* box, const QString& keys, const char* leaveTo) {
-    auto* b = window->findChild<EntryBox*>(box);
-    // A message box closed a moment ago may have left the frame inactive: focus needs it active.
-    window->window()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window->window()));
-    b->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(b, keys);
-    window->findChild<QWidget*>(leaveTo)->setFocus(Qt::TabFocusReason);
+// Leaving a box, as the Tab key does. Sent to the box itself: the offscreen platform does not always
+// make a modal dialog the active window, and focus events go only to the active one.
+inline void leaveBox(QWidget* box) {
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &out);
+}
+
+// Types into an entry box as a user does (entering it by Tab), then leaves it.
+inline QString typeAndLeave(EntryBox* box, const QString& keys) {
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &in);
+    QTest::keyClicks(box, keys);
+    leaveBox(box);
+    return box->text();
+}
+inline void typeAndLeave(QWidget* window, const char* box, const QString& keys, const char*) {
+    typeAndLeave(window->findChild<EntryBox*>(box), keys);
 }
 
 // A program state as at a first start, with an empty data folder of the tests' own.
