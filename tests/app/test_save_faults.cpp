@@ -1,0 +1,161 @@
+// A save that fails (a full disk, a failed flush, an interruption between writing and renaming, a
+// read-only folder) reports the failure and leaves the file saved before whole, for every file kind.
+#include "app/core/atomic_file.h"
+#include "app/ui/entry_box.h"
+#include "app/ui/main_window.h"
+#include "app/ui/settings_window.h"
+#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_window.h"
+#include "support/ui_support.h"
+#include "valuedb/ui/valuedb_state.h"
+#include "valuedb/ui/valuedb_windows.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace brisk;
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs `save` with the fault in place and returns the text of the message it showed.
+QString saveWithFault(std::optional<WriteStep> fault, const std::function<void()>& save) {
+    QString message;
+    testing::whenModal([&](QWidget* box) {
+        if (auto* text = box->findChild<QPlainTextEdit*>("TextMsg")) message = text->toPlainText();
+        else if (auto* warning = qobject_cast<QMessageBox*>(box)) message = warning->text();
+        box->close();
+    });
+    setWriteFault(fault);
+    save();
+    setWriteFault(std::nullopt);
+    return message;
+}
+
+} // namespace
+
+class TestSaveFaults : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MDIContainer> m_frame;
+
+    // The fault to inject, or none for the read-only folder.
+    void faults() {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("full disk") << int(WriteStep::Write);
+        QTest::newRow("failed flush") << int(WriteStep::Sync);
+        QTest::newRow("interrupted before the rename") << int(WriteStep::Rename);
+        QTest::newRow("read-only folder") << -1;
+    }
+    // Makes the folder read-only for the read-only case; false when that cannot stop this user.
+    bool prepare(int fault) {
+        if (fault >= 0) return true;
+        if (geteuid() == 0) return false;
+        return chmod(qPrintable(program().dataFolder), 0555) == 0;
+    }
+    void restore() { chmod(qPrintable(program().dataFolder), 0755); }
+    static std::optional<WriteStep> step(int fault) {
+        return fault < 0 ? std::nullopt : std::optional<WriteStep>(static_cast<WriteStep>(fault));
+    }
+
+private slots:
+    void initTestCase() {
+        registerMortgageWindows();
+        registerValueDbWindows();
+    }
+    void init() { testing::freshProgram(); }
+    void cleanup() {
+        restore();
+        m_frame.reset();
+    }
+
+    void valueDatabase_data() { faults(); }
+    void valueDatabase() {
+        QFETCH(int, fault);
+        m_frame = std::make_unique<MDIContainer>();
+        m_frame->menu()->button("Ratios")->click();
+        auto* menu = qobject_cast<Trendmenu*>(m_frame->currentTask());
+        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)}, 10);
+        const QString path = QDir(program().dataFolder).filePath("Fund.zrk");
+        QVERIFY(menu->saveFile(path));
+        const QByteArray before = contents(path);
+        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(8)}, 11);
+        if (!prepare(fault)) QSKIP("a read-only folder does not stop root");
+        const QString message = saveWithFault(step(fault), [&] { menu->saveFile(path); });
+        QCOMPARE(message, QString("Fund.zrk Bad Filename. Must be in the form MYFILE.ZRK"));
+        QCOMPARE(contents(path), before);
+        QCOMPARE(valueDb().db.DbChanged, 1); // still unsaved
+    }
+
+    void mortgageAndLoanFiles_data() {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("mode");
+        for (int mode : {kModeMortgage, kModeLoan}) {
+            const char* name = mode == kModeLoan ? "loan" : "mortgage";
+            QTest::newRow(qPrintable(QString("%1, full disk").arg(name))) << int(WriteStep::Write) << mode;
+            QTest::newRow(qPrintable(QString("%1, interrupted").arg(name))) << int(WriteStep::Rename) << mode;
+            QTest::newRow(qPrintable(QString("%1, read-only folder").arg(name))) << -1 << mode;
+        }
+    }
+    void mortgageAndLoanFiles() {
+        QFETCH(int, fault);
+        QFETCH(int, mode);
+        program().shell.MortgageMode = mode;
+        m_frame = std::make_unique<MDIContainer>();
+        m_frame->menu()->button(mode == kModeLoan ? "LoanPmt" : "Canadian")->click();
+        auto* window = qobject_cast<MortgageCalc*>(m_frame->currentTask());
+        window->MCalc_Click();
+        const QString path = QDir(program().dataFolder).filePath(mode == kModeLoan ? "Car.uld" : "House.umd");
+        QVERIFY(window->saveFile(path));
+        const QByteArray before = contents(path);
+        mortgage().inputs.rate = Currency::fromWhole(7);
+        window->MCalc_Click();
+        if (!prepare(fault)) QSKIP("a read-only folder does not stop root");
+        const QString message = saveWithFault(step(fault), [&] { window->saveFile(path); });
+        QCOMPARE(message, QString(mode == kModeLoan ? "Bad Filename. Must be in the form MYFILE.ULD"
+                                                    : "Bad Filename. Must be in the form MYFILE.UMD"));
+        QCOMPARE(contents(path), before);
+    }
+
+    void personalSettings_data() { faults(); }
+    void personalSettings() {
+        QFETCH(int, fault);
+        program().shell.UserName = "Ann";
+        {
+            ChangeFnt first;
+            first.ExitFonts_Click();
+        }
+        const QByteArray before = contents(program().settingsPath());
+        QVERIFY(before.contains("Ann"));
+        program().shell.UserName = "Bob";
+        if (!prepare(fault)) QSKIP("a read-only folder does not stop root");
+        ChangeFnt settings;
+        settings.show();
+        const QString message = saveWithFault(step(fault), [&] { settings.ExitFonts_Click(); });
+        QVERIFY2(message.contains("could not be saved"), qPrintable(message));
+        QVERIFY(settings.isVisible()); // the window stays open to try again
+        QCOMPARE(contents(program().settingsPath()), before);
+    }
+
+    void anInterruptedSaveDoesNotStopTheNextOne() {
+        const std::string path = ss(QDir(program().dataFolder).filePath("x.zrk"));
+        QVERIFY(!writeFileAtomically(path, "old"));
+        setWriteFault(WriteStep::Rename);
+        QVERIFY(writeFileAtomically(path, "lost").has_value());
+        setWriteFault(std::nullopt);
+        QVERIFY(!writeFileAtomically(path, "new"));
+        QCOMPARE(contents(qs(path)), QByteArray("new"));
+    }
+};
+
+QTEST_MAIN(TestSaveFaults)
+#include "test_save_faults.moc"
