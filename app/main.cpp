@@ -9,6 +9,7 @@
 #include "valuedb/ui/valuedb_state.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -28,10 +29,13 @@ public:
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    Q_INIT_RESOURCE(resources); // the icon lives in the windows' static library
     QApplication::setApplicationName("Brisklane");
     QApplication::setApplicationVersion("5.5");
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     brisk::useProgramFont();
+    QApplication::setWindowIcon(QIcon(":/brisklane/brisklane.svg"));
+    QGuiApplication::setDesktopFileName("brisklane");
     brisk::initProgram();
     brisk::registerMortgageWindows();
     brisk::registerGrowthWindows();
