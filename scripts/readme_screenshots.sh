@@ -1,7 +1,6 @@
 #!/bin/bash
 # Takes the README screenshots from the real program under Xvfb: xvfb-run -a scripts/readme_screenshots.sh
 # (needs xdotool and imagemagick).
-# Screenshots of the real program for the README, under Xvfb.
 cd "$(dirname "$0")/.."
 export BRISKLANE_HELP_DIR=$PWD/build/help
 build/brisklane & pid=$!

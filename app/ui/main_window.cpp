@@ -5,10 +5,12 @@
 #include "app/ui/program_state.h"
 #include "app/ui/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
+#include <QTimer>
 
 namespace brisk {
 
@@ -39,6 +41,7 @@ QSize MDIContainer::childSize() const {
 
 QMdiSubWindow* MDIContainer::addChild(QWidget* child) {
     auto* window = m_area->addSubWindow(child, Qt::FramelessWindowHint);
+    window->installEventFilter(this);
     window->setAttribute(Qt::WA_DeleteOnClose, child != m_menu);
     window->resize(childSize().expandedTo(child->minimumSizeHint()));
     return window;
@@ -51,6 +54,19 @@ void MDIContainer::showTop() {
     window->show();
     m_area->setActiveSubWindow(window);
     placeCurrentChild();
+    focusFirstField(window);
+}
+
+// The keyboard starts in a window's first field or button, not on its frame.
+void MDIContainer::focusFirstField(QMdiSubWindow* window) {
+    QWidget* content = window ? window->widget() : nullptr;
+    if (!content || content->isAncestorOf(QApplication::focusWidget())) return;
+    for (QWidget* w = content->nextInFocusChain(); w && w != content; w = w->nextInFocusChain()) {
+        if (content->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void MDIContainer::dropTop() {
@@ -102,6 +118,15 @@ QWidget* MDIContainer::currentTask() const { return top() ? top()->widget() : nu
 void MDIContainer::placeCurrentChild() {
     QMdiSubWindow* current = top() ? top() : m_menuWindow;
     if (current && current->isVisible()) current->move(twipPoint(childPosition(program().shell.LayoutClass)));
+}
+
+// A child's frame that takes the focus (on activation) hands it to the child's first field.
+bool MDIContainer::eventFilter(QObject* watched, QEvent* event) {
+    // After the frame's own handling, which keeps the focus for itself.
+    if (event->type() == QEvent::FocusIn)
+        if (auto* window = qobject_cast<QMdiSubWindow*>(watched))
+            QTimer::singleShot(0, this, [this, window = QPointer<QMdiSubWindow>(window)] { focusFirstField(window); });
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MDIContainer::resizeEvent(QResizeEvent* event) {

@@ -45,6 +45,7 @@ public:
     void placeCurrentChild();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -53,6 +54,7 @@ private:
     QMdiSubWindow* top() const;
     void showTop();
     void dropTop();
+    void focusFirstField(QMdiSubWindow* window);
 
     QMdiArea* m_area;
     MenuMain* m_menu;

@@ -1,0 +1,116 @@
+// The program from the keyboard alone: mnemonics, Enter between boxes, and copying a table out.
+#include "app/core/numeric_parse.h"
+#include "app/ui/entry_box.h"
+#include "app/ui/main_menu.h"
+#include "app/ui/main_window.h"
+#include "app/ui/result_grid.h"
+#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_window.h"
+#include "support/ui_support.h"
+#include "valuedb/ui/valuedb_state.h"
+#include "valuedb/ui/valuedb_windows.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QTest>
+
+using namespace brisk;
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MDIContainer> m_frame;
+
+    static void keys(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+    static void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(QApplication::focusWidget(), k, m); }
+    static QString focusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+
+private slots:
+    void initTestCase() {
+        registerMortgageWindows();
+        registerValueDbWindows();
+    }
+    void init() {
+        testing::freshProgram();
+        program().shell.DateForm = ShortDateForm{};
+        m_frame = std::make_unique<MDIContainer>();
+        m_frame->show();
+        QVERIFY(testing::activate(m_frame.get()));
+    }
+    void cleanup() { m_frame.reset(); }
+
+    void aMortgageFromTheKeyboard() {
+        QTest::qWait(50);
+        key(Qt::Key_M, Qt::AltModifier); // "&Mortgage"
+        QTest::qWait(200);
+        auto* window = qobject_cast<MortgageCalc*>(m_frame->currentTask());
+        QVERIFY(window);
+        QCOMPARE(focusName(), QString("InPrincipal"));
+        keys("150000");
+        key(Qt::Key_Return);
+        QCOMPARE(focusName(), QString("InRate"));
+        keys("5");
+        key(Qt::Key_Return);
+        QCOMPARE(focusName(), QString("InTerm"));
+        keys("30");
+        key(Qt::Key_Return);
+        QCOMPARE(focusName(), QString("Comperiod"));
+        key(Qt::Key_Down); // "    Bimonthly"
+        key(Qt::Key_Up);   // back to "      Monthly"
+        key(Qt::Key_Return);
+        QCOMPARE(focusName(), QString("FreqPmt"));
+        key(Qt::Key_C, Qt::AltModifier); // "&Calculate"
+        QTest::qWait(200);               // a mnemonic clicks once the button has shown it is pressed
+        QCOMPARE(mortgage().inputs.principal, Currency::fromWhole(150000));
+        QCOMPARE(mortgage().inputs.termYears, Currency::fromWhole(30));
+        // 150,000 at 5% over 30 years: 805.23 a month.
+        QCOMPARE(window->findChild<QLabel*>("InMonthPI")->text().trimmed(), QString("$805.23"));
+        key(Qt::Key_X, Qt::AltModifier); // "E&xit to Menu"
+        QTest::qWait(200);
+        QVERIFY(m_frame->menu()->isVisible());
+    }
+
+    void aWeekOfValuesFromTheKeyboard() {
+        QTest::qWait(50);
+        key(Qt::Key_B, Qt::AltModifier); // "&Brisklane Menu"
+        QTest::qWait(200);
+        QVERIFY(qobject_cast<Trendmenu*>(m_frame->currentTask()));
+        key(Qt::Key_A, Qt::AltModifier); // "&Add and Edit Database"
+        QTest::qWait(200);
+        auto* editor = qobject_cast<Dbase*>(m_frame->currentTask());
+        QVERIFY(editor);
+        editor->box("InDate")->setFocus(Qt::TabFocusReason);
+        keys("2002-03-01");
+        key(Qt::Key_Return);
+        QCOMPARE(focusName(), QString("InValue"));
+        for (const char* value : {"14.37", "14.5", "15"}) {
+            keys(value);
+            key(Qt::Key_Return); // to Add Record
+            key(Qt::Key_Return); // adds it, and the next week's date is there
+        }
+        QCOMPARE(valueDb().db.RecordCount(), 3);
+        QCOMPARE(editor->gridText(1, 1), QString("2002-03-15"));
+        QCOMPARE(editor->box("InDate")->text(), QString("2002-03-22"));
+    }
+
+    void aCopiedTableParsesBackToItsFigures() {
+        program().shell.MortgageMode = kModeMortgage;
+        m_frame->menu()->button("Canadian")->click();
+        auto* window = qobject_cast<MortgageCalc*>(m_frame->currentTask());
+        window->MCalc_Click();
+        auto* grid = window->findChild<ResultGrid*>("MGrid");
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier); // nothing selected: the whole table
+        const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.first().split('\t').size(), 6);
+        for (int row = 1; row <= 25; ++row) {
+            const QStringList cells = lines[row].split('\t');
+            for (int col = 1; col < 6; ++col)
+                QCOMPARE(parseEntryText(ss(cells[col]), "$"), parseEntryText(ss(window->gridText(row, col)), "$"));
+        }
+        QCOMPARE(parseEntryText(ss(lines[1].split('\t')[3]), "$"), 99072.41);
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "test_keyboard.moc"
