@@ -60,6 +60,16 @@ case "${1:-all}" in
   growth) growth ;;
   valuedb) valuedb ;;
   chart) chart ;;
-  all) startup; mortgage; growth; valuedb; chart ;;
+  all)
+    # Every benchmark, then one table of their figures.
+    report=$( { startup; mortgage; growth; valuedb; chart; } | tee /dev/stderr )
+    echo
+    echo "| benchmark | figure |"
+    echo "| --- | --- |"
+    printf '%s\n' "$report" | awk '
+      /^== / { section = substr($0, 4); sub(/ \(.*/, "", section); next }
+      /:/ { split($0, part, ":"); value = substr($0, length(part[1]) + 2); gsub(/^ +/, "", value)
+            printf "| %s: %s | %s |\n", section, part[1], value }'
+    ;;
   *) echo "usage: ./bench.sh [startup|mortgage|growth|valuedb|chart]" >&2; exit 2 ;;
 esac
