@@ -1,8 +1,8 @@
 // Brisklane: the desktop program.
 #include "app/ui/main_menu.h"
-#include "charts/ui/chart_windows.h"
 #include "app/ui/main_window.h"
 #include "app/ui/program_state.h"
+#include "charts/ui/chart_windows.h"
 #include "growth/ui/growth_state.h"
 #include "mortgage/ui/mortgage_state.h"
 #include "retirement/ui/retirement_state.h"
@@ -17,7 +17,7 @@ namespace {
 
 // For start-up timing: leaves once the main menu has been drawn for the first time.
 class QuitOnFirstPaint : public QObject {
-public:
+  public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
     brisk::registerValueDbWindows();
     brisk::registerChartWindows();
     brisk::MDIContainer frame;
-    if (application.arguments().contains("--exit-when-shown")) frame.menu()->installEventFilter(new QuitOnFirstPaint(&frame));
+    if (application.arguments().contains("--exit-when-shown"))
+        frame.menu()->installEventFilter(new QuitOnFirstPaint(&frame));
     frame.show();
     return application.exec();
 }

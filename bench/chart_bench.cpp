@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
         painter.end();
         bytes = buffer.size();
     });
-    std::printf("41-bar 3D chart on a 300 dpi page: %.2f ms (median), %lld bytes of PDF\n", ms, static_cast<long long>(bytes));
+    std::printf("41-bar 3D chart on a 300 dpi page: %.2f ms (median), %lld bytes of PDF\n", ms,
+                static_cast<long long>(bytes));
     return 0;
 }

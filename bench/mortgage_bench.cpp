@@ -23,7 +23,8 @@ MortgageInputs benchInputs() {
     in.termYears = Currency::fromWhole(40);
     in.frequency = kFrequencies[3].item; // 1 Week
     in.CalcMode = kCalcAllPayments;
-    for (int y = 1; y <= 40; y += 3) in.ExtraPayments[y] = {Currency::fromWhole(y), Currency::fromWhole(1000)};
+    for (int y = 1; y <= 40; y += 3)
+        in.ExtraPayments[y] = {Currency::fromWhole(y), Currency::fromWhole(1000)};
     in.ExtraPaymentCount = in.countExtraPayments();
     return in;
 }
@@ -65,8 +66,8 @@ int main(int argc, char** argv) {
 
     std::printf("schedule rows:                %d\n", rows);
     std::printf("plain loop:                   %.3f ms (median)\n", plain);
-    std::printf("engine alone:                 %.3f ms (median), %.2fx the plain loop (goal: within 3x)\n", engine,
-                engine / plain);
+    std::printf("engine alone:                 %.3f ms (median), %.2fx the plain loop (goal: within 3x)\n",
+                engine, engine / plain);
     std::printf("Calculate to grid filled:     %.3f ms (median) (goal: under 30 ms)\n", window_ms);
     return 0;
 }

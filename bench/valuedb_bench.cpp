@@ -16,7 +16,8 @@ int main() {
     db.earnings[1] = {2024, 1.4};
     db.EarnCount = 2;
     const Date newest{std::chrono::year(2026), std::chrono::month(11), std::chrono::day(27)};
-    for (int i = 0; i < kMaxRecords; ++i) db.records.push_back({i + 1, addDays(newest, -7 * i), 10 + (i % 37) * 0.25});
+    for (int i = 0; i < kMaxRecords; ++i)
+        db.records.push_back({i + 1, addDays(newest, -7 * i), 10 + (i % 37) * 0.25});
     const std::string bytes = zrkBytes(db);
     volatile int sink = 0;
     const double load = medianMs(51, [&] { sink = sink + parseZrk(bytes)->RecordCount(); });

@@ -13,7 +13,8 @@
 namespace brisk {
 
 void addChartOptions(QCommandLineParser& parser) {
-    parser.addOption({"kind", "The chart kind, 1 to 7 (the first chart of the calculator when not given).", "KIND"});
+    parser.addOption(
+        {"kind", "The chart kind, 1 to 7 (the first chart of the calculator when not given).", "KIND"});
     parser.addOption({"output", "The file to draw into: .png or .pdf.", "FILE"});
 }
 
@@ -22,8 +23,8 @@ int writeChartFile(const ChartData& chart, const QString& path) {
     if (path.endsWith(".pdf", Qt::CaseInsensitive)) {
         QPdfWriter writer(path);
         writer.setResolution(300);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12.7, 12.7, 12.7, 12.7),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                         QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter));
         QPainter painter;
         if (painter.begin(&writer)) {
             paintChart(painter, QRectF(0, 0, writer.width(), writer.height()), chart);
@@ -63,7 +64,8 @@ int runChart(const CliCommand& calculator, const QCommandLineParser& parser, Cli
         const auto kinds = offeredKinds(handover.GraphCaller, calcMode);
         if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end()) {
             QTextStream(stderr) << "This calculator's charts are kinds:";
-            for (int k : kinds) QTextStream(stderr) << ' ' << k;
+            for (int k : kinds)
+                QTextStream(stderr) << ' ' << k;
             QTextStream(stderr) << '\n';
             return 2;
         }

@@ -30,7 +30,8 @@ std::optional<double> numberOption(const QCommandLineParser& parser, const QStri
     return value;
 }
 
-void writeTable(const CliContext& context, const TextTable& table, QJsonObject summary, const QString& rowsKey) {
+void writeTable(const CliContext& context, const TextTable& table, QJsonObject summary,
+                const QString& rowsKey) {
     if (context.quiet()) return;
     QTextStream out(stdout);
     if (context.format == "csv") {

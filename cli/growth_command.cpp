@@ -12,10 +12,15 @@ namespace brisk {
 
 namespace {
 
-std::string cents(double value) { return Format(value, "0.00"); }
-double centsNumber(double value) { return QString::fromStdString(cents(value)).toDouble(); }
+std::string cents(double value) {
+    return Format(value, "0.00");
+}
+double centsNumber(double value) {
+    return QString::fromStdString(cents(value)).toDouble();
+}
 
-const QMap<QString, QString> kFrequencyNames = {{"annually", "Annually"}, {"quarterly", "Quarterly"}, {"monthly", "Monthly"}};
+const QMap<QString, QString> kFrequencyNames = {
+    {"annually", "Annually"}, {"quarterly", "Quarterly"}, {"monthly", "Monthly"}};
 
 // Sets one input by its option name: 0, or the message of a value that does not fit.
 int setInput(SavingsInputs& in, const QString& key, const QString& value) {
@@ -28,13 +33,20 @@ int setInput(SavingsInputs& in, const QString& key, const QString& value) {
     const double number = value.trimmed().toDouble(&ok);
     const auto currency = ok ? Currency::fromDouble(number) : std::nullopt;
     if (!currency) return 3;
-    if (key == "lump") in.lumpSum = *currency;
-    else if (key == "amount") in.amount = *currency;
-    else if (key == "rate") in.rate = *currency;
-    else if (key == "increase") in.increase = *currency;
-    else if (key == "inflation") in.inflation = *currency;
-    else if (key == "term") in.term = *currency;
-    else return 3;
+    if (key == "lump")
+        in.lumpSum = *currency;
+    else if (key == "amount")
+        in.amount = *currency;
+    else if (key == "rate")
+        in.rate = *currency;
+    else if (key == "increase")
+        in.increase = *currency;
+    else if (key == "inflation")
+        in.inflation = *currency;
+    else if (key == "term")
+        in.term = *currency;
+    else
+        return 3;
     if (key == "term" && number > kSavingsYearLimit) return 5;
     return key == "term" && number < 0 ? 3 : 0;
 }
@@ -44,14 +56,17 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
     for (const char* key : {"lump", "amount", "frequency", "rate", "increase", "inflation", "term"})
         if (parser.isSet(key))
             if (const int message = setInput(base, key, parser.value(key))) return failWith(message);
-    const PrintContext print{context.header.toStdString(), context.settings.CurrencySymbol,
-                             context.settings.PrinterFontChoice, {}};
+    const PrintContext print{context.header.toStdString(),
+                             context.settings.CurrencySymbol,
+                             context.settings.PrinterFontChoice,
+                             {}};
     const QStringList specs = parser.values("example");
     if (specs.isEmpty()) {
         const auto plan = calculateSavings(base);
         if (!plan) return failWith(plan.message);
         if (!context.printoutPath.isEmpty())
-            if (const int status = writePrintout(context, savingsPrintout(base, *plan.value, print), "Investment Growth Calculation"))
+            if (const int status = writePrintout(context, savingsPrintout(base, *plan.value, print),
+                                                 "Investment Growth Calculation"))
                 return status;
         if (context.chart) {
             context.chart->GraphCaller = kCallerGrowthPlanner;
@@ -60,7 +75,8 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
         }
         TextTable table{{"period", "invested", "interest", "value"}, {}};
         for (const SavingsPeriod& p : plan->periods)
-            table.rows.push_back({std::to_string(p.number), cents(p.invested), cents(p.interest), cents(p.value)});
+            table.rows.push_back(
+                {std::to_string(p.number), cents(p.invested), cents(p.interest), cents(p.value)});
         writeTable(context, table,
                    {{"periods", static_cast<int>(plan->periods.size())},
                     {"total_invested", centsNumber(plan->totalInvested)},
@@ -72,7 +88,9 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
     // Comparisons: each example starts from the options and changes what it names.
     if (specs.size() > kMaxExamples) return failWith(6);
     std::string pages[3];
-    TextTable table{{"example", "periods", "lump", "amount", "rate", "increase", "inflation", "total_invested", "final_value"}, {}};
+    TextTable table{{"example", "periods", "lump", "amount", "rate", "increase", "inflation",
+                     "total_invested", "final_value"},
+                    {}};
     QJsonArray examples;
     for (int n = 1; n <= specs.size(); ++n) {
         SavingsInputs in = base;
@@ -93,16 +111,18 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
             context.chart->GraphTitle = "Savings Comparisons";
             *context.chartCalcMode = kComparisons;
         }
-        table.rows.push_back({std::to_string(n), std::to_string(plan->periodCount), cents(in.lumpSum.toDouble()),
-                              cents(in.amount.toDouble()), cents(in.rate.toDouble()), cents(in.increase.toDouble()),
-                              cents(in.inflation.toDouble()), cents(plan->totalInvested), cents(plan->finalValue)});
+        table.rows.push_back(
+            {std::to_string(n), std::to_string(plan->periodCount), cents(in.lumpSum.toDouble()),
+             cents(in.amount.toDouble()), cents(in.rate.toDouble()), cents(in.increase.toDouble()),
+             cents(in.inflation.toDouble()), cents(plan->totalInvested), cents(plan->finalValue)});
         examples.append(QJsonObject{{"example", n},
                                     {"periods", plan->periodCount},
                                     {"total_invested", centsNumber(plan->totalInvested)},
                                     {"final_value", centsNumber(plan->finalValue)}});
     }
     if (!context.printoutPath.isEmpty())
-        if (const int status = writePrintout(context, comparisonsPrintout(pages[1], pages[2], print), "Investment Growth Comparisons"))
+        if (const int status = writePrintout(context, comparisonsPrintout(pages[1], pages[2], print),
+                                             "Investment Growth Comparisons"))
             return status;
     writeTable(context, table, {{"examples", examples}}, QString());
     return 0;
@@ -122,25 +142,30 @@ int runCompound(const QCommandLineParser& parser, const CliContext& context) {
     if (!row) return failWith(row.message);
     const std::string& symbol = context.settings.CurrencySymbol;
     if (!context.printoutPath.isEmpty()) {
-        const PrintContext print{context.header.toStdString(), symbol, context.settings.PrinterFontChoice, {}};
-        if (const int status = writePrintout(context, finderPrintout(finderPrintText(*row.value, symbol), "", print),
-                                             "Annual Compounding Comparisons"))
+        const PrintContext print{
+            context.header.toStdString(), symbol, context.settings.PrinterFontChoice, {}};
+        if (const int status =
+                writePrintout(context, finderPrintout(finderPrintText(*row.value, symbol), "", print),
+                              "Annual Compounding Comparisons"))
             return status;
     }
     TextTable path{{"year", "value"}, {}};
-    for (std::size_t k = 0; k < row->path.size(); ++k) path.rows.push_back({std::to_string(k + 1), Format(row->path[k], "0")});
+    for (std::size_t k = 0; k < row->path.size(); ++k)
+        path.rows.push_back({std::to_string(k + 1), Format(row->path[k], "0")});
     const double rate = QString::fromStdString(Format(row->rate * 100, "0.0000")).toDouble();
     const double gain = QString::fromStdString(Format(row->totalGain * 100, "0.00")).toDouble();
     if (context.chart) {
         context.chart->GraphCaller = kCallerCompoundFinder;
         context.chart->GraphTitle = "Annual compound growth comparisons";
-        context.chart->setComparison(1, in.name, Currency::fromDouble(row->rate * 100).value_or(Currency()), in.value);
+        context.chart->setComparison(1, in.name, Currency::fromDouble(row->rate * 100).value_or(Currency()),
+                                     in.value);
         context.chart->GraphPointCount = 1;
     }
     if (context.format == "text" && !context.quiet()) {
-        QTextStream(stdout) << "Annual compound growth: " << QString::fromStdString(Format(row->rate, "#,,###.0000%"))
-                            << "\nTotal gain/loss:        " << QString::fromStdString(Format(row->totalGain, "#,,###.00%"))
-                            << "\n\n";
+        QTextStream(stdout) << "Annual compound growth: "
+                            << QString::fromStdString(Format(row->rate, "#,,###.0000%"))
+                            << "\nTotal gain/loss:        "
+                            << QString::fromStdString(Format(row->totalGain, "#,,###.00%")) << "\n\n";
     }
     writeTable(context, path, {{"rate", rate}, {"total_gain", gain}}, QString());
     return 0;
@@ -159,8 +184,9 @@ const RegisterCommand growthCommand({
             {"increase", "The yearly increase of the contribution in percent.", "PERCENT"},
             {"inflation", "The annual inflation rate in percent.", "PERCENT"},
             {"term", "Years invested (at most 40).", "YEARS"},
-            {"example", "A comparison example: key=value pairs (lump, amount, frequency, rate, increase, inflation, "
-                        "term) separated by commas, over the options above. Repeatable.",
+            {"example",
+             "A comparison example: key=value pairs (lump, amount, frequency, rate, increase, inflation, "
+             "term) separated by commas, over the options above. Repeatable.",
              "SPEC"},
         });
     },

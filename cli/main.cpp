@@ -21,16 +21,18 @@ QString usage() {
     for (const CliCommand& command : cliCommands())
         text += QString("  %1  %2\n").arg(command.name, -10).arg(command.summary);
     text += "\n'brisklane-calc <calculator> --help' lists a calculator's options.\n"
-            "'brisklane-calc chart <calculator> [options] [--kind 1..7] --output FILE.png|FILE.pdf' draws its chart.\n";
+            "'brisklane-calc chart <calculator> [options] [--kind 1..7] --output FILE.png|FILE.pdf' draws "
+            "its chart.\n";
     return text;
 }
 
 void addSharedOptions(QCommandLineParser& parser) {
     parser.addOption({"format", "Output: text (default), csv or json.", "FORMAT", "text"});
-    parser.addOption({"printout", "Writes the printout to FILE: a PDF for a .pdf name, else plain text pages.",
-                      "FILE"});
+    parser.addOption(
+        {"printout", "Writes the printout to FILE: a PDF for a .pdf name, else plain text pages.", "FILE"});
     parser.addOption({"header", "The one-line header of the printout.", "TEXT"});
-    parser.addOption({"settings", "The personal settings file to use (currency symbol, printer font).", "FILE"});
+    parser.addOption(
+        {"settings", "The personal settings file to use (currency symbol, printer font).", "FILE"});
 }
 
 PersonalSettings loadSettings(const QString& path) {
@@ -47,11 +49,12 @@ int main(int argc, char** argv) {
     bool wantsPdf = false;
     for (int i = 1; i < argc; ++i) {
         const QString arg(argv[i]);
-        if (arg.endsWith(".pdf", Qt::CaseInsensitive) || arg.endsWith(".png", Qt::CaseInsensitive)) wantsPdf = true;
+        if (arg.endsWith(".pdf", Qt::CaseInsensitive) || arg.endsWith(".png", Qt::CaseInsensitive))
+            wantsPdf = true;
     }
     if (wantsPdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> application(wantsPdf ? new QGuiApplication(argc, argv)
-                                                            : new QCoreApplication(argc, argv));
+                                                           : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName("Brisklane");
     QCoreApplication::setApplicationVersion("5.5");
 
@@ -105,10 +108,10 @@ int main(int argc, char** argv) {
     }
     context.printoutPath = parser.value("printout");
     context.header = parser.value("header");
-    const QString settingsPath =
-        parser.isSet("settings")
-            ? parser.value("settings")
-            : QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(kSettingsFileName);
+    const QString settingsPath = parser.isSet("settings")
+                                     ? parser.value("settings")
+                                     : QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                                           .filePath(kSettingsFileName);
     context.settings = loadSettings(settingsPath);
     return chart ? runChart(*command, parser, context) : command->run(parser, context);
 }

@@ -15,22 +15,22 @@ namespace brisk {
 namespace {
 
 const QMap<QString, const char*> kCompoundingNames = {{"monthly", kCompoundings[0].item},
-                                                       {"bimonthly", kCompoundings[1].item},
-                                                       {"quarterly", kCompoundings[2].item},
-                                                       {"semiannual", kCompoundings[3].item},
-                                                       {"annual", kCompoundings[4].item}};
-const QMap<QString, const char*> kFrequencyNames = {{"monthly", kFrequencies[0].item},
-                                                     {"semimonthly", kFrequencies[1].item},
-                                                     {"2weeks", kFrequencies[2].item},
-                                                     {"1week", kFrequencies[3].item},
-                                                     {"biweekly-acc", kFrequencies[4].item},
-                                                     {"weekly-acc", kFrequencies[5].item}};
+                                                      {"bimonthly", kCompoundings[1].item},
+                                                      {"quarterly", kCompoundings[2].item},
+                                                      {"semiannual", kCompoundings[3].item},
+                                                      {"annual", kCompoundings[4].item}};
+const QMap<QString, const char*> kFrequencyNames = {
+    {"monthly", kFrequencies[0].item},      {"semimonthly", kFrequencies[1].item},
+    {"2weeks", kFrequencies[2].item},       {"1week", kFrequencies[3].item},
+    {"biweekly-acc", kFrequencies[4].item}, {"weekly-acc", kFrequencies[5].item}};
 const QMap<QString, int> kDaysNames = {{"365.25", 0}, {"365", 1}, {"364", 2}, {"363", 3}};
 
 // The command line writes dates as yyyy-mm-dd, whatever the locale.
 const ShortDateForm kIsoDates;
 
-std::string cents(double value) { return Format(value, "0.00"); }
+std::string cents(double value) {
+    return Format(value, "0.00");
+}
 
 // Reads the options over the inputs; the message number of the first that does not fit, or 0.
 int applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
@@ -75,8 +75,10 @@ int applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
         in.ExtraPayments[year] = {Currency::fromWhole(year), *currency};
     }
     in.ExtraPaymentCount = in.countExtraPayments();
-    if (parser.isSet("annual")) in.CalcMode = kCalcAnnual;
-    else if (!parser.isSet("load")) in.CalcMode = kCalcAllPayments;
+    if (parser.isSet("annual"))
+        in.CalcMode = kCalcAnnual;
+    else if (!parser.isSet("load"))
+        in.CalcMode = kCalcAllPayments;
     if (parser.isSet("start-date")) {
         const auto date = parseIsoDate(parser.value("start-date").toStdString());
         if (!date) return 30;
@@ -93,8 +95,9 @@ TextTable scheduleTable(const Schedule& s) {
     for (const ScheduleRow& row : s.shown()) {
         const int year = s.annual ? row.number : (row.number - 1) / s.paymentsPerYear + 1;
         table.rows.push_back({std::to_string(row.number), std::to_string(year),
-                              row.date ? isoDateText(*row.date) : "", cents(row.interest), cents(row.principal),
-                              cents(row.balance), cents(row.cumulativeInterest), cents(row.cumulativePrincipal)});
+                              row.date ? isoDateText(*row.date) : "", cents(row.interest),
+                              cents(row.principal), cents(row.balance), cents(row.cumulativeInterest),
+                              cents(row.cumulativePrincipal)});
     }
     return table;
 }
@@ -105,7 +108,8 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
     in.CalcMode = kCalcAllPayments;
     if (parser.isSet("load")) {
         const auto bytes = readFileStart(parser.value("load").toStdString(), 1 << 20);
-        const auto loaded = bytes ? parseMortgageFile(*bytes, mode, kIsoDates) : Outcome<MortgageInputs>::failure(13);
+        const auto loaded =
+            bytes ? parseMortgageFile(*bytes, mode, kIsoDates) : Outcome<MortgageInputs>::failure(13);
         if (!loaded) return failWith(kMsgBadFile);
         in = *loaded.value;
     }
@@ -127,14 +131,15 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
             return status;
     }
     auto centsValue = [](double v) { return QString::fromStdString(cents(v)).toDouble(); };
-    QJsonObject summary{{"payment", centsValue(s.payment)},
-                        {"payments_per_year", s.paymentsPerYear},
-                        {"rate_factor", s.periodicRate},
-                        {"payment_increase", centsValue(s.paymentIncrease)},
-                        {"final_payment_time", QString::fromStdString(Format(s.finalPaymentTime(mode), "0.00")).toDouble()},
-                        {"total_paid", centsValue(s.totalPaid)},
-                        {"interest_savings", centsValue(s.interestSavings)},
-                        {"rows", s.GridRowCount()}};
+    QJsonObject summary{
+        {"payment", centsValue(s.payment)},
+        {"payments_per_year", s.paymentsPerYear},
+        {"rate_factor", s.periodicRate},
+        {"payment_increase", centsValue(s.paymentIncrease)},
+        {"final_payment_time", QString::fromStdString(Format(s.finalPaymentTime(mode), "0.00")).toDouble()},
+        {"total_paid", centsValue(s.totalPaid)},
+        {"interest_savings", centsValue(s.interestSavings)},
+        {"rows", s.GridRowCount()}};
     if (context.chart) {
         context.chart->GraphCaller = kCallerMortgage;
         context.chart->setYearChart(s.yearStartBalances(in.principal.toDouble()), mortgageChartTitle(mode));
@@ -142,14 +147,16 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
     if (context.format == "text" && !context.quiet()) {
         const std::string& c = context.settings.CurrencySymbol;
         QTextStream out(stdout);
-        out << "Payment:                 " << QString::fromStdString(c + Format(s.payment, "###,,###.00")) << '\n'
+        out << "Payment:                 " << QString::fromStdString(c + Format(s.payment, "###,,###.00"))
+            << '\n'
             << "Payments each year:      " << s.paymentsPerYear << '\n'
             << "Interest rate factor:    " << QString::fromStdString(rateFactorText(s)) << '\n'
-            << (mode == kModeLoan ? "Months to final payment:" : "Years to final payment: ") << ' ' 
+            << (mode == kModeLoan ? "Months to final payment:" : "Years to final payment: ") << ' '
             << QString::fromStdString(finalPaymentText(s, mode)) << '\n'
-            << "Total paid:              " << QString::fromStdString(c + Format(s.totalPaid, "###,,###.00")) << '\n'
-            << "Total interest savings:  " << QString::fromStdString(c + Format(s.interestSavings, "###,,###.00"))
-            << "\n\n";
+            << "Total paid:              " << QString::fromStdString(c + Format(s.totalPaid, "###,,###.00"))
+            << '\n'
+            << "Total interest savings:  "
+            << QString::fromStdString(c + Format(s.interestSavings, "###,,###.00")) << "\n\n";
     }
     writeTable(context, scheduleTable(s), summary, QString());
     return 0;
@@ -157,7 +164,8 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
 
 const RegisterCommand registration({
     "mortgage",
-    "The amortization schedule of a mortgage (term in years) or, with --loan, a personal loan (term in months).",
+    "The amortization schedule of a mortgage (term in years) or, with --loan, a personal loan (term in "
+    "months).",
     [](QCommandLineParser& parser) {
         parser.addOptions({
             {"loan", "A personal loan: the term is in months."},
@@ -171,7 +179,8 @@ const RegisterCommand registration({
             {"extra", "An additional payment at the start of a payment year (repeatable).", "YEAR=AMOUNT"},
             {"annual", "Annual totals instead of every payment."},
             {"start-date", "The date of the first payment; the schedule then shows dates.", "YYYY-MM-DD"},
-            {"load", "Starts from a saved .umd (or, with --loan, .uld) file; other options override it.", "FILE"},
+            {"load", "Starts from a saved .umd (or, with --loan, .uld) file; other options override it.",
+             "FILE"},
             {"save", "Saves the inputs as a .umd or .uld file.", "FILE"},
         });
     },

@@ -2,18 +2,23 @@
 #include "app/core/mask_format.h"
 #include "cli/command.h"
 
-#include <array>
 #include "retirement/core/retirement_printouts.h"
+#include <array>
 
 namespace brisk {
 
 namespace {
 
-std::string cents(double value) { return Format(value, "0.00"); }
-double centsNumber(double value) { return QString::fromStdString(cents(value)).toDouble(); }
+std::string cents(double value) {
+    return Format(value, "0.00");
+}
+double centsNumber(double value) {
+    return QString::fromStdString(cents(value)).toDouble();
+}
 
 // Reads the named options into currency inputs; the first that is not a number gives message 3.
-int readCurrencies(const QCommandLineParser& parser, std::initializer_list<std::pair<const char*, Currency*>> options) {
+int readCurrencies(const QCommandLineParser& parser,
+                   std::initializer_list<std::pair<const char*, Currency*>> options) {
     for (const auto& [name, slot] : options) {
         if (!parser.isSet(name)) continue;
         const auto number = numberOption(parser, name);
@@ -37,7 +42,8 @@ int report(const CliContext& context, const YearTable& t, const std::vector<std:
     for (const YearRow& row : t.rows) {
         std::vector<std::string> line{std::to_string(row.year)};
         if (salary) line.push_back(cents(row.salary));
-        for (double v : {row.first, row.second, row.value}) line.push_back(cents(v));
+        for (double v : {row.first, row.second, row.value})
+            line.push_back(cents(v));
         table.rows.push_back(line);
     }
     writeTable(context, table,
@@ -50,20 +56,26 @@ int report(const CliContext& context, const YearTable& t, const std::vector<std:
 }
 
 PrintContext printContext(const CliContext& context) {
-    return {context.header.toStdString(), context.settings.CurrencySymbol, context.settings.PrinterFontChoice, {}};
+    return {context.header.toStdString(),
+            context.settings.CurrencySymbol,
+            context.settings.PrinterFontChoice,
+            {}};
 }
 
 int runRetirement(const QCommandLineParser& parser, const CliContext& context) {
     RetireInputs in;
     const QString option = parser.value("option");
     if (option == "fixed") {
-        in = {RetireOption::Fixed, Currency::fromWhole(100000), Currency::fromWhole(10), Currency::fromWhole(1000), Currency()};
-        if (const int m = readCurrencies(parser, {{"value", &in.value}, {"rate", &in.rate}, {"monthly", &in.drawn},
-                                                  {"increase", &in.fourth}}))
+        in = {RetireOption::Fixed, Currency::fromWhole(100000), Currency::fromWhole(10),
+              Currency::fromWhole(1000), Currency()};
+        if (const int m = readCurrencies(
+                parser,
+                {{"value", &in.value}, {"rate", &in.rate}, {"monthly", &in.drawn}, {"increase", &in.fourth}}))
             return failWith(m);
     } else if (option == "percentage" || option.isEmpty()) {
-        if (const int m = readCurrencies(parser, {{"value", &in.value}, {"rate", &in.rate}, {"withdraw", &in.drawn},
-                                                  {"term", &in.fourth}}))
+        if (const int m = readCurrencies(
+                parser,
+                {{"value", &in.value}, {"rate", &in.rate}, {"withdraw", &in.drawn}, {"term", &in.fourth}}))
             return failWith(m);
     } else {
         return failWith(3);
@@ -77,7 +89,8 @@ int runRetirement(const QCommandLineParser& parser, const CliContext& context) {
     }
     return report(context, *table.value, {"year", "interest", "withdrawn", "value"}, false,
                   {"total_interest", "total_withdrawn", "final_value"},
-                  retirementPrintout(in, *table.value, printContext(context)), "Retirement Income Calculation");
+                  retirementPrintout(in, *table.value, printContext(context)),
+                  "Retirement Income Calculation");
 }
 
 int runCapital(const QCommandLineParser& parser, const CliContext& context) {
@@ -89,7 +102,8 @@ int runCapital(const QCommandLineParser& parser, const CliContext& context) {
     } else if (option != "capital" && !option.isEmpty()) {
         return failWith(3);
     }
-    if (const int m = readCurrencies(parser, {{"amount", &in.amount}, {"rate", &in.rate}, {"term", &in.term}}))
+    if (const int m =
+            readCurrencies(parser, {{"amount", &in.amount}, {"rate", &in.rate}, {"term", &in.term}}))
         return failWith(m);
     const auto table = calculateCapital(in);
     if (!table) return failWith(table.message);
@@ -129,20 +143,22 @@ const RegisterCommand retirementCommand({
     "Retirement income: a capital drawn down by a yearly percentage for a term, or by a fixed monthly amount "
     "raised each year.",
     [](QCommandLineParser& parser) {
-        parser.addOptions({{"option", "percentage (default) or fixed.", "OPTION"},
-                           {"value", "The capital on retirement.", "AMOUNT"},
-                           {"rate", "The annual interest/growth rate in percent.", "PERCENT"},
-                           {"withdraw", "percentage: the percent of the value withdrawn each year.", "PERCENT"},
-                           {"term", "percentage: the years (at most 50).", "YEARS"},
-                           {"monthly", "fixed: the amount withdrawn each month.", "AMOUNT"},
-                           {"increase", "fixed: the yearly increase of the amount in percent.", "PERCENT"}});
+        parser.addOptions(
+            {{"option", "percentage (default) or fixed.", "OPTION"},
+             {"value", "The capital on retirement.", "AMOUNT"},
+             {"rate", "The annual interest/growth rate in percent.", "PERCENT"},
+             {"withdraw", "percentage: the percent of the value withdrawn each year.", "PERCENT"},
+             {"term", "percentage: the years (at most 50).", "YEARS"},
+             {"monthly", "fixed: the amount withdrawn each month.", "AMOUNT"},
+             {"increase", "fixed: the yearly increase of the amount in percent.", "PERCENT"}});
     },
     runRetirement,
 });
 
 const RegisterCommand capitalCommand({
     "capital",
-    "The level yearly investment that reaches a required capital, or the capital that yields a required income.",
+    "The level yearly investment that reaches a required capital, or the capital that yields a required "
+    "income.",
     [](QCommandLineParser& parser) {
         parser.addOptions({{"option", "capital (default) or income.", "OPTION"},
                            {"amount", "The capital, or the yearly income, required.", "AMOUNT"},

@@ -1,9 +1,9 @@
 // brisklane-calc valuedb: the value database's sheet, sort, extract and listing from a .zrk file.
 #include "app/core/atomic_file.h"
 #include "app/core/messages.h"
+#include "cli/chart_command.h"
 #include "cli/command.h"
 #include "valuedb/core/averages.h"
-#include "cli/chart_command.h"
 #include "valuedb/core/database_printout.h"
 #include "valuedb/core/trend_pages.h"
 
@@ -17,18 +17,23 @@ namespace {
 
 const ShortDateForm kIsoDates;
 
-QJsonValue fraction(double value) { return QJsonValue(value); }
+QJsonValue fraction(double value) {
+    return QJsonValue(value);
+}
 
 int ratios(const ValueDatabase& db) {
     const SheetOutcome sheet = computeSheet(db, kIsoDates);
     if (!sheet.figures) {
-        QTextStream(stderr) << QString::fromStdString(MessageText(sheet.figures.message, {.detail = sheet.detail})) << '\n';
+        QTextStream(stderr) << QString::fromStdString(
+                                   MessageText(sheet.figures.message, {.detail = sheet.detail}))
+                            << '\n';
         return 2;
     }
     const SheetFigures& f = *sheet.figures.value;
     const char* keys[7] = {"avg2", "avg4", "avg6", "avg8", "avg26", "avg52", "avg104"};
     QJsonObject out{{"records", f.records}};
-    for (int p = 0; p < 7; ++p) out[keys[p]] = f.averages[p];
+    for (int p = 0; p < 7; ++p)
+        out[keys[p]] = f.averages[p];
     out["avg_all"] = f.avgAll;
     out["high"] = f.high;
     out["low"] = f.low;
@@ -41,7 +46,8 @@ int ratios(const ValueDatabase& db) {
     out["risk_pct"] = f.hasEarnings ? QJsonValue(f.riskPct) : QJsonValue();
     out["target_value"] = f.hasEarnings ? QJsonValue(f.target) : QJsonValue();
     QJsonArray changes;
-    for (double c : f.earnChanges) changes.append(c);
+    for (double c : f.earnChanges)
+        changes.append(c);
     out["earn_changes"] = changes;
     QTextStream(stdout) << QJsonDocument(out).toJson(QJsonDocument::Indented);
     return 0;
@@ -72,7 +78,8 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
         if (db.RecordCount() == 0) return failWith(8);
         const PrintContext print{context.header.toStdString(), context.settings.CurrencySymbol,
                                  context.settings.PrinterFontChoice, kIsoDates};
-        if (const int status = writePrintout(context, databasePrintout(db, print), "Value Database")) return status;
+        if (const int status = writePrintout(context, databasePrintout(db, print), "Value Database"))
+            return status;
     }
     if (action == "ratios") return ratios(db);
     if (action == "sort") {
@@ -97,7 +104,8 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
     if (action == "trend") {
         TrendPage page = firstTrendPage(db.RecordCount());
         if (db.RecordCount() == 0) return failWith(17);
-        for (int n = parser.value("page").toInt(); n > 1; --n) page = olderPage(page, db.RecordCount());
+        for (int n = parser.value("page").toInt(); n > 1; --n)
+            page = olderPage(page, db.RecordCount());
         if (parser.value("output").isEmpty()) {
             QTextStream(stderr) << "--output FILE.png or FILE.pdf is needed\n";
             return 2;
@@ -108,7 +116,8 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
         TextTable table{{"record", "date", "value"}, {}};
         for (int i = 1; i <= db.RecordCount(); ++i) {
             const ValueRecord& r = db.records[i - 1];
-            table.rows.push_back({std::to_string(i), isoDateText(r.date), QString::number(r.value, 'f', 2).toStdString()});
+            table.rows.push_back(
+                {std::to_string(i), isoDateText(r.date), QString::number(r.value, 'f', 2).toStdString()});
         }
         writeTable(context, table);
         return 0;
@@ -119,12 +128,15 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
 
 const RegisterCommand registration({
     "valuedb",
-    "A value database (.zrk): 'FILE ratios' prints the averages and ratios sheet as JSON, 'FILE sort --output OUT', "
+    "A value database (.zrk): 'FILE ratios' prints the averages and ratios sheet as JSON, 'FILE sort "
+    "--output OUT', "
     "'FILE extract LOW HIGH --output OUT', 'FILE list', 'FILE trend --page N --output FILE.png'.",
     [](QCommandLineParser& parser) {
         parser.addPositionalArgument("file", "The .zrk file.");
         parser.addPositionalArgument("action", "ratios, sort, extract LOW HIGH, or list.");
-        parser.addOption({"output", "The .zrk file that sort and extract write; the image (.png, .pdf) of trend.", "FILE"});
+        parser.addOption({"output",
+                          "The .zrk file that sort and extract write; the image (.png, .pdf) of trend.",
+                          "FILE"});
         parser.addOption({"page", "trend: the page of 26 records, 1 the newest.", "N", "1"});
         parser.addOption({"3d", "trend: three-dimensional bars."});
     },

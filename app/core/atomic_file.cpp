@@ -13,7 +13,9 @@ namespace brisk {
 namespace {
 std::optional<WriteStep> faultStep;
 int faultError = ENOSPC;
-bool faultAt(WriteStep step) { return faultStep == step; }
+bool faultAt(WriteStep step) {
+    return faultStep == step;
+}
 } // namespace
 
 void setWriteFault(std::optional<WriteStep> step, int error) {
@@ -45,7 +47,8 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path& path
         }
         written += static_cast<std::size_t>(n);
     }
-    if (faultAt(WriteStep::Sync) || fsync(fd) != 0) return fail(faultAt(WriteStep::Sync) ? faultError : errno);
+    if (faultAt(WriteStep::Sync) || fsync(fd) != 0)
+        return fail(faultAt(WriteStep::Sync) ? faultError : errno);
     if (close(fd) != 0) {
         const int error = errno;
         unlink(temp.c_str());

@@ -11,12 +11,12 @@ inline constexpr int kMsgWrongEntry = 3;
 // Thrown deep inside a calculation (an overflowing conversion, say) and caught at the calculation's
 // boundary, which returns the message as a value; it never crosses into the UI.
 class CalcFailure : public std::runtime_error {
-public:
+  public:
     explicit CalcFailure(int message = kMsgWrongEntry)
         : std::runtime_error("calculation failure"), m_message(message) {}
     int message() const { return m_message; }
 
-private:
+  private:
     int m_message;
 };
 

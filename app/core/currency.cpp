@@ -28,7 +28,8 @@ std::string Currency::toPlainString() const {
     std::uint64_t fraction = magnitude % Scale;
     if (fraction != 0) {
         std::string digits = std::to_string(fraction + Scale).substr(1);
-        while (digits.back() == '0') digits.pop_back();
+        while (digits.back() == '0')
+            digits.pop_back();
         text += '.' + digits;
     }
     return negative ? '-' + text : text;

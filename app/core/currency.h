@@ -9,7 +9,7 @@
 namespace brisk {
 
 class Currency {
-public:
+  public:
     static constexpr std::int64_t Scale = 10000;
 
     constexpr Currency() = default;
@@ -36,7 +36,7 @@ public:
 
     constexpr auto operator<=>(const Currency&) const = default;
 
-private:
+  private:
     constexpr explicit Currency(std::int64_t raw) : m_raw(raw) {}
     std::int64_t m_raw = 0;
 };

@@ -11,9 +11,9 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr std::array<const char*, 12> kMonthNames = {"January", "February", "March",     "April",
-                                                     "May",     "June",     "July",      "August",
-                                                     "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
+                                                     "May",       "June",     "July",     "August",
+                                                     "September", "October",  "November", "December"};
 
 std::string padded(unsigned value, bool pad) {
     std::string text = std::to_string(value);
@@ -26,7 +26,9 @@ std::string fourDigitYear(int y) {
     return std::string(text.size() < 4 ? 4 - text.size() : 0, '0') + text;
 }
 
-bool validYear(int y) { return y >= 100 && y <= 9999; }
+bool validYear(int y) {
+    return y >= 100 && y <= 9999;
+}
 
 std::optional<Date> makeDate(int y, int m, int d) {
     if (!validYear(y) || m < 1 || m > 12 || d < 1 || d > 31) return std::nullopt;
@@ -44,9 +46,12 @@ ShortDateForm shortDateFormFromPattern(std::string_view pattern) {
     if (d == std::string_view::npos || m == std::string_view::npos || y == std::string_view::npos ||
         pattern.find("MMM") != std::string_view::npos)
         return form;
-    if (y < m && m < d) form.order = ShortDateForm::Order::YearMonthDay;
-    else if (m < d) form.order = ShortDateForm::Order::MonthDayYear;
-    else form.order = ShortDateForm::Order::DayMonthYear;
+    if (y < m && m < d)
+        form.order = ShortDateForm::Order::YearMonthDay;
+    else if (m < d)
+        form.order = ShortDateForm::Order::MonthDayYear;
+    else
+        form.order = ShortDateForm::Order::DayMonthYear;
     form.padDay = pattern.find("dd") != std::string_view::npos;
     form.padMonth = pattern.find("MM") != std::string_view::npos;
     for (char c : pattern) {
@@ -64,9 +69,12 @@ std::string shortDateText(Date date, const ShortDateForm& form) {
     const std::string d = padded(static_cast<unsigned>(date.day()), form.padDay);
     const char s = form.separator;
     switch (form.order) {
-    case ShortDateForm::Order::DayMonthYear: return d + s + m + s + y;
-    case ShortDateForm::Order::MonthDayYear: return m + s + d + s + y;
-    case ShortDateForm::Order::YearMonthDay: break;
+    case ShortDateForm::Order::DayMonthYear:
+        return d + s + m + s + y;
+    case ShortDateForm::Order::MonthDayYear:
+        return m + s + d + s + y;
+    case ShortDateForm::Order::YearMonthDay:
+        break;
     }
     return y + s + m + s + d;
 }
@@ -75,11 +83,15 @@ std::optional<Date> parseDate(std::string_view text, const ShortDateForm& form) 
     std::vector<std::string_view> parts;
     std::size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '/' || text[i] == '-' || text[i] == '.')) ++i;
+        while (i < text.size() && (text[i] == ' ' || text[i] == '/' || text[i] == '-' || text[i] == '.'))
+            ++i;
         const std::size_t start = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-        if (i > start) parts.push_back(text.substr(start, i - start));
-        else if (i < text.size()) return std::nullopt; // a character that has no place in a date
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        if (i > start)
+            parts.push_back(text.substr(start, i - start));
+        else if (i < text.size())
+            return std::nullopt; // a character that has no place in a date
     }
     if (parts.size() != 3) return std::nullopt;
     std::array<int, 3> n{};
@@ -109,7 +121,8 @@ std::string FormatDate(Date date, std::string_view mask) {
         const char c = mask[i];
         const char lower = static_cast<char>(c | 0x20);
         std::size_t run = 1;
-        while (i + run < mask.size() && (mask[i + run] | 0x20) == lower) ++run;
+        while (i + run < mask.size() && (mask[i + run] | 0x20) == lower)
+            ++run;
         if (lower == 'd' && run <= 2) {
             out += padded(d, run == 2);
         } else if (lower == 'm' && run <= 2) {
@@ -129,7 +142,9 @@ std::string FormatDate(Date date, std::string_view mask) {
     return out;
 }
 
-std::string isoDateText(Date date) { return FormatDate(date, "yyyy-mm-dd"); }
+std::string isoDateText(Date date) {
+    return FormatDate(date, "yyyy-mm-dd");
+}
 
 std::optional<Date> parseIsoDate(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
@@ -142,7 +157,9 @@ std::optional<Date> parseIsoDate(std::string_view text) {
     return makeDate(y, m, d);
 }
 
-Date addDays(Date date, int days) { return Date{sys_days(date) + std::chrono::days(days)}; }
+Date addDays(Date date, int days) {
+    return Date{sys_days(date) + std::chrono::days(days)};
+}
 
 Date addMonths(Date date, int months) {
     const year_month ym = year_month(date.year(), date.month()) + std::chrono::months(months);
@@ -150,7 +167,9 @@ Date addMonths(Date date, int months) {
     return Date{ym.year(), ym.month(), std::min(date.day(), last)};
 }
 
-Date addYears(Date date, int years) { return addMonths(date, years * 12); }
+Date addYears(Date date, int years) {
+    return addMonths(date, years * 12);
+}
 
 Date today() {
     const std::time_t now = std::time(nullptr);

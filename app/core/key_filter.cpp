@@ -5,7 +5,9 @@
 namespace brisk {
 
 namespace {
-bool isDigitKey(int key) { return key >= '0' && key <= '9'; }
+bool isDigitKey(int key) {
+    return key >= '0' && key <= '9';
+}
 } // namespace
 
 int FilterDecimalKey(int key, EntryState& state) {

@@ -7,9 +7,9 @@ namespace brisk {
 
 // One box has the focus at a time, so one set of values serves the whole program.
 struct EntryState {
-    int EntryEdited = 0;    // 1 once the focused box was typed into, clicked or had Delete pressed
-    std::string EntryText;  // the box's text just before the key being filtered
-    int EntryDecimals = 0;  // decimals allowed for the next key when above 2 (reset by each use)
+    int EntryEdited = 0;   // 1 once the focused box was typed into, clicked or had Delete pressed
+    std::string EntryText; // the box's text just before the key being filtered
+    int EntryDecimals = 0; // decimals allowed for the next key when above 2 (reset by each use)
 };
 
 inline constexpr int kKeyBackspace = 8;

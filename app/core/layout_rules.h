@@ -16,7 +16,9 @@ struct TwipPoint {
 inline int layoutClassForHeight(int outerHeightTwips) {
     return outerHeightTwips > 8500 ? kLayoutLarge : kLayoutNormal;
 }
-inline bool isLargeLayout(int layoutClass) { return layoutClass >= 8501; }
+inline bool isLargeLayout(int layoutClass) {
+    return layoutClass >= 8501;
+}
 
 // Every full-size child sits just over the frame's client edge in the normal layout (its border
 // pushed outside) and further in on a large frame. A class of 0 (before the first resize) is normal.

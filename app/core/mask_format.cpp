@@ -7,7 +7,9 @@ namespace brisk {
 
 namespace {
 
-bool isPlaceholder(char c) { return c == '#' || c == '0'; }
+bool isPlaceholder(char c) {
+    return c == '#' || c == '0';
+}
 
 struct MaskShape {
     std::string prefix, suffix; // literal text before the first and after the last placeholder
@@ -71,7 +73,8 @@ void decimalDigits(double magnitude, int decimals, std::string& integer, std::st
     digits.resize(keep);
     if (roundUp) {
         int i = static_cast<int>(keep) - 1;
-        for (; i >= 0 && digits[i] == '9'; --i) digits[i] = '0';
+        for (; i >= 0 && digits[i] == '9'; --i)
+            digits[i] = '0';
         if (i >= 0) {
             ++digits[i];
         } else {
@@ -105,7 +108,8 @@ std::string Format(double value, std::string_view mask) {
 
     std::string integer, fraction;
     decimalDigits(std::fabs(value), shape.maxDecimals, integer, fraction);
-    while (static_cast<int>(fraction.size()) > shape.minDecimals && fraction.back() == '0') fraction.pop_back();
+    while (static_cast<int>(fraction.size()) > shape.minDecimals && fraction.back() == '0')
+        fraction.pop_back();
     if (static_cast<int>(integer.size()) < shape.minIntegerDigits)
         integer.insert(0, shape.minIntegerDigits - integer.size(), '0');
     if (shape.grouping) integer = groupThousands(integer);

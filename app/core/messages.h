@@ -8,10 +8,10 @@ namespace brisk {
 
 // The values some messages join to their text.
 struct MessageArgs {
-    std::string_view detail = {};    // messages 10, 19, 27; upper bound of 43
-    std::string_view lowText = {};   // lower bound of 43
+    std::string_view detail = {};     // messages 10, 19, 27; upper bound of 43
+    std::string_view lowText = {};    // lower bound of 43
     std::string_view graphTitle = {}; // the rejected file name of 25
-    std::string_view today = {};     // today's date in the short date form, for 30
+    std::string_view today = {};      // today's date in the short date form, for 30
 };
 
 // The text of message `number`; a number without a text gives an empty text.

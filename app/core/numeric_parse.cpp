@@ -7,13 +7,18 @@
 namespace brisk {
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 } // namespace
 
 double Val(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i])) ++i;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
 
@@ -37,7 +42,8 @@ double Val(std::string_view text) {
         std::string exponent = "e";
         if (j < text.size() && (text[j] == '-' || text[j] == '+')) exponent += text[j++];
         const std::size_t digitsStart = j;
-        while (j < text.size() && isDigit(text[j])) exponent += text[j++];
+        while (j < text.size() && isDigit(text[j]))
+            exponent += text[j++];
         if (j > digitsStart) number += exponent;
     }
     double value = 0;
@@ -56,8 +62,10 @@ double Val(std::string_view text) {
 double parseEntryText(std::string_view text, std::string_view currencySymbol) {
     std::string plain;
     std::string_view rest = text;
-    while (!rest.empty() && isBlank(rest.front())) rest.remove_prefix(1);
-    while (!rest.empty() && isBlank(rest.back())) rest.remove_suffix(1);
+    while (!rest.empty() && isBlank(rest.front()))
+        rest.remove_prefix(1);
+    while (!rest.empty() && isBlank(rest.back()))
+        rest.remove_suffix(1);
     bool negative = false;
     if (!currencySymbol.empty()) {
         // "$-5.00" and "-$5.00" both mean minus five; a symbol behind the figure is dropped too.
@@ -65,8 +73,10 @@ double parseEntryText(std::string_view text, std::string_view currencySymbol) {
             negative = true;
             rest.remove_prefix(1);
         }
-        if (rest.starts_with(currencySymbol)) rest.remove_prefix(currencySymbol.size());
-        else if (rest.ends_with(currencySymbol)) rest.remove_suffix(currencySymbol.size());
+        if (rest.starts_with(currencySymbol))
+            rest.remove_prefix(currencySymbol.size());
+        else if (rest.ends_with(currencySymbol))
+            rest.remove_suffix(currencySymbol.size());
     }
     for (char c : rest)
         if (c != ',' && c != '%' && !isBlank(c)) plain += c;

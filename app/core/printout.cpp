@@ -24,18 +24,25 @@ std::string PrintLine::text() const {
 
 int pageLinesFor(int fontChoice) {
     switch (fontChoice) {
-    case 1: return 63;
-    case 2: return 56;
-    case 3: return 51;
-    default: return 53;
+    case 1:
+        return 63;
+    case 2:
+        return 56;
+    case 3:
+        return 51;
+    default:
+        return 53;
     }
 }
 
 int fontPointSize(int fontChoice) {
     switch (fontChoice) {
-    case 1: return 10;
-    case 2: return 11;
-    default: return 12; // the standard font: a printer's usual 12 point fixed pitch
+    case 1:
+        return 10;
+    case 2:
+        return 11;
+    default:
+        return 12; // the standard font: a printer's usual 12 point fixed pitch
     }
 }
 
@@ -52,10 +59,13 @@ void Printout::print(std::vector<PrintPiece> pieces) {
 }
 
 void Printout::emptyLine(int count) {
-    for (int i = 0; i < count; ++i) print({});
+    for (int i = 0; i < count; ++i)
+        print({});
 }
 
-void Printout::printPageNumber(int column) { printAt(column, "Page " + std::to_string(page())); }
+void Printout::printPageNumber(int column) {
+    printAt(column, "Page " + std::to_string(page()));
+}
 
 void Printout::newPage() {
     if (!m_ended) m_pages.emplace_back();
@@ -68,13 +78,16 @@ void Printout::breakPage(int numberColumn) {
     SetPrinterFont();
 }
 
-void Printout::EndPrintout() { m_ended = true; }
+void Printout::EndPrintout() {
+    m_ended = true;
+}
 
 std::string Printout::plainText() const {
     std::string text;
     for (std::size_t p = 0; p < m_pages.size(); ++p) {
         if (p > 0) text += '\f';
-        for (const PrintLine& line : m_pages[p].lines) text += line.text() + '\n';
+        for (const PrintLine& line : m_pages[p].lines)
+            text += line.text() + '\n';
     }
     return text;
 }

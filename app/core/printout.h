@@ -12,9 +12,9 @@ namespace brisk {
 
 // What every printout takes from the program besides its own results.
 struct PrintContext {
-    std::string header;              // the user's one-line header
+    std::string header; // the user's one-line header
     std::string currencySymbol = "$";
-    int fontChoice = 0;              // PrinterFontChoice
+    int fontChoice = 0; // PrinterFontChoice
     ShortDateForm dateForm;
 };
 
@@ -40,7 +40,7 @@ int pageLinesFor(int fontChoice);
 int fontPointSize(int fontChoice); // the point size the back end draws each choice in
 
 class Printout {
-public:
+  public:
     explicit Printout(int fontChoice);
 
     // Starts the font for the page: one empty line, and the page length of the font choice.
@@ -71,7 +71,7 @@ public:
     // All pages as plain text, each line ended by a line feed, pages separated by a form feed.
     std::string plainText() const;
 
-private:
+  private:
     int m_fontChoice;
     int m_pageLines = 53;
     int m_counter = 0;

@@ -12,11 +12,16 @@ bool isValidUtf8(std::string_view bytes) {
     while (i < bytes.size()) {
         const unsigned char c = bytes[i];
         int extra;
-        if (c < 0x80) extra = 0;
-        else if (c >= 0xC2 && c <= 0xDF) extra = 1;
-        else if (c >= 0xE0 && c <= 0xEF) extra = 2;
-        else if (c >= 0xF0 && c <= 0xF4) extra = 3;
-        else return false;
+        if (c < 0x80)
+            extra = 0;
+        else if (c >= 0xC2 && c <= 0xDF)
+            extra = 1;
+        else if (c >= 0xE0 && c <= 0xEF)
+            extra = 2;
+        else if (c >= 0xF0 && c <= 0xF4)
+            extra = 3;
+        else
+            return false;
         if (i + extra >= bytes.size() && extra > 0) return false;
         for (int k = 1; k <= extra; ++k)
             if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
@@ -50,15 +55,20 @@ std::string utf8FromWindows1252(std::string_view bytes) {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 std::optional<double> strictNumber(std::string_view token) {
     if (!token.empty() && token.front() == '+') token.remove_prefix(1);
     if (token.empty()) return std::nullopt;
     double value = 0;
     const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
-    if (error != std::errc() || end != token.data() + token.size() || !std::isfinite(value)) return std::nullopt;
+    if (error != std::errc() || end != token.data() + token.size() || !std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 
@@ -68,7 +78,8 @@ RecordReader::RecordReader(std::string_view bytes)
     : m_data(isValidUtf8(bytes) ? std::string(bytes) : utf8FromWindows1252(bytes)) {}
 
 void RecordReader::skipBlanks() {
-    while (m_pos < m_data.size() && isBlank(m_data[m_pos])) ++m_pos;
+    while (m_pos < m_data.size() && isBlank(m_data[m_pos]))
+        ++m_pos;
 }
 
 bool RecordReader::atEnd() const {
@@ -79,7 +90,8 @@ bool RecordReader::atEnd() const {
 
 // Steps past what follows a field up to and including its delimiter: a comma or a line end.
 void RecordReader::endField() {
-    while (m_pos < m_data.size() && m_data[m_pos] != ',' && !isLineEnd(m_data[m_pos])) ++m_pos;
+    while (m_pos < m_data.size() && m_data[m_pos] != ',' && !isLineEnd(m_data[m_pos]))
+        ++m_pos;
     if (m_pos >= m_data.size()) return;
     if (m_data[m_pos] == ',') {
         ++m_pos;
@@ -91,7 +103,8 @@ void RecordReader::endField() {
 
 std::optional<RecordField> RecordReader::next() {
     // Line ends between records are not fields.
-    while (m_pos < m_data.size() && (isBlank(m_data[m_pos]) || isLineEnd(m_data[m_pos]))) ++m_pos;
+    while (m_pos < m_data.size() && (isBlank(m_data[m_pos]) || isLineEnd(m_data[m_pos])))
+        ++m_pos;
     if (m_pos >= m_data.size()) return std::nullopt;
     RecordField field;
     const char first = m_data[m_pos];
@@ -114,9 +127,11 @@ std::optional<RecordField> RecordReader::next() {
         }
     } else {
         const std::size_t start = m_pos;
-        while (m_pos < m_data.size() && m_data[m_pos] != ',' && !isLineEnd(m_data[m_pos])) ++m_pos;
+        while (m_pos < m_data.size() && m_data[m_pos] != ',' && !isLineEnd(m_data[m_pos]))
+            ++m_pos;
         std::string_view token(m_data.data() + start, m_pos - start);
-        while (!token.empty() && isBlank(token.back())) token.remove_suffix(1);
+        while (!token.empty() && isBlank(token.back()))
+            token.remove_suffix(1);
         field.text = std::string(token);
         field.kind = token.empty() ? RecordField::Kind::Empty : RecordField::Kind::Bare;
     }
@@ -134,14 +149,19 @@ std::optional<double> RecordReader::readNumber() {
     auto field = next();
     if (!field) return std::nullopt;
     switch (field->kind) {
-    case RecordField::Kind::Empty: return 0.0;
-    case RecordField::Kind::Boolean: return field->text == "TRUE" ? -1.0 : 0.0;
-    case RecordField::Kind::Date: return std::nullopt;
+    case RecordField::Kind::Empty:
+        return 0.0;
+    case RecordField::Kind::Boolean:
+        return field->text == "TRUE" ? -1.0 : 0.0;
+    case RecordField::Kind::Date:
+        return std::nullopt;
     case RecordField::Kind::Quoted:
-    case RecordField::Kind::Bare: break;
+    case RecordField::Kind::Bare:
+        break;
     }
     std::string_view token = field->text;
-    while (!token.empty() && isBlank(token.front())) token.remove_prefix(1);
+    while (!token.empty() && isBlank(token.front()))
+        token.remove_prefix(1);
     return strictNumber(token);
 }
 

@@ -21,7 +21,7 @@ struct RecordField {
 // Reads fields one after another; commas and line ends both end a field. Any typed read that does
 // not fit the field returns nothing, so a caller rejects the file as a whole.
 class RecordReader {
-public:
+  public:
     // Bytes that are not UTF-8 are taken as Windows-1252, as older files were written.
     explicit RecordReader(std::string_view bytes);
 
@@ -34,7 +34,7 @@ public:
     std::optional<std::int16_t> readInt16(); // rounded half to even
     std::optional<Date> readDate();          // #yyyy-mm-dd#, or a quoted yyyy-mm-dd
 
-private:
+  private:
     void skipBlanks();
     void endField();
     std::string m_data;
@@ -42,11 +42,11 @@ private:
 };
 
 class RecordWriter {
-public:
+  public:
     // A double quote cannot stand inside a quoted field; it is left out.
     RecordWriter& text(std::string_view value);
     RecordWriter& number(double value); // shortest form that reads back the same double
-    RecordWriter& single(float value); // shortest form that reads back the same single
+    RecordWriter& single(float value);  // shortest form that reads back the same single
     RecordWriter& currency(Currency value);
     RecordWriter& integer(long long value);
     RecordWriter& date(Date value);
@@ -54,7 +54,7 @@ public:
     RecordWriter& endRecord();
     const std::string& bytes() const { return m_bytes; }
 
-private:
+  private:
     void separate();
     std::string m_bytes;
     bool m_inRecord = false;

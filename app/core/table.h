@@ -7,7 +7,7 @@
 namespace brisk {
 
 template <typename T> class Table {
-public:
+  public:
     Table() = default;
     Table(int rows, int cols) { resize(rows, cols); }
 
@@ -24,7 +24,7 @@ public:
     T& operator()(int row, int col) { return m_cells[index(row, col)]; }
     const T& operator()(int row, int col) const { return m_cells[index(row, col)]; }
 
-private:
+  private:
     std::size_t index(int row, int col) const {
         assert(row >= 0 && row < m_rows && col >= 0 && col < m_cols);
         return static_cast<std::size_t>(row) * m_cols + col;

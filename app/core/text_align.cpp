@@ -3,7 +3,9 @@
 namespace brisk {
 
 namespace {
-bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 } // namespace
 
 int charCount(std::string_view utf8) {

@@ -31,7 +31,8 @@ void appendCsvLine(std::string& out, const std::vector<std::string>& fields) {
 std::string csvText(const TextTable& table) {
     std::string out;
     appendCsvLine(out, table.header);
-    for (const auto& row : table.rows) appendCsvLine(out, row);
+    for (const auto& row : table.rows)
+        appendCsvLine(out, row);
     return out;
 }
 
@@ -39,10 +40,12 @@ std::string alignedText(const TextTable& table) {
     std::vector<int> widths(table.header.size(), 0);
     auto widen = [&](const std::vector<std::string>& row) {
         if (row.size() > widths.size()) widths.resize(row.size(), 0);
-        for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], charCount(row[i]));
+        for (std::size_t i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], charCount(row[i]));
     };
     widen(table.header);
-    for (const auto& row : table.rows) widen(row);
+    for (const auto& row : table.rows)
+        widen(row);
     std::string out;
     auto line = [&](const std::vector<std::string>& row) {
         for (std::size_t i = 0; i < row.size(); ++i) {
@@ -52,7 +55,8 @@ std::string alignedText(const TextTable& table) {
         out += '\n';
     };
     line(table.header);
-    for (const auto& row : table.rows) line(row);
+    for (const auto& row : table.rows)
+        line(row);
     return out;
 }
 

@@ -23,9 +23,17 @@ template <typename Int> Int orFail(std::optional<Int> value) {
 
 } // namespace
 
-std::optional<std::int16_t> toInt16(double value) { return roundToInt<std::int16_t>(value); }
-std::optional<std::int32_t> toInt32(double value) { return roundToInt<std::int32_t>(value); }
-std::int16_t toInt16OrFail(double value) { return orFail(toInt16(value)); }
-std::int32_t toInt32OrFail(double value) { return orFail(toInt32(value)); }
+std::optional<std::int16_t> toInt16(double value) {
+    return roundToInt<std::int16_t>(value);
+}
+std::optional<std::int32_t> toInt32(double value) {
+    return roundToInt<std::int32_t>(value);
+}
+std::int16_t toInt16OrFail(double value) {
+    return orFail(toInt16(value));
+}
+std::int32_t toInt32OrFail(double value) {
+    return orFail(toInt32(value));
+}
 
 } // namespace brisk

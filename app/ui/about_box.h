@@ -7,7 +7,7 @@ namespace brisk {
 
 class AboutBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit AboutBox(QWidget* parent = nullptr);
 };
 

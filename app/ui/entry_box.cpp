@@ -20,7 +20,9 @@
 namespace brisk {
 
 namespace {
-EntryState& entry() { return program().shell.entry; }
+EntryState& entry() {
+    return program().shell.entry;
+}
 } // namespace
 
 EntryBox::EntryBox(Kind kind, QWidget* parent) : QLineEdit(parent) {
@@ -34,7 +36,8 @@ EntryBox::EntryBox(Kind kind, QWidget* parent) : QLineEdit(parent) {
 
 void EntryBox::setKind(Kind kind) {
     m_kind = kind;
-    const bool figure = kind == Kind::Amount || kind == Kind::Rate || kind == Kind::Whole || kind == Kind::Number;
+    const bool figure =
+        kind == Kind::Amount || kind == Kind::Rate || kind == Kind::Whole || kind == Kind::Number;
     setAlignment(figure ? Qt::AlignRight : Qt::AlignLeft);
 }
 
@@ -56,13 +59,18 @@ void EntryBox::setItems(const QStringList& items, bool listOnly) {
 
 QString EntryBox::displayText(double value) const {
     switch (m_kind) {
-    case Kind::Amount: return qs(amountText(value, program().shell.CurrencySymbol, ss(m_mask), m_width));
-    case Kind::Rate: return qs(percentText(value, ss(m_mask), m_width));
-    case Kind::Whole: return qs(wholeText(value, ss(m_mask), m_width));
-    case Kind::Number: return qs(RightAlign(Format(value, ss(m_mask)), m_width, Overflow::KeepWhole));
+    case Kind::Amount:
+        return qs(amountText(value, program().shell.CurrencySymbol, ss(m_mask), m_width));
+    case Kind::Rate:
+        return qs(percentText(value, ss(m_mask), m_width));
+    case Kind::Whole:
+        return qs(wholeText(value, ss(m_mask), m_width));
+    case Kind::Number:
+        return qs(RightAlign(Format(value, ss(m_mask)), m_width, Overflow::KeepWhole));
     case Kind::Text:
     case Kind::FreeText:
-    case Kind::Date: break;
+    case Kind::Date:
+        break;
     }
     return text();
 }
@@ -83,8 +91,10 @@ void EntryBox::refuse() {
 }
 
 void EntryBox::moveToNext() {
-    if (m_next) m_next->setFocus(Qt::TabFocusReason);
-    else focusNextChild();
+    if (m_next)
+        m_next->setFocus(Qt::TabFocusReason);
+    else
+        focusNextChild();
 }
 
 // Runs the box's key filter on one typed character; false when the key is refused.
@@ -148,11 +158,13 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
         refuse();
         return;
     }
-    if (!m_items.isEmpty() && ((key == Qt::Key_Down && event->modifiers() & Qt::AltModifier) || key == Qt::Key_F4)) {
+    if (!m_items.isEmpty() &&
+        ((key == Qt::Key_Down && event->modifiers() & Qt::AltModifier) || key == Qt::Key_F4)) {
         showList();
         return;
     }
-    if (!m_items.isEmpty() && (key == Qt::Key_Up || key == Qt::Key_Down) && event->modifiers() == Qt::NoModifier) {
+    if (!m_items.isEmpty() && (key == Qt::Key_Up || key == Qt::Key_Down) &&
+        event->modifiers() == Qt::NoModifier) {
         const int step = key == Qt::Key_Down ? 1 : -1;
         const int at = std::clamp(currentItem() + step, 0, static_cast<int>(m_items.size()) - 1);
         chooseItem(m_items[at]);
@@ -173,8 +185,10 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     int code = 0;
-    if (key == Qt::Key_Backspace) code = kKeyBackspace;
-    else if (event->text().size() == 1) code = event->text().at(0).unicode();
+    if (key == Qt::Key_Backspace)
+        code = kKeyBackspace;
+    else if (event->text().size() == 1)
+        code = event->text().at(0).unicode();
     if (code == 0) { // navigation and other keys that type nothing
         QLineEdit::keyPressEvent(event);
         return;
@@ -233,7 +247,8 @@ void EntryBox::store() {
     if (state.EntryEdited) {
         state.EntryEdited = 0;
         if (m_kind == Kind::Amount || m_kind == Kind::Rate || m_kind == Kind::Number) {
-            const auto value = Currency::fromDouble(parseEntryText(ss(text()), program().shell.CurrencySymbol));
+            const auto value =
+                Currency::fromDouble(parseEntryText(ss(text()), program().shell.CurrencySymbol));
             if (!value) showMessage(kMsgWrongEntry, this);
             setValue(value ? value->toDouble() : 0.0);
         } else if (m_kind == Kind::Whole) {

@@ -14,7 +14,7 @@ namespace brisk {
 
 class EntryBox : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     enum class Kind {
         Amount,   // money: currency symbol, money mask
         Rate,     // a percentage with its mask, followed by "%"
@@ -55,19 +55,19 @@ public:
     // Stores the box as leaving it does (the focused box: the edited flag is one for all boxes).
     void store();
 
-signals:
-    void stale();        // the window's results no longer match the inputs
+  signals:
+    void stale(); // the window's results no longer match the inputs
     void stored(double value);
-    void refused();      // a key was refused (the box beeps)
+    void refused(); // a key was refused (the box beeps)
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
     void markEdited();
     void refuse();
     void moveToNext();

@@ -13,13 +13,20 @@ std::optional<FileOperation> fileOperation(int fileOp) {
     const QString umd = "Mortgage Database (*.umd)";
     const QString uld = "Loan Database (*.uld)";
     switch (fileOp) {
-    case 1: return FileOperation{false, zrk, "zrk", qs(s.DbFileName)};
-    case 2: return FileOperation{true, zrk, "zrk", qs(s.DbFileName)};
-    case 5: return FileOperation{false, umd, "umd", qs(s.MortFileName)};
-    case 6: return FileOperation{true, umd, "umd", qs(s.MortFileName)};
-    case 7: return FileOperation{false, uld, "uld", qs(s.LoanFileName)};
-    case 8: return FileOperation{true, uld, "uld", qs(s.LoanFileName)};
-    default: return std::nullopt;
+    case 1:
+        return FileOperation{false, zrk, "zrk", qs(s.DbFileName)};
+    case 2:
+        return FileOperation{true, zrk, "zrk", qs(s.DbFileName)};
+    case 5:
+        return FileOperation{false, umd, "umd", qs(s.MortFileName)};
+    case 6:
+        return FileOperation{true, umd, "umd", qs(s.MortFileName)};
+    case 7:
+        return FileOperation{false, uld, "uld", qs(s.LoanFileName)};
+    case 8:
+        return FileOperation{true, uld, "uld", qs(s.LoanFileName)};
+    default:
+        return std::nullopt;
     }
 }
 

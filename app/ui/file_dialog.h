@@ -14,8 +14,8 @@ inline constexpr int kFileOpCancelled = 9;
 
 struct FileOperation {
     bool save;
-    QString filter;     // as the dialog shows it: "Mortgage Database (*.umd)"
-    QString suffix;     // the filter's extension, given to a name typed without one
+    QString filter; // as the dialog shows it: "Mortgage Database (*.umd)"
+    QString suffix; // the filter's extension, given to a name typed without one
     QString initialName;
 };
 

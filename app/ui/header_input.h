@@ -9,13 +9,13 @@ class EntryBox;
 
 class PrinterHeaderInput : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit PrinterHeaderInput(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     EntryBox* m_header;
 };
 

@@ -29,9 +29,10 @@ HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent) {
 void HelpViewer::showTopic(const QString& file, int context) {
     const QString path = QDir(program().helpFolder).filePath(file);
     if (!QFileInfo::exists(path)) {
-        m_browser->setHtml(QString("<h3>Help is not available</h3><p>The help file <b>%1</b> was not found in "
-                                   "<tt>%2</tt>.</p>")
-                               .arg(file.toHtmlEscaped(), program().helpFolder.toHtmlEscaped()));
+        m_browser->setHtml(
+            QString("<h3>Help is not available</h3><p>The help file <b>%1</b> was not found in "
+                    "<tt>%2</tt>.</p>")
+                .arg(file.toHtmlEscaped(), program().helpFolder.toHtmlEscaped()));
         return;
     }
     // The help files are HTML; each topic starts at the anchor named after its context number.

@@ -12,13 +12,13 @@ inline constexpr const char* kHelpRichFile = "zrkdat55.grs";
 
 class HelpViewer : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit HelpViewer(QWidget* parent = nullptr);
     // Shows `file` from the help folder at the topic `context`; a missing file is said in the viewer.
     void showTopic(const QString& file, int context);
     QTextBrowser* browser() const { return m_browser; }
 
-private:
+  private:
     QTextBrowser* m_browser;
 };
 

@@ -32,8 +32,12 @@ constexpr std::size_t kSettingsReadLimit = 64 * 1024;
 
 } // namespace
 
-void MenuMain::registerWindow(const QString& windowName, Opener opener) { openers()[windowName] = std::move(opener); }
-bool MenuMain::hasWindow(const QString& windowName) { return openers().contains(windowName); }
+void MenuMain::registerWindow(const QString& windowName, Opener opener) {
+    openers()[windowName] = std::move(opener);
+}
+bool MenuMain::hasWindow(const QString& windowName) {
+    return openers().contains(windowName);
+}
 QWidget* MenuMain::makeWindow(const QString& windowName) {
     const auto opener = openers().value(windowName);
     return opener ? opener() : nullptr;
@@ -64,7 +68,8 @@ MenuMain::MenuMain(MDIContainer* frame) : m_frame(frame) {
     addButton("About", "&About...", 4, 1);
     addButton("PtrFnt", "Personalize &Settings", 5, 1);
     addButton("Exit", "E&xit Program", 6, 1);
-    for (auto* b : m_buttons) buttons->addWidget(b, b->property("row").toInt(), b->property("column").toInt());
+    for (auto* b : m_buttons)
+        buttons->addWidget(b, b->property("row").toInt(), b->property("column").toInt());
     // Tab order: down the left column, then down the right one.
     QWidget* previous = nullptr;
     for (const char* name : {"Savings", "Plan401", "Retirement", "SavComp", "CapReq", "LoanPmt", "Canadian",
@@ -98,7 +103,8 @@ MenuMain::MenuMain(MDIContainer* frame) : m_frame(frame) {
     connectTask("Canadian", "MortgageCalc", [&shell] { shell.MortgageMode = 1; });
     connectTask("Ratios", "Trendmenu");
     connectTask("CompCompare", "FindCompoundCalc");
-    connect(m_buttons["HowGetRich"], &QPushButton::clicked, this, [this] { openHelp(kHelpRichFile, 1, this); });
+    connect(m_buttons["HowGetRich"], &QPushButton::clicked, this,
+            [this] { openHelp(kHelpRichFile, 1, this); });
     connect(m_buttons["HowtoUse"], &QPushButton::clicked, this, [this] { openHelp(kHelpUseFile, 2, this); });
     connect(m_buttons["About"], &QPushButton::clicked, this, [this] {
         AboutBox about(this);
@@ -127,7 +133,9 @@ void MenuMain::addButton(const QString& name, const QString& caption, int row, i
     m_buttons[name] = b;
 }
 
-QPushButton* MenuMain::button(const QString& name) const { return m_buttons.value(name); }
+QPushButton* MenuMain::button(const QString& name) const {
+    return m_buttons.value(name);
+}
 
 void MenuMain::openWindow(const QString& windowName) {
     if (QWidget* task = makeWindow(windowName)) m_frame->openTask(task);

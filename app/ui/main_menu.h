@@ -17,7 +17,7 @@ class MDIContainer;
 
 class MenuMain : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MenuMain(MDIContainer* frame);
 
     // Each subsystem registers how its task windows are made, by window name ("MortgageCalc").
@@ -31,7 +31,7 @@ public:
     void showUserName();
     QPushButton* button(const QString& name) const;
 
-private:
+  private:
     void addButton(const QString& name, const QString& caption, int row, int column);
     void openWindow(const QString& windowName);
     void runModal(QDialog* dialog);

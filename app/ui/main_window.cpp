@@ -32,7 +32,9 @@ MDIContainer::MDIContainer(QWidget* parent) : QMainWindow(parent) {
 }
 
 // The children go after the members: they must no longer call back into the frame.
-MDIContainer::~MDIContainer() { m_area->disconnect(this); }
+MDIContainer::~MDIContainer() {
+    m_area->disconnect(this);
+}
 
 QSize MDIContainer::childSize() const {
     const TwipPoint border = childPosition(kLayoutNormal);
@@ -47,7 +49,9 @@ QMdiSubWindow* MDIContainer::addChild(QWidget* child) {
     return window;
 }
 
-QMdiSubWindow* MDIContainer::top() const { return m_windows.isEmpty() ? nullptr : m_windows.last().data(); }
+QMdiSubWindow* MDIContainer::top() const {
+    return m_windows.isEmpty() ? nullptr : m_windows.last().data();
+}
 
 void MDIContainer::showTop() {
     QMdiSubWindow* window = top() ? top() : m_menuWindow;
@@ -78,14 +82,16 @@ void MDIContainer::dropTop() {
 }
 
 void MDIContainer::openTask(QWidget* task) {
-    while (!m_windows.isEmpty()) dropTop();
+    while (!m_windows.isEmpty())
+        dropTop();
     m_menuWindow->hide();
     m_windows << addChild(task);
     showTop();
 }
 
 void MDIContainer::returnToMenu() {
-    while (!m_windows.isEmpty()) dropTop();
+    while (!m_windows.isEmpty())
+        dropTop();
     setWindowTitle(kMenuCaption);
     showTop();
 }
@@ -98,8 +104,10 @@ void MDIContainer::openOver(QWidget* window) {
 
 void MDIContainer::closeOver() {
     dropTop();
-    if (m_windows.isEmpty()) returnToMenu();
-    else showTop();
+    if (m_windows.isEmpty())
+        returnToMenu();
+    else
+        showTop();
 }
 
 void MDIContainer::replaceOver(QWidget* window) {
@@ -113,7 +121,9 @@ void MDIContainer::openChart(QWidget* caller) {
     if (QWidget* chart = MenuMain::makeWindow("GraphsAll")) openOver(chart);
 }
 
-QWidget* MDIContainer::currentTask() const { return top() ? top()->widget() : nullptr; }
+QWidget* MDIContainer::currentTask() const {
+    return top() ? top()->widget() : nullptr;
+}
 
 void MDIContainer::placeCurrentChild() {
     QMdiSubWindow* current = top() ? top() : m_menuWindow;
@@ -125,7 +135,8 @@ bool MDIContainer::eventFilter(QObject* watched, QEvent* event) {
     // After the frame's own handling, which keeps the focus for itself.
     if (event->type() == QEvent::FocusIn)
         if (auto* window = qobject_cast<QMdiSubWindow*>(watched))
-            QTimer::singleShot(0, this, [this, window = QPointer<QMdiSubWindow>(window)] { focusFirstField(window); });
+            QTimer::singleShot(0, this,
+                               [this, window = QPointer<QMdiSubWindow>(window)] { focusFirstField(window); });
     return QMainWindow::eventFilter(watched, event);
 }
 

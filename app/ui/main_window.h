@@ -14,7 +14,7 @@ class MenuMain;
 
 class MDIContainer : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MDIContainer(QWidget* parent = nullptr);
     ~MDIContainer() override;
 
@@ -44,12 +44,12 @@ public:
     // Moves the current child to its place for the layout class.
     void placeCurrentChild();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QMdiSubWindow* addChild(QWidget* child);
     QMdiSubWindow* top() const;
     void showTop();

@@ -54,7 +54,8 @@ bool renderPrintout(const Printout& printout, QPagedPaintDevice& device) {
     int widest = kPrintoutColumns;
     for (const PrintPage& page : printout.pages()) {
         mostLines = std::max(mostLines, page.lines.size());
-        for (const PrintLine& line : page.lines) widest = std::max(widest, charCount(line.text()));
+        for (const PrintLine& line : page.lines)
+            widest = std::max(widest, charCount(line.text()));
     }
     // A page is laid out for 80 columns of its font; where the paper is narrower, the whole page
     // is drawn smaller rather than cut at the right.
@@ -96,15 +97,18 @@ QString pdfPathFor(const QString& title) {
     return QDir(folder).filePath(name);
 }
 
-bool noPrinter() { return QPrinterInfo::defaultPrinter().isNull() || qEnvironmentVariableIsSet("BRISKLANE_PRINT_TO_PDF"); }
+bool noPrinter() {
+    return QPrinterInfo::defaultPrinter().isNull() || qEnvironmentVariableIsSet("BRISKLANE_PRINT_TO_PDF");
+}
 
 void report(const PrintOutcome& outcome, QWidget* parent) {
     if (!outcome.ok) {
         QMessageBox::warning(parent, "Printout", outcome.error);
     } else if (!outcome.pdfPath.isEmpty()) {
-        QMessageBox::information(parent, "Printout",
-                                 QString("No printer is installed, so the printout was saved as a PDF file:\n%1")
-                                     .arg(QDir::toNativeSeparators(outcome.pdfPath)));
+        QMessageBox::information(
+            parent, "Printout",
+            QString("No printer is installed, so the printout was saved as a PDF file:\n%1")
+                .arg(QDir::toNativeSeparators(outcome.pdfPath)));
     }
 }
 
@@ -118,8 +122,8 @@ PrintOutcome printDrawing(const QString& title, const std::function<void(QPainte
         writer.setTitle(title);
         writer.setCreator("Brisklane");
         writer.setResolution(300);
-        writer.setPageLayout(QPageLayout(localPageSize(), QPageLayout::Landscape, QMarginsF(12.7, 12.7, 12.7, 12.7),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(localPageSize(), QPageLayout::Landscape,
+                                         QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter));
         outcome.ok = renderDrawing(writer, draw);
     } else {
         QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
@@ -159,8 +163,8 @@ PrintOutcome writePrintoutPdf(const Printout& printout, const QString& path, con
     writer.setTitle(title);
     writer.setCreator("Brisklane");
     writer.setResolution(600);
-    writer.setPageLayout(QPageLayout(localPageSize(), QPageLayout::Portrait, QMarginsF(12.7, 12.7, 12.7, 12.7),
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(QPageLayout(localPageSize(), QPageLayout::Portrait,
+                                     QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter));
     PrintOutcome outcome;
     outcome.pdfPath = path;
     outcome.ok = renderPrintout(printout, writer);
@@ -175,7 +179,8 @@ PrintOutcome printPrintout(const Printout& printout, const QString& title) {
     printer.setDocName(title);
     PrintOutcome outcome;
     outcome.ok = renderPrintout(printout, printer);
-    if (!outcome.ok) outcome.error = QString("The printer %1 did not accept the printout.").arg(info.printerName());
+    if (!outcome.ok)
+        outcome.error = QString("The printer %1 did not accept the printout.").arg(info.printerName());
     return outcome;
 }
 

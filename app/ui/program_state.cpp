@@ -17,7 +17,9 @@ ProgramState& program() {
     return state;
 }
 
-QString ProgramState::settingsPath() const { return QDir(dataFolder).filePath(kSettingsFileName); }
+QString ProgramState::settingsPath() const {
+    return QDir(dataFolder).filePath(kSettingsFileName);
+}
 
 namespace {
 
@@ -27,8 +29,8 @@ QString findHelpFolder() {
     const QString fromEnvironment = qEnvironmentVariable("BRISKLANE_HELP_DIR");
     if (!fromEnvironment.isEmpty()) return fromEnvironment;
     const QString programDir = QCoreApplication::applicationDirPath();
-    for (const QString& candidate : {programDir + "/help", programDir + "/../share/brisklane/help",
-                                     programDir + "/../help"}) {
+    for (const QString& candidate :
+         {programDir + "/help", programDir + "/../share/brisklane/help", programDir + "/../help"}) {
         if (QFileInfo::exists(candidate + "/zrkuse55.hlp")) return QDir(candidate).canonicalPath();
     }
     return programDir + "/help";
@@ -52,7 +54,8 @@ void initProgram() {
     // The sample database waits in the user's folder, where the file dialog opens.
     const QString sample = QDir(p.dataFolder).filePath("Sample.Zrk");
     if (!QFileInfo::exists(sample) && QFile::copy(QDir(p.helpFolder).filePath("Sample.Zrk"), sample))
-        QFile(sample).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        QFile(sample).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                     QFile::ReadOther);
     p.shell.DateForm = shortDateFormFromPattern(ss(QLocale::system().dateFormat(QLocale::ShortFormat)));
 }
 

@@ -32,7 +32,11 @@ void initProgram();
 void useProgramFont();
 
 // QString and the core's UTF-8 strings.
-inline QString qs(const std::string& text) { return QString::fromStdString(text); }
-inline std::string ss(const QString& text) { return text.toStdString(); }
+inline QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+inline std::string ss(const QString& text) {
+    return text.toStdString();
+}
 
 } // namespace brisk

@@ -10,11 +10,14 @@ namespace brisk {
 QuickHelp::QuickHelp(QPushButton* button, QStackedWidget* stack, QWidget* grid, TextArea* area,
                      QList<QPushButton*> disabledWhileOpen, std::function<QString()> text)
     : QObject(button), m_button(button), m_stack(stack), m_grid(grid), m_area(area), m_text(std::move(text)) {
-    for (QPushButton* b : disabledWhileOpen) m_disabled << b;
+    for (QPushButton* b : disabledWhileOpen)
+        m_disabled << b;
     connect(button, &QPushButton::clicked, this, &QuickHelp::toggle);
 }
 
-bool QuickHelp::isOpen() const { return m_stack->currentWidget() == m_area; }
+bool QuickHelp::isOpen() const {
+    return m_stack->currentWidget() == m_area;
+}
 
 void QuickHelp::toggle() {
     if (isOpen()) {

@@ -18,7 +18,7 @@ class TextArea;
 
 class QuickHelp : public QObject {
     Q_OBJECT
-public:
+  public:
     // `text` makes the help text when it is opened (it may depend on the settings of the moment).
     QuickHelp(QPushButton* button, QStackedWidget* stack, QWidget* grid, TextArea* area,
               QList<QPushButton*> disabledWhileOpen, std::function<QString()> text);
@@ -26,7 +26,7 @@ public:
     void close();
     bool isOpen() const;
 
-private:
+  private:
     QPushButton* m_button;
     QStackedWidget* m_stack;
     QWidget* m_grid;

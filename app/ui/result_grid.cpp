@@ -19,7 +19,8 @@ void GridModel::setRows(int rows) {
     beginResetModel();
     m_rows = rows;
     m_cells.resize(rows);
-    for (auto& row : m_cells) row.resize(m_cols);
+    for (auto& row : m_cells)
+        row.resize(m_cols);
     endResetModel();
 }
 
@@ -27,7 +28,8 @@ void GridModel::setCols(int cols) {
     cols = std::max(cols, 1);
     beginResetModel();
     m_cols = cols;
-    for (auto& row : m_cells) row.resize(cols);
+    for (auto& row : m_cells)
+        row.resize(cols);
     m_colAlignment.resize(cols);
     m_fixedAlignment.resize(cols);
     m_editable.resize(cols);
@@ -47,15 +49,18 @@ QString GridModel::text(int row, int col) const {
 void GridModel::setText(int row, int col, const QString& text) {
     if (row < 0 || row >= m_rows || col < 0 || col >= m_cols) return;
     m_cells[row][col] = text;
-    if (row == 0) emit headerDataChanged(Qt::Horizontal, col, col);
-    else emit dataChanged(index(row - 1, col), index(row - 1, col));
+    if (row == 0)
+        emit headerDataChanged(Qt::Horizontal, col, col);
+    else
+        emit dataChanged(index(row - 1, col), index(row - 1, col));
 }
 
 void GridModel::fill(int row1, int col1, int row2, int col2, const QString& text) {
     row1 = std::clamp(row1, 0, m_rows - 1), row2 = std::clamp(row2, 0, m_rows - 1);
     col1 = std::clamp(col1, 0, m_cols - 1), col2 = std::clamp(col2, 0, m_cols - 1);
     for (int r = std::min(row1, row2); r <= std::max(row1, row2); ++r)
-        for (int c = std::min(col1, col2); c <= std::max(col1, col2); ++c) m_cells[r][c] = text;
+        for (int c = std::min(col1, col2); c <= std::max(col1, col2); ++c)
+            m_cells[r][c] = text;
     emit headerDataChanged(Qt::Horizontal, 0, m_cols - 1);
     if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, m_cols - 1));
 }
@@ -78,14 +83,21 @@ void GridModel::setEditableCol(int col, bool editable) {
 
 Qt::Alignment GridModel::alignmentOf(int code) {
     switch (code) {
-    case 1: return Qt::AlignRight | Qt::AlignVCenter;
-    case 2: return Qt::AlignCenter;
-    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    case 1:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case 2:
+        return Qt::AlignCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
 
-int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows - 1; }
-int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_cols; }
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_rows - 1;
+}
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_cols;
+}
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
@@ -93,13 +105,15 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     const bool fixed = col < m_fixedCols;
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole: return m_cells[row][col];
+    case Qt::EditRole:
+        return m_cells[row][col];
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(alignmentOf(fixed ? m_fixedAlignment[col] : m_colAlignment[col]));
     case Qt::BackgroundRole:
         if (fixed) return QApplication::palette().brush(QPalette::Button);
         return {};
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -117,7 +131,8 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
         if (!m_wrapHeadings) return heading;
         int best = -1;
         for (int i = 0; i < heading.size(); ++i)
-            if (heading[i] == ' ' && (best < 0 || std::abs(i - heading.size() / 2) < std::abs(best - heading.size() / 2)))
+            if (heading[i] == ' ' &&
+                (best < 0 || std::abs(i - heading.size() / 2) < std::abs(best - heading.size() / 2)))
                 best = i;
         return best < 0 ? heading : heading.left(best).trimmed() + '\n' + heading.mid(best + 1).trimmed();
     }
@@ -147,15 +162,27 @@ ResultGrid::ResultGrid(QWidget* parent) : QTableView(parent), m_model(new GridMo
             [this](const QModelIndex& index) { emit cellClicked(index.row() + 1, index.column()); });
 }
 
-int ResultGrid::defaultColWidthTwips() { return 600; }
+int ResultGrid::defaultColWidthTwips() {
+    return 600;
+}
 
-void ResultGrid::setColWidthTwips(int col, int width) { setColumnWidth(col, twips(width)); }
-int ResultGrid::colWidthTwips(int col) const { return pixelsToTwips(columnWidth(col)); }
+void ResultGrid::setColWidthTwips(int col, int width) {
+    setColumnWidth(col, twips(width));
+}
+int ResultGrid::colWidthTwips(int col) const {
+    return pixelsToTwips(columnWidth(col));
+}
 
-void ResultGrid::setHeadingHeightTwips(int height) { horizontalHeader()->setFixedHeight(twips(height)); }
+void ResultGrid::setHeadingHeightTwips(int height) {
+    horizontalHeader()->setFixedHeight(twips(height));
+}
 
-int ResultGrid::currentRow() const { return currentIndex().isValid() ? currentIndex().row() + 1 : 0; }
-int ResultGrid::currentCol() const { return currentIndex().isValid() ? currentIndex().column() : 0; }
+int ResultGrid::currentRow() const {
+    return currentIndex().isValid() ? currentIndex().row() + 1 : 0;
+}
+int ResultGrid::currentCol() const {
+    return currentIndex().isValid() ? currentIndex().column() : 0;
+}
 
 void ResultGrid::setCurrentCell(int row, int col) {
     setCurrentIndex(m_model->index(row - 1, col));
@@ -175,13 +202,16 @@ QString ResultGrid::copyText() const {
     QStringList lines;
     for (int r = top; r <= bottom; ++r) {
         QStringList cells;
-        for (int c = left; c <= right; ++c) cells << m_model->text(r, c).trimmed().replace('\t', ' ');
+        for (int c = left; c <= right; ++c)
+            cells << m_model->text(r, c).trimmed().replace('\t', ' ');
         lines << cells.join('\t');
     }
     return lines.join('\n') + '\n';
 }
 
-void ResultGrid::copyToClipboard() const { QApplication::clipboard()->setText(copyText()); }
+void ResultGrid::copyToClipboard() const {
+    QApplication::clipboard()->setText(copyText());
+}
 
 void ResultGrid::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
@@ -203,7 +233,8 @@ void ResultGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint
 
 void ResultGrid::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    menu.addAction(selectionModel()->hasSelection() ? "&Copy" : "&Copy Table", this, &ResultGrid::copyToClipboard);
+    menu.addAction(selectionModel()->hasSelection() ? "&Copy" : "&Copy Table", this,
+                   &ResultGrid::copyToClipboard);
     menu.exec(event->globalPos());
 }
 

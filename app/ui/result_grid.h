@@ -11,7 +11,7 @@ namespace brisk {
 // Cells (row, col) of the whole grid; row 0 is the heading row, shown by the view's header.
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setRows(int rows);
@@ -41,10 +41,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-signals:
+  signals:
     void cellEdited(int row, int col);
 
-private:
+  private:
     static Qt::Alignment alignmentOf(int code);
     int m_rows = 1, m_cols = 1, m_fixedCols = 1;
     QVector<QVector<QString>> m_cells{1, QVector<QString>(1)};
@@ -55,7 +55,7 @@ private:
 
 class ResultGrid : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit ResultGrid(QWidget* parent = nullptr);
     GridModel* grid() const { return m_model; }
 
@@ -76,16 +76,16 @@ public:
     // After an edit is committed with Enter, the cell below becomes current and is edited.
     void setEnterMovesDown(bool moves) { m_enterMovesDown = moves; }
 
-signals:
+  signals:
     void cellClicked(int row, int col);
     void cellKey(int row, int col, int key);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
-private:
+  private:
     GridModel* m_model;
     bool m_enterMovesDown = false;
 };

@@ -35,15 +35,16 @@ ChangeFnt::ChangeFnt(QWidget* parent) : QDialog(parent) {
     auto* fontFrame = new QGroupBox("Change Printer Font", this);
     auto* fontLayout = new QVBoxLayout(fontFrame);
     m_fonts = new QButtonGroup(this);
-    const char* fontCaptions[] = {"Standard Printer Font", "Courier New 10 point font", "Courier New 11 point font",
-                                  "Courier New 12 point font"};
+    const char* fontCaptions[] = {"Standard Printer Font", "Courier New 10 point font",
+                                  "Courier New 11 point font", "Courier New 12 point font"};
     for (int index = 3; index >= 0; --index) {
         auto* option = new QRadioButton(fontCaptions[index], fontFrame);
         option->setObjectName(QString("PtrFt%1").arg(index));
         m_fonts->addButton(option, index);
         fontLayout->addWidget(option);
     }
-    const int choice = shell.PrinterFontChoice >= 0 && shell.PrinterFontChoice <= 3 ? shell.PrinterFontChoice : 0;
+    const int choice =
+        shell.PrinterFontChoice >= 0 && shell.PrinterFontChoice <= 3 ? shell.PrinterFontChoice : 0;
     m_fonts->button(choice)->setChecked(true);
     connect(m_fonts, &QButtonGroup::idClicked, this, [](int id) { program().shell.PrinterFontChoice = id; });
 
@@ -72,11 +73,13 @@ void ChangeFnt::ExitFonts_Click() {
     shell.CurrencySymbol = symbol.isEmpty() ? "$" : ss(symbol);
     shell.UserName = ss(m_name->text());
     const PersonalSettings settings{ss(symbol), shell.PrinterFontChoice, shell.UserName};
-    if (const auto error = writeFileAtomically(ss(program().settingsPath()), personalSettingsBytes(settings))) {
-        QMessageBox::warning(this, "Personalize",
-                             QString("The settings could not be saved in %1: %2.\nThe settings saved before are "
-                                     "kept there.")
-                                 .arg(program().settingsPath(), qs(*error)));
+    if (const auto error =
+            writeFileAtomically(ss(program().settingsPath()), personalSettingsBytes(settings))) {
+        QMessageBox::warning(
+            this, "Personalize",
+            QString("The settings could not be saved in %1: %2.\nThe settings saved before are "
+                    "kept there.")
+                .arg(program().settingsPath(), qs(*error)));
         return;
     }
     accept();

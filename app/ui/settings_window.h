@@ -11,13 +11,13 @@ class EntryBox;
 
 class ChangeFnt : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit ChangeFnt(QWidget* parent = nullptr);
 
     // Saves the settings and closes; a failed save is reported and the window stays open.
     void ExitFonts_Click();
 
-private:
+  private:
     EntryBox* m_currency;
     EntryBox* m_name;
     QButtonGroup* m_fonts;

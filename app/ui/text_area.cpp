@@ -17,7 +17,8 @@ void TextArea::keyPressEvent(QKeyEvent* event) {
         return;
     }
     // Moving about and copying are not typing.
-    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll) || event->text().isEmpty()) {
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll) ||
+        event->text().isEmpty()) {
         QPlainTextEdit::keyPressEvent(event);
         return;
     }

@@ -9,14 +9,14 @@ namespace brisk {
 
 class TextArea : public QPlainTextEdit {
     Q_OBJECT
-public:
+  public:
     explicit TextArea(QWidget* parent = nullptr);
     void setFirstBox(QWidget* box) { m_firstBox = box; }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QPointer<QWidget> m_firstBox;
 };
 

@@ -14,7 +14,11 @@ double logicalDpi() {
 }
 } // namespace
 
-int twips(int length) { return static_cast<int>(std::lround(length * logicalDpi() / 1440.0)); }
-int pixelsToTwips(int pixels) { return static_cast<int>(std::lround(pixels * 1440.0 / logicalDpi())); }
+int twips(int length) {
+    return static_cast<int>(std::lround(length * logicalDpi() / 1440.0));
+}
+int pixelsToTwips(int pixels) {
+    return static_cast<int>(std::lround(pixels * 1440.0 / logicalDpi()));
+}
 
 } // namespace brisk

@@ -11,8 +11,12 @@ namespace brisk {
 // Logical pixels for a length in twips (1440 to the inch), at the screen's logical DPI, so the
 // layout grows with the user's font scaling.
 int twips(int length);
-inline QSize twipSize(int width, int height) { return QSize(twips(width), twips(height)); }
-inline QPoint twipPoint(TwipPoint p) { return QPoint(twips(p.x), twips(p.y)); }
+inline QSize twipSize(int width, int height) {
+    return QSize(twips(width), twips(height));
+}
+inline QPoint twipPoint(TwipPoint p) {
+    return QPoint(twips(p.x), twips(p.y));
+}
 // Twips for a length in logical pixels.
 int pixelsToTwips(int pixels);
 

@@ -9,7 +9,9 @@ bool isComparisonCaller(int caller, int calcMode) {
     return caller == kCallerCompoundFinder || (caller == kCallerGrowthPlanner && calcMode == 2);
 }
 
-int firstKind(int caller, int calcMode) { return isComparisonCaller(caller, calcMode) ? kKindCompare2D : kKindYear2D; }
+int firstKind(int caller, int calcMode) {
+    return isComparisonCaller(caller, calcMode) ? kKindCompare2D : kKindYear2D;
+}
 
 std::vector<int> offeredKinds(int caller, int calcMode) {
     if (!isComparisonCaller(caller, calcMode)) return {kKindYear2D, kKindYear3D};

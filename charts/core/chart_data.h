@@ -23,12 +23,12 @@ struct ChartData {
 
 // The chart kinds of the chart window.
 enum ChartKind : int {
-    kKindGainLoss = 1,     // 2D bars of the comparison figures, "Gain %"
-    kKindPie = 2,          // the value of each listed row
-    kKindYear2D = 3,       // year charts
-    kKindPie3D = 4,        // the distribution as 3D bars
+    kKindGainLoss = 1, // 2D bars of the comparison figures, "Gain %"
+    kKindPie = 2,      // the value of each listed row
+    kKindYear2D = 3,   // year charts
+    kKindPie3D = 4,    // the distribution as 3D bars
     kKindYear3D = 5,
-    kKindCompare2D = 6,    // the comparisons
+    kKindCompare2D = 6, // the comparisons
     kKindCompare3D = 7,
 };
 

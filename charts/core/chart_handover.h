@@ -23,11 +23,11 @@ enum GraphCallerId : int {
 };
 
 // The columns of a year-chart or comparison row that the chart window reads.
-inline constexpr int kChartLabelColumn = 1;       // year charts: the point's label
-inline constexpr int kChartValueColumn = 5;       // the point's value
-inline constexpr int kChartStartColumn = 4;       // year-end value the shifted charts start from
+inline constexpr int kChartLabelColumn = 1;        // year charts: the point's label
+inline constexpr int kChartValueColumn = 5;        // the point's value
+inline constexpr int kChartStartColumn = 4;        // year-end value the shifted charts start from
 inline constexpr int kChartDistributionColumn = 3; // comparison rows: value shown by the pie
-inline constexpr int kCompareLabelColumn = 0;     // comparison rows: the row's legend
+inline constexpr int kCompareLabelColumn = 0;      // comparison rows: the row's legend
 inline constexpr int kChartColumns = 6;
 
 struct ChartHandover {
@@ -74,7 +74,7 @@ struct ChartHandover {
         CompareValues(row, kChartDistributionColumn) = value;
     }
 
-private:
+  private:
     template <typename A, typename B> static void growTo(A& labels, B& values, int row) {
         if (row < labels.rows()) return;
         A newLabels(row + 1, kChartColumns);

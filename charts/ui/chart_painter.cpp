@@ -13,18 +13,22 @@ namespace brisk {
 
 namespace {
 
-const QColor kColours[] = {QColor(31, 119, 180), QColor(255, 127, 14), QColor(44, 160, 44),  QColor(214, 39, 40),
-                           QColor(148, 103, 189), QColor(140, 86, 75), QColor(227, 119, 194), QColor(127, 127, 127),
-                           QColor(188, 189, 34),  QColor(23, 190, 207)};
-const Qt::BrushStyle kPatterns[] = {Qt::Dense3Pattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::Dense6Pattern,
-                                    Qt::FDiagPattern, Qt::DiagCrossPattern, Qt::HorPattern, Qt::VerPattern};
+const QColor kColours[] = {QColor(31, 119, 180),  QColor(255, 127, 14),  QColor(44, 160, 44),
+                           QColor(214, 39, 40),   QColor(148, 103, 189), QColor(140, 86, 75),
+                           QColor(227, 119, 194), QColor(127, 127, 127), QColor(188, 189, 34),
+                           QColor(23, 190, 207)};
+const Qt::BrushStyle kPatterns[] = {Qt::Dense3Pattern, Qt::BDiagPattern, Qt::CrossPattern,
+                                    Qt::Dense6Pattern, Qt::FDiagPattern, Qt::DiagCrossPattern,
+                                    Qt::HorPattern,    Qt::VerPattern};
 
 QBrush fillFor(const ChartData& c, int index, bool varied) {
     if (c.colour) return QBrush(kColours[(varied ? index : 0) % 10]);
     return QBrush(Qt::black, kPatterns[(varied ? index : 0) % 8]);
 }
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // A round step for the value axis: 1, 2 or 5 times a power of ten.
 double niceStep(double range, int ticks) {
@@ -36,7 +40,10 @@ double niceStep(double range, int ticks) {
     return 10 * power;
 }
 
-QString axisNumber(double v) { return QString::fromStdString(Format(v, "#,,##0.##").back() == '.' ? Format(v, "#,,##0") : Format(v, "#,,##0.##")); }
+QString axisNumber(double v) {
+    return QString::fromStdString(Format(v, "#,,##0.##").back() == '.' ? Format(v, "#,,##0")
+                                                                       : Format(v, "#,,##0.##"));
+}
 
 void paintBars(QPainter& p, QRectF area, const ChartData& c) {
     const QFontMetricsF fm(p.font());
@@ -56,14 +63,17 @@ void paintBars(QPainter& p, QRectF area, const ChartData& c) {
 
     // Room for the value axis on the left and the labels below; long labels stand upright.
     double axisWidth = 0;
-    for (double v = low; v <= high + step / 2; v += step) axisWidth = std::max(axisWidth, fm.horizontalAdvance(axisNumber(v)));
+    for (double v = low; v <= high + step / 2; v += step)
+        axisWidth = std::max(axisWidth, fm.horizontalAdvance(axisNumber(v)));
     const double depth = three ? std::min(area.width(), area.height()) * 0.04 : 0;
     QRectF plot(area.left() + axisWidth + fm.height() * 0.6, area.top() + depth + fm.height() * 0.3, 0, 0);
     double widest = 0;
-    for (const std::string& l : c.labels) widest = std::max(widest, fm.horizontalAdvance(text(l)));
+    for (const std::string& l : c.labels)
+        widest = std::max(widest, fm.horizontalAdvance(text(l)));
     const double slotGuess = (area.right() - plot.left() - depth) / std::max(n, 1);
     const bool upright = widest > slotGuess * 0.95;
-    const double labelRoom = upright ? std::min(widest, area.height() * 0.3) + fm.height() * 0.5 : fm.height() * 1.4;
+    const double labelRoom =
+        upright ? std::min(widest, area.height() * 0.3) + fm.height() * 0.5 : fm.height() * 1.4;
     plot.setRight(area.right() - depth - fm.height() * 0.3);
     plot.setBottom(area.bottom() - labelRoom);
     const auto yOf = [&](double v) { return plot.bottom() - (v - low) / (high - low) * plot.height(); };
@@ -73,8 +83,8 @@ void paintBars(QPainter& p, QRectF area, const ChartData& c) {
         const double y = yOf(v);
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right() + depth, y - depth));
         p.setPen(Qt::black);
-        p.drawText(QRectF(area.left(), y - fm.height() / 2, axisWidth, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
-                   axisNumber(v));
+        p.drawText(QRectF(area.left(), y - fm.height() / 2, axisWidth, fm.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, axisNumber(v));
         p.setPen(QPen(QColor(200, 200, 200), 0));
     }
     p.setPen(QPen(Qt::black, 0));
@@ -91,8 +101,10 @@ void paintBars(QPainter& p, QRectF area, const ChartData& c) {
         const QBrush brush = fillFor(c, i, c.legend);
         if (three) {
             const double d = std::min(depth, barWidth * 0.6);
-            QPolygonF top({bar.topLeft(), bar.topLeft() + QPointF(d, -d), bar.topRight() + QPointF(d, -d), bar.topRight()});
-            QPolygonF side({bar.topRight(), bar.topRight() + QPointF(d, -d), bar.bottomRight() + QPointF(d, -d), bar.bottomRight()});
+            QPolygonF top({bar.topLeft(), bar.topLeft() + QPointF(d, -d), bar.topRight() + QPointF(d, -d),
+                           bar.topRight()});
+            QPolygonF side({bar.topRight(), bar.topRight() + QPointF(d, -d),
+                            bar.bottomRight() + QPointF(d, -d), bar.bottomRight()});
             p.setPen(QPen(Qt::black, 0));
             QBrush lighter = brush, darker = brush;
             if (c.colour) {
@@ -115,11 +127,13 @@ void paintBars(QPainter& p, QRectF area, const ChartData& c) {
                 p.translate(x + barWidth / 2 + fm.ascent() / 2, plot.bottom() + fm.height() * 0.3);
                 p.rotate(-90);
                 p.drawText(QRectF(-labelRoom, -fm.height(), labelRoom - fm.height() * 0.2, fm.height()),
-                           Qt::AlignRight | Qt::AlignVCenter, fm.elidedText(label, Qt::ElideRight, labelRoom));
+                           Qt::AlignRight | Qt::AlignVCenter,
+                           fm.elidedText(label, Qt::ElideRight, labelRoom));
                 p.restore();
             } else {
-                p.drawText(QRectF(plot.left() + slot * i, plot.bottom() + fm.height() * 0.2, slot, fm.height()),
-                           Qt::AlignHCenter | Qt::AlignTop, label);
+                p.drawText(
+                    QRectF(plot.left() + slot * i, plot.bottom() + fm.height() * 0.2, slot, fm.height()),
+                    Qt::AlignHCenter | Qt::AlignTop, label);
             }
         }
     }
@@ -131,7 +145,8 @@ void paintPie(QPainter& p, QRectF area, const ChartData& c) {
     for (double v : c.values)
         if (std::isfinite(v) && v > 0) total += v;
     double legendWidth = 0;
-    for (const std::string& l : c.labels) legendWidth = std::max(legendWidth, fm.horizontalAdvance(text(l)));
+    for (const std::string& l : c.labels)
+        legendWidth = std::max(legendWidth, fm.horizontalAdvance(text(l)));
     legendWidth = std::min(legendWidth + fm.height() * 2, area.width() * 0.45);
     const double size = std::min(area.width() - legendWidth - fm.height(), area.height());
     const QRectF pie(area.left(), area.top() + (area.height() - size) / 2, size, size);
@@ -156,7 +171,8 @@ void paintPie(QPainter& p, QRectF area, const ChartData& c) {
         const double y = area.top() + (i % perColumn) * rowHeight;
         p.setBrush(fillFor(c, i, true));
         p.drawRect(QRectF(x, y + rowHeight * 0.2, fm.height() * 0.7, fm.height() * 0.7));
-        p.drawText(QPointF(x + fm.height(), y + fm.ascent()), fm.elidedText(text(c.labels[i]), Qt::ElideRight, legendWidth - fm.height()));
+        p.drawText(QPointF(x + fm.height(), y + fm.ascent()),
+                   fm.elidedText(text(c.labels[i]), Qt::ElideRight, legendWidth - fm.height()));
     }
 }
 
@@ -175,16 +191,20 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartData& chart) {
     painter.save();
     painter.setFont(titleFont);
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), titleMetrics.height()), Qt::AlignCenter, text(chart.title));
+    painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), titleMetrics.height()), Qt::AlignCenter,
+                     text(chart.title));
     painter.restore();
     inner.setTop(inner.top() + titleMetrics.height() * 1.3);
     if (!chart.axisTitle.empty() && chart.type != ChartType::Pie) {
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), fm.height()), Qt::AlignLeft, text(chart.axisTitle));
+        painter.drawText(QRectF(inner.left(), inner.top(), inner.width(), fm.height()), Qt::AlignLeft,
+                         text(chart.axisTitle));
         inner.setTop(inner.top() + fm.height() * 1.2);
     }
-    if (chart.type == ChartType::Pie) paintPie(painter, inner, chart);
-    else paintBars(painter, inner, chart);
+    if (chart.type == ChartType::Pie)
+        paintPie(painter, inner, chart);
+    else
+        paintBars(painter, inner, chart);
     painter.restore();
 }
 

@@ -20,15 +20,15 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartData& chart);
 // The chart on screen.
 class ChartView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ChartView(QWidget* parent = nullptr);
     void setChart(ChartData chart);
     const ChartData& chart() const { return m_chart; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     ChartData m_chart;
 };
 

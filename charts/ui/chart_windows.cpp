@@ -31,8 +31,9 @@ void printChart(const ChartData& chart, QWidget* parent) {
     if (!askYesNo(1, parent)) return;
     ChartData printed = chart;
     printed.colour = askYesNo(2, parent);
-    printDrawingAndReport(QString::fromStdString(printed.title.empty() ? "Chart" : printed.title),
-                          [printed](QPainter& painter, const QRectF& page) { paintChart(painter, page, printed); }, parent);
+    printDrawingAndReport(
+        QString::fromStdString(printed.title.empty() ? "Chart" : printed.title),
+        [printed](QPainter& painter, const QRectF& page) { paintChart(painter, page, printed); }, parent);
 }
 
 } // namespace
@@ -49,10 +50,13 @@ GraphsAll::GraphsAll(QWidget* parent) : QWidget(parent) {
     QPushButton* pie = commandButton(this, "Pie2d", "&Value of each fund");
     QPushButton* ptr = commandButton(this, "Ptr", "&To Printer");
     QPushButton* exit = commandButton(this, "ExitBut", "E&xit to Menu");
-    connect(sav2d, &QPushButton::clicked, this, [this, comparisons] { comparisons ? Compare2D() : showKind(kKindYear2D); });
+    connect(sav2d, &QPushButton::clicked, this,
+            [this, comparisons] { comparisons ? Compare2D() : showKind(kKindYear2D); });
     connect(threeDee, &QPushButton::clicked, this, [this, comparisons] {
-        if (comparisons) Compare3D();
-        else showKind(program().chart.GraphCaller == kCallerNone ? kKindPie3D : kKindYear3D);
+        if (comparisons)
+            Compare3D();
+        else
+            showKind(program().chart.GraphCaller == kCallerNone ? kKindPie3D : kKindYear3D);
     });
     connect(oned, &QPushButton::clicked, this, [this] { showKind(kKindGainLoss); });
     connect(pie, &QPushButton::clicked, this, [this] { showKind(kKindPie); });
@@ -65,7 +69,8 @@ GraphsAll::GraphsAll(QWidget* parent) : QWidget(parent) {
     pie->setVisible(offered(kKindPie));
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {sav2d, threeDee, oned, pie}) buttons->addWidget(b);
+    for (QPushButton* b : {sav2d, threeDee, oned, pie})
+        buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(ptr);
     buttons->addWidget(exit);
@@ -81,10 +86,16 @@ void GraphsAll::showKind(int kind) {
     m_view->setChart(prepareChart(program().chart, kind, program().shell.CurrencySymbol));
 }
 
-void GraphsAll::Compare2D() { showKind(kKindCompare2D); }
-void GraphsAll::Compare3D() { showKind(kKindCompare3D); }
+void GraphsAll::Compare2D() {
+    showKind(kKindCompare2D);
+}
+void GraphsAll::Compare3D() {
+    showKind(kKindCompare3D);
+}
 
-void GraphsAll::Ptr_Click() { printChart(m_view->chart(), this); }
+void GraphsAll::Ptr_Click() {
+    printChart(m_view->chart(), this);
+}
 
 void GraphsAll::ExitBut_Click() {
     if (program().frame) program().frame->closeOver(); // back to the calculator, its results intact
@@ -115,7 +126,8 @@ TrendGraph::TrendGraph(QWidget* parent) : QWidget(parent) {
         draw();
     });
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {m_prev, m_forward, m_oned, m_threeDButton}) buttons->addWidget(b);
+    for (QPushButton* b : {m_prev, m_forward, m_oned, m_threeDButton})
+        buttons->addWidget(b);
     buttons->addWidget(label, 1);
     buttons->addWidget(ptr);
     buttons->addWidget(exit);
@@ -170,7 +182,9 @@ void TrendGraph::Forward_Click() {
     draw();
 }
 
-void TrendGraph::Ptr_Click() { printChart(m_view->chart(), this); }
+void TrendGraph::Ptr_Click() {
+    printChart(m_view->chart(), this);
+}
 
 void TrendGraph::ExitBut_Click() {
     ValueDbState& state = valueDb();

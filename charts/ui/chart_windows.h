@@ -12,7 +12,7 @@ class ChartView;
 
 class GraphsAll : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit GraphsAll(QWidget* parent = nullptr);
     int ChartKind() const { return m_kind; }
     ChartView* chartView() const { return m_view; }
@@ -22,14 +22,14 @@ public:
     void Ptr_Click();
     void ExitBut_Click();
 
-private:
+  private:
     int m_kind = 0;
     ChartView* m_view;
 };
 
 class TrendGraph : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TrendGraph(QWidget* parent = nullptr);
     void Prev_Click();
     void Forward_Click();
@@ -39,7 +39,7 @@ public:
     int pageFirst() const { return m_first; }
     int pageLast() const { return m_last; }
 
-private:
+  private:
     void draw();
     int m_first = 1, m_last = 0;
     bool m_threeD = false;

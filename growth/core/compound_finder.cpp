@@ -39,7 +39,9 @@ std::vector<std::string> finderCells(const FinderRow& row, const std::string& sy
 
 std::string finderPrintText(const FinderRow& row, const std::string& symbol) {
     const FinderInputs& in = row.inputs;
-    auto field = [](const std::string& text, int width) { return RightAlign(text, width, Overflow::KeepWhole); };
+    auto field = [](const std::string& text, int width) {
+        return RightAlign(text, width, Overflow::KeepWhole);
+    };
     std::string text;
     if (!in.name.empty()) text += "\r\n " + in.name;
     text += "\r\n" + field(Format(in.term.toDouble(), "###"), 5) + std::string(6, ' ') +

@@ -22,9 +22,9 @@ struct FinderInputs {
 
 struct FinderRow {
     FinderInputs inputs;
-    double rate = 0;           // g, a fraction a year
-    double totalGain = 0;      // G, a fraction over the term
-    std::vector<double> path;  // whole units of value at the end of years 1 .. T
+    double rate = 0;          // g, a fraction a year
+    double totalGain = 0;     // G, a fraction over the term
+    std::vector<double> path; // whole units of value at the end of years 1 .. T
 };
 
 // Message 4 for a term of 51 years or more, 3 for a zero or negative figure.

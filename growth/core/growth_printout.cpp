@@ -9,9 +9,7 @@ namespace {
 constexpr int kFirstRowsCounter = 24;
 constexpr int kNextPageCounter = 6;
 // The money columns of the table and the widths that end them under their headings.
-constexpr struct {
-    int column, width;
-} kColumns[] = {{17, 14}, {39, 13}, {61, 13}};
+constexpr struct { int column, width; } kColumns[] = {{17, 14}, {39, 13}, {61, 13}};
 } // namespace
 
 void printTextBlock(Printout& printout, const std::string& text) {
@@ -21,8 +19,10 @@ void printTextBlock(Printout& printout, const std::string& text) {
         if (end == std::string::npos) end = text.size();
         std::string line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) printout.emptyLine();
-        else printout.printAt(1, line);
+        if (line.empty())
+            printout.emptyLine();
+        else
+            printout.printAt(1, line);
         start = end + 1;
     }
 }
@@ -41,13 +41,15 @@ Printout savingsPrintout(const SavingsInputs& in, const SavingsPlan& plan, const
     input("Frequency of each contribution", in.frequency);
     input("Annual Interest/Growth Rate(%)", Format(in.rate.toDouble(), "###.00") + "%");
     input("Increase the annual Investment Rate by", Format(in.increase.toDouble(), "###.00") + "%");
-    input("Adjust Current Value for Annual Inflation Rate(%)", Format(in.inflation.toDouble(), "###.00") + "%");
+    input("Adjust Current Value for Annual Inflation Rate(%)",
+          Format(in.inflation.toDouble(), "###.00") + "%");
     input("Time in Years", Format(in.term.toDouble(), "###"));
     p.emptyLine(2);
     const std::string rule(72, '_');
     auto headings = [&] {
         p.printAt(2, rule);
-        p.printAt(2, RightAlign(in.frequency, 9) + "          Investment      Interest/Growth         Current Value");
+        p.printAt(2, RightAlign(in.frequency, 9) +
+                         "          Investment      Interest/Growth         Current Value");
         p.emptyLine();
     };
     headings();
@@ -56,7 +58,8 @@ Printout savingsPrintout(const SavingsInputs& in, const SavingsPlan& plan, const
         const double values[] = {period.invested, period.interest, period.value};
         std::vector<PrintPiece> pieces{{2, Format(period.number, "###")}};
         for (int i = 0; i < 3; ++i)
-            pieces.push_back({kColumns[i].column, RightAlign(Format(values[i], "####,,###.00"), kColumns[i].width, Overflow::KeepWhole)});
+            pieces.push_back({kColumns[i].column, RightAlign(Format(values[i], "####,,###.00"),
+                                                             kColumns[i].width, Overflow::KeepWhole)});
         p.print(std::move(pieces));
         if (p.countLine()) {
             p.breakPage();
@@ -70,7 +73,8 @@ Printout savingsPrintout(const SavingsInputs& in, const SavingsPlan& plan, const
     const double totals[] = {plan.totalInvested, plan.totalInterest(), plan.finalValue};
     std::vector<PrintPiece> pieces{{2, "Total:"}};
     for (int i = 0; i < 3; ++i)
-        pieces.push_back({kColumns[i].column, RightAlign(c + Format(totals[i], "####,,###.00"), kColumns[i].width, Overflow::KeepWhole)});
+        pieces.push_back({kColumns[i].column, RightAlign(c + Format(totals[i], "####,,###.00"),
+                                                         kColumns[i].width, Overflow::KeepWhole)});
     p.print(std::move(pieces));
     p.emptyLine(2);
     p.printPageNumber(40);
@@ -78,7 +82,8 @@ Printout savingsPrintout(const SavingsInputs& in, const SavingsPlan& plan, const
     return p;
 }
 
-Printout comparisonsPrintout(const std::string& page1, const std::string& page2, const PrintContext& context) {
+Printout comparisonsPrintout(const std::string& page1, const std::string& page2,
+                             const PrintContext& context) {
     const std::string separator(77, '_');
     Printout p(context.fontChoice);
     p.SetPrinterFont();

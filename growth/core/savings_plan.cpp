@@ -10,7 +10,9 @@ namespace brisk {
 
 namespace {
 
-double roundedToCurrency(double value) { return Currency::fromDoubleOrFail(value).toDouble(); }
+double roundedToCurrency(double value) {
+    return Currency::fromDoubleOrFail(value).toDouble();
+}
 
 void requireFinite(double value) {
     if (!std::isfinite(value)) throw CalcFailure();
@@ -53,7 +55,8 @@ SavingsPlan runSavings(const SavingsInputs& in) {
     plan.totalInvested = invested.toDouble();
     plan.finalValue = value;
     for (const SavingsPeriod& period : plan.periods)
-        if (period.number % p == 0 && period.number <= plan.periodCount) plan.yearEndValues.push_back(period.value);
+        if (period.number % p == 0 && period.number <= plan.periodCount)
+            plan.yearEndValues.push_back(period.value);
     if (plan.yearEndValues.empty()) plan.yearEndValues.push_back(value); // a term of 0: its one period
     return plan;
 }
@@ -85,15 +88,19 @@ std::vector<std::string> exampleCells(const SavingsExample& e) {
 
 std::string examplePrintText(const SavingsExample& e) {
     const SavingsInputs& in = e.inputs;
-    auto field = [](double v, const char* mask, int width) { return RightAlign(Format(v, mask), width, Overflow::KeepWhole); };
-    std::string line = field(e.plan.periodCount, "##", 3) + field(in.lumpSum.toDouble(), "###,,###.00", 12) +
-                       field(in.amount.toDouble(), "###,,###.00", 12) + field(in.rate.toDouble(), "##.00", 7) + "%" +
-                       field(in.increase.toDouble(), "##.00", 7) + "%" + field(in.inflation.toDouble(), "##.00", 7) +
-                       "%" + field(e.plan.totalInvested, "####,,##0.00", 13) +
-                       field(e.plan.finalValue, "####,,##0.00", 14);
+    auto field = [](double v, const char* mask, int width) {
+        return RightAlign(Format(v, mask), width, Overflow::KeepWhole);
+    };
+    std::string line =
+        field(e.plan.periodCount, "##", 3) + field(in.lumpSum.toDouble(), "###,,###.00", 12) +
+        field(in.amount.toDouble(), "###,,###.00", 12) + field(in.rate.toDouble(), "##.00", 7) + "%" +
+        field(in.increase.toDouble(), "##.00", 7) + "%" + field(in.inflation.toDouble(), "##.00", 7) + "%" +
+        field(e.plan.totalInvested, "####,,##0.00", 13) + field(e.plan.finalValue, "####,,##0.00", 14);
     return line + "\r\n" + " " + std::string(77, '_') + "\r\n\r\n";
 }
 
-std::string exampleLabel(int n) { return "Row " + std::string(n >= 0 ? " " : "") + std::to_string(n); }
+std::string exampleLabel(int n) {
+    return "Row " + std::string(n >= 0 ? " " : "") + std::to_string(n);
+}
 
 } // namespace brisk

@@ -36,7 +36,7 @@ struct SavingsPeriod {
 
 struct SavingsPlan {
     int periodsPerYear = 1;
-    int periodCount = 0;                 // N; a term of 0 still computes one period
+    int periodCount = 0;                // N; a term of 0 still computes one period
     std::vector<SavingsPeriod> periods; // every computed period
     double totalInvested = 0;
     double finalValue = 0;

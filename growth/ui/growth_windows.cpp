@@ -1,8 +1,8 @@
 #include "growth/ui/growth_windows.h"
 
 #include "app/core/mask_format.h"
-#include "app/core/text_align.h"
 #include "app/core/numeric_parse.h"
+#include "app/core/text_align.h"
 #include "app/ui/calculator_parts.h"
 #include "app/ui/entry_box.h"
 #include "app/ui/header_input.h"
@@ -42,29 +42,55 @@ namespace {
 QString savingsHelp(bool comparisons) {
     const QString s = qs(program().shell.CurrencySymbol);
     QStringList parts = {
-        "  Example 1                 Example 2                 Example 3                 Example 4                 Example 5\r\n"
-        "             .00                   1,000.00                             .00                  30,000.00                30,000.00\r\n"
-        "    1,000.00                            .00                     1.000.00                             .00                          .00\r\n"
-        "     Annually                     Annually                      Annually                    Annually                 Annually\r\n"
-        "            20%                           20%                             20%                            .00%                      .00%\r\n"
-        "           .00%                          .00%                           5.00%                            .00%                     .00%\r\n"
-        "           .00%                          .00%                            .00%                           5.00%                  -5.00%\r\n"
-        "            25                              25                                 25                                25                        25",
-        "Click green box to change, start typing in numbers, deletes previous ones. For results click Calculate.  Press F1 key for more detailed information.",
-        "Example 1: Shows the future value of " + s + "1,000.00 invested each year for 25 years at a 20% Interest/Growth Rate compounded annually.",
-        "Example 2: Shows the future value of a lump sum of " + s + "1,000.00 invested for 25 years at a 20% Interest/Growth Rate compounded annually.",
-        "Example 3: Shows the future value of " + s + "1,000.00 invested the first year and increased by a 5% annual Rate in each year, for 25 years at 20% Interest/Growth Rate compounded annually.",
-        "Example 4: Shows the future value of " + s + "30,000.00 at a 5% annnual inflation Rate for 25 years. What its purchasing power would be in the future.",
-        "Example 5: Shows what the future value of " + s + "30,000.00 at 5% annual inflation Rate for 25 years would have to be worth to have the same purchasing power as today. Minus used only in this calculation.",
-        "For Investments made on a more frequent basis than each year. click down arrow beside 'Frequency of each contribution period' for monthly or quarterly. Be sure to change the figures in 'Amount invested at each contribution period' also.",
-        "Compounding takes place at the frequency chosen: Annually, once a year. Quarterly, 4 times a year. Monthly, 12 times a year. All percentage rates used in monthly and quarterly calculations are adjusted for the annual percentage rate."};
+        "  Example 1                 Example 2                 Example 3                 Example 4           "
+        "      Example 5\r\n"
+        "             .00                   1,000.00                             .00                  "
+        "30,000.00                30,000.00\r\n"
+        "    1,000.00                            .00                     1.000.00                            "
+        " .00                          .00\r\n"
+        "     Annually                     Annually                      Annually                    "
+        "Annually                 Annually\r\n"
+        "            20%                           20%                             20%                       "
+        "     .00%                      .00%\r\n"
+        "           .00%                          .00%                           5.00%                       "
+        "     .00%                     .00%\r\n"
+        "           .00%                          .00%                            .00%                       "
+        "    5.00%                  -5.00%\r\n"
+        "            25                              25                                 25                   "
+        "             25                        25",
+        "Click green box to change, start typing in numbers, deletes previous ones. For results click "
+        "Calculate.  Press F1 key for more detailed information.",
+        "Example 1: Shows the future value of " + s +
+            "1,000.00 invested each year for 25 years at a 20% Interest/Growth Rate compounded annually.",
+        "Example 2: Shows the future value of a lump sum of " + s +
+            "1,000.00 invested for 25 years at a 20% Interest/Growth Rate compounded annually.",
+        "Example 3: Shows the future value of " + s +
+            "1,000.00 invested the first year and increased by a 5% annual Rate in each year, for 25 years "
+            "at 20% Interest/Growth Rate compounded annually.",
+        "Example 4: Shows the future value of " + s +
+            "30,000.00 at a 5% annnual inflation Rate for 25 years. What its purchasing power would be in "
+            "the future.",
+        "Example 5: Shows what the future value of " + s +
+            "30,000.00 at 5% annual inflation Rate for 25 years would have to be worth to have the same "
+            "purchasing power as today. Minus used only in this calculation.",
+        "For Investments made on a more frequent basis than each year. click down arrow beside 'Frequency of "
+        "each contribution period' for monthly or quarterly. Be sure to change the figures in 'Amount "
+        "invested at each contribution period' also.",
+        "Compounding takes place at the frequency chosen: Annually, once a year. Quarterly, 4 times a year. "
+        "Monthly, 12 times a year. All percentage rates used in monthly and quarterly calculations are "
+        "adjusted for the annual percentage rate."};
     if (!comparisons) {
-        parts << "As the program is very flexible you can tailor it to meet any situation such as varying the amounts invested or interest/growth Rates each year."
-              << "For more complex calculations use several steps. For instance if you plan on investing " + s +
-                     "1,000.00 each year for 5 years and then adding a lump sum of " + s +
-                     "10,000.00 the sixth year for a total period of 25 years. First find Total Current Value for 5 years, add this to the" +
-                     s + "10,000.00, enter this figure in ' Amount of Lump Sum Invested at Start' and calculate for the remaining 20 years."
-              << "Another situation may be investing varying amounts each year over 25 years. Enter as a lump sum each year and calculate for the remaining years (25, 24, ...1).";
+        parts << "As the program is very flexible you can tailor it to meet any situation such as varying "
+                 "the amounts invested or interest/growth Rates each year."
+              << "For more complex calculations use several steps. For instance if you plan on investing " +
+                     s + "1,000.00 each year for 5 years and then adding a lump sum of " + s +
+                     "10,000.00 the sixth year for a total period of 25 years. First find Total Current "
+                     "Value for 5 years, add this to the" +
+                     s +
+                     "10,000.00, enter this figure in ' Amount of Lump Sum Invested at Start' and calculate "
+                     "for the remaining 20 years."
+              << "Another situation may be investing varying amounts each year over 25 years. Enter as a "
+                 "lump sum each year and calculate for the remaining years (25, 24, ...1).";
     }
     parts << "End";
     return parts.join("\r\n\r\n");
@@ -77,17 +103,23 @@ QString finderHelp() {
         " To compare different investments on an annual compound yield basis.",
         " Enter the Cost of your Investment, then the Present or Future Value and",
         " the term in years it has or will be held. Change any entry and Calculate again.",
-        " Example 1. Amount invested in Mutual Fund = " + s + "1,000.00, 5 years later with all dividends and capital gains reinvested it is worth " + s + "2,000.00 for an annual compound growth rate of 14.8698%.",
-        " Example 2. House bought for " + s + "25,000.00, 20 years ago now worth 200,000 for an annual compound growth rate of 10.9569%.",
-        " Example 3. Stripped Bond with a redemption value of" + s + "1,000.00 in 6 years bought for " + s + "500.00. Annual compound growth rate = 12.2462%.",
-        " Example 4. Growth in earnings per share. Earnings: 1995 = " + s + "2.38,  2000 = " + s + "5.14 Annual compound growth rate for the 5 years = 16.648%.",
+        " Example 1. Amount invested in Mutual Fund = " + s +
+            "1,000.00, 5 years later with all dividends and capital gains reinvested it is worth " + s +
+            "2,000.00 for an annual compound growth rate of 14.8698%.",
+        " Example 2. House bought for " + s +
+            "25,000.00, 20 years ago now worth 200,000 for an annual compound growth rate of 10.9569%.",
+        " Example 3. Stripped Bond with a redemption value of" + s + "1,000.00 in 6 years bought for " + s +
+            "500.00. Annual compound growth rate = 12.2462%.",
+        " Example 4. Growth in earnings per share. Earnings: 1995 = " + s + "2.38,  2000 = " + s +
+            "5.14 Annual compound growth rate for the 5 years = 16.648%.",
         "End"}
         .join("\r\n");
 }
 
 // A rate or amount stored from a box into a currency input.
 void storeInto(EntryBox* box, Currency& slot) {
-    QObject::connect(box, &EntryBox::stored, box, [&slot](double v) { slot = Currency::fromDouble(v).value_or(Currency()); });
+    QObject::connect(box, &EntryBox::stored, box,
+                     [&slot](double v) { slot = Currency::fromDouble(v).value_or(Currency()); });
 }
 
 // A calculator's body: the grid (or its help) beside the column of commands.
@@ -110,7 +142,9 @@ void addF1Help(QWidget* window) {
 
 } // namespace
 
-bool SavingsCalc::comparisons() const { return program().shell.CalcMode == kComparisons; }
+bool SavingsCalc::comparisons() const {
+    return program().shell.CalcMode == kComparisons;
+}
 
 SavingsCalc::SavingsCalc(QWidget* parent) : QWidget(parent) {
     setObjectName("SavingsCalc");
@@ -118,11 +152,13 @@ SavingsCalc::SavingsCalc(QWidget* parent) : QWidget(parent) {
     state.inputs = SavingsInputs{};
     state.plan.reset();
     state.examples.clear();
-    for (std::string& text : state.ReportPageText) text.clear();
+    for (std::string& text : state.ReportPageText)
+        text.clear();
     program().chart.reset();
     program().shell.entry.EntryEdited = 0;
     if (program().frame)
-        program().frame->setWindowTitle(comparisons() ? " Investment Growth Comparisons" : " Investment Growth Calculations");
+        program().frame->setWindowTitle(comparisons() ? " Investment Growth Comparisons"
+                                                      : " Investment Growth Calculations");
 
     struct Field {
         const char* name;
@@ -135,19 +171,55 @@ SavingsCalc::SavingsCalc(QWidget* parent) : QWidget(parent) {
     };
     SavingsInputs& in = state.inputs;
     const Field fields[] = {
-        {"InLumpInv", " Amount of  lump sum             invested at start.", EntryBox::Kind::Amount, "###,,###.00", 15,
-         {"10000", "15000", "20000", "25000", "30000", "35000"}, &in.lumpSum},
-        {"InInvest", " Amount invested at each       contribution period.", EntryBox::Kind::Amount, "####,,###.00", 13,
-         {"100", "300", "1200"}, &in.amount},
-        {"InMonthsYrs", " Frequency of each                contribution period.", EntryBox::Kind::Text, "", 0,
-         {"Annually", "Quarterly", "Monthly"}, nullptr},
-        {"InRate", " Annual interest/growth          rate (%).", EntryBox::Kind::Rate, "###.00", 14,
-         {"10", "12.5", "15", "17.5", "20"}, &in.rate},
-        {"InIncrRate", " Increase the annual               investment rate(%) by", EntryBox::Kind::Rate, "###.00", 14,
-         {"3", "4", "5", "6", "7"}, &in.increase},
-        {"inInflatRate", " Adjust current value for          annual inflation rate(%).     ", EntryBox::Kind::Rate,
-         "###.00", 14, {"3", "4", "5", "6", "7"}, &in.inflation},
-        {"InTerm", " Number of years invested.", EntryBox::Kind::Whole, "###", 17, {"5", "10", "15", "20", "25", "30"}, &in.term},
+        {"InLumpInv",
+         " Amount of  lump sum             invested at start.",
+         EntryBox::Kind::Amount,
+         "###,,###.00",
+         15,
+         {"10000", "15000", "20000", "25000", "30000", "35000"},
+         &in.lumpSum},
+        {"InInvest",
+         " Amount invested at each       contribution period.",
+         EntryBox::Kind::Amount,
+         "####,,###.00",
+         13,
+         {"100", "300", "1200"},
+         &in.amount},
+        {"InMonthsYrs",
+         " Frequency of each                contribution period.",
+         EntryBox::Kind::Text,
+         "",
+         0,
+         {"Annually", "Quarterly", "Monthly"},
+         nullptr},
+        {"InRate",
+         " Annual interest/growth          rate (%).",
+         EntryBox::Kind::Rate,
+         "###.00",
+         14,
+         {"10", "12.5", "15", "17.5", "20"},
+         &in.rate},
+        {"InIncrRate",
+         " Increase the annual               investment rate(%) by",
+         EntryBox::Kind::Rate,
+         "###.00",
+         14,
+         {"3", "4", "5", "6", "7"},
+         &in.increase},
+        {"inInflatRate",
+         " Adjust current value for          annual inflation rate(%).     ",
+         EntryBox::Kind::Rate,
+         "###.00",
+         14,
+         {"3", "4", "5", "6", "7"},
+         &in.inflation},
+        {"InTerm",
+         " Number of years invested.",
+         EntryBox::Kind::Whole,
+         "###",
+         17,
+         {"5", "10", "15", "20", "25", "30"},
+         &in.term},
     };
     auto* inputs = new QGridLayout;
     QList<EntryBox*> boxes;
@@ -202,8 +274,10 @@ SavingsCalc::SavingsCalc(QWidget* parent) : QWidget(parent) {
     connect(graphs, &QPushButton::clicked, this, &SavingsCalc::SGraphs_Click);
     connect(printer, &QPushButton::clicked, this, &SavingsCalc::SPrinter_Click);
     connect(exit, &QPushButton::clicked, this, &SavingsCalc::SExit_Click);
-    m_help = new QuickHelp(help, stack, m_grid, m_helpText, {printer, graphs}, [this] { return savingsHelp(comparisons()); });
-    for (int i = 0; i + 1 < boxes.size(); ++i) boxes[i]->setNext(boxes[i + 1]);
+    m_help = new QuickHelp(help, stack, m_grid, m_helpText, {printer, graphs},
+                           [this] { return savingsHelp(comparisons()); });
+    for (int i = 0; i + 1 < boxes.size(); ++i)
+        boxes[i]->setNext(boxes[i + 1]);
     boxes.last()->setNext(calc);
 
     auto* layout = new QVBoxLayout(this);
@@ -220,11 +294,14 @@ void SavingsCalc::SetupGrid() {
     g->setCols(compare ? 8 : 4);
     g->setRows(compare ? 23 : 25);
     const QStringList planning = {" Year  Number", "          Invested          Annually",
-                                  "      Interest/Growth      Compounded", "              Current                Value"};
-    const QStringList comparing = {"Total Period",    "Lump Sum Investment", "Period Investment",     "Interest/ Growth",
-                                   "Increase Rate",   "Inflation Rate",      "   Total       Invested", "     Current       Value"};
+                                  "      Interest/Growth      Compounded",
+                                  "              Current                Value"};
+    const QStringList comparing = {
+        "Total Period",  "Lump Sum Investment", "Period Investment",       "Interest/ Growth",
+        "Increase Rate", "Inflation Rate",      "   Total       Invested", "     Current       Value"};
     const QStringList& headings = compare ? comparing : planning;
-    const QList<int> widen = compare ? QList<int>{-50, 430, 420, 225, 225, 225, 550, 670} : QList<int>{300, 1450, 1450, 1510};
+    const QList<int> widen =
+        compare ? QList<int>{-50, 430, 420, 225, 225, 225, 550, 670} : QList<int>{300, 1450, 1450, 1510};
     for (int c = 0; c < headings.size(); ++c) {
         g->setText(0, c, headings[c]);
         m_grid->setColWidthTwips(c, ResultGrid::defaultColWidthTwips() + widen[c]);
@@ -296,7 +373,8 @@ void SavingsCalc::SCalc_Click() {
         const int n = static_cast<int>(state.examples.size());
         const auto cells = exampleCells(state.examples.back());
         if (n >= g->gridRows()) g->setRows(n + 1);
-        for (int c = 0; c < static_cast<int>(cells.size()); ++c) g->setText(n, c, qs(cells[c]));
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c)
+            g->setText(n, c, qs(cells[c]));
         const Currency value = Currency::fromDoubleOrFail(plan.finalValue);
         chart.setComparison(n, exampleLabel(n), value, value);
         state.ReportPageText[n <= 15 ? 1 : 2] += examplePrintText(state.examples.back());
@@ -314,13 +392,15 @@ void SavingsCalc::SPrinter_Click() {
     }
     if (!askPrintHeader(this)) return;
     const ShellState& shell = program().shell;
-    const PrintContext context{*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm};
+    const PrintContext context{*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice,
+                               shell.DateForm};
     // The examples' text stays after printing: a second printout shows them again.
     if (comparisons())
         printAndReport(comparisonsPrintout(state.ReportPageText[1], state.ReportPageText[2], context),
                        "Investment Growth Comparisons", this);
     else if (state.plan)
-        printAndReport(savingsPrintout(state.planned, *state.plan, context), "Investment Growth Calculation", this);
+        printAndReport(savingsPrintout(state.planned, *state.plan, context), "Investment Growth Calculation",
+                       this);
 }
 
 void SavingsCalc::SGraphs_Click() {
@@ -340,15 +420,20 @@ void SavingsCalc::SExit_Click() {
     if (program().frame) program().frame->returnToMenu();
 }
 
-QString SavingsCalc::gridText(int row, int col) const { return m_grid->grid()->text(row, col); }
-int SavingsCalc::gridRows() const { return m_grid->grid()->gridRows(); }
+QString SavingsCalc::gridText(int row, int col) const {
+    return m_grid->grid()->text(row, col);
+}
+int SavingsCalc::gridRows() const {
+    return m_grid->grid()->gridRows();
+}
 
 FindCompoundCalc::FindCompoundCalc(QWidget* parent) : QWidget(parent) {
     setObjectName("FindCompoundCalc");
     GrowthState& state = growth();
     state.finderInputs = FinderInputs{};
     state.finderRows.clear();
-    for (std::string& text : state.finderPageText) text.clear();
+    for (std::string& text : state.finderPageText)
+        text.clear();
     program().chart.reset();
     program().shell.entry.EntryEdited = 0;
     if (program().frame) program().frame->setWindowTitle(" Find Annual Compound Growth");
@@ -401,8 +486,9 @@ FindCompoundCalc::FindCompoundCalc(QWidget* parent) : QWidget(parent) {
     g->setCols(6);
     g->setRows(24);
     g->setWrapHeadings(true);
-    const char* headings[] = {"         Name of         Investment", "Term in Years", "   Cost of     Investment",
-                              "  Current or    Future Value", "Annual Compound", "Total Gain/Loss"};
+    const char* headings[] = {
+        "         Name of         Investment", "Term in Years",   "   Cost of     Investment",
+        "  Current or    Future Value",        "Annual Compound", "Total Gain/Loss"};
     const int widen[] = {200, 750, 750, 400, 400, 0};
     for (int c = 0; c < 6; ++c) {
         g->setText(0, c, headings[c]);
@@ -472,7 +558,8 @@ void FindCompoundCalc::FCalc_Click() {
     const int n = static_cast<int>(state.finderRows.size());
     const std::string& symbol = program().shell.CurrencySymbol;
     const auto cells = finderCells(*row.value, symbol);
-    for (int c = 0; c < 6; ++c) g->setText(n, c, qs(cells[c]));
+    for (int c = 0; c < 6; ++c)
+        g->setText(n, c, qs(cells[c]));
     // The chart compares the rates; the distribution chart shows each investment's value.
     ChartHandover& chart = program().chart;
     chart.setComparison(n, row->inputs.name, Currency::fromDoubleOrFail(row->rate * 100), row->inputs.value);
@@ -489,9 +576,10 @@ void FindCompoundCalc::FPrinter_Click() {
     }
     if (!askPrintHeader(this)) return;
     const ShellState& shell = program().shell;
-    printAndReport(finderPrintout(state.finderPageText[1], state.finderPageText[2],
-                                  {*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm}),
-                   "Annual Compounding Comparisons", this);
+    printAndReport(
+        finderPrintout(state.finderPageText[1], state.finderPageText[2],
+                       {*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm}),
+        "Annual Compounding Comparisons", this);
 }
 
 void FindCompoundCalc::FGraphs_Click() {
@@ -512,6 +600,8 @@ void FindCompoundCalc::FExit_Click() {
     if (program().frame) program().frame->returnToMenu();
 }
 
-QString FindCompoundCalc::gridText(int row, int col) const { return m_grid->grid()->text(row, col); }
+QString FindCompoundCalc::gridText(int row, int col) const {
+    return m_grid->grid()->text(row, col);
+}
 
 } // namespace brisk

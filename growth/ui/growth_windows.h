@@ -14,7 +14,7 @@ class TextArea;
 
 class SavingsCalc : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SavingsCalc(QWidget* parent = nullptr);
     void SCalc_Click();
     void SPrinter_Click();
@@ -23,7 +23,7 @@ public:
     QString gridText(int row, int col) const;
     int gridRows() const;
 
-private:
+  private:
     void ClearResults();
     void SetupGrid();
     bool comparisons() const;
@@ -35,7 +35,7 @@ private:
 
 class FindCompoundCalc : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FindCompoundCalc(QWidget* parent = nullptr);
     void FCalc_Click();
     void FPrinter_Click();
@@ -43,7 +43,7 @@ public:
     void FExit_Click();
     QString gridText(int row, int col) const;
 
-private:
+  private:
     void clearStep();
 
     EntryBox* m_name;

@@ -12,7 +12,9 @@ namespace {
 constexpr double kMostPrincipal = 1e11;
 constexpr double kMostRate = 100;
 
-bool between(double value, double low, double high) { return value >= low && value <= high; }
+bool between(double value, double low, double high) {
+    return value >= low && value <= high;
+}
 
 } // namespace
 
@@ -35,7 +37,8 @@ std::string mortgageFileBytes(const MortgageInputs& in, const ShortDateForm& dat
         .text("O")
         .single(in.ExtraPercent)
         .endRecord();
-    for (int i = 1; i <= lines; ++i) w.currency(in.ExtraPayments[i].year).currency(in.ExtraPayments[i].amount).endRecord();
+    for (int i = 1; i <= lines; ++i)
+        w.currency(in.ExtraPayments[i].year).currency(in.ExtraPayments[i].amount).endRecord();
     return w.bytes();
 }
 

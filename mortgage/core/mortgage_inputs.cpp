@@ -43,9 +43,11 @@ void MortgageInputs::eraseExtraPayments() {
 
 void MortgageInputs::numberExtraYears() {
     bool any = false;
-    for (int y = 1; y <= extraYears(); ++y) any = any || ExtraPayments[y].amount > Currency();
+    for (int y = 1; y <= extraYears(); ++y)
+        any = any || ExtraPayments[y].amount > Currency();
     if (!any)
-        for (int y = 1; y <= extraYears(); ++y) ExtraPayments[y].year = Currency::fromWhole(y);
+        for (int y = 1; y <= extraYears(); ++y)
+            ExtraPayments[y].year = Currency::fromWhole(y);
 }
 
 int MortgageInputs::countExtraPayments() const {

@@ -14,9 +14,9 @@ namespace brisk {
 
 inline constexpr int kModeMortgage = 1;
 inline constexpr int kModeLoan = 2;
-inline constexpr int kCalcAnnual = 1;       // CalcMode: annual totals
-inline constexpr int kCalcAllPayments = 2;  // CalcMode: every payment
-inline constexpr int kMaxExtraYears = 45;   // rows of the additional payments table
+inline constexpr int kCalcAnnual = 1;      // CalcMode: annual totals
+inline constexpr int kCalcAllPayments = 2; // CalcMode: every payment
+inline constexpr int kMaxExtraYears = 45;  // rows of the additional payments table
 inline constexpr int kMortgageYearLimit = 40;
 inline constexpr int kLoanMonthLimit = 480;
 
@@ -26,10 +26,10 @@ struct Compounding {
     int periodsPerYear;
 };
 inline constexpr std::array<Compounding, 5> kCompoundings = {{{"      Monthly", 12},
-                                                               {"    Bimonthly", 6},
-                                                               {"    Quarterly", 4},
-                                                               {"   Semiannual", 2},
-                                                               {"       Annual", 1}}};
+                                                              {"    Bimonthly", 6},
+                                                              {"    Quarterly", 4},
+                                                              {"   Semiannual", 2},
+                                                              {"       Annual", 1}}};
 
 enum class FrequencyKind { Monthly, Semimonthly, TwoWeeks, OneWeek, BiweeklyAcc, WeeklyAcc };
 
@@ -58,10 +58,11 @@ struct DaysInYearChoice {
     double BiweeklyPeriods; // days / 14, to 8 decimals
     double WeeklyPeriods;   // days / 7, to 8 decimals
 };
-inline constexpr std::array<DaysInYearChoice, 4> kDaysChoices = {{{"365.25 days", 365.25f, 26.08928571, 52.17857143},
-                                                                   {"365 days", 365.0f, 26.07142857, 52.14285714},
-                                                                   {"364 days", 364.0f, 26.0, 52.0},
-                                                                   {"363 days", 363.0f, 25.92857143, 51.85714286}}};
+inline constexpr std::array<DaysInYearChoice, 4> kDaysChoices = {
+    {{"365.25 days", 365.25f, 26.08928571, 52.17857143},
+     {"365 days", 365.0f, 26.07142857, 52.14285714},
+     {"364 days", 364.0f, 26.0, 52.0},
+     {"363 days", 363.0f, 25.92857143, 51.85714286}}};
 
 // Exact item text, leading blanks included; nothing for a text not in the list.
 const Compounding* findCompounding(const std::string& item);

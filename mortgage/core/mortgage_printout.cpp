@@ -13,9 +13,7 @@ constexpr int kFirstRowsCounter = 24; // the lines the blocks above the schedule
 constexpr int kNextPageCounter = 7;
 
 // The schedule's money columns and the widths their figures are right-aligned in.
-constexpr struct {
-    int column, width;
-} kMoneyColumns[] = {{13, 11}, {25, 10}, {36, 13}, {50, 14}, {65, 12}};
+constexpr struct { int column, width; } kMoneyColumns[] = {{13, 11}, {25, 10}, {36, 13}, {50, 14}, {65, 12}};
 
 std::string figure(double value, const char* mask, int width) {
     return RightAlign(Format(value, mask), width, Overflow::KeepWhole);
@@ -31,7 +29,8 @@ Printout mortgagePrintout(const MortgageInputs& in, const Schedule& s, const Pri
     p.emptyLine();
     p.printAt(32, loan ? " Personal Loan Table" : " Mortgage Table");
 
-    const std::string heading1 = " Payment    Interest   Principal     Remaining    Cumulative     Cumulative";
+    const std::string heading1 =
+        " Payment    Interest   Principal     Remaining    Cumulative     Cumulative";
     const std::string heading2 =
         s.annual      ? "  Year       Payment     Payment       Balance      Interest      Principal"
         : s.viewDates ? "   Date      Payment     Payment       Balance      Interest      Principal"
@@ -84,7 +83,8 @@ Printout mortgagePrintout(const MortgageInputs& in, const Schedule& s, const Pri
                                  row.cumulativePrincipal};
         std::vector<PrintPiece> pieces{{2, firstColumnText(s, row, context.dateForm)}};
         for (int c = 0; c < 5; ++c)
-            pieces.push_back({kMoneyColumns[c].column, figure(values[c], kMoneyMask, kMoneyColumns[c].width)});
+            pieces.push_back(
+                {kMoneyColumns[c].column, figure(values[c], kMoneyMask, kMoneyColumns[c].width)});
         p.print(std::move(pieces));
         if (p.countLine()) {
             p.breakPage();

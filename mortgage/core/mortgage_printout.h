@@ -6,6 +6,7 @@
 
 namespace brisk {
 
-Printout mortgagePrintout(const MortgageInputs& inputs, const Schedule& schedule, const PrintContext& context);
+Printout mortgagePrintout(const MortgageInputs& inputs, const Schedule& schedule,
+                          const PrintContext& context);
 
 } // namespace brisk

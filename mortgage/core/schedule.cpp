@@ -14,12 +14,16 @@ bool allFinite(std::initializer_list<double> values) {
 }
 
 // Adds one value to a year total kept in currency, rounding the sum as the table stores it.
-void addTo(double& total, double value) { total = Currency::fromDoubleOrFail(total + value).toDouble(); }
-double storedCurrency(double value) { return Currency::fromDoubleOrFail(value).toDouble(); }
+void addTo(double& total, double value) {
+    total = Currency::fromDoubleOrFail(total + value).toDouble();
+}
+double storedCurrency(double value) {
+    return Currency::fromDoubleOrFail(value).toDouble();
+}
 
 // The dates of the payments: each frequency steps by months or days from the first date.
 class PaymentDates {
-public:
+  public:
     PaymentDates(Date start, FrequencyKind kind, bool annual) : m_start(start), m_kind(kind) {
         if (annual) {
             m_kind = FrequencyKind::Monthly;
@@ -41,7 +45,7 @@ public:
         return m_last = m_byDays ? addDays(m_start, units) : addMonths(m_start, units);
     }
 
-private:
+  private:
     Date m_start, m_last{};
     FrequencyKind m_kind;
     int m_step = 1;
@@ -126,8 +130,10 @@ Schedule runSchedule(const MortgageInputs& in) {
         row.balance = B;
         row.cumulativeInterest = CI;
         row.cumulativePrincipal = CQ;
-        if (dates) row.date = dates->next(k);
-        else if (yearStarts && !s.annual) row.yearLabel = toInt32OrFail(static_cast<double>(k) / ppy + 1);
+        if (dates)
+            row.date = dates->next(k);
+        else if (yearStarts && !s.annual)
+            row.yearLabel = toInt32OrFail(static_cast<double>(k) / ppy + 1);
         s.payments.push_back(row);
         RI = 0;
         RQ = 0;
@@ -199,7 +205,8 @@ std::vector<double> Schedule::yearStartBalances(double principal) const {
 
 std::optional<int> validate(const MortgageInputs& inputs) {
     if (inputs.MortgageMode == kModeMortgage && inputs.termYears.toDouble() > kMortgageYearLimit) return 5;
-    if (inputs.MortgageMode == kModeLoan && inputs.termYears.toDouble() * 12 > kLoanMonthLimit + 0.005) return 5;
+    if (inputs.MortgageMode == kModeLoan && inputs.termYears.toDouble() * 12 > kLoanMonthLimit + 0.005)
+        return 5;
     return std::nullopt;
 }
 

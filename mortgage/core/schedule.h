@@ -11,7 +11,7 @@
 namespace brisk {
 
 struct ScheduleRow {
-    int number = 0;   // payment number, or the year in annual totals
+    int number = 0;    // payment number, or the year in annual totals
     int yearLabel = 0; // the payment year, on the first payment of each year (number view)
     double interest = 0, principal = 0, balance = 0, cumulativeInterest = 0, cumulativePrincipal = 0;
     std::optional<Date> date;
@@ -19,11 +19,11 @@ struct ScheduleRow {
 
 struct Schedule {
     int paymentsPerYear = 12;
-    double monthlyRate = 0;   // i_m
-    double periodicRate = 0;  // i_p, shown as the interest rate factor
-    double payment = 0;       // the regular payment, with the increase
+    double monthlyRate = 0;  // i_m
+    double periodicRate = 0; // i_p, shown as the interest rate factor
+    double payment = 0;      // the regular payment, with the increase
     double paymentIncrease = 0;
-    double standardLifeTotal = 0; // S: the standard monthly schedule's total
+    double standardLifeTotal = 0;      // S: the standard monthly schedule's total
     std::vector<ScheduleRow> payments; // every recorded payment, payment 1 first
     std::vector<ScheduleRow> years;    // the annual totals, year 1 first (annual mode only)
     float YearsToFinal = 0;
@@ -47,7 +47,8 @@ struct Schedule {
 
 // The title of the balances chart.
 inline const char* mortgageChartTitle(int mode) {
-    return mode == kModeLoan ? "Personal Loan balance at start of each Year" : "Mortgage balance at start of each Year";
+    return mode == kModeLoan ? "Personal Loan balance at start of each Year"
+                             : "Mortgage balance at start of each Year";
 }
 
 // The message that stops a calculation before it starts, if any (the 40-year limit: message 5).

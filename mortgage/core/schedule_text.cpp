@@ -5,7 +5,9 @@
 
 namespace brisk {
 
-std::string moneyText(double value) { return Format(value, kMoneyMask); }
+std::string moneyText(double value) {
+    return Format(value, kMoneyMask);
+}
 
 std::string firstColumnText(const Schedule& s, const ScheduleRow& row, const ShortDateForm& form) {
     if (row.date) return shortDateText(*row.date, form);
@@ -20,8 +22,12 @@ std::string daysInYearText(const Schedule& s) {
     return Format(s.DaysInYear, s.DaysInYear == 365.25f ? "###.##" : "###");
 }
 
-std::string rateFactorText(const Schedule& s) { return Format(s.periodicRate, "0.########"); }
+std::string rateFactorText(const Schedule& s) {
+    return Format(s.periodicRate, "0.########");
+}
 
-std::string finalPaymentText(const Schedule& s, int mode) { return Format(s.finalPaymentTime(mode), "###.00"); }
+std::string finalPaymentText(const Schedule& s, int mode) {
+    return Format(s.finalPaymentTime(mode), "###.00");
+}
 
 } // namespace brisk

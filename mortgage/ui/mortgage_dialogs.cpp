@@ -12,8 +12,8 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,15 +26,18 @@ namespace brisk {
 
 namespace {
 
-QString amountText(Currency amount) { return qs(Format(amount.toDouble(), "###,,###.00")); }
+QString amountText(Currency amount) {
+    return qs(Format(amount.toDouble(), "###,,###.00"));
+}
 
 // Amount cells take digits and one point with up to two decimals.
 class AmountDelegate : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
         auto* editor = new QLineEdit(parent);
-        editor->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,11}(\\.[0-9]{0,2})?"), editor));
+        editor->setValidator(
+            new QRegularExpressionValidator(QRegularExpression("[0-9]{0,11}(\\.[0-9]{0,2})?"), editor));
         editor->setAlignment(Qt::AlignRight);
         return editor;
     }
@@ -97,7 +100,8 @@ MortPrePay::MortPrePay(QWidget* parent)
             box.setText("100");
         }
     });
-    connect(m_percent, &EntryBox::stored, this, [this](double v) { m_edited->ExtraPercent = static_cast<float>(v / 100); });
+    connect(m_percent, &EntryBox::stored, this,
+            [this](double v) { m_edited->ExtraPercent = static_cast<float>(v / 100); });
     auto* percentLayout = new QVBoxLayout(percentFrame);
     percentLayout->addWidget(m_percent);
     percentLayout->addStretch();
@@ -137,7 +141,8 @@ void MortPrePay::showRows() {
 
 void MortPrePay::DoNotUse_Click() {
     MortgageInputs& edited = *m_edited;
-    for (int y = 1; y <= m_years; ++y) edited.ExtraPayments[y].amount = Currency();
+    for (int y = 1; y <= m_years; ++y)
+        edited.ExtraPayments[y].amount = Currency();
     edited.ExtraPaymentCount = 0;
     edited.ExtraPercent = 0;
     m_percent->setValue(0);
@@ -168,7 +173,8 @@ MortIRFTable::MortIRFTable(QWidget* parent) : QDialog(parent) {
     }
     options->button(mortgage().inputs.DaysChoice)->setChecked(true);
     // The choice takes effect at once, whatever closes the window next.
-    connect(options, &QButtonGroup::idClicked, this, [](int choice) { mortgage().inputs.DaysChoice = choice; });
+    connect(options, &QButtonGroup::idClicked, this,
+            [](int choice) { mortgage().inputs.DaysChoice = choice; });
     auto* exit = new QPushButton("E&xit", this);
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
@@ -193,8 +199,10 @@ MortDateInput::MortDateInput(QWidget* parent) : QDialog(parent) {
         const ShellState& shell = program().shell;
         MortgageInputs& in = mortgage().inputs;
         const auto date = parseDate(ss(m_date->text()), shell.DateForm);
-        if (date) in.StartDate = date;
-        else showMessage(30, this); // and the date before stays
+        if (date)
+            in.StartDate = date;
+        else
+            showMessage(30, this); // and the date before stays
         m_date->setText(qs(shortDateText(*in.StartDate, shell.DateForm)));
     });
     auto* ok = new QPushButton("&OK", this);

@@ -17,14 +17,14 @@ struct MortgageInputs;
 // Changes are made on a copy: OK keeps them, closing the window drops them.
 class MortPrePay : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit MortPrePay(QWidget* parent = nullptr);
     ~MortPrePay() override;
     void UsePrePay_Click();
     void DoNotUse_Click();
     ResultGrid* grid() const { return m_grid; }
 
-private:
+  private:
     void showRows();
     std::unique_ptr<MortgageInputs> m_edited; // the copy the window works on
     int m_years;
@@ -35,17 +35,17 @@ private:
 // The days in a year for two-weekly and weekly payment periods.
 class MortIRFTable : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit MortIRFTable(QWidget* parent = nullptr);
 };
 
 // The date of the first payment.
 class MortDateInput : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit MortDateInput(QWidget* parent = nullptr);
 
-private:
+  private:
     EntryBox* m_date;
 };
 

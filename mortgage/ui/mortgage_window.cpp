@@ -50,29 +50,40 @@ namespace {
 
 QStringList listItems(const auto& table) {
     QStringList items;
-    for (const auto& entry : table) items << entry.item;
+    for (const auto& entry : table)
+        items << entry.item;
     return items;
 }
 
 QString helpText(bool loan) {
-    QStringList lines = {"Click any green box and type in numbers, deletes previous ones.  For results click Calculate.",
-                         "                             Press F1 key for more detailed information."};
+    QStringList lines = {
+        "Click any green box and type in numbers, deletes previous ones.  For results click Calculate.",
+        "                             Press F1 key for more detailed information."};
     if (!loan) {
-        lines << "100,000.00" << "       6.125" << "           25"
+        lines << "100,000.00"
+              << "       6.125"
+              << "           25"
               << "Click down arrow to select different compound interest periods."
               << "American = Monthly.  Canadian = Semi-Annual."
               << "Click down arrow to select different payment frequencies."
-              << "Accelerated payments. 26 instead of 12 annual payments at half the monthly principal + Interest. "
+              << "Accelerated payments. 26 instead of 12 annual payments at half the monthly principal + "
+                 "Interest. "
                  "Mortgage retired earlier."
               << "Show payments. Click option to show All payments or just the Annual totals."
               << "Click 'View Payment Date' to show dates, toggles to 'View Payment No.' for numbers."
-              << "Click 'Additional Payments'. Type the amount of payment. 'OK' accepts all changes, 'Erase all' sets "
-                 "all cells to 0. Effects all calculations unless Amortization changed or 'Erase all'. Amounts added "
+              << "Click 'Additional Payments'. Type the amount of payment. 'OK' accepts all changes, 'Erase "
+                 "all' sets "
+                 "all cells to 0. Effects all calculations unless Amortization changed or 'Erase all'. "
+                 "Amounts added "
                  "at start of that year to Principal Payment."
-              << "Click 'Days in Year' to change the way interest is computed when used with all 'Frequency and type "
-                 "of each payment' except Monthly and Semimonthly payments. Read 'How to use Program' for explanation.";
+              << "Click 'Days in Year' to change the way interest is computed when used with all 'Frequency "
+                 "and type "
+                 "of each payment' except Monthly and Semimonthly payments. Read 'How to use Program' for "
+                 "explanation.";
     } else {
-        lines << "10,000.00" << "      6.125" << "          60"
+        lines << "10,000.00"
+              << "      6.125"
+              << "          60"
               << "Monthly.   Almost all Loans are based on monthly compounding."
               << "Monthly.   All Loans are based on one payment each month, 12 payments each"
               << "               year during the payback period. Same as a Normal mortgage."
@@ -85,25 +96,33 @@ QString helpText(bool loan) {
 }
 
 QString money(double value, int width = 12) {
-    return qs(RightAlign(program().shell.CurrencySymbol + Format(value, "###,,###.00"), width, Overflow::KeepWhole));
+    return qs(RightAlign(program().shell.CurrencySymbol + Format(value, "###,,###.00"), width,
+                         Overflow::KeepWhole));
 }
 
 } // namespace
 
-bool MortgageCalc::isLoan() const { return mortgage().inputs.MortgageMode == kModeLoan; }
+bool MortgageCalc::isLoan() const {
+    return mortgage().inputs.MortgageMode == kModeLoan;
+}
 
-QLabel* MortgageCalc::resultLabel(const QString& name) { return resultFigure(this, name); }
+QLabel* MortgageCalc::resultLabel(const QString& name) {
+    return resultFigure(this, name);
+}
 
 MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
     setObjectName("MortgageCalc");
     MortgageState& state = mortgage();
     state = MortgageState{};
-    state.inputs = MortgageInputs::defaults(program().shell.MortgageMode == kModeLoan ? kModeLoan : kModeMortgage);
+    state.inputs =
+        MortgageInputs::defaults(program().shell.MortgageMode == kModeLoan ? kModeLoan : kModeMortgage);
     program().chart.reset();
     const bool loan = isLoan();
     if (program().frame) program().frame->setWindowTitle(loan ? "Personal Loan Tables" : "Mortgage Tables");
 
-    auto label = [this](const QString& text, QWidget* buddy = nullptr) { return fieldCaption(this, text, buddy); };
+    auto label = [this](const QString& text, QWidget* buddy = nullptr) {
+        return fieldCaption(this, text, buddy);
+    };
 
     m_principal = new EntryBox(EntryBox::Kind::Amount, this);
     m_principal->setObjectName("InPrincipal");
@@ -133,7 +152,8 @@ MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
 
     connect(m_principal, &EntryBox::stored, this,
             [](double v) { mortgage().inputs.principal = Currency::fromDoubleOrFail(v); });
-    connect(m_rate, &EntryBox::stored, this, [](double v) { mortgage().inputs.rate = Currency::fromDoubleOrFail(v); });
+    connect(m_rate, &EntryBox::stored, this,
+            [](double v) { mortgage().inputs.rate = Currency::fromDoubleOrFail(v); });
     m_term->setLimitCheck([this](EntryBox& box) {
         if (!program().shell.entry.EntryEdited) return;
         const int limit = isLoan() ? kLoanMonthLimit : kMortgageYearLimit;
@@ -151,8 +171,10 @@ MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
         in.eraseExtraPayments();
         updateExtraIndicator();
     });
-    connect(m_compounding, &EntryBox::stored, this, [this] { mortgage().inputs.compounding = ss(m_compounding->text()); });
-    connect(m_frequency, &EntryBox::stored, this, [this] { mortgage().inputs.frequency = ss(m_frequency->text()); });
+    connect(m_compounding, &EntryBox::stored, this,
+            [this] { mortgage().inputs.compounding = ss(m_compounding->text()); });
+    connect(m_frequency, &EntryBox::stored, this,
+            [this] { mortgage().inputs.frequency = ss(m_frequency->text()); });
 
     auto* showGroup = new QGroupBox(" Show payments.", this);
     m_all = new QRadioButton("All ", showGroup);
@@ -173,9 +195,15 @@ MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
     });
 
     auto* inputs = new QGridLayout;
-    inputs->addWidget(label(loan ? " Principal amount of the     loan." : " Principal amount of           mortgage.", m_principal), 0, 0);
+    inputs->addWidget(
+        label(loan ? " Principal amount of the     loan." : " Principal amount of           mortgage.",
+              m_principal),
+        0, 0);
     inputs->addWidget(label(loan ? " Annual interest rate%." : " Annual interest rate %", m_rate), 0, 1);
-    inputs->addWidget(label(loan ? " Payback period of the      loan in months." : " Amortization period in       years.", m_term), 0, 2);
+    inputs->addWidget(
+        label(loan ? " Payback period of the      loan in months." : " Amortization period in       years.",
+              m_term),
+        0, 2);
     inputs->addWidget(label(" Interest compound           periods per year.", m_compounding), 0, 3);
     inputs->addWidget(label(" Frequency and type of     each payment.", m_frequency), 0, 4);
     inputs->addWidget(m_principal, 1, 0);
@@ -194,7 +222,8 @@ MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
         {"PeriodicR", " Interest rate        factor."},
         {"InDays", " Days          in year."},
         {"EndMortYear", loan ? " No. months to   final payment." : " No. of years to  final payment."},
-        {"AllPayments", loan ? " Total paid over     life of the loan." : " Total paid over    life of mortgage"},
+        {"AllPayments",
+         loan ? " Total paid over     life of the loan." : " Total paid over    life of mortgage"},
         {"TotSavd", " Total interest      savings."}};
     for (int i = 0; i < resultCaptions.size(); ++i) {
         QLabel* value = resultLabel(resultCaptions[i].first);
@@ -223,7 +252,7 @@ MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
     g->setRows(26);
     g->setWrapHeadings(true);
     const int widen[] = {520, 550, 650, 700, 700, 700};
-    const char* headings[] = {" Payment  Year",     "Interest Payment",    "Principal Payment",
+    const char* headings[] = {" Payment  Year",    "Interest Payment",    "Principal Payment",
                               "Remaining Balance", "Cumulative Interest", "Cumulative Principal"};
     for (int c = 0; c < 6; ++c) {
         m_grid->setColWidthTwips(c, ResultGrid::defaultColWidthTwips() + widen[c]);
@@ -303,7 +332,8 @@ void MortgageCalc::updateExtraIndicator() {
     const MortgageInputs& in = mortgage().inputs;
     const bool active = in.ExtraPercent > 0 || in.ExtraPaymentCount > 0;
     QPalette palette = m_extraIndicator->palette();
-    palette.setColor(QPalette::Window, active ? QColor(248, 0, 0) : QGuiApplication::palette().color(QPalette::Button));
+    palette.setColor(QPalette::Window,
+                     active ? QColor(248, 0, 0) : QGuiApplication::palette().color(QPalette::Button));
     m_extraIndicator->setPalette(palette);
 }
 
@@ -341,7 +371,8 @@ void MortgageCalc::showResults() {
     findChild<QLabel*>("InDays")->setText(qs(daysInYearText(s)));
     m_includes->setText(qs(" P+I includes  " + RightAlign(Format(percent, "##0.000"), 9) + "%"));
     findChild<QLabel*>("PPpercent")->setText(money(s.paymentIncrease));
-    findChild<QLabel*>("EndMortYear")->setText(qs(RightAlign(finalPaymentText(s, state.calculated.MortgageMode), 12)));
+    findChild<QLabel*>("EndMortYear")
+        ->setText(qs(RightAlign(finalPaymentText(s, state.calculated.MortgageMode), 12)));
     findChild<QLabel*>("AllPayments")->setText(money(s.totalPaid));
     findChild<QLabel*>("TotSavd")->setText(money(s.interestSavings));
 }
@@ -362,7 +393,8 @@ void MortgageCalc::fillGrid() {
         g->setText(r + 1, 0, qs(firstColumnText(s, row, form)));
         const double values[] = {row.interest, row.principal, row.balance, row.cumulativeInterest,
                                  row.cumulativePrincipal};
-        for (int c = 0; c < 5; ++c) g->setText(r + 1, c + 1, qs(moneyText(values[c])));
+        for (int c = 0; c < 5; ++c)
+            g->setText(r + 1, c + 1, qs(moneyText(values[c])));
     }
     if (shown > 0) {
         const ScheduleRow& last = rows.back();
@@ -442,8 +474,9 @@ void MortgageCalc::MPrinter_Click() {
     }
     if (!askPrintHeader(this)) return;
     const ShellState& shell = program().shell;
-    const Printout printout = mortgagePrintout(
-        state.calculated, *state.schedule, {*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm});
+    const Printout printout =
+        mortgagePrintout(state.calculated, *state.schedule,
+                         {*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm});
     printAndReport(printout, isLoan() ? "Personal Loan Table" : "Mortgage Table", this);
 }
 
@@ -508,7 +541,8 @@ void MortgageCalc::MGraphs_Click() {
     }
     ChartHandover& chart = program().chart;
     chart.GraphCaller = kCallerMortgage;
-    chart.setYearChart(state.schedule->yearStartBalances(state.calculated.principal.toDouble()), mortgageChartTitle(state.calculated.MortgageMode));
+    chart.setYearChart(state.schedule->yearStartBalances(state.calculated.principal.toDouble()),
+                       mortgageChartTitle(state.calculated.MortgageMode));
     if (program().frame) program().frame->openChart(this);
 }
 
@@ -519,6 +553,8 @@ void MortgageCalc::MExit_Click() {
     if (program().frame) program().frame->returnToMenu();
 }
 
-QString MortgageCalc::gridText(int row, int col) const { return m_grid->grid()->text(row, col); }
+QString MortgageCalc::gridText(int row, int col) const {
+    return m_grid->grid()->text(row, col);
+}
 
 } // namespace brisk

@@ -16,7 +16,7 @@ class TextArea;
 
 class MortgageCalc : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MortgageCalc(QWidget* parent = nullptr);
 
     // The commands, as their buttons run them.
@@ -36,7 +36,7 @@ public:
     bool saveFile(const QString& path);
     QString gridText(int row, int col) const;
 
-private:
+  private:
     void ClearMortgageResults();
     void showInputs();
     void showResults();

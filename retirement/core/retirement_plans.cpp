@@ -9,7 +9,9 @@ namespace brisk {
 
 namespace {
 
-double currencyOf(double value) { return Currency::fromDoubleOrFail(value).toDouble(); }
+double currencyOf(double value) {
+    return Currency::fromDoubleOrFail(value).toDouble();
+}
 
 void requireFinite(std::initializer_list<double> values) {
     for (double v : values)
@@ -17,7 +19,9 @@ void requireFinite(std::initializer_list<double> values) {
 }
 
 // The income of a year: the value times the rate drawn, cut to whole cents, plus 0.0005.
-double RetireWithdrawal(double value, double drawn) { return currencyOf((std::floor(value * drawn * 100) + 0.05) / 100); }
+double RetireWithdrawal(double value, double drawn) {
+    return currencyOf((std::floor(value * drawn * 100) + 0.05) / 100);
+}
 // The value at the year's end, cut the same way.
 double RetireYearEnd(double value, float rate, double drawn) {
     return (std::floor(value * (1 + rate - drawn) * 100) + 0.05) / 100;
@@ -67,7 +71,8 @@ YearTable fixedOption(const RetireInputs& in, float r) {
     double test = D;
     do {
         double H = 0;
-        for (int n = 0; n < 12; ++n) month(H);
+        for (int n = 0; n < 12; ++n)
+            month(H);
         t.rows.push_back({k, 0, H, A, D});
         TW += A;
         // The test carries the next year's raise on the year-end value, as the planner always has;
@@ -88,7 +93,8 @@ YearTable fixedOption(const RetireInputs& in, float r) {
         const double B = V;
         const int months = toInt16OrFail(std::floor(B / m));
         double H = 0;
-        for (int n = 0; n < months; ++n) month(H);
+        for (int n = 0; n < months; ++n)
+            month(H);
         const double residue = D - V;
         t.rows.push_back({k, 0, H, B + H, residue});
         TW += B + H;
@@ -102,13 +108,18 @@ YearTable fixedOption(const RetireInputs& in, float r) {
 
 std::vector<double> yearEndValues(const YearTable& table) {
     std::vector<double> values;
-    for (const YearRow& row : table.rows) values.push_back(row.value);
+    for (const YearRow& row : table.rows)
+        values.push_back(row.value);
     return values;
 }
 
-int gridRowsFor(int years) { return std::max(25, years + 4); }
+int gridRowsFor(int years) {
+    return std::max(25, years + 4);
+}
 
-std::string RetireYearsText(int years) { return (years >= 0 ? " " : "") + std::to_string(years); }
+std::string RetireYearsText(int years) {
+    return (years >= 0 ? " " : "") + std::to_string(years);
+}
 
 Outcome<YearTable> calculateRetirement(const RetireInputs& in) {
     if (in.option == RetireOption::Percentage && in.fourth.toDouble() >= kRetireYearLimit + 1)

@@ -17,13 +17,16 @@ struct YearReport {
     int titleColumn;
     std::vector<std::pair<std::string, PrintPiece>> inputs; // label at column 2, value where it goes
     std::string rule, heading;
-    std::vector<Column> columns; // year first, then the figures
+    std::vector<Column> columns;    // year first, then the figures
     std::vector<PrintPiece> before; // a line before the first year (the 401(k) starting balance)
 };
 
-std::string money(double value) { return Format(value, "####,,###.00"); }
+std::string money(double value) {
+    return Format(value, "####,,###.00");
+}
 
-Printout yearReport(const YearReport& report, const YearTable& table, const PrintContext& context, bool salary) {
+Printout yearReport(const YearReport& report, const YearTable& table, const PrintContext& context,
+                    bool salary) {
     Printout p(context.fontChoice);
     p.SetPrinterFont();
     p.printAt(2, context.header);
@@ -56,7 +59,8 @@ Printout yearReport(const YearReport& report, const YearTable& table, const Prin
     p.setCounter(static_cast<int>(p.pages().back().lines.size()));
     for (const YearRow& row : table.rows) {
         std::vector<PrintPiece> pieces{{report.columns[0].column, Format(row.year, "###")}};
-        for (PrintPiece& piece : figures(row, "")) pieces.push_back(std::move(piece));
+        for (PrintPiece& piece : figures(row, ""))
+            pieces.push_back(std::move(piece));
         p.print(std::move(pieces));
         if (p.countLine()) {
             p.breakPage();
@@ -70,7 +74,8 @@ Printout yearReport(const YearReport& report, const YearTable& table, const Prin
     std::vector<PrintPiece> totals{{2, "Total:"}};
     auto shown = figures(table.totals, context.currencySymbol);
     if (salary) shown.erase(shown.begin()); // no salary total
-    for (PrintPiece& piece : shown) totals.push_back(std::move(piece));
+    for (PrintPiece& piece : shown)
+        totals.push_back(std::move(piece));
     p.print(std::move(totals));
     p.emptyLine(2);
     p.printPageNumber(40);
@@ -84,16 +89,23 @@ PrintPiece amountAt(int column, double value, const std::string& symbol, const c
 PrintPiece rateAt(int column, Currency percent) {
     return {column, RightAlign(Format(percent.toDouble() / 100, "###.00%"), 15, Overflow::KeepWhole)};
 }
-PrintPiece yearsAt(int column, Currency years) { return {column, RightAlign(Format(years.toDouble(), "###"), 16)}; }
+PrintPiece yearsAt(int column, Currency years) {
+    return {column, RightAlign(Format(years.toDouble(), "###"), 16)};
+}
 
 } // namespace
 
 Printout retirementPrintout(const RetireInputs& in, const YearTable& table, const PrintContext& context) {
     const std::string& c = context.currencySymbol;
-    YearReport r{"Retirement Income Calculation", 27, {}, std::string(72, '_'),
+    YearReport r{"Retirement Income Calculation",
+                 27,
+                 {},
+                 std::string(72, '_'),
                  "Year         Interest/Growth          Annual Income        Current Value",
-                 {{2, 3}, {17, 13}, {39, 14}, {61, 13}}, {}};
-    r.inputs.push_back({"Current Value of your Investments on Retirement", amountAt(51, in.value.toDouble(), c)});
+                 {{2, 3}, {17, 13}, {39, 14}, {61, 13}},
+                 {}};
+    r.inputs.push_back(
+        {"Current Value of your Investments on Retirement", amountAt(51, in.value.toDouble(), c)});
     r.inputs.push_back({"Annual Interest/Growth Rate (%)", rateAt(52, in.rate)});
     if (in.option == RetireOption::Fixed) {
         r.inputs.push_back({"Monthly Amount of Cash Withdrawn", amountAt(51, in.drawn.toDouble(), c)});
@@ -107,11 +119,16 @@ Printout retirementPrintout(const RetireInputs& in, const YearTable& table, cons
 
 Printout capitalPrintout(const CapitalInputs& in, const YearTable& table, const PrintContext& context) {
     const bool income = in.option == CapitalOption::Income;
-    YearReport r{income ? "Amount of Annual Income Required" : "Amount of Annual Investment Required", 22, {},
-                 std::string(72, '_'), "Year        Annual Investment      Interest/Growth         Current Value",
-                 {{2, 3}, {17, 13}, {39, 13}, {61, 13}}, {}};
-    r.inputs.push_back({income ? "Amount of Income required on Retirement." : "Amount of Capital required on Retirement.",
-                        amountAt(52, in.amount.toDouble(), context.currencySymbol, "##,,###.00")});
+    YearReport r{income ? "Amount of Annual Income Required" : "Amount of Annual Investment Required",
+                 22,
+                 {},
+                 std::string(72, '_'),
+                 "Year        Annual Investment      Interest/Growth         Current Value",
+                 {{2, 3}, {17, 13}, {39, 13}, {61, 13}},
+                 {}};
+    r.inputs.push_back(
+        {income ? "Amount of Income required on Retirement." : "Amount of Capital required on Retirement.",
+         amountAt(52, in.amount.toDouble(), context.currencySymbol, "##,,###.00")});
     r.inputs.push_back({"Annual Interest/Growth Rate(%).", rateAt(53, in.rate)});
     r.inputs.push_back({"At the end of how many Years.", yearsAt(52, in.term)});
     return yearReport(r, table, context, false);
@@ -119,10 +136,13 @@ Printout capitalPrintout(const CapitalInputs& in, const YearTable& table, const 
 
 Printout plan401kPrintout(const Plan401kInputs& in, const YearTable& table, const PrintContext& context) {
     const std::string& c = context.currencySymbol;
-    YearReport r{"Investment Growth - 401K Plan", 25, {},
+    YearReport r{"Investment Growth - 401K Plan",
+                 25,
+                 {},
                  " _______________________________________________________________________",
                  " Year   Annual Salary   Contributions   Interest/Growth    Current Value",
-                 {{2, 4}, {11, 12}, {24, 13}, {44, 15}, {61, 13}}, {}};
+                 {{2, 4}, {11, 12}, {24, 13}, {44, 15}, {61, 13}},
+                 {}};
     r.inputs = {{"Current balance in your 401K account", amountAt(52, in.balance.toDouble(), c)},
                 {"Your current annual salary", amountAt(52, in.salary.toDouble(), c)},
                 {"Your annual 401K rate of contribution", rateAt(53, in.contribution)},

@@ -45,7 +45,8 @@ void registerRetirementWindows() {
 namespace {
 
 void bindCurrency(EntryBox* box, Currency& slot) {
-    QObject::connect(box, &EntryBox::stored, box, [&slot](double v) { slot = Currency::fromDouble(v).value_or(Currency()); });
+    QObject::connect(box, &EntryBox::stored, box,
+                     [&slot](double v) { slot = Currency::fromDouble(v).value_or(Currency()); });
 }
 
 PrintContext printContext() {
@@ -53,11 +54,14 @@ PrintContext printContext() {
     return {*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm};
 }
 
-QString symbol() { return qs(program().shell.CurrencySymbol); }
+QString symbol() {
+    return qs(program().shell.CurrencySymbol);
+}
 
 } // namespace
 
-YearTableWindow::YearTableWindow(const QString& name, const QString& letter, const QString& caption) : m_letter(letter) {
+YearTableWindow::YearTableWindow(const QString& name, const QString& letter, const QString& caption)
+    : m_letter(letter) {
     setObjectName(name);
     retirement().table.reset();
     program().chart.reset();
@@ -65,8 +69,8 @@ YearTableWindow::YearTableWindow(const QString& name, const QString& letter, con
     if (program().frame) program().frame->setWindowTitle(caption);
 }
 
-EntryBox* YearTableWindow::addField(const QString& name, const QString& caption, int kind, const QString& mask,
-                                    int width, const QStringList& items) {
+EntryBox* YearTableWindow::addField(const QString& name, const QString& caption, int kind,
+                                    const QString& mask, int width, const QStringList& items) {
     auto* box = new EntryBox(static_cast<EntryBox::Kind>(kind), this);
     box->setObjectName(name);
     box->setFormat(mask, width);
@@ -133,7 +137,8 @@ void YearTableWindow::finishLayout(QWidget* options, const QStringList& headings
     if (options) top->addWidget(options);
     top->addLayout(fields, 1);
     auto* commands = new QVBoxLayout;
-    for (QPushButton* b : {calc, help, graphs, printer}) commands->addWidget(b);
+    for (QPushButton* b : {calc, help, graphs, printer})
+        commands->addWidget(b);
     commands->addStretch();
     commands->addWidget(exit);
     auto* body = new QHBoxLayout;
@@ -176,7 +181,8 @@ void YearTableWindow::showTable(const YearTable& table, bool salary, bool balanc
         const YearRow& row = table.rows[k];
         g->setText(k + 1 + offset, 0, QString::number(row.year));
         const QList<double> values = figures(row);
-        for (int c = 0; c < values.size(); ++c) g->setText(k + 1 + offset, c + 1, qs(Format(values[c], "####,,###.00")));
+        for (int c = 0; c < values.size(); ++c)
+            g->setText(k + 1 + offset, c + 1, qs(Format(values[c], "####,,###.00")));
     }
     const int totalRow = table.years() + 2 + offset;
     g->setText(totalRow, 0, "Total:");
@@ -223,8 +229,12 @@ void YearTableWindow::Exit_Click() {
     if (program().frame) program().frame->returnToMenu();
 }
 
-QString YearTableWindow::gridText(int row, int col) const { return m_grid->grid()->text(row, col); }
-int YearTableWindow::gridRows() const { return m_grid->grid()->gridRows(); }
+QString YearTableWindow::gridText(int row, int col) const {
+    return m_grid->grid()->text(row, col);
+}
+int YearTableWindow::gridRows() const {
+    return m_grid->grid()->gridRows();
+}
 
 RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " Retirement Calculations") {
     setParent(parent);
@@ -233,8 +243,8 @@ RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " R
     EntryBox* invest = addField("InInvest", " Current value of your             investment on retirement",
                                 int(EntryBox::Kind::Amount), "####,,###.00", 13,
                                 {"500000", "600000", "700000", "800000", "900000", "1000000"});
-    EntryBox* rate = addField("InRate", " Annual interest/growth          rate (%).", int(EntryBox::Kind::Rate), "###.00", 14,
-                              {"10", "12.5 ", "15", "17.5 ", "20"});
+    EntryBox* rate = addField("InRate", " Annual interest/growth          rate (%).",
+                              int(EntryBox::Kind::Rate), "###.00", 14, {"10", "12.5 ", "15", "17.5 ", "20"});
     EntryBox* drawn = addField("InRateDrawn", "", int(EntryBox::Kind::Rate), "###.00", 14, {});
     EntryBox* term = addField("InTerm", "", int(EntryBox::Kind::Whole), "###", 17, {});
     bindCurrency(invest, in.value);
@@ -326,55 +336,72 @@ void RetireCalc::calculate() {
 }
 
 int RetireCalc::chartCaller() const {
-    return retirement().retireCalculated.option == RetireOption::Fixed ? kCallerRetirementFixed : kCallerRetirement;
+    return retirement().retireCalculated.option == RetireOption::Fixed ? kCallerRetirementFixed
+                                                                       : kCallerRetirement;
 }
 
 void RetireCalc::print() {
     const RetirementState& state = retirement();
-    printAndReport(retirementPrintout(state.retireCalculated, *state.table, printContext()), "Retirement Income Calculation",
-                   this);
+    printAndReport(retirementPrintout(state.retireCalculated, *state.table, printContext()),
+                   "Retirement Income Calculation", this);
 }
 
 QString RetireCalc::helpText() const {
     const QString b = "\r\n";
     QString text;
     if (retirement().retire.option == RetireOption::Percentage) {
-        text = " Using Percentage Option. Click green box to change, start typing in numbers, deletes previous ones. For "
-               "results click Calculate.  Press F1 key for detailed information." + b.repeated(2) + "100,000.00" + b.repeated(4) +
-               "         20%" + b.repeated(5) + "        15%" + b.repeated(5) + "          25" + b.repeated(2) + "Shows " +
-               symbol() +
-               "100,000.00 lump sum invested on retirement at 20% Interest/Growth rate compounded annually for 25 years, after "
-               "withdrawing 15% each year." + b.repeated(2) +
-               "Notice that both the Annual Income and the Current Value each increase by 5% annually." + b.repeated(2) +
-               "Annual Income Withdrawn is defined as being made up of Annual Interest/Growth and the sale of some investments if "
+        text = " Using Percentage Option. Click green box to change, start typing in numbers, deletes "
+               "previous ones. For "
+               "results click Calculate.  Press F1 key for detailed information." +
+               b.repeated(2) + "100,000.00" + b.repeated(4) + "         20%" + b.repeated(5) + "        15%" +
+               b.repeated(5) + "          25" + b.repeated(2) + "Shows " + symbol() +
+               "100,000.00 lump sum invested on retirement at 20% Interest/Growth rate compounded annually "
+               "for 25 years, after "
+               "withdrawing 15% each year." +
+               b.repeated(2) +
+               "Notice that both the Annual Income and the Current Value each increase by 5% annually." +
+               b.repeated(2) +
+               "Annual Income Withdrawn is defined as being made up of Annual Interest/Growth and the sale "
+               "of some investments if "
                "neccessary to give the Income you require.";
     } else {
-        text = " Using Fixed Amount Option. Click green box to change, start typing in numbers, deletes previous ones. For "
-               "results click Calculate.  Press F1 key for detailed information." + b.repeated(2) + " 100,000.00" + b.repeated(5) +
-               "        10%" + b.repeated(5) + "   1,000.00" + b.repeated(4) + "          0%" + b.repeated(2) +
-               "Shows taking out a fixed amount monthly. If you are taking out more cash annually than is being generated by the "
-               "Interest/Growth rate, shows number of years before Capital is gone." + b.repeated(2) +
-               "Increase Annual Amount Withdrawn by % = 2.5%, compensates for inflation each year by increasing the withdrawal "
-               "amount by 2.5%." + b.repeated(2) +
-               "If the Annual Income is less than the Interest/Growth rate then the calculation ends at 50 years." + b.repeated(2) +
-               "Table shows annual totals based on monthly calculation of Annual Income, Interest/Growth and Current Value." +
+        text = " Using Fixed Amount Option. Click green box to change, start typing in numbers, deletes "
+               "previous ones. For "
+               "results click Calculate.  Press F1 key for detailed information." +
+               b.repeated(2) + " 100,000.00" + b.repeated(5) + "        10%" + b.repeated(5) + "   1,000.00" +
+               b.repeated(4) + "          0%" + b.repeated(2) +
+               "Shows taking out a fixed amount monthly. If you are taking out more cash annually than is "
+               "being generated by the "
+               "Interest/Growth rate, shows number of years before Capital is gone." +
                b.repeated(2) +
-               "Annual Amount of Cash Withdrawn is defined as being made up of Annual Interest/Growth and the sale of some of your "
-               "investments if neccessary to give the Income you require." + b.repeated(2) +
-               "See 'How to use the Program' for more complex retirement planning.";
+               "Increase Annual Amount Withdrawn by % = 2.5%, compensates for inflation each year by "
+               "increasing the withdrawal "
+               "amount by 2.5%." +
+               b.repeated(2) +
+               "If the Annual Income is less than the Interest/Growth rate then the calculation ends at 50 "
+               "years." +
+               b.repeated(2) +
+               "Table shows annual totals based on monthly calculation of Annual Income, Interest/Growth and "
+               "Current Value." +
+               b.repeated(2) +
+               "Annual Amount of Cash Withdrawn is defined as being made up of Annual Interest/Growth and "
+               "the sale of some of your "
+               "investments if neccessary to give the Income you require." +
+               b.repeated(2) + "See 'How to use the Program' for more complex retirement planning.";
     }
     return text + b.repeated(3) + QString(70, ' ') + "End";
 }
 
-CapitalReqdCalc::CapitalReqdCalc(QWidget* parent) : YearTableWindow("CapitalReqdCalc", "C", " Capital Required") {
+CapitalReqdCalc::CapitalReqdCalc(QWidget* parent)
+    : YearTableWindow("CapitalReqdCalc", "C", " Capital Required") {
     setParent(parent);
     CapitalInputs& in = retirement().capital;
     in = CapitalInputs{};
     EntryBox* amount = addField("InLumpInv", "", int(EntryBox::Kind::Amount), "####,,###.00", 13, {});
-    EntryBox* rate = addField("InRate", " Annual interest/growth               rate (%).", int(EntryBox::Kind::Rate), "###.00",
-                              14, {"10", "12.5", "15", "17.5", "20"});
-    EntryBox* term = addField("InTerm", " At the end of how many            years.", int(EntryBox::Kind::Whole), "###", 17,
-                              {"5", "10", "15", "20", "25", "30"});
+    EntryBox* rate = addField("InRate", " Annual interest/growth               rate (%).",
+                              int(EntryBox::Kind::Rate), "###.00", 14, {"10", "12.5", "15", "17.5", "20"});
+    EntryBox* term = addField("InTerm", " At the end of how many            years.",
+                              int(EntryBox::Kind::Whole), "###", 17, {"5", "10", "15", "20", "25", "30"});
     bindCurrency(amount, in.amount);
     bindCurrency(rate, in.rate);
     bindCurrency(term, in.term);
@@ -407,7 +434,8 @@ void CapitalReqdCalc::CRChoseCalc(bool income) {
     in.term = Currency::fromWhole(25);
     m_boxes[0]->setItems(income ? QStringList{"25000", "30000", "35000", "40000", "45000", "50000"}
                                 : QStringList{"100000", "200000", "300000", "400000", "500000", "600000"});
-    m_captions[0]->setText(income ? " Annual income required at         retirement" : " Amount of capital required at     retirement");
+    m_captions[0]->setText(income ? " Annual income required at         retirement"
+                                  : " Amount of capital required at     retirement");
     m_boxes[0]->setValue(in.amount.toDouble());
     m_boxes[1]->setValue(15);
     m_boxes[2]->setValue(25);
@@ -430,22 +458,27 @@ void CapitalReqdCalc::calculate() {
 
 void CapitalReqdCalc::print() {
     const RetirementState& state = retirement();
-    printAndReport(capitalPrintout(state.capitalCalculated, *state.table, printContext()), "Amount of Capital Required", this);
+    printAndReport(capitalPrintout(state.capitalCalculated, *state.table, printContext()),
+                   "Amount of Capital Required", this);
 }
 
 QString CapitalReqdCalc::helpText() const {
     if (retirement().capital.option == CapitalOption::Income)
         return QStringList{"Annual Income Required Option", "40,000.00", "       20%", "        25",
-                           "Example. Will show how much annual savings are required for 25 years when compounded annually at "
+                           "Example. Will show how much annual savings are required for 25 years when "
+                           "compounded annually at "
                            "20% to build your capital to give an annual income of $40,000.00."}
             .join("\r\n");
     return QStringList{"Amount of Capital Required Option", "100,000.00", "        20%", "         25",
-                       "Example. Will show how much annual savings are required for 25 years when compounded annually at 20% "
-                       "interest/growth rate to build your capital to " + symbol() + "100,000.00."}
+                       "Example. Will show how much annual savings are required for 25 years when compounded "
+                       "annually at 20% "
+                       "interest/growth rate to build your capital to " +
+                           symbol() + "100,000.00."}
         .join("\r\n");
 }
 
-Plan401KCalc::Plan401KCalc(QWidget* parent) : YearTableWindow("Plan401KCalc", "K", " 401(k) Investment Growth Calculations") {
+Plan401KCalc::Plan401KCalc(QWidget* parent)
+    : YearTableWindow("Plan401KCalc", "K", " 401(k) Investment Growth Calculations") {
     setParent(parent);
     Plan401kInputs& in = retirement().plan401k;
     in = Plan401kInputs{};
@@ -459,9 +492,11 @@ Plan401KCalc::Plan401KCalc(QWidget* parent) : YearTableWindow("Plan401KCalc", "K
         Currency* slot;
     };
     const Field fields[] = {
-        {"InCurrBal", " Current balance in the           401(k)  account.", amount, "####,,###.00", 13, &in.balance},
+        {"InCurrBal", " Current balance in the           401(k)  account.", amount, "####,,###.00", 13,
+         &in.balance},
         {"InCurrSal", " Your current annual salary.", amount, "####,,###.00", 13, &in.salary},
-        {"InCntrbRate", " Your annual 401(k) rate(%)    of contribution.", rate, "###.00", 14, &in.contribution},
+        {"InCntrbRate", " Your annual 401(k) rate(%)    of contribution.", rate, "###.00", 14,
+         &in.contribution},
         {"InCompRate", " The Company contribution      rate(%).", rate, "###.00", 14, &in.company},
         {"InAnnSalRaise", " Estimated rate(%) of annual   salary raise.", rate, "###.00", 14, &in.raise},
         {"InRetnRate", " Annual rate(%)  of return on   your 401(k).", rate, "###.00", 14, &in.returnRate},
@@ -476,8 +511,8 @@ Plan401KCalc::Plan401KCalc(QWidget* parent) : YearTableWindow("Plan401KCalc", "K
     m_boxes[1]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(50000, "###,,###.00"), 13)));
     limitYears(m_boxes.last());
     finishLayout(nullptr,
-                 {"Year Number", "       Annual       Salary", " Combined Contributions", " Interest/Growth Compounded",
-                  "        Current         Value"},
+                 {"Year Number", "       Annual       Salary", " Combined Contributions",
+                  " Interest/Growth Compounded", "        Current         Value"},
                  {300, 900, 900, 900, 1000});
 }
 
@@ -495,8 +530,8 @@ void Plan401KCalc::calculate() {
 
 void Plan401KCalc::print() {
     const RetirementState& state = retirement();
-    printAndReport(plan401kPrintout(state.plan401kCalculated, *state.table, printContext()), "Investment Growth - 401K Plan",
-                   this);
+    printAndReport(plan401kPrintout(state.plan401kCalculated, *state.table, printContext()),
+                   "Investment Growth - 401K Plan", this);
 }
 
 QString Plan401KCalc::helpText() const {

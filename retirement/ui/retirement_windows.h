@@ -22,7 +22,7 @@ struct YearTable;
 
 class YearTableWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     void Calc_Click();
     void Printer_Click();
     void Graphs_Click();
@@ -30,7 +30,7 @@ public:
     QString gridText(int row, int col) const;
     int gridRows() const;
 
-protected:
+  protected:
     // `letter` names the commands ("R" gives RCalc, RHelp ...).
     YearTableWindow(const QString& name, const QString& letter, const QString& caption);
     EntryBox* addField(const QString& name, const QString& caption, int kind, const QString& mask, int width,
@@ -51,17 +51,17 @@ protected:
     ResultGrid* m_grid = nullptr;
     QuickHelp* m_help = nullptr;
 
-private:
+  private:
     QString m_letter;
 };
 
 class RetireCalc : public YearTableWindow {
     Q_OBJECT
-public:
+  public:
     explicit RetireCalc(QWidget* parent = nullptr);
     void chooseOption(bool fixed);
 
-protected:
+  protected:
     void calculate() override;
     void print() override;
     int chartCaller() const override;
@@ -70,11 +70,11 @@ protected:
 
 class CapitalReqdCalc : public YearTableWindow {
     Q_OBJECT
-public:
+  public:
     explicit CapitalReqdCalc(QWidget* parent = nullptr);
     void CRChoseCalc(bool income);
 
-protected:
+  protected:
     void calculate() override;
     void print() override;
     int chartCaller() const override { return 5; }
@@ -83,10 +83,10 @@ protected:
 
 class Plan401KCalc : public YearTableWindow {
     Q_OBJECT
-public:
+  public:
     explicit Plan401KCalc(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void calculate() override;
     void print() override;
     int chartCaller() const override { return 7; }

@@ -50,7 +50,8 @@ TEST(Currency, ProductRoundsHalfToEven) {
     EXPECT_EQ((Currency::fromRaw(3) * Currency::fromRaw(5000)).raw(), 2);
     EXPECT_EQ((Currency::fromWhole(1000) * *Currency::fromDouble(0.0725)).raw(), 725000);
     EXPECT_THROW(Currency::fromWhole(10'000'000'000) * Currency::fromWhole(10'000'000'000), CalcFailure);
-    EXPECT_THROW(Currency::fromRaw(std::numeric_limits<std::int64_t>::max()) + Currency::fromRaw(1), CalcFailure);
+    EXPECT_THROW(Currency::fromRaw(std::numeric_limits<std::int64_t>::max()) + Currency::fromRaw(1),
+                 CalcFailure);
 }
 
 TEST(Currency, PlainStringDropsTrailingZeros) {

@@ -7,7 +7,9 @@ using namespace brisk;
 using namespace std::chrono;
 
 namespace {
-Date ymd(int y, unsigned m, unsigned d) { return Date{year(y), month(m), day(d)}; }
+Date ymd(int y, unsigned m, unsigned d) {
+    return Date{year(y), month(m), day(d)};
+}
 } // namespace
 
 TEST(ShortDateForm, FollowsTheLocalePatternWithAFourDigitYear) {
@@ -15,10 +17,11 @@ TEST(ShortDateForm, FollowsTheLocalePatternWithAFourDigitYear) {
         const char* pattern;
         const char* expected;
     };
-    for (const Case& c : {Case{"M/d/yy", "3/1/2002"}, Case{"dd/MM/yyyy", "01/03/2002"},
-                          Case{"dd.MM.yy", "01.03.2002"}, Case{"yyyy-MM-dd", "2002-03-01"},
-                          Case{"d MMM yyyy", "2002-03-01"}}) {
-        EXPECT_EQ(shortDateText(ymd(2002, 3, 1), shortDateFormFromPattern(c.pattern)), c.expected) << c.pattern;
+    for (const Case& c :
+         {Case{"M/d/yy", "3/1/2002"}, Case{"dd/MM/yyyy", "01/03/2002"}, Case{"dd.MM.yy", "01.03.2002"},
+          Case{"yyyy-MM-dd", "2002-03-01"}, Case{"d MMM yyyy", "2002-03-01"}}) {
+        EXPECT_EQ(shortDateText(ymd(2002, 3, 1), shortDateFormFromPattern(c.pattern)), c.expected)
+            << c.pattern;
     }
 }
 

@@ -17,7 +17,7 @@ using namespace brisk;
 class TestDialogs : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { testing::freshProgram(); }
 
     void messagesShowTheirNumberedText_data() {
@@ -25,10 +25,18 @@ private slots:
         QTest::addColumn<QString>("detail");
         QTest::addColumn<QString>("low");
         QTest::addColumn<QString>("text");
-        QTest::newRow("43") << 43 << "30" << "1" << "Must be between 1 and 30";
-        QTest::newRow("19") << 19 << "abc" << "" << "Wrong Value entry: abc";
-        QTest::newRow("no text") << 11 << "" << "" << "";
-        QTest::newRow("30") << 30 << "" << "" << "Wrong date entry. Correct date format is ";
+        QTest::newRow("43") << 43 << "30"
+                            << "1"
+                            << "Must be between 1 and 30";
+        QTest::newRow("19") << 19 << "abc"
+                            << ""
+                            << "Wrong Value entry: abc";
+        QTest::newRow("no text") << 11 << ""
+                                 << ""
+                                 << "";
+        QTest::newRow("30") << 30 << ""
+                            << ""
+                            << "Wrong date entry. Correct date format is ";
     }
     void messagesShowTheirNumberedText() {
         QFETCH(int, number);
@@ -61,12 +69,16 @@ private slots:
         QString question;
         testing::whenModal([&](QWidget* box) {
             question = box->findChild<QLabel*>("Label1")->text();
-            if (button.isEmpty()) box->close();
-            else box->findChild<QPushButton*>(button)->click();
+            if (button.isEmpty())
+                box->close();
+            else
+                box->findChild<QPushButton*>(button)->click();
         });
         const bool yes = askYesNo(3);
-        QCOMPARE(question,
-                 QString("Sample.Zrk file in memory will be erased. Do you wish to go back and save it to Disk?."));
+        QCOMPARE(
+            question,
+            QString(
+                "Sample.Zrk file in memory will be erased. Do you wish to go back and save it to Disk?."));
         QCOMPARE(program().shell.AskNumber, answer);
         QCOMPARE(yes, answer == 6);
     }

@@ -27,7 +27,7 @@ class TestEntryBox : public QObject {
     }
     void leave() { m_list->setFocus(Qt::TabFocusReason); }
 
-private slots:
+  private slots:
     void init() {
         testing::freshProgram();
         m_window = new QWidget;
@@ -65,13 +65,20 @@ private slots:
         QTest::addColumn<double>("stored");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("refused");
-        QTest::newRow("amount") << "amount" << "7" << 7.0 << "           $7.00" << 0;
-        QTest::newRow("two decimals stop") << "amount" << "12.345" << 12.34 << "          $12.34" << 1;
-        QTest::newRow("second point passes") << "amount" << "1..5" << 1.0 << "           $1.00" << 0;
-        QTest::newRow("letters refused") << "amount" << "3a,5" << 35.0 << "          $35.00" << 2;
-        QTest::newRow("three decimals") << "rate" << "6.5005" << 6.5 << "         6.500%" << 1;
-        QTest::newRow("whole number") << "years" << "3.0" << 30.0 << "   30" << 1;
-        QTest::newRow("first backspace empties") << "years" << "\b" << 0.0 << "     " << 0;
+        QTest::newRow("amount") << "amount"
+                                << "7" << 7.0 << "           $7.00" << 0;
+        QTest::newRow("two decimals stop") << "amount"
+                                           << "12.345" << 12.34 << "          $12.34" << 1;
+        QTest::newRow("second point passes") << "amount"
+                                             << "1..5" << 1.0 << "           $1.00" << 0;
+        QTest::newRow("letters refused") << "amount"
+                                         << "3a,5" << 35.0 << "          $35.00" << 2;
+        QTest::newRow("three decimals") << "rate"
+                                        << "6.5005" << 6.5 << "         6.500%" << 1;
+        QTest::newRow("whole number") << "years"
+                                      << "3.0" << 30.0 << "   30" << 1;
+        QTest::newRow("first backspace empties") << "years"
+                                                 << "\b" << 0.0 << "     " << 0;
     }
     void tabThenTypingReplaces() {
         QFETCH(QString, box);
@@ -84,8 +91,10 @@ private slots:
         QSignalSpy stale(target, &EntryBox::stale);
         enterByTab(target);
         for (QChar key : keys) {
-            if (key == '\b') QTest::keyClick(target, Qt::Key_Backspace);
-            else QTest::keyClicks(target, QString(key));
+            if (key == '\b')
+                QTest::keyClick(target, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(target, QString(key));
         }
         leave();
         QCOMPARE(target->value(), stored);
@@ -109,7 +118,8 @@ private slots:
         enterByTab(m_amount);
         QTest::mouseClick(m_amount, Qt::LeftButton);
         m_amount->end(false);
-        for (int i = 0; i < 3; ++i) QTest::keyClick(m_amount, Qt::Key_Backspace); // "$1,234"
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(m_amount, Qt::Key_Backspace); // "$1,234"
         QTest::keyClicks(m_amount, "7");
         leave();
         QCOMPARE(m_amount->value(), 12347.0);

@@ -22,10 +22,14 @@ class TestKeyboard : public QObject {
     std::unique_ptr<MDIContainer> m_frame;
 
     static void keys(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
-    static void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(QApplication::focusWidget(), k, m); }
-    static QString focusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    static void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, m);
+    }
+    static QString focusName() {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
 
-private slots:
+  private slots:
     void initTestCase() {
         registerMortgageWindows();
         registerValueDbWindows();
@@ -106,7 +110,8 @@ private slots:
         for (int row = 1; row <= 25; ++row) {
             const QStringList cells = lines[row].split('\t');
             for (int col = 1; col < 6; ++col)
-                QCOMPARE(parseEntryText(ss(cells[col]), "$"), parseEntryText(ss(window->gridText(row, col)), "$"));
+                QCOMPARE(parseEntryText(ss(cells[col]), "$"),
+                         parseEntryText(ss(window->gridText(row, col)), "$"));
         }
         QCOMPARE(parseEntryText(ss(lines[1].split('\t')[3]), "$"), 99072.41);
     }

@@ -33,7 +33,7 @@ class TestMainWindow : public QObject {
     }
     static QMdiSubWindow* menuWindow(MDIContainer& frame) { return frame.area()->subWindowList().first(); }
 
-private slots:
+  private slots:
     void init() { testing::freshProgram(); }
 
     void startsWithTheDefaultsWhenThereIsNoSettingsFile() {
@@ -52,17 +52,27 @@ private slots:
     void theMenuHasItsFourteenButtonsInTabOrder() {
         MDIContainer frame;
         frame.show();
-        const QStringList expected = {
-            "Planning your &Savings", "Planning your &401(k)", "Planning your &Retirement",
-            "Savings &Comparisons", "Amount of Capital R&equired", "&Payment on a Loan", "&Mortgage",
-            "&Brisklane Menu", "&Find Annual Compound Growth", "&How to Get Rich and Stay Rich",
-            "How to Use the &Program", "&About...", "Personalize &Settings", "E&xit Program"};
+        const QStringList expected = {"Planning your &Savings",
+                                      "Planning your &401(k)",
+                                      "Planning your &Retirement",
+                                      "Savings &Comparisons",
+                                      "Amount of Capital R&equired",
+                                      "&Payment on a Loan",
+                                      "&Mortgage",
+                                      "&Brisklane Menu",
+                                      "&Find Annual Compound Growth",
+                                      "&How to Get Rich and Stay Rich",
+                                      "How to Use the &Program",
+                                      "&About...",
+                                      "Personalize &Settings",
+                                      "E&xit Program"};
         QWidget* current = frame.menu()->button("Savings");
         QStringList order;
         for (int i = 0; i < 14; ++i) {
             order << static_cast<QPushButton*>(current)->text();
             current = current->nextInFocusChain();
-            while (!qobject_cast<QPushButton*>(current)) current = current->nextInFocusChain();
+            while (!qobject_cast<QPushButton*>(current))
+                current = current->nextInFocusChain();
         }
         QCOMPARE(order, expected);
         const QPushButton* savings = frame.menu()->button("Savings");
@@ -82,7 +92,8 @@ private slots:
         QTest::newRow("font out of range") << QByteArray("\"$\",12,\"A\"\r\n") << "$" << 0 << "A";
         QTest::newRow("truncated") << QByteArray("\"kr\",3") << "$" << 0 << "";
         QTest::newRow("garbage") << QByteArray("\x00\xFF\"", 3) << "$" << 0 << "";
-        QTest::newRow("huge") << QByteArray("\"$\",1,\"").append(QByteArray(5'000'000, 'x')) << "$" << 0 << "";
+        QTest::newRow("huge") << QByteArray("\"$\",1,\"").append(QByteArray(5'000'000, 'x')) << "$" << 0
+                              << "";
     }
     void loadsTheSettingsFileAndShowsTheName() {
         QFETCH(QByteArray, file);

@@ -34,8 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
         MaskCase{0.065, "###.00%", "6.50%"}, MaskCase{12.5, "#,,###.00%", "1,250.00%"},
         MaskCase{0.123456, "#,,###.0000%", "12.3456%"}, MaskCase{365.25, "###.##", "365.25"},
         MaskCase{7, "0", "7"}, MaskCase{0, "0", "0"}, MaskCase{-0.001, "###.00", ".00"},
-        MaskCase{123456789012.34, "####,,###.00", "123,456,789,012.34"},
-        MaskCase{1e-20, "###.00", ".00"}));
+        MaskCase{123456789012.34, "####,,###.00", "123,456,789,012.34"}, MaskCase{1e-20, "###.00", ".00"}));
 
 TEST(RightAlign, PadsAndCutsPlainText) {
     EXPECT_EQ(RightAlign("abc", 5), "  abc");

@@ -7,7 +7,8 @@ using namespace brisk;
 
 TEST(Messages, JoinTheirValues) {
     EXPECT_EQ(MessageText(43, {.detail = "30", .lowText = "1"}), "Must be between 1 and 30");
-    EXPECT_EQ(MessageText(25, {.graphTitle = "DATA.TXT"}), "DATA.TXT Bad Filename. Must be in the form MYFILE.ZRK");
+    EXPECT_EQ(MessageText(25, {.graphTitle = "DATA.TXT"}),
+              "DATA.TXT Bad Filename. Must be in the form MYFILE.ZRK");
     EXPECT_EQ(MessageText(30, {.today = "12/6/2026"}), "Wrong date entry. Correct date format is 12/6/2026");
     EXPECT_EQ(MessageText(3), "Wrong or missing entry, try again.");
     EXPECT_EQ(MessageText(11), "");

@@ -14,13 +14,16 @@ struct ParseCase {
 };
 
 class LeadingNumber : public testing::TestWithParam<ParseCase> {};
-TEST_P(LeadingNumber, Reads) { EXPECT_DOUBLE_EQ(Val(GetParam().text), GetParam().expected) << GetParam().text; }
+TEST_P(LeadingNumber, Reads) {
+    EXPECT_DOUBLE_EQ(Val(GetParam().text), GetParam().expected) << GetParam().text;
+}
 INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumber,
                          testing::Values(ParseCase{"", 0}, ParseCase{"  12.5", 12.5}, ParseCase{"1..5", 1},
-                                         ParseCase{"$12", 0}, ParseCase{"1,234", 1}, ParseCase{"-3.25x", -3.25},
-                                         ParseCase{"+7", 7}, ParseCase{".5", 0.5}, ParseCase{"1e3", 1000},
-                                         ParseCase{"2D2", 200}, ParseCase{"5e", 5}, ParseCase{"abc", 0},
-                                         ParseCase{"6.5%", 6.5}, ParseCase{"-", 0}, ParseCase{".", 0}));
+                                         ParseCase{"$12", 0}, ParseCase{"1,234", 1},
+                                         ParseCase{"-3.25x", -3.25}, ParseCase{"+7", 7}, ParseCase{".5", 0.5},
+                                         ParseCase{"1e3", 1000}, ParseCase{"2D2", 200}, ParseCase{"5e", 5},
+                                         ParseCase{"abc", 0}, ParseCase{"6.5%", 6.5}, ParseCase{"-", 0},
+                                         ParseCase{".", 0}));
 
 TEST(LeadingNumber, HugeExponentIsInfiniteSoRangeChecksRefuseIt) {
     EXPECT_TRUE(std::isinf(Val("1e999")));
@@ -32,10 +35,11 @@ TEST_P(EntryParse, ReadsWhatTheUserSees) {
     EXPECT_DOUBLE_EQ(parseEntryText(GetParam().text, "$"), GetParam().expected) << GetParam().text;
 }
 INSTANTIATE_TEST_SUITE_P(Texts, EntryParse,
-                         testing::Values(ParseCase{"       $1,234.50", 1234.5}, ParseCase{"$1,234.507", 1234.507},
-                                         ParseCase{"         6.500%", 6.5}, ParseCase{"$-5.00", -5},
-                                         ParseCase{"-$5.00", -5}, ParseCase{"1,200", 1200},
-                                         ParseCase{"12$", 12}, ParseCase{"", 0}, ParseCase{"$", 0}));
+                         testing::Values(ParseCase{"       $1,234.50", 1234.5},
+                                         ParseCase{"$1,234.507", 1234.507}, ParseCase{"         6.500%", 6.5},
+                                         ParseCase{"$-5.00", -5}, ParseCase{"-$5.00", -5},
+                                         ParseCase{"1,200", 1200}, ParseCase{"12$", 12}, ParseCase{"", 0},
+                                         ParseCase{"$", 0}));
 
 TEST(EntryParse, StripsAMultiCharacterSymbol) {
     EXPECT_DOUBLE_EQ(parseEntryText("  kr 1,234.50", "kr "), 1234.5);
@@ -51,8 +55,10 @@ std::string typeDecimal(const std::string& keys, int decimals, int* refused = nu
     for (char k : keys) {
         state.EntryText = text;
         if (decimals > 2) state.EntryDecimals = decimals;
-        if (FilterDecimalKey(k, state) != 0) text += k;
-        else ++beeps;
+        if (FilterDecimalKey(k, state) != 0)
+            text += k;
+        else
+            ++beeps;
     }
     if (refused) *refused = beeps;
     return text;

@@ -34,7 +34,7 @@ TEST(PersonalSettings, DamagedFilesAreRefusedOrMended) {
 }
 
 class AtomicFile : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_dir = fs::temp_directory_path() / ("brisk-atomic-" + std::to_string(getpid()));
         fs::remove_all(m_dir);
@@ -66,4 +66,6 @@ TEST_F(AtomicFile, AFailedWriteReportsAndKeepsTheOldFile) {
     EXPECT_EQ(readFileStart(file, 100), "old");
 }
 
-TEST_F(AtomicFile, ReadingAMissingFileGivesNothing) { EXPECT_FALSE(readFileStart(m_dir / "none", 10)); }
+TEST_F(AtomicFile, ReadingAMissingFileGivesNothing) {
+    EXPECT_FALSE(readFileStart(m_dir / "none", 10));
+}

@@ -41,7 +41,7 @@ class TestPrinterPdf : public QObject {
         return printout;
     }
 
-private slots:
+  private slots:
     void init() { testing::freshProgram(); }
 
     void aPdfHoldsEveryLineAndPage_data() {

@@ -22,10 +22,11 @@ class TestResultGrid : public QObject {
                                    {"2", "    $900.00", " $98,000.00"},
                                    {"Total", "  $1,900.00", ""}};
         for (int r = 0; r < 4; ++r)
-            for (int c = 0; c < 3; ++c) m->setText(r, c, cells[r][c]);
+            for (int c = 0; c < 3; ++c)
+                m->setText(r, c, cells[r][c]);
     }
 
-private slots:
+  private slots:
     void init() { testing::freshProgram(); }
 
     void headingsLiveInTheHeaderAndCellsBelow() {
@@ -53,7 +54,8 @@ private slots:
         m->clearBelowHeadings();
         QCOMPARE(m->text(0, 1), QString("Interest"));
         for (int r = 1; r < 4; ++r)
-            for (int c = 0; c < 3; ++c) QCOMPARE(m->text(r, c), QString());
+            for (int c = 0; c < 3; ++c)
+                QCOMPARE(m->text(r, c), QString());
         m->fill(1, 1, 2, 2, "x");
         QCOMPARE(m->text(2, 2), QString("x"));
         QCOMPARE(m->text(3, 2), QString());

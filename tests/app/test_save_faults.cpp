@@ -31,8 +31,10 @@ QByteArray contents(const QString& path) {
 QString saveWithFault(std::optional<WriteStep> fault, const std::function<void()>& save) {
     QString message;
     testing::whenModal([&](QWidget* box) {
-        if (auto* text = box->findChild<QPlainTextEdit*>("TextMsg")) message = text->toPlainText();
-        else if (auto* warning = qobject_cast<QMessageBox*>(box)) message = warning->text();
+        if (auto* text = box->findChild<QPlainTextEdit*>("TextMsg"))
+            message = text->toPlainText();
+        else if (auto* warning = qobject_cast<QMessageBox*>(box))
+            message = warning->text();
         box->close();
     });
     setWriteFault(fault);
@@ -67,7 +69,7 @@ class TestSaveFaults : public QObject {
         return fault < 0 ? std::nullopt : std::optional<WriteStep>(static_cast<WriteStep>(fault));
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         registerMortgageWindows();
         registerValueDbWindows();
@@ -84,11 +86,13 @@ private slots:
         m_frame = std::make_unique<MDIContainer>();
         m_frame->menu()->button("Ratios")->click();
         auto* menu = qobject_cast<Trendmenu*>(m_frame->currentTask());
-        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)}, 10);
+        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)},
+                  10);
         const QString path = QDir(program().dataFolder).filePath("Fund.zrk");
         QVERIFY(menu->saveFile(path));
         const QByteArray before = contents(path);
-        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(8)}, 11);
+        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(8)},
+                  11);
         if (!prepare(fault)) QSKIP("a read-only folder does not stop root");
         const QString message = saveWithFault(step(fault), [&] { menu->saveFile(path); });
         QCOMPARE(message, QString("Fund.zrk Bad Filename. Must be in the form MYFILE.ZRK"));

@@ -6,8 +6,10 @@
 using namespace brisk;
 
 TEST(TextTable, CsvQuotesOnlyWhatNeedsIt) {
-    const TextTable table{{"year", "label"}, {{"1", "plain"}, {"2", "a,b"}, {"3", "say \"hi\""}, {"4", "two\nlines"}}};
-    EXPECT_EQ(csvText(table), "year,label\r\n1,plain\r\n2,\"a,b\"\r\n3,\"say \"\"hi\"\"\"\r\n4,\"two\nlines\"\r\n");
+    const TextTable table{{"year", "label"},
+                          {{"1", "plain"}, {"2", "a,b"}, {"3", "say \"hi\""}, {"4", "two\nlines"}}};
+    EXPECT_EQ(csvText(table),
+              "year,label\r\n1,plain\r\n2,\"a,b\"\r\n3,\"say \"\"hi\"\"\"\r\n4,\"two\nlines\"\r\n");
 }
 
 TEST(TextTable, AlignedTextRightAlignsColumns) {

@@ -23,10 +23,13 @@ TEST(ChartKinds, FirstChartAndButtonsPerCaller) {
     EXPECT_EQ(firstKind(kCallerGrowthPlanner, 1), kKindYear2D);
     EXPECT_EQ(firstKind(kCallerGrowthPlanner, 2), kKindCompare2D);
     EXPECT_EQ(firstKind(kCallerCompoundFinder, 0), kKindCompare2D);
-    for (int caller : {kCallerRetirement, kCallerRetirementFixed, kCallerMortgage, kCallerCapitalRequired, kCaller401k})
+    for (int caller :
+         {kCallerRetirement, kCallerRetirementFixed, kCallerMortgage, kCallerCapitalRequired, kCaller401k})
         EXPECT_EQ(offeredKinds(caller, 0), (std::vector<int>{kKindYear2D, kKindYear3D})) << caller;
-    EXPECT_EQ(offeredKinds(kCallerCompoundFinder, 0), (std::vector<int>{kKindCompare2D, kKindCompare3D, kKindGainLoss, kKindPie}));
-    EXPECT_EQ(offeredKinds(kCallerGrowthPlanner, 2), (std::vector<int>{kKindCompare2D, kKindCompare3D, kKindPie}));
+    EXPECT_EQ(offeredKinds(kCallerCompoundFinder, 0),
+              (std::vector<int>{kKindCompare2D, kKindCompare3D, kKindGainLoss, kKindPie}));
+    EXPECT_EQ(offeredKinds(kCallerGrowthPlanner, 2),
+              (std::vector<int>{kKindCompare2D, kKindCompare3D, kKindPie}));
 }
 
 TEST(ChartKinds, YearCharts) {
@@ -36,12 +39,14 @@ TEST(ChartKinds, YearCharts) {
     EXPECT_EQ(one.title, "Investment value at end of each Year");
     EXPECT_EQ(one.type, ChartType::Bar2D);
     // The retirement income chart starts from the capital: each point is the value at a year's start.
-    const ChartData shifted = prepareChart(yearChart(kCallerRetirement, {105, 110, 115}, 100), kKindYear3D, "$");
+    const ChartData shifted =
+        prepareChart(yearChart(kCallerRetirement, {105, 110, 115}, 100), kKindYear3D, "$");
     EXPECT_EQ(shifted.values, (std::vector<double>{100, 105, 110}));
     EXPECT_EQ(shifted.labels, (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_EQ(shifted.type, ChartType::Bar3D);
     // The 401(k) and capital charts show the year-end values as they are.
-    EXPECT_EQ(prepareChart(yearChart(kCaller401k, {5, 6}, 4), kKindYear2D, "$").values, (std::vector<double>{5, 6}));
+    EXPECT_EQ(prepareChart(yearChart(kCaller401k, {5, 6}, 4), kKindYear2D, "$").values,
+              (std::vector<double>{5, 6}));
 }
 
 TEST(ChartKinds, ComparisonCharts) {
@@ -49,7 +54,8 @@ TEST(ChartKinds, ComparisonCharts) {
     h.GraphCaller = kCallerCompoundFinder;
     h.GraphTitle = "Annual compound growth comparisons";
     for (int i = 1; i <= 22; ++i)
-        h.setComparison(i, "Investment number " + std::to_string(i), *Currency::fromDouble(i * 1.5), Currency::fromWhole(1000 * i) + Currency::fromRaw(5000));
+        h.setComparison(i, "Investment number " + std::to_string(i), *Currency::fromDouble(i * 1.5),
+                        Currency::fromWhole(1000 * i) + Currency::fromRaw(5000));
     h.GraphPointCount = 22;
     const ChartData bars = prepareChart(h, kKindCompare2D, "$");
     ASSERT_EQ(bars.values.size(), 22u);
@@ -80,7 +86,8 @@ TEST(TrendPages, PagingThroughThirtyRecords) {
 TEST(TrendPages, ChartOfAPage) {
     ValueDatabase db;
     db.DbTitle = "XYZ";
-    db.records.push_back({1, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(8)}, 14.37});
+    db.records.push_back(
+        {1, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(8)}, 14.37});
     const ChartData c = trendChart(db, firstTrendPage(1), true, false);
     EXPECT_EQ(c.title, "XYZ");
     ASSERT_EQ(c.values.size(), 2u);

@@ -44,7 +44,7 @@ class TestChartWindows : public QObject {
         return n;
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         registerMortgageWindows();
         registerGrowthWindows();
@@ -79,7 +79,8 @@ private slots:
         openFrame();
         m_frame->menu()->button("CompCompare")->click();
         auto* finder = qobject_cast<FindCompoundCalc*>(m_frame->currentTask());
-        for (int i = 0; i < 22; ++i) finder->FCalc_Click();
+        for (int i = 0; i < 22; ++i)
+            finder->FCalc_Click();
         finder->FGraphs_Click();
         auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
         QCOMPARE(chart->ChartKind(), int(kKindCompare2D));
@@ -146,7 +147,10 @@ private slots:
         m_frame->menu()->button("Ratios")->click();
         auto* menu = qobject_cast<Trendmenu*>(m_frame->currentTask());
         for (int i = 0; i < 30; ++i)
-            valueDb().db.records.push_back({i + 1, addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i), 10.0 + i});
+            valueDb().db.records.push_back(
+                {i + 1,
+                 addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i),
+                 10.0 + i});
         menu->findChild<QPushButton*>("ShowTGraph")->click();
         auto* trend = qobject_cast<TrendGraph*>(m_frame->currentTask());
         QVERIFY(trend);
@@ -172,7 +176,10 @@ private slots:
         openFrame();
         m_frame->menu()->button("Ratios")->click();
         for (int i = 0; i < 26; ++i)
-            valueDb().db.records.push_back({i + 1, addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i), 5});
+            valueDb().db.records.push_back(
+                {i + 1,
+                 addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i),
+                 5});
         m_frame->openOver(new TrendGraph);
         auto* trend = qobject_cast<TrendGraph*>(m_frame->currentTask());
         QVERIFY(!trend->findChild<QPushButton*>("Forward")->isEnabled());

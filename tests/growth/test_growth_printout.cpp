@@ -12,7 +12,8 @@ const PrintContext context{"Ann Lee", "$", 0, {}};
 
 int countRows(const PrintPage& page, const std::regex& row) {
     int rows = 0;
-    for (const PrintLine& line : page.lines) rows += std::regex_match(line.text(), row);
+    for (const PrintLine& line : page.lines)
+        rows += std::regex_match(line.text(), row);
     return rows;
 }
 } // namespace
@@ -26,9 +27,11 @@ TEST(GrowthPrintout, MonthlyFortyYearsPagesAt29ThenEvery47) {
     const Printout p = savingsPrintout(in, *calculateSavings(in).value, context);
     const std::regex row(R"( +\d+ +[\d,.]+ +[\d,.]+ +[\d,.]+)");
     EXPECT_EQ(countRows(p.pages()[0], row), 29);
-    for (int page = 1; page + 1 < p.page(); ++page) EXPECT_EQ(countRows(p.pages()[page], row), 47) << page;
+    for (int page = 1; page + 1 < p.page(); ++page)
+        EXPECT_EQ(countRows(p.pages()[page], row), 47) << page;
     int all = 0;
-    for (const PrintPage& page : p.pages()) all += countRows(page, row);
+    for (const PrintPage& page : p.pages())
+        all += countRows(page, row);
     EXPECT_EQ(all, 480);
     EXPECT_EQ(p.pages()[0].lines[3].text(), std::string(24, ' ') + "Investment Growth Calculation");
     EXPECT_EQ(p.pages()[1].lines[3].text(),
@@ -54,8 +57,10 @@ TEST(GrowthPrintout, ExamplesSixteenOnGoToPageTwoAndPrintAgain) {
 
 TEST(GrowthPrintout, FinderSecondPageFromTheThirteenthRow) {
     std::string page1, page2;
-    const auto row = findCompoundGrowth({Currency::fromWhole(1000), Currency::fromWhole(2000), Currency::fromWhole(5), "A"});
-    for (int n = 1; n <= 13; ++n) (n <= kFinderRowsFirstPage ? page1 : page2) += finderPrintText(*row.value, "$");
+    const auto row = findCompoundGrowth(
+        {Currency::fromWhole(1000), Currency::fromWhole(2000), Currency::fromWhole(5), "A"});
+    for (int n = 1; n <= 13; ++n)
+        (n <= kFinderRowsFirstPage ? page1 : page2) += finderPrintText(*row.value, "$");
     const Printout p = finderPrintout(page1, page2, context);
     ASSERT_EQ(p.page(), 2);
     const std::regex printed(R"( +5 +\$1,000\.00 +\$2,000\.00 +14\.8698% +100\.0000%)");

@@ -21,7 +21,7 @@ class TestGrowthWindows : public QObject {
     static void type(QWidget* window, const char* box, const QString& keys, const char* leaveTo) {
         testing::typeAndLeave(window, box, keys, leaveTo);
     }
-private slots:
+  private slots:
     void initTestCase() { registerGrowthWindows(); }
     void init() { testing::freshProgram(); }
     void cleanup() { m_frame.reset(); }
@@ -46,10 +46,14 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("totalRow");
         QTest::addColumn<QString>("heading");
-        QTest::newRow("annual 10") << "Annually" << "10" << 25 << 12 << " Year  Number";
-        QTest::newRow("monthly 1") << "Monthly" << "1" << 16 << 14 << " Month Number";
-        QTest::newRow("quarterly 2") << "Quarterly" << "2" << 12 << 10 << "Quarter Number";
-        QTest::newRow("term 0") << "Annually" << "0" << 25 << 3 << " Year  Number";
+        QTest::newRow("annual 10") << "Annually"
+                                   << "10" << 25 << 12 << " Year  Number";
+        QTest::newRow("monthly 1") << "Monthly"
+                                   << "1" << 16 << 14 << " Month Number";
+        QTest::newRow("quarterly 2") << "Quarterly"
+                                     << "2" << 12 << 10 << "Quarter Number";
+        QTest::newRow("term 0") << "Annually"
+                                << "0" << 25 << 3 << " Year  Number";
     }
     void theGridFollowsTheFrequencyAndTerm() {
         QFETCH(QString, frequency);
@@ -100,7 +104,8 @@ private slots:
         program().shell.CalcMode = kComparisons;
         auto* w = open<SavingsCalc>("SavComp");
         QCOMPARE(m_frame->windowTitle(), QString(" Investment Growth Comparisons"));
-        for (int n = 1; n <= 22; ++n) w->SCalc_Click();
+        for (int n = 1; n <= 22; ++n)
+            w->SCalc_Click();
         QCOMPARE(w->gridText(22, 7), QString("679,652.79"));
         QCOMPARE(program().chart.CompareLabels(3, 0), std::string("Row  3"));
         QString message;
@@ -143,7 +148,8 @@ private slots:
         QCOMPARE(w->gridText(1, 5), QString("100.00%"));
         QCOMPARE(program().chart.GraphPointCount, 1);
         QCOMPARE(program().chart.CompareValues(1, 5), *Currency::fromDouble(14.8698));
-        for (int n = 2; n <= 13; ++n) w->FCalc_Click();
+        for (int n = 2; n <= 13; ++n)
+            w->FCalc_Click();
         QVERIFY(!growth().finderPageText[2].empty());
         QString message;
         testing::whenModal([&](QWidget* box) {

@@ -11,8 +11,8 @@ using namespace brisk;
 
 namespace {
 
-SavingsInputs plan(double lump, double amount, const char* frequency, double rate, double increase, double inflation,
-                   double term) {
+SavingsInputs plan(double lump, double amount, const char* frequency, double rate, double increase,
+                   double inflation, double term) {
     return {*Currency::fromDouble(lump), *Currency::fromDouble(amount),   frequency,
             *Currency::fromDouble(rate), *Currency::fromDouble(increase), *Currency::fromDouble(inflation),
             *Currency::fromDouble(term)};
@@ -49,14 +49,17 @@ TEST(SavingsPlan, InflationWithoutInterestShrinksTheValue) {
     const SavingsPlan s = run(plan(30000, 0, "Annually", 0, 0, 5, 25));
     EXPECT_NEAR(s.finalValue, 8321.687193655016, 1e-6);
     EXPECT_LT(s.totalInterest(), 0);
-    for (std::size_t k = 1; k < s.periods.size(); ++k) EXPECT_LT(s.periods[k].value, s.periods[k - 1].value);
+    for (std::size_t k = 1; k < s.periods.size(); ++k)
+        EXPECT_LT(s.periods[k].value, s.periods[k - 1].value);
 }
 
 TEST(SavingsPlan, QuarterlyIncreaseRoundsEachContribution) {
     const SavingsPlan s = run(plan(0, 1000, "Quarterly", 10, 5, 0, 2));
-    const double expected[] = {1000, 1012.2722, 1024.695, 1037.2703, 1049.9999, 1062.8857, 1075.9297, 1089.1338};
+    const double expected[] = {1000,      1012.2722, 1024.695,  1037.2703,
+                               1049.9999, 1062.8857, 1075.9297, 1089.1338};
     ASSERT_EQ(s.periods.size(), 8u);
-    for (int k = 0; k < 8; ++k) EXPECT_DOUBLE_EQ(s.periods[k].invested, expected[k]) << k;
+    for (int k = 0; k < 8; ++k)
+        EXPECT_DOUBLE_EQ(s.periods[k].invested, expected[k]) << k;
 }
 
 TEST(SavingsPlan, ANegativeInflationRaisesTheValue) {
@@ -73,9 +76,10 @@ TEST(SavingsPlan, TermZeroComputesOnePeriod) {
 }
 
 TEST(SavingsPlan, RatesThatCannotCompoundAreRefused) {
-    for (const SavingsInputs& in : {plan(1000, 100, "Annually", -100, 0, 0, 5), plan(1000, 100, "Annually", -150, 0, 0, 5),
-                                    plan(1000, 100, "Quarterly", 10, -150, 0, 5), plan(1e14, 1e14, "Monthly", 900, 0, 0, 40),
-                                    plan(1000, 100, "Weekly", 10, 0, 0, 5)}) {
+    for (const SavingsInputs& in :
+         {plan(1000, 100, "Annually", -100, 0, 0, 5), plan(1000, 100, "Annually", -150, 0, 0, 5),
+          plan(1000, 100, "Quarterly", 10, -150, 0, 5), plan(1e14, 1e14, "Monthly", 900, 0, 0, 40),
+          plan(1000, 100, "Weekly", 10, 0, 0, 5)}) {
         const auto outcome = calculateSavings(in);
         EXPECT_FALSE(outcome);
         EXPECT_EQ(outcome.message, 3);
@@ -91,8 +95,9 @@ TEST(SavingsExamples, GridCellsLabelAndPrintText) {
     EXPECT_EQ(cells[6], "30,000.00");
     EXPECT_EQ(cells[7], "679,652.79");
     EXPECT_EQ(exampleLabel(3), "Row  3");
-    EXPECT_EQ(examplePrintText(e), " 25         .00    1,200.00  20.00%    .00%    .00%    30,000.00    679,652.79\r\n " +
-                                       std::string(77, '_') + "\r\n\r\n");
+    EXPECT_EQ(examplePrintText(e),
+              " 25         .00    1,200.00  20.00%    .00%    .00%    30,000.00    679,652.79\r\n " +
+                  std::string(77, '_') + "\r\n\r\n");
 }
 
 TEST(CompoundFinder, TheWorkedExamples) {
@@ -117,18 +122,29 @@ TEST(CompoundFinder, TheWorkedExamples) {
 }
 
 TEST(CompoundFinder, PathFallingValueAndLimits) {
-    const auto up = findCompoundGrowth({Currency::fromWhole(1000), Currency::fromWhole(2000), Currency::fromWhole(5), ""});
+    const auto up = findCompoundGrowth(
+        {Currency::fromWhole(1000), Currency::fromWhole(2000), Currency::fromWhole(5), ""});
     ASSERT_TRUE(up);
     ASSERT_EQ(up->path.size(), 5u);
-    EXPECT_EQ(up->path[0], 1148.0);            // 1,000 x 1.148698 rounded down
-    EXPECT_NEAR(up->path[4], 2000.0, 1.0);     // floating point may leave it a hair under
-    const auto down = findCompoundGrowth({Currency::fromWhole(2000), Currency::fromWhole(1000), Currency::fromWhole(5), ""});
+    EXPECT_EQ(up->path[0], 1148.0);        // 1,000 x 1.148698 rounded down
+    EXPECT_NEAR(up->path[4], 2000.0, 1.0); // floating point may leave it a hair under
+    const auto down = findCompoundGrowth(
+        {Currency::fromWhole(2000), Currency::fromWhole(1000), Currency::fromWhole(5), ""});
     ASSERT_TRUE(down);
     EXPECT_LT(down->rate, 0);
     EXPECT_EQ(finderCells(*down.value, "$")[5], "-50.00%");
-    EXPECT_TRUE(findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Currency::fromWhole(50), ""}));
-    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Currency::fromWhole(51), ""}).message, 4);
-    EXPECT_EQ(findCompoundGrowth({Currency(), Currency::fromWhole(2), Currency::fromWhole(5), ""}).message, 3);
-    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(-1), Currency::fromWhole(2), Currency::fromWhole(5), ""}).message, 3);
-    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Currency(), ""}).message, 3);
+    EXPECT_TRUE(
+        findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Currency::fromWhole(50), ""}));
+    EXPECT_EQ(
+        findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Currency::fromWhole(51), ""})
+            .message,
+        4);
+    EXPECT_EQ(findCompoundGrowth({Currency(), Currency::fromWhole(2), Currency::fromWhole(5), ""}).message,
+              3);
+    EXPECT_EQ(
+        findCompoundGrowth({Currency::fromWhole(-1), Currency::fromWhole(2), Currency::fromWhole(5), ""})
+            .message,
+        3);
+    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Currency(), ""}).message,
+              3);
 }

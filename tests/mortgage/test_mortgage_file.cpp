@@ -21,8 +21,9 @@ TEST(MortgageFile, WritesTheFifteenFieldsAndThePaymentLines) {
     in.ExtraPayments[1] = {Currency::fromWhole(1), Currency::fromWhole(0)};
     in.ExtraPayments[2] = {Currency::fromWhole(2), *Currency::fromDouble(2500.5)};
     in.ExtraPaymentCount = 1;
-    EXPECT_EQ(mortgageFileBytes(in, us), "100000,10.125,2,\"      Monthly\",\" Biweekly(Acc)\",\"3/1/2002\",1,0,1,2,1,1,"
-                                         "365.25,\"O\",0.05\r\n1,0\r\n2,2500.5\r\n");
+    EXPECT_EQ(mortgageFileBytes(in, us),
+              "100000,10.125,2,\"      Monthly\",\" Biweekly(Acc)\",\"3/1/2002\",1,0,1,2,1,1,"
+              "365.25,\"O\",0.05\r\n1,0\r\n2,2500.5\r\n");
 }
 
 TEST(MortgageFile, RoundTripsBothModes) {
@@ -32,7 +33,8 @@ TEST(MortgageFile, RoundTripsBothModes) {
         in.compounding = "   Semiannual";
         in.CalcMode = kCalcAllPayments;
         in.DaysChoice = 3;
-        for (int y = 1; y <= in.extraYears(); ++y) in.ExtraPayments[y] = {Currency::fromWhole(y), Currency::fromWhole(y * 10)};
+        for (int y = 1; y <= in.extraYears(); ++y)
+            in.ExtraPayments[y] = {Currency::fromWhole(y), Currency::fromWhole(y * 10)};
         in.ExtraPaymentCount = in.extraYears();
         const std::string bytes = mortgageFileBytes(in, us);
         const auto back = parseMortgageFile(bytes, mode, us);
@@ -53,20 +55,23 @@ TEST(MortgageFile, AFileWithNoPaymentLinesHasOneLine) {
 }
 
 TEST(MortgageFile, DaysChoiceFourReadsAs365Point25) {
-    const auto in = parseMortgageFile("1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,4,1,0,0,1,365.25,\"O\",0\r\n",
-                                      kModeMortgage, us);
+    const auto in =
+        parseMortgageFile("1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,4,1,0,0,1,365.25,\"O\",0\r\n",
+                          kModeMortgage, us);
     ASSERT_TRUE(in);
     EXPECT_EQ(in->DaysChoice, 0);
 }
 
 TEST(MortgageFile, AcceptsAnyCountUpToFortyFiveWhateverTheTerm) {
     std::string bytes = "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,45,0,1,365,\"O\",0\r\n";
-    for (int i = 1; i <= 45; ++i) bytes += std::to_string(i) + ",0\r\n";
+    for (int i = 1; i <= 45; ++i)
+        bytes += std::to_string(i) + ",0\r\n";
     EXPECT_TRUE(parseMortgageFile(bytes, kModeMortgage, us));
 }
 
 TEST(MortgageFile, RefusesDamagedFilesWithMessage13) {
-    const std::string good = "1000,5,10,\"      Monthly\",\"      Monthly\",\"3/1/2002\",0,1,1,2,0,1,365,\"O\",0\r\n1,0\r\n2,0\r\n";
+    const std::string good = "1000,5,10,\"      Monthly\",\"      "
+                             "Monthly\",\"3/1/2002\",0,1,1,2,0,1,365,\"O\",0\r\n1,0\r\n2,0\r\n";
     ASSERT_TRUE(parseMortgageFile(good, kModeMortgage, us));
     std::vector<std::pair<std::string, std::string>> cases = {
         {"empty", ""},
@@ -75,12 +80,15 @@ TEST(MortgageFile, RefusesDamagedFilesWithMessage13) {
         {"other mode", "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,2,365,\"O\",0\r\n"},
         {"unknown list text", "1000,5,10,\"Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
         {"reordered", "\"      Monthly\",1000,5,10,\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
-        {"negative principal", "-1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
+        {"negative principal",
+         "-1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
         {"huge principal", "1e14,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
-        {"term past the limit", "1000,5,41,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
+        {"term past the limit",
+         "1000,5,41,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
         {"count below 0", "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,-1,0,1,365,\"O\",0\r\n"},
         {"count above 45", "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,46,0,1,365,\"O\",0\r\n"},
-        {"bad date", "1000,5,10,\"      Monthly\",\"      Monthly\",\"2/30/2002\",0,1,1,0,0,1,365,\"O\",0\r\n"},
+        {"bad date",
+         "1000,5,10,\"      Monthly\",\"      Monthly\",\"2/30/2002\",0,1,1,0,0,1,365,\"O\",0\r\n"},
         {"no marker", "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"X\",0\r\n"},
         {"binary", std::string("\x00\x01\x02\xff\xfe", 5)},
     };

@@ -23,7 +23,8 @@ Printed print(int calcMode, int fontChoice, int mode = kModeMortgage) {
 
 std::vector<std::string> lines(const Printout& p, int page) {
     std::vector<std::string> out;
-    for (const PrintLine& line : p.pages()[page].lines) out.push_back(line.text());
+    for (const PrintLine& line : p.pages()[page].lines)
+        out.push_back(line.text());
     return out;
 }
 
@@ -45,7 +46,8 @@ TEST(MortgagePrintout, FirstPageBlocks) {
     // Figures right-aligned in the columns from 13, 25, 36, 50 and 65.
     EXPECT_EQ(page[22], " 1            10,082.74     927.59     99,072.41      10,082.74       927.59");
     ASSERT_EQ(p.page(), 1); // 25 annual rows fit one page
-    const auto total = std::find_if(page.begin(), page.end(), [](const std::string& l) { return l.starts_with(" Total:"); });
+    const auto total =
+        std::find_if(page.begin(), page.end(), [](const std::string& l) { return l.starts_with(" Total:"); });
     ASSERT_NE(total, page.end());
     EXPECT_EQ(*total, " Total:                            $.00          $175,258.20    $100,000.00");
     EXPECT_EQ(page.back(), std::string(39, ' ') + "Page 1");
@@ -67,10 +69,13 @@ TEST(MortgagePrintout, AllPaymentsRunOverPagesWithTheirHeadings) {
             const auto text = lines(p, page);
             EXPECT_EQ(text.back(), std::string(39, ' ') + "Page " + std::to_string(page + 1)) << c.font;
             if (page > 0) {
-                EXPECT_EQ(text[3], "  Payment    Interest   Principal     Remaining    Cumulative     Cumulative");
-                EXPECT_EQ(text[4], " No. Year     Payment     Payment       Balance      Interest      Principal");
+                EXPECT_EQ(text[3],
+                          "  Payment    Interest   Principal     Remaining    Cumulative     Cumulative");
+                EXPECT_EQ(text[4],
+                          " No. Year     Payment     Payment       Balance      Interest      Principal");
             }
-            for (const std::string& line : text) rows += std::regex_match(line, row);
+            for (const std::string& line : text)
+                rows += std::regex_match(line, row);
         }
         EXPECT_EQ(rows, 300) << c.font;
     }

@@ -29,8 +29,10 @@ class TestMortgageWindow : public QObject {
         return testing::openTask<MortgageCalc>(m_frame, mode == kModeLoan ? "LoanPmt" : "Canadian");
     }
     template <typename T = QLabel> T* child(QWidget* w, const char* name) { return w->findChild<T*>(name); }
-    static QString typeInto(EntryBox* box, const QString& keys, QWidget*) { return testing::typeAndLeave(box, keys); }
-private slots:
+    static QString typeInto(EntryBox* box, const QString& keys, QWidget*) {
+        return testing::typeAndLeave(box, keys);
+    }
+  private slots:
     void initTestCase() { registerMortgageWindows(); }
     void init() { testing::freshProgram(); }
     void cleanup() { m_frame.reset(); }
@@ -40,8 +42,12 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("principal");
         QTest::addColumn<QString>("term");
-        QTest::newRow("mortgage") << 1 << "Mortgage Tables" << "$   100,000.00" << "            25";
-        QTest::newRow("loan") << 2 << "Personal Loan Tables" << "$   20,000.00" << "            48";
+        QTest::newRow("mortgage") << 1 << "Mortgage Tables"
+                                  << "$   100,000.00"
+                                  << "            25";
+        QTest::newRow("loan") << 2 << "Personal Loan Tables"
+                              << "$   20,000.00"
+                              << "            48";
     }
     void opensWithTheDefaultsOfEachMode() {
         QFETCH(int, mode);
@@ -83,10 +89,14 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("message");
-        QTest::newRow("40 years") << 1 << "40" << "               40" << false;
-        QTest::newRow("41 years") << 1 << "41" << "               40" << true;
-        QTest::newRow("480 months") << 2 << "480" << "              480" << false;
-        QTest::newRow("481 months") << 2 << "481" << "              480" << true;
+        QTest::newRow("40 years") << 1 << "40"
+                                  << "               40" << false;
+        QTest::newRow("41 years") << 1 << "41"
+                                  << "               40" << true;
+        QTest::newRow("480 months") << 2 << "480"
+                                    << "              480" << false;
+        QTest::newRow("481 months") << 2 << "481"
+                                    << "              480" << true;
     }
     void termLimits() {
         QFETCH(int, mode);
@@ -138,7 +148,8 @@ private slots:
 
     void anUnreadableDateKeepsThePreviousOne() {
         MortgageCalc* w = open(kModeMortgage);
-        mortgage().inputs.StartDate = Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)};
+        mortgage().inputs.StartDate =
+            Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)};
         QString message, shown;
         testing::whenModal([&](QWidget* dialog) {
             testing::whenModal([&](QWidget* box) {
@@ -225,7 +236,8 @@ private slots:
                 message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
                 box->close();
             });
-            shown = typeInto(dialog->findChild<EntryBox*>("InPercent"), "150", dialog->findChild<QPushButton*>("UsePrePay"));
+            shown = typeInto(dialog->findChild<EntryBox*>("InPercent"), "150",
+                             dialog->findChild<QPushButton*>("UsePrePay"));
             static_cast<MortPrePay*>(dialog)->UsePrePay_Click();
         });
         child<QPushButton>(w, "MAddPrePay")->click();
@@ -335,7 +347,8 @@ private slots:
         const QStringList pdfs = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                                      .entryList({"Mortgage Table *.pdf"}, QDir::Files, QDir::Time);
         QVERIFY(!pdfs.isEmpty());
-        const QString path = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(pdfs.first());
+        const QString path =
+            QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(pdfs.first());
         QProcess process;
         process.start("pdftotext", {"-layout", path, "-"});
         QVERIFY(process.waitForFinished(20000));
@@ -343,7 +356,8 @@ private slots:
         QFile::remove(path);
         QVERIFY(text.contains("Mortgage Table"));
         QVERIFY(text.contains("Page 7"));
-        QVERIFY(text.contains(QRegularExpression("^ *1\\b", QRegularExpression::MultilineOption))); // the header "1"
+        QVERIFY(text.contains(
+            QRegularExpression("^ *1\\b", QRegularExpression::MultilineOption))); // the header "1"
         QVERIFY(text.contains("$100,000.00"));
     }
 
@@ -352,7 +366,9 @@ private slots:
         auto* help = child<QPushButton>(w, "MHelp");
         help->click();
         QCOMPARE(help->text(), QString("Close &Help"));
-        QVERIFY(child<QPlainTextEdit>(w, "MTextBox")->toPlainText().contains("American = Monthly.  Canadian = Semi-Annual."));
+        QVERIFY(child<QPlainTextEdit>(w, "MTextBox")
+                    ->toPlainText()
+                    .contains("American = Monthly.  Canadian = Semi-Annual."));
         auto* principal = child<EntryBox>(w, "InPrincipal");
         principal->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(principal, "5");

@@ -126,12 +126,16 @@ TEST(Schedule, PaymentDatesStepByMonthsOrDays) {
     };
     const Date jan31{year(2002), month(1), day(31)}, jan15{year(2002), month(1), day(15)};
     for (const Case& c : std::vector<Case>{
-             {"      Monthly", jan31, {jan31, Date{year(2002), month(2), day(28)}, Date{year(2002), month(3), day(31)}}},
+             {"      Monthly",
+              jan31,
+              {jan31, Date{year(2002), month(2), day(28)}, Date{year(2002), month(3), day(31)}}},
              {"  Semimonthly",
               jan15,
               {jan15, Date{year(2002), month(1), day(29)}, Date{year(2002), month(2), day(15)},
                Date{year(2002), month(3), day(1)}}},
-             {"   Weekly(Acc)", jan31, {jan31, Date{year(2002), month(2), day(7)}, Date{year(2002), month(2), day(14)}}},
+             {"   Weekly(Acc)",
+              jan31,
+              {jan31, Date{year(2002), month(2), day(7)}, Date{year(2002), month(2), day(14)}}},
              {"      2 Weeks", jan31, {jan31, Date{year(2002), month(2), day(14)}}}}) {
         MortgageInputs in = mortgage(100000, 10.125, 25, c.frequency);
         in.ViewDates = 1;
@@ -157,8 +161,8 @@ TEST(Schedule, RefusesWhatCannotBeComputed) {
     MortgageInputs unknown = mortgage(1000, 5, 10);
     unknown.frequency = "Monthly";
     for (const Case& c : {Case{mortgage(100000, 0, 25), 3}, Case{mortgage(100000, 10, 0), 3},
-                          Case{mortgage(100000, 10, 41), 5}, Case{mortgage(100000, 10, 40.5), 5}, Case{loan, 5},
-                          Case{unknown, 3}, Case{mortgage(-5, 10, 25), 3}}) {
+                          Case{mortgage(100000, 10, 41), 5}, Case{mortgage(100000, 10, 40.5), 5},
+                          Case{loan, 5}, Case{unknown, 3}, Case{mortgage(-5, 10, 25), 3}}) {
         const auto outcome = calculateSchedule(c.in);
         EXPECT_FALSE(outcome);
         EXPECT_EQ(outcome.message, c.message);
@@ -168,7 +172,8 @@ TEST(Schedule, RefusesWhatCannotBeComputed) {
 TEST(Schedule, ZeroPrincipalGivesAnAllZeroSchedule) {
     const Schedule s = run(mortgage(0, 10, 5));
     ASSERT_EQ(s.payments.size(), 60u);
-    for (const ScheduleRow& row : s.payments) EXPECT_EQ(row.balance, 0.0);
+    for (const ScheduleRow& row : s.payments)
+        EXPECT_EQ(row.balance, 0.0);
 }
 
 TEST(Schedule, LongWeeklySchedulesKeepEveryRow) {
@@ -176,7 +181,8 @@ TEST(Schedule, LongWeeklySchedulesKeepEveryRow) {
     const Schedule s = run(in);
     EXPECT_GT(s.payments.size(), 2000u);
     EXPECT_EQ(s.payments.back().balance, 0.0);
-    for (std::size_t k = 0; k < s.payments.size(); ++k) EXPECT_EQ(s.payments[k].number, static_cast<int>(k) + 1);
+    for (std::size_t k = 0; k < s.payments.size(); ++k)
+        EXPECT_EQ(s.payments[k].number, static_cast<int>(k) + 1);
 }
 
 TEST(Schedule, ALoanCountsMonthsAndAShortOneStillCharts) {

@@ -30,8 +30,8 @@ template <typename O> YearTable ok(const O& outcome) {
 TEST(Retirement, PercentageWorkedExampleGrowsFivePercentAYear) {
     const YearTable t = ok(calculateRetirement(percentage(100000, 20, 15, 25)));
     ASSERT_EQ(t.years(), 25);
-    EXPECT_NEAR(t.rows[0].first, 20000.0, 0.001);     // interest
-    EXPECT_DOUBLE_EQ(t.rows[0].second, 15000.0005);           // income: cut to cents, plus 0.0005
+    EXPECT_NEAR(t.rows[0].first, 20000.0, 0.001);   // interest
+    EXPECT_DOUBLE_EQ(t.rows[0].second, 15000.0005); // income: cut to cents, plus 0.0005
     EXPECT_DOUBLE_EQ(t.rows[0].value, 105000.0005);
     for (int k = 1; k < 25; ++k) {
         EXPECT_NEAR(t.rows[k].second, t.rows[k - 1].second * 1.05, 0.02) << k;
@@ -80,28 +80,40 @@ TEST(Retirement, NothingToDrawFromNothingIsMessage3) {
 }
 
 TEST(CapitalRequired, LevelInvestmentReachesTheCapital) {
-    const YearTable t = ok(calculateCapital({CapitalOption::Capital, Currency::fromWhole(100000), Currency::fromWhole(20),
-                                             Currency::fromWhole(25)}));
+    const YearTable t = ok(calculateCapital({CapitalOption::Capital, Currency::fromWhole(100000),
+                                             Currency::fromWhole(20), Currency::fromWhole(25)}));
     ASSERT_EQ(t.years(), 25);
     EXPECT_NEAR(t.rows[0].first, 176.56, 0.005); // 100,000 / (1.2 x 471.98)
     EXPECT_NEAR(t.rows.back().value, 100000, 1e-6);
     EXPECT_NEAR(t.totals.first, 25 * t.rows[0].first, 1e-6);
     EXPECT_EQ(t.totals.year, 26);
-    const YearTable one = ok(calculateCapital({CapitalOption::Capital, Currency::fromWhole(11000), Currency::fromWhole(10),
-                                               Currency::fromWhole(1)}));
+    const YearTable one = ok(calculateCapital({CapitalOption::Capital, Currency::fromWhole(11000),
+                                               Currency::fromWhole(10), Currency::fromWhole(1)}));
     ASSERT_EQ(one.years(), 1);
     EXPECT_NEAR(one.rows[0].first, 10000, 1e-6); // C / (1 + i)
     EXPECT_NEAR(one.rows[0].value, 11000, 1e-6);
-    const YearTable income = ok(calculateCapital({CapitalOption::Income, Currency::fromWhole(40000), Currency::fromWhole(20),
-                                                  Currency::fromWhole(25)}));
+    const YearTable income = ok(calculateCapital({CapitalOption::Income, Currency::fromWhole(40000),
+                                                  Currency::fromWhole(20), Currency::fromWhole(25)}));
     EXPECT_NEAR(income.rows.back().value, 200000, 1e-6);
 }
 
 TEST(CapitalRequired, RefusesWhatHasNoAnswer) {
-    EXPECT_EQ(calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Currency(), Currency::fromWhole(5)}).message, 3);
-    EXPECT_EQ(calculateCapital({CapitalOption::Income, Currency::fromWhole(1000), Currency(), Currency::fromWhole(5)}).message, 3);
-    EXPECT_EQ(calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Currency::fromWhole(5), Currency()}).message, 3);
-    EXPECT_EQ(calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Currency::fromWhole(5), Currency::fromWhole(51)}).message, 4);
+    EXPECT_EQ(calculateCapital(
+                  {CapitalOption::Capital, Currency::fromWhole(1000), Currency(), Currency::fromWhole(5)})
+                  .message,
+              3);
+    EXPECT_EQ(calculateCapital(
+                  {CapitalOption::Income, Currency::fromWhole(1000), Currency(), Currency::fromWhole(5)})
+                  .message,
+              3);
+    EXPECT_EQ(calculateCapital(
+                  {CapitalOption::Capital, Currency::fromWhole(1000), Currency::fromWhole(5), Currency()})
+                  .message,
+              3);
+    EXPECT_EQ(calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Currency::fromWhole(5),
+                                Currency::fromWhole(51)})
+                  .message,
+              4);
 }
 
 TEST(Plan401k, ContributionsCompoundFromTheYearAfter) {
@@ -115,11 +127,11 @@ TEST(Plan401k, ContributionsCompoundFromTheYearAfter) {
     in.years = Currency::fromWhole(2);
     const YearTable t = ok(calculate401k(in));
     ASSERT_EQ(t.years(), 2);
-    EXPECT_EQ(t.rows[0].first, 4500.0);  // 9% of 50,000
+    EXPECT_EQ(t.rows[0].first, 4500.0); // 9% of 50,000
     EXPECT_EQ(t.rows[0].second, 450.0);
     EXPECT_EQ(t.rows[0].value, 4950.0);
-    EXPECT_EQ(t.rows[1].first, 4500.0);  // no raise: the same contribution
-    EXPECT_EQ(t.rows[1].second, 945.0);  // on 4,950 + 4,500
+    EXPECT_EQ(t.rows[1].first, 4500.0); // no raise: the same contribution
+    EXPECT_EQ(t.rows[1].second, 945.0); // on 4,950 + 4,500
     EXPECT_EQ(t.rows[1].value, 10395.0);
     EXPECT_EQ(t.totals.first, 9000.0);
     EXPECT_EQ(t.totals.second, 1395.0);
@@ -141,13 +153,15 @@ TEST(RetirementPrintouts, PagesRepeatTheirHeadingsAndNumberEachPage) {
     const RetireInputs retire = fixed(500000, 10, 1000, 0);
     Plan401kInputs k;
     k.years = Currency::fromWhole(50);
-    const CapitalInputs capital{CapitalOption::Capital, Currency::fromWhole(100000), Currency::fromWhole(20), Currency::fromWhole(50)};
-    for (const Case& c : {Case{retirementPrintout(retire, ok(calculateRetirement(retire)), context),
-                               "Year         Interest/Growth          Annual Income        Current Value", 50},
-                          Case{capitalPrintout(capital, ok(calculateCapital(capital)), context),
-                               "Year        Annual Investment      Interest/Growth         Current Value", 50},
-                          Case{plan401kPrintout(k, ok(calculate401k(k)), context),
-                               " Year   Annual Salary   Contributions   Interest/Growth    Current Value", 50}}) {
+    const CapitalInputs capital{CapitalOption::Capital, Currency::fromWhole(100000), Currency::fromWhole(20),
+                                Currency::fromWhole(50)};
+    for (const Case& c :
+         {Case{retirementPrintout(retire, ok(calculateRetirement(retire)), context),
+               "Year         Interest/Growth          Annual Income        Current Value", 50},
+          Case{capitalPrintout(capital, ok(calculateCapital(capital)), context),
+               "Year        Annual Investment      Interest/Growth         Current Value", 50},
+          Case{plan401kPrintout(k, ok(calculate401k(k)), context),
+               " Year   Annual Salary   Contributions   Interest/Growth    Current Value", 50}}) {
         const Printout& p = c.printout;
         ASSERT_GE(p.page(), 2) << c.heading;
         int rows = 0;

@@ -33,7 +33,7 @@ class TestRetirementWindows : public QObject {
         return &text;
     }
 
-private slots:
+  private slots:
     void initTestCase() { registerRetirementWindows(); }
     void init() { testing::freshProgram(); }
     void cleanup() { m_frame.reset(); }

@@ -7,8 +7,8 @@
 #include "app/ui/program_state.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QDir>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -31,8 +31,10 @@ inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200, in
     QTimer::singleShot(10, [act, triesLeft, generation] {
         if (generation != modalGeneration()) return;
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible()) act(modal);
-        else if (triesLeft > 0) whenModal(act, triesLeft - 1, generation);
+        if (modal && modal->isVisible())
+            act(modal);
+        else if (triesLeft > 0)
+            whenModal(act, triesLeft - 1, generation);
     });
 }
 
@@ -45,8 +47,10 @@ inline bool activate(QWidget* window) {
 // Types text key by key, characters beyond ASCII included (QTest::keyClicks takes ASCII only).
 inline void typeText(QWidget* widget, const QString& text) {
     for (QChar c : text) {
-        if (c.unicode() < 128) QTest::keyClicks(widget, QString(c));
-        else QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        if (c.unicode() < 128)
+            QTest::keyClicks(widget, QString(c));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 }
 

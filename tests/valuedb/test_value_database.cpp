@@ -10,14 +10,17 @@ using namespace std::chrono;
 
 namespace {
 
-Date day0() { return Date{year(2002), month(3), day(1)}; }
+Date day0() {
+    return Date{year(2002), month(3), day(1)};
+}
 const ShortDateForm iso;
 
 // Weekly values, the first given the newest, ending at 2002-03-01.
 ValueDatabase weekly(std::vector<double> newestFirst) {
     ValueDatabase db;
     for (std::size_t i = 0; i < newestFirst.size(); ++i)
-        db.records.push_back({static_cast<int>(i) + 1, addDays(day0(), -7 * static_cast<int>(i)), newestFirst[i]});
+        db.records.push_back(
+            {static_cast<int>(i) + 1, addDays(day0(), -7 * static_cast<int>(i)), newestFirst[i]});
     return db;
 }
 
@@ -26,7 +29,8 @@ ValueDatabase weekly(std::vector<double> newestFirst) {
 TEST(ZrkFile, RoundTripNewestFirstAndTheLayout) {
     ValueDatabase db = weekly({14.37, 13.9, 12});
     db.DbTitle = "XYZ Fund";
-    EXPECT_EQ(zrkBytes(db), "3,0,\"XYZ Fund\",10\r\n1,#2002-03-01#,14.37\r\n2,#2002-02-22#,13.9\r\n3,#2002-02-15#,12\r\n");
+    EXPECT_EQ(zrkBytes(db),
+              "3,0,\"XYZ Fund\",10\r\n1,#2002-03-01#,14.37\r\n2,#2002-02-22#,13.9\r\n3,#2002-02-15#,12\r\n");
     db.earnings[0] = {2001, 1.25};
     db.earnings[2] = {1999, 0.9}; // a gap: the filled rows are saved in order
     db.records[0].number.reset();
@@ -42,12 +46,14 @@ TEST(ZrkFile, RoundTripNewestFirstAndTheLayout) {
 
 TEST(ZrkFile, DamagedFilesAreRefused) {
     std::string full = "1001,0,\"big\",10\r\n";
-    for (int i = 0; i < 1001; ++i) full += ",#2002-03-01#,1\r\n";
-    for (const std::string& bad : {std::string(""), std::string("3,0,\"t\",10\r\n,#2002-03-01#,1\r\n"), full,
-                                   std::string("1,6,\"t\",10\r\n"), std::string("1,0,\"t\",10\r\n,#2002-02-30#,1\r\n"),
-                                   std::string("1,0,\"t\",10\r\n,#2002-03-01#,abc\r\n"),
-                                   std::string("1,0,\"t\",10\r\n,#1500-02-19#,5\r\n"),
-                                   std::string("\"t\",1,0,10\r\n,#2002-03-01#,1\r\n"), std::string("\x01\xff\x00", 3)})
+    for (int i = 0; i < 1001; ++i)
+        full += ",#2002-03-01#,1\r\n";
+    for (const std::string& bad :
+         {std::string(""), std::string("3,0,\"t\",10\r\n,#2002-03-01#,1\r\n"), full,
+          std::string("1,6,\"t\",10\r\n"), std::string("1,0,\"t\",10\r\n,#2002-02-30#,1\r\n"),
+          std::string("1,0,\"t\",10\r\n,#2002-03-01#,abc\r\n"),
+          std::string("1,0,\"t\",10\r\n,#1500-02-19#,5\r\n"),
+          std::string("\"t\",1,0,10\r\n,#2002-03-01#,1\r\n"), std::string("\x01\xff\x00", 3)})
         EXPECT_EQ(parseZrk(bad).message, 13) << bad.substr(0, 40);
     // A title holding a double quote, written by another program, still loads.
     EXPECT_TRUE(parseZrk("1,0,\"A \"B\" fund\",10\r\n,#2002-03-01#,1\r\n"));
@@ -62,7 +68,7 @@ TEST(Editor, AddingCorrectingInsertingDeleting) {
     EXPECT_EQ(db.records[0].value, 12.34);
     EXPECT_EQ(db.DbChanged, 1);
     ASSERT_EQ(addRecord(db, addDays(day0(), 7), 14.37), 0);
-    EXPECT_EQ(db.records[0].value, 14.37); // cut, not 14.36
+    EXPECT_EQ(db.records[0].value, 14.37);                       // cut, not 14.36
     EXPECT_EQ(correctRecord(db, 1, addDays(day0(), 8), 15), 10); // later than the newest
     EXPECT_EQ(correctRecord(db, 3, day0(), 15), 16);
     db.DbChanged = 0;
@@ -79,7 +85,8 @@ TEST(Editor, AddingCorrectingInsertingDeleting) {
 
 TEST(Editor, AFullDatabaseRefusesAnotherRecord) {
     ValueDatabase db;
-    for (int i = 0; i < kMaxRecords; ++i) db.records.push_back({i + 1, addDays(day0(), -i), 1});
+    for (int i = 0; i < kMaxRecords; ++i)
+        db.records.push_back({i + 1, addDays(day0(), -i), 1});
     EXPECT_EQ(addRecord(db, addDays(day0(), 1), 5), kMsgDatabaseFull);
     EXPECT_EQ(db.RecordCount(), kMaxRecords);
     EXPECT_TRUE(parseZrk(zrkBytes(db))); // and it loads back
@@ -87,7 +94,8 @@ TEST(Editor, AFullDatabaseRefusesAnotherRecord) {
 
 TEST(SortAndExtract, NewestFirstNumberedAndARange) {
     ValueDatabase db;
-    for (int d : {3, 9, 1, 7, 5}) db.records.push_back({std::nullopt, addDays(day0(), d), double(d)});
+    for (int d : {3, 9, 1, 7, 5})
+        db.records.push_back({std::nullopt, addDays(day0(), d), double(d)});
     sortRecords(db);
     const double expected[] = {9, 7, 5, 3, 1};
     for (int i = 0; i < 5; ++i) {
@@ -177,11 +185,15 @@ TEST(Sheet, DivisionsByZeroAreMessage27WithTheDate) {
 TEST(DatabasePrintout, EarningsBesideRecordsAndAfterThem) {
     ValueDatabase db = weekly({14.37, 13.9});
     db.DbTitle = "XYZ";
-    for (int j = 0; j < 4; ++j) db.earnings[j] = {2001 - j, 1.0 + j};
+    for (int j = 0; j < 4; ++j)
+        db.earnings[j] = {2001 - j, 1.0 + j};
     const Printout p = databasePrintout(db, {"Ann", "$", 0, iso});
     const std::string text = p.plainText();
     // Columns 10, 20 and 32 for the record, 55 and 63 for the earnings row beside it.
-    EXPECT_NE(text.find("\n           1       2002-03-01         14.37           2001          1.00\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\n                                                      1998          4.00\n"), std::string::npos); // the rows beyond the records
+    EXPECT_NE(text.find("\n           1       2002-03-01         14.37           2001          1.00\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\n                                                      1998          4.00\n"),
+              std::string::npos); // the rows beyond the records
     EXPECT_NE(text.find("Page 1"), std::string::npos);
 }

@@ -2,9 +2,9 @@
 #include "app/ui/entry_box.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
+#include "support/ui_support.h"
 #include "valuedb/ui/valuedb_state.h"
 #include "valuedb/ui/valuedb_windows.h"
-#include "support/ui_support.h"
 
 #include <QFile>
 #include <QLabel>
@@ -42,7 +42,7 @@ class TestValueDbWindows : public QObject {
     }
     static QString samplePath() { return QDir(program().helpFolder).filePath("Sample.Zrk"); }
 
-private slots:
+  private slots:
     void initTestCase() { registerValueDbWindows(); }
     void init() {
         testing::freshProgram();
@@ -97,7 +97,7 @@ private slots:
         QTest::keyClick(date, Qt::Key_Return);
         QVERIFY(value->hasFocus());
         QTest::keyClicks(value, "12.345");
-        QTest::keyClick(value, Qt::Key_Return); // to Add Record
+        QTest::keyClick(value, Qt::Key_Return);                       // to Add Record
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // adds it
         QCOMPARE(valueDb().db.RecordCount(), 1);
         QCOMPARE(valueDb().db.records[0].value, 12.34);
@@ -138,7 +138,8 @@ private slots:
         QCOMPARE(*message, QString("Date cannot be greater than last record: 2026-11-27"));
         editor->box("InDate")->setText("2026-11-26");
         editor->AddRecord_Click();
-        QCOMPARE(valueDb().db.records[0].date, (Date{std::chrono::year(2026), std::chrono::month(11), std::chrono::day(26)}));
+        QCOMPARE(valueDb().db.records[0].date,
+                 (Date{std::chrono::year(2026), std::chrono::month(11), std::chrono::day(26)}));
         QVERIFY(editor->findChild<QPushButton*>("Exitbut")->isVisibleTo(editor));
     }
 
@@ -159,7 +160,9 @@ private slots:
     void ratiosNeedThreeRecordsAndShowTheSheet() {
         openMenu();
         Dbase* editor = openEditor();
-        for (int d : {1, 8}) addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(d)}, 10);
+        for (int d : {1, 8})
+            addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(d)},
+                      10);
         QString* message = captureMessage();
         editor->ToRatios_Click();
         QCOMPARE(*message, QString("Minimum of two weeks data required for Ratios."));
@@ -185,7 +188,9 @@ private slots:
     void earningsTypedWithoutRatiosAreSaved() {
         Trendmenu* menu = openMenu();
         Dbase* editor = openEditor();
-        for (int d : {1, 8, 15}) addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(d)}, 10);
+        for (int d : {1, 8, 15})
+            addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(d)},
+                      10);
         typeInto(editor->box("InDatext0"), "2001");
         typeInto(editor->box("InEarnTxt0"), "1.25");
         typeInto(editor->box("TEFName"), "12");
@@ -200,14 +205,16 @@ private slots:
 
     void leavingWithUnsavedRecordsAsks() {
         Trendmenu* menu = openMenu();
-        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)}, 10);
+        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)},
+                  10);
         QString question;
         testing::whenModal([&](QWidget* box) {
             question = box->findChild<QLabel*>("Label1")->text();
             box->findChild<QPushButton*>("AllYes")->click();
         });
         menu->ExitMenu_Click();
-        QVERIFY(question.endsWith(" file in memory will be erased. Do you wish to go back and save it to Disk?."));
+        QVERIFY(question.endsWith(
+            " file in memory will be erased. Do you wish to go back and save it to Disk?."));
         QCOMPARE(m_frame->currentTask(), menu); // back to save
         testing::whenModal([](QWidget* box) { box->findChild<QPushButton*>("AllNo")->click(); });
         menu->ExitMenu_Click();

@@ -65,7 +65,10 @@ SheetOutcome computeSheet(const ValueDatabase& typed, const ShortDateForm& form)
         f.earnChanges.push_back(Currency::fromDoubleOrFail(db.earnings[k - 1].amount / below - 1).toDouble());
     }
     const double avg2 = f.averages[0], avg8 = f.averages[3];
-    f.direction = avg8 == 0 ? "Need 8 Points" : avg2 > avg8 ? "Upswing" : avg2 < avg8 ? "Downswing" : "Sideways";
+    f.direction = avg8 == 0     ? "Need 8 Points"
+                  : avg2 > avg8 ? "Upswing"
+                  : avg2 < avg8 ? "Downswing"
+                                : "Sideways";
     for (double v : {f.avgAll, f.highLowDiff, f.lowLastDiff, f.highLastDiff, f.peRatio, f.riskPct, f.target})
         if (!std::isfinite(v)) return failed();
     out.figures = {f, 0};
@@ -87,8 +90,10 @@ std::map<std::string, std::string> sheetTexts(const SheetFigures& f, const Value
     ValueDatabase db = typed;
     db.compactEarnings();
     std::map<std::string, std::string> t = periodTexts(f.records, weekMode);
-    const char* averageLabels[7] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label35", "Label29"};
-    for (int p = 0; p < 7; ++p) t[averageLabels[p]] = Format(f.averages[p], "####,,###.00") + " ";
+    const char* averageLabels[7] = {"Label11", "Label12", "Label13", "Label14",
+                                    "Label15", "Label35", "Label29"};
+    for (int p = 0; p < 7; ++p)
+        t[averageLabels[p]] = Format(f.averages[p], "####,,###.00") + " ";
     t["Label2"] = db.DbTitle;
     t["Label53"] = Format(f.avgAll, "####,,###.00") + " ";
     t["Label16"] = f.direction + " ";
@@ -105,17 +110,22 @@ std::map<std::string, std::string> sheetTexts(const SheetFigures& f, const Value
     for (int k = 2; k <= kMaxEarnings; ++k) {
         const EarningsRow& row = db.earnings[k - 1];
         const bool shown = row.year != 0 && k - 2 < static_cast<int>(f.earnChanges.size());
-        t[changeCaptions[k - 2]] = shown ? " Change " + std::to_string(row.year) + " - " + std::to_string(db.earnings[k - 2].year) : "";
+        t[changeCaptions[k - 2]] =
+            shown ? " Change " + std::to_string(row.year) + " - " + std::to_string(db.earnings[k - 2].year)
+                  : "";
         t[changeValues[k - 2]] = shown ? Format(f.earnChanges[k - 2], "###.00%") : "";
     }
     if (f.hasEarnings) {
         t["Label17"] = Format(f.riskPct, "###.00%");
         t["Label10"] = " Risk at" + plainNumber(db.EarningsFactor) + " times Earnings";
-        t["Label49"] = f.riskPct > 0 ? " Could Rise to:" : f.riskPct < 0 ? " Could Drop to:" : " Could Remain at:";
+        t["Label49"] = f.riskPct > 0   ? " Could Rise to:"
+                       : f.riskPct < 0 ? " Could Drop to:"
+                                       : " Could Remain at:";
         t["Label50"] = Format(f.target, "##,,###.00") + "  ";
         t["Label22"] = Format(f.peRatio, "###,,###.00") + "  ";
     } else {
-        for (const char* name : {"Label17", "Label10", "Label49", "Label50", "Label22"}) t[name] = "";
+        for (const char* name : {"Label17", "Label10", "Label49", "Label50", "Label22"})
+            t[name] = "";
     }
     return t;
 }

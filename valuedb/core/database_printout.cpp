@@ -23,8 +23,9 @@ Printout databasePrintout(const ValueDatabase& db, const PrintContext& context) 
     p.setCounter(static_cast<int>(p.pages().back().lines.size()));
     auto earningsPieces = [&](int j) {
         const EarningsRow& row = shown.earnings[j];
-        return std::vector<PrintPiece>{{55, RightAlign(Format(row.year, "####"), 4)},
-                                       {63, RightAlign(Format(row.amount, "##,,###.00"), 10, Overflow::KeepWhole)}};
+        return std::vector<PrintPiece>{
+            {55, RightAlign(Format(row.year, "####"), 4)},
+            {63, RightAlign(Format(row.amount, "##,,###.00"), 10, Overflow::KeepWhole)}};
     };
     auto countAndBreak = [&] {
         if (!p.countLine()) return;
@@ -34,11 +35,13 @@ Printout databasePrintout(const ValueDatabase& db, const PrintContext& context) 
     };
     for (int i = 1; i <= shown.RecordCount(); ++i) {
         const ValueRecord& r = shown.records[i - 1];
-        std::vector<PrintPiece> pieces{{10, RightAlign(Format(i, "###"), 3, Overflow::KeepWhole)},
-                                       {20, RightAlign(shortDateText(r.date, context.dateForm), 10)},
-                                       {32, RightAlign(Format(r.value, "####,,###.00"), 12, Overflow::KeepWhole)}};
+        std::vector<PrintPiece> pieces{
+            {10, RightAlign(Format(i, "###"), 3, Overflow::KeepWhole)},
+            {20, RightAlign(shortDateText(r.date, context.dateForm), 10)},
+            {32, RightAlign(Format(r.value, "####,,###.00"), 12, Overflow::KeepWhole)}};
         if (i <= shown.EarnCount)
-            for (PrintPiece& piece : earningsPieces(i - 1)) pieces.push_back(std::move(piece));
+            for (PrintPiece& piece : earningsPieces(i - 1))
+                pieces.push_back(std::move(piece));
         p.print(std::move(pieces));
         countAndBreak();
     }

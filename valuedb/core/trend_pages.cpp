@@ -4,7 +4,9 @@
 
 namespace brisk {
 
-TrendPage firstTrendPage(int records) { return {1, std::min(records, kTrendPageSize)}; }
+TrendPage firstTrendPage(int records) {
+    return {1, std::min(records, kTrendPageSize)};
+}
 
 TrendPage olderPage(const TrendPage& page, int records) {
     if (page.last >= records) return page;

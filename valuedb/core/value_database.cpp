@@ -24,17 +24,26 @@ void ValueDatabase::compactEarnings() {
     EarnCount = n;
 }
 
-double cutToCents(double value) { return std::trunc(value * 100 + (value >= 0 ? 1e-9 : -1e-9)) / 100; }
+double cutToCents(double value) {
+    return std::trunc(value * 100 + (value >= 0 ? 1e-9 : -1e-9)) / 100;
+}
 
 std::string zrkBytes(const ValueDatabase& db) {
     ValueDatabase saved = db;
     saved.compactEarnings(); // every filled row, whether or not the ratios were asked for
     RecordWriter w;
-    w.integer(saved.RecordCount()).integer(saved.EarnCount).text(saved.DbTitle).single(saved.EarningsFactor).endRecord();
-    for (int j = 0; j < saved.EarnCount; ++j) w.integer(saved.earnings[j].year).number(saved.earnings[j].amount).endRecord();
+    w.integer(saved.RecordCount())
+        .integer(saved.EarnCount)
+        .text(saved.DbTitle)
+        .single(saved.EarningsFactor)
+        .endRecord();
+    for (int j = 0; j < saved.EarnCount; ++j)
+        w.integer(saved.earnings[j].year).number(saved.earnings[j].amount).endRecord();
     for (const ValueRecord& r : saved.records) {
-        if (r.number) w.integer(*r.number);
-        else w.empty();
+        if (r.number)
+            w.integer(*r.number);
+        else
+            w.empty();
         w.date(r.date).number(r.value).endRecord();
     }
     return w.bytes();
@@ -84,10 +93,12 @@ void sortRecords(ValueDatabase& db) {
     for (int gap = n / 2; gap > 0; gap /= 2) {
         for (int i = gap; i < n; ++i) {
             // Rows a gap apart change places while the upper one is older, newest first.
-            for (int j = i - gap; j >= 0 && rows[j].date < rows[j + gap].date; j -= gap) std::swap(rows[j], rows[j + gap]);
+            for (int j = i - gap; j >= 0 && rows[j].date < rows[j + gap].date; j -= gap)
+                std::swap(rows[j], rows[j + gap]);
         }
     }
-    for (int i = 0; i < n; ++i) rows[i].number = i + 1;
+    for (int i = 0; i < n; ++i)
+        rows[i].number = i + 1;
     if (!rows.empty() && rows.back().date == kDeletionMarker) rows.pop_back();
 }
 
@@ -113,7 +124,9 @@ int checkEntry(std::optional<Date> date, double value) {
 }
 
 // A corrected or inserted record may not be newer than the newest one: message 10.
-bool laterThanNewest(const ValueDatabase& db, Date date) { return !db.records.empty() && date > db.records.front().date; }
+bool laterThanNewest(const ValueDatabase& db, Date date) {
+    return !db.records.empty() && date > db.records.front().date;
+}
 
 } // namespace
 

@@ -35,7 +35,7 @@ struct EarningsRow {
 };
 
 struct ValueDatabase {
-    std::vector<ValueRecord> records; // records[0] is record 1, the newest week
+    std::vector<ValueRecord> records;                 // records[0] is record 1, the newest week
     std::array<EarningsRow, kMaxEarnings> earnings{}; // rows 1 to 5 as typed, latest year first
     int EarnCount = 0;
     std::string DbTitle;

@@ -47,8 +47,12 @@ void registerValueDbWindows() {
 
 namespace {
 
-ValueDatabase& db() { return valueDb().db; }
-MDIContainer* frame() { return program().frame; }
+ValueDatabase& db() {
+    return valueDb().db;
+}
+MDIContainer* frame() {
+    return program().frame;
+}
 void setCaption(const QString& caption) {
     if (frame()) frame()->setWindowTitle(caption);
 }
@@ -62,9 +66,15 @@ void showDbMessage(int message, QWidget* parent, const QString& detail = {}) {
     showMessage(message, parent, detail);
 }
 
-std::string todayText() { return shortDateText(today(), program().shell.DateForm); }
-std::optional<Date> readDate(const QString& text) { return parseDate(ss(text.trimmed()), program().shell.DateForm); }
-QString dateText(Date date) { return qs(shortDateText(date, program().shell.DateForm)); }
+std::string todayText() {
+    return shortDateText(today(), program().shell.DateForm);
+}
+std::optional<Date> readDate(const QString& text) {
+    return parseDate(ss(text.trimmed()), program().shell.DateForm);
+}
+QString dateText(Date date) {
+    return qs(shortDateText(date, program().shell.DateForm));
+}
 
 // The value typed: cut after two decimals as text, so what was typed is what is kept.
 double typedValue(const QString& text) {
@@ -91,10 +101,11 @@ Trendmenu::Trendmenu(QWidget* parent) : QWidget(parent) {
         const char* caption;
         int row, column;
     };
-    const Button buttons[] = {{"LoadaFile", "&Open a File from Disk", 0, 0},   {"OpenDbase", "&Add and Edit Database", 1, 0},
-                              {"ShowRatios", "&View Averages and Ratios", 2, 0}, {"SelectRec", "&Extract between two Dates", 3, 0},
-                              {"Saveafile", "&Save a File to Disk", 0, 1},     {"SortDBase", "Sort &Database", 1, 1},
-                              {"ShowTGraph", "Show Trend &Graph", 2, 1},        {"ExitMenu", "E&xit to Main Menu", 3, 1}};
+    const Button buttons[] = {
+        {"LoadaFile", "&Open a File from Disk", 0, 0},     {"OpenDbase", "&Add and Edit Database", 1, 0},
+        {"ShowRatios", "&View Averages and Ratios", 2, 0}, {"SelectRec", "&Extract between two Dates", 3, 0},
+        {"Saveafile", "&Save a File to Disk", 0, 1},       {"SortDBase", "Sort &Database", 1, 1},
+        {"ShowTGraph", "Show Trend &Graph", 2, 1},         {"ExitMenu", "E&xit to Main Menu", 3, 1}};
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(twips(5220 - 1395 - 2805));
     grid->setVerticalSpacing(twips(1000 - 450));
@@ -106,7 +117,8 @@ Trendmenu::Trendmenu(QWidget* parent) : QWidget(parent) {
         made[b.name] = button;
     }
     // The tab order runs down the left column, then down the right one.
-    for (int i = 0; i + 1 < 8; ++i) setTabOrder(made[buttons[i].name], made[buttons[i + 1].name]);
+    for (int i = 0; i + 1 < 8; ++i)
+        setTabOrder(made[buttons[i].name], made[buttons[i + 1].name]);
     connect(made["LoadaFile"], &QPushButton::clicked, this, &Trendmenu::LoadaFile_Click);
     connect(made["Saveafile"], &QPushButton::clicked, this, &Trendmenu::Saveafile_Click);
     connect(made["OpenDbase"], &QPushButton::clicked, this, [] { frame()->openOver(new Dbase); });
@@ -218,8 +230,10 @@ void Trendmenu::ExitMenu_Click() {
 }
 
 void Trendmenu::closeEvent(QCloseEvent* event) {
-    if (leaveAllowed()) event->accept();
-    else event->ignore();
+    if (leaveAllowed())
+        event->accept();
+    else
+        event->ignore();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -245,8 +259,10 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
     connect(date, &EntryBox::stored, this, [this, date] {
         if (date->text().trimmed().isEmpty()) return;
         const auto parsed = readDate(date->text());
-        if (parsed) date->setText(dateText(*parsed));
-        else showMessage(30, this);
+        if (parsed)
+            date->setText(dateText(*parsed));
+        else
+            showMessage(30, this);
     });
     name->setNext(value);
     date->setNext(value);
@@ -268,13 +284,15 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
         connect(year, &EntryBox::stored, this, [j](double v) {
             db().earnings[j].year = toInt16(v).value_or(0);
             db().EarnCount = 0;
-            for (const EarningsRow& row : db().earnings) db().EarnCount += row.filled();
+            for (const EarningsRow& row : db().earnings)
+                db().EarnCount += row.filled();
             db().DbChanged = 1;
         });
         connect(amount, &EntryBox::stored, this, [j](double v) {
             db().earnings[j].amount = v;
             db().EarnCount = 0;
-            for (const EarningsRow& row : db().earnings) db().EarnCount += row.filled();
+            for (const EarningsRow& row : db().earnings)
+                db().EarnCount += row.filled();
             db().DbChanged = 1;
         });
         earningsLayout->addWidget(year, j + 1, 0);
@@ -321,25 +339,26 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
     yellow.setColor(QPalette::Base, QColor(255, 255, 192));
     help->setPalette(yellow);
     const QString t = qs(todayText());
-    help->setPlainText(QStringList{"  To Create a new file.", "All entries are made in the green input boxes.",
-                                   "Click box at top, type your File Name.",
-                                   "Entries in the Database take place in top row beside New..",
-                                   "Click on today's date, change to starting date of data. Must be in the format " + t +
-                                       " <Enter> will set focus on Data Value box, type in data.",
-                                   "Click 'Add Record' will move the data to spreadsheet, top row will now show date 7 days "
-                                   "after previous one with focus set on blank Data Value box.",
-                                   "To continue adding data just type data in blank Data Value box and press <Enter> twice.",
-                                   "Latest Annual Earnings.\r\nClick first box and type latest year date.",
-                                   "Click on Earnings box and type earnings per share for that year.",
-                                   "Move down one row and repeat for previous year's earnings.",
-                                   "To change Earnings Ratio click box and type new ratio.",
-                                   "Click 'Correct Record' to Insert, first click on record number to Correct or Delete, record "
-                                   "will be shown in 'New' row, change, click Add Record'. Commands not used disappear until "
-                                   "task completed.",
-                                   "Click 'Delete All' to delete all data in the file.",
-                                   "To enter data other than weekly. Type the new date over the existing one and <Enter>.",
-                                   "Open the Sample.Zrk file with 'Open a File from Disk' and try out all the features.",
-                                   "            End"}
+    help->setPlainText(QStringList{
+        "  To Create a new file.", "All entries are made in the green input boxes.",
+        "Click box at top, type your File Name.",
+        "Entries in the Database take place in top row beside New..",
+        "Click on today's date, change to starting date of data. Must be in the format " + t +
+            " <Enter> will set focus on Data Value box, type in data.",
+        "Click 'Add Record' will move the data to spreadsheet, top row will now show date 7 days "
+        "after previous one with focus set on blank Data Value box.",
+        "To continue adding data just type data in blank Data Value box and press <Enter> twice.",
+        "Latest Annual Earnings.\r\nClick first box and type latest year date.",
+        "Click on Earnings box and type earnings per share for that year.",
+        "Move down one row and repeat for previous year's earnings.",
+        "To change Earnings Ratio click box and type new ratio.",
+        "Click 'Correct Record' to Insert, first click on record number to Correct or Delete, record "
+        "will be shown in 'New' row, change, click Add Record'. Commands not used disappear until "
+        "task completed.",
+        "Click 'Delete All' to delete all data in the file.",
+        "To enter data other than weekly. Type the new date over the existing one and <Enter>.",
+        "Open the Sample.Zrk file with 'Open a File from Disk' and try out all the features.",
+        "            End"}
                            .join("\r\n\r\n"));
     help->setFirstBox(value);
 
@@ -376,7 +395,8 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
     body->addLayout(left, 3);
     body->addLayout(right, 2);
     auto* commands = new QHBoxLayout;
-    for (QPushButton* b : {add, correct, all, ratios, print, exit}) commands->addWidget(b);
+    for (QPushButton* b : {add, correct, all, ratios, print, exit})
+        commands->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
     layout->addLayout(top);
@@ -388,7 +408,9 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
     showNewRow();
 }
 
-EntryBox* Dbase::box(const QString& name) const { return findChild<EntryBox*>(name); }
+EntryBox* Dbase::box(const QString& name) const {
+    return findChild<EntryBox*>(name);
+}
 
 void Dbase::fillEarnings() {
     for (int j = 0; j < kMaxEarnings; ++j) {
@@ -413,16 +435,19 @@ void Dbase::fillGrid() {
 void Dbase::showNewRow() {
     m_new->setText("New");
     box("InValue")->clear();
-    box("InDate")->setText(db().records.empty() ? qs(todayText()) : dateText(addDays(db().records.front().date, 7)));
+    box("InDate")->setText(db().records.empty() ? qs(todayText())
+                                                : dateText(addDays(db().records.front().date, 7)));
     box("InValue")->setFocus(Qt::OtherFocusReason);
 }
 
 void Dbase::MakInvisible() {
-    for (QPushButton* b : m_hideWhileEditing) b->hide();
+    for (QPushButton* b : m_hideWhileEditing)
+        b->hide();
 }
 
 void Dbase::MakVisible() {
-    for (QPushButton* b : m_hideWhileEditing) b->show();
+    for (QPushButton* b : m_hideWhileEditing)
+        b->show();
 }
 
 void Dbase::AddRecord_Click() {
@@ -431,9 +456,15 @@ void Dbase::AddRecord_Click() {
     const auto date = readDate(box("InDate")->text());
     int message = 0;
     switch (state.EditMode) {
-    case 1: message = correctRecord(db(), state.EditRecNo, date, value); break;
-    case 2: message = insertRecord(db(), date, value); break;
-    default: message = addRecord(db(), date, value); break;
+    case 1:
+        message = correctRecord(db(), state.EditRecNo, date, value);
+        break;
+    case 2:
+        message = insertRecord(db(), date, value);
+        break;
+    default:
+        message = addRecord(db(), date, value);
+        break;
     }
     if (message) {
         const QString detail = message == 10 ? dateText(db().records.front().date) : QString();
@@ -508,7 +539,8 @@ void Dbase::Printit_Click() {
     if (db().RecordCount() == 0) return showMessage(8, this);
     if (!askPrintHeader(this)) return;
     const ShellState& shell = program().shell;
-    printAndReport(databasePrintout(db(), {*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm}),
+    printAndReport(databasePrintout(db(), {*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice,
+                                           shell.DateForm}),
                    qs(db().DbTitle.empty() ? "Value Database" : db().DbTitle), this);
 }
 
@@ -519,7 +551,9 @@ void Dbase::Exitbut_Click() {
     if (auto* menu = qobject_cast<Trendmenu*>(frame()->currentTask())) menu->updateInfoLabel();
 }
 
-QString Dbase::gridText(int row, int col) const { return m_grid->grid()->text(row, col); }
+QString Dbase::gridText(int row, int col) const {
+    return m_grid->grid()->text(row, col);
+}
 
 // ---------------------------------------------------------------------------------------------
 InRecNum::InRecNum(QWidget* parent) : QDialog(parent) {
@@ -548,12 +582,16 @@ InRecNum::InRecNum(QWidget* parent) : QDialog(parent) {
     connect(options, &QButtonGroup::idClicked, this, [number, prompt](int index) {
         ValueDbState& state = valueDb();
         state.EditMode = index + 1;
-        const char* prompts[] = {" Type in the record number       to correct.", " Type in 1. Automatic insertion   by date.",
+        const char* prompts[] = {" Type in the record number       to correct.",
+                                 " Type in 1. Automatic insertion   by date.",
                                  " Type in the record number        to delete."};
         prompt->setText(prompts[index]);
-        if (index == 1) number->setText("1");
-        else if (state.GridRecNo > 0) number->setText(QString::number(state.GridRecNo));
-        else number->clear();
+        if (index == 1)
+            number->setText("1");
+        else if (state.GridRecNo > 0)
+            number->setText(QString::number(state.GridRecNo));
+        else
+            number->clear();
         number->setFocus(Qt::TabFocusReason);
         number->selectAll();
     });
@@ -597,7 +635,9 @@ QLabel* Averatios::valueLabel(const QString& name) {
     return label;
 }
 
-QString Averatios::labelText(const QString& name) const { return m_labels.contains(name) ? m_labels[name]->text() : QString(); }
+QString Averatios::labelText(const QString& name) const {
+    return m_labels.contains(name) ? m_labels[name]->text() : QString();
+}
 
 Averatios::Averatios(QWidget* parent) : QWidget(parent) {
     setObjectName("Averatios");
@@ -616,8 +656,10 @@ Averatios::Averatios(QWidget* parent) : QWidget(parent) {
 
     auto* averages = new QGridLayout;
     averages->addWidget(caption("Label1", " Averages"), 0, 0);
-    const char* periods[] = {"Label4", "Label5", "Label6", "Label7", "Label8", "Label34", "Label28", "Label52"};
-    const char* values[] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label35", "Label29", "Label53"};
+    const char* periods[] = {"Label4", "Label5",  "Label6",  "Label7",
+                             "Label8", "Label34", "Label28", "Label52"};
+    const char* values[] = {"Label11", "Label12", "Label13", "Label14",
+                            "Label15", "Label35", "Label29", "Label53"};
     for (int i = 0; i < 8; ++i) {
         averages->addWidget(valueLabel(periods[i]), i + 1, 0);
         QLabel* v = valueLabel(values[i]);
@@ -627,7 +669,8 @@ Averatios::Averatios(QWidget* parent) : QWidget(parent) {
     auto* right = new QGridLayout;
     int row = 0;
     auto pair = [&](const char* captionName, const QString& text, const char* valueName) {
-        right->addWidget(captionName ? caption(captionName, text) : valueLabel(QString(valueName) + "Caption"), row, 0);
+        right->addWidget(
+            captionName ? caption(captionName, text) : valueLabel(QString(valueName) + "Caption"), row, 0);
         QLabel* v = valueLabel(valueName);
         v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         right->addWidget(v, row++, 1);
@@ -657,8 +700,9 @@ Averatios::Averatios(QWidget* parent) : QWidget(parent) {
     right->addWidget(valueLabel("Label49"), row, 0);
     right->addWidget(valueLabel("Label50"), row++, 1);
     // Captions that change with the data read from the left; the figures line up on the right.
-    for (const char* name : {"Label4", "Label5", "Label6", "Label7", "Label8", "Label34", "Label28", "Label52", "Label42",
-                             "Label23", "Label44", "Label46", "Label47", "Label10", "Label49"})
+    for (const char* name :
+         {"Label4", "Label5", "Label6", "Label7", "Label8", "Label34", "Label28", "Label52", "Label42",
+          "Label23", "Label44", "Label46", "Label47", "Label10", "Label49"})
         m_labels[name]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (QLabel* label : m_labels)
         if (label != title && label->alignment() & Qt::AlignRight) label->setMinimumWidth(twips(1200));
@@ -699,7 +743,8 @@ Averatios::Averatios(QWidget* parent) : QWidget(parent) {
     auto* commands = new QHBoxLayout;
     commands->addWidget(m_weekPoints);
     commands->addStretch();
-    for (QPushButton* b : {print, graph, sheet, exit}) commands->addWidget(b);
+    for (QPushButton* b : {print, graph, sheet, exit})
+        commands->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(200), twips(120), twips(200), twips(120));
     layout->addWidget(title);
@@ -721,7 +766,8 @@ void Averatios::computeAndShow() {
         if (sheet.figures.message == 27) showMessage(27, this, qs(sheet.detail));
         return;
     }
-    for (const auto& [name, text] : sheetTexts(*sheet.figures.value, state.db, program().shell.CurrencySymbol, state.WeekPointsMode))
+    for (const auto& [name, text] :
+         sheetTexts(*sheet.figures.value, state.db, program().shell.CurrencySymbol, state.WeekPointsMode))
         if (m_labels.contains(qs(name))) m_labels[qs(name)]->setText(qs(text));
     if (sheet.figures->hasEarnings && sheet.figures->riskPct < 0) {
         QPalette red = m_labels["Label17"]->palette();
@@ -732,8 +778,10 @@ void Averatios::computeAndShow() {
 
 void Averatios::setPeriodLabels() {
     for (const auto& [name, text] : periodTexts(db().RecordCount(), valueDb().WeekPointsMode)) {
-        if (name == "WeekPoints") m_weekPoints->setText(qs(text));
-        else if (m_labels.contains(qs(name))) m_labels[qs(name)]->setText(qs(text));
+        if (name == "WeekPoints")
+            m_weekPoints->setText(qs(text));
+        else if (m_labels.contains(qs(name)))
+            m_labels[qs(name)]->setText(qs(text));
     }
 }
 
@@ -757,7 +805,8 @@ void Averatios::Print1_Click() {
     printWidgetAndReport(this, "Averages and Ratios", this);
     resize(size);
     setPalette(before);
-    for (const auto& [label, palette] : restore) label->setPalette(palette);
+    for (const auto& [label, palette] : restore)
+        label->setPalette(palette);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -809,16 +858,18 @@ Extract::Extract(QWidget* parent) : QDialog(parent) {
     connect(helpButton, &QPushButton::clicked, this, [helpButton, help] {
         if (helpButton->text() == "Quick &Help") {
             helpButton->setText("Close &Help");
-            help->setPlainText(
-                QStringList{"To view a group of records between any two dates, a new database is created with records from "
-                            "the existing database.",
-                            "Using the record numbers from beside the dates you want to include. Type these record numbers "
-                            "in the green input boxes.",
-                            "Click 'Extract Records' and the new file will be created and shown.",
-                            "This is to prevent you overwriting the original database file on disk if the same name was "
-                            "retained for the new database.",
-                            "The original database in memory is deleted."}
-                    .join("\r\n\r\n"));
+            help->setPlainText(QStringList{
+                "To view a group of records between any two dates, a new database is created with records "
+                "from "
+                "the existing database.",
+                "Using the record numbers from beside the dates you want to include. Type these record "
+                "numbers "
+                "in the green input boxes.",
+                "Click 'Extract Records' and the new file will be created and shown.",
+                "This is to prevent you overwriting the original database file on disk if the same name was "
+                "retained for the new database.",
+                "The original database in memory is deleted."}
+                                   .join("\r\n\r\n"));
             help->show();
             help->setFocus();
         } else {
@@ -833,7 +884,8 @@ Extract::Extract(QWidget* parent) : QDialog(parent) {
     form->addWidget(new QLabel(" Ending record number (High)", frameBox), 1, 0);
     form->addWidget(high, 1, 1);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {ok, cancel, helpButton}) buttons->addWidget(b);
+    for (QPushButton* b : {ok, cancel, helpButton})
+        buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frameBox);
     layout->addLayout(buttons);

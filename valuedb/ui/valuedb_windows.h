@@ -18,7 +18,7 @@ class TextArea;
 
 class Trendmenu : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Trendmenu(QWidget* parent = nullptr);
     bool loadFile(const QString& path); // false (message 13 shown) leaves an empty database
     bool saveFile(const QString& path); // false (message 25 shown) leaves the earlier file whole
@@ -28,17 +28,17 @@ public:
     void SortDBase_Click();
     void updateInfoLabel();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     bool leaveAllowed();
     QLabel* m_info;
 };
 
 class Dbase : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Dbase(QWidget* parent = nullptr);
     void AddRecord_Click();
     void CorrRecord_Click();
@@ -49,7 +49,7 @@ public:
     QString gridText(int row, int col) const;
     EntryBox* box(const QString& name) const;
 
-private:
+  private:
     void fillGrid();
     void fillEarnings();
     void MakInvisible();
@@ -63,18 +63,18 @@ private:
 
 class InRecNum : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit InRecNum(QWidget* parent = nullptr);
 };
 
 class Averatios : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Averatios(QWidget* parent = nullptr);
     QString labelText(const QString& name) const;
     void Print1_Click();
 
-private:
+  private:
     void computeAndShow();
     void setPeriodLabels();
     QLabel* valueLabel(const QString& name);
@@ -84,7 +84,7 @@ private:
 
 class Extract : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit Extract(QWidget* parent = nullptr);
     void ExtractOk_Click();
 };
