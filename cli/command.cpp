@@ -1,6 +1,7 @@
 #include "cli/command.h"
 
 #include "app/core/atomic_file.h"
+#include "app/core/mask_format.h"
 #include "app/core/messages.h"
 #include "app/core/printout.h"
 #include "app/ui/printer_backend.h"
@@ -17,6 +18,9 @@ std::vector<CliCommand>& cliCommands() {
     static std::vector<CliCommand> commands;
     return commands;
 }
+
+std::string cents(double value) { return Format(value, "0.00"); }
+double centsNumber(double value) { return QString::fromStdString(cents(value)).toDouble(); }
 
 int failWith(int message) {
     QTextStream(stderr) << QString::fromStdString(MessageText(message)) << '\n';

@@ -42,6 +42,10 @@ struct RegisterCommand {
     explicit RegisterCommand(CliCommand command) { cliCommands().push_back(std::move(command)); }
 };
 
+// Money as the command line writes it: to the cent, plain decimals; and the same as a JSON number.
+std::string cents(double value);
+double centsNumber(double value);
+
 // Prints the numbered message on standard error; returns the exit status 2.
 int failWith(int message);
 // A number given on the command line, in plain invariant form; nothing when it is not one.

@@ -130,15 +130,14 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
                                              mode == kModeLoan ? "Personal Loan Table" : "Mortgage Table"))
             return status;
     }
-    auto centsValue = [](double v) { return QString::fromStdString(cents(v)).toDouble(); };
     QJsonObject summary{
-        {"payment", centsValue(s.payment)},
+        {"payment", centsNumber(s.payment)},
         {"payments_per_year", s.paymentsPerYear},
         {"rate_factor", s.periodicRate},
-        {"payment_increase", centsValue(s.paymentIncrease)},
+        {"payment_increase", centsNumber(s.paymentIncrease)},
         {"final_payment_time", QString::fromStdString(Format(s.finalPaymentTime(mode), "0.00")).toDouble()},
-        {"total_paid", centsValue(s.totalPaid)},
-        {"interest_savings", centsValue(s.interestSavings)},
+        {"total_paid", centsNumber(s.totalPaid)},
+        {"interest_savings", centsNumber(s.interestSavings)},
         {"rows", s.GridRowCount()}};
     if (context.chart) {
         context.chart->GraphCaller = kCallerMortgage;
