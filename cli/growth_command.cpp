@@ -12,13 +12,6 @@ namespace brisk {
 
 namespace {
 
-std::string cents(double value) {
-    return Format(value, "0.00");
-}
-double centsNumber(double value) {
-    return QString::fromStdString(cents(value)).toDouble();
-}
-
 const QMap<QString, QString> kFrequencyNames = {
     {"annually", "Annually"}, {"quarterly", "Quarterly"}, {"monthly", "Monthly"}};
 

@@ -28,10 +28,6 @@ const QMap<QString, int> kDaysNames = {{"365.25", 0}, {"365", 1}, {"364", 2}, {"
 // The command line writes dates as yyyy-mm-dd, whatever the locale.
 const ShortDateForm kIsoDates;
 
-std::string cents(double value) {
-    return Format(value, "0.00");
-}
-
 // Reads the options over the inputs; the message number of the first that does not fit, or 0.
 int applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
     const bool loan = in.MortgageMode == kModeLoan;

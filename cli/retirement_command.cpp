@@ -9,13 +9,6 @@ namespace brisk {
 
 namespace {
 
-std::string cents(double value) {
-    return Format(value, "0.00");
-}
-double centsNumber(double value) {
-    return QString::fromStdString(cents(value)).toDouble();
-}
-
 // Reads the named options into currency inputs; the first that is not a number gives message 3.
 int readCurrencies(const QCommandLineParser& parser,
                    std::initializer_list<std::pair<const char*, Currency*>> options) {
