@@ -156,29 +156,23 @@ void TrendGraph::draw() {
 }
 
 void TrendGraph::Prev_Click() {
-    m_forward->setEnabled(true);
-    const int records = valueDb().db.RecordCount();
-    const TrendPage older = olderPage({m_first, m_last}, records);
-    if (older == TrendPage{m_first, m_last}) {
-        m_prev->setEnabled(false);
-        m_forward->setFocus();
-        return;
-    }
-    m_first = older.first;
-    m_last = older.last;
-    draw();
+    turnPage(olderPage({m_first, m_last}, valueDb().db.RecordCount()), m_prev, m_forward);
 }
 
 void TrendGraph::Forward_Click() {
-    m_prev->setEnabled(true);
-    const TrendPage newer = newerPage({m_first, m_last});
-    if (newer == TrendPage{m_first, m_last}) {
-        m_forward->setEnabled(false);
-        m_prev->setFocus();
+    turnPage(newerPage({m_first, m_last}), m_forward, m_prev);
+}
+
+// Shows `next`; when there is no page that way, the button pressed only disables itself.
+void TrendGraph::turnPage(const TrendPage& next, QPushButton* pressed, QPushButton* other) {
+    other->setEnabled(true);
+    if (next == TrendPage{m_first, m_last}) {
+        pressed->setEnabled(false);
+        other->setFocus();
         return;
     }
-    m_first = newer.first;
-    m_last = newer.last;
+    m_first = next.first;
+    m_last = next.last;
     draw();
 }
 

@@ -9,6 +9,7 @@ class QPushButton;
 namespace brisk {
 
 class ChartView;
+struct TrendPage;
 
 class GraphsAll : public QWidget {
     Q_OBJECT
@@ -41,6 +42,7 @@ class TrendGraph : public QWidget {
 
   private:
     void draw();
+    void turnPage(const TrendPage& next, QPushButton* pressed, QPushButton* other);
     int m_first = 1, m_last = 0;
     bool m_threeD = false;
     ChartView* m_view;
