@@ -106,10 +106,6 @@ bool MortgageCalc::isLoan() const {
     return mortgage().inputs.MortgageMode == kModeLoan;
 }
 
-QLabel* MortgageCalc::resultLabel(const QString& name) {
-    return resultFigure(this, name);
-}
-
 MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
     setObjectName("MortgageCalc");
     MortgageState& state = mortgage();
@@ -226,13 +222,13 @@ MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
          loan ? " Total paid over     life of the loan." : " Total paid over    life of mortgage"},
         {"TotSavd", " Total interest      savings."}};
     for (int i = 0; i < resultCaptions.size(); ++i) {
-        QLabel* value = resultLabel(resultCaptions[i].first);
+        QLabel* value = resultFigure(this, resultCaptions[i].first);
         results->addWidget(label(resultCaptions[i].second, value), (i / 4) * 2, i % 4);
         results->addWidget(value, (i / 4) * 2 + 1, i % 4);
     }
     m_includes = new QLabel(" P+I includes      0.000%", this);
     m_includes->setObjectName("Label16");
-    QLabel* increase = resultLabel("PPpercent");
+    QLabel* increase = resultFigure(this, "PPpercent");
     m_extraIndicator = new QLabel(this);
     m_extraIndicator->setObjectName("AddPmtsOn");
     m_extraIndicator->setFixedSize(twipSize(240, 240));

@@ -44,7 +44,6 @@ class MortgageCalc : public QWidget {
     void recalculateIfShown();
     void updateExtraIndicator();
     bool isLoan() const;
-    QLabel* resultLabel(const QString& name);
 
     EntryBox* m_principal;
     EntryBox* m_rate;
