@@ -194,6 +194,8 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->modifiers() & Qt::ControlModifier && key != Qt::Key_Backspace) return refuse();
+    // A double quote could never be stored in a file: text boxes drop it without a word.
+    if (code == '"' && (m_kind == Kind::Text || m_kind == Kind::FreeText)) return;
     if (m_listOnly || !filterCharacter(code)) return refuse();
     QLineEdit::keyPressEvent(event);
 }
