@@ -125,14 +125,12 @@ bool EntryBox::filterCharacter(int code) {
         return passes;
     }
     case Kind::Text:
-        if (code == '"') return false;
         if (!state.EntryEdited) {
             clear();
             markEdited();
         }
         return true;
     case Kind::FreeText:
-        if (code == '"') return false;
         state.EntryEdited = 1;
         return true;
     case Kind::Date: {
