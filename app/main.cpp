@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion("5.5");
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     brisk::useProgramFont();
-    QApplication::setWindowIcon(QIcon(":/brisklane/brisklane.png")); // a bitmap: no image plugin to load at start
+    QApplication::setWindowIcon(
+        QIcon(":/brisklane/brisklane.png")); // a bitmap: no image plugin to load at start
     QGuiApplication::setDesktopFileName("brisklane");
     brisk::initProgram();
     brisk::registerMortgageWindows();

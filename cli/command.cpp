@@ -19,8 +19,12 @@ std::vector<CliCommand>& cliCommands() {
     return commands;
 }
 
-std::string cents(double value) { return Format(value, "0.00"); }
-double centsNumber(double value) { return QString::fromStdString(cents(value)).toDouble(); }
+std::string cents(double value) {
+    return Format(value, "0.00");
+}
+double centsNumber(double value) {
+    return QString::fromStdString(cents(value)).toDouble();
+}
 
 int failWith(int message) {
     QTextStream(stderr) << QString::fromStdString(MessageText(message)) << '\n';

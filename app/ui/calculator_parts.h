@@ -1,7 +1,9 @@
 // Small pieces every calculator window is built from: field captions and command buttons.
 #pragma once
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QList>
 #include <QPushButton>
 
 namespace brisk {
@@ -12,6 +14,12 @@ QLabel* fieldCaption(QWidget* parent, const QString& text, QWidget* buddy = null
 QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption);
 // The "Brisklane" title of the two menus, in the serif face.
 QLabel* programTitle(QWidget* parent);
+// A calculator's body: its grid (or its help) beside the column of commands, the exit command last
+// below a stretch.
+QHBoxLayout* gridAndCommands(QWidget* grid, const QList<QPushButton*>& commands);
+// F1 in the window opens "How to Use the Program".
+void addF1Help(QWidget* window);
+
 // A read-only result figure in a sunken frame.
 QLabel* resultFigure(QWidget* parent, const QString& name);
 

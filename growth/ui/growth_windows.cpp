@@ -21,7 +21,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -120,24 +119,6 @@ QString finderHelp() {
 void storeInto(EntryBox* box, Currency& slot) {
     QObject::connect(box, &EntryBox::stored, box,
                      [&slot](double v) { slot = Currency::fromDouble(v).value_or(Currency()); });
-}
-
-// A calculator's body: the grid (or its help) beside the column of commands.
-QHBoxLayout* gridAndCommands(QStackedWidget* stack, const QList<QPushButton*>& commands) {
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : commands) {
-        if (b->objectName().endsWith("Exit")) buttons->addStretch();
-        buttons->addWidget(b);
-    }
-    auto* body = new QHBoxLayout;
-    body->addWidget(stack, 1);
-    body->addLayout(buttons);
-    return body;
-}
-
-void addF1Help(QWidget* window) {
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, window);
-    QObject::connect(f1, &QShortcut::activated, window, [window] { openHelp(kHelpUseFile, 2, window); });
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include "app/ui/entry_box.h"
 #include "app/ui/file_dialog.h"
 #include "app/ui/header_input.h"
-#include "app/ui/help_viewer.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
@@ -31,7 +30,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -269,34 +267,28 @@ MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(button("MCalc", "&Calculate", &MortgageCalc::MCalc_Click));
     m_graphs = button("MGraphs", "&Show Graph", &MortgageCalc::MGraphs_Click);
-    buttons->addWidget(m_graphs);
     m_help = button("MHelp", "Quick &Help", &MortgageCalc::MHelp_Click);
-    buttons->addWidget(m_help);
-    buttons->addWidget(button("MPrinter", "To &Printer", &MortgageCalc::MPrinter_Click));
-    buttons->addWidget(button("MSaveFile", "S&ave File", &MortgageCalc::MSaveFile_Click));
-    buttons->addWidget(button("MLoadFile", "&Open File", &MortgageCalc::MLoadFile_Click));
-    buttons->addWidget(button("MShowIRF", "&Days in year", &MortgageCalc::MShowIRF_Click));
     m_dateNumber = button("MDateNumber", "&View payment date", &MortgageCalc::MDateNumber_Click);
-    buttons->addWidget(m_dateNumber);
-    buttons->addWidget(button("MAddPrePay", "&Additional payments", &MortgageCalc::MAddPrePay_Click));
-    buttons->addStretch();
-    buttons->addWidget(button("MExit", "E&xit to Menu", &MortgageCalc::MExit_Click));
+    const QList<QPushButton*> commands = {
+        button("MCalc", "&Calculate", &MortgageCalc::MCalc_Click),
+        m_graphs,
+        m_help,
+        button("MPrinter", "To &Printer", &MortgageCalc::MPrinter_Click),
+        button("MSaveFile", "S&ave File", &MortgageCalc::MSaveFile_Click),
+        button("MLoadFile", "&Open File", &MortgageCalc::MLoadFile_Click),
+        button("MShowIRF", "&Days in year", &MortgageCalc::MShowIRF_Click),
+        m_dateNumber,
+        button("MAddPrePay", "&Additional payments", &MortgageCalc::MAddPrePay_Click),
+        button("MExit", "E&xit to Menu", &MortgageCalc::MExit_Click)};
 
-    auto* body = new QHBoxLayout;
-    body->addWidget(m_gridOrHelp, 1);
-    body->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
     layout->setSpacing(twips(60));
     layout->addLayout(inputs);
     layout->addLayout(results);
-    layout->addLayout(body, 1);
-
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [this] { openHelp(kHelpUseFile, 2, this); });
+    layout->addLayout(gridAndCommands(m_gridOrHelp, commands), 1);
+    addF1Help(this);
 
     showInputs();
     // The opening texts, as the window has always shown them.

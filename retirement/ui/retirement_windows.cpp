@@ -25,7 +25,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -136,20 +135,11 @@ void YearTableWindow::finishLayout(QWidget* options, const QStringList& headings
     auto* top = new QHBoxLayout;
     if (options) top->addWidget(options);
     top->addLayout(fields, 1);
-    auto* commands = new QVBoxLayout;
-    for (QPushButton* b : {calc, help, graphs, printer})
-        commands->addWidget(b);
-    commands->addStretch();
-    commands->addWidget(exit);
-    auto* body = new QHBoxLayout;
-    body->addWidget(stack, 1);
-    body->addLayout(commands);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
     layout->addLayout(top);
-    layout->addLayout(body, 1);
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [this] { openHelp(kHelpUseFile, 2, this); });
+    layout->addLayout(gridAndCommands(stack, {calc, help, graphs, printer, exit}), 1);
+    addF1Help(this);
 }
 
 void YearTableWindow::ClearResults() {
