@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of the file readers and parsers (clang, AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs each for SECONDS (default 60), two at a time.
+# Builds the libFuzzer targets with CMake (clang, AddressSanitizer and UndefinedBehaviorSanitizer) and
+# runs each for SECONDS (default 60), two at a time.
 # Findings are written to fuzz/findings/<target>/; add each one to the tests.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -13,18 +13,16 @@ for p in clang libclang-rt-14-dev; do
   }
 done
 out=build-fuzz
-mkdir -p "$out"
-core=$(ls app/core/*.cpp mortgage/core/*.cpp growth/core/*.cpp retirement/core/*.cpp charts/core/*.cpp valuedb/core/*.cpp 2>/dev/null)
-targets=(zrk mortgage_file settings numeric_parse date_parse)
-for t in "${targets[@]}"; do
-  clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I. \
-    "fuzz/fuzz_$t.cpp" $core -o "$out/fuzz_$t" &
-done
-wait
+if [ ! -f "$out/build.ninja" ]; then
+  CC=clang CXX=clang++ cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISK_SANITIZE=ON \
+    -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link -DBRISK_TESTS=OFF -DBRISK_BENCH=OFF >/dev/null
+fi
+targets=($(ls fuzz/fuzz_*.cpp | sed 's|fuzz/fuzz_||; s|\.cpp$||'))
+cmake --build "$out" --target "${targets[@]/#/fuzz_}" -- -j"$(nproc)"
 run() {
   local t=$1
   mkdir -p "fuzz/findings/$t" "$out/corpus_$t"
-  "$out/fuzz_$t" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
+  "$out/fuzz/fuzz_$t" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
     -artifact_prefix="fuzz/findings/$t/" "$out/corpus_$t" "fuzz/corpus/$t" > "$out/$t.log" 2>&1 || echo "FOUND: $t (see $out/$t.log)"
   echo "$t: $(grep -E 'stat::number_of_executed_units' "$out/$t.log" | awk '{print $2}') runs in ${seconds}s"
 }

@@ -1,6 +1,6 @@
 // A 41-bar 3D chart (the longest mortgage) drawn onto a 300 dpi printer page, as a PDF.
 #include "bench/timing.h"
-#include "charts/ui/chart_painter.h"
+#include "charts/render/chart_painter.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

@@ -1,11 +1,8 @@
 #include "cli/chart_command.h"
 
 #include "charts/core/chart_data.h"
-#include "charts/ui/chart_painter.h"
+#include "charts/render/chart_painter.h"
 
-#include <QImage>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QTextStream>
 
 #include <algorithm>
@@ -19,28 +16,9 @@ void addChartOptions(QCommandLineParser& parser) {
 }
 
 int writeChartFile(const ChartData& chart, const QString& path) {
-    bool ok = false;
-    if (path.endsWith(".pdf", Qt::CaseInsensitive)) {
-        QPdfWriter writer(path);
-        writer.setResolution(300);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                         QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter));
-        QPainter painter;
-        if (painter.begin(&writer)) {
-            paintChart(painter, QRectF(0, 0, writer.width(), writer.height()), chart);
-            ok = painter.end();
-        }
-    } else {
-        QImage image(1600, 1000, QImage::Format_RGB32);
-        image.setDotsPerMeterX(3780 * 2); // 192 dpi: the text keeps a readable size on the larger image
-        image.setDotsPerMeterY(3780 * 2);
-        QPainter painter(&image);
-        paintChart(painter, image.rect(), chart);
-        painter.end();
-        ok = image.save(path);
-    }
-    if (!ok) {
-        QTextStream(stderr) << "The chart could not be written to " << path << '\n';
+    if (const auto error = brisk::writeChartFile(chart, path.toStdString())) {
+        QTextStream(stderr) << "The chart could not be written to " << path << ": " << QString::fromStdString(*error)
+                            << '\n';
         return 2;
     }
     return 0;

@@ -4,7 +4,7 @@
 #include "app/core/mask_format.h"
 #include "app/core/messages.h"
 #include "app/core/printout.h"
-#include "app/ui/printer_backend.h"
+#include "app/render/pdf_output.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -69,9 +69,8 @@ void writeTable(const CliContext& context, const TextTable& table, QJsonObject s
 
 int writePrintout(const CliContext& context, const Printout& printout, const QString& title) {
     if (context.printoutPath.endsWith(".pdf", Qt::CaseInsensitive)) {
-        const PrintOutcome outcome = writePrintoutPdf(printout, context.printoutPath, title);
-        if (!outcome.ok) {
-            QTextStream(stderr) << outcome.error << '\n';
+        if (const auto error = writePrintoutPdf(printout, context.printoutPath.toStdString(), title)) {
+            QTextStream(stderr) << context.printoutPath << ": " << QString::fromStdString(*error) << '\n';
             return 2;
         }
         return 0;

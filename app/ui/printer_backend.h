@@ -7,7 +7,6 @@
 
 #include <functional>
 
-class QPagedPaintDevice;
 class QPainter;
 class QWidget;
 
@@ -21,8 +20,6 @@ struct PrintOutcome {
     QString error;
 };
 
-// Draws every page of the printout on the device, in the font of its font choice.
-bool renderPrintout(const Printout& printout, QPagedPaintDevice& device);
 PrintOutcome writePrintoutPdf(const Printout& printout, const QString& path, const QString& title);
 // The default printer when there is one; otherwise a new PDF file in the documents folder.
 PrintOutcome printPrintout(const Printout& printout, const QString& title);

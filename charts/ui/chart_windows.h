@@ -1,4 +1,4 @@
-// The chart window of the calculators and the value database's trend graph.
+// The chart window of the calculators, and the printing of a chart.
 #pragma once
 
 #include <QWidget>
@@ -9,7 +9,7 @@ class QPushButton;
 namespace brisk {
 
 class ChartView;
-struct TrendPage;
+struct ChartData;
 
 class GraphsAll : public QWidget {
     Q_OBJECT
@@ -28,28 +28,10 @@ class GraphsAll : public QWidget {
     ChartView* m_view;
 };
 
-class TrendGraph : public QWidget {
-    Q_OBJECT
-  public:
-    explicit TrendGraph(QWidget* parent = nullptr);
-    void Prev_Click();
-    void Forward_Click();
-    void Ptr_Click();
-    void ExitBut_Click();
-    ChartView* chartView() const { return m_view; }
-    int pageFirst() const { return m_first; }
-    int pageLast() const { return m_last; }
+// Prints a chart on its own page, after asking whether to print and whether in colour.
+void printChart(const ChartData& chart, QWidget* parent);
 
-  private:
-    void draw();
-    void turnPage(const TrendPage& next, QPushButton* pressed, QPushButton* other);
-    int m_first = 1, m_last = 0;
-    bool m_threeD = false;
-    ChartView* m_view;
-    QPushButton *m_forward, *m_prev, *m_oned, *m_threeDButton;
-};
-
-// Makes the calculators' "Show Graph" and the database's trend graph open these windows.
+// Makes the calculators' "Show Graph" open the chart window.
 void registerChartWindows();
 
 } // namespace brisk

@@ -8,7 +8,12 @@
 #include "mortgage/ui/mortgage_window.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/valuedb_state.h"
-#include "valuedb/ui/valuedb_windows.h"
+#include "valuedb/ui/averages_window.h"
+#include "valuedb/ui/database_menu.h"
+#include "valuedb/ui/editor_window.h"
+#include "valuedb/ui/extract_dialog.h"
+#include "valuedb/ui/record_number_dialog.h"
+#include "valuedb/ui/trend_graph_window.h"
 
 #include <QFile>
 #include <QMessageBox>

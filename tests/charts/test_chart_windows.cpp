@@ -1,7 +1,8 @@
 // The chart window and the trend graph as users reach them, and what they draw and print.
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
-#include "charts/ui/chart_painter.h"
+#include "charts/render/chart_painter.h"
+#include "charts/ui/chart_view.h"
 #include "charts/ui/chart_windows.h"
 #include "growth/ui/growth_state.h"
 #include "growth/ui/growth_windows.h"
@@ -9,7 +10,12 @@
 #include "mortgage/ui/mortgage_window.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/valuedb_state.h"
-#include "valuedb/ui/valuedb_windows.h"
+#include "valuedb/ui/averages_window.h"
+#include "valuedb/ui/database_menu.h"
+#include "valuedb/ui/editor_window.h"
+#include "valuedb/ui/extract_dialog.h"
+#include "valuedb/ui/record_number_dialog.h"
+#include "valuedb/ui/trend_graph_window.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,10 +1,20 @@
-// The value database's program-wide values: the database in memory and the editor's, the sheet's
-// and the extract's state.
+// The value database's program-wide values (the database in memory and the editor's, the sheet's
+// and the extract's state), and the small helpers its windows share.
 #pragma once
 
+#include "app/core/dates.h"
 #include "valuedb/core/value_database.h"
 
+#include <QString>
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
 namespace brisk {
+
+class MDIContainer;
 
 struct ValueDbState {
     ValueDatabase db;
@@ -18,7 +28,19 @@ struct ValueDbState {
 
 ValueDbState& valueDb();
 
-// Makes the main menu's "Brisklane Menu" open the database menu.
+// Makes the main menu's "Brisklane Menu" open the database menu, and its windows the trend graph.
 void registerValueDbWindows();
+
+// Shared by the database windows.
+ValueDatabase& db();
+MDIContainer* frame();
+void setCaption(const QString& caption);
+// The numbered messages and the database's own, in the shared message box's place.
+void showDbMessage(int message, QWidget* parent, const QString& detail = {});
+std::string todayText();
+std::optional<Date> readDate(const QString& text);
+QString dateText(Date date);
+// The value typed: cut after two decimals as text, so what was typed is what is kept.
+double typedValue(const QString& text);
 
 } // namespace brisk

@@ -3,13 +3,12 @@
 // an image, or a printer page (where it stays vector drawing).
 #pragma once
 
-// moc reads no further than the class; the core header's C++20 library includes are beyond it.
-#ifndef Q_MOC_RUN
 #include "charts/core/chart_data.h"
-#endif
 
 #include <QRectF>
-#include <QWidget>
+
+#include <optional>
+#include <string>
 
 class QPainter;
 
@@ -17,19 +16,8 @@ namespace brisk {
 
 void paintChart(QPainter& painter, const QRectF& area, const ChartData& chart);
 
-// The chart on screen.
-class ChartView : public QWidget {
-    Q_OBJECT
-  public:
-    explicit ChartView(QWidget* parent = nullptr);
-    void setChart(ChartData chart);
-    const ChartData& chart() const { return m_chart; }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    ChartData m_chart;
-};
+// Draws the chart into `path`, replacing it whole: a landscape PDF page for a .pdf name, otherwise
+// a PNG image. Nothing on success; otherwise why it failed.
+std::optional<std::string> writeChartFile(const ChartData& chart, const std::string& path);
 
 } // namespace brisk

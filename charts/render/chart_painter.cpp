@@ -1,8 +1,14 @@
-#include "charts/ui/chart_painter.h"
+#include "charts/render/chart_painter.h"
+
+#include "app/render/pdf_output.h"
 
 #include "app/core/mask_format.h"
 
+#include "app/core/atomic_file.h"
+
+#include <QBuffer>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -208,19 +214,21 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartData& chart) {
     painter.restore();
 }
 
-ChartView::ChartView(QWidget* parent) : QWidget(parent) {
-    setObjectName("Graph1");
-    setMinimumSize(200, 150);
-}
-
-void ChartView::setChart(ChartData chart) {
-    m_chart = std::move(chart);
-    update();
-}
-
-void ChartView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    paintChart(painter, rect(), m_chart);
+std::optional<std::string> writeChartFile(const ChartData& chart, const std::string& path) {
+    const QString name = QString::fromStdString(path);
+    if (name.endsWith(".pdf", Qt::CaseInsensitive))
+        return writePdfAtomically(path, QString::fromStdString(chart.title), QPageLayout::Landscape, 300,
+                                  [&chart](QPainter& painter, const QRectF& page) { paintChart(painter, page, chart); });
+    QImage image(1600, 1000, QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780 * 2); // 192 dpi: the text keeps a readable size on the larger image
+    image.setDotsPerMeterY(3780 * 2);
+    QPainter painter(&image);
+    paintChart(painter, image.rect(), chart);
+    painter.end();
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return "The image could not be made.";
+    return writeFileAtomically(path, std::string_view(png.constData(), png.size()));
 }
 
 } // namespace brisk

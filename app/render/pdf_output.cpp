@@ -1,0 +1,112 @@
+#include "app/render/pdf_output.h"
+
+#include "app/core/atomic_file.h"
+#include "app/core/printout.h"
+#include "app/core/text_align.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+
+namespace brisk {
+
+namespace {
+
+// Printouts are laid out in character columns: a fixed-pitch face. "Courier New" is matched to a
+// metric-compatible face (Liberation Mono) where it is not installed.
+QFont printoutFont(int fontChoice) {
+    QFont font("Courier New");
+    font.setStyleHint(QFont::Monospace, QFont::PreferMatch);
+    font.setFixedPitch(true);
+    font.setBold(false);
+    font.setPointSize(fontPointSize(fontChoice));
+    return font;
+}
+
+// The widest line a printout is laid out for, in characters.
+constexpr int kPrintoutColumns = 80;
+
+// The PDF is made in memory and then written by the one atomic writer, so a failed or killed
+// printout never leaves a half-written file in place of the previous one.
+std::optional<std::string> writePdf(const std::string& path, const QString& title, QPageLayout::Orientation orientation,
+                                    int dpi, const std::function<bool(QPdfWriter&)>& draw) {
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        if (!buffer.open(QIODevice::WriteOnly)) return "The printout could not be made.";
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator("Brisklane");
+        writer.setResolution(dpi);
+        writer.setPageLayout(QPageLayout(localPageSize(), orientation, QMarginsF(12.7, 12.7, 12.7, 12.7),
+                                         QPageLayout::Millimeter));
+        if (!draw(writer)) return "The printout could not be made.";
+    }
+    if (pdf.isEmpty()) return "The printout could not be made.";
+    return writeFileAtomically(path, std::string_view(pdf.constData(), pdf.size()));
+}
+
+} // namespace
+
+QPageSize localPageSize() {
+    const QLocale::Territory territory = QLocale::system().territory();
+    const bool letter = territory == QLocale::UnitedStates || territory == QLocale::Canada ||
+                        territory == QLocale::Mexico || territory == QLocale::Philippines;
+    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
+}
+
+bool renderPrintout(const Printout& printout, QPagedPaintDevice& device) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    const QFont font(printoutFont(printout.fontChoice()), &device);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, &device);
+    std::size_t mostLines = 1;
+    int widest = kPrintoutColumns;
+    for (const PrintPage& page : printout.pages()) {
+        mostLines = std::max(mostLines, page.lines.size());
+        for (const PrintLine& line : page.lines)
+            widest = std::max(widest, charCount(line.text()));
+    }
+    // A page is laid out for 80 columns of its font; where the paper is narrower, the whole page
+    // is drawn smaller rather than cut at the right.
+    const qreal scale = std::min<qreal>(1.0, device.width() / (widest * metrics.horizontalAdvance('0')));
+    painter.scale(scale, scale);
+    const qreal areaHeight = device.height() / scale; // the paint rectangle, in drawing units
+    // The font's own line spacing, closed up where a page holds more lines than fit.
+    const qreal lineHeight = std::min(metrics.lineSpacing(), areaHeight / mostLines);
+    bool first = true;
+    for (const PrintPage& page : printout.pages()) {
+        if (!first && !device.newPage()) return false;
+        first = false;
+        qreal y = metrics.ascent();
+        for (const PrintLine& line : page.lines) {
+            painter.drawText(QPointF(0, y), QString::fromStdString(line.text()));
+            y += lineHeight;
+        }
+    }
+    return painter.end();
+}
+
+std::optional<std::string> writePdfAtomically(const std::string& path, const QString& title,
+                                              QPageLayout::Orientation orientation, int dpi,
+                                              const PageDrawing& draw) {
+    return writePdf(path, title, orientation, dpi, [&draw](QPdfWriter& writer) {
+        QPainter painter;
+        if (!painter.begin(&writer)) return false;
+        draw(painter, QRectF(0, 0, writer.width(), writer.height()));
+        return painter.end();
+    });
+}
+
+std::optional<std::string> writePrintoutPdf(const Printout& printout, const std::string& path,
+                                            const QString& title) {
+    return writePdf(path, title, QPageLayout::Portrait, 600,
+                    [&printout](QPdfWriter& writer) { return renderPrintout(printout, writer); });
+}
+
+} // namespace brisk

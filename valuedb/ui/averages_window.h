@@ -1,0 +1,27 @@
+// The averages and ratios sheet.
+#pragma once
+
+#include <QWidget>
+#include <QMap>
+
+class QCheckBox;
+class QLabel;
+
+namespace brisk {
+
+class Averatios : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Averatios(QWidget* parent = nullptr);
+    QString labelText(const QString& name) const;
+    void Print1_Click();
+
+  private:
+    void computeAndShow();
+    void setPeriodLabels();
+    QLabel* valueLabel(const QString& name);
+    QMap<QString, QLabel*> m_labels;
+    QCheckBox* m_weekPoints;
+};
+
+} // namespace brisk

@@ -1,0 +1,175 @@
+#include "valuedb/ui/database_menu.h"
+
+#include "app/core/atomic_file.h"
+#include "app/ui/calculator_parts.h"
+#include "app/ui/file_dialog.h"
+#include "app/ui/main_menu.h"
+#include "app/ui/main_window.h"
+#include "app/ui/message_box.h"
+#include "app/ui/program_state.h"
+#include "app/ui/twips.h"
+#include "valuedb/ui/averages_window.h"
+#include "valuedb/ui/editor_window.h"
+#include "valuedb/ui/extract_dialog.h"
+#include "valuedb/ui/valuedb_state.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace brisk {
+
+Trendmenu::Trendmenu(QWidget* parent) : QWidget(parent) {
+    setObjectName("Trendmenu");
+    valueDb() = ValueDbState{};
+    program().shell.DbFileName.clear();
+    setCaption(kMenuCaption);
+    m_info = new QLabel(this);
+    m_info->setObjectName("InfoLabel");
+    m_info->setAlignment(Qt::AlignCenter);
+    m_info->hide();
+    struct Button {
+        const char* name;
+        const char* caption;
+        int row, column;
+    };
+    const Button buttons[] = {
+        {"LoadaFile", "&Open a File from Disk", 0, 0},     {"OpenDbase", "&Add and Edit Database", 1, 0},
+        {"ShowRatios", "&View Averages and Ratios", 2, 0}, {"SelectRec", "&Extract between two Dates", 3, 0},
+        {"Saveafile", "&Save a File to Disk", 0, 1},       {"SortDBase", "Sort &Database", 1, 1},
+        {"ShowTGraph", "Show Trend &Graph", 2, 1},         {"ExitMenu", "E&xit to Main Menu", 3, 1}};
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(twips(5220 - 1395 - 2805));
+    grid->setVerticalSpacing(twips(1000 - 450));
+    QMap<QString, QPushButton*> made;
+    for (const Button& b : buttons) {
+        QPushButton* button = commandButton(this, b.name, b.caption);
+        button->setMinimumSize(twipSize(2805, 450));
+        grid->addWidget(button, b.row, b.column);
+        made[b.name] = button;
+    }
+    // The tab order runs down the left column, then down the right one.
+    for (int i = 0; i + 1 < 8; ++i)
+        setTabOrder(made[buttons[i].name], made[buttons[i + 1].name]);
+    connect(made["LoadaFile"], &QPushButton::clicked, this, &Trendmenu::LoadaFile_Click);
+    connect(made["Saveafile"], &QPushButton::clicked, this, &Trendmenu::Saveafile_Click);
+    connect(made["OpenDbase"], &QPushButton::clicked, this, [] { frame()->openOver(new Dbase); });
+    connect(made["ShowRatios"], &QPushButton::clicked, this, [] { frame()->openOver(new Averatios); });
+    connect(made["SelectRec"], &QPushButton::clicked, this, [this] {
+        if (db().RecordCount() == 0) return showMessage(28, this);
+        Extract dialog(this);
+        if (dialog.exec() == QDialog::Accepted) updateInfoLabel();
+        frame()->openOver(new Dbase);
+    });
+    connect(made["SortDBase"], &QPushButton::clicked, this, &Trendmenu::SortDBase_Click);
+    made["ShowTGraph"]->setEnabled(MenuMain::hasWindow("TrendGraph"));
+    connect(made["ShowTGraph"], &QPushButton::clicked, this, [this] {
+        if (db().RecordCount() == 0) return showMessage(28, this);
+        valueDb().TrendGraphCaller = 2;
+        if (QWidget* graph = MenuMain::makeWindow("TrendGraph")) frame()->openOver(graph);
+    });
+    connect(made["ExitMenu"], &QPushButton::clicked, this, &Trendmenu::ExitMenu_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(1395), twips(300), twips(1395), twips(300));
+    layout->addWidget(programTitle(this));
+    layout->addWidget(m_info);
+    layout->addSpacing(twips(300));
+    layout->addLayout(grid);
+    layout->addStretch();
+}
+
+void Trendmenu::updateInfoLabel() {
+    const QString title = qs(db().DbTitle);
+    m_info->setText(" File in Memory = " + title + " ");
+    m_info->setVisible(!title.isEmpty());
+}
+
+bool Trendmenu::loadFile(const QString& path) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto bytes = readFileStart(ss(path), 1 << 20);
+    const auto loaded = bytes ? parseZrk(*bytes) : Outcome<ValueDatabase>::failure(13);
+    QGuiApplication::restoreOverrideCursor();
+    if (!loaded) {
+        showMessage(13, this);
+        valueDb().db = ValueDatabase{}; // nothing of a half-read file is kept
+        valueDb().WeekPointsMode = 0;
+        program().shell.DbFileName.clear();
+        updateInfoLabel();
+        return false;
+    }
+    valueDb().db = *loaded.value;
+    program().shell.DbFileName = ss(QFileInfo(path).fileName());
+    updateInfoLabel();
+    return true;
+}
+
+void Trendmenu::LoadaFile_Click() {
+    ShellState& shell = program().shell;
+    shell.FileOp = 1;
+    FileDirectory(this);
+    if (shell.FileOp != kFileOpCancelled) loadFile(qs(shell.ChosenFile));
+    shell.FileOp = 0;
+    shell.ChosenFile.clear();
+    frame()->openOver(new Dbase);
+}
+
+bool Trendmenu::saveFile(const QString& path) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto error = writeFileAtomically(ss(path), zrkBytes(db()));
+    QGuiApplication::restoreOverrideCursor();
+    if (error) {
+        program().chart.GraphTitle = ss(QFileInfo(path).fileName()); // message 25 names the file
+        showMessage(25, this);
+        return false;
+    }
+    program().shell.DbFileName = ss(QFileInfo(path).fileName());
+    db().DbChanged = 0;
+    return true;
+}
+
+void Trendmenu::Saveafile_Click() {
+    if (db().RecordCount() == 0) return showMessage(15, this);
+    ShellState& shell = program().shell;
+    shell.FileOp = 2;
+    FileDirectory(this);
+    if (shell.FileOp != kFileOpCancelled) saveFile(qs(shell.ChosenFile));
+    shell.FileOp = 0;
+    shell.ChosenFile.clear();
+}
+
+void Trendmenu::SortDBase_Click() {
+    if (db().RecordCount() == 0) return showMessage(28, this);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    sortRecords(db());
+    QGuiApplication::restoreOverrideCursor();
+}
+
+// Unsaved records: question 3 asks whether to go back and save them.
+bool Trendmenu::leaveAllowed() {
+    if (db().DbChanged != 1 || db().RecordCount() == 0) return true;
+    if (askYesNo(3, this)) return false;
+    db().DbChanged = 0;
+    return true;
+}
+
+void Trendmenu::ExitMenu_Click() {
+    if (!leaveAllowed()) return;
+    valueDb() = ValueDbState{};
+    program().shell.DbFileName.clear();
+    frame()->returnToMenu();
+    setCaption("  Brisklane Menu");
+}
+
+void Trendmenu::closeEvent(QCloseEvent* event) {
+    if (leaveAllowed())
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace brisk

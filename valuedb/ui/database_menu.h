@@ -1,0 +1,30 @@
+// The database menu: open and save the file, sort it, and open the editor, the sheet, extract and the trend graph.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace brisk {
+
+class Trendmenu : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Trendmenu(QWidget* parent = nullptr);
+    bool loadFile(const QString& path); // false (message 13 shown) leaves an empty database
+    bool saveFile(const QString& path); // false (message 25 shown) leaves the earlier file whole
+    void LoadaFile_Click();
+    void Saveafile_Click();
+    void ExitMenu_Click();
+    void SortDBase_Click();
+    void updateInfoLabel();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    bool leaveAllowed();
+    QLabel* m_info;
+};
+
+} // namespace brisk

@@ -1,0 +1,350 @@
+#include "valuedb/ui/editor_window.h"
+
+#include "app/core/mask_format.h"
+#include "app/core/numeric_parse.h"
+#include "app/core/whole_number.h"
+#include "app/ui/calculator_parts.h"
+#include "app/ui/entry_box.h"
+#include "app/ui/header_input.h"
+#include "app/ui/main_window.h"
+#include "app/ui/message_box.h"
+#include "app/ui/printer_backend.h"
+#include "app/ui/program_state.h"
+#include "app/ui/result_grid.h"
+#include "app/ui/text_area.h"
+#include "app/ui/twips.h"
+#include "valuedb/core/database_printout.h"
+#include "valuedb/ui/averages_window.h"
+#include "valuedb/ui/database_menu.h"
+#include "valuedb/ui/record_number_dialog.h"
+#include "valuedb/ui/valuedb_state.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace brisk {
+
+Dbase::Dbase(QWidget* parent) : QWidget(parent) {
+    setObjectName("Dbase");
+    setCaption(" Add and Edit Database");
+    ValueDbState& state = valueDb();
+    state.GridRecNo = 0;
+    state.EditMode = 0;
+
+    auto* name = new EntryBox(EntryBox::Kind::FreeText, this);
+    name->setObjectName("DBName");
+    name->setText(qs(db().DbTitle));
+    connect(name, &EntryBox::stored, this, [name] { db().DbTitle = ss(name->text()); });
+    m_new = new QLabel("New", this);
+    m_new->setObjectName("InNew");
+    auto* date = new EntryBox(EntryBox::Kind::Date, this);
+    date->setObjectName("InDate");
+    auto* value = new EntryBox(EntryBox::Kind::Number, this);
+    value->setObjectName("InValue");
+    value->setEmptiesOnFirstKey(false);
+    value->setFormat("0.00", 0);
+    connect(date, &EntryBox::stored, this, [this, date] {
+        if (date->text().trimmed().isEmpty()) return;
+        const auto parsed = readDate(date->text());
+        if (parsed)
+            date->setText(dateText(*parsed));
+        else
+            showMessage(30, this);
+    });
+    name->setNext(value);
+    date->setNext(value);
+
+    auto* earnings = new QGroupBox("Latest Annual Earnings", this);
+    earnings->setObjectName("Label2");
+    auto* earningsLayout = new QGridLayout(earnings);
+    earningsLayout->addWidget(new QLabel("Year", earnings), 0, 0);
+    earningsLayout->addWidget(new QLabel("Earnings", earnings), 0, 1);
+    QList<EntryBox*> years, amounts;
+    for (int j = 0; j < kMaxEarnings; ++j) {
+        auto* year = new EntryBox(EntryBox::Kind::Whole, earnings);
+        year->setObjectName(QString("InDatext%1").arg(j));
+        year->setFormat("####", 4);
+        auto* amount = new EntryBox(EntryBox::Kind::Number, earnings);
+        amount->setObjectName(QString("InEarnTxt%1").arg(j));
+        amount->setFormat("###,,###.00", 10);
+        // The earnings count follows every change, so what is typed is what is saved.
+        connect(year, &EntryBox::stored, this, [j](double v) {
+            db().earnings[j].year = toInt16(v).value_or(0);
+            db().EarnCount = 0;
+            for (const EarningsRow& row : db().earnings)
+                db().EarnCount += row.filled();
+            db().DbChanged = 1;
+        });
+        connect(amount, &EntryBox::stored, this, [j](double v) {
+            db().earnings[j].amount = v;
+            db().EarnCount = 0;
+            for (const EarningsRow& row : db().earnings)
+                db().EarnCount += row.filled();
+            db().DbChanged = 1;
+        });
+        earningsLayout->addWidget(year, j + 1, 0);
+        earningsLayout->addWidget(amount, j + 1, 1);
+        years << year;
+        amounts << amount;
+    }
+    for (int j = 0; j < kMaxEarnings; ++j) {
+        years[j]->setNext(amounts[j]);
+        amounts[j]->setNext(j + 1 < kMaxEarnings ? static_cast<QWidget*>(years[j + 1]) : value);
+    }
+    auto* factor = new EntryBox(EntryBox::Kind::Whole, earnings);
+    factor->setObjectName("TEFName");
+    factor->setFormat("###", 5);
+    factor->setValue(db().EarningsFactor);
+    connect(factor, &EntryBox::stored, this, [](double v) {
+        db().EarningsFactor = static_cast<float>(v);
+        db().DbChanged = 1;
+    });
+    earningsLayout->addWidget(new QLabel(" Times Earnings Factor", earnings), kMaxEarnings + 1, 0);
+    earningsLayout->addWidget(factor, kMaxEarnings + 1, 1);
+
+    m_grid = new ResultGrid(this);
+    m_grid->setObjectName("Grid8");
+    GridModel* g = m_grid->grid();
+    g->setCols(3);
+    g->setRows(2);
+    g->setText(0, 0, "Record");
+    g->setText(0, 1, "Date");
+    g->setText(0, 2, "Data Value");
+    for (int c = 0; c < 3; ++c) {
+        g->setColAlignment(c, c == 1 ? 2 : 1);
+        g->setFixedAlignment(c, 2);
+    }
+    m_grid->setColWidthTwips(0, 700);
+    m_grid->setColWidthTwips(1, 1300);
+    m_grid->setColWidthTwips(2, 1500);
+    m_grid->setHeadingHeightTwips(310);
+    connect(m_grid, &ResultGrid::cellClicked, this, [](int row, int) { valueDb().GridRecNo = row; });
+
+    auto* help = new TextArea(this);
+    help->setObjectName("HelpText");
+    QPalette yellow = help->palette();
+    yellow.setColor(QPalette::Base, QColor(255, 255, 192));
+    help->setPalette(yellow);
+    const QString t = qs(todayText());
+    help->setPlainText(QStringList{
+        "  To Create a new file.", "All entries are made in the green input boxes.",
+        "Click box at top, type your File Name.",
+        "Entries in the Database take place in top row beside New..",
+        "Click on today's date, change to starting date of data. Must be in the format " + t +
+            " <Enter> will set focus on Data Value box, type in data.",
+        "Click 'Add Record' will move the data to spreadsheet, top row will now show date 7 days "
+        "after previous one with focus set on blank Data Value box.",
+        "To continue adding data just type data in blank Data Value box and press <Enter> twice.",
+        "Latest Annual Earnings.\r\nClick first box and type latest year date.",
+        "Click on Earnings box and type earnings per share for that year.",
+        "Move down one row and repeat for previous year's earnings.",
+        "To change Earnings Ratio click box and type new ratio.",
+        "Click 'Correct Record' to Insert, first click on record number to Correct or Delete, record "
+        "will be shown in 'New' row, change, click Add Record'. Commands not used disappear until "
+        "task completed.",
+        "Click 'Delete All' to delete all data in the file.",
+        "To enter data other than weekly. Type the new date over the existing one and <Enter>.",
+        "Open the Sample.Zrk file with 'Open a File from Disk' and try out all the features.",
+        "            End"}
+                           .join("\r\n\r\n"));
+    help->setFirstBox(value);
+
+    QPushButton* add = commandButton(this, "AddRecord", "&Add Record");
+    add->setAutoDefault(true); // the second Enter after a value adds it
+    QPushButton* correct = commandButton(this, "CorrRecord", "&Correct Record");
+    QPushButton* all = commandButton(this, "NewFile", "&Delete All");
+    QPushButton* ratios = commandButton(this, "ToRatios", "&Ratios");
+    QPushButton* print = commandButton(this, "Printit", "To &Printer");
+    QPushButton* exit = commandButton(this, "Exitbut", "E&xit to Menu");
+    value->setNext(add);
+    connect(add, &QPushButton::clicked, this, &Dbase::AddRecord_Click);
+    connect(correct, &QPushButton::clicked, this, &Dbase::CorrRecord_Click);
+    connect(all, &QPushButton::clicked, this, &Dbase::NewFile_Click);
+    connect(ratios, &QPushButton::clicked, this, &Dbase::ToRatios_Click);
+    connect(print, &QPushButton::clicked, this, &Dbase::Printit_Click);
+    connect(exit, &QPushButton::clicked, this, &Dbase::Exitbut_Click);
+    m_hideWhileEditing = {correct, all, ratios, print, exit};
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel("Title", this));
+    top->addWidget(name, 1);
+    auto* newRow = new QHBoxLayout;
+    newRow->addWidget(m_new);
+    newRow->addWidget(date);
+    newRow->addWidget(value);
+    auto* left = new QVBoxLayout;
+    left->addLayout(newRow);
+    left->addWidget(m_grid, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(earnings);
+    right->addWidget(help, 1);
+    auto* body = new QHBoxLayout;
+    body->addLayout(left, 3);
+    body->addLayout(right, 2);
+    auto* commands = new QHBoxLayout;
+    for (QPushButton* b : {add, correct, all, ratios, print, exit})
+        commands->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
+    layout->addLayout(top);
+    layout->addLayout(body, 1);
+    layout->addLayout(commands);
+
+    fillEarnings();
+    fillGrid();
+    showNewRow();
+}
+
+EntryBox* Dbase::box(const QString& name) const {
+    return findChild<EntryBox*>(name);
+}
+
+void Dbase::fillEarnings() {
+    for (int j = 0; j < kMaxEarnings; ++j) {
+        box(QString("InDatext%1").arg(j))->setValue(db().earnings[j].year);
+        box(QString("InEarnTxt%1").arg(j))->setValue(db().earnings[j].amount);
+    }
+    box("DBName")->setText(qs(db().DbTitle));
+}
+
+void Dbase::fillGrid() {
+    GridModel* g = m_grid->grid();
+    g->setRows(db().RecordCount() + 1);
+    g->clearBelowHeadings();
+    for (int i = 1; i <= db().RecordCount(); ++i) {
+        const ValueRecord& r = db().records[i - 1];
+        g->setText(i, 0, qs(Format(i, "####")));
+        g->setText(i, 1, dateText(r.date));
+        g->setText(i, 2, qs(Format(r.value, "####,,###.00")));
+    }
+}
+
+void Dbase::showNewRow() {
+    m_new->setText("New");
+    box("InValue")->clear();
+    box("InDate")->setText(db().records.empty() ? qs(todayText())
+                                                : dateText(addDays(db().records.front().date, 7)));
+    box("InValue")->setFocus(Qt::OtherFocusReason);
+}
+
+void Dbase::MakInvisible() {
+    for (QPushButton* b : m_hideWhileEditing)
+        b->hide();
+}
+
+void Dbase::MakVisible() {
+    for (QPushButton* b : m_hideWhileEditing)
+        b->show();
+}
+
+void Dbase::AddRecord_Click() {
+    ValueDbState& state = valueDb();
+    const double value = typedValue(box("InValue")->text());
+    const auto date = readDate(box("InDate")->text());
+    int message = 0;
+    switch (state.EditMode) {
+    case 1:
+        message = correctRecord(db(), state.EditRecNo, date, value);
+        break;
+    case 2:
+        message = insertRecord(db(), date, value);
+        break;
+    default:
+        message = addRecord(db(), date, value);
+        break;
+    }
+    if (message) {
+        const QString detail = message == 10 ? dateText(db().records.front().date) : QString();
+        showDbMessage(message, this, detail);
+        return;
+    }
+    state.EditMode = 0;
+    state.EditRecNo = 0;
+    MakVisible();
+    fillGrid();
+    showNewRow();
+}
+
+void Dbase::CorrRecord_Click() {
+    ValueDbState& state = valueDb();
+    if (db().RecordCount() == 0) return showMessage(18, this);
+    InRecNum dialog(this);
+    dialog.exec();
+    if (state.EditMode == 0 || state.EditRecNo == 0) {
+        state.EditMode = 0;
+        return;
+    }
+    if (state.EditRecNo > db().RecordCount()) {
+        state.EditMode = 0;
+        return showMessage(16, this);
+    }
+    const ValueRecord& r = db().records[state.EditRecNo - 1];
+    switch (state.EditMode) {
+    case 1:
+        MakInvisible();
+        m_new->setText(qs(Format(state.EditRecNo, "####")));
+        box("InDate")->setText(dateText(r.date));
+        box("InValue")->setText(qs(Format(r.value, "0.00")));
+        break;
+    case 2:
+        MakInvisible();
+        m_new->setText("Insert");
+        box("InDate")->clear();
+        box("InDate")->setFocus(Qt::OtherFocusReason);
+        break;
+    case 3:
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        deleteRecord(db(), state.EditRecNo);
+        state.EditMode = 0;
+        state.EditRecNo = 0;
+        fillGrid();
+        showNewRow();
+        QGuiApplication::restoreOverrideCursor();
+        break;
+    }
+}
+
+void Dbase::NewFile_Click() {
+    if (askYesNo(3, this)) return;
+    const float factor = db().EarningsFactor;
+    db() = ValueDatabase{};
+    db().EarningsFactor = factor;
+    program().shell.DbFileName.clear();
+    fillEarnings();
+    fillGrid();
+    showNewRow();
+}
+
+void Dbase::ToRatios_Click() {
+    if (db().RecordCount() <= 2) return showMessage(29, this);
+    db().EarningsFactor = static_cast<float>(parseEntryText(ss(box("TEFName")->text()), ""));
+    setCaption(" Averages and Ratios");
+    frame()->replaceOver(new Averatios);
+}
+
+void Dbase::Printit_Click() {
+    if (db().RecordCount() == 0) return showMessage(8, this);
+    if (!askPrintHeader(this)) return;
+    const ShellState& shell = program().shell;
+    printAndReport(databasePrintout(db(), {*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice,
+                                           shell.DateForm}),
+                   qs(db().DbTitle.empty() ? "Value Database" : db().DbTitle), this);
+}
+
+void Dbase::Exitbut_Click() {
+    valueDb().EditMode = 0;
+    setCaption(kMenuCaption);
+    frame()->closeOver();
+    if (auto* menu = qobject_cast<Trendmenu*>(frame()->currentTask())) menu->updateInfoLabel();
+}
+
+QString Dbase::gridText(int row, int col) const {
+    return m_grid->grid()->text(row, col);
+}
+
+} // namespace brisk

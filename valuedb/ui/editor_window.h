@@ -1,0 +1,39 @@
+// The database editor: the records in a grid, the earnings, adding, correcting, inserting and deleting records.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace brisk {
+
+class EntryBox;
+class ResultGrid;
+
+class Dbase : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Dbase(QWidget* parent = nullptr);
+    void AddRecord_Click();
+    void CorrRecord_Click();
+    void NewFile_Click();
+    void ToRatios_Click();
+    void Printit_Click();
+    void Exitbut_Click();
+    QString gridText(int row, int col) const;
+    EntryBox* box(const QString& name) const;
+
+  private:
+    void fillGrid();
+    void fillEarnings();
+    void MakInvisible();
+    void MakVisible();
+    void showNewRow();
+
+    ResultGrid* m_grid;
+    QLabel* m_new;
+    QList<QPushButton*> m_hideWhileEditing;
+};
+
+} // namespace brisk

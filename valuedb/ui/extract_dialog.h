@@ -1,0 +1,15 @@
+// The extract dialog: the records between two record numbers become the database.
+#pragma once
+
+#include <QDialog>
+
+namespace brisk {
+
+class Extract : public QDialog {
+    Q_OBJECT
+  public:
+    explicit Extract(QWidget* parent = nullptr);
+    void ExtractOk_Click();
+};
+
+} // namespace brisk

@@ -1,0 +1,90 @@
+#include "valuedb/ui/record_number_dialog.h"
+
+#include "app/core/mask_format.h"
+#include "app/core/numeric_parse.h"
+#include "app/core/whole_number.h"
+#include "app/ui/calculator_parts.h"
+#include "app/ui/entry_box.h"
+#include "app/ui/program_state.h"
+#include "valuedb/ui/valuedb_state.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace brisk {
+
+InRecNum::InRecNum(QWidget* parent) : QDialog(parent) {
+    setObjectName("InRecNum");
+    setWindowTitle("Input ");
+    ValueDbState& state = valueDb();
+    state.EditMode = 0;
+    auto* frameBox = new QGroupBox(" Select Option", this);
+    auto* options = new QButtonGroup(this);
+    auto* frameLayout = new QVBoxLayout(frameBox);
+    const char* captions[] = {" Correct", " Insert", " Delete"};
+    for (int i = 0; i < 3; ++i) {
+        auto* option = new QRadioButton(captions[i], frameBox);
+        option->setObjectName(QString("CorInsDel%1").arg(i));
+        options->addButton(option, i);
+        frameLayout->addWidget(option);
+    }
+    auto* prompt = new QLabel(this);
+    prompt->setWordWrap(true);
+    auto* number = new EntryBox(EntryBox::Kind::Whole, this);
+    number->setObjectName("CurVal");
+    number->setFormat("####", 4);
+    auto* acceptButton = commandButton(this, "Accept", "&OK");
+    auto* cancel = commandButton(this, "NoAccept", "&Cancel");
+    number->setNext(acceptButton);
+    connect(options, &QButtonGroup::idClicked, this, [number, prompt](int index) {
+        ValueDbState& state = valueDb();
+        state.EditMode = index + 1;
+        const char* prompts[] = {" Type in the record number       to correct.",
+                                 " Type in 1. Automatic insertion   by date.",
+                                 " Type in the record number        to delete."};
+        prompt->setText(prompts[index]);
+        if (index == 1)
+            number->setText("1");
+        else if (state.GridRecNo > 0)
+            number->setText(QString::number(state.GridRecNo));
+        else
+            number->clear();
+        number->setFocus(Qt::TabFocusReason);
+        number->selectAll();
+    });
+    connect(acceptButton, &QPushButton::clicked, this, [this, number] {
+        ValueDbState& state = valueDb();
+        if (state.EditMode == 2) {
+            state.EditRecNo = 1;
+        } else {
+            state.EditRecNo = toInt16(parseEntryText(ss(number->text()), "")).value_or(0);
+            if (state.EditRecNo == 0) state.EditMode = 0;
+        }
+        state.GridRecNo = 0;
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        ValueDbState& state = valueDb();
+        state.EditMode = state.EditRecNo = state.GridRecNo = 0;
+        reject();
+    });
+    connect(this, &QDialog::rejected, this, [] {
+        ValueDbState& state = valueDb();
+        state.EditMode = state.EditRecNo = state.GridRecNo = 0;
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(acceptButton);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frameBox);
+    layout->addWidget(prompt);
+    layout->addWidget(number);
+    layout->addLayout(buttons);
+}
+
+} // namespace brisk

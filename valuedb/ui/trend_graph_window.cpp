@@ -1,0 +1,108 @@
+#include "valuedb/ui/trend_graph_window.h"
+
+#include "app/ui/calculator_parts.h"
+#include "app/ui/main_window.h"
+#include "app/ui/message_box.h"
+#include "app/ui/program_state.h"
+#include "app/ui/twips.h"
+#include "charts/ui/chart_view.h"
+#include "charts/ui/chart_windows.h"
+#include "valuedb/core/trend_pages.h"
+#include "valuedb/ui/valuedb_state.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace brisk {
+
+TrendGraph::TrendGraph(QWidget* parent) : QWidget(parent) {
+    setObjectName("TrendGraph");
+    if (program().frame) program().frame->setWindowTitle(" Brisklane Graphs");
+    m_view = new ChartView(this);
+    m_forward = commandButton(this, "Forward", "&Forward");
+    m_prev = commandButton(this, "Prev", "&Back");
+    QPushButton* ptr = commandButton(this, "Ptr", "To &Printer");
+    m_oned = commandButton(this, "Oned", "Show &2D Graph");
+    m_threeDButton = commandButton(this, "ThreeD", "Show &3D Graph");
+    QPushButton* exit = commandButton(this, "ExitBut", "E&xit");
+    auto* label = new QLabel(this);
+    label->setObjectName("Label1");
+    connect(m_forward, &QPushButton::clicked, this, &TrendGraph::Forward_Click);
+    connect(m_prev, &QPushButton::clicked, this, &TrendGraph::Prev_Click);
+    connect(ptr, &QPushButton::clicked, this, &TrendGraph::Ptr_Click);
+    connect(exit, &QPushButton::clicked, this, &TrendGraph::ExitBut_Click);
+    connect(m_oned, &QPushButton::clicked, this, [this] {
+        m_threeD = false;
+        draw();
+    });
+    connect(m_threeDButton, &QPushButton::clicked, this, [this] {
+        m_threeD = true;
+        draw();
+    });
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {m_prev, m_forward, m_oned, m_threeDButton})
+        buttons->addWidget(b);
+    buttons->addWidget(label, 1);
+    buttons->addWidget(ptr);
+    buttons->addWidget(exit);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
+    layout->addWidget(m_view, 1);
+    layout->addLayout(buttons);
+
+    const int records = valueDb().db.RecordCount();
+    if (records == 0) {
+        showMessage(17, this);
+        return;
+    }
+    const TrendPage page = firstTrendPage(records);
+    m_first = page.first;
+    m_last = page.last;
+    m_forward->setEnabled(false); // nothing is newer than the first page
+    m_prev->setEnabled(m_last < records);
+    draw();
+}
+
+void TrendGraph::draw() {
+    m_view->setChart(trendChart(valueDb().db, {m_first, m_last}, m_threeD, true));
+    m_oned->setEnabled(m_threeD);
+    m_threeDButton->setEnabled(!m_threeD);
+}
+
+void TrendGraph::Prev_Click() {
+    turnPage(olderPage({m_first, m_last}, valueDb().db.RecordCount()), m_prev, m_forward);
+}
+
+void TrendGraph::Forward_Click() {
+    turnPage(newerPage({m_first, m_last}), m_forward, m_prev);
+}
+
+// Shows `next`; when there is no page that way, the button pressed only disables itself.
+void TrendGraph::turnPage(const TrendPage& next, QPushButton* pressed, QPushButton* other) {
+    other->setEnabled(true);
+    if (next == TrendPage{m_first, m_last}) {
+        pressed->setEnabled(false);
+        other->setFocus();
+        return;
+    }
+    m_first = next.first;
+    m_last = next.last;
+    draw();
+}
+
+void TrendGraph::Ptr_Click() {
+    printChart(m_view->chart(), this);
+}
+
+void TrendGraph::ExitBut_Click() {
+    ValueDbState& state = valueDb();
+    const QString caption = state.TrendGraphCaller == 1 ? "  Averages and Ratios" : "  Brisklane Menu";
+    state.TrendGraphCaller = 0;
+    if (!program().frame) return;
+    program().frame->closeOver();
+    program().frame->setWindowTitle(caption);
+}
+
+} // namespace brisk

@@ -1,0 +1,34 @@
+// The value database's trend graph: the weekly values, a page of 26 records at a time.
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace brisk {
+
+class ChartView;
+struct TrendPage;
+
+class TrendGraph : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TrendGraph(QWidget* parent = nullptr);
+    void Prev_Click();
+    void Forward_Click();
+    void Ptr_Click();
+    void ExitBut_Click();
+    ChartView* chartView() const { return m_view; }
+    int pageFirst() const { return m_first; }
+    int pageLast() const { return m_last; }
+
+  private:
+    void draw();
+    void turnPage(const TrendPage& next, QPushButton* pressed, QPushButton* other);
+    int m_first = 1, m_last = 0;
+    bool m_threeD = false;
+    ChartView* m_view;
+    QPushButton *m_forward, *m_prev, *m_oned, *m_threeDButton;
+};
+
+} // namespace brisk
