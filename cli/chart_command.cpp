@@ -1,8 +1,12 @@
 #include "cli/chart_command.h"
 
+#include "app/core/atomic_file.h"
 #include "charts/core/chart_data.h"
 #include "charts/render/chart_painter.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 
 #include <algorithm>
@@ -12,11 +16,34 @@ namespace brisk {
 void addChartOptions(QCommandLineParser& parser) {
     parser.addOption(
         {"kind", "The chart kind, 1 to 7 (the first chart of the calculator when not given).", "KIND"});
-    parser.addOption({"output", "The file to draw into: .png or .pdf.", "FILE"});
+    parser.addOption({"output", "The file to draw into: .png or .pdf; .json writes the chart's figures.", "FILE"});
 }
 
+namespace {
+
+// The figures a chart draws, for a spreadsheet or a test to read.
+std::string chartJson(const ChartData& chart) {
+    QJsonArray values, labels;
+    for (double v : chart.values)
+        values.append(v);
+    for (const std::string& label : chart.labels)
+        labels.append(QString::fromStdString(label));
+    const char* type = chart.type == ChartType::Pie ? "pie" : chart.type == ChartType::Bar3D ? "bars3d" : "bars2d";
+    const QJsonObject object{{"title", QString::fromStdString(chart.title)},
+                             {"axis_title", QString::fromStdString(chart.axisTitle)},
+                             {"type", type},
+                             {"values", values},
+                             {"labels", labels}};
+    return QJsonDocument(object).toJson(QJsonDocument::Indented).toStdString();
+}
+
+} // namespace
+
 int writeChartFile(const ChartData& chart, const QString& path) {
-    if (const auto error = brisk::writeChartFile(chart, path.toStdString())) {
+    const auto error = path.endsWith(".json", Qt::CaseInsensitive)
+                           ? writeFileAtomically(path.toStdString(), chartJson(chart))
+                           : brisk::writeChartFile(chart, path.toStdString());
+    if (error) {
         QTextStream(stderr) << "The chart could not be written to " << path << ": " << QString::fromStdString(*error)
                             << '\n';
         return 2;
@@ -31,15 +58,13 @@ int runChart(const CliCommand& calculator, const QCommandLineParser& parser, Cli
         return 2;
     }
     ChartHandover handover;
-    int calcMode = 0;
     context.chart = &handover;
-    context.chartCalcMode = &calcMode;
     if (const int status = calculator.run(parser, context)) return status;
     if (handover.GraphPointCount == 0) return failWith(2);
-    int kind = firstKind(handover.GraphCaller, calcMode);
+    int kind = firstKind(handover.GraphCaller, handover.CalcMode);
     if (parser.isSet("kind")) {
         kind = parser.value("kind").toInt();
-        const auto kinds = offeredKinds(handover.GraphCaller, calcMode);
+        const auto kinds = offeredKinds(handover.GraphCaller, handover.CalcMode);
         if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end()) {
             QTextStream(stderr) << "This calculator's charts are kinds:";
             for (int k : kinds)

@@ -7,7 +7,8 @@ namespace brisk {
 
 struct ChartData;
 
-// Draws the chart into `path`: a PDF page for a .pdf name, otherwise an image (PNG).
+// Draws the chart into `path`: a PDF page for a .pdf name, its figures for a .json name, otherwise
+// an image (PNG).
 int writeChartFile(const ChartData& chart, const QString& path);
 // Runs `calculator` with the options given, then draws the chart of --kind (its first chart when
 // none is given) into --output.

@@ -31,6 +31,13 @@ int failWith(int message) {
     return 2;
 }
 
+int handOver(const CliContext& context, const Outcome<ChartHandover>& chart) {
+    if (!context.chart) return 0;
+    if (!chart) return failWith(chart.message);
+    *context.chart = *chart;
+    return 0;
+}
+
 std::optional<double> numberOption(const QCommandLineParser& parser, const QString& name) {
     bool ok = false;
     const double value = parser.value(name).trimmed().toDouble(&ok);

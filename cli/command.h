@@ -1,6 +1,7 @@
 // The frame of brisklane-calc: the subcommands, their shared options and the output writers.
 #pragma once
 
+#include "app/core/outcome.h"
 #include "app/core/personal_settings.h"
 #include "app/core/text_table.h"
 #include "charts/core/chart_handover.h"
@@ -24,7 +25,6 @@ struct CliContext {
     QString header;            // --header: the printout's header line
     // Set by brisklane-calc chart: the calculator fills the hand-over instead of printing its table.
     ChartHandover* chart = nullptr;
-    int* chartCalcMode = nullptr;
     bool quiet() const { return chart != nullptr; }
 };
 
@@ -48,6 +48,8 @@ double centsNumber(double value);
 
 // Prints the numbered message on standard error; returns the exit status 2.
 int failWith(int message);
+// For brisklane-calc chart: the calculator's chart into the hand-over, or its message. The exit status.
+int handOver(const CliContext& context, const Outcome<ChartHandover>& chart);
 // A number given on the command line, in plain invariant form; nothing when it is not one.
 std::optional<double> numberOption(const QCommandLineParser& parser, const QString& name);
 

@@ -2,6 +2,7 @@
 // the annual compound growth finder.
 #include "app/core/mask_format.h"
 #include "cli/command.h"
+#include "growth/core/growth_chart.h"
 #include "growth/core/growth_printout.h"
 
 #include <QJsonArray>
@@ -61,11 +62,7 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
             if (const int status = writePrintout(context, savingsPrintout(base, *plan.value, print),
                                                  "Investment Growth Calculation"))
                 return status;
-        if (context.chart) {
-            context.chart->GraphCaller = kCallerGrowthPlanner;
-            *context.chartCalcMode = kPlanning;
-            context.chart->setYearChart(plan->yearEndValues, "Investment value at end of each Year");
-        }
+        if (const int status = handOver(context, planChart(*plan.value))) return status;
         TextTable table{{"period", "invested", "interest", "value"}, {}};
         for (const SavingsPeriod& p : plan->periods)
             table.rows.push_back(
@@ -85,6 +82,7 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
                      "total_invested", "final_value"},
                     {}};
     QJsonArray examples;
+    std::vector<SavingsExample> listed;
     for (int n = 1; n <= specs.size(); ++n) {
         SavingsInputs in = base;
         for (const QString& pair : specs[n - 1].split(',', Qt::SkipEmptyParts)) {
@@ -94,16 +92,8 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
         }
         const auto plan = calculateSavings(in);
         if (!plan) return failWith(plan.message);
-        const SavingsExample example{in, *plan.value};
-        pages[n <= 15 ? 1 : 2] += examplePrintText(example);
-        if (context.chart) {
-            const Currency value = Currency::fromDouble(plan->finalValue).value_or(Currency());
-            context.chart->setComparison(n, exampleLabel(n), value, value);
-            context.chart->GraphCaller = kCallerGrowthPlanner;
-            context.chart->GraphPointCount = n;
-            context.chart->GraphTitle = "Savings Comparisons";
-            *context.chartCalcMode = kComparisons;
-        }
+        listed.push_back({in, *plan.value});
+        pages[n <= 15 ? 1 : 2] += examplePrintText(listed.back());
         table.rows.push_back(
             {std::to_string(n), std::to_string(plan->periodCount), cents(in.lumpSum.toDouble()),
              cents(in.amount.toDouble()), cents(in.rate.toDouble()), cents(in.increase.toDouble()),
@@ -113,6 +103,7 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
                                     {"total_invested", centsNumber(plan->totalInvested)},
                                     {"final_value", centsNumber(plan->finalValue)}});
     }
+    if (const int status = handOver(context, comparisonsChart(listed))) return status;
     if (!context.printoutPath.isEmpty())
         if (const int status = writePrintout(context, comparisonsPrintout(pages[1], pages[2], print),
                                              "Investment Growth Comparisons"))
@@ -147,13 +138,7 @@ int runCompound(const QCommandLineParser& parser, const CliContext& context) {
         path.rows.push_back({std::to_string(k + 1), Format(row->path[k], "0")});
     const double rate = QString::fromStdString(Format(row->rate * 100, "0.0000")).toDouble();
     const double gain = QString::fromStdString(Format(row->totalGain * 100, "0.00")).toDouble();
-    if (context.chart) {
-        context.chart->GraphCaller = kCallerCompoundFinder;
-        context.chart->GraphTitle = "Annual compound growth comparisons";
-        context.chart->setComparison(1, in.name, Currency::fromDouble(row->rate * 100).value_or(Currency()),
-                                     in.value);
-        context.chart->GraphPointCount = 1;
-    }
+    if (const int status = handOver(context, finderChart({*row.value}))) return status;
     if (context.format == "text" && !context.quiet()) {
         QTextStream(stdout) << "Annual compound growth: "
                             << QString::fromStdString(Format(row->rate, "#,,###.0000%"))

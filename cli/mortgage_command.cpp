@@ -2,6 +2,7 @@
 #include "app/core/atomic_file.h"
 #include "app/core/mask_format.h"
 #include "cli/command.h"
+#include "mortgage/core/mortgage_chart.h"
 #include "mortgage/core/mortgage_file.h"
 #include "mortgage/core/mortgage_printout.h"
 #include "mortgage/core/schedule_text.h"
@@ -135,10 +136,7 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
         {"total_paid", centsNumber(s.totalPaid)},
         {"interest_savings", centsNumber(s.interestSavings)},
         {"rows", s.GridRowCount()}};
-    if (context.chart) {
-        context.chart->GraphCaller = kCallerMortgage;
-        context.chart->setYearChart(s.yearStartBalances(in.principal.toDouble()), mortgageChartTitle(mode));
-    }
+    if (const int status = handOver(context, mortgageChart(in, s))) return status;
     if (context.format == "text" && !context.quiet()) {
         const std::string& c = context.settings.CurrencySymbol;
         QTextStream out(stdout);

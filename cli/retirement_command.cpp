@@ -2,6 +2,7 @@
 #include "app/core/mask_format.h"
 #include "cli/command.h"
 
+#include "retirement/core/retirement_chart.h"
 #include "retirement/core/retirement_printouts.h"
 #include <array>
 
@@ -25,10 +26,6 @@ int readCurrencies(const QCommandLineParser& parser,
 // Writes a planner's table and totals in the chosen format, and its printout when asked.
 int report(const CliContext& context, const YearTable& t, const std::vector<std::string>& header, bool salary,
            const std::array<const char*, 3>& totalKeys, const Printout& printout, const QString& title) {
-    if (context.chart) {
-        context.chart->setYearChart(yearEndValues(t), context.chart->GraphTitle);
-        context.chart->StartValue = Currency::fromDouble(t.startValue).value_or(Currency());
-    }
     if (!context.printoutPath.isEmpty())
         if (const int status = writePrintout(context, printout, title)) return status;
     TextTable table{header, {}};
@@ -75,11 +72,8 @@ int runRetirement(const QCommandLineParser& parser, const CliContext& context) {
     }
     const auto table = calculateRetirement(in);
     if (!table) return failWith(table.message);
-    if (context.chart) {
-        const bool fixed = in.option == RetireOption::Fixed;
-        context.chart->GraphCaller = fixed ? kCallerRetirementFixed : kCallerRetirement;
-        context.chart->GraphTitle = retirementChartTitle(fixed);
-    }
+    if (const int status = handOver(context, retirementChart(*table.value, in.option == RetireOption::Fixed)))
+        return status;
     return report(context, *table.value, {"year", "interest", "withdrawn", "value"}, false,
                   {"total_interest", "total_withdrawn", "final_value"},
                   retirementPrintout(in, *table.value, printContext(context)),
@@ -100,10 +94,7 @@ int runCapital(const QCommandLineParser& parser, const CliContext& context) {
         return failWith(m);
     const auto table = calculateCapital(in);
     if (!table) return failWith(table.message);
-    if (context.chart) {
-        context.chart->GraphCaller = kCallerCapitalRequired;
-        context.chart->GraphTitle = "Investment value at end of each Year";
-    }
+    if (const int status = handOver(context, capitalChart(*table.value))) return status;
     return report(context, *table.value, {"year", "investment", "interest", "value"}, false,
                   {"total_invested", "total_interest", "final_value"},
                   capitalPrintout(in, *table.value, printContext(context)), "Amount of Capital Required");
@@ -122,10 +113,7 @@ int run401k(const QCommandLineParser& parser, const CliContext& context) {
         return failWith(m);
     const auto table = calculate401k(in);
     if (!table) return failWith(table.message);
-    if (context.chart) {
-        context.chart->GraphCaller = kCaller401k;
-        context.chart->GraphTitle = "Investment value at end of each Year";
-    }
+    if (const int status = handOver(context, plan401kChart(*table.value))) return status;
     return report(context, *table.value, {"year", "salary", "contribution", "interest", "value"}, true,
                   {"total_contributions", "total_interest", "final_value"},
                   plan401kPrintout(in, *table.value, printContext(context)), "Investment Growth - 401K Plan");

@@ -1,6 +1,8 @@
 #include "app/ui/calculator_parts.h"
 
 #include "app/ui/help_viewer.h"
+#include "app/ui/message_box.h"
+#include "app/ui/program_state.h"
 #include "app/ui/twips.h"
 
 #include <QShortcut>
@@ -51,6 +53,15 @@ QHBoxLayout* gridAndCommands(QWidget* grid, const QList<QPushButton*>& commands)
 void addF1Help(QWidget* window) {
     auto* f1 = new QShortcut(QKeySequence::HelpContents, window);
     QObject::connect(f1, &QShortcut::activated, window, [window] { openHelp(kHelpUseFile, 2, window); });
+}
+
+bool handOverChart(const Outcome<ChartHandover>& chart, QWidget* parent) {
+    if (!chart) {
+        showMessage(chart.message, parent);
+        return false;
+    }
+    program().chart = *chart;
+    return true;
 }
 
 QLabel* resultFigure(QWidget* parent, const QString& name) {

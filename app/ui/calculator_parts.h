@@ -1,6 +1,12 @@
 // Small pieces every calculator window is built from: field captions and command buttons.
 #pragma once
 
+// moc reads no further than the class; the core headers' C++20 library includes are beyond it.
+#ifndef Q_MOC_RUN
+#include "app/core/outcome.h"
+#include "charts/core/chart_handover.h"
+#endif
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QList>
@@ -19,6 +25,9 @@ QLabel* programTitle(QWidget* parent);
 QHBoxLayout* gridAndCommands(QWidget* grid, const QList<QPushButton*>& commands);
 // F1 in the window opens "How to Use the Program".
 void addF1Help(QWidget* window);
+
+// A calculation's chart into the program's hand-over; false (its message shown) where it has none.
+bool handOverChart(const Outcome<ChartHandover>& chart, QWidget* parent);
 
 // A read-only result figure in a sunken frame.
 QLabel* resultFigure(QWidget* parent, const QString& name);

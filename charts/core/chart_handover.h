@@ -33,6 +33,7 @@ inline constexpr int kChartColumns = 6;
 struct ChartHandover {
     int GraphCaller = kCallerNone;
     int GraphPointCount = 0; // 0 also means nothing has been calculated yet
+    int CalcMode = 0;        // the growth planner's mode: its comparisons chart comparison rows
     std::string GraphTitle;
     // Year charts that begin from the amount at the start (the retirement planners): that amount.
     Currency StartValue;
@@ -45,15 +46,13 @@ struct ChartHandover {
     Table<std::string> CompareLabels{0, kChartColumns};
 
     // A calculator's exit: nothing calculated, nobody calling.
-    void reset() {
-        GraphPointCount = 0;
-        GraphCaller = kCallerNone;
-    }
+    void reset() { *this = ChartHandover{}; }
 
-    // A whole year chart: point k (from 1) has the label k and the k-th value.
+    // A whole year chart: point k (from 1) has the label k and the k-th value. A value that does not
+    // fit a currency value throws CalcFailure: the chart functions of the cores trap it.
     void setYearChart(const std::vector<double>& values, const std::string& title) {
         for (int k = 1; k <= static_cast<int>(values.size()); ++k)
-            setYearPoint(k, std::to_string(k), Currency::fromDouble(values[k - 1]).value_or(Currency()));
+            setYearPoint(k, std::to_string(k), Currency::fromDoubleOrFail(values[k - 1]));
         GraphPointCount = static_cast<int>(values.size());
         GraphTitle = title;
     }

@@ -35,7 +35,7 @@ GraphsAll::GraphsAll(QWidget* parent) : QWidget(parent) {
     setObjectName("GraphsAll");
     m_view = new ChartView(this);
     const ChartHandover& h = program().chart;
-    const int calcMode = program().shell.CalcMode;
+    const int calcMode = h.CalcMode;
     const bool comparisons = isComparisonCaller(h.GraphCaller, calcMode);
     QPushButton* sav2d = commandButton(this, "Sav2D", "Show Graph in &2D");
     QPushButton* threeDee = commandButton(this, "ThreeDee", "Show Graph in &3D");

@@ -16,6 +16,7 @@
 #include "app/ui/result_grid.h"
 #include "app/ui/text_area.h"
 #include "app/ui/twips.h"
+#include "growth/core/growth_chart.h"
 #include "growth/core/growth_printout.h"
 #include "growth/ui/growth_state.h"
 
@@ -323,6 +324,9 @@ void SavingsCalc::SCalc_Click() {
     }
     const SavingsPlan& plan = *outcome.value;
     GridModel* g = m_grid->grid();
+    std::vector<SavingsExample> examples = state.examples;
+    if (comparisons()) examples.push_back({state.inputs, plan});
+    if (!handOverChart(comparisons() ? comparisonsChart(examples) : planChart(plan), this)) return;
     if (!comparisons()) {
         const int p = plan.periodsPerYear;
         const int term = plan.periodCount / p;
@@ -347,20 +351,15 @@ void SavingsCalc::SCalc_Click() {
         g->setText(shown + 2, 3, symbol + qs(Format(plan.finalValue, "####,,##0.00")));
         state.plan = plan;
         state.planned = state.inputs;
-        chart.setYearChart(plan.yearEndValues, "Investment value at end of each Year");
     } else {
         if (examplesBefore == 0) g->clearBelowHeadings();
-        state.examples.push_back({state.inputs, plan});
+        state.examples = std::move(examples);
         const int n = static_cast<int>(state.examples.size());
         const auto cells = exampleCells(state.examples.back());
         if (n >= g->gridRows()) g->setRows(n + 1);
         for (int c = 0; c < static_cast<int>(cells.size()); ++c)
             g->setText(n, c, qs(cells[c]));
-        const Currency value = Currency::fromDoubleOrFail(plan.finalValue);
-        chart.setComparison(n, exampleLabel(n), value, value);
         state.ReportPageText[n <= 15 ? 1 : 2] += examplePrintText(state.examples.back());
-        chart.GraphPointCount = n;
-        chart.GraphTitle = "Savings Comparisons";
     }
     m_grid->setCurrentCell(1, 0);
 }
@@ -390,7 +389,6 @@ void SavingsCalc::SGraphs_Click() {
         showMessage(2, this);
         return;
     }
-    chart.GraphCaller = kCallerGrowthPlanner;
     if (program().frame) program().frame->openChart(this);
 }
 
@@ -530,21 +528,20 @@ void FindCompoundCalc::FCalc_Click() {
         showMessage(6, this);
         return;
     }
+    std::vector<FinderRow> rows = state.finderRows;
+    rows.push_back(*row.value);
+    if (!handOverChart(finderChart(rows), this)) return;
     GridModel* g = m_grid->grid();
     if (state.finderRows.empty()) {
         g->setRows(24);
         g->clearBelowHeadings();
     }
-    state.finderRows.push_back(*row.value);
+    state.finderRows = std::move(rows);
     const int n = static_cast<int>(state.finderRows.size());
     const std::string& symbol = program().shell.CurrencySymbol;
     const auto cells = finderCells(*row.value, symbol);
     for (int c = 0; c < 6; ++c)
         g->setText(n, c, qs(cells[c]));
-    // The chart compares the rates; the distribution chart shows each investment's value.
-    ChartHandover& chart = program().chart;
-    chart.setComparison(n, row->inputs.name, Currency::fromDoubleOrFail(row->rate * 100), row->inputs.value);
-    chart.GraphPointCount = n;
     state.finderPageText[n <= kFinderRowsFirstPage ? 1 : 2] += finderPrintText(*row.value, symbol);
     m_grid->setCurrentCell(1, 0);
 }
@@ -564,13 +561,10 @@ void FindCompoundCalc::FPrinter_Click() {
 }
 
 void FindCompoundCalc::FGraphs_Click() {
-    ChartHandover& chart = program().chart;
     if (growth().finderRows.empty()) {
         showMessage(2, this);
         return;
     }
-    chart.GraphTitle = "Annual compound growth comparisons";
-    chart.GraphCaller = kCallerCompoundFinder;
     if (program().frame) program().frame->openChart(this);
 }
 

@@ -16,6 +16,7 @@
 #include "app/ui/result_grid.h"
 #include "app/ui/text_area.h"
 #include "app/ui/twips.h"
+#include "mortgage/core/mortgage_chart.h"
 #include "mortgage/core/mortgage_file.h"
 #include "mortgage/core/mortgage_printout.h"
 #include "mortgage/core/schedule_text.h"
@@ -343,6 +344,7 @@ void MortgageCalc::MCalc_Click() {
         showMessage(outcome.message, this); // the previous results stay as they were
         return;
     }
+    if (!handOverChart(mortgageChart(in, *outcome.value), this)) return;
     state.schedule = std::move(outcome.value);
     state.calculated = in;
     showResults();
@@ -527,10 +529,6 @@ void MortgageCalc::MGraphs_Click() {
         showMessage(2, this);
         return;
     }
-    ChartHandover& chart = program().chart;
-    chart.GraphCaller = kCallerMortgage;
-    chart.setYearChart(state.schedule->yearStartBalances(state.calculated.principal.toDouble()),
-                       mortgageChartTitle(state.calculated.MortgageMode));
     if (program().frame) program().frame->openChart(this);
 }
 

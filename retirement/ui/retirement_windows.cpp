@@ -16,6 +16,7 @@
 #include "app/ui/result_grid.h"
 #include "app/ui/text_area.h"
 #include "app/ui/twips.h"
+#include "retirement/core/retirement_chart.h"
 #include "retirement/core/retirement_printouts.h"
 #include "retirement/ui/retirement_state.h"
 
@@ -180,10 +181,6 @@ void YearTableWindow::showTable(const YearTable& table, bool salary, bool balanc
     for (int c = salary ? 1 : 0; c < totals.size(); ++c)
         g->setText(totalRow, c + 1, symbol() + qs(Format(totals[c], "####,,##0.00")));
     m_grid->setCurrentCell(1, 0);
-
-    ChartHandover& chart = program().chart;
-    chart.setYearChart(yearEndValues(table), chart.GraphTitle);
-    chart.StartValue = Currency::fromDouble(table.startValue).value_or(Currency());
     retirement().table = table;
 }
 
@@ -208,7 +205,6 @@ void YearTableWindow::Graphs_Click() {
         showMessage(2, this);
         return;
     }
-    program().chart.GraphCaller = chartCaller();
     if (program().frame) program().frame->openChart(this);
 }
 
@@ -318,16 +314,10 @@ void RetireCalc::calculate() {
         showMessage(table.message, this);
         return;
     }
+    if (!handOverChart(retirementChart(*table.value, state.retire.option == RetireOption::Fixed), this)) return;
     state.retireCalculated = state.retire;
-    const bool fixed = state.retire.option == RetireOption::Fixed;
-    program().chart.GraphTitle = retirementChartTitle(fixed);
     showTable(*table.value, false, false);
     state.RetireYearsText = RetireYearsText(table->years());
-}
-
-int RetireCalc::chartCaller() const {
-    return retirement().retireCalculated.option == RetireOption::Fixed ? kCallerRetirementFixed
-                                                                       : kCallerRetirement;
 }
 
 void RetireCalc::print() {
@@ -441,8 +431,8 @@ void CapitalReqdCalc::calculate() {
         showMessage(table.message, this);
         return;
     }
+    if (!handOverChart(capitalChart(*table.value), this)) return;
     state.capitalCalculated = state.capital;
-    program().chart.GraphTitle = "Investment value at end of each Year";
     showTable(*table.value, false, false);
 }
 
@@ -513,8 +503,8 @@ void Plan401KCalc::calculate() {
         showMessage(table.message, this);
         return;
     }
+    if (!handOverChart(plan401kChart(*table.value), this)) return;
     state.plan401kCalculated = state.plan401k;
-    program().chart.GraphTitle = "Investment value at end of each Year";
     showTable(*table.value, true, state.plan401k.balance.toDouble() > 1);
 }
 

@@ -43,7 +43,6 @@ class YearTableWindow : public QWidget {
 
     virtual void calculate() = 0;
     virtual void print() = 0;
-    virtual int chartCaller() const = 0;
     virtual QString helpText() const = 0;
 
     QList<EntryBox*> m_boxes;
@@ -64,7 +63,6 @@ class RetireCalc : public YearTableWindow {
   protected:
     void calculate() override;
     void print() override;
-    int chartCaller() const override;
     QString helpText() const override;
 };
 
@@ -77,7 +75,6 @@ class CapitalReqdCalc : public YearTableWindow {
   protected:
     void calculate() override;
     void print() override;
-    int chartCaller() const override { return 5; }
     QString helpText() const override;
 };
 
@@ -89,7 +86,6 @@ class Plan401KCalc : public YearTableWindow {
   protected:
     void calculate() override;
     void print() override;
-    int chartCaller() const override { return 7; }
     QString helpText() const override;
 };
 

@@ -1,0 +1,161 @@
+// Every calculator's chart drawn from the same figures in the window and on the command line: the
+// window's inputs go to brisklane-calc, and both charts must match point for point.
+#include "app/core/mask_format.h"
+#include "charts/core/chart_data.h"
+#include "growth/ui/growth_state.h"
+#include "growth/ui/growth_windows.h"
+#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_window.h"
+#include "retirement/ui/retirement_state.h"
+#include "retirement/ui/retirement_windows.h"
+#include "support/ui_support.h"
+
+#include <QJsonArray>
+#include <QPlainTextEdit>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace brisk;
+
+namespace {
+
+QString figure(Currency value) {
+    return QString::fromStdString(Format(value.toDouble(), "0.00##"));
+}
+
+// The chart brisklane-calc draws for `arguments`, as its .json figures.
+QJsonObject commandLineChart(const QStringList& arguments, int kind) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("chart.json");
+    QProcess calc;
+    calc.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    calc.start(BRISKLANE_CALC, QStringList{"chart"} + arguments +
+                                   QStringList{"--kind", QString::number(kind), "--output", out, "--settings",
+                                               dir.filePath("none.zkp")});
+    if (!calc.waitForFinished(20000) || calc.exitCode() != 0) return {};
+    QFile file(out);
+    file.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+} // namespace
+
+class TestChartParity : public QObject {
+    Q_OBJECT
+    std::unique_ptr<MDIContainer> m_frame;
+
+  private slots:
+    void initTestCase() {
+        registerMortgageWindows();
+        registerGrowthWindows();
+        registerRetirementWindows();
+    }
+    void init() { testing::freshProgram(); }
+    void cleanup() { m_frame.reset(); }
+
+    void sameChartInWindowAndCommandLine_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("calculator");
+        QTest::newRow("mortgage") << "Canadian" << "mortgage";
+        QTest::newRow("loan") << "LoanPmt" << "mortgage";
+        QTest::newRow("planner") << "Savings" << "growth";
+        QTest::newRow("comparisons") << "SavComp" << "growth";
+        QTest::newRow("finder") << "CompCompare" << "compound";
+        QTest::newRow("retirement") << "Retirement" << "retirement";
+        QTest::newRow("capital") << "CapReq" << "capital";
+        QTest::newRow("401k") << "Plan401" << "401k";
+    }
+    void sameChartInWindowAndCommandLine() {
+        QFETCH(QString, button);
+        QFETCH(QString, calculator);
+        QWidget* window = testing::openTask<QWidget>(m_frame, button.toLatin1().constData());
+        QVERIFY(window);
+        for (QPushButton* b : window->findChildren<QPushButton*>())
+            if (b->objectName().endsWith("Calc")) b->click();
+        const ChartHandover& handover = program().chart;
+        QVERIFY(handover.GraphPointCount > 0);
+
+        // The window's inputs, as options of the command line.
+        QStringList args{calculator};
+        if (calculator == "mortgage") {
+            const MortgageInputs& in = mortgage().calculated;
+            const bool loan = in.MortgageMode == kModeLoan;
+            if (loan) args << "--loan";
+            args << "--principal" << figure(in.principal) << "--rate" << figure(in.rate) << "--term"
+                 << QString::number(loan ? in.termYears.toDouble() * 12 : in.termYears.toDouble());
+        } else if (calculator == "growth") {
+            const SavingsInputs& in = button == "Savings" ? growth().planned : growth().examples.at(0).inputs;
+            const QStringList pairs{"lump=" + figure(in.lumpSum), "amount=" + figure(in.amount),
+                                    "rate=" + figure(in.rate), "increase=" + figure(in.increase),
+                                    "inflation=" + figure(in.inflation), "term=" + figure(in.term),
+                                    "frequency=" + QString::fromStdString(in.frequency).toLower()};
+            if (button == "Savings")
+                for (const QString& pair : pairs)
+                    args << "--" + pair.section('=', 0, 0) << pair.section('=', 1);
+            else
+                args << "--example" << pairs.join(',');
+        } else if (calculator == "compound") {
+            const FinderInputs& in = growth().finderRows.at(0).inputs;
+            args << "--cost" << figure(in.cost) << "--value" << figure(in.value) << "--term" << figure(in.term)
+                 << "--name" << QString::fromStdString(in.name);
+        } else if (calculator == "retirement") {
+            const RetireInputs& in = retirement().retireCalculated;
+            args << "--value" << figure(in.value) << "--rate" << figure(in.rate) << "--withdraw" << figure(in.drawn)
+                 << "--term" << figure(in.fourth);
+        } else if (calculator == "capital") {
+            const CapitalInputs& in = retirement().capitalCalculated;
+            args << "--amount" << figure(in.amount) << "--rate" << figure(in.rate) << "--term" << figure(in.term);
+        } else {
+            const Plan401kInputs& in = retirement().plan401kCalculated;
+            args << "--balance" << figure(in.balance) << "--salary" << figure(in.salary) << "--contribution"
+                 << figure(in.contribution) << "--company" << figure(in.company) << "--raise" << figure(in.raise)
+                 << "--return" << figure(in.returnRate) << "--inflation" << figure(in.inflation) << "--years"
+                 << figure(in.years);
+        }
+
+        for (int kind : offeredKinds(handover.GraphCaller, handover.CalcMode)) {
+            const ChartData shown = prepareChart(handover, kind, "$");
+            const QJsonObject drawn = commandLineChart(args, kind);
+            QCOMPARE(drawn["title"].toString(), QString::fromStdString(shown.title));
+            QCOMPARE(drawn["axis_title"].toString(), QString::fromStdString(shown.axisTitle));
+            const QJsonArray values = drawn["values"].toArray();
+            const QJsonArray labels = drawn["labels"].toArray();
+            QCOMPARE(values.size(), qsizetype(shown.values.size()));
+            for (int i = 0; i < values.size(); ++i) {
+                QCOMPARE(values[i].toDouble(), shown.values[i]);
+                QCOMPARE(labels[i].toString(), QString::fromStdString(shown.labels[i]));
+            }
+        }
+    }
+
+    // An investment whose rate cannot be charted: the finder says so, in the window and on the command
+    // line, and lists nothing.
+    void aRateTooLargeToChartIsAMessage() {
+        auto* finder = testing::openTask<FindCompoundCalc>(m_frame, "CompCompare");
+        QVERIFY(finder);
+        growth().finderInputs.cost = *Currency::fromDouble(0.01);
+        growth().finderInputs.value = Currency::fromWhole(900000000000);
+        growth().finderInputs.term = Currency::fromWhole(1);
+        QString shown;
+        testing::whenModal([&shown](QWidget* box) {
+            shown = box->findChild<QPlainTextEdit*>()->toPlainText();
+            box->close();
+        });
+        finder->FCalc_Click();
+        QCOMPARE(shown, QString("Wrong or missing entry, try again."));
+        QVERIFY(growth().finderRows.empty());
+        QCOMPARE(program().chart.GraphPointCount, 0);
+
+        QProcess calc;
+        calc.start(BRISKLANE_CALC, {"chart", "compound", "--cost", "0.01", "--value", "900000000000", "--term", "1",
+                                    "--output", QDir::temp().filePath("never.png")});
+        QVERIFY(calc.waitForFinished(20000));
+        QCOMPARE(calc.exitCode(), 2);
+        QVERIFY(calc.readAllStandardError().endsWith("Wrong or missing entry, try again.\n"));
+    }
+};
+
+QTEST_MAIN(TestChartParity)
+#include "test_chart_parity.moc"

@@ -1,0 +1,51 @@
+// The growth calculators' chart figures at the limit of what a chart can hold.
+#include "growth/core/growth_chart.h"
+
+#include <gtest/gtest.h>
+
+using namespace brisk;
+
+namespace {
+
+Outcome<ChartHandover> finderOf(double cost, double value) {
+    const auto row = findCompoundGrowth({*Currency::fromDouble(cost), *Currency::fromDouble(value),
+                                         Currency::fromWhole(1), "Fund"});
+    EXPECT_TRUE(row);
+    return finderChart({*row.value});
+}
+
+} // namespace
+
+// Over one year the rate is value / cost - 1; charted in percent it must fit a currency value
+// (at most 922,337,203,685,477.58).
+TEST(GrowthChart, FinderRateAtTheCurrencyLimit) {
+    const auto fits = finderOf(1, 9e12); // 899,999,999,999,900 %
+    ASSERT_TRUE(fits);
+    EXPECT_EQ(fits->GraphPointCount, 1);
+    EXPECT_EQ(fits->GraphCaller, kCallerCompoundFinder);
+    // g comes from a power in double precision: about 15 significant digits.
+    EXPECT_NEAR(fits->CompareValues(1, kChartValueColumn).toDouble(), 899999999999900.0, 10.0);
+    EXPECT_DOUBLE_EQ(fits->CompareValues(1, kChartDistributionColumn).toDouble(), 9e12);
+
+    const auto tooLarge = finderOf(0.01, 9e11); // 9e15 %
+    EXPECT_FALSE(tooLarge);
+    EXPECT_EQ(tooLarge.message, kMsgWrongEntry);
+}
+
+TEST(GrowthChart, ComparisonsListEveryExampleByItsFinalValue) {
+    std::vector<SavingsExample> examples;
+    for (int rate : {10, 20}) {
+        SavingsInputs in;
+        in.rate = Currency::fromWhole(rate);
+        in.term = Currency::fromWhole(1);
+        examples.push_back({in, *calculateSavings(in).value});
+    }
+    const auto chart = comparisonsChart(examples);
+    ASSERT_TRUE(chart);
+    EXPECT_EQ(chart->GraphPointCount, 2);
+    EXPECT_EQ(chart->CalcMode, kComparisons);
+    // One annual contribution of 1,200 for a year: 1,320.00 at 10%, 1,440.00 at 20%.
+    EXPECT_DOUBLE_EQ(chart->CompareValues(1, kChartValueColumn).toDouble(), 1320.0);
+    EXPECT_DOUBLE_EQ(chart->CompareValues(2, kChartValueColumn).toDouble(), 1440.0);
+    EXPECT_EQ(chart->CompareLabels(2, kCompareLabelColumn), exampleLabel(2));
+}
