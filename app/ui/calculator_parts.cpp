@@ -1,12 +1,8 @@
 #include "app/ui/calculator_parts.h"
 
-#include "app/ui/help_viewer.h"
 #include "app/ui/message_box.h"
 #include "app/ui/program_state.h"
 #include "app/ui/twips.h"
-
-#include <QShortcut>
-#include <QVBoxLayout>
 
 namespace brisk {
 
@@ -36,23 +32,6 @@ QLabel* programTitle(QWidget* parent) {
     title->setAlignment(Qt::AlignCenter);
     title->setMinimumSize(twipSize(7815, 675));
     return title;
-}
-
-QHBoxLayout* gridAndCommands(QWidget* grid, const QList<QPushButton*>& commands) {
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : commands) {
-        if (b->objectName().endsWith("Exit")) buttons->addStretch();
-        buttons->addWidget(b);
-    }
-    auto* body = new QHBoxLayout;
-    body->addWidget(grid, 1);
-    body->addLayout(buttons);
-    return body;
-}
-
-void addF1Help(QWidget* window) {
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, window);
-    QObject::connect(f1, &QShortcut::activated, window, [window] { openHelp(kHelpUseFile, 2, window); });
 }
 
 bool handOverChart(const Outcome<ChartHandover>& chart, QWidget* parent) {

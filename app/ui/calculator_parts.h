@@ -1,4 +1,5 @@
-// Small pieces every calculator window is built from: field captions and command buttons.
+// Small pieces the windows are built from: field captions, command buttons, result figures, and
+// handing a chart over.
 #pragma once
 
 // moc reads no further than the class; the core headers' C++20 library includes are beyond it.
@@ -7,9 +8,7 @@
 #include "charts/core/chart_handover.h"
 #endif
 
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QList>
 #include <QPushButton>
 
 namespace brisk {
@@ -20,11 +19,6 @@ QLabel* fieldCaption(QWidget* parent, const QString& text, QWidget* buddy = null
 QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption);
 // The "Brisklane" title of the two menus, in the serif face.
 QLabel* programTitle(QWidget* parent);
-// A calculator's body: its grid (or its help) beside the column of commands, the exit command last
-// below a stretch.
-QHBoxLayout* gridAndCommands(QWidget* grid, const QList<QPushButton*>& commands);
-// F1 in the window opens "How to Use the Program".
-void addF1Help(QWidget* window);
 
 // A calculation's chart into the program's hand-over; false (its message shown) where it has none.
 bool handOverChart(const Outcome<ChartHandover>& chart, QWidget* parent);

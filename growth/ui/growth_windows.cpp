@@ -5,16 +5,11 @@
 #include "app/core/text_align.h"
 #include "app/ui/calculator_parts.h"
 #include "app/ui/entry_box.h"
-#include "app/ui/header_input.h"
-#include "app/ui/help_viewer.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
-#include "app/ui/printer_backend.h"
 #include "app/ui/program_state.h"
-#include "app/ui/quick_help.h"
 #include "app/ui/result_grid.h"
-#include "app/ui/text_area.h"
 #include "app/ui/twips.h"
 #include "growth/core/growth_chart.h"
 #include "growth/core/growth_printout.h"
@@ -22,7 +17,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace brisk {
@@ -128,19 +122,17 @@ bool SavingsCalc::comparisons() const {
     return program().shell.CalcMode == kComparisons;
 }
 
-SavingsCalc::SavingsCalc(QWidget* parent) : QWidget(parent) {
-    setObjectName("SavingsCalc");
+SavingsCalc::SavingsCalc(QWidget* parent)
+    : CalculatorWindow("SavingsCalc", "S",
+                       program().shell.CalcMode == kComparisons ? " Investment Growth Comparisons"
+                                                                : " Investment Growth Calculations") {
+    setParent(parent);
     GrowthState& state = growth();
     state.inputs = SavingsInputs{};
     state.plan.reset();
     state.examples.clear();
     for (std::string& text : state.ReportPageText)
         text.clear();
-    program().chart.reset();
-    program().shell.entry.EntryEdited = 0;
-    if (program().frame)
-        program().frame->setWindowTitle(comparisons() ? " Investment Growth Comparisons"
-                                                      : " Investment Growth Calculations");
 
     struct Field {
         const char* name;
@@ -203,118 +195,55 @@ SavingsCalc::SavingsCalc(QWidget* parent) : QWidget(parent) {
          {"5", "10", "15", "20", "25", "30"},
          &in.term},
     };
-    auto* inputs = new QGridLayout;
-    QList<EntryBox*> boxes;
-    for (int i = 0; i < 7; ++i) {
-        const Field& f = fields[i];
-        auto* box = new EntryBox(f.kind, this);
-        box->setObjectName(f.name);
-        box->setItems(f.items, f.kind == EntryBox::Kind::Text);
+    for (const Field& f : fields) {
+        EntryBox* box = addField(f.name, f.caption, f.kind, f.mask, f.width, f.items);
         box->setMinimumWidth(twips(1250));
         if (f.slot) {
-            box->setFormat(f.mask, f.width);
             box->setValue(f.slot->toDouble());
             storeInto(box, *f.slot);
         } else {
             box->setText("Annually");
             connect(box, &EntryBox::stored, this, [box] { growth().inputs.frequency = ss(box->text()); });
         }
-        connect(box, &EntryBox::stale, this, &SavingsCalc::ClearResults);
-        inputs->addWidget(fieldCaption(this, f.caption, box), 0, i);
-        inputs->addWidget(box, 1, i);
-        boxes << box;
     }
     // The amount shows its opening figure with the shorter mask.
-    boxes[1]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(1200, "###,,###.00"), 13)));
-    boxes[4]->setAllowMinus(true);
-    boxes[5]->setAllowMinus(true);
-    boxes[6]->setLimitCheck([this](EntryBox& box) {
+    m_fields[1]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(1200, "###,,###.00"), 13)));
+    m_fields[4]->setAllowMinus(true);
+    m_fields[5]->setAllowMinus(true);
+    m_fields[6]->setLimitCheck([this](EntryBox& box) {
         if (program().shell.entry.EntryEdited && parseEntryText(ss(box.text()), "") > kSavingsYearLimit) {
             showMessage(5, this);
             box.setText("40");
         }
     });
 
-    m_grid = new ResultGrid(this);
-    m_grid->setObjectName("SGrid");
-    m_grid->grid()->setWrapHeadings(true);
-    m_helpText = new TextArea(this);
-    m_helpText->setObjectName("STextBox");
-    m_helpText->setFirstBox(boxes[0]);
-    m_helpText->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto* stack = new QStackedWidget(this);
-    stack->addWidget(m_grid);
-    stack->addWidget(m_helpText);
-
-    QPushButton* calc = commandButton(this, "SCalc", "&Calculate");
-    QPushButton* help = commandButton(this, "SHelp", "Quick &Help");
-    QPushButton* graphs = commandButton(this, "SGraphs", "&Show Graph");
-    QPushButton* printer = commandButton(this, "SPrinter", "To &Printer");
-    QPushButton* exit = commandButton(this, "SExit", "E&xit to Menu");
-    graphs->setEnabled(MenuMain::hasWindow("GraphsAll"));
-    connect(calc, &QPushButton::clicked, this, &SavingsCalc::SCalc_Click);
-    connect(graphs, &QPushButton::clicked, this, &SavingsCalc::SGraphs_Click);
-    connect(printer, &QPushButton::clicked, this, &SavingsCalc::SPrinter_Click);
-    connect(exit, &QPushButton::clicked, this, &SavingsCalc::SExit_Click);
-    m_help = new QuickHelp(help, stack, m_grid, m_helpText, {printer, graphs},
-                           [this] { return savingsHelp(comparisons()); });
-    for (int i = 0; i + 1 < boxes.size(); ++i)
-        boxes[i]->setNext(boxes[i + 1]);
-    boxes.last()->setNext(calc);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
-    layout->addLayout(inputs);
-    layout->addLayout(gridAndCommands(stack, {calc, help, graphs, printer, exit}), 1);
-    addF1Help(this);
-    SetupGrid();
-}
-
-void SavingsCalc::SetupGrid() {
-    GridModel* g = m_grid->grid();
     const bool compare = comparisons();
-    g->setCols(compare ? 8 : 4);
-    g->setRows(compare ? 23 : 25);
-    const QStringList planning = {" Year  Number", "          Invested          Annually",
-                                  "      Interest/Growth      Compounded",
-                                  "              Current                Value"};
-    const QStringList comparing = {
-        "Total Period",  "Lump Sum Investment", "Period Investment",       "Interest/ Growth",
-        "Increase Rate", "Inflation Rate",      "   Total       Invested", "     Current       Value"};
-    const QStringList& headings = compare ? comparing : planning;
-    const QList<int> widen =
-        compare ? QList<int>{-50, 430, 420, 225, 225, 225, 550, 670} : QList<int>{300, 1450, 1450, 1510};
-    for (int c = 0; c < headings.size(); ++c) {
-        g->setText(0, c, headings[c]);
-        m_grid->setColWidthTwips(c, ResultGrid::defaultColWidthTwips() + widen[c]);
-        g->setColAlignment(c, c == 0 ? 2 : 1);
-        g->setFixedAlignment(c, 2);
-    }
-    m_grid->setHeadingHeightTwips(compare ? 510 : 500);
+    resultGrid()->grid()->setRows(compare ? 23 : 25);
+    if (compare)
+        setColumns({"Total Period", "Lump Sum Investment", "Period Investment", "Interest/ Growth",
+                    "Increase Rate", "Inflation Rate", "   Total       Invested", "     Current       Value"},
+                   {-50, 430, 420, 225, 225, 225, 550, 670}, 510);
+    else
+        setColumns({" Year  Number", "          Invested          Annually",
+                    "      Interest/Growth      Compounded", "              Current                Value"},
+                   {300, 1450, 1450, 1510}, 500);
+    finish(fieldGrid(7));
 }
 
-void SavingsCalc::ClearResults() {
-    program().shell.entry.EntryEdited = 1;
+void SavingsCalc::dropResults() {
     if (growth().examples.empty()) {
-        m_grid->grid()->clearBelowHeadings();
+        resultGrid()->grid()->clearBelowHeadings();
         growth().plan.reset();
-    }
-    if (m_help->isOpen()) {
-        m_help->close();
-        program().shell.entry.EntryEdited = 0;
     }
     program().chart.GraphPointCount = 0;
 }
 
-void SavingsCalc::SCalc_Click() {
+void SavingsCalc::calculate() {
     GrowthState& state = growth();
-    ChartHandover& chart = program().chart;
-    m_help->close();
-    program().shell.entry.EntryEdited = 0;
     const int examplesBefore = static_cast<int>(state.examples.size());
     if (comparisons() && examplesBefore >= kMaxExamples) {
         showMessage(6, this);
-        chart.GraphPointCount = examplesBefore;
+        program().chart.GraphPointCount = examplesBefore;
         return;
     }
     auto outcome = calculateSavings(state.inputs);
@@ -323,7 +252,7 @@ void SavingsCalc::SCalc_Click() {
         return;
     }
     const SavingsPlan& plan = *outcome.value;
-    GridModel* g = m_grid->grid();
+    GridModel* g = resultGrid()->grid();
     std::vector<SavingsExample> examples = state.examples;
     if (comparisons()) examples.push_back({state.inputs, plan});
     if (!handOverChart(comparisons() ? comparisonsChart(examples) : planChart(plan), this)) return;
@@ -361,164 +290,80 @@ void SavingsCalc::SCalc_Click() {
             g->setText(n, c, qs(cells[c]));
         state.ReportPageText[n <= 15 ? 1 : 2] += examplePrintText(state.examples.back());
     }
-    m_grid->setCurrentCell(1, 0);
+    resultGrid()->setCurrentCell(1, 0);
 }
 
-void SavingsCalc::SPrinter_Click() {
+bool SavingsCalc::hasResults() const {
+    return program().chart.GraphPointCount > 0 && (comparisons() || growth().plan);
+}
+
+// The examples' text stays after printing: a second printout shows them again.
+std::pair<Printout, QString> SavingsCalc::printout(const PrintContext& context) const {
     const GrowthState& state = growth();
-    if (program().chart.GraphPointCount == 0) {
-        showMessage(1, this);
-        return;
-    }
-    if (!askPrintHeader(this)) return;
-    const ShellState& shell = program().shell;
-    const PrintContext context{*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice,
-                               shell.DateForm};
-    // The examples' text stays after printing: a second printout shows them again.
     if (comparisons())
-        printAndReport(comparisonsPrintout(state.ReportPageText[1], state.ReportPageText[2], context),
-                       "Investment Growth Comparisons", this);
-    else if (state.plan)
-        printAndReport(savingsPrintout(state.planned, *state.plan, context), "Investment Growth Calculation",
-                       this);
+        return {comparisonsPrintout(state.ReportPageText[1], state.ReportPageText[2], context),
+                "Investment Growth Comparisons"};
+    return {savingsPrintout(state.planned, *state.plan, context), "Investment Growth Calculation"};
 }
 
-void SavingsCalc::SGraphs_Click() {
-    ChartHandover& chart = program().chart;
-    if (chart.GraphPointCount == 0) {
-        showMessage(2, this);
-        return;
-    }
-    if (program().frame) program().frame->openChart(this);
+QString SavingsCalc::helpText() const {
+    return savingsHelp(comparisons());
 }
 
-void SavingsCalc::SExit_Click() {
+void SavingsCalc::resetState() {
     growth() = GrowthState{};
-    program().shell.CalcMode = 0;
-    program().chart.reset();
-    if (program().frame) program().frame->returnToMenu();
 }
 
-QString SavingsCalc::gridText(int row, int col) const {
-    return m_grid->grid()->text(row, col);
-}
-int SavingsCalc::gridRows() const {
-    return m_grid->grid()->gridRows();
-}
-
-FindCompoundCalc::FindCompoundCalc(QWidget* parent) : QWidget(parent) {
-    setObjectName("FindCompoundCalc");
+FindCompoundCalc::FindCompoundCalc(QWidget* parent)
+    : CalculatorWindow("FindCompoundCalc", "F", " Find Annual Compound Growth") {
+    setParent(parent);
     GrowthState& state = growth();
     state.finderInputs = FinderInputs{};
     state.finderRows.clear();
     for (std::string& text : state.finderPageText)
         text.clear();
-    program().chart.reset();
-    program().shell.entry.EntryEdited = 0;
-    if (program().frame) program().frame->setWindowTitle(" Find Annual Compound Growth");
-
     FinderInputs& in = state.finderInputs;
-    auto* cost = new EntryBox(EntryBox::Kind::Amount, this);
-    cost->setObjectName("InCost");
-    cost->setFormat("####,,###.00", 16);
+    EntryBox* cost = addField("InCost", " Purchase cost of your       investment.", EntryBox::Kind::Amount,
+                              "####,,###.00", 16);
     cost->setValue(10000);
     cost->setText("      $10,000.00");
-    auto* value = new EntryBox(EntryBox::Kind::Amount, this);
-    value->setObjectName("InValNow");
-    value->setFormat("####,,###.00", 16);
+    EntryBox* value = addField("InValNow", " Present or future                value.    ",
+                               EntryBox::Kind::Amount, "####,,###.00", 16);
     value->setValue(20000);
     value->setText("      $20,000.00");
-    auto* term = new EntryBox(EntryBox::Kind::Whole, this);
-    term->setObjectName("InTerm");
-    term->setFormat("#,,###", 16);
+    EntryBox* term = addField("InTerm", " Term in years.", EntryBox::Kind::Whole, "#,,###", 16);
     term->setValue(5);
     term->setText("               5");
-    m_name = new EntryBox(EntryBox::Kind::Text, this);
-    m_name->setObjectName("NamInv");
-    m_name->setText("XYZ mutual fund.");
+    EntryBox* name =
+        addField("NamInv", " Optional: Name of             your investment.", EntryBox::Kind::Text);
+    name->setText("XYZ mutual fund.");
     storeInto(cost, in.cost);
     storeInto(value, in.value);
     storeInto(term, in.term);
-    connect(m_name, &EntryBox::stored, this, [this] { growth().finderInputs.name = ss(m_name->text()); });
+    connect(name, &EntryBox::stored, this, [name] { growth().finderInputs.name = ss(name->text()); });
     term->setLimitCheck([this](EntryBox& box) {
         if (program().shell.entry.EntryEdited && parseEntryText(ss(box.text()), "") > kFinderYearLimit) {
             showMessage(4, this);
             box.setText("50");
         }
     });
-    auto* inputs = new QGridLayout;
-    const QList<QPair<EntryBox*, const char*>> fields = {
-        {cost, " Purchase cost of your       investment."},
-        {value, " Present or future                value.    "},
-        {term, " Term in years."},
-        {m_name, " Optional: Name of             your investment."}};
-    for (int i = 0; i < fields.size(); ++i) {
-        fields[i].first->setMinimumWidth(twips(1500));
-        connect(fields[i].first, &EntryBox::stale, this, &FindCompoundCalc::clearStep);
-        inputs->addWidget(fieldCaption(this, fields[i].second, fields[i].first), 0, i);
-        inputs->addWidget(fields[i].first, 1, i);
-    }
+    for (EntryBox* box : m_fields)
+        box->setMinimumWidth(twips(1500));
 
-    m_grid = new ResultGrid(this);
-    m_grid->setObjectName("FGrid");
-    GridModel* g = m_grid->grid();
-    g->setCols(6);
-    g->setRows(24);
-    g->setWrapHeadings(true);
-    const char* headings[] = {
-        "         Name of         Investment", "Term in Years",   "   Cost of     Investment",
-        "  Current or    Future Value",        "Annual Compound", "Total Gain/Loss"};
-    const int widen[] = {200, 750, 750, 400, 400, 0};
-    for (int c = 0; c < 6; ++c) {
-        g->setText(0, c, headings[c]);
-        m_grid->setColWidthTwips(c, ResultGrid::defaultColWidthTwips() + widen[c]);
-        g->setColAlignment(c, c == 0 ? 0 : 1);
-        g->setFixedAlignment(c, 2);
-    }
-    m_grid->setHeadingHeightTwips(510);
-    auto* helpText = new TextArea(this);
-    helpText->setObjectName("FTextBox");
-    helpText->setFirstBox(cost);
-    auto* stack = new QStackedWidget(this);
-    stack->addWidget(m_grid);
-    stack->addWidget(helpText);
-
-    QPushButton* calc = commandButton(this, "FCalc", "&Calculate");
-    QPushButton* help = commandButton(this, "FHelp", "Quick &Help");
-    QPushButton* graphs = commandButton(this, "FGraphs", "&Show Graph");
-    QPushButton* printer = commandButton(this, "FPrinter", "To &Printer ");
-    QPushButton* exit = commandButton(this, "FExit", "E&xit to Menu");
-    graphs->setEnabled(MenuMain::hasWindow("GraphsAll"));
-    connect(calc, &QPushButton::clicked, this, &FindCompoundCalc::FCalc_Click);
-    connect(graphs, &QPushButton::clicked, this, &FindCompoundCalc::FGraphs_Click);
-    connect(printer, &QPushButton::clicked, this, &FindCompoundCalc::FPrinter_Click);
-    connect(exit, &QPushButton::clicked, this, &FindCompoundCalc::FExit_Click);
-    m_help = new QuickHelp(help, stack, m_grid, helpText, {printer, graphs}, finderHelp);
-    cost->setNext(value);
-    value->setNext(term);
-    term->setNext(m_name);
-    m_name->setNext(calc);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
-    layout->addLayout(inputs);
-    layout->addLayout(gridAndCommands(stack, {calc, help, graphs, printer, exit}), 1);
-    addF1Help(this);
+    resultGrid()->grid()->setRows(24);
+    setColumns({"         Name of         Investment", "Term in Years", "   Cost of     Investment",
+                "  Current or    Future Value", "Annual Compound", "Total Gain/Loss"},
+               {200, 750, 750, 400, 400, 0}, 510, false);
+    command(Command::Printer)->setText("To &Printer ");
+    finish(fieldGrid(4));
 }
 
-void FindCompoundCalc::clearStep() {
-    program().shell.entry.EntryEdited = 1;
-    if (growth().finderRows.empty()) m_grid->grid()->clearBelowHeadings();
-    if (m_help->isOpen()) {
-        m_help->close();
-        program().shell.entry.EntryEdited = 0;
-    }
+void FindCompoundCalc::dropResults() {
+    if (growth().finderRows.empty()) resultGrid()->grid()->clearBelowHeadings();
 }
 
-void FindCompoundCalc::FCalc_Click() {
+void FindCompoundCalc::calculate() {
     GrowthState& state = growth();
-    m_help->close();
-    program().shell.entry.EntryEdited = 0;
     const auto row = findCompoundGrowth(state.finderInputs);
     if (!row) {
         showMessage(row.message, this);
@@ -531,7 +376,7 @@ void FindCompoundCalc::FCalc_Click() {
     std::vector<FinderRow> rows = state.finderRows;
     rows.push_back(*row.value);
     if (!handOverChart(finderChart(rows), this)) return;
-    GridModel* g = m_grid->grid();
+    GridModel* g = resultGrid()->grid();
     if (state.finderRows.empty()) {
         g->setRows(24);
         g->clearBelowHeadings();
@@ -543,40 +388,25 @@ void FindCompoundCalc::FCalc_Click() {
     for (int c = 0; c < 6; ++c)
         g->setText(n, c, qs(cells[c]));
     state.finderPageText[n <= kFinderRowsFirstPage ? 1 : 2] += finderPrintText(*row.value, symbol);
-    m_grid->setCurrentCell(1, 0);
+    resultGrid()->setCurrentCell(1, 0);
 }
 
-void FindCompoundCalc::FPrinter_Click() {
+bool FindCompoundCalc::hasResults() const {
+    return !growth().finderRows.empty();
+}
+
+std::pair<Printout, QString> FindCompoundCalc::printout(const PrintContext& context) const {
     const GrowthState& state = growth();
-    if (state.finderRows.empty()) {
-        showMessage(1, this);
-        return;
-    }
-    if (!askPrintHeader(this)) return;
-    const ShellState& shell = program().shell;
-    printAndReport(
-        finderPrintout(state.finderPageText[1], state.finderPageText[2],
-                       {*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm}),
-        "Annual Compounding Comparisons", this);
+    return {finderPrintout(state.finderPageText[1], state.finderPageText[2], context),
+            "Annual Compounding Comparisons"};
 }
 
-void FindCompoundCalc::FGraphs_Click() {
-    if (growth().finderRows.empty()) {
-        showMessage(2, this);
-        return;
-    }
-    if (program().frame) program().frame->openChart(this);
+QString FindCompoundCalc::helpText() const {
+    return finderHelp();
 }
 
-void FindCompoundCalc::FExit_Click() {
+void FindCompoundCalc::resetState() {
     growth() = GrowthState{};
-    program().shell.CalcMode = 0;
-    program().chart.reset();
-    if (program().frame) program().frame->returnToMenu();
-}
-
-QString FindCompoundCalc::gridText(int row, int col) const {
-    return m_grid->grid()->text(row, col);
 }
 
 } // namespace brisk

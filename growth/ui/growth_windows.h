@@ -1,54 +1,39 @@
 // The investment growth planner (planning and comparisons) and the annual compound growth finder.
 #pragma once
 
-#include <QWidget>
-
-class QStackedWidget;
+#include "app/ui/calculator_window.h"
 
 namespace brisk {
 
-class EntryBox;
-class QuickHelp;
-class ResultGrid;
-class TextArea;
-
-class SavingsCalc : public QWidget {
+class SavingsCalc : public CalculatorWindow {
     Q_OBJECT
   public:
     explicit SavingsCalc(QWidget* parent = nullptr);
-    void SCalc_Click();
-    void SPrinter_Click();
-    void SGraphs_Click();
-    void SExit_Click();
-    QString gridText(int row, int col) const;
-    int gridRows() const;
+
+  protected:
+    void calculate() override;
+    void dropResults() override;
+    bool hasResults() const override;
+    std::pair<Printout, QString> printout(const PrintContext& context) const override;
+    QString helpText() const override;
+    void resetState() override;
 
   private:
-    void ClearResults();
-    void SetupGrid();
     bool comparisons() const;
-
-    ResultGrid* m_grid;
-    TextArea* m_helpText;
-    QuickHelp* m_help;
 };
 
-class FindCompoundCalc : public QWidget {
+class FindCompoundCalc : public CalculatorWindow {
     Q_OBJECT
   public:
     explicit FindCompoundCalc(QWidget* parent = nullptr);
-    void FCalc_Click();
-    void FPrinter_Click();
-    void FGraphs_Click();
-    void FExit_Click();
-    QString gridText(int row, int col) const;
 
-  private:
-    void clearStep();
-
-    EntryBox* m_name;
-    ResultGrid* m_grid;
-    QuickHelp* m_help;
+  protected:
+    void calculate() override;
+    void dropResults() override;
+    bool hasResults() const override;
+    std::pair<Printout, QString> printout(const PrintContext& context) const override;
+    QString helpText() const override;
+    void resetState() override;
 };
 
 } // namespace brisk

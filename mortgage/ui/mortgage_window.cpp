@@ -7,14 +7,11 @@
 #include "app/ui/calculator_parts.h"
 #include "app/ui/entry_box.h"
 #include "app/ui/file_dialog.h"
-#include "app/ui/header_input.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
-#include "app/ui/printer_backend.h"
 #include "app/ui/program_state.h"
 #include "app/ui/result_grid.h"
-#include "app/ui/text_area.h"
 #include "app/ui/twips.h"
 #include "mortgage/core/mortgage_chart.h"
 #include "mortgage/core/mortgage_file.h"
@@ -31,7 +28,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace brisk {
@@ -54,7 +50,7 @@ QStringList listItems(const auto& table) {
     return items;
 }
 
-QString helpText(bool loan) {
+QString mortgageHelp(bool loan) {
     QStringList lines = {
         "Click any green box and type in numbers, deletes previous ones.  For results click Calculate.",
         "                             Press F1 key for more detailed information."};
@@ -105,45 +101,33 @@ bool MortgageCalc::isLoan() const {
     return mortgage().inputs.MortgageMode == kModeLoan;
 }
 
-MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
-    setObjectName("MortgageCalc");
+MortgageCalc::MortgageCalc(QWidget* parent)
+    : CalculatorWindow("MortgageCalc", "M",
+                       program().shell.MortgageMode == kModeLoan ? "Personal Loan Tables"
+                                                                 : "Mortgage Tables") {
+    setParent(parent);
     MortgageState& state = mortgage();
     state = MortgageState{};
     state.inputs =
         MortgageInputs::defaults(program().shell.MortgageMode == kModeLoan ? kModeLoan : kModeMortgage);
-    program().chart.reset();
     const bool loan = isLoan();
-    if (program().frame) program().frame->setWindowTitle(loan ? "Personal Loan Tables" : "Mortgage Tables");
 
-    auto label = [this](const QString& text, QWidget* buddy = nullptr) {
-        return fieldCaption(this, text, buddy);
-    };
-
-    m_principal = new EntryBox(EntryBox::Kind::Amount, this);
-    m_principal->setObjectName("InPrincipal");
-    m_principal->setFormat("####,,###.00", 16);
-    m_rate = new EntryBox(EntryBox::Kind::Rate, this);
-    m_rate->setObjectName("InRate");
+    m_principal =
+        addField("InPrincipal",
+                 loan ? " Principal amount of the     loan." : " Principal amount of           mortgage.",
+                 EntryBox::Kind::Amount, "####,,###.00", 16);
+    m_rate = addField("InRate", loan ? " Annual interest rate%." : " Annual interest rate %",
+                      EntryBox::Kind::Rate, "###.000", 14, {"6 ", "7 ", "8 ", "9 ", "10 "});
     m_rate->setFormat("###.000", 14, 3);
-    m_rate->setItems({"6 ", "7 ", "8 ", "9 ", "10 "});
-    m_term = new EntryBox(EntryBox::Kind::Whole, this);
-    m_term->setObjectName("InTerm");
-    m_term->setFormat("###", 16);
-    m_term->setItems(loan ? QStringList{"24", "36", "48", "60"} : QStringList{"25", "30", "40"});
-    m_compounding = new EntryBox(EntryBox::Kind::Text, this);
-    m_compounding->setObjectName("Comperiod");
-    m_compounding->setItems(listItems(kCompoundings), true);
-    m_frequency = new EntryBox(EntryBox::Kind::Text, this);
-    m_frequency->setObjectName("FreqPmt");
-    m_frequency->setItems(listItems(kFrequencies), true);
-    for (EntryBox* box : {m_principal, m_rate, m_term, m_compounding, m_frequency}) {
-        box->setMinimumWidth(twips(1300));
-        connect(box, &EntryBox::stale, this, &MortgageCalc::ClearMortgageResults);
-    }
-    m_principal->setNext(m_rate);
-    m_rate->setNext(m_term);
-    m_term->setNext(m_compounding);
-    m_compounding->setNext(m_frequency);
+    m_term = addField("InTerm",
+                      loan ? " Payback period of the      loan in months."
+                           : " Amortization period in       years.",
+                      EntryBox::Kind::Whole, "###", 16,
+                      loan ? QStringList{"24", "36", "48", "60"} : QStringList{"25", "30", "40"});
+    m_compounding = addField("Comperiod", " Interest compound           periods per year.",
+                             EntryBox::Kind::Text, {}, 0, listItems(kCompoundings));
+    m_frequency = addField("FreqPmt", " Frequency and type of     each payment.", EntryBox::Kind::Text, {}, 0,
+                           listItems(kFrequencies));
 
     connect(m_principal, &EntryBox::stored, this,
             [](double v) { mortgage().inputs.principal = Currency::fromDoubleOrFail(v); });
@@ -188,24 +172,7 @@ MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
         mortgage().inputs.CalcMode = kCalcAnnual;
         recalculateIfShown();
     });
-
-    auto* inputs = new QGridLayout;
-    inputs->addWidget(
-        label(loan ? " Principal amount of the     loan." : " Principal amount of           mortgage.",
-              m_principal),
-        0, 0);
-    inputs->addWidget(label(loan ? " Annual interest rate%." : " Annual interest rate %", m_rate), 0, 1);
-    inputs->addWidget(
-        label(loan ? " Payback period of the      loan in months." : " Amortization period in       years.",
-              m_term),
-        0, 2);
-    inputs->addWidget(label(" Interest compound           periods per year.", m_compounding), 0, 3);
-    inputs->addWidget(label(" Frequency and type of     each payment.", m_frequency), 0, 4);
-    inputs->addWidget(m_principal, 1, 0);
-    inputs->addWidget(m_rate, 1, 1);
-    inputs->addWidget(m_term, 1, 2);
-    inputs->addWidget(m_compounding, 1, 3);
-    inputs->addWidget(m_frequency, 1, 4);
+    QGridLayout* inputs = fieldGrid(5);
     inputs->addWidget(showGroup, 0, 5, 2, 1);
 
     // The summary figures, four to a row, each under its caption.
@@ -222,7 +189,7 @@ MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
         {"TotSavd", " Total interest      savings."}};
     for (int i = 0; i < resultCaptions.size(); ++i) {
         QLabel* value = resultFigure(this, resultCaptions[i].first);
-        results->addWidget(label(resultCaptions[i].second, value), (i / 4) * 2, i % 4);
+        results->addWidget(fieldCaption(this, resultCaptions[i].second, value), (i / 4) * 2, i % 4);
         results->addWidget(value, (i / 4) * 2 + 1, i % 4);
     }
     m_includes = new QLabel(" P+I includes      0.000%", this);
@@ -240,56 +207,21 @@ MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
     includesRow->addStretch();
     results->addLayout(includesRow, 3, 3, Qt::AlignBottom);
 
-    m_grid = new ResultGrid(this);
-    m_grid->setObjectName("MGrid");
-    GridModel* g = m_grid->grid();
-    g->setCols(6);
-    g->setRows(26);
-    g->setWrapHeadings(true);
-    const int widen[] = {520, 550, 650, 700, 700, 700};
-    const char* headings[] = {" Payment  Year",    "Interest Payment",    "Principal Payment",
-                              "Remaining Balance", "Cumulative Interest", "Cumulative Principal"};
-    for (int c = 0; c < 6; ++c) {
-        m_grid->setColWidthTwips(c, ResultGrid::defaultColWidthTwips() + widen[c]);
-        g->setColAlignment(c, c == 0 ? 2 : 1);
-        g->setFixedAlignment(c, 2);
-        g->setText(0, c, headings[c]);
-    }
-    m_grid->setHeadingHeightTwips(510);
-    m_helpText = new TextArea(this);
-    m_helpText->setObjectName("MTextBox");
-    m_helpText->setFirstBox(m_principal);
-    m_gridOrHelp = new QStackedWidget(this);
-    m_gridOrHelp->addWidget(m_grid);
-    m_gridOrHelp->addWidget(m_helpText);
+    resultGrid()->grid()->setRows(26);
+    setColumns({" Payment  Year", "Interest Payment", "Principal Payment", "Remaining Balance",
+                "Cumulative Interest", "Cumulative Principal"},
+               {520, 550, 650, 700, 700, 700}, 510);
 
-    auto button = [this](const QString& name, const QString& caption, void (MortgageCalc::*slot)()) {
-        QPushButton* b = commandButton(this, name, caption);
-        connect(b, &QPushButton::clicked, this, slot);
-        return b;
-    };
-    m_graphs = button("MGraphs", "&Show Graph", &MortgageCalc::MGraphs_Click);
-    m_help = button("MHelp", "Quick &Help", &MortgageCalc::MHelp_Click);
-    m_dateNumber = button("MDateNumber", "&View payment date", &MortgageCalc::MDateNumber_Click);
-    const QList<QPushButton*> commands = {
-        button("MCalc", "&Calculate", &MortgageCalc::MCalc_Click),
-        m_graphs,
-        m_help,
-        button("MPrinter", "To &Printer", &MortgageCalc::MPrinter_Click),
-        button("MSaveFile", "S&ave File", &MortgageCalc::MSaveFile_Click),
-        button("MLoadFile", "&Open File", &MortgageCalc::MLoadFile_Click),
-        button("MShowIRF", "&Days in year", &MortgageCalc::MShowIRF_Click),
-        m_dateNumber,
-        button("MAddPrePay", "&Additional payments", &MortgageCalc::MAddPrePay_Click),
-        button("MExit", "E&xit to Menu", &MortgageCalc::MExit_Click)};
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
-    layout->setSpacing(twips(60));
-    layout->addLayout(inputs);
-    layout->addLayout(results);
-    layout->addLayout(gridAndCommands(m_gridOrHelp, commands), 1);
-    addF1Help(this);
+    QPushButton* save = addCommand("MSaveFile", "S&ave File", [this] { MSaveFile_Click(); });
+    QPushButton* open = addCommand("MLoadFile", "&Open File", [this] { MLoadFile_Click(); });
+    QPushButton* days = addCommand("MShowIRF", "&Days in year", [this] { MShowIRF_Click(); });
+    m_dateNumber = addCommand("MDateNumber", "&View payment date", [this] { MDateNumber_Click(); });
+    QPushButton* extra = addCommand("MAddPrePay", "&Additional payments", [this] { MAddPrePay_Click(); });
+    auto* above = new QVBoxLayout;
+    above->addLayout(inputs);
+    above->addLayout(results);
+    finish(above, {command(Command::Calculate), command(Command::Graphs), command(Command::Help),
+                   command(Command::Printer), save, open, days, m_dateNumber, extra, command(Command::Exit)});
 
     showInputs();
     // The opening texts, as the window has always shown them.
@@ -298,7 +230,6 @@ MortgageCalc::MortgageCalc(QWidget* parent) : QWidget(parent) {
     m_rate->setText(loan ? "         10.125%" : "        10.125%");
     m_term->setText(loan ? "            48" : "            25");
     updateExtraIndicator();
-    m_graphs->setEnabled(MenuMain::hasWindow("GraphsAll"));
 }
 
 void MortgageCalc::showInputs() {
@@ -312,8 +243,7 @@ void MortgageCalc::showInputs() {
     m_dateNumber->setText(in.ViewDates == 1 ? "&View payment No." : "&View payment date");
 }
 
-void MortgageCalc::ClearMortgageResults() {
-    if (m_gridOrHelp->currentWidget() == m_helpText) MHelp_Click();
+void MortgageCalc::dropResults() {
     m_includes->setText(" P+I includes      0.000%");
 }
 
@@ -326,14 +256,13 @@ void MortgageCalc::updateExtraIndicator() {
     m_extraIndicator->setPalette(palette);
 }
 
-void MortgageCalc::MCalc_Click() {
+void MortgageCalc::calculate() {
     MortgageState& state = mortgage();
     if (const auto message = validate(state.inputs)) {
         showMessage(*message, this);
         return;
     }
-    ClearMortgageResults();
-    program().shell.entry.EntryEdited = 0;
+    dropResults();
     program().shell.PrintHeader.reset();
     MortgageInputs in = state.inputs;
     if (!in.StartDate) in.StartDate = parseDate(program().shell.TodayText, program().shell.DateForm);
@@ -370,7 +299,7 @@ void MortgageCalc::showResults() {
 void MortgageCalc::fillGrid() {
     const MortgageState& state = mortgage();
     const Schedule& s = *state.schedule;
-    GridModel* g = m_grid->grid();
+    GridModel* g = resultGrid()->grid();
     const auto& rows = s.shown();
     const int shown = static_cast<int>(rows.size());
     const int extras = state.calculated.countExtraPayments();
@@ -410,23 +339,15 @@ void MortgageCalc::fillGrid() {
             g->setText(r, 2, applied ? "Yes" : "No");
         }
     }
-    m_grid->scrollToTop();
+    resultGrid()->scrollToTop();
 }
 
 void MortgageCalc::recalculateIfShown() {
-    if (mortgage().schedule) MCalc_Click();
+    if (mortgage().schedule) Calc_Click();
 }
 
-void MortgageCalc::MHelp_Click() {
-    if (m_help->text() == "Quick &Help") {
-        m_help->setText("Close &Help");
-        m_helpText->setPlainText(helpText(isLoan()));
-        m_gridOrHelp->setCurrentWidget(m_helpText);
-    } else {
-        m_help->setText("Quick &Help");
-        m_helpText->clear();
-        m_gridOrHelp->setCurrentWidget(m_grid);
-    }
+QString MortgageCalc::helpText() const {
+    return mortgageHelp(isLoan());
 }
 
 void MortgageCalc::MDateNumber_Click() {
@@ -456,18 +377,14 @@ void MortgageCalc::MShowIRF_Click() {
     recalculateIfShown();
 }
 
-void MortgageCalc::MPrinter_Click() {
+bool MortgageCalc::hasResults() const {
+    return mortgage().schedule.has_value();
+}
+
+std::pair<Printout, QString> MortgageCalc::printout(const PrintContext& context) const {
     const MortgageState& state = mortgage();
-    if (!state.schedule) {
-        showMessage(1, this);
-        return;
-    }
-    if (!askPrintHeader(this)) return;
-    const ShellState& shell = program().shell;
-    const Printout printout =
-        mortgagePrintout(state.calculated, *state.schedule,
-                         {*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm});
-    printAndReport(printout, isLoan() ? "Personal Loan Table" : "Mortgage Table", this);
+    return {mortgagePrintout(state.calculated, *state.schedule, context),
+            isLoan() ? "Personal Loan Table" : "Mortgage Table"};
 }
 
 bool MortgageCalc::saveFile(const QString& path) {
@@ -508,7 +425,7 @@ bool MortgageCalc::loadFile(const QString& path) {
     (isLoan() ? program().shell.LoanFileName : program().shell.MortFileName) = ss(QFileInfo(path).fileName());
     showInputs();
     updateExtraIndicator();
-    MCalc_Click();
+    Calc_Click();
     return true;
 }
 
@@ -523,24 +440,8 @@ void MortgageCalc::MLoadFile_Click() {
     if (!cancelled) loadFile(chosen);
 }
 
-void MortgageCalc::MGraphs_Click() {
-    const MortgageState& state = mortgage();
-    if (!state.schedule) {
-        showMessage(2, this);
-        return;
-    }
-    if (program().frame) program().frame->openChart(this);
-}
-
-void MortgageCalc::MExit_Click() {
+void MortgageCalc::resetState() {
     mortgage() = MortgageState{};
-    program().chart.reset();
-    program().shell.entry.EntryEdited = 0;
-    if (program().frame) program().frame->returnToMenu();
-}
-
-QString MortgageCalc::gridText(int row, int col) const {
-    return m_grid->grid()->text(row, col);
 }
 
 } // namespace brisk

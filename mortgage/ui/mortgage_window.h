@@ -1,32 +1,22 @@
 // The mortgage and loan calculator window.
 #pragma once
 
-#include <QWidget>
+#include "app/ui/calculator_window.h"
 
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QStackedWidget;
 
 namespace brisk {
 
-class EntryBox;
-class ResultGrid;
-class TextArea;
-
-class MortgageCalc : public QWidget {
+class MortgageCalc : public CalculatorWindow {
     Q_OBJECT
   public:
     explicit MortgageCalc(QWidget* parent = nullptr);
 
-    // The commands, as their buttons run them.
-    void MCalc_Click();
-    void MPrinter_Click();
+    // The mortgage window's own commands, as their buttons run them.
     void MSaveFile_Click();
     void MLoadFile_Click();
-    void MGraphs_Click();
-    void MHelp_Click();
-    void MExit_Click();
     void MDateNumber_Click();
     void MAddPrePay_Click();
     void MShowIRF_Click();
@@ -34,10 +24,16 @@ class MortgageCalc : public QWidget {
     // Reads a file into the window and calculates; false (message 13 shown) when it is refused.
     bool loadFile(const QString& path);
     bool saveFile(const QString& path);
-    QString gridText(int row, int col) const;
+
+  protected:
+    void calculate() override;
+    void dropResults() override;
+    bool hasResults() const override;
+    std::pair<Printout, QString> printout(const PrintContext& context) const override;
+    QString helpText() const override;
+    void resetState() override;
 
   private:
-    void ClearMortgageResults();
     void showInputs();
     void showResults();
     void fillGrid();
@@ -52,14 +48,9 @@ class MortgageCalc : public QWidget {
     EntryBox* m_frequency;
     QRadioButton* m_all;
     QRadioButton* m_annual;
-    QPushButton* m_help;
     QPushButton* m_dateNumber;
-    QPushButton* m_graphs;
     QLabel* m_extraIndicator;
     QLabel* m_includes;
-    ResultGrid* m_grid;
-    TextArea* m_helpText;
-    QStackedWidget* m_gridOrHelp;
 };
 
 } // namespace brisk

@@ -5,28 +5,21 @@
 #include "app/core/text_align.h"
 #include "app/ui/calculator_parts.h"
 #include "app/ui/entry_box.h"
-#include "app/ui/header_input.h"
-#include "app/ui/help_viewer.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
-#include "app/ui/printer_backend.h"
 #include "app/ui/program_state.h"
-#include "app/ui/quick_help.h"
 #include "app/ui/result_grid.h"
-#include "app/ui/text_area.h"
 #include "app/ui/twips.h"
 #include "retirement/core/retirement_chart.h"
 #include "retirement/core/retirement_printouts.h"
 #include "retirement/ui/retirement_state.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace brisk {
@@ -49,11 +42,6 @@ void bindCurrency(EntryBox* box, Currency& slot) {
                      [&slot](double v) { slot = Currency::fromDouble(v).value_or(Currency()); });
 }
 
-PrintContext printContext() {
-    const ShellState& shell = program().shell;
-    return {*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm};
-}
-
 QString symbol() {
     return qs(program().shell.CurrencySymbol);
 }
@@ -61,26 +49,8 @@ QString symbol() {
 } // namespace
 
 YearTableWindow::YearTableWindow(const QString& name, const QString& letter, const QString& caption)
-    : m_letter(letter) {
-    setObjectName(name);
+    : CalculatorWindow(name, letter, caption) {
     retirement().table.reset();
-    program().chart.reset();
-    program().shell.entry.EntryEdited = 0;
-    if (program().frame) program().frame->setWindowTitle(caption);
-}
-
-EntryBox* YearTableWindow::addField(const QString& name, const QString& caption, int kind,
-                                    const QString& mask, int width, const QStringList& items) {
-    auto* box = new EntryBox(static_cast<EntryBox::Kind>(kind), this);
-    box->setObjectName(name);
-    box->setFormat(mask, width);
-    box->setItems(items);
-    box->setMinimumWidth(twips(1300));
-    connect(box, &EntryBox::stale, this, &YearTableWindow::ClearResults);
-    if (!m_boxes.isEmpty()) m_boxes.last()->setNext(box);
-    m_boxes << box;
-    m_captions << fieldCaption(this, caption, box);
-    return box;
 }
 
 void YearTableWindow::limitYears(EntryBox* box, std::function<bool()> applies) {
@@ -94,69 +64,31 @@ void YearTableWindow::limitYears(EntryBox* box, std::function<bool()> applies) {
 }
 
 void YearTableWindow::finishLayout(QWidget* options, const QStringList& headings, const QList<int>& widen) {
-    m_grid = new ResultGrid(this);
-    m_grid->setObjectName(m_letter + "Grid");
-    GridModel* g = m_grid->grid();
-    g->setCols(headings.size());
-    g->setRows(25);
-    g->setWrapHeadings(true);
-    for (int c = 0; c < headings.size(); ++c) {
-        g->setText(0, c, headings[c]);
-        m_grid->setColWidthTwips(c, ResultGrid::defaultColWidthTwips() + widen[c]);
-        g->setColAlignment(c, c == 0 ? 2 : 1);
-        g->setFixedAlignment(c, 2);
-    }
-    m_grid->setHeadingHeightTwips(500);
-    auto* helpArea = new TextArea(this);
-    helpArea->setObjectName(m_letter + "TextBox");
-    helpArea->setFirstBox(m_boxes.first());
-    auto* stack = new QStackedWidget(this);
-    stack->addWidget(m_grid);
-    stack->addWidget(helpArea);
-
-    QPushButton* calc = commandButton(this, m_letter + "Calc", "&Calculate");
-    QPushButton* help = commandButton(this, m_letter + "Help", "Quick &Help");
-    QPushButton* graphs = commandButton(this, m_letter + "Graphs", "&Show Graph");
-    QPushButton* printer = commandButton(this, m_letter + "Printer", "To &Printer");
-    QPushButton* exit = commandButton(this, m_letter + "Exit", "E&xit to Menu");
-    graphs->setEnabled(MenuMain::hasWindow("GraphsAll"));
-    connect(calc, &QPushButton::clicked, this, &YearTableWindow::Calc_Click);
-    connect(graphs, &QPushButton::clicked, this, &YearTableWindow::Graphs_Click);
-    connect(printer, &QPushButton::clicked, this, &YearTableWindow::Printer_Click);
-    connect(exit, &QPushButton::clicked, this, &YearTableWindow::Exit_Click);
-    m_help = new QuickHelp(help, stack, m_grid, helpArea, {printer, graphs}, [this] { return helpText(); });
-    m_boxes.last()->setNext(calc);
-
-    auto* fields = new QGridLayout;
-    for (int i = 0; i < m_boxes.size(); ++i) {
-        const int row = (i / 4) * 2, column = i % 4;
-        fields->addWidget(m_captions[i], row, column);
-        fields->addWidget(m_boxes[i], row + 1, column);
-    }
+    resultGrid()->grid()->setRows(25);
+    setColumns(headings, widen, 500);
     auto* top = new QHBoxLayout;
     if (options) top->addWidget(options);
-    top->addLayout(fields, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
-    layout->addLayout(top);
-    layout->addLayout(gridAndCommands(stack, {calc, help, graphs, printer, exit}), 1);
-    addF1Help(this);
+    top->addLayout(fieldGrid(4), 1);
+    finish(top);
 }
 
-void YearTableWindow::ClearResults() {
-    program().shell.entry.EntryEdited = 1;
-    m_grid->grid()->clearBelowHeadings();
-    if (m_help->isOpen()) {
-        m_help->close();
-        program().shell.entry.EntryEdited = 0;
-    }
-    m_grid->setCurrentCell(1, 0);
+void YearTableWindow::dropResults() {
+    resultGrid()->grid()->clearBelowHeadings();
+    resultGrid()->setCurrentCell(1, 0);
     retirement().table.reset();
     program().chart.GraphPointCount = 0;
 }
 
+bool YearTableWindow::hasResults() const {
+    return retirement().table.has_value();
+}
+
+void YearTableWindow::resetState() {
+    retirement() = RetirementState{};
+}
+
 void YearTableWindow::showTable(const YearTable& table, bool salary, bool balanceRow) {
-    GridModel* g = m_grid->grid();
+    GridModel* g = resultGrid()->grid();
     const int offset = balanceRow ? 1 : 0;
     const int lastCol = salary ? 4 : 3;
     g->setRows(gridRowsFor(table.years()) + offset);
@@ -180,46 +112,8 @@ void YearTableWindow::showTable(const YearTable& table, bool salary, bool balanc
     const QList<double> totals = figures(table.totals);
     for (int c = salary ? 1 : 0; c < totals.size(); ++c)
         g->setText(totalRow, c + 1, symbol() + qs(Format(totals[c], "####,,##0.00")));
-    m_grid->setCurrentCell(1, 0);
+    resultGrid()->setCurrentCell(1, 0);
     retirement().table = table;
-}
-
-void YearTableWindow::Calc_Click() {
-    m_help->close();
-    ClearResults();
-    program().shell.entry.EntryEdited = 0;
-    calculate();
-}
-
-void YearTableWindow::Printer_Click() {
-    if (!retirement().table) {
-        showMessage(1, this);
-        return;
-    }
-    if (!askPrintHeader(this)) return;
-    print();
-}
-
-void YearTableWindow::Graphs_Click() {
-    if (program().chart.GraphPointCount == 0) {
-        showMessage(2, this);
-        return;
-    }
-    if (program().frame) program().frame->openChart(this);
-}
-
-void YearTableWindow::Exit_Click() {
-    retirement() = RetirementState{};
-    program().shell.CalcMode = 0;
-    program().chart.reset();
-    if (program().frame) program().frame->returnToMenu();
-}
-
-QString YearTableWindow::gridText(int row, int col) const {
-    return m_grid->grid()->text(row, col);
-}
-int YearTableWindow::gridRows() const {
-    return m_grid->grid()->gridRows();
 }
 
 RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " Retirement Calculations") {
@@ -227,12 +121,12 @@ RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " R
     RetireInputs& in = retirement().retire;
     in = RetireInputs{};
     EntryBox* invest = addField("InInvest", " Current value of your             investment on retirement",
-                                int(EntryBox::Kind::Amount), "####,,###.00", 13,
+                                EntryBox::Kind::Amount, "####,,###.00", 13,
                                 {"500000", "600000", "700000", "800000", "900000", "1000000"});
-    EntryBox* rate = addField("InRate", " Annual interest/growth          rate (%).",
-                              int(EntryBox::Kind::Rate), "###.00", 14, {"10", "12.5 ", "15", "17.5 ", "20"});
-    EntryBox* drawn = addField("InRateDrawn", "", int(EntryBox::Kind::Rate), "###.00", 14, {});
-    EntryBox* term = addField("InTerm", "", int(EntryBox::Kind::Whole), "###", 17, {});
+    EntryBox* rate = addField("InRate", " Annual interest/growth          rate (%).", EntryBox::Kind::Rate,
+                              "###.00", 14, {"10", "12.5 ", "15", "17.5 ", "20"});
+    EntryBox* drawn = addField("InRateDrawn", "", EntryBox::Kind::Rate, "###.00", 14, {});
+    EntryBox* term = addField("InTerm", "", EntryBox::Kind::Whole, "###", 17, {});
     bindCurrency(invest, in.value);
     bindCurrency(rate, in.rate);
     bindCurrency(drawn, in.drawn);
@@ -265,12 +159,13 @@ RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " R
 }
 
 void RetireCalc::chooseOption(bool fixed) {
-    const bool helpOpen = m_help->isOpen();
-    ClearResults();
+    const bool helpOpen = helpShown();
+    if (helpOpen) Help_Click();
+    dropResults();
     RetireInputs& in = retirement().retire;
-    EntryBox* invest = m_boxes[0];
-    EntryBox* drawn = m_boxes[2];
-    EntryBox* term = m_boxes[3];
+    EntryBox* invest = m_fields[0];
+    EntryBox* drawn = m_fields[2];
+    EntryBox* term = m_fields[3];
     program().shell.CalcMode = 0;
     if (!fixed) {
         in.option = RetireOption::Percentage;
@@ -304,26 +199,28 @@ void RetireCalc::chooseOption(bool fixed) {
     }
     drawn->setValue(in.drawn.toDouble());
     program().shell.entry.EntryEdited = 0;
-    if (helpOpen) m_help->toggle(); // the help follows the option
+    if (helpOpen) Help_Click(); // the help follows the option
 }
 
 void RetireCalc::calculate() {
+    dropResults();
     RetirementState& state = retirement();
     const auto table = calculateRetirement(state.retire);
     if (!table) {
         showMessage(table.message, this);
         return;
     }
-    if (!handOverChart(retirementChart(*table.value, state.retire.option == RetireOption::Fixed), this)) return;
+    if (!handOverChart(retirementChart(*table.value, state.retire.option == RetireOption::Fixed), this))
+        return;
     state.retireCalculated = state.retire;
     showTable(*table.value, false, false);
     state.RetireYearsText = RetireYearsText(table->years());
 }
 
-void RetireCalc::print() {
+std::pair<Printout, QString> RetireCalc::printout(const PrintContext& context) const {
     const RetirementState& state = retirement();
-    printAndReport(retirementPrintout(state.retireCalculated, *state.table, printContext()),
-                   "Retirement Income Calculation", this);
+    return {retirementPrintout(state.retireCalculated, *state.table, context),
+            "Retirement Income Calculation"};
 }
 
 QString RetireCalc::helpText() const {
@@ -377,11 +274,11 @@ CapitalReqdCalc::CapitalReqdCalc(QWidget* parent)
     setParent(parent);
     CapitalInputs& in = retirement().capital;
     in = CapitalInputs{};
-    EntryBox* amount = addField("InLumpInv", "", int(EntryBox::Kind::Amount), "####,,###.00", 13, {});
+    EntryBox* amount = addField("InLumpInv", "", EntryBox::Kind::Amount, "####,,###.00", 13, {});
     EntryBox* rate = addField("InRate", " Annual interest/growth               rate (%).",
-                              int(EntryBox::Kind::Rate), "###.00", 14, {"10", "12.5", "15", "17.5", "20"});
-    EntryBox* term = addField("InTerm", " At the end of how many            years.",
-                              int(EntryBox::Kind::Whole), "###", 17, {"5", "10", "15", "20", "25", "30"});
+                              EntryBox::Kind::Rate, "###.00", 14, {"10", "12.5", "15", "17.5", "20"});
+    EntryBox* term = addField("InTerm", " At the end of how many            years.", EntryBox::Kind::Whole,
+                              "###", 17, {"5", "10", "15", "20", "25", "30"});
     bindCurrency(amount, in.amount);
     bindCurrency(rate, in.rate);
     bindCurrency(term, in.term);
@@ -405,26 +302,28 @@ CapitalReqdCalc::CapitalReqdCalc(QWidget* parent)
 }
 
 void CapitalReqdCalc::CRChoseCalc(bool income) {
-    const bool helpOpen = m_help->isOpen();
-    ClearResults();
+    const bool helpOpen = helpShown();
+    if (helpOpen) Help_Click();
+    dropResults();
     CapitalInputs& in = retirement().capital;
     in.option = income ? CapitalOption::Income : CapitalOption::Capital;
     in.amount = Currency::fromWhole(income ? 40000 : 100000);
     in.rate = Currency::fromWhole(15);
     in.term = Currency::fromWhole(25);
-    m_boxes[0]->setItems(income ? QStringList{"25000", "30000", "35000", "40000", "45000", "50000"}
-                                : QStringList{"100000", "200000", "300000", "400000", "500000", "600000"});
+    m_fields[0]->setItems(income ? QStringList{"25000", "30000", "35000", "40000", "45000", "50000"}
+                                 : QStringList{"100000", "200000", "300000", "400000", "500000", "600000"});
     m_captions[0]->setText(income ? " Annual income required at         retirement"
                                   : " Amount of capital required at     retirement");
-    m_boxes[0]->setValue(in.amount.toDouble());
-    m_boxes[1]->setValue(15);
-    m_boxes[2]->setValue(25);
+    m_fields[0]->setValue(in.amount.toDouble());
+    m_fields[1]->setValue(15);
+    m_fields[2]->setValue(25);
     program().shell.CalcMode = income ? 2 : 0;
     program().shell.entry.EntryEdited = 0;
-    if (helpOpen) m_help->toggle();
+    if (helpOpen) Help_Click();
 }
 
 void CapitalReqdCalc::calculate() {
+    dropResults();
     RetirementState& state = retirement();
     const auto table = calculateCapital(state.capital);
     if (!table) {
@@ -436,10 +335,9 @@ void CapitalReqdCalc::calculate() {
     showTable(*table.value, false, false);
 }
 
-void CapitalReqdCalc::print() {
+std::pair<Printout, QString> CapitalReqdCalc::printout(const PrintContext& context) const {
     const RetirementState& state = retirement();
-    printAndReport(capitalPrintout(state.capitalCalculated, *state.table, printContext()),
-                   "Amount of Capital Required", this);
+    return {capitalPrintout(state.capitalCalculated, *state.table, context), "Amount of Capital Required"};
 }
 
 QString CapitalReqdCalc::helpText() const {
@@ -462,11 +360,11 @@ Plan401KCalc::Plan401KCalc(QWidget* parent)
     setParent(parent);
     Plan401kInputs& in = retirement().plan401k;
     in = Plan401kInputs{};
-    const int amount = int(EntryBox::Kind::Amount), rate = int(EntryBox::Kind::Rate);
+    const EntryBox::Kind amount = EntryBox::Kind::Amount, rate = EntryBox::Kind::Rate;
     struct Field {
         const char* name;
         const char* caption;
-        int kind;
+        EntryBox::Kind kind;
         const char* mask;
         int width;
         Currency* slot;
@@ -481,15 +379,15 @@ Plan401KCalc::Plan401KCalc(QWidget* parent)
         {"InAnnSalRaise", " Estimated rate(%) of annual   salary raise.", rate, "###.00", 14, &in.raise},
         {"InRetnRate", " Annual rate(%)  of return on   your 401(k).", rate, "###.00", 14, &in.returnRate},
         {"InInflRate", " Estimated rate(%) of annual   inflation.", rate, "###.00", 14, &in.inflation},
-        {"InNumYears", " No. of years to retirement.", int(EntryBox::Kind::Whole), "###", 15, &in.years}};
+        {"InNumYears", " No. of years to retirement.", EntryBox::Kind::Whole, "###", 15, &in.years}};
     for (const Field& f : fields) {
         EntryBox* box = addField(f.name, f.caption, f.kind, f.mask, f.width, {});
         bindCurrency(box, *f.slot);
         box->setValue(f.slot->toDouble());
     }
-    m_boxes[0]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(10000, "###,,###.00"), 13)));
-    m_boxes[1]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(50000, "###,,###.00"), 13)));
-    limitYears(m_boxes.last());
+    m_fields[0]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(10000, "###,,###.00"), 13)));
+    m_fields[1]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(50000, "###,,###.00"), 13)));
+    limitYears(m_fields.last());
     finishLayout(nullptr,
                  {"Year Number", "       Annual       Salary", " Combined Contributions",
                   " Interest/Growth Compounded", "        Current         Value"},
@@ -497,6 +395,7 @@ Plan401KCalc::Plan401KCalc(QWidget* parent)
 }
 
 void Plan401KCalc::calculate() {
+    dropResults();
     RetirementState& state = retirement();
     const auto table = calculate401k(state.plan401k);
     if (!table) {
@@ -508,10 +407,10 @@ void Plan401KCalc::calculate() {
     showTable(*table.value, true, state.plan401k.balance.toDouble() > 1);
 }
 
-void Plan401KCalc::print() {
+std::pair<Printout, QString> Plan401KCalc::printout(const PrintContext& context) const {
     const RetirementState& state = retirement();
-    printAndReport(plan401kPrintout(state.plan401kCalculated, *state.table, printContext()),
-                   "Investment Growth - 401K Plan", this);
+    return {plan401kPrintout(state.plan401kCalculated, *state.table, context),
+            "Investment Growth - 401K Plan"};
 }
 
 QString Plan401KCalc::helpText() const {

@@ -2,56 +2,27 @@
 // its totals row, and the column of commands.
 #pragma once
 
-#include <QWidget>
+#include "app/ui/calculator_window.h"
 
 #include <functional>
 
-class QGridLayout;
-class QLabel;
-class QPushButton;
-class QStackedWidget;
-class QVBoxLayout;
-
 namespace brisk {
 
-class EntryBox;
-class QuickHelp;
-class ResultGrid;
-class TextArea;
 struct YearTable;
 
-class YearTableWindow : public QWidget {
+class YearTableWindow : public CalculatorWindow {
     Q_OBJECT
-  public:
-    void Calc_Click();
-    void Printer_Click();
-    void Graphs_Click();
-    void Exit_Click();
-    QString gridText(int row, int col) const;
-    int gridRows() const;
-
   protected:
-    // `letter` names the commands ("R" gives RCalc, RHelp ...).
     YearTableWindow(const QString& name, const QString& letter, const QString& caption);
-    EntryBox* addField(const QString& name, const QString& caption, int kind, const QString& mask, int width,
-                       const QStringList& items);
+    // The fields four to a row beside the window's options, over the year table.
     void finishLayout(QWidget* options, const QStringList& headings, const QList<int>& widen);
-    void ClearResults();
     void showTable(const YearTable& table, bool salary, bool balanceRow);
     // Above 50 years: message 4 and the box set to 50 (where `applies` says the box counts years).
     void limitYears(EntryBox* box, std::function<bool()> applies = {});
 
-    virtual void calculate() = 0;
-    virtual void print() = 0;
-    virtual QString helpText() const = 0;
-
-    QList<EntryBox*> m_boxes;
-    QList<QLabel*> m_captions;
-    ResultGrid* m_grid = nullptr;
-    QuickHelp* m_help = nullptr;
-
-  private:
-    QString m_letter;
+    void dropResults() override;
+    bool hasResults() const override;
+    void resetState() override;
 };
 
 class RetireCalc : public YearTableWindow {
@@ -62,7 +33,7 @@ class RetireCalc : public YearTableWindow {
 
   protected:
     void calculate() override;
-    void print() override;
+    std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
 };
 
@@ -74,7 +45,7 @@ class CapitalReqdCalc : public YearTableWindow {
 
   protected:
     void calculate() override;
-    void print() override;
+    std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
 };
 
@@ -85,7 +56,7 @@ class Plan401KCalc : public YearTableWindow {
 
   protected:
     void calculate() override;
-    void print() override;
+    std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
 };
 

@@ -7,13 +7,13 @@
 #include "mortgage/ui/mortgage_state.h"
 #include "mortgage/ui/mortgage_window.h"
 #include "support/ui_support.h"
-#include "valuedb/ui/valuedb_state.h"
 #include "valuedb/ui/averages_window.h"
 #include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
 #include "valuedb/ui/record_number_dialog.h"
 #include "valuedb/ui/trend_graph_window.h"
+#include "valuedb/ui/valuedb_state.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -106,7 +106,7 @@ class TestKeyboard : public QObject {
         program().shell.MortgageMode = kModeMortgage;
         m_frame->menu()->button("Canadian")->click();
         auto* window = qobject_cast<MortgageCalc*>(m_frame->currentTask());
-        window->MCalc_Click();
+        window->Calc_Click();
         auto* grid = window->findChild<ResultGrid*>("MGrid");
         grid->setFocus();
         QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier); // nothing selected: the whole table

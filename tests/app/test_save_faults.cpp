@@ -7,13 +7,13 @@
 #include "mortgage/ui/mortgage_state.h"
 #include "mortgage/ui/mortgage_window.h"
 #include "support/ui_support.h"
-#include "valuedb/ui/valuedb_state.h"
 #include "valuedb/ui/averages_window.h"
 #include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
 #include "valuedb/ui/record_number_dialog.h"
 #include "valuedb/ui/trend_graph_window.h"
+#include "valuedb/ui/valuedb_state.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -122,12 +122,12 @@ class TestSaveFaults : public QObject {
         m_frame = std::make_unique<MDIContainer>();
         m_frame->menu()->button(mode == kModeLoan ? "LoanPmt" : "Canadian")->click();
         auto* window = qobject_cast<MortgageCalc*>(m_frame->currentTask());
-        window->MCalc_Click();
+        window->Calc_Click();
         const QString path = QDir(program().dataFolder).filePath(mode == kModeLoan ? "Car.uld" : "House.umd");
         QVERIFY(window->saveFile(path));
         const QByteArray before = contents(path);
         mortgage().inputs.rate = Currency::fromWhole(7);
-        window->MCalc_Click();
+        window->Calc_Click();
         if (!prepare(fault)) QSKIP("a read-only folder does not stop root");
         const QString message = saveWithFault(step(fault), [&] { window->saveFile(path); });
         QCOMPARE(message, QString(mode == kModeLoan ? "Bad Filename. Must be in the form MYFILE.ULD"

@@ -11,9 +11,9 @@
 #include "support/ui_support.h"
 
 #include <QJsonArray>
-#include <QPlainTextEdit>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -58,14 +58,22 @@ class TestChartParity : public QObject {
     void sameChartInWindowAndCommandLine_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("calculator");
-        QTest::newRow("mortgage") << "Canadian" << "mortgage";
-        QTest::newRow("loan") << "LoanPmt" << "mortgage";
-        QTest::newRow("planner") << "Savings" << "growth";
-        QTest::newRow("comparisons") << "SavComp" << "growth";
-        QTest::newRow("finder") << "CompCompare" << "compound";
-        QTest::newRow("retirement") << "Retirement" << "retirement";
-        QTest::newRow("capital") << "CapReq" << "capital";
-        QTest::newRow("401k") << "Plan401" << "401k";
+        QTest::newRow("mortgage") << "Canadian"
+                                  << "mortgage";
+        QTest::newRow("loan") << "LoanPmt"
+                              << "mortgage";
+        QTest::newRow("planner") << "Savings"
+                                 << "growth";
+        QTest::newRow("comparisons") << "SavComp"
+                                     << "growth";
+        QTest::newRow("finder") << "CompCompare"
+                                << "compound";
+        QTest::newRow("retirement") << "Retirement"
+                                    << "retirement";
+        QTest::newRow("capital") << "CapReq"
+                                 << "capital";
+        QTest::newRow("401k") << "Plan401"
+                              << "401k";
     }
     void sameChartInWindowAndCommandLine() {
         QFETCH(QString, button);
@@ -87,9 +95,12 @@ class TestChartParity : public QObject {
                  << QString::number(loan ? in.termYears.toDouble() * 12 : in.termYears.toDouble());
         } else if (calculator == "growth") {
             const SavingsInputs& in = button == "Savings" ? growth().planned : growth().examples.at(0).inputs;
-            const QStringList pairs{"lump=" + figure(in.lumpSum), "amount=" + figure(in.amount),
-                                    "rate=" + figure(in.rate), "increase=" + figure(in.increase),
-                                    "inflation=" + figure(in.inflation), "term=" + figure(in.term),
+            const QStringList pairs{"lump=" + figure(in.lumpSum),
+                                    "amount=" + figure(in.amount),
+                                    "rate=" + figure(in.rate),
+                                    "increase=" + figure(in.increase),
+                                    "inflation=" + figure(in.inflation),
+                                    "term=" + figure(in.term),
                                     "frequency=" + QString::fromStdString(in.frequency).toLower()};
             if (button == "Savings")
                 for (const QString& pair : pairs)
@@ -98,21 +109,22 @@ class TestChartParity : public QObject {
                 args << "--example" << pairs.join(',');
         } else if (calculator == "compound") {
             const FinderInputs& in = growth().finderRows.at(0).inputs;
-            args << "--cost" << figure(in.cost) << "--value" << figure(in.value) << "--term" << figure(in.term)
-                 << "--name" << QString::fromStdString(in.name);
+            args << "--cost" << figure(in.cost) << "--value" << figure(in.value) << "--term"
+                 << figure(in.term) << "--name" << QString::fromStdString(in.name);
         } else if (calculator == "retirement") {
             const RetireInputs& in = retirement().retireCalculated;
-            args << "--value" << figure(in.value) << "--rate" << figure(in.rate) << "--withdraw" << figure(in.drawn)
-                 << "--term" << figure(in.fourth);
+            args << "--value" << figure(in.value) << "--rate" << figure(in.rate) << "--withdraw"
+                 << figure(in.drawn) << "--term" << figure(in.fourth);
         } else if (calculator == "capital") {
             const CapitalInputs& in = retirement().capitalCalculated;
-            args << "--amount" << figure(in.amount) << "--rate" << figure(in.rate) << "--term" << figure(in.term);
+            args << "--amount" << figure(in.amount) << "--rate" << figure(in.rate) << "--term"
+                 << figure(in.term);
         } else {
             const Plan401kInputs& in = retirement().plan401kCalculated;
             args << "--balance" << figure(in.balance) << "--salary" << figure(in.salary) << "--contribution"
-                 << figure(in.contribution) << "--company" << figure(in.company) << "--raise" << figure(in.raise)
-                 << "--return" << figure(in.returnRate) << "--inflation" << figure(in.inflation) << "--years"
-                 << figure(in.years);
+                 << figure(in.contribution) << "--company" << figure(in.company) << "--raise"
+                 << figure(in.raise) << "--return" << figure(in.returnRate) << "--inflation"
+                 << figure(in.inflation) << "--years" << figure(in.years);
         }
 
         for (int kind : offeredKinds(handover.GraphCaller, handover.CalcMode)) {
@@ -143,14 +155,14 @@ class TestChartParity : public QObject {
             shown = box->findChild<QPlainTextEdit*>()->toPlainText();
             box->close();
         });
-        finder->FCalc_Click();
+        finder->Calc_Click();
         QCOMPARE(shown, QString("Wrong or missing entry, try again."));
         QVERIFY(growth().finderRows.empty());
         QCOMPARE(program().chart.GraphPointCount, 0);
 
         QProcess calc;
-        calc.start(BRISKLANE_CALC, {"chart", "compound", "--cost", "0.01", "--value", "900000000000", "--term", "1",
-                                    "--output", QDir::temp().filePath("never.png")});
+        calc.start(BRISKLANE_CALC, {"chart", "compound", "--cost", "0.01", "--value", "900000000000",
+                                    "--term", "1", "--output", QDir::temp().filePath("never.png")});
         QVERIFY(calc.waitForFinished(20000));
         QCOMPARE(calc.exitCode(), 2);
         QVERIFY(calc.readAllStandardError().endsWith("Wrong or missing entry, try again.\n"));

@@ -9,13 +9,13 @@
 #include "mortgage/ui/mortgage_state.h"
 #include "mortgage/ui/mortgage_window.h"
 #include "support/ui_support.h"
-#include "valuedb/ui/valuedb_state.h"
 #include "valuedb/ui/averages_window.h"
 #include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
 #include "valuedb/ui/record_number_dialog.h"
 #include "valuedb/ui/trend_graph_window.h"
+#include "valuedb/ui/valuedb_state.h"
 
 #include <QImage>
 #include <QPainter>
@@ -65,7 +65,7 @@ class TestChartWindows : public QObject {
         program().shell.MortgageMode = kModeMortgage;
         m_frame->menu()->button("Canadian")->click();
         auto* mortgageWindow = qobject_cast<MortgageCalc*>(m_frame->currentTask());
-        mortgageWindow->MCalc_Click();
+        mortgageWindow->Calc_Click();
         mortgageWindow->findChild<QPushButton*>("MGraphs")->click();
         auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
         QVERIFY(chart);
@@ -86,8 +86,8 @@ class TestChartWindows : public QObject {
         m_frame->menu()->button("CompCompare")->click();
         auto* finder = qobject_cast<FindCompoundCalc*>(m_frame->currentTask());
         for (int i = 0; i < 22; ++i)
-            finder->FCalc_Click();
-        finder->FGraphs_Click();
+            finder->Calc_Click();
+        finder->Graphs_Click();
         auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
         QCOMPARE(chart->ChartKind(), int(kKindCompare2D));
         QCOMPARE(chart->chartView()->chart().values.size(), 22u);
@@ -125,8 +125,8 @@ class TestChartWindows : public QObject {
         program().shell.MortgageMode = kModeLoan;
         m_frame->menu()->button("LoanPmt")->click();
         auto* loan = qobject_cast<MortgageCalc*>(m_frame->currentTask());
-        loan->MCalc_Click();
-        loan->MGraphs_Click();
+        loan->Calc_Click();
+        loan->Graphs_Click();
         auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
         testing::whenModal([](QWidget* box) {
             box->findChild<QPushButton*>("AllYes")->click(); // continue

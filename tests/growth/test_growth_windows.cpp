@@ -29,7 +29,7 @@ class TestGrowthWindows : public QObject {
     void planningDefaults() {
         auto* w = open<SavingsCalc>("Savings");
         QCOMPARE(m_frame->windowTitle(), QString(" Investment Growth Calculations"));
-        w->SCalc_Click();
+        w->Calc_Click();
         QCOMPARE(w->gridRows(), 29);
         QCOMPARE(w->gridText(1, 2), QString("240.00"));
         QCOMPARE(w->gridText(25, 3), QString("679,652.79"));
@@ -64,7 +64,7 @@ class TestGrowthWindows : public QObject {
         auto* w = open<SavingsCalc>("Savings");
         growth().inputs.frequency = ss(frequency);
         type(w, "InTerm", term, "InLumpInv");
-        w->SCalc_Click();
+        w->Calc_Click();
         QCOMPARE(w->gridRows(), rows);
         QCOMPARE(w->gridText(totalRow, 0), QString("Total:"));
         QCOMPARE(w->gridText(0, 0), heading);
@@ -73,7 +73,7 @@ class TestGrowthWindows : public QObject {
 
     void editingEmptiesThePlanningTable() {
         auto* w = open<SavingsCalc>("Savings");
-        w->SCalc_Click();
+        w->Calc_Click();
         type(w, "InRate", "10", "InLumpInv");
         QCOMPARE(w->gridText(1, 1), QString());
         QCOMPARE(program().chart.GraphPointCount, 0);
@@ -105,7 +105,7 @@ class TestGrowthWindows : public QObject {
         auto* w = open<SavingsCalc>("SavComp");
         QCOMPARE(m_frame->windowTitle(), QString(" Investment Growth Comparisons"));
         for (int n = 1; n <= 22; ++n)
-            w->SCalc_Click();
+            w->Calc_Click();
         QCOMPARE(w->gridText(22, 7), QString("679,652.79"));
         QCOMPARE(program().chart.CompareLabels(3, 0), std::string("Row  3"));
         QString message;
@@ -113,7 +113,7 @@ class TestGrowthWindows : public QObject {
             message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
             box->close();
         });
-        w->SCalc_Click();
+        w->Calc_Click();
         QCOMPARE(message, QString("Limit is 22 entries."));
         QCOMPARE(growth().examples.size(), 22u);
         QVERIFY(!growth().ReportPageText[2].empty());
@@ -124,7 +124,7 @@ class TestGrowthWindows : public QObject {
     void aFailedCalculationCountsNothing() {
         program().shell.CalcMode = kComparisons;
         auto* w = open<SavingsCalc>("SavComp");
-        w->SCalc_Click();
+        w->Calc_Click();
         growth().inputs.frequency = "Quarterly";
         growth().inputs.increase = Currency::fromWhole(-150);
         QString message;
@@ -132,7 +132,7 @@ class TestGrowthWindows : public QObject {
             message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
             box->close();
         });
-        w->SCalc_Click();
+        w->Calc_Click();
         QCOMPARE(message, QString("Wrong or missing entry, try again."));
         QCOMPARE(growth().examples.size(), 1u);
         QCOMPARE(w->gridText(2, 0), QString());
@@ -142,14 +142,14 @@ class TestGrowthWindows : public QObject {
         auto* w = open<FindCompoundCalc>("CompCompare");
         QCOMPARE(m_frame->windowTitle(), QString(" Find Annual Compound Growth"));
         QCOMPARE(w->findChild<EntryBox*>("InCost")->text(), QString("      $10,000.00"));
-        w->FCalc_Click();
+        w->Calc_Click();
         QCOMPARE(w->gridText(1, 0), QString("XYZ mutual fund."));
         QCOMPARE(w->gridText(1, 4), QString("14.870%"));
         QCOMPARE(w->gridText(1, 5), QString("100.00%"));
         QCOMPARE(program().chart.GraphPointCount, 1);
         QCOMPARE(program().chart.CompareValues(1, 5), *Currency::fromDouble(14.8698));
         for (int n = 2; n <= 13; ++n)
-            w->FCalc_Click();
+            w->Calc_Click();
         QVERIFY(!growth().finderPageText[2].empty());
         QString message;
         testing::whenModal([&](QWidget* box) {

@@ -67,7 +67,7 @@ class TestMortgageWindow : public QObject {
 
     void calculateShowsTheSummaryAndTheGrid() {
         MortgageCalc* w = open(kModeMortgage);
-        w->MCalc_Click();
+        w->Calc_Click();
         QCOMPARE(child(w, "InMonthPI")->text(), QString("     $917.53"));
         QCOMPARE(child(w, "NumPmtsYear")->text(), QString("          12"));
         QCOMPARE(child(w, "PeriodicR")->text(), QString("0.0084375"));
@@ -131,7 +131,7 @@ class TestMortgageWindow : public QObject {
     void theDateViewAsksForTheFirstDate() {
         MortgageCalc* w = open(kModeMortgage);
         child<QRadioButton>(w, "Option1")->click();
-        w->MCalc_Click();
+        w->Calc_Click();
         testing::whenModal([](QWidget* dialog) {
             QCOMPARE(dialog->objectName(), QString("MortDateInput"));
             testing::typeAndLeave(dialog->findChild<EntryBox*>("InDate"), "1/31/2002");
@@ -168,7 +168,7 @@ class TestMortgageWindow : public QObject {
 
     void additionalPaymentsChangeTheSchedule() {
         MortgageCalc* w = open(kModeMortgage);
-        w->MCalc_Click();
+        w->Calc_Click();
         QCOMPARE(child(w, "TotSavd")->text(), QString("        $.00"));
         testing::whenModal([](QWidget* window) {
             auto* dialog = static_cast<MortPrePay*>(window);
@@ -256,14 +256,14 @@ class TestMortgageWindow : public QObject {
 
     void aZeroRateShowsMessage3AndKeepsThePreviousGrid() {
         MortgageCalc* w = open(kModeMortgage);
-        w->MCalc_Click();
+        w->Calc_Click();
         mortgage().inputs.rate = Currency();
         QString message;
         testing::whenModal([&](QWidget* box) {
             message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
             box->close();
         });
-        w->MCalc_Click();
+        w->Calc_Click();
         QCOMPARE(message, QString("Wrong or missing entry, try again."));
         QCOMPARE(w->gridText(1, 1), QString("10,082.74"));
     }
@@ -272,7 +272,7 @@ class TestMortgageWindow : public QObject {
         MortgageCalc* w = open(kModeMortgage);
         mortgage().inputs.frequency = " Biweekly(Acc)";
         mortgage().inputs.CalcMode = kCalcAllPayments;
-        w->MCalc_Click();
+        w->Calc_Click();
         const QString path = QDir(program().dataFolder).filePath("House.umd");
         QVERIFY(w->saveFile(path));
         QCOMPARE(program().shell.MortFileName, std::string("House.umd"));
@@ -298,7 +298,7 @@ class TestMortgageWindow : public QObject {
 
     void aFailedSaveKeepsTheEarlierFile() {
         MortgageCalc* w = open(kModeLoan);
-        w->MCalc_Click();
+        w->Calc_Click();
         QString message;
         testing::whenModal([&](QWidget* box) {
             message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
@@ -324,9 +324,9 @@ class TestMortgageWindow : public QObject {
     void aShortLoanPrintsAndSaves() {
         MortgageCalc* w = open(kModeLoan);
         typeInto(child<EntryBox>(w, "InTerm"), "6", child<EntryBox>(w, "InPrincipal"));
-        w->MCalc_Click();
+        w->Calc_Click();
         QVERIFY(w->saveFile(QDir(program().dataFolder).filePath("Short.uld")));
-        w->MGraphs_Click();
+        w->Graphs_Click();
         QCOMPARE(program().chart.GraphCaller, 4);
         QCOMPARE(program().chart.GraphPointCount, 2);
         QCOMPARE(program().chart.GraphTitle, std::string("Personal Loan balance at start of each Year"));
@@ -336,7 +336,7 @@ class TestMortgageWindow : public QObject {
         qputenv("BRISKLANE_PRINT_TO_PDF", "1");
         MortgageCalc* w = open(kModeMortgage);
         child<QRadioButton>(w, "Option1")->click();
-        w->MCalc_Click();
+        w->Calc_Click();
         testing::whenModal([](QWidget* header) {
             QTest::keyClicks(header->findChild<EntryBox*>("InFName"), "1");
             header->findChild<QPushButton*>("Acept")->click();
@@ -377,8 +377,8 @@ class TestMortgageWindow : public QObject {
 
     void exitReturnsToTheMenu() {
         MortgageCalc* w = open(kModeMortgage);
-        w->MCalc_Click();
-        w->MExit_Click();
+        w->Calc_Click();
+        w->Exit_Click();
         QTest::qWait(0);
         QCOMPARE(m_frame->windowTitle(), QString(" Brisklane Menu"));
         QVERIFY(m_frame->menu()->isVisible());

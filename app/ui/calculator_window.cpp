@@ -1,0 +1,206 @@
+#include "app/ui/calculator_window.h"
+
+#include "app/ui/calculator_parts.h"
+#include "app/ui/header_input.h"
+#include "app/ui/help_viewer.h"
+#include "app/ui/main_menu.h"
+#include "app/ui/main_window.h"
+#include "app/ui/message_box.h"
+#include "app/ui/printer_backend.h"
+#include "app/ui/program_state.h"
+#include "app/ui/result_grid.h"
+#include "app/ui/text_area.h"
+#include "app/ui/twips.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace brisk {
+
+CalculatorWindow::CalculatorWindow(const QString& name, const QString& letter, const QString& caption)
+    : m_letter(letter) {
+    setObjectName(name);
+    program().chart.reset();
+    program().shell.entry.EntryEdited = 0;
+    if (program().frame) program().frame->setWindowTitle(caption);
+
+    // The grid and the commands join the window in finish(), after the fields, so that the focus
+    // chain (and Tab) runs from the first field through the grid to the commands.
+    m_gridOrHelp = new QStackedWidget;
+    m_grid = new ResultGrid(m_gridOrHelp);
+    m_grid->setObjectName(letter + "Grid");
+    m_grid->grid()->setWrapHeadings(true);
+    m_helpText = new TextArea(m_gridOrHelp);
+    m_helpText->setObjectName(letter + "TextBox");
+    m_gridOrHelp->addWidget(m_grid);
+    m_gridOrHelp->addWidget(m_helpText);
+
+    const QList<QPair<QString, QString>> commands = {{"Calc", "&Calculate"},
+                                                     {"Help", "Quick &Help"},
+                                                     {"Graphs", "&Show Graph"},
+                                                     {"Printer", "To &Printer"},
+                                                     {"Exit", "E&xit to Menu"}};
+    for (const auto& [suffix, text] : commands)
+        m_commands << commandButton(nullptr, letter + suffix, text);
+    connect(command(Command::Calculate), &QPushButton::clicked, this, &CalculatorWindow::Calc_Click);
+    connect(command(Command::Help), &QPushButton::clicked, this, &CalculatorWindow::Help_Click);
+    connect(command(Command::Graphs), &QPushButton::clicked, this, &CalculatorWindow::Graphs_Click);
+    connect(command(Command::Printer), &QPushButton::clicked, this, &CalculatorWindow::Printer_Click);
+    connect(command(Command::Exit), &QPushButton::clicked, this, &CalculatorWindow::Exit_Click);
+    command(Command::Graphs)->setEnabled(MenuMain::hasWindow("GraphsAll"));
+
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { openHelp(kHelpUseFile, 2, this); });
+}
+
+QPushButton* CalculatorWindow::command(Command which) const {
+    return m_commands[static_cast<int>(which)];
+}
+
+EntryBox* CalculatorWindow::addField(const QString& name, const QString& caption, EntryBox::Kind kind,
+                                     const QString& mask, int width, const QStringList& items) {
+    auto* box = new EntryBox(kind, this);
+    box->setObjectName(name);
+    if (!mask.isEmpty()) box->setFormat(mask, width);
+    box->setItems(items, kind == EntryBox::Kind::Text && !items.isEmpty());
+    box->setMinimumWidth(twips(1300));
+    connect(box, &EntryBox::stale, this, &CalculatorWindow::entryChanged);
+    if (m_fields.isEmpty())
+        m_helpText->setFirstBox(box);
+    else
+        m_fields.last()->setNext(box);
+    box->setNext(command(Command::Calculate));
+    m_fields << box;
+    m_captions << fieldCaption(this, caption, box);
+    return box;
+}
+
+QPushButton* CalculatorWindow::addCommand(const QString& name, const QString& caption,
+                                          std::function<void()> run) {
+    QPushButton* button = commandButton(nullptr, name, caption);
+    connect(button, &QPushButton::clicked, this, std::move(run));
+    m_own << button;
+    return button;
+}
+
+void CalculatorWindow::setColumns(const QStringList& headings, const QList<int>& widen, int headingHeight,
+                                  bool firstColumnCentred) {
+    GridModel* g = m_grid->grid();
+    g->setCols(headings.size());
+    for (int c = 0; c < headings.size(); ++c) {
+        g->setText(0, c, headings[c]);
+        m_grid->setColWidthTwips(c, ResultGrid::defaultColWidthTwips() + widen[c]);
+        g->setColAlignment(c, c == 0 ? (firstColumnCentred ? 2 : 0) : 1);
+        g->setFixedAlignment(c, 2);
+    }
+    m_grid->setHeadingHeightTwips(headingHeight);
+}
+
+QGridLayout* CalculatorWindow::fieldGrid(int perRow) const {
+    auto* fields = new QGridLayout;
+    for (int i = 0; i < m_fields.size(); ++i) {
+        const int row = (i / perRow) * 2, column = i % perRow;
+        fields->addWidget(m_captions[i], row, column);
+        fields->addWidget(m_fields[i], row + 1, column);
+    }
+    return fields;
+}
+
+void CalculatorWindow::finish(QLayout* above, QList<QPushButton*> order) {
+    if (order.isEmpty()) {
+        order = {command(Command::Calculate), command(Command::Help), command(Command::Graphs),
+                 command(Command::Printer)};
+        order << m_own << command(Command::Exit);
+    }
+    m_gridOrHelp->setParent(this);
+    for (QPushButton* b : order)
+        b->setParent(this);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : order) {
+        if (b == command(Command::Exit)) buttons->addStretch();
+        buttons->addWidget(b);
+    }
+    auto* body = new QHBoxLayout;
+    body->addWidget(m_gridOrHelp, 1);
+    body->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
+    layout->setSpacing(twips(60));
+    layout->addLayout(above);
+    layout->addLayout(body, 1);
+}
+
+bool CalculatorWindow::helpShown() const {
+    return m_gridOrHelp->currentWidget() == m_helpText;
+}
+
+// Quick Help swaps the grid for the help text; printing and charting wait while it shows.
+void CalculatorWindow::Help_Click() {
+    const bool open = !helpShown();
+    command(Command::Help)->setText(open ? "Close &Help" : "Quick &Help");
+    if (open)
+        m_helpText->setPlainText(helpText());
+    else
+        m_helpText->clear();
+    m_gridOrHelp->setCurrentWidget(open ? static_cast<QWidget*>(m_helpText) : m_grid);
+    command(Command::Printer)->setEnabled(!open);
+    command(Command::Graphs)->setEnabled(!open && MenuMain::hasWindow("GraphsAll"));
+}
+
+void CalculatorWindow::entryChanged() {
+    program().shell.entry.EntryEdited = 1;
+    if (helpShown()) {
+        Help_Click();
+        program().shell.entry.EntryEdited = 0;
+    }
+    dropResults();
+}
+
+void CalculatorWindow::Calc_Click() {
+    if (helpShown()) Help_Click();
+    program().shell.entry.EntryEdited = 0;
+    calculate();
+}
+
+void CalculatorWindow::Printer_Click() {
+    if (!hasResults()) {
+        showMessage(1, this);
+        return;
+    }
+    if (!askPrintHeader(this)) return;
+    const ShellState& shell = program().shell;
+    const auto [page, title] =
+        printout({*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm});
+    printAndReport(page, title, this);
+}
+
+void CalculatorWindow::Graphs_Click() {
+    if (program().chart.GraphPointCount == 0) {
+        showMessage(2, this);
+        return;
+    }
+    if (program().frame) program().frame->openChart(this);
+}
+
+void CalculatorWindow::Exit_Click() {
+    resetState();
+    program().shell.CalcMode = 0;
+    program().shell.entry.EntryEdited = 0;
+    program().chart.reset();
+    if (program().frame) program().frame->returnToMenu();
+}
+
+QString CalculatorWindow::gridText(int row, int col) const {
+    return m_grid->grid()->text(row, col);
+}
+
+int CalculatorWindow::gridRows() const {
+    return m_grid->grid()->gridRows();
+}
+
+} // namespace brisk

@@ -1,0 +1,93 @@
+// The one shape every calculator window is built on: the entry fields above, the result grid (or
+// its quick help) beside the column of commands, and what those commands share: Calculate, Quick
+// Help, Show Graph, To Printer, Exit to Menu, F1, the Enter chain through the boxes to Calculate,
+// and results dropped when an entry changes. A calculator declares its fields, its grid columns
+// and what Calculate does.
+#pragma once
+
+#include "app/ui/entry_box.h"
+
+// moc reads no further than the class; the core header's C++20 library includes are beyond it.
+#ifndef Q_MOC_RUN
+#include "app/core/printout.h"
+#endif
+
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+#include <utility>
+
+class QGridLayout;
+class QLabel;
+class QLayout;
+class QPushButton;
+class QStackedWidget;
+
+namespace brisk {
+
+class ResultGrid;
+class TextArea;
+
+class CalculatorWindow : public QWidget {
+    Q_OBJECT
+  public:
+    enum class Command { Calculate, Help, Graphs, Printer, Exit };
+
+    // The shared commands, as their buttons run them.
+    void Calc_Click();
+    void Help_Click();
+    void Graphs_Click();
+    void Printer_Click();
+    void Exit_Click();
+
+    QPushButton* command(Command which) const;
+    ResultGrid* resultGrid() const { return m_grid; }
+    bool helpShown() const;
+    QString gridText(int row, int col) const;
+    int gridRows() const;
+
+  protected:
+    // `letter` names the commands, the grid and the help text ("M" gives MCalc, MGrid, MTextBox);
+    // `caption` is the frame's caption while the window is open.
+    CalculatorWindow(const QString& name, const QString& letter, const QString& caption);
+
+    // An entry field: Enter moves from each field to the next, and from the last to Calculate.
+    EntryBox* addField(const QString& name, const QString& caption, EntryBox::Kind kind,
+                       const QString& mask = {}, int width = 0, const QStringList& items = {});
+    // A command of this calculator alone, placed before Exit to Menu.
+    QPushButton* addCommand(const QString& name, const QString& caption, std::function<void()> run);
+    // The grid's headings; each column is the standard width plus its widening (twips).
+    void setColumns(const QStringList& headings, const QList<int>& widen, int headingHeight,
+                    bool firstColumnCentred = true);
+    // The captions over their boxes, `perRow` fields to a row.
+    QGridLayout* fieldGrid(int perRow) const;
+    // Lays the window out: `above` over the grid and the commands (in `order` where given).
+    void finish(QLayout* above, QList<QPushButton*> order = {});
+
+    // What Calculate does: compute, fill the grid, hand over the chart; messages on failure.
+    virtual void calculate() = 0;
+    // An entry was edited: results that no longer match the boxes are dropped.
+    virtual void dropResults() {}
+    // Whether there are results to print; then their printout, with its title.
+    virtual bool hasResults() const = 0;
+    virtual std::pair<Printout, QString> printout(const PrintContext& context) const = 0;
+    virtual QString helpText() const = 0;
+    // Exit to Menu: the calculator's program-wide values back to their start.
+    virtual void resetState() = 0;
+
+    QList<EntryBox*> m_fields;
+    QList<QLabel*> m_captions;
+
+  private:
+    void entryChanged();
+
+    QString m_letter;
+    ResultGrid* m_grid;
+    TextArea* m_helpText;
+    QStackedWidget* m_gridOrHelp;
+    QList<QPushButton*> m_commands; // Calculate, Help, Graphs, Printer, Exit
+    QList<QPushButton*> m_own;
+};
+
+} // namespace brisk

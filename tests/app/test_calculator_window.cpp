@@ -1,0 +1,202 @@
+// What every calculator window shares, tested once on the shape itself: the Enter chain to
+// Calculate, the tab order, quick help, the messages for nothing calculated, the chart hand-over
+// and the way back to the menu.
+#include "app/ui/calculator_window.h"
+#include "app/ui/result_grid.h"
+#include "charts/ui/chart_windows.h"
+#include "growth/ui/growth_state.h"
+#include "growth/ui/growth_windows.h"
+#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_window.h"
+#include "retirement/ui/retirement_state.h"
+#include "retirement/ui/retirement_windows.h"
+#include "support/ui_support.h"
+
+#include <QGridLayout>
+#include <QPlainTextEdit>
+#include <QShortcut>
+
+using namespace brisk;
+
+namespace {
+
+// A calculator with two fields whose result is a chart of one point.
+class Doubler : public CalculatorWindow {
+  public:
+    int resets = 0;
+    bool calculated = false;
+
+    Doubler() : CalculatorWindow("Doubler", "D", " Doubler") {
+        addField("InFirst", " First", EntryBox::Kind::Amount, "####,,###.00", 13);
+        addField("InSecond", " Second", EntryBox::Kind::Amount, "####,,###.00", 13);
+        addCommand("DOwn", "&Own", [] {});
+        resultGrid()->grid()->setRows(5);
+        setColumns({"Year", "Value"}, {0, 0}, 500);
+        finish(fieldGrid(2));
+    }
+
+  protected:
+    void calculate() override {
+        ChartHandover chart;
+        chart.setYearChart({2.0}, "Doubled");
+        program().chart = chart;
+        resultGrid()->grid()->setText(1, 1, "2.00");
+        calculated = true;
+    }
+    void dropResults() override {
+        calculated = false;
+        program().chart.GraphPointCount = 0;
+    }
+    bool hasResults() const override { return calculated; }
+    std::pair<Printout, QString> printout(const PrintContext&) const override {
+        return {Printout(0), "Doubler"};
+    }
+    QString helpText() const override { return "Type two figures."; }
+    void resetState() override { ++resets; }
+};
+
+QString messageShownBy(const std::function<void()>& act) {
+    QString shown;
+    testing::whenModal([&shown](QWidget* box) {
+        if (auto* text = box->findChild<QPlainTextEdit*>()) shown = text->toPlainText();
+        box->close();
+    });
+    act();
+    return shown;
+}
+
+} // namespace
+
+class TestCalculatorWindow : public QObject {
+    Q_OBJECT
+    std::unique_ptr<MDIContainer> m_frame;
+
+    Doubler* openDoubler() {
+        m_frame = std::make_unique<MDIContainer>();
+        m_frame->show();
+        auto* window = new Doubler;
+        m_frame->openTask(window);
+        return window;
+    }
+
+  private slots:
+    void initTestCase() {
+        registerMortgageWindows();
+        registerGrowthWindows();
+        registerRetirementWindows();
+        registerChartWindows();
+    }
+    void init() { testing::freshProgram(); }
+    void cleanup() { m_frame.reset(); }
+
+    void enterRunsThroughTheFieldsToCalculate() {
+        Doubler w;
+        w.show();
+        QVERIFY(testing::activate(&w));
+        auto* first = w.findChild<EntryBox*>("InFirst");
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w.findChild<QWidget*>("InSecond"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w.command(CalculatorWindow::Command::Calculate));
+    }
+
+    // Tab runs from the first field through the grid to the commands, own commands before Exit.
+    void theTabOrder() {
+        Doubler w;
+        QStringList order;
+        for (QWidget* x = w.nextInFocusChain(); x != &w; x = x->nextInFocusChain())
+            if (x->focusPolicy() & Qt::TabFocus) order << x->objectName();
+        QCOMPARE(order, QStringList({"InFirst", "InSecond", "DGrid", "DTextBox", "DCalc", "DHelp", "DGraphs",
+                                     "DPrinter", "DOwn", "DExit"}));
+    }
+
+    void quickHelpHoldsPrintingAndChartingUntilClosed() {
+        Doubler* w = openDoubler();
+        auto* help = w->command(CalculatorWindow::Command::Help);
+        auto* printer = w->command(CalculatorWindow::Command::Printer);
+        auto* graphs = w->command(CalculatorWindow::Command::Graphs);
+        help->click();
+        QVERIFY(w->helpShown());
+        QCOMPARE(help->text(), QString("Close &Help"));
+        QCOMPARE(w->findChild<QPlainTextEdit*>("DTextBox")->toPlainText(), QString("Type two figures."));
+        QVERIFY(!printer->isEnabled());
+        QVERIFY(!graphs->isEnabled());
+        // Calculate shows the grid again.
+        w->Calc_Click();
+        QVERIFY(!w->helpShown());
+        QCOMPARE(help->text(), QString("Quick &Help"));
+        QVERIFY(printer->isEnabled());
+        QVERIFY(graphs->isEnabled());
+        QCOMPARE(w->gridText(1, 1), QString("2.00"));
+        // So does editing a field, and the results it no longer matches are dropped.
+        help->click();
+        QVERIFY(w->helpShown());
+        testing::typeAndLeave(w->findChild<EntryBox*>("InFirst"), "5");
+        QVERIFY(!w->helpShown());
+        QVERIFY(!w->calculated);
+    }
+
+    void nothingCalculatedIsAMessage_data() {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("printer") << int(CalculatorWindow::Command::Printer) << "No data to print. Calculate.";
+        QTest::newRow("graphs") << int(CalculatorWindow::Command::Graphs) << "No data to graph. Calculate.";
+    }
+    void nothingCalculatedIsAMessage() {
+        QFETCH(int, which);
+        QFETCH(QString, message);
+        Doubler* w = openDoubler();
+        QPushButton* button = w->command(CalculatorWindow::Command(which));
+        QCOMPARE(messageShownBy([button] { button->click(); }), message);
+    }
+
+    void theChartOpensOverTheWindowAndExitReturnsToTheMenu() {
+        Doubler* w = openDoubler();
+        w->Calc_Click();
+        QCOMPARE(program().chart.GraphPointCount, 1);
+        QCOMPARE(m_frame->currentTask(), w);
+        program().shell.CalcMode = 2;
+        w->Exit_Click();
+        QCOMPARE(w->resets, 1);
+        QCOMPARE(program().chart.GraphPointCount, 0);
+        QCOMPARE(program().shell.CalcMode, 0);
+        QVERIFY(m_frame->menu()->isVisible());
+    }
+
+    void f1OpensTheHelp() {
+        Doubler w;
+        const auto shortcuts = w.findChildren<QShortcut*>();
+        QCOMPARE(shortcuts.size(), 1);
+        QCOMPARE(shortcuts[0]->key(), QKeySequence(QKeySequence::HelpContents));
+    }
+
+    // Every calculator of the main menu is built on the shape.
+    void everyCalculatorHasTheShape_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("letter");
+        for (const auto& [button, letter] :
+             std::initializer_list<std::pair<const char*, const char*>>{{"Canadian", "M"},
+                                                                        {"LoanPmt", "M"},
+                                                                        {"Savings", "S"},
+                                                                        {"SavComp", "S"},
+                                                                        {"CompCompare", "F"},
+                                                                        {"Retirement", "R"},
+                                                                        {"CapReq", "C"},
+                                                                        {"Plan401", "K"}})
+            QTest::newRow(button) << button << letter;
+    }
+    void everyCalculatorHasTheShape() {
+        QFETCH(QString, button);
+        QFETCH(QString, letter);
+        auto* w = testing::openTask<CalculatorWindow>(m_frame, button.toLatin1().constData());
+        QVERIFY(w);
+        for (const char* suffix : {"Calc", "Help", "Graphs", "Printer", "Exit"})
+            QVERIFY(w->findChild<QPushButton*>(letter + suffix));
+        QVERIFY(w->findChild<ResultGrid*>(letter + "Grid"));
+        QCOMPARE(QApplication::focusWidget(), w->nextInFocusChain());
+    }
+};
+
+QTEST_MAIN(TestCalculatorWindow)
+#include "test_calculator_window.moc"
