@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
         }
         sink = sink + values.back();
     });
-    program().shell.CalcMode = kPlanning;
+    program().shell.CalcMode = PlannerMode::Planning;
     MDIContainer frame;
     auto* window = new SavingsCalc;
     frame.openTask(window);

@@ -16,7 +16,8 @@ namespace brisk {
 void addChartOptions(QCommandLineParser& parser) {
     parser.addOption(
         {"kind", "The chart kind, 1 to 7 (the first chart of the calculator when not given).", "KIND"});
-    parser.addOption({"output", "The file to draw into: .png or .pdf; .json writes the chart's figures.", "FILE"});
+    parser.addOption(
+        {"output", "The file to draw into: .png or .pdf; .json writes the chart's figures.", "FILE"});
 }
 
 namespace {
@@ -28,7 +29,9 @@ std::string chartJson(const ChartData& chart) {
         values.append(v);
     for (const std::string& label : chart.labels)
         labels.append(QString::fromStdString(label));
-    const char* type = chart.type == ChartType::Pie ? "pie" : chart.type == ChartType::Bar3D ? "bars3d" : "bars2d";
+    const char* type = chart.type == ChartType::Pie     ? "pie"
+                       : chart.type == ChartType::Bar3D ? "bars3d"
+                                                        : "bars2d";
     const QJsonObject object{{"title", QString::fromStdString(chart.title)},
                              {"axis_title", QString::fromStdString(chart.axisTitle)},
                              {"type", type},
@@ -44,8 +47,8 @@ int writeChartFile(const ChartData& chart, const QString& path) {
                            ? writeFileAtomically(path.toStdString(), chartJson(chart))
                            : brisk::writeChartFile(chart, path.toStdString());
     if (error) {
-        QTextStream(stderr) << "The chart could not be written to " << path << ": " << QString::fromStdString(*error)
-                            << '\n';
+        QTextStream(stderr) << "The chart could not be written to " << path << ": "
+                            << QString::fromStdString(*error) << '\n';
         return 2;
     }
     return 0;
@@ -60,7 +63,7 @@ int runChart(const CliCommand& calculator, const QCommandLineParser& parser, Cli
     ChartHandover handover;
     context.chart = &handover;
     if (const int status = calculator.run(parser, context)) return status;
-    if (handover.GraphPointCount == 0) return failWith(2);
+    if (handover.GraphPointCount == 0) return failWith(Msg::NothingToGraph);
     int kind = firstKind(handover.GraphCaller, handover.CalcMode);
     if (parser.isSet("kind")) {
         kind = parser.value("kind").toInt();

@@ -26,7 +26,7 @@ double centsNumber(double value) {
     return QString::fromStdString(cents(value)).toDouble();
 }
 
-int failWith(int message) {
+int failWith(Msg message) {
     QTextStream(stderr) << QString::fromStdString(MessageText(message)) << '\n';
     return 2;
 }

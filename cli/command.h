@@ -47,7 +47,7 @@ std::string cents(double value);
 double centsNumber(double value);
 
 // Prints the numbered message on standard error; returns the exit status 2.
-int failWith(int message);
+int failWith(Msg message);
 // For brisklane-calc chart: the calculator's chart into the hand-over, or its message. The exit status.
 int handOver(const CliContext& context, const Outcome<ChartHandover>& chart);
 // A number given on the command line, in plain invariant form; nothing when it is not one.

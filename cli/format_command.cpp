@@ -12,19 +12,19 @@ namespace {
 int runFormat(const QCommandLineParser& parser, const CliContext&) {
     const QStringList values = parser.positionalArguments().mid(1);
     const QString mask = parser.value("mask");
-    if (values.size() != 1 || mask.isEmpty()) return failWith(3);
+    if (values.size() != 1 || mask.isEmpty()) return failWith(Msg::WrongEntry);
     const std::string value = values.first().trimmed().toStdString();
     QTextStream out(stdout);
     // A mask without digit placeholders is a date mask, for a date given as yyyy-mm-dd.
     if (!mask.contains('#') && !mask.contains('0')) {
         const auto date = parseIsoDate(value);
-        if (!date) return failWith(30);
+        if (!date) return failWith(Msg::WrongDate);
         out << QString::fromStdString(FormatDate(*date, mask.toStdString())) << '\n';
         return 0;
     }
     bool ok = false;
     const double number = values.first().trimmed().toDouble(&ok);
-    if (!ok) return failWith(3);
+    if (!ok) return failWith(Msg::WrongEntry);
     out << QString::fromStdString(Format(number, mask.toStdString())) << '\n';
     return 0;
 }

@@ -17,16 +17,16 @@ const QMap<QString, QString> kFrequencyNames = {
     {"annually", "Annually"}, {"quarterly", "Quarterly"}, {"monthly", "Monthly"}};
 
 // Sets one input by its option name: 0, or the message of a value that does not fit.
-int setInput(SavingsInputs& in, const QString& key, const QString& value) {
+Msg setInput(SavingsInputs& in, const QString& key, const QString& value) {
     if (key == "frequency") {
-        if (!kFrequencyNames.contains(value)) return 3;
+        if (!kFrequencyNames.contains(value)) return Msg::WrongEntry;
         in.frequency = kFrequencyNames[value].toStdString();
-        return 0;
+        return Msg::None;
     }
     bool ok = false;
     const double number = value.trimmed().toDouble(&ok);
     const auto currency = ok ? Currency::fromDouble(number) : std::nullopt;
-    if (!currency) return 3;
+    if (!currency) return Msg::WrongEntry;
     if (key == "lump")
         in.lumpSum = *currency;
     else if (key == "amount")
@@ -40,16 +40,17 @@ int setInput(SavingsInputs& in, const QString& key, const QString& value) {
     else if (key == "term")
         in.term = *currency;
     else
-        return 3;
-    if (key == "term" && number > kSavingsYearLimit) return 5;
-    return key == "term" && number < 0 ? 3 : 0;
+        return Msg::WrongEntry;
+    if (key == "term" && number > kSavingsYearLimit) return Msg::YearLimit40;
+    return key == "term" && number < 0 ? Msg::WrongEntry : Msg::None;
 }
 
 int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
     SavingsInputs base;
     for (const char* key : {"lump", "amount", "frequency", "rate", "increase", "inflation", "term"})
         if (parser.isSet(key))
-            if (const int message = setInput(base, key, parser.value(key))) return failWith(message);
+            if (const Msg message = setInput(base, key, parser.value(key)); message != Msg::None)
+                return failWith(message);
     const PrintContext print{context.header.toStdString(),
                              context.settings.CurrencySymbol,
                              context.settings.PrinterFontChoice,
@@ -76,7 +77,7 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
         return 0;
     }
     // Comparisons: each example starts from the options and changes what it names.
-    if (specs.size() > kMaxExamples) return failWith(6);
+    if (specs.size() > kMaxExamples) return failWith(Msg::ExampleLimit);
     std::string pages[3];
     TextTable table{{"example", "periods", "lump", "amount", "rate", "increase", "inflation",
                      "total_invested", "final_value"},
@@ -87,8 +88,9 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
         SavingsInputs in = base;
         for (const QString& pair : specs[n - 1].split(',', Qt::SkipEmptyParts)) {
             const QStringList kv = pair.split('=');
-            if (kv.size() != 2) return failWith(3);
-            if (const int message = setInput(in, kv[0].trimmed(), kv[1].trimmed())) return failWith(message);
+            if (kv.size() != 2) return failWith(Msg::WrongEntry);
+            if (const Msg message = setInput(in, kv[0].trimmed(), kv[1].trimmed()); message != Msg::None)
+                return failWith(message);
         }
         const auto plan = calculateSavings(in);
         if (!plan) return failWith(plan.message);
@@ -119,7 +121,7 @@ int runCompound(const QCommandLineParser& parser, const CliContext& context) {
         if (!parser.isSet(key)) continue;
         const auto number = numberOption(parser, key);
         const auto currency = number ? Currency::fromDouble(*number) : std::nullopt;
-        if (!currency) return failWith(3);
+        if (!currency) return failWith(Msg::WrongEntry);
         (QString(key) == "cost" ? in.cost : QString(key) == "value" ? in.value : in.term) = *currency;
     }
     const auto row = findCompoundGrowth(in);

@@ -30,7 +30,7 @@ const QMap<QString, int> kDaysNames = {{"365.25", 0}, {"365", 1}, {"364", 2}, {"
 const ShortDateForm kIsoDates;
 
 // Reads the options over the inputs; the message number of the first that does not fit, or 0.
-int applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
+Msg applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
     const bool loan = in.MortgageMode == kModeLoan;
     auto currencyOf = [&](const QString& name, Currency& out, double scale = 1) {
         if (!parser.isSet(name)) return true;
@@ -41,23 +41,23 @@ int applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
     };
     if (!currencyOf("principal", in.principal) || !currencyOf("rate", in.rate) ||
         !currencyOf("term", in.termYears, loan ? 1.0 / 12 : 1.0))
-        return 3;
+        return Msg::WrongEntry;
     if (parser.isSet("compounding")) {
-        if (!kCompoundingNames.contains(parser.value("compounding"))) return 3;
+        if (!kCompoundingNames.contains(parser.value("compounding"))) return Msg::WrongEntry;
         in.compounding = kCompoundingNames[parser.value("compounding")];
     }
     if (parser.isSet("frequency")) {
-        if (!kFrequencyNames.contains(parser.value("frequency"))) return 3;
+        if (!kFrequencyNames.contains(parser.value("frequency"))) return Msg::WrongEntry;
         in.frequency = kFrequencyNames[parser.value("frequency")];
     }
     if (parser.isSet("days")) {
-        if (!kDaysNames.contains(parser.value("days"))) return 3;
+        if (!kDaysNames.contains(parser.value("days"))) return Msg::WrongEntry;
         in.DaysChoice = kDaysNames[parser.value("days")];
     }
     if (parser.isSet("increase")) {
         const auto percent = numberOption(parser, "increase");
-        if (!percent || *percent < 0) return 3;
-        if (*percent > 100) return 52;
+        if (!percent || *percent < 0) return Msg::WrongEntry;
+        if (*percent > 100) return Msg::PercentLimit;
         in.ExtraPercent = static_cast<float>(*percent / 100);
     }
     if (parser.isSet("term")) in.eraseExtraPayments(); // as the window does when the term changes
@@ -68,7 +68,8 @@ int applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
         const int year = parts.size() == 2 ? parts[0].toInt(&yearOk) : 0;
         const double amount = parts.size() == 2 ? parts[1].toDouble(&amountOk) : 0;
         const auto currency = Currency::fromDouble(amount);
-        if (!yearOk || !amountOk || !currency || amount < 0 || year < 1 || year > in.extraYears()) return 3;
+        if (!yearOk || !amountOk || !currency || amount < 0 || year < 1 || year > in.extraYears())
+            return Msg::WrongEntry;
         in.ExtraPayments[year] = {Currency::fromWhole(year), *currency};
     }
     in.ExtraPaymentCount = in.countExtraPayments();
@@ -78,11 +79,11 @@ int applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
         in.CalcMode = kCalcAllPayments;
     if (parser.isSet("start-date")) {
         const auto date = parseIsoDate(parser.value("start-date").toStdString());
-        if (!date) return 30;
+        if (!date) return Msg::WrongDate;
         in.StartDate = date;
         in.ViewDates = 1;
     }
-    return 0;
+    return Msg::None;
 }
 
 TextTable scheduleTable(const Schedule& s) {
@@ -105,12 +106,12 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
     in.CalcMode = kCalcAllPayments;
     if (parser.isSet("load")) {
         const auto bytes = readFileStart(parser.value("load").toStdString(), 1 << 20);
-        const auto loaded =
-            bytes ? parseMortgageFile(*bytes, mode, kIsoDates) : Outcome<MortgageInputs>::failure(13);
-        if (!loaded) return failWith(kMsgBadFile);
+        const auto loaded = bytes ? parseMortgageFile(*bytes, mode, kIsoDates)
+                                  : Outcome<MortgageInputs>::failure(Msg::BadFile);
+        if (!loaded) return failWith(Msg::BadFile);
         in = *loaded.value;
     }
-    if (const int message = applyOptions(parser, in)) return failWith(message);
+    if (const Msg message = applyOptions(parser, in); message != Msg::None) return failWith(message);
     if (const auto message = validate(in)) return failWith(*message);
     const auto outcome = calculateSchedule(in);
     if (!outcome) return failWith(outcome.message);
@@ -118,7 +119,7 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
 
     if (parser.isSet("save")) {
         if (writeFileAtomically(parser.value("save").toStdString(), mortgageFileBytes(in, kIsoDates)))
-            return failWith(mode == kModeLoan ? 38 : 37);
+            return failWith(mode == kModeLoan ? Msg::BadLoanName : Msg::BadMortgageName);
     }
     if (!context.printoutPath.isEmpty()) {
         const PrintContext print{context.header.toStdString(), context.settings.CurrencySymbol,

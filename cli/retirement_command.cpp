@@ -11,16 +11,16 @@ namespace brisk {
 namespace {
 
 // Reads the named options into currency inputs; the first that is not a number gives message 3.
-int readCurrencies(const QCommandLineParser& parser,
+Msg readCurrencies(const QCommandLineParser& parser,
                    std::initializer_list<std::pair<const char*, Currency*>> options) {
     for (const auto& [name, slot] : options) {
         if (!parser.isSet(name)) continue;
         const auto number = numberOption(parser, name);
         const auto currency = number && *number >= 0 ? Currency::fromDouble(*number) : std::nullopt;
-        if (!currency) return 3;
+        if (!currency) return Msg::WrongEntry;
         *slot = *currency;
     }
-    return 0;
+    return Msg::None;
 }
 
 // Writes a planner's table and totals in the chosen format, and its printout when asked.
@@ -58,17 +58,19 @@ int runRetirement(const QCommandLineParser& parser, const CliContext& context) {
     if (option == "fixed") {
         in = {RetireOption::Fixed, Currency::fromWhole(100000), Currency::fromWhole(10),
               Currency::fromWhole(1000), Currency()};
-        if (const int m = readCurrencies(
+        if (const Msg m = readCurrencies(
                 parser,
-                {{"value", &in.value}, {"rate", &in.rate}, {"monthly", &in.drawn}, {"increase", &in.fourth}}))
+                {{"value", &in.value}, {"rate", &in.rate}, {"monthly", &in.drawn}, {"increase", &in.fourth}});
+            m != Msg::None)
             return failWith(m);
     } else if (option == "percentage" || option.isEmpty()) {
-        if (const int m = readCurrencies(
+        if (const Msg m = readCurrencies(
                 parser,
-                {{"value", &in.value}, {"rate", &in.rate}, {"withdraw", &in.drawn}, {"term", &in.fourth}}))
+                {{"value", &in.value}, {"rate", &in.rate}, {"withdraw", &in.drawn}, {"term", &in.fourth}});
+            m != Msg::None)
             return failWith(m);
     } else {
-        return failWith(3);
+        return failWith(Msg::WrongEntry);
     }
     const auto table = calculateRetirement(in);
     if (!table) return failWith(table.message);
@@ -87,10 +89,11 @@ int runCapital(const QCommandLineParser& parser, const CliContext& context) {
         in.option = CapitalOption::Income;
         in.amount = Currency::fromWhole(40000);
     } else if (option != "capital" && !option.isEmpty()) {
-        return failWith(3);
+        return failWith(Msg::WrongEntry);
     }
-    if (const int m =
-            readCurrencies(parser, {{"amount", &in.amount}, {"rate", &in.rate}, {"term", &in.term}}))
+    if (const Msg m =
+            readCurrencies(parser, {{"amount", &in.amount}, {"rate", &in.rate}, {"term", &in.term}});
+        m != Msg::None)
         return failWith(m);
     const auto table = calculateCapital(in);
     if (!table) return failWith(table.message);
@@ -102,14 +105,15 @@ int runCapital(const QCommandLineParser& parser, const CliContext& context) {
 
 int run401k(const QCommandLineParser& parser, const CliContext& context) {
     Plan401kInputs in;
-    if (const int m = readCurrencies(parser, {{"balance", &in.balance},
+    if (const Msg m = readCurrencies(parser, {{"balance", &in.balance},
                                               {"salary", &in.salary},
                                               {"contribution", &in.contribution},
                                               {"company", &in.company},
                                               {"raise", &in.raise},
                                               {"return", &in.returnRate},
                                               {"inflation", &in.inflation},
-                                              {"years", &in.years}}))
+                                              {"years", &in.years}});
+        m != Msg::None)
         return failWith(m);
     const auto table = calculate401k(in);
     if (!table) return failWith(table.message);

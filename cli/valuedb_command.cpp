@@ -60,7 +60,7 @@ int save(const ValueDatabase& db, const QCommandLineParser& parser) {
         return 2;
     }
     if (writeFileAtomically(output.toStdString(), zrkBytes(db))) {
-        QTextStream(stderr) << output << MessageText(25).c_str() << '\n';
+        QTextStream(stderr) << output << MessageText(Msg::BadDatabaseName).c_str() << '\n';
         return 2;
     }
     return 0;
@@ -68,14 +68,14 @@ int save(const ValueDatabase& db, const QCommandLineParser& parser) {
 
 int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
     const QStringList args = parser.positionalArguments();
-    if (args.size() < 3) return failWith(17);
+    if (args.size() < 3) return failWith(Msg::NoData);
     const auto bytes = readFileStart(args[1].toStdString(), 1 << 20);
-    auto loaded = bytes ? parseZrk(*bytes) : Outcome<ValueDatabase>::failure(13);
-    if (!loaded) return failWith(13);
+    auto loaded = bytes ? parseZrk(*bytes) : Outcome<ValueDatabase>::failure(Msg::BadFile);
+    if (!loaded) return failWith(Msg::BadFile);
     ValueDatabase db = *loaded.value;
     const QString action = args[2];
     if (!context.printoutPath.isEmpty()) {
-        if (db.RecordCount() == 0) return failWith(8);
+        if (db.RecordCount() == 0) return failWith(Msg::NoDataToPrint);
         const PrintContext print{context.header.toStdString(), context.settings.CurrencySymbol,
                                  context.settings.PrinterFontChoice, kIsoDates};
         if (const int status = writePrintout(context, databasePrintout(db, print), "Value Database"))
@@ -83,17 +83,18 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
     }
     if (action == "ratios") return ratios(db);
     if (action == "sort") {
-        if (db.RecordCount() == 0) return failWith(28);
+        if (db.RecordCount() == 0) return failWith(Msg::NoDatabase);
         sortRecords(db);
         return save(db, parser);
     }
     if (action == "extract") {
         bool lowOk = false, highOk = false;
         const int low = args.value(3).toInt(&lowOk), high = args.value(4).toInt(&highOk);
-        if (!lowOk || !highOk) return failWith(3);
+        if (!lowOk || !highOk) return failWith(Msg::WrongEntry);
         if (low < 1 || high > db.RecordCount() || low > db.RecordCount() || high < 1) {
             QTextStream(stderr) << QString::fromStdString(MessageText(
-                                       43, {.detail = std::to_string(db.RecordCount()), .lowText = " 1"}))
+                                       Msg::OutOfRange,
+                                       {.detail = std::to_string(db.RecordCount()), .lowText = " 1"}))
                                 << '\n';
             return 2;
         }
@@ -103,7 +104,7 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
     }
     if (action == "trend") {
         TrendPage page = firstTrendPage(db.RecordCount());
-        if (db.RecordCount() == 0) return failWith(17);
+        if (db.RecordCount() == 0) return failWith(Msg::NoData);
         for (int n = parser.value("page").toInt(); n > 1; --n)
             page = olderPage(page, db.RecordCount());
         if (parser.value("output").isEmpty()) {

@@ -2,82 +2,82 @@
 
 namespace brisk {
 
-std::string MessageText(int number, const MessageArgs& a) {
+std::string MessageText(Msg message, const MessageArgs& a) {
     const std::string detail(a.detail);
-    switch (number) {
-    case 1:
+    switch (message) {
+    case Msg::NothingToPrint:
         return "No data to print. Calculate.";
-    case 2:
+    case Msg::NothingToGraph:
         return "No data to graph. Calculate.";
-    case 3:
+    case Msg::WrongEntry:
         return "Wrong or missing entry, try again.";
-    case 4:
+    case Msg::YearLimit50:
         return "Wrong entry, 50 Years limit.";
-    case 5:
+    case Msg::YearLimit40:
         return "Wrong entry, 40 Years limit.";
-    case 6:
+    case Msg::ExampleLimit:
         return "Limit is 22 entries.";
-    case 7:
+    case Msg::CannotComplete:
         return "Unknown error. Cannot complete.";
-    case 8:
+    case Msg::NoDataToPrint:
         return "No data to print.";
-    case 10:
+    case Msg::DateAfterLastRecord:
         return "Date cannot be greater than last record: " + detail;
-    case 13:
+    case Msg::BadFile:
         return "File not found or wrong format. Check Filename and/or Directory.";
-    case 15:
+    case Msg::NoRecords:
         return "No Records.";
-    case 16:
+    case Msg::NoSuchRecord:
         return "Record number does not exist.";
-    case 17:
+    case Msg::NoData:
         return "No data to work with.";
-    case 18:
+    case Msg::NoRecordsToCorrect:
         return "No Records to Correct.";
-    case 19:
+    case Msg::WrongValue:
         return "Wrong Value entry: " + detail;
-    case 20:
+    case Msg::NoCompleteRecord:
         return "No complete record to add to database.";
-    case 23:
+    case Msg::CannotSort:
         return "Cannot sort file.";
-    case 25:
-        return std::string(a.graphTitle) + " Bad Filename. Must be in the form MYFILE.ZRK";
-    case 27:
+    case Msg::BadDatabaseName:
+        return std::string(a.fileName) + " Bad Filename. Must be in the form MYFILE.ZRK";
+    case Msg::CheckDataValues:
         return "Check data values for this error: " + detail;
-    case 28:
+    case Msg::NoDatabase:
         return "No data. Either start a new database in 'Add and Edit Database' or 'Open a file from Disk'. "
                "Open the Sample .Zrk file to learn and use all the features. Be sure to read 'How to Use the "
                "Program' for full details.";
-    case 29:
+    case Msg::TwoWeeksForRatios:
         return "Minimum of two weeks data required for Ratios.";
-    case 30:
+    case Msg::WrongDate:
         return "Wrong date entry. Correct date format is " + std::string(a.today);
-    case 36:
+    case Msg::CannotGraph:
         return "Cannot complete graph, check data values for this error: ";
-    case 37:
+    case Msg::BadMortgageName:
         return "Bad Filename. Must be in the form MYFILE.UMD";
-    case 38:
+    case Msg::BadLoanName:
         return "Bad Filename. Must be in the form MYFILE.ULD";
-    case 43:
+    case Msg::OutOfRange:
         return "Must be between " + std::string(a.lowText) + " and " + detail;
-    case 47:
+    case Msg::LowAboveHigh:
         return "Low number is greater than High.";
-    case 52:
+    case Msg::PercentLimit:
         return "100% limit.";
     default:
         return {};
     }
 }
 
-std::string QuestionText(int askNumber, std::string_view dbFileName, std::string_view detail) {
-    switch (askNumber) {
-    case 1:
+std::string QuestionText(Question question, std::string_view dbFileName, std::string_view detail) {
+    switch (question) {
+    case Question::ContinuePrintout:
         return " Continue with Printout.";
-    case 2:
+    case Question::PrintInColour:
         return " Print in Color.";
-    case 3:
+    case Question::SaveDatabaseFirst:
         return std::string(dbFileName) +
                " file in memory will be erased. Do you wish to go back and save it to Disk?.";
-    case 4:
+    case Question::DeleteRecord:
         return "Are you sure you wish to delete the current record: " + std::string(detail);
     default:
         return {};

@@ -10,9 +10,9 @@ namespace brisk {
 
 template <typename T> struct Outcome {
     std::optional<T> value;
-    int message = 0; // set when there is no value
+    Msg message = Msg::None; // set when there is no value
 
-    static Outcome failure(int message) { return Outcome{std::nullopt, message}; }
+    static Outcome failure(Msg message) { return Outcome{std::nullopt, message}; }
     explicit operator bool() const { return value.has_value(); }
     const T& operator*() const { return *value; }
     const T* operator->() const { return &*value; }
@@ -21,7 +21,7 @@ template <typename T> struct Outcome {
 // Runs a calculation, turning a CalcFailure thrown inside it into its message.
 template <typename F> auto trapCalc(F&& calculation) -> Outcome<decltype(calculation())> {
     try {
-        return {calculation(), 0};
+        return {calculation(), Msg::None};
     } catch (const CalcFailure& failure) {
         return {std::nullopt, failure.message()};
     }

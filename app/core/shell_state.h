@@ -1,9 +1,10 @@
-// The program-wide values of the application shell: layout, modes, personal settings, and the
-// requests to and answers from the shared dialogs.
+// The program-wide values of the application shell: layout, modes, personal settings and the files
+// in memory.
 #pragma once
 
 #include "app/core/dates.h"
 #include "app/core/key_filter.h"
+#include "app/core/modes.h"
 
 #include <optional>
 #include <string>
@@ -13,8 +14,8 @@ namespace brisk {
 struct ShellState {
     int LayoutClass = 0;   // 6810 normal, 8670 large, 0 before the frame's first resize
     std::string TodayText; // today in the short date form, taken once at start
-    int CalcMode = 0;      // growth planner: 1 planning, 2 comparisons
-    int MortgageMode = 0;  // mortgage window: 1 mortgage, 2 personal loan
+    PlannerMode CalcMode = PlannerMode::None;
+    int MortgageMode = 0; // mortgage window: 1 mortgage, 2 personal loan
     ShortDateForm DateForm;
 
     // Personal settings.
@@ -23,16 +24,8 @@ struct ShellState {
     int PrinterFontChoice = 0;
     int PageLines = 53;
 
-    // The header line of the printout being made; nothing when the user cancelled it, so that
-    // any text (even "1") can be a header.
-    std::optional<std::string> PrintHeader;
-
-    // Shared dialogs: what the caller asks, and what comes back.
-    int MsgNumber = 0;
-    std::string MsgDetail, MsgLowText;
-    int AskNumber = 0;
-    int FileOp = 0;
-    std::string ChosenFile, DbFileName, MortFileName, LoanFileName;
+    // The files in memory, where the open and save dialogs start.
+    std::string DbFileName, MortFileName, LoanFileName;
 
     EntryState entry;
 };

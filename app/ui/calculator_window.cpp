@@ -169,19 +169,20 @@ void CalculatorWindow::Calc_Click() {
 
 void CalculatorWindow::Printer_Click() {
     if (!hasResults()) {
-        showMessage(1, this);
+        showMessage(Msg::NothingToPrint, this);
         return;
     }
-    if (!askPrintHeader(this)) return;
+    const auto header = askPrintHeader(this);
+    if (!header) return;
     const ShellState& shell = program().shell;
     const auto [page, title] =
-        printout({*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm});
+        printout({*header, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm});
     printAndReport(page, title, this);
 }
 
 void CalculatorWindow::Graphs_Click() {
     if (program().chart.GraphPointCount == 0) {
-        showMessage(2, this);
+        showMessage(Msg::NothingToGraph, this);
         return;
     }
     if (program().frame) program().frame->openChart(this);
@@ -189,7 +190,7 @@ void CalculatorWindow::Graphs_Click() {
 
 void CalculatorWindow::Exit_Click() {
     resetState();
-    program().shell.CalcMode = 0;
+    program().shell.CalcMode = PlannerMode::None;
     program().shell.entry.EntryEdited = 0;
     program().chart.reset();
     if (program().frame) program().frame->returnToMenu();

@@ -249,7 +249,7 @@ void EntryBox::store() {
         if (m_kind == Kind::Amount || m_kind == Kind::Rate || m_kind == Kind::Number) {
             const auto value =
                 Currency::fromDouble(parseEntryText(ss(text()), program().shell.CurrencySymbol));
-            if (!value) showMessage(kMsgWrongEntry, this);
+            if (!value) showMessage(Msg::WrongEntry, this);
             setValue(value ? value->toDouble() : 0.0);
         } else if (m_kind == Kind::Whole) {
             setValue(parseEntryText(ss(text()), ""));

@@ -7,33 +7,30 @@
 
 namespace brisk {
 
-std::optional<FileOperation> fileOperation(int fileOp) {
+FileOperation fileOperation(FileOp op) {
     const ShellState& s = program().shell;
     const QString zrk = "Investment Manager Database (*.zrk)";
     const QString umd = "Mortgage Database (*.umd)";
     const QString uld = "Loan Database (*.uld)";
-    switch (fileOp) {
-    case 1:
+    switch (op) {
+    case FileOp::OpenDatabase:
         return FileOperation{false, zrk, "zrk", qs(s.DbFileName)};
-    case 2:
+    case FileOp::SaveDatabase:
         return FileOperation{true, zrk, "zrk", qs(s.DbFileName)};
-    case 5:
+    case FileOp::OpenMortgage:
         return FileOperation{false, umd, "umd", qs(s.MortFileName)};
-    case 6:
+    case FileOp::SaveMortgage:
         return FileOperation{true, umd, "umd", qs(s.MortFileName)};
-    case 7:
+    case FileOp::OpenLoan:
         return FileOperation{false, uld, "uld", qs(s.LoanFileName)};
-    case 8:
+    case FileOp::SaveLoan:
         return FileOperation{true, uld, "uld", qs(s.LoanFileName)};
-    default:
-        return std::nullopt;
     }
+    return FileOperation{false, zrk, "zrk", {}};
 }
 
-void FileDirectory(QWidget* parent) {
-    ShellState& s = program().shell;
-    const auto op = fileOperation(s.FileOp);
-    if (!op) return;
+std::optional<QString> FileDirectory(FileOp fileOp, QWidget* parent) {
+    const std::optional<FileOperation> op = fileOperation(fileOp);
     QFileDialog dialog(parent, "Folders");
     dialog.setObjectName("FileDir");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -44,12 +41,8 @@ void FileDirectory(QWidget* parent) {
     const QFileInfo initial(op->initialName);
     dialog.setDirectory(initial.isAbsolute() ? initial.absolutePath() : program().dataFolder);
     if (!op->initialName.isEmpty()) dialog.selectFile(initial.fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        s.FileOp = kFileOpCancelled;
-        s.ChosenFile.clear();
-        return;
-    }
-    s.ChosenFile = ss(QDir::toNativeSeparators(dialog.selectedFiles().first()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().first());
 }
 
 } // namespace brisk

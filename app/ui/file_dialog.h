@@ -1,5 +1,4 @@
-// The file-type dialog: the open or save dialog for the operation in FileOp, with that database
-// type's filter; the chosen path comes back in ChosenFile, a cancel as FileOp 9.
+// The file-type dialog: the open or save dialog of one kind of file, with that type's filter.
 #pragma once
 
 #include <QString>
@@ -10,7 +9,7 @@ class QWidget;
 
 namespace brisk {
 
-inline constexpr int kFileOpCancelled = 9;
+enum class FileOp { OpenDatabase, SaveDatabase, OpenMortgage, SaveMortgage, OpenLoan, SaveLoan };
 
 struct FileOperation {
     bool save;
@@ -19,10 +18,10 @@ struct FileOperation {
     QString initialName;
 };
 
-// The dialog for a FileOp of 1, 2 or 5 to 8; nothing for any other value.
-std::optional<FileOperation> fileOperation(int fileOp);
+FileOperation fileOperation(FileOp op);
 
-// Shows the dialog (Qt's own, the same on every desktop) and sets ChosenFile and FileOp.
-void FileDirectory(QWidget* parent = nullptr);
+// Shows the dialog (Qt's own, the same on every desktop): the chosen path, or nothing when the
+// user cancelled.
+std::optional<QString> FileDirectory(FileOp op, QWidget* parent = nullptr);
 
 } // namespace brisk

@@ -25,13 +25,8 @@ PrinterHeaderInput::PrinterHeaderInput(QWidget* parent) : QDialog(parent) {
     auto* cancel = new QPushButton("&Cancel", this);
     cancel->setObjectName("NAcept");
     m_header->setNext(accept);
-    program().shell.PrintHeader.reset();
-    connect(accept, &QPushButton::clicked, this, [this] {
-        program().shell.PrintHeader = ss(m_header->text());
-        QDialog::accept();
-    });
+    connect(accept, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(this, &QDialog::rejected, this, [] { program().shell.PrintHeader.reset(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(accept);
@@ -49,10 +44,14 @@ void PrinterHeaderInput::showEvent(QShowEvent* event) {
     placeDialog(this, kHeaderInputOffsets);
 }
 
-bool askPrintHeader(QWidget* parent) {
+QString PrinterHeaderInput::header() const {
+    return m_header->text();
+}
+
+std::optional<std::string> askPrintHeader(QWidget* parent) {
     PrinterHeaderInput dialog(parent);
-    dialog.exec();
-    return program().shell.PrintHeader.has_value();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return ss(dialog.header());
 }
 
 } // namespace brisk

@@ -3,6 +3,9 @@
 
 #include <QDialog>
 
+#include <optional>
+#include <string>
+
 namespace brisk {
 
 class EntryBox;
@@ -11,6 +14,7 @@ class PrinterHeaderInput : public QDialog {
     Q_OBJECT
   public:
     explicit PrinterHeaderInput(QWidget* parent = nullptr);
+    QString header() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -19,7 +23,8 @@ class PrinterHeaderInput : public QDialog {
     EntryBox* m_header;
 };
 
-// Shows the window modally; true when the user chose to print (the text is in PrintHeader).
-bool askPrintHeader(QWidget* parent = nullptr);
+// Shows the window modally: the header typed, or nothing when the user cancelled (any text, even
+// an empty one or "1", can be a header).
+std::optional<std::string> askPrintHeader(QWidget* parent = nullptr);
 
 } // namespace brisk

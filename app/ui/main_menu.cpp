@@ -94,8 +94,8 @@ MenuMain::MenuMain(MDIContainer* frame) : m_frame(frame) {
         m_buttons[button]->setEnabled(openers().contains(window));
     };
     ShellState& shell = program().shell;
-    connectTask("Savings", "SavingsCalc", [&shell] { shell.CalcMode = 1; });
-    connectTask("SavComp", "SavingsCalc", [&shell] { shell.CalcMode = 2; });
+    connectTask("Savings", "SavingsCalc", [&shell] { shell.CalcMode = PlannerMode::Planning; });
+    connectTask("SavComp", "SavingsCalc", [&shell] { shell.CalcMode = PlannerMode::Comparisons; });
     connectTask("Plan401", "Plan401KCalc");
     connectTask("Retirement", "RetireCalc");
     connectTask("CapReq", "CapitalReqdCalc");

@@ -13,13 +13,18 @@
 
 namespace brisk {
 
-AMsgbox::AMsgbox(QWidget* parent) : QDialog(parent) {
+AMsgbox::AMsgbox(Msg message, const QString& detail, const QString& lowText, QWidget* parent)
+    : QDialog(parent) {
     setObjectName("AMsgbox");
     setWindowTitle("Help");
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName("TextMsg");
     m_text->setReadOnly(true);
-    m_text->setPlainText(messageText());
+    const std::string detailText = ss(detail), low = ss(lowText);
+    const std::string todayText = shortDateText(today(), program().shell.DateForm);
+    // Message 25 names the rejected file in front of its text.
+    m_text->setPlainText(qs(MessageText(
+        message, {.detail = detailText, .lowText = low, .fileName = detailText, .today = todayText})));
     auto* exit = new QPushButton("E&xit", this);
     exit->setObjectName("AMsgExit");
     exit->setDefault(true);
@@ -32,12 +37,7 @@ AMsgbox::AMsgbox(QWidget* parent) : QDialog(parent) {
 }
 
 QString AMsgbox::messageText() const {
-    const ShellState& s = program().shell;
-    const std::string todayText = shortDateText(today(), s.DateForm);
-    return qs(MessageText(s.MsgNumber, {.detail = s.MsgDetail,
-                                        .lowText = s.MsgLowText,
-                                        .graphTitle = program().chart.GraphTitle,
-                                        .today = todayText}));
+    return m_text->toPlainText();
 }
 
 void AMsgbox::showEvent(QShowEvent* event) {
@@ -45,10 +45,10 @@ void AMsgbox::showEvent(QShowEvent* event) {
     placeDialog(this, kMessageBoxOffsets);
 }
 
-AllYesNo::AllYesNo(QWidget* parent) : QDialog(parent) {
+AllYesNo::AllYesNo(Question question, const QString& detail, QWidget* parent) : QDialog(parent) {
     setObjectName("AllYesNo");
     setWindowTitle("Help");
-    m_label = new QLabel(questionText(), this);
+    m_label = new QLabel(qs(QuestionText(question, program().shell.DbFileName, ss(detail))), this);
     m_label->setObjectName("Label1");
     m_label->setWordWrap(true);
     auto* yes = new QPushButton("&Yes", this);
@@ -57,11 +57,11 @@ AllYesNo::AllYesNo(QWidget* parent) : QDialog(parent) {
     auto* no = new QPushButton("&No", this);
     no->setObjectName("AllNo");
     connect(yes, &QPushButton::clicked, this, [this] {
-        program().shell.AskNumber = kAnswerYes;
+        m_answer = Answer::Yes;
         accept();
     });
     connect(no, &QPushButton::clicked, this, [this] {
-        program().shell.AskNumber = kAnswerNo;
+        m_answer = Answer::No;
         reject();
     });
     auto* buttons = new QHBoxLayout;
@@ -76,8 +76,7 @@ AllYesNo::AllYesNo(QWidget* parent) : QDialog(parent) {
 }
 
 QString AllYesNo::questionText() const {
-    const ShellState& s = program().shell;
-    return qs(QuestionText(s.AskNumber, s.DbFileName, s.MsgDetail));
+    return m_label->text();
 }
 
 void AllYesNo::showEvent(QShowEvent* event) {
@@ -85,22 +84,19 @@ void AllYesNo::showEvent(QShowEvent* event) {
     placeDialog(this, kYesNoOffsets);
 }
 
-void showMessage(int number, QWidget* parent, const QString& detail, const QString& lowText) {
-    ShellState& s = program().shell;
-    s.MsgNumber = number;
-    s.MsgDetail = ss(detail);
-    s.MsgLowText = ss(lowText);
-    AMsgbox box(parent);
+void showMessage(Msg message, QWidget* parent, const QString& detail, const QString& lowText) {
+    AMsgbox box(message, detail, lowText, parent);
     box.exec();
 }
 
-bool askYesNo(int askNumber, QWidget* parent, const QString& detail) {
-    ShellState& s = program().shell;
-    s.AskNumber = askNumber;
-    s.MsgDetail = ss(detail);
-    AllYesNo box(parent);
+AllYesNo::Answer ask(Question question, QWidget* parent, const QString& detail) {
+    AllYesNo box(question, detail, parent);
     box.exec();
-    return s.AskNumber == kAnswerYes; // closing the box unanswered leaves the question number: no
+    return box.answer();
+}
+
+bool askYesNo(Question question, QWidget* parent, const QString& detail) {
+    return ask(question, parent, detail) == AllYesNo::Answer::Yes;
 }
 
 } // namespace brisk

@@ -1,6 +1,11 @@
 // The shared message box (numbered messages) and yes/no box (numbered questions).
 #pragma once
 
+// moc reads no further than the class; the core header's C++20 library includes are beyond it.
+#ifndef Q_MOC_RUN
+#include "app/core/messages.h"
+#endif
+
 #include <QDialog>
 
 class QLabel;
@@ -9,11 +14,11 @@ class QPushButton;
 
 namespace brisk {
 
-// Shows the message in MsgNumber (with MsgDetail and MsgLowText) until the user exits it.
+// Shows a numbered message until the user exits it.
 class AMsgbox : public QDialog {
     Q_OBJECT
   public:
-    explicit AMsgbox(QWidget* parent = nullptr);
+    AMsgbox(Msg message, const QString& detail, const QString& lowText, QWidget* parent = nullptr);
     QString messageText() const;
 
   protected:
@@ -23,23 +28,28 @@ class AMsgbox : public QDialog {
     QPlainTextEdit* m_text;
 };
 
-// Asks the question in AskNumber; AskNumber comes back 6 for yes, 0 for no.
+// Asks a numbered question: Yes accepts, No rejects, closing the box cancels.
 class AllYesNo : public QDialog {
     Q_OBJECT
   public:
-    explicit AllYesNo(QWidget* parent = nullptr);
+    AllYesNo(Question question, const QString& detail, QWidget* parent = nullptr);
     QString questionText() const;
+    enum class Answer { Yes, No, Cancel };
+    Answer answer() const { return m_answer; }
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
     QLabel* m_label;
+    Answer m_answer = Answer::Cancel;
 };
 
-// The caller's side: set the request, show the box modally, read the answer.
-void showMessage(int number, QWidget* parent = nullptr, const QString& detail = {},
+void showMessage(Msg message, QWidget* parent = nullptr, const QString& detail = {},
                  const QString& lowText = {});
-bool askYesNo(int askNumber, QWidget* parent = nullptr, const QString& detail = {});
+// The answer to the question; a box closed without one is Cancel.
+AllYesNo::Answer ask(Question question, QWidget* parent = nullptr, const QString& detail = {});
+// True for Yes alone.
+bool askYesNo(Question question, QWidget* parent = nullptr, const QString& detail = {});
 
 } // namespace brisk

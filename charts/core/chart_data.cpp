@@ -5,18 +5,20 @@
 
 namespace brisk {
 
-bool isComparisonCaller(int caller, int calcMode) {
-    return caller == kCallerCompoundFinder || (caller == kCallerGrowthPlanner && calcMode == 2);
+bool isComparisonCaller(ChartCaller caller, PlannerMode calcMode) {
+    return caller == ChartCaller::CompoundFinder ||
+           (caller == ChartCaller::GrowthPlanner && calcMode == PlannerMode::Comparisons);
 }
 
-int firstKind(int caller, int calcMode) {
+int firstKind(ChartCaller caller, PlannerMode calcMode) {
     return isComparisonCaller(caller, calcMode) ? kKindCompare2D : kKindYear2D;
 }
 
-std::vector<int> offeredKinds(int caller, int calcMode) {
+std::vector<int> offeredKinds(ChartCaller caller, PlannerMode calcMode) {
     if (!isComparisonCaller(caller, calcMode)) return {kKindYear2D, kKindYear3D};
     // Only the finder's figures are gains; the planner's comparisons are values.
-    if (caller == kCallerCompoundFinder) return {kKindCompare2D, kKindCompare3D, kKindGainLoss, kKindPie};
+    if (caller == ChartCaller::CompoundFinder)
+        return {kKindCompare2D, kKindCompare3D, kKindGainLoss, kKindPie};
     return {kKindCompare2D, kKindCompare3D, kKindPie};
 }
 
@@ -47,7 +49,7 @@ ChartData prepareChart(const ChartHandover& h, int kind, const std::string& symb
     case kKindCompare2D:
     case kKindCompare3D:
         c.title = h.GraphTitle;
-        c.axisTitle = h.GraphCaller == kCallerCompoundFinder ? "Gain %" : "Value " + symbol;
+        c.axisTitle = h.GraphCaller == ChartCaller::CompoundFinder ? "Gain %" : "Value " + symbol;
         c.type = kind == kKindCompare2D ? ChartType::Bar2D : ChartType::Bar3D;
         comparisons(kChartValueColumn, false);
         break;
@@ -62,7 +64,7 @@ ChartData prepareChart(const ChartHandover& h, int kind, const std::string& symb
         }
         // The retirement income charts begin with the capital at the start: each year shows the
         // value it starts with.
-        if (h.GraphCaller == kCallerRetirement || h.GraphCaller == kCallerRetirementFixed) {
+        if (h.GraphCaller == ChartCaller::Retirement || h.GraphCaller == ChartCaller::RetirementFixed) {
             values.insert(values.begin(), h.StartValue.toDouble());
             values.pop_back();
         }

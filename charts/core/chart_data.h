@@ -33,10 +33,10 @@ enum ChartKind : int {
 };
 
 // True for the callers whose hand-over holds comparison rows (the planner's comparisons, the finder).
-bool isComparisonCaller(int caller, int calcMode);
+bool isComparisonCaller(ChartCaller caller, PlannerMode calcMode);
 // The first chart a caller gets, and the kinds its buttons offer (those with data for it).
-int firstKind(int caller, int calcMode);
-std::vector<int> offeredKinds(int caller, int calcMode);
+int firstKind(ChartCaller caller, PlannerMode calcMode);
+std::vector<int> offeredKinds(ChartCaller caller, PlannerMode calcMode);
 // The chart of `kind` for the caller in the hand-over.
 ChartData prepareChart(const ChartHandover& handover, int kind, const std::string& currencySymbol);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/core/currency.h"
+#include "app/core/modes.h"
 #include "app/core/table.h"
 
 #include <string>
@@ -11,15 +12,15 @@
 namespace brisk {
 
 // Who opened the chart window, and so which window it returns to.
-enum GraphCallerId : int {
-    kCallerNone = 0,
-    kCallerGrowthPlanner = 1,
-    kCallerRetirement = 2,
-    kCallerRetirementFixed = 3,
-    kCallerMortgage = 4,
-    kCallerCapitalRequired = 5,
-    kCallerCompoundFinder = 6,
-    kCaller401k = 7,
+enum class ChartCaller : int {
+    None = 0,
+    GrowthPlanner = 1,
+    Retirement = 2,
+    RetirementFixed = 3,
+    Mortgage = 4,
+    CapitalRequired = 5,
+    CompoundFinder = 6,
+    Plan401k = 7,
 };
 
 // The columns of a year-chart or comparison row that the chart window reads.
@@ -31,9 +32,9 @@ inline constexpr int kCompareLabelColumn = 0;      // comparison rows: the row's
 inline constexpr int kChartColumns = 6;
 
 struct ChartHandover {
-    int GraphCaller = kCallerNone;
-    int GraphPointCount = 0; // 0 also means nothing has been calculated yet
-    int CalcMode = 0;        // the growth planner's mode: its comparisons chart comparison rows
+    ChartCaller GraphCaller = ChartCaller::None;
+    int GraphPointCount = 0;                  // 0 also means nothing has been calculated yet
+    PlannerMode CalcMode = PlannerMode::None; // the growth planner's comparisons chart comparison rows
     std::string GraphTitle;
     // Year charts that begin from the amount at the start (the retirement planners): that amount.
     Currency StartValue;

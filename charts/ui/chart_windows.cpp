@@ -23,9 +23,9 @@ void registerChartWindows() {
 }
 
 void printChart(const ChartData& chart, QWidget* parent) {
-    if (!askYesNo(1, parent)) return;
+    if (!askYesNo(Question::ContinuePrintout, parent)) return;
     ChartData printed = chart;
-    printed.colour = askYesNo(2, parent);
+    printed.colour = askYesNo(Question::PrintInColour, parent);
     printDrawingAndReport(
         QString::fromStdString(printed.title.empty() ? "Chart" : printed.title),
         [printed](QPainter& painter, const QRectF& page) { paintChart(painter, page, printed); }, parent);
@@ -35,7 +35,7 @@ GraphsAll::GraphsAll(QWidget* parent) : QWidget(parent) {
     setObjectName("GraphsAll");
     m_view = new ChartView(this);
     const ChartHandover& h = program().chart;
-    const int calcMode = h.CalcMode;
+    const PlannerMode calcMode = h.CalcMode;
     const bool comparisons = isComparisonCaller(h.GraphCaller, calcMode);
     QPushButton* sav2d = commandButton(this, "Sav2D", "Show Graph in &2D");
     QPushButton* threeDee = commandButton(this, "ThreeDee", "Show Graph in &3D");
@@ -49,7 +49,7 @@ GraphsAll::GraphsAll(QWidget* parent) : QWidget(parent) {
         if (comparisons)
             Compare3D();
         else
-            showKind(program().chart.GraphCaller == kCallerNone ? kKindPie3D : kKindYear3D);
+            showKind(program().chart.GraphCaller == ChartCaller::None ? kKindPie3D : kKindYear3D);
     });
     connect(oned, &QPushButton::clicked, this, [this] { showKind(kKindGainLoss); });
     connect(pie, &QPushButton::clicked, this, [this] { showKind(kKindPie); });

@@ -10,8 +10,8 @@ namespace brisk {
 
 Outcome<FinderRow> findCompoundGrowth(const FinderInputs& in) {
     const double C = in.cost.toDouble(), V = in.value.toDouble(), T = in.term.toDouble();
-    if (T >= kFinderYearLimit + 1) return Outcome<FinderRow>::failure(4);
-    if (C <= 0 || V <= 0 || T <= 0) return Outcome<FinderRow>::failure(3);
+    if (T >= kFinderYearLimit + 1) return Outcome<FinderRow>::failure(Msg::YearLimit50);
+    if (C <= 0 || V <= 0 || T <= 0) return Outcome<FinderRow>::failure(Msg::WrongEntry);
     return trapCalc([&] {
         FinderRow row;
         row.inputs = in;

@@ -5,8 +5,8 @@ namespace brisk {
 Outcome<ChartHandover> planChart(const SavingsPlan& plan) {
     return trapCalc([&] {
         ChartHandover chart;
-        chart.GraphCaller = kCallerGrowthPlanner;
-        chart.CalcMode = kPlanning;
+        chart.GraphCaller = ChartCaller::GrowthPlanner;
+        chart.CalcMode = PlannerMode::Planning;
         chart.setYearChart(plan.yearEndValues, "Investment value at end of each Year");
         return chart;
     });
@@ -15,8 +15,8 @@ Outcome<ChartHandover> planChart(const SavingsPlan& plan) {
 Outcome<ChartHandover> comparisonsChart(const std::vector<SavingsExample>& examples) {
     return trapCalc([&] {
         ChartHandover chart;
-        chart.GraphCaller = kCallerGrowthPlanner;
-        chart.CalcMode = kComparisons;
+        chart.GraphCaller = ChartCaller::GrowthPlanner;
+        chart.CalcMode = PlannerMode::Comparisons;
         chart.GraphTitle = "Savings Comparisons";
         const int n = static_cast<int>(examples.size());
         for (int i = 1; i <= n; ++i) {
@@ -31,11 +31,12 @@ Outcome<ChartHandover> comparisonsChart(const std::vector<SavingsExample>& examp
 Outcome<ChartHandover> finderChart(const std::vector<FinderRow>& rows) {
     return trapCalc([&] {
         ChartHandover chart;
-        chart.GraphCaller = kCallerCompoundFinder;
+        chart.GraphCaller = ChartCaller::CompoundFinder;
         chart.GraphTitle = "Annual compound growth comparisons";
         int n = 0;
         for (const FinderRow& row : rows)
-            chart.setComparison(++n, row.inputs.name, Currency::fromDoubleOrFail(row.rate * 100), row.inputs.value);
+            chart.setComparison(++n, row.inputs.name, Currency::fromDoubleOrFail(row.rate * 100),
+                                row.inputs.value);
         chart.GraphPointCount = n;
         return chart;
     });

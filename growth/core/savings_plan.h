@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/core/currency.h"
+#include "app/core/modes.h"
 #include "app/core/outcome.h"
 
 #include <string>
@@ -10,8 +11,6 @@
 
 namespace brisk {
 
-inline constexpr int kPlanning = 1;
-inline constexpr int kComparisons = 2;
 inline constexpr int kMaxExamples = 22;
 inline constexpr int kSavingsYearLimit = 40;
 

@@ -119,13 +119,14 @@ void storeInto(EntryBox* box, Currency& slot) {
 } // namespace
 
 bool SavingsCalc::comparisons() const {
-    return program().shell.CalcMode == kComparisons;
+    return program().shell.CalcMode == PlannerMode::Comparisons;
 }
 
 SavingsCalc::SavingsCalc(QWidget* parent)
     : CalculatorWindow("SavingsCalc", "S",
-                       program().shell.CalcMode == kComparisons ? " Investment Growth Comparisons"
-                                                                : " Investment Growth Calculations") {
+                       program().shell.CalcMode == PlannerMode::Comparisons
+                           ? " Investment Growth Comparisons"
+                           : " Investment Growth Calculations") {
     setParent(parent);
     GrowthState& state = growth();
     state.inputs = SavingsInputs{};
@@ -212,7 +213,7 @@ SavingsCalc::SavingsCalc(QWidget* parent)
     m_fields[5]->setAllowMinus(true);
     m_fields[6]->setLimitCheck([this](EntryBox& box) {
         if (program().shell.entry.EntryEdited && parseEntryText(ss(box.text()), "") > kSavingsYearLimit) {
-            showMessage(5, this);
+            showMessage(Msg::YearLimit40, this);
             box.setText("40");
         }
     });
@@ -242,7 +243,7 @@ void SavingsCalc::calculate() {
     GrowthState& state = growth();
     const int examplesBefore = static_cast<int>(state.examples.size());
     if (comparisons() && examplesBefore >= kMaxExamples) {
-        showMessage(6, this);
+        showMessage(Msg::ExampleLimit, this);
         program().chart.GraphPointCount = examplesBefore;
         return;
     }
@@ -343,7 +344,7 @@ FindCompoundCalc::FindCompoundCalc(QWidget* parent)
     connect(name, &EntryBox::stored, this, [name] { growth().finderInputs.name = ss(name->text()); });
     term->setLimitCheck([this](EntryBox& box) {
         if (program().shell.entry.EntryEdited && parseEntryText(ss(box.text()), "") > kFinderYearLimit) {
-            showMessage(4, this);
+            showMessage(Msg::YearLimit50, this);
             box.setText("50");
         }
     });
@@ -370,7 +371,7 @@ void FindCompoundCalc::calculate() {
         return;
     }
     if (state.finderRows.size() >= static_cast<std::size_t>(kMaxExamples)) {
-        showMessage(6, this);
+        showMessage(Msg::ExampleLimit, this);
         return;
     }
     std::vector<FinderRow> rows = state.finderRows;

@@ -5,7 +5,7 @@ namespace brisk {
 Outcome<ChartHandover> mortgageChart(const MortgageInputs& calculated, const Schedule& schedule) {
     return trapCalc([&] {
         ChartHandover chart;
-        chart.GraphCaller = kCallerMortgage;
+        chart.GraphCaller = ChartCaller::Mortgage;
         chart.setYearChart(schedule.yearStartBalances(calculated.principal.toDouble()),
                            mortgageChartTitle(calculated.MortgageMode));
         return chart;

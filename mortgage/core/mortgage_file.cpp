@@ -43,7 +43,7 @@ std::string mortgageFileBytes(const MortgageInputs& in, const ShortDateForm& dat
 }
 
 Outcome<MortgageInputs> parseMortgageFile(std::string_view bytes, int mode, const ShortDateForm& dateForm) {
-    const auto bad = Outcome<MortgageInputs>::failure(kMsgBadFile);
+    const auto bad = Outcome<MortgageInputs>::failure(Msg::BadFile);
     RecordReader r(bytes);
     MortgageInputs in = MortgageInputs::defaults(mode);
     const auto principal = r.readCurrency(), rate = r.readCurrency(), term = r.readCurrency();
@@ -82,7 +82,7 @@ Outcome<MortgageInputs> parseMortgageFile(std::string_view bytes, int mode, cons
         if (!year || !amount || !between(amount->toDouble(), 0, kMostPrincipal)) return bad;
         in.ExtraPayments[i] = {*year, *amount};
     }
-    return {in, 0};
+    return {in, Msg::None};
 }
 
 } // namespace brisk

@@ -10,8 +10,6 @@
 
 namespace brisk {
 
-inline constexpr int kMsgBadFile = 13;
-
 // Line 1 of fifteen fields, then one line of year and amount per additional-payment row.
 std::string mortgageFileBytes(const MortgageInputs& inputs, const ShortDateForm& dateForm);
 

@@ -203,10 +203,11 @@ std::vector<double> Schedule::yearStartBalances(double principal) const {
     return points;
 }
 
-std::optional<int> validate(const MortgageInputs& inputs) {
-    if (inputs.MortgageMode == kModeMortgage && inputs.termYears.toDouble() > kMortgageYearLimit) return 5;
+std::optional<Msg> validate(const MortgageInputs& inputs) {
+    if (inputs.MortgageMode == kModeMortgage && inputs.termYears.toDouble() > kMortgageYearLimit)
+        return Msg::YearLimit40;
     if (inputs.MortgageMode == kModeLoan && inputs.termYears.toDouble() * 12 > kLoanMonthLimit + 0.005)
-        return 5;
+        return Msg::YearLimit40;
     return std::nullopt;
 }
 

@@ -52,7 +52,7 @@ inline const char* mortgageChartTitle(int mode) {
 }
 
 // The message that stops a calculation before it starts, if any (the 40-year limit: message 5).
-std::optional<int> validate(const MortgageInputs& inputs);
+std::optional<Msg> validate(const MortgageInputs& inputs);
 // The whole schedule, or message 3 where the figures cannot be computed (a zero rate or term).
 Outcome<Schedule> calculateSchedule(const MortgageInputs& inputs);
 

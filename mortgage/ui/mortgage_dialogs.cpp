@@ -96,7 +96,7 @@ MortPrePay::MortPrePay(QWidget* parent)
     m_percent->setValue(edited.ExtraPercent * 100.0);
     m_percent->setLimitCheck([this](EntryBox& box) {
         if (program().shell.entry.EntryEdited && parseEntryText(ss(box.text()), "") > 100) {
-            showMessage(52, this);
+            showMessage(Msg::PercentLimit, this);
             box.setText("100");
         }
     });
@@ -202,7 +202,7 @@ MortDateInput::MortDateInput(QWidget* parent) : QDialog(parent) {
         if (date)
             in.StartDate = date;
         else
-            showMessage(30, this); // and the date before stays
+            showMessage(Msg::WrongDate, this); // and the date before stays
         m_date->setText(qs(shortDateText(*in.StartDate, shell.DateForm)));
     });
     auto* ok = new QPushButton("&OK", this);

@@ -137,7 +137,7 @@ MortgageCalc::MortgageCalc(QWidget* parent)
         if (!program().shell.entry.EntryEdited) return;
         const int limit = isLoan() ? kLoanMonthLimit : kMortgageYearLimit;
         if (parseEntryText(ss(box.text()), "") > limit) {
-            showMessage(5, this);
+            showMessage(Msg::YearLimit40, this);
             box.setText(QString::number(limit));
             program().shell.entry.EntryEdited = 1;
         }
@@ -263,7 +263,6 @@ void MortgageCalc::calculate() {
         return;
     }
     dropResults();
-    program().shell.PrintHeader.reset();
     MortgageInputs in = state.inputs;
     if (!in.StartDate) in.StartDate = parseDate(program().shell.TodayText, program().shell.DateForm);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -391,7 +390,7 @@ bool MortgageCalc::saveFile(const QString& path) {
     const MortgageState& state = mortgage();
     const std::string bytes = mortgageFileBytes(state.calculated, program().shell.DateForm);
     if (writeFileAtomically(ss(path), bytes)) {
-        showMessage(isLoan() ? 38 : 37, this);
+        showMessage(isLoan() ? Msg::BadLoanName : Msg::BadMortgageName, this);
         return false;
     }
     (isLoan() ? program().shell.LoanFileName : program().shell.MortFileName) = ss(QFileInfo(path).fileName());
@@ -400,25 +399,19 @@ bool MortgageCalc::saveFile(const QString& path) {
 
 void MortgageCalc::MSaveFile_Click() {
     if (!mortgage().schedule) {
-        showMessage(15, this);
+        showMessage(Msg::NoRecords, this);
         return;
     }
-    ShellState& shell = program().shell;
-    shell.FileOp = isLoan() ? 8 : 6;
-    FileDirectory(this);
-    const bool cancelled = shell.FileOp == kFileOpCancelled;
-    const QString chosen = qs(shell.ChosenFile);
-    shell.FileOp = 0;
-    shell.ChosenFile.clear();
-    if (!cancelled) saveFile(chosen);
+    if (const auto chosen = FileDirectory(isLoan() ? FileOp::SaveLoan : FileOp::SaveMortgage, this))
+        saveFile(*chosen);
 }
 
 bool MortgageCalc::loadFile(const QString& path) {
     const auto bytes = readFileStart(ss(path), 1 << 20);
     auto in = bytes ? parseMortgageFile(*bytes, mortgage().inputs.MortgageMode, program().shell.DateForm)
-                    : Outcome<MortgageInputs>::failure(kMsgBadFile);
+                    : Outcome<MortgageInputs>::failure(Msg::BadFile);
     if (!in) {
-        showMessage(kMsgBadFile, this);
+        showMessage(Msg::BadFile, this);
         return false;
     }
     mortgage().inputs = *in.value;
@@ -430,14 +423,8 @@ bool MortgageCalc::loadFile(const QString& path) {
 }
 
 void MortgageCalc::MLoadFile_Click() {
-    ShellState& shell = program().shell;
-    shell.FileOp = isLoan() ? 7 : 5;
-    FileDirectory(this);
-    const bool cancelled = shell.FileOp == kFileOpCancelled;
-    const QString chosen = qs(shell.ChosenFile);
-    shell.FileOp = 0;
-    shell.ChosenFile.clear();
-    if (!cancelled) loadFile(chosen);
+    if (const auto chosen = FileDirectory(isLoan() ? FileOp::OpenLoan : FileOp::OpenMortgage, this))
+        loadFile(*chosen);
 }
 
 void MortgageCalc::resetState() {

@@ -4,7 +4,7 @@ namespace brisk {
 
 namespace {
 
-Outcome<ChartHandover> yearChart(const YearTable& table, int caller, const std::string& title) {
+Outcome<ChartHandover> yearChart(const YearTable& table, ChartCaller caller, const std::string& title) {
     return trapCalc([&] {
         ChartHandover chart;
         chart.GraphCaller = caller;
@@ -17,16 +17,16 @@ Outcome<ChartHandover> yearChart(const YearTable& table, int caller, const std::
 } // namespace
 
 Outcome<ChartHandover> retirementChart(const YearTable& table, bool fixedAmount) {
-    return yearChart(table, fixedAmount ? kCallerRetirementFixed : kCallerRetirement,
+    return yearChart(table, fixedAmount ? ChartCaller::RetirementFixed : ChartCaller::Retirement,
                      retirementChartTitle(fixedAmount));
 }
 
 Outcome<ChartHandover> capitalChart(const YearTable& table) {
-    return yearChart(table, kCallerCapitalRequired, "Investment value at end of each Year");
+    return yearChart(table, ChartCaller::CapitalRequired, "Investment value at end of each Year");
 }
 
 Outcome<ChartHandover> plan401kChart(const YearTable& table) {
-    return yearChart(table, kCaller401k, "Investment value at end of each Year");
+    return yearChart(table, ChartCaller::Plan401k, "Investment value at end of each Year");
 }
 
 } // namespace brisk

@@ -36,7 +36,7 @@ YearTable percentageOption(const RetireInputs& in, float r) {
     const int years = toInt16OrFail(in.fourth.toDouble());
     for (int k = 1; k <= years; ++k) {
         const double I = RetireWithdrawal(V, w);
-        if (I > V) throw CalcFailure(kMsgCannotComplete);
+        if (I > V) throw CalcFailure(Msg::CannotComplete);
         E = RetireYearEnd(V, r, w);
         const double G = V * r;
         TI += G;
@@ -57,7 +57,7 @@ YearTable fixedOption(const RetireInputs& in, float r) {
     const float q = static_cast<float>(std::pow(static_cast<double>(r) + 1, 1.0 / 12) - 1);
     double V = in.value.toDouble();
     t.startValue = V;
-    if (A > V) throw CalcFailure(kMsgCannotComplete);
+    if (A > V) throw CalcFailure(Msg::CannotComplete);
     double TI = 0, TW = 0, D = V;
     auto month = [&](double& H) {
         const double i = V * q;
@@ -123,7 +123,7 @@ std::string RetireYearsText(int years) {
 
 Outcome<YearTable> calculateRetirement(const RetireInputs& in) {
     if (in.option == RetireOption::Percentage && in.fourth.toDouble() >= kRetireYearLimit + 1)
-        return Outcome<YearTable>::failure(kMsgYearLimit50);
+        return Outcome<YearTable>::failure(Msg::YearLimit50);
     return trapCalc([&] {
         const float r = static_cast<float>(in.rate.toDouble() / 100);
         return in.option == RetireOption::Percentage ? percentageOption(in, r) : fixedOption(in, r);
@@ -132,9 +132,9 @@ Outcome<YearTable> calculateRetirement(const RetireInputs& in) {
 
 Outcome<YearTable> calculateCapital(const CapitalInputs& in) {
     const auto n = toInt16(in.term.toDouble());
-    if (!n || *n >= kRetireYearLimit + 1) return Outcome<YearTable>::failure(kMsgYearLimit50);
+    if (!n || *n >= kRetireYearLimit + 1) return Outcome<YearTable>::failure(Msg::YearLimit50);
     const double R = in.rate.toDouble();
-    if (R <= 0 || *n <= 0) return Outcome<YearTable>::failure(3);
+    if (R <= 0 || *n <= 0) return Outcome<YearTable>::failure(Msg::WrongEntry);
     return trapCalc([&] {
         YearTable t;
         double C = in.amount.toDouble();
@@ -158,8 +158,8 @@ Outcome<YearTable> calculateCapital(const CapitalInputs& in) {
 
 Outcome<YearTable> calculate401k(const Plan401kInputs& in) {
     const auto n = toInt16(in.years.toDouble());
-    if (!n || *n >= kRetireYearLimit + 1) return Outcome<YearTable>::failure(kMsgYearLimit50);
-    if (*n <= 0) return Outcome<YearTable>::failure(3);
+    if (!n || *n >= kRetireYearLimit + 1) return Outcome<YearTable>::failure(Msg::YearLimit50);
+    if (*n <= 0) return Outcome<YearTable>::failure(Msg::WrongEntry);
     return trapCalc([&] {
         YearTable t;
         const double B = in.balance.toDouble();

@@ -11,8 +11,6 @@
 namespace brisk {
 
 inline constexpr int kRetireYearLimit = 50;
-inline constexpr int kMsgYearLimit50 = 4;
-inline constexpr int kMsgCannotComplete = 7;
 
 // One year of a planner's table. The two middle figures are, by planner: interest and withdrawn
 // (income), investment and interest (capital required), contribution and interest (401(k)).

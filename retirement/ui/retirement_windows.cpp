@@ -57,7 +57,7 @@ void YearTableWindow::limitYears(EntryBox* box, std::function<bool()> applies) {
     box->setLimitCheck([this, applies](EntryBox& b) {
         if (applies && !applies()) return;
         if (program().shell.entry.EntryEdited && parseEntryText(ss(b.text()), "") > kRetireYearLimit) {
-            showMessage(kMsgYearLimit50, this);
+            showMessage(Msg::YearLimit50, this);
             b.setText("50");
         }
     });
@@ -166,7 +166,6 @@ void RetireCalc::chooseOption(bool fixed) {
     EntryBox* invest = m_fields[0];
     EntryBox* drawn = m_fields[2];
     EntryBox* term = m_fields[3];
-    program().shell.CalcMode = 0;
     if (!fixed) {
         in.option = RetireOption::Percentage;
         m_captions[2]->setText(" Annual Income Withdrawn    as a (%) of Current Value.");
@@ -195,7 +194,6 @@ void RetireCalc::chooseOption(bool fixed) {
         in.drawn = Currency::fromWhole(1000);
         in.fourth = Currency();
         term->setText(qs(RightAlign(Format(0, "###.00") + "%", 17)));
-        program().shell.CalcMode = 2;
     }
     drawn->setValue(in.drawn.toDouble());
     program().shell.entry.EntryEdited = 0;
@@ -317,7 +315,6 @@ void CapitalReqdCalc::CRChoseCalc(bool income) {
     m_fields[0]->setValue(in.amount.toDouble());
     m_fields[1]->setValue(15);
     m_fields[2]->setValue(25);
-    program().shell.CalcMode = income ? 2 : 0;
     program().shell.entry.EntryEdited = 0;
     if (helpOpen) Help_Click();
 }

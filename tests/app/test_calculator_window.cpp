@@ -156,11 +156,11 @@ class TestCalculatorWindow : public QObject {
         w->Calc_Click();
         QCOMPARE(program().chart.GraphPointCount, 1);
         QCOMPARE(m_frame->currentTask(), w);
-        program().shell.CalcMode = 2;
+        program().shell.CalcMode = PlannerMode::Comparisons;
         w->Exit_Click();
         QCOMPARE(w->resets, 1);
         QCOMPARE(program().chart.GraphPointCount, 0);
-        QCOMPARE(program().shell.CalcMode, 0);
+        QVERIFY(program().shell.CalcMode == PlannerMode::None);
         QVERIFY(m_frame->menu()->isVisible());
     }
 

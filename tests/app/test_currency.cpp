@@ -40,7 +40,7 @@ TEST(Currency, OutOfRangeIsRefusedNotWrapped) {
         Currency::fromDoubleOrFail(1e300);
         FAIL() << "no failure";
     } catch (const CalcFailure& failure) {
-        EXPECT_EQ(failure.message(), 3);
+        EXPECT_EQ(failure.message(), Msg::WrongEntry);
     }
 }
 

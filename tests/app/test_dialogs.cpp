@@ -50,19 +50,20 @@ class TestDialogs : public QObject {
             caption = box->windowTitle();
             box->findChild<QPushButton*>("AMsgExit")->click();
         });
-        showMessage(number, nullptr, detail, low);
+        showMessage(Msg(number), nullptr, detail, low);
         QCOMPARE(shown, text);
         QCOMPARE(caption, QString("Help"));
     }
 
-    void questionsAnswerSixOrZero_data() {
+    // A box closed without an answer is told apart from No: unsaved records are only let go on No.
+    void questionsAnswerYesNoOrCancel_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("answer");
-        QTest::newRow("yes") << "AllYes" << 6;
-        QTest::newRow("no") << "AllNo" << 0;
-        QTest::newRow("closed") << "" << 3;
+        QTest::newRow("yes") << "AllYes" << int(AllYesNo::Answer::Yes);
+        QTest::newRow("no") << "AllNo" << int(AllYesNo::Answer::No);
+        QTest::newRow("closed") << "" << int(AllYesNo::Answer::Cancel);
     }
-    void questionsAnswerSixOrZero() {
+    void questionsAnswerYesNoOrCancel() {
         QFETCH(QString, button);
         QFETCH(int, answer);
         program().shell.DbFileName = "Sample.Zrk";
@@ -74,30 +75,26 @@ class TestDialogs : public QObject {
             else
                 box->findChild<QPushButton*>(button)->click();
         });
-        const bool yes = askYesNo(3);
+        const AllYesNo::Answer given = ask(Question::SaveDatabaseFirst);
         QCOMPARE(
             question,
             QString(
                 "Sample.Zrk file in memory will be erased. Do you wish to go back and save it to Disk?."));
-        QCOMPARE(program().shell.AskNumber, answer);
-        QCOMPARE(yes, answer == 6);
+        QCOMPARE(int(given), answer);
     }
 
     void fileOperationsHaveTheirFilters() {
         program().shell.MortFileName = "House.umd";
-        QCOMPARE(fileOperation(6)->filter, QString("Mortgage Database (*.umd)"));
-        QCOMPARE(fileOperation(6)->initialName, QString("House.umd"));
-        QVERIFY(fileOperation(6)->save);
-        QVERIFY(!fileOperation(7)->save);
-        QCOMPARE(fileOperation(1)->filter, QString("Investment Manager Database (*.zrk)"));
-        QVERIFY(!fileOperation(3));
+        QCOMPARE(fileOperation(FileOp::SaveMortgage).filter, QString("Mortgage Database (*.umd)"));
+        QCOMPARE(fileOperation(FileOp::SaveMortgage).initialName, QString("House.umd"));
+        QVERIFY(fileOperation(FileOp::SaveMortgage).save);
+        QVERIFY(!fileOperation(FileOp::OpenLoan).save);
+        QCOMPARE(fileOperation(FileOp::OpenLoan).filter, QString("Loan Database (*.uld)"));
+        QCOMPARE(fileOperation(FileOp::OpenDatabase).filter, QString("Investment Manager Database (*.zrk)"));
     }
 
-    void cancellingTheFileDialogGivesNine() {
-        ShellState& s = program().shell;
-        s.FileOp = 2;
-        s.DbFileName = "Sample.Zrk";
-        s.ChosenFile = "stale";
+    void cancellingTheFileDialogGivesNothing() {
+        program().shell.DbFileName = "Sample.Zrk";
         QString filter, name;
         testing::whenModal([&](QWidget* w) {
             auto* dialog = static_cast<QFileDialog*>(w);
@@ -105,24 +102,20 @@ class TestDialogs : public QObject {
             name = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
             dialog->reject();
         });
-        FileDirectory();
+        const auto chosen = FileDirectory(FileOp::SaveDatabase);
         QCOMPARE(filter, QString("Investment Manager Database (*.zrk)"));
         QCOMPARE(name, QString("Sample.Zrk"));
-        QCOMPARE(s.FileOp, kFileOpCancelled);
-        QCOMPARE(s.ChosenFile, std::string());
+        QVERIFY(!chosen);
     }
 
     void aSavedNameWithoutExtensionGetsTheFiltersOne() {
-        ShellState& s = program().shell;
-        s.FileOp = 6;
         testing::whenModal([](QWidget* w) {
             auto* dialog = static_cast<QFileDialog*>(w);
             dialog->findChild<QLineEdit*>("fileNameEdit")->setText("House");
             QMetaObject::invokeMethod(dialog, "accept");
         });
-        FileDirectory();
-        QCOMPARE(s.FileOp, 6);
-        QCOMPARE(qs(s.ChosenFile), QDir(program().dataFolder).filePath("House.umd"));
+        const auto chosen = FileDirectory(FileOp::SaveMortgage);
+        QCOMPARE(chosen, QDir(program().dataFolder).filePath("House.umd"));
     }
 
     void anyHeaderTextPrintsAndCancelIsApart_data() {
@@ -148,11 +141,10 @@ class TestDialogs : public QObject {
             QVERIFY(accept->hasFocus());
             dialog->findChild<QPushButton*>(cancel ? "NAcept" : "Acept")->click();
         });
-        const bool print = askPrintHeader();
+        const auto header = askPrintHeader();
         QCOMPARE(caption, QString("Input"));
-        QCOMPARE(print, !cancel);
-        QCOMPARE(program().shell.PrintHeader.has_value(), !cancel);
-        if (!cancel) QCOMPARE(qs(*program().shell.PrintHeader), QString(typed).remove('"'));
+        QCOMPARE(header.has_value(), !cancel);
+        if (!cancel) QCOMPARE(qs(*header), QString(typed).remove('"'));
     }
 };
 

@@ -7,7 +7,7 @@
 using namespace brisk;
 
 namespace {
-ChartHandover yearChart(int caller, std::vector<double> values, double start = 0) {
+ChartHandover yearChart(ChartCaller caller, std::vector<double> values, double start = 0) {
     ChartHandover h;
     h.GraphCaller = caller;
     h.GraphTitle = "Investment value at end of each Year";
@@ -20,38 +20,39 @@ ChartHandover yearChart(int caller, std::vector<double> values, double start = 0
 } // namespace
 
 TEST(ChartKinds, FirstChartAndButtonsPerCaller) {
-    EXPECT_EQ(firstKind(kCallerGrowthPlanner, 1), kKindYear2D);
-    EXPECT_EQ(firstKind(kCallerGrowthPlanner, 2), kKindCompare2D);
-    EXPECT_EQ(firstKind(kCallerCompoundFinder, 0), kKindCompare2D);
-    for (int caller :
-         {kCallerRetirement, kCallerRetirementFixed, kCallerMortgage, kCallerCapitalRequired, kCaller401k})
-        EXPECT_EQ(offeredKinds(caller, 0), (std::vector<int>{kKindYear2D, kKindYear3D})) << caller;
-    EXPECT_EQ(offeredKinds(kCallerCompoundFinder, 0),
+    EXPECT_EQ(firstKind(ChartCaller::GrowthPlanner, PlannerMode::Planning), kKindYear2D);
+    EXPECT_EQ(firstKind(ChartCaller::GrowthPlanner, PlannerMode::Comparisons), kKindCompare2D);
+    EXPECT_EQ(firstKind(ChartCaller::CompoundFinder, PlannerMode::None), kKindCompare2D);
+    for (ChartCaller caller : {ChartCaller::Retirement, ChartCaller::RetirementFixed, ChartCaller::Mortgage,
+                               ChartCaller::CapitalRequired, ChartCaller::Plan401k})
+        EXPECT_EQ(offeredKinds(caller, PlannerMode::None), (std::vector<int>{kKindYear2D, kKindYear3D}))
+            << static_cast<int>(caller);
+    EXPECT_EQ(offeredKinds(ChartCaller::CompoundFinder, PlannerMode::None),
               (std::vector<int>{kKindCompare2D, kKindCompare3D, kKindGainLoss, kKindPie}));
-    EXPECT_EQ(offeredKinds(kCallerGrowthPlanner, 2),
+    EXPECT_EQ(offeredKinds(ChartCaller::GrowthPlanner, PlannerMode::Comparisons),
               (std::vector<int>{kKindCompare2D, kKindCompare3D, kKindPie}));
 }
 
 TEST(ChartKinds, YearCharts) {
-    const ChartData one = prepareChart(yearChart(kCallerGrowthPlanner, {1440}), kKindYear2D, "$");
+    const ChartData one = prepareChart(yearChart(ChartCaller::GrowthPlanner, {1440}), kKindYear2D, "$");
     ASSERT_EQ(one.values.size(), 2u); // a one-year plan is drawn as two points
     EXPECT_EQ(one.values[0], 1440.0);
     EXPECT_EQ(one.title, "Investment value at end of each Year");
     EXPECT_EQ(one.type, ChartType::Bar2D);
     // The retirement income chart starts from the capital: each point is the value at a year's start.
     const ChartData shifted =
-        prepareChart(yearChart(kCallerRetirement, {105, 110, 115}, 100), kKindYear3D, "$");
+        prepareChart(yearChart(ChartCaller::Retirement, {105, 110, 115}, 100), kKindYear3D, "$");
     EXPECT_EQ(shifted.values, (std::vector<double>{100, 105, 110}));
     EXPECT_EQ(shifted.labels, (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_EQ(shifted.type, ChartType::Bar3D);
     // The 401(k) and capital charts show the year-end values as they are.
-    EXPECT_EQ(prepareChart(yearChart(kCaller401k, {5, 6}, 4), kKindYear2D, "$").values,
+    EXPECT_EQ(prepareChart(yearChart(ChartCaller::Plan401k, {5, 6}, 4), kKindYear2D, "$").values,
               (std::vector<double>{5, 6}));
 }
 
 TEST(ChartKinds, ComparisonCharts) {
     ChartHandover h;
-    h.GraphCaller = kCallerCompoundFinder;
+    h.GraphCaller = ChartCaller::CompoundFinder;
     h.GraphTitle = "Annual compound growth comparisons";
     for (int i = 1; i <= 22; ++i)
         h.setComparison(i, "Investment number " + std::to_string(i), *Currency::fromDouble(i * 1.5),
@@ -65,7 +66,7 @@ TEST(ChartKinds, ComparisonCharts) {
     EXPECT_EQ(pie.type, ChartType::Pie);
     EXPECT_EQ(pie.values[2], 3000.0); // the whole units of the value
     EXPECT_EQ(pie.axisTitle, "Value €");
-    h.GraphCaller = kCallerGrowthPlanner;
+    h.GraphCaller = ChartCaller::GrowthPlanner;
     EXPECT_EQ(prepareChart(h, kKindCompare3D, "$").axisTitle, "Value $");
     EXPECT_EQ(prepareChart(h, kKindGainLoss, "$").title, "Current Value ");
 }

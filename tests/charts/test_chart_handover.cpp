@@ -22,9 +22,9 @@ TEST(ChartHandover, YearPointsAndComparisonRowsKeepEarlierRows) {
     EXPECT_EQ(chart.CompareValues(1, kChartDistributionColumn), Currency::fromWhole(16000));
     EXPECT_EQ(chart.CompareValues(22, kChartValueColumn), *Currency::fromDouble(1.5));
 
-    chart.GraphCaller = kCallerCompoundFinder;
+    chart.GraphCaller = ChartCaller::CompoundFinder;
     chart.GraphPointCount = 22;
     chart.reset();
-    EXPECT_EQ(chart.GraphCaller, kCallerNone);
+    EXPECT_EQ(chart.GraphCaller, ChartCaller::None);
     EXPECT_EQ(chart.GraphPointCount, 0);
 }

@@ -8,8 +8,8 @@ using namespace brisk;
 namespace {
 
 Outcome<ChartHandover> finderOf(double cost, double value) {
-    const auto row = findCompoundGrowth({*Currency::fromDouble(cost), *Currency::fromDouble(value),
-                                         Currency::fromWhole(1), "Fund"});
+    const auto row = findCompoundGrowth(
+        {*Currency::fromDouble(cost), *Currency::fromDouble(value), Currency::fromWhole(1), "Fund"});
     EXPECT_TRUE(row);
     return finderChart({*row.value});
 }
@@ -22,14 +22,14 @@ TEST(GrowthChart, FinderRateAtTheCurrencyLimit) {
     const auto fits = finderOf(1, 9e12); // 899,999,999,999,900 %
     ASSERT_TRUE(fits);
     EXPECT_EQ(fits->GraphPointCount, 1);
-    EXPECT_EQ(fits->GraphCaller, kCallerCompoundFinder);
+    EXPECT_EQ(fits->GraphCaller, ChartCaller::CompoundFinder);
     // g comes from a power in double precision: about 15 significant digits.
     EXPECT_NEAR(fits->CompareValues(1, kChartValueColumn).toDouble(), 899999999999900.0, 10.0);
     EXPECT_DOUBLE_EQ(fits->CompareValues(1, kChartDistributionColumn).toDouble(), 9e12);
 
     const auto tooLarge = finderOf(0.01, 9e11); // 9e15 %
     EXPECT_FALSE(tooLarge);
-    EXPECT_EQ(tooLarge.message, kMsgWrongEntry);
+    EXPECT_EQ(tooLarge.message, Msg::WrongEntry);
 }
 
 TEST(GrowthChart, ComparisonsListEveryExampleByItsFinalValue) {
@@ -43,7 +43,7 @@ TEST(GrowthChart, ComparisonsListEveryExampleByItsFinalValue) {
     const auto chart = comparisonsChart(examples);
     ASSERT_TRUE(chart);
     EXPECT_EQ(chart->GraphPointCount, 2);
-    EXPECT_EQ(chart->CalcMode, kComparisons);
+    EXPECT_EQ(chart->CalcMode, PlannerMode::Comparisons);
     // One annual contribution of 1,200 for a year: 1,320.00 at 10%, 1,440.00 at 20%.
     EXPECT_DOUBLE_EQ(chart->CompareValues(1, kChartValueColumn).toDouble(), 1320.0);
     EXPECT_DOUBLE_EQ(chart->CompareValues(2, kChartValueColumn).toDouble(), 1440.0);

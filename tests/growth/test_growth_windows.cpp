@@ -101,7 +101,7 @@ class TestGrowthWindows : public QObject {
     }
 
     void comparisonsListUpTo22Examples() {
-        program().shell.CalcMode = kComparisons;
+        program().shell.CalcMode = PlannerMode::Comparisons;
         auto* w = open<SavingsCalc>("SavComp");
         QCOMPARE(m_frame->windowTitle(), QString(" Investment Growth Comparisons"));
         for (int n = 1; n <= 22; ++n)
@@ -122,7 +122,7 @@ class TestGrowthWindows : public QObject {
     }
 
     void aFailedCalculationCountsNothing() {
-        program().shell.CalcMode = kComparisons;
+        program().shell.CalcMode = PlannerMode::Comparisons;
         auto* w = open<SavingsCalc>("SavComp");
         w->Calc_Click();
         growth().inputs.frequency = "Quarterly";

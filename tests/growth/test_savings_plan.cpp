@@ -82,7 +82,7 @@ TEST(SavingsPlan, RatesThatCannotCompoundAreRefused) {
           plan(1000, 100, "Weekly", 10, 0, 0, 5)}) {
         const auto outcome = calculateSavings(in);
         EXPECT_FALSE(outcome);
-        EXPECT_EQ(outcome.message, 3);
+        EXPECT_EQ(outcome.message, Msg::WrongEntry);
     }
 }
 
@@ -138,13 +138,13 @@ TEST(CompoundFinder, PathFallingValueAndLimits) {
     EXPECT_EQ(
         findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Currency::fromWhole(51), ""})
             .message,
-        4);
+        Msg::YearLimit50);
     EXPECT_EQ(findCompoundGrowth({Currency(), Currency::fromWhole(2), Currency::fromWhole(5), ""}).message,
-              3);
+              Msg::WrongEntry);
     EXPECT_EQ(
         findCompoundGrowth({Currency::fromWhole(-1), Currency::fromWhole(2), Currency::fromWhole(5), ""})
             .message,
-        3);
+        Msg::WrongEntry);
     EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Currency(), ""}).message,
-              3);
+              Msg::WrongEntry);
 }

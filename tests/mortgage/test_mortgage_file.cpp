@@ -95,6 +95,6 @@ TEST(MortgageFile, RefusesDamagedFilesWithMessage13) {
     for (const auto& [why, bytes] : cases) {
         const auto in = parseMortgageFile(bytes, kModeMortgage, us);
         EXPECT_FALSE(in) << why;
-        EXPECT_EQ(in.message, 13) << why;
+        EXPECT_EQ(in.message, Msg::BadFile) << why;
     }
 }

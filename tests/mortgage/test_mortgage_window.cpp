@@ -327,7 +327,7 @@ class TestMortgageWindow : public QObject {
         w->Calc_Click();
         QVERIFY(w->saveFile(QDir(program().dataFolder).filePath("Short.uld")));
         w->Graphs_Click();
-        QCOMPARE(program().chart.GraphCaller, 4);
+        QVERIFY(program().chart.GraphCaller == ChartCaller::Mortgage);
         QCOMPARE(program().chart.GraphPointCount, 2);
         QCOMPARE(program().chart.GraphTitle, std::string("Personal Loan balance at start of each Year"));
     }

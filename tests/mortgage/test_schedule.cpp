@@ -154,15 +154,17 @@ TEST(Schedule, PaymentDatesStepByMonthsOrDays) {
 TEST(Schedule, RefusesWhatCannotBeComputed) {
     struct Case {
         MortgageInputs in;
-        int message;
+        Msg message;
     };
     MortgageInputs loan = MortgageInputs::defaults(kModeLoan);
     loan.termYears = *Currency::fromDouble(481.0 / 12);
     MortgageInputs unknown = mortgage(1000, 5, 10);
     unknown.frequency = "Monthly";
-    for (const Case& c : {Case{mortgage(100000, 0, 25), 3}, Case{mortgage(100000, 10, 0), 3},
-                          Case{mortgage(100000, 10, 41), 5}, Case{mortgage(100000, 10, 40.5), 5},
-                          Case{loan, 5}, Case{unknown, 3}, Case{mortgage(-5, 10, 25), 3}}) {
+    for (const Case& c :
+         {Case{mortgage(100000, 0, 25), Msg::WrongEntry}, Case{mortgage(100000, 10, 0), Msg::WrongEntry},
+          Case{mortgage(100000, 10, 41), Msg::YearLimit40},
+          Case{mortgage(100000, 10, 40.5), Msg::YearLimit40}, Case{loan, Msg::YearLimit40},
+          Case{unknown, Msg::WrongEntry}, Case{mortgage(-5, 10, 25), Msg::WrongEntry}}) {
         const auto outcome = calculateSchedule(c.in);
         EXPECT_FALSE(outcome);
         EXPECT_EQ(outcome.message, c.message);

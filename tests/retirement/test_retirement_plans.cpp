@@ -42,9 +42,10 @@ TEST(Retirement, PercentageWorkedExampleGrowsFivePercentAYear) {
 }
 
 TEST(Retirement, RefusalsOfThePercentageOption) {
-    EXPECT_EQ(calculateRetirement(percentage(100000, 10, 100, 5)).message, 7); // income above the value
-    EXPECT_EQ(calculateRetirement(percentage(0, 10, 5, 5)).message, 7);
-    EXPECT_EQ(calculateRetirement(percentage(100000, 10, 5, 51)).message, 4);
+    EXPECT_EQ(calculateRetirement(percentage(100000, 10, 100, 5)).message,
+              Msg::CannotComplete); // income above the value
+    EXPECT_EQ(calculateRetirement(percentage(0, 10, 5, 5)).message, Msg::CannotComplete);
+    EXPECT_EQ(calculateRetirement(percentage(100000, 10, 5, 51)).message, Msg::YearLimit50);
     EXPECT_TRUE(calculateRetirement(percentage(100000, 10, 5, 50)));
 }
 
@@ -58,7 +59,7 @@ TEST(Retirement, AFixedAmountTheInterestCoversRunsFiftyYears) {
 
 TEST(Retirement, TwelveMonthsEqualToTheCapitalStillRuns) {
     EXPECT_TRUE(calculateRetirement(fixed(12000, 10, 1000, 0)));
-    EXPECT_EQ(calculateRetirement(fixed(11999, 10, 1000, 0)).message, 7);
+    EXPECT_EQ(calculateRetirement(fixed(11999, 10, 1000, 0)).message, Msg::CannotComplete);
 }
 
 TEST(Retirement, AFixedAmountRunningOutEndsWithAPartialYear) {
@@ -76,7 +77,7 @@ TEST(Retirement, AFixedAmountRunningOutEndsWithAPartialYear) {
 }
 
 TEST(Retirement, NothingToDrawFromNothingIsMessage3) {
-    EXPECT_EQ(calculateRetirement(fixed(0, 10, 0, 0)).message, 3);
+    EXPECT_EQ(calculateRetirement(fixed(0, 10, 0, 0)).message, Msg::WrongEntry);
 }
 
 TEST(CapitalRequired, LevelInvestmentReachesTheCapital) {
@@ -101,19 +102,19 @@ TEST(CapitalRequired, RefusesWhatHasNoAnswer) {
     EXPECT_EQ(calculateCapital(
                   {CapitalOption::Capital, Currency::fromWhole(1000), Currency(), Currency::fromWhole(5)})
                   .message,
-              3);
+              Msg::WrongEntry);
     EXPECT_EQ(calculateCapital(
                   {CapitalOption::Income, Currency::fromWhole(1000), Currency(), Currency::fromWhole(5)})
                   .message,
-              3);
+              Msg::WrongEntry);
     EXPECT_EQ(calculateCapital(
                   {CapitalOption::Capital, Currency::fromWhole(1000), Currency::fromWhole(5), Currency()})
                   .message,
-              3);
+              Msg::WrongEntry);
     EXPECT_EQ(calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Currency::fromWhole(5),
                                 Currency::fromWhole(51)})
                   .message,
-              4);
+              Msg::YearLimit50);
 }
 
 TEST(Plan401k, ContributionsCompoundFromTheYearAfter) {
@@ -140,7 +141,7 @@ TEST(Plan401k, ContributionsCompoundFromTheYearAfter) {
     EXPECT_NEAR(real.rows[0].value, 4455.0, 1e-9);
     EXPECT_NEAR(real.rows[1].value, 8865.45, 1e-9);
     in.years = Currency::fromWhole(51);
-    EXPECT_EQ(calculate401k(in).message, 4);
+    EXPECT_EQ(calculate401k(in).message, Msg::YearLimit50);
 }
 
 TEST(RetirementPrintouts, PagesRepeatTheirHeadingsAndNumberEachPage) {

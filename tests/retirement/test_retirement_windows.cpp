@@ -48,7 +48,7 @@ class TestRetirementWindows : public QObject {
         QCOMPARE(program().chart.GraphPointCount, 20);
         QCOMPARE(retirement().RetireYearsText, std::string(" 20"));
         w->findChild<QRadioButton*>("Option2")->click();
-        QCOMPARE(program().shell.CalcMode, 2);
+        QVERIFY(retirement().retire.option == RetireOption::Fixed);
         QCOMPARE(w->findChild<EntryBox*>("InInvest")->text(), QString("  $100,000.00"));
         QCOMPARE(w->findChild<EntryBox*>("InTerm")->text(), QString("             .00%"));
         QCOMPARE(w->gridText(1, 1), QString()); // the change emptied the table

@@ -54,31 +54,32 @@ TEST(ZrkFile, DamagedFilesAreRefused) {
           std::string("1,0,\"t\",10\r\n,#2002-03-01#,abc\r\n"),
           std::string("1,0,\"t\",10\r\n,#1500-02-19#,5\r\n"),
           std::string("\"t\",1,0,10\r\n,#2002-03-01#,1\r\n"), std::string("\x01\xff\x00", 3)})
-        EXPECT_EQ(parseZrk(bad).message, 13) << bad.substr(0, 40);
+        EXPECT_EQ(parseZrk(bad).message, Msg::BadFile) << bad.substr(0, 40);
     // A title holding a double quote, written by another program, still loads.
     EXPECT_TRUE(parseZrk("1,0,\"A \"B\" fund\",10\r\n,#2002-03-01#,1\r\n"));
 }
 
 TEST(Editor, AddingCorrectingInsertingDeleting) {
     ValueDatabase db;
-    EXPECT_EQ(addRecord(db, day0(), 0), 20);
-    EXPECT_EQ(addRecord(db, std::nullopt, 5), 30);
-    EXPECT_EQ(addRecord(db, kDeletionMarker, 5), 30);
-    ASSERT_EQ(addRecord(db, day0(), 12.345), 0);
+    EXPECT_EQ(addRecord(db, day0(), 0), Msg::NoCompleteRecord);
+    EXPECT_EQ(addRecord(db, std::nullopt, 5), Msg::WrongDate);
+    EXPECT_EQ(addRecord(db, kDeletionMarker, 5), Msg::WrongDate);
+    ASSERT_EQ(addRecord(db, day0(), 12.345), Msg::None);
     EXPECT_EQ(db.records[0].value, 12.34);
     EXPECT_EQ(db.DbChanged, 1);
-    ASSERT_EQ(addRecord(db, addDays(day0(), 7), 14.37), 0);
-    EXPECT_EQ(db.records[0].value, 14.37);                       // cut, not 14.36
-    EXPECT_EQ(correctRecord(db, 1, addDays(day0(), 8), 15), 10); // later than the newest
-    EXPECT_EQ(correctRecord(db, 3, day0(), 15), 16);
+    ASSERT_EQ(addRecord(db, addDays(day0(), 7), 14.37), Msg::None);
+    EXPECT_EQ(db.records[0].value, 14.37); // cut, not 14.36
+    EXPECT_EQ(correctRecord(db, 1, addDays(day0(), 8), 15),
+              Msg::DateAfterLastRecord); // later than the newest
+    EXPECT_EQ(correctRecord(db, 3, day0(), 15), Msg::NoSuchRecord);
     db.DbChanged = 0;
-    ASSERT_EQ(correctRecord(db, 2, addDays(day0(), -7), 11), 0);
+    ASSERT_EQ(correctRecord(db, 2, addDays(day0(), -7), 11), Msg::None);
     EXPECT_EQ(db.DbChanged, 1);
-    ASSERT_EQ(insertRecord(db, addDays(day0(), 3), 13), 0);
+    ASSERT_EQ(insertRecord(db, addDays(day0(), 3), 13), Msg::None);
     EXPECT_EQ(db.RecordCount(), 3);
     EXPECT_EQ(db.records[1].value, 13.0); // sorted in by date
     EXPECT_EQ(db.records[1].number, 2);
-    ASSERT_EQ(deleteRecord(db, 2), 0);
+    ASSERT_EQ(deleteRecord(db, 2), Msg::None);
     ASSERT_EQ(db.RecordCount(), 2);
     EXPECT_EQ(db.records[1].value, 11.0);
 }
@@ -87,7 +88,7 @@ TEST(Editor, AFullDatabaseRefusesAnotherRecord) {
     ValueDatabase db;
     for (int i = 0; i < kMaxRecords; ++i)
         db.records.push_back({i + 1, addDays(day0(), -i), 1});
-    EXPECT_EQ(addRecord(db, addDays(day0(), 1), 5), kMsgDatabaseFull);
+    EXPECT_EQ(addRecord(db, addDays(day0(), 1), 5), Msg::DatabaseFull);
     EXPECT_EQ(db.RecordCount(), kMaxRecords);
     EXPECT_TRUE(parseZrk(zrkBytes(db))); // and it loads back
 }
@@ -109,7 +110,7 @@ TEST(SortAndExtract, NewestFirstNumberedAndARange) {
     EXPECT_EQ(part->records[0].value, 8.0);
     EXPECT_EQ(part->records[2].number, 3);
     EXPECT_EQ(part->DbTitle, "Extracted");
-    EXPECT_EQ(extractRecords(ten, 6, 5).message, 47);
+    EXPECT_EQ(extractRecords(ten, 6, 5).message, Msg::LowAboveHigh);
 }
 
 TEST(Sheet, TheUpswingExample) {
@@ -137,7 +138,7 @@ TEST(Sheet, FewerThanEightPointsAndSmallValues) {
     EXPECT_EQ(seven.figures->avgAll, 4.0);
     const auto small = computeSheet(weekly({0.2, 0.5, 0.9, 0.1}), iso);
     EXPECT_EQ(small.figures->high, 0.9);
-    EXPECT_EQ(computeSheet(weekly({5}), iso).figures.message, 29);
+    EXPECT_EQ(computeSheet(weekly({5}), iso).figures.message, Msg::TwoWeeksForRatios);
 }
 
 TEST(Sheet, RiskFigures) {
@@ -170,7 +171,7 @@ TEST(Sheet, RiskFigures) {
 
 TEST(Sheet, DivisionsByZeroAreMessage27WithTheDate) {
     const auto zero = computeSheet(weekly({5, 0, 3}), iso);
-    EXPECT_EQ(zero.figures.message, 27);
+    EXPECT_EQ(zero.figures.message, Msg::CheckDataValues);
     EXPECT_EQ(zero.detail, "2002-02-15");
     // An earnings row without an amount is not a row: nothing divides by it.
     ValueDatabase db = weekly({5, 4, 3});

@@ -3,13 +3,13 @@
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
 #include "support/ui_support.h"
-#include "valuedb/ui/valuedb_state.h"
 #include "valuedb/ui/averages_window.h"
 #include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
 #include "valuedb/ui/record_number_dialog.h"
 #include "valuedb/ui/trend_graph_window.h"
+#include "valuedb/ui/valuedb_state.h"
 
 #include <QFile>
 #include <QLabel>
@@ -221,6 +221,11 @@ class TestValueDbWindows : public QObject {
         QVERIFY(question.endsWith(
             " file in memory will be erased. Do you wish to go back and save it to Disk?."));
         QCOMPARE(m_frame->currentTask(), menu); // back to save
+        // Closing the question without an answer keeps the records too.
+        testing::whenModal([](QWidget* box) { box->close(); });
+        menu->ExitMenu_Click();
+        QCOMPARE(m_frame->currentTask(), menu);
+        QCOMPARE(valueDb().db.RecordCount(), 1);
         testing::whenModal([](QWidget* box) { box->findChild<QPushButton*>("AllNo")->click(); });
         menu->ExitMenu_Click();
         QTest::qWait(0);

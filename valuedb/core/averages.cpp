@@ -23,7 +23,7 @@ SheetOutcome computeSheet(const ValueDatabase& typed, const ShortDateForm& form)
     SheetOutcome out;
     const int n = db.RecordCount();
     if (n < 2) {
-        out.figures = Outcome<SheetFigures>::failure(29);
+        out.figures = Outcome<SheetFigures>::failure(Msg::TwoWeeksForRatios);
         return out;
     }
     SheetFigures f;
@@ -41,7 +41,7 @@ SheetOutcome computeSheet(const ValueDatabase& typed, const ShortDateForm& form)
     f.avgAll = sum / n;
     const auto failed = [&] {
         out.detail = shortDateText(db.records.back().date, form);
-        out.figures = Outcome<SheetFigures>::failure(27);
+        out.figures = Outcome<SheetFigures>::failure(Msg::CheckDataValues);
         return out;
     };
     // The figures divide by the low, the high and the price/earnings ratio: none may be zero.
@@ -71,7 +71,7 @@ SheetOutcome computeSheet(const ValueDatabase& typed, const ShortDateForm& form)
                                 : "Sideways";
     for (double v : {f.avgAll, f.highLowDiff, f.lowLastDiff, f.highLastDiff, f.peRatio, f.riskPct, f.target})
         if (!std::isfinite(v)) return failed();
-    out.figures = {f, 0};
+    out.figures = {f, Msg::None};
     return out;
 }
 

@@ -8,8 +8,8 @@
 
 namespace brisk {
 
-std::string valueDbMessageText(int message, std::string_view detail, std::string_view today) {
-    if (message == kMsgDatabaseFull)
+std::string valueDbMessageText(Msg message, std::string_view detail, std::string_view today) {
+    if (message == Msg::DatabaseFull)
         return "The database is full: it holds " + std::to_string(kMaxRecords) +
                " records. Save it, then extract a range of records to go on.";
     return MessageText(message, {.detail = detail, .today = today});
@@ -50,7 +50,7 @@ std::string zrkBytes(const ValueDatabase& db) {
 }
 
 Outcome<ValueDatabase> parseZrk(std::string_view bytes) {
-    const auto bad = Outcome<ValueDatabase>::failure(13);
+    const auto bad = Outcome<ValueDatabase>::failure(Msg::BadFile);
     RecordReader r(bytes);
     const auto count = r.readInt16(), earnCount = r.readInt16();
     const auto title = r.readString();
@@ -84,7 +84,7 @@ Outcome<ValueDatabase> parseZrk(std::string_view bytes) {
         }
         db.records.push_back(record);
     }
-    return {db, 0};
+    return {db, Msg::None};
 }
 
 void sortRecords(ValueDatabase& db) {
@@ -103,7 +103,7 @@ void sortRecords(ValueDatabase& db) {
 }
 
 Outcome<ValueDatabase> extractRecords(const ValueDatabase& db, int low, int high) {
-    if (low > high) return Outcome<ValueDatabase>::failure(47);
+    if (low > high) return Outcome<ValueDatabase>::failure(Msg::LowAboveHigh);
     ValueDatabase out = db;
     out.records.clear();
     for (int i = std::max(low, 1); i <= std::min(high, db.RecordCount()); ++i) {
@@ -112,15 +112,15 @@ Outcome<ValueDatabase> extractRecords(const ValueDatabase& db, int low, int high
         out.records.push_back(r);
     }
     out.DbTitle = "Extracted";
-    return {out, 0};
+    return {out, Msg::None};
 }
 
 namespace {
 
-int checkEntry(std::optional<Date> date, double value) {
-    if (value == 0 || !std::isfinite(value)) return 20;
-    if (!date || *date <= kDeletionMarker) return 30;
-    return 0;
+Msg checkEntry(std::optional<Date> date, double value) {
+    if (value == 0 || !std::isfinite(value)) return Msg::NoCompleteRecord;
+    if (!date || *date <= kDeletionMarker) return Msg::WrongDate;
+    return Msg::None;
 }
 
 // A corrected or inserted record may not be newer than the newest one: message 10.
@@ -130,41 +130,41 @@ bool laterThanNewest(const ValueDatabase& db, Date date) {
 
 } // namespace
 
-int addRecord(ValueDatabase& db, std::optional<Date> date, double value) {
-    if (const int message = checkEntry(date, value)) return message;
-    if (db.RecordCount() >= kMaxRecords) return kMsgDatabaseFull;
+Msg addRecord(ValueDatabase& db, std::optional<Date> date, double value) {
+    if (const Msg message = checkEntry(date, value); message != Msg::None) return message;
+    if (db.RecordCount() >= kMaxRecords) return Msg::DatabaseFull;
     db.records.insert(db.records.begin(), {std::nullopt, *date, cutToCents(value)});
     db.DbChanged = 1;
-    return 0;
+    return Msg::None;
 }
 
-int correctRecord(ValueDatabase& db, int recordNumber, std::optional<Date> date, double value) {
-    if (recordNumber < 1 || recordNumber > db.RecordCount()) return 16;
-    if (const int message = checkEntry(date, value)) return message;
-    if (laterThanNewest(db, *date)) return 10;
+Msg correctRecord(ValueDatabase& db, int recordNumber, std::optional<Date> date, double value) {
+    if (recordNumber < 1 || recordNumber > db.RecordCount()) return Msg::NoSuchRecord;
+    if (const Msg message = checkEntry(date, value); message != Msg::None) return message;
+    if (laterThanNewest(db, *date)) return Msg::DateAfterLastRecord;
     db.records[recordNumber - 1].date = *date;
     db.records[recordNumber - 1].value = cutToCents(value);
     db.DbChanged = 1;
     sortRecords(db);
-    return 0;
+    return Msg::None;
 }
 
-int insertRecord(ValueDatabase& db, std::optional<Date> date, double value) {
-    if (const int message = checkEntry(date, value)) return message;
-    if (laterThanNewest(db, *date)) return 10;
-    if (db.RecordCount() >= kMaxRecords) return kMsgDatabaseFull;
+Msg insertRecord(ValueDatabase& db, std::optional<Date> date, double value) {
+    if (const Msg message = checkEntry(date, value); message != Msg::None) return message;
+    if (laterThanNewest(db, *date)) return Msg::DateAfterLastRecord;
+    if (db.RecordCount() >= kMaxRecords) return Msg::DatabaseFull;
     db.records.push_back({std::nullopt, *date, cutToCents(value)});
     db.DbChanged = 1;
     sortRecords(db);
-    return 0;
+    return Msg::None;
 }
 
-int deleteRecord(ValueDatabase& db, int recordNumber) {
-    if (recordNumber < 1 || recordNumber > db.RecordCount()) return 16;
+Msg deleteRecord(ValueDatabase& db, int recordNumber) {
+    if (recordNumber < 1 || recordNumber > db.RecordCount()) return Msg::NoSuchRecord;
     db.records[recordNumber - 1].date = kDeletionMarker;
     db.DbChanged = 1;
     sortRecords(db);
-    return 0;
+    return Msg::None;
 }
 
 } // namespace brisk

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/core/dates.h"
+#include "app/core/messages.h"
 #include "app/core/outcome.h"
 
 #include <array>
@@ -19,8 +20,7 @@ inline constexpr int kMaxEarnings = 5;
 inline const Date kDeletionMarker{std::chrono::year(1500), std::chrono::month(2), std::chrono::day(19)};
 
 // Messages of the database besides the numbered ones.
-inline constexpr int kMsgDatabaseFull = 1001;
-std::string valueDbMessageText(int message, std::string_view detail = {}, std::string_view today = {});
+std::string valueDbMessageText(Msg message, std::string_view detail = {}, std::string_view today = {});
 
 struct ValueRecord {
     std::optional<int> number; // as the last sort numbered it; empty for a record added since
@@ -62,9 +62,9 @@ Outcome<ValueDatabase> extractRecords(const ValueDatabase& db, int low, int high
 
 // The editor's rules; each returns 0 or the message that refuses the change.
 // A date on or before the deletion marker is no date a user can mean: message 30.
-int addRecord(ValueDatabase& db, std::optional<Date> date, double value);
-int correctRecord(ValueDatabase& db, int recordNumber, std::optional<Date> date, double value);
-int insertRecord(ValueDatabase& db, std::optional<Date> date, double value);
-int deleteRecord(ValueDatabase& db, int recordNumber);
+Msg addRecord(ValueDatabase& db, std::optional<Date> date, double value);
+Msg correctRecord(ValueDatabase& db, int recordNumber, std::optional<Date> date, double value);
+Msg insertRecord(ValueDatabase& db, std::optional<Date> date, double value);
+Msg deleteRecord(ValueDatabase& db, int recordNumber);
 
 } // namespace brisk

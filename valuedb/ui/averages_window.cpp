@@ -118,7 +118,7 @@ Averatios::Averatios(QWidget* parent) : QWidget(parent) {
     graph->setEnabled(MenuMain::hasWindow("TrendGraph"));
     connect(print, &QPushButton::clicked, this, &Averatios::Print1_Click);
     connect(graph, &QPushButton::clicked, this, [this] {
-        if (db().RecordCount() == 0) return showMessage(28, this);
+        if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
         valueDb().TrendGraphCaller = 1;
         if (QWidget* trend = MenuMain::makeWindow("TrendGraph")) frame()->openOver(trend);
     });
@@ -159,7 +159,8 @@ void Averatios::computeAndShow() {
     if (state.db.RecordCount() < 2) return;
     const SheetOutcome sheet = computeSheet(state.db, program().shell.DateForm);
     if (!sheet.figures) {
-        if (sheet.figures.message == 27) showMessage(27, this, qs(sheet.detail));
+        if (sheet.figures.message == Msg::CheckDataValues)
+            showMessage(Msg::CheckDataValues, this, qs(sheet.detail));
         return;
     }
     for (const auto& [name, text] :
@@ -182,8 +183,8 @@ void Averatios::setPeriodLabels() {
 }
 
 void Averatios::Print1_Click() {
-    if (db().RecordCount() == 0) return showMessage(8, this);
-    if (!askYesNo(1, this)) return;
+    if (db().RecordCount() == 0) return showMessage(Msg::NoDataToPrint, this);
+    if (!askYesNo(Question::ContinuePrintout, this)) return;
     // The sheet prints on white with its figures on cyan, then looks as before.
     const QPalette before = palette();
     QPalette white = before;

@@ -60,7 +60,7 @@ Trendmenu::Trendmenu(QWidget* parent) : QWidget(parent) {
     connect(made["OpenDbase"], &QPushButton::clicked, this, [] { frame()->openOver(new Dbase); });
     connect(made["ShowRatios"], &QPushButton::clicked, this, [] { frame()->openOver(new Averatios); });
     connect(made["SelectRec"], &QPushButton::clicked, this, [this] {
-        if (db().RecordCount() == 0) return showMessage(28, this);
+        if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
         Extract dialog(this);
         if (dialog.exec() == QDialog::Accepted) updateInfoLabel();
         frame()->openOver(new Dbase);
@@ -68,7 +68,7 @@ Trendmenu::Trendmenu(QWidget* parent) : QWidget(parent) {
     connect(made["SortDBase"], &QPushButton::clicked, this, &Trendmenu::SortDBase_Click);
     made["ShowTGraph"]->setEnabled(MenuMain::hasWindow("TrendGraph"));
     connect(made["ShowTGraph"], &QPushButton::clicked, this, [this] {
-        if (db().RecordCount() == 0) return showMessage(28, this);
+        if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
         valueDb().TrendGraphCaller = 2;
         if (QWidget* graph = MenuMain::makeWindow("TrendGraph")) frame()->openOver(graph);
     });
@@ -92,10 +92,10 @@ void Trendmenu::updateInfoLabel() {
 bool Trendmenu::loadFile(const QString& path) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto bytes = readFileStart(ss(path), 1 << 20);
-    const auto loaded = bytes ? parseZrk(*bytes) : Outcome<ValueDatabase>::failure(13);
+    const auto loaded = bytes ? parseZrk(*bytes) : Outcome<ValueDatabase>::failure(Msg::BadFile);
     QGuiApplication::restoreOverrideCursor();
     if (!loaded) {
-        showMessage(13, this);
+        showMessage(Msg::BadFile, this);
         valueDb().db = ValueDatabase{}; // nothing of a half-read file is kept
         valueDb().WeekPointsMode = 0;
         program().shell.DbFileName.clear();
@@ -109,12 +109,7 @@ bool Trendmenu::loadFile(const QString& path) {
 }
 
 void Trendmenu::LoadaFile_Click() {
-    ShellState& shell = program().shell;
-    shell.FileOp = 1;
-    FileDirectory(this);
-    if (shell.FileOp != kFileOpCancelled) loadFile(qs(shell.ChosenFile));
-    shell.FileOp = 0;
-    shell.ChosenFile.clear();
+    if (const auto chosen = FileDirectory(FileOp::OpenDatabase, this)) loadFile(*chosen);
     frame()->openOver(new Dbase);
 }
 
@@ -123,8 +118,7 @@ bool Trendmenu::saveFile(const QString& path) {
     const auto error = writeFileAtomically(ss(path), zrkBytes(db()));
     QGuiApplication::restoreOverrideCursor();
     if (error) {
-        program().chart.GraphTitle = ss(QFileInfo(path).fileName()); // message 25 names the file
-        showMessage(25, this);
+        showMessage(Msg::BadDatabaseName, this, QFileInfo(path).fileName()); // message 25 names the file
         return false;
     }
     program().shell.DbFileName = ss(QFileInfo(path).fileName());
@@ -133,26 +127,22 @@ bool Trendmenu::saveFile(const QString& path) {
 }
 
 void Trendmenu::Saveafile_Click() {
-    if (db().RecordCount() == 0) return showMessage(15, this);
-    ShellState& shell = program().shell;
-    shell.FileOp = 2;
-    FileDirectory(this);
-    if (shell.FileOp != kFileOpCancelled) saveFile(qs(shell.ChosenFile));
-    shell.FileOp = 0;
-    shell.ChosenFile.clear();
+    if (db().RecordCount() == 0) return showMessage(Msg::NoRecords, this);
+    if (const auto chosen = FileDirectory(FileOp::SaveDatabase, this)) saveFile(*chosen);
 }
 
 void Trendmenu::SortDBase_Click() {
-    if (db().RecordCount() == 0) return showMessage(28, this);
+    if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     sortRecords(db());
     QGuiApplication::restoreOverrideCursor();
 }
 
-// Unsaved records: question 3 asks whether to go back and save them.
+// Unsaved records: question 3 asks whether to go back and save them. Only No lets them go: a box
+// closed without an answer keeps them.
 bool Trendmenu::leaveAllowed() {
     if (db().DbChanged != 1 || db().RecordCount() == 0) return true;
-    if (askYesNo(3, this)) return false;
+    if (ask(Question::SaveDatabaseFirst, this) != AllYesNo::Answer::No) return false;
     db().DbChanged = 0;
     return true;
 }

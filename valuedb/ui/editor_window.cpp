@@ -54,7 +54,7 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
         if (parsed)
             date->setText(dateText(*parsed));
         else
-            showMessage(30, this);
+            showMessage(Msg::WrongDate, this);
     });
     name->setNext(value);
     date->setNext(value);
@@ -246,7 +246,7 @@ void Dbase::AddRecord_Click() {
     ValueDbState& state = valueDb();
     const double value = typedValue(box("InValue")->text());
     const auto date = readDate(box("InDate")->text());
-    int message = 0;
+    Msg message = Msg::None;
     switch (state.EditMode) {
     case 1:
         message = correctRecord(db(), state.EditRecNo, date, value);
@@ -258,8 +258,9 @@ void Dbase::AddRecord_Click() {
         message = addRecord(db(), date, value);
         break;
     }
-    if (message) {
-        const QString detail = message == 10 ? dateText(db().records.front().date) : QString();
+    if (message != Msg::None) {
+        const QString detail =
+            message == Msg::DateAfterLastRecord ? dateText(db().records.front().date) : QString();
         showDbMessage(message, this, detail);
         return;
     }
@@ -272,7 +273,7 @@ void Dbase::AddRecord_Click() {
 
 void Dbase::CorrRecord_Click() {
     ValueDbState& state = valueDb();
-    if (db().RecordCount() == 0) return showMessage(18, this);
+    if (db().RecordCount() == 0) return showMessage(Msg::NoRecordsToCorrect, this);
     InRecNum dialog(this);
     dialog.exec();
     if (state.EditMode == 0 || state.EditRecNo == 0) {
@@ -281,7 +282,7 @@ void Dbase::CorrRecord_Click() {
     }
     if (state.EditRecNo > db().RecordCount()) {
         state.EditMode = 0;
-        return showMessage(16, this);
+        return showMessage(Msg::NoSuchRecord, this);
     }
     const ValueRecord& r = db().records[state.EditRecNo - 1];
     switch (state.EditMode) {
@@ -310,7 +311,7 @@ void Dbase::CorrRecord_Click() {
 }
 
 void Dbase::NewFile_Click() {
-    if (askYesNo(3, this)) return;
+    if (ask(Question::SaveDatabaseFirst, this) != AllYesNo::Answer::No) return; // only No erases
     const float factor = db().EarningsFactor;
     db() = ValueDatabase{};
     db().EarningsFactor = factor;
@@ -321,19 +322,20 @@ void Dbase::NewFile_Click() {
 }
 
 void Dbase::ToRatios_Click() {
-    if (db().RecordCount() <= 2) return showMessage(29, this);
+    if (db().RecordCount() <= 2) return showMessage(Msg::TwoWeeksForRatios, this);
     db().EarningsFactor = static_cast<float>(parseEntryText(ss(box("TEFName")->text()), ""));
     setCaption(" Averages and Ratios");
     frame()->replaceOver(new Averatios);
 }
 
 void Dbase::Printit_Click() {
-    if (db().RecordCount() == 0) return showMessage(8, this);
-    if (!askPrintHeader(this)) return;
+    if (db().RecordCount() == 0) return showMessage(Msg::NoDataToPrint, this);
+    const auto header = askPrintHeader(this);
+    if (!header) return;
     const ShellState& shell = program().shell;
-    printAndReport(databasePrintout(db(), {*shell.PrintHeader, shell.CurrencySymbol, shell.PrinterFontChoice,
-                                           shell.DateForm}),
-                   qs(db().DbTitle.empty() ? "Value Database" : db().DbTitle), this);
+    printAndReport(
+        databasePrintout(db(), {*header, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm}),
+        qs(db().DbTitle.empty() ? "Value Database" : db().DbTitle), this);
 }
 
 void Dbase::Exitbut_Click() {

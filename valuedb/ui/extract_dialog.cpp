@@ -42,7 +42,7 @@ Extract::Extract(QWidget* parent) : QDialog(parent) {
         const QString text = box.text().trimmed();
         const double n = text.isEmpty() ? 1 : parseEntryText(ss(text), "");
         if (n < 1 || n > count) {
-            showMessage(43, this, QString::number(count), " 1");
+            showMessage(Msg::OutOfRange, this, QString::number(count), " 1");
             box.setText(QString::number(n < 1 ? 1 : count));
             program().shell.entry.EntryEdited = 1;
         } else if (text.isEmpty()) {

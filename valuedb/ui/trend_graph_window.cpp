@@ -54,7 +54,7 @@ TrendGraph::TrendGraph(QWidget* parent) : QWidget(parent) {
 
     const int records = valueDb().db.RecordCount();
     if (records == 0) {
-        showMessage(17, this);
+        showMessage(Msg::NoData, this);
         return;
     }
     const TrendPage page = firstTrendPage(records);

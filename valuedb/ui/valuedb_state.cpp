@@ -32,8 +32,8 @@ void setCaption(const QString& caption) {
     if (frame()) frame()->setWindowTitle(caption);
 }
 
-void showDbMessage(int message, QWidget* parent, const QString& detail) {
-    if (message == kMsgDatabaseFull) {
+void showDbMessage(Msg message, QWidget* parent, const QString& detail) {
+    if (message == Msg::DatabaseFull) {
         QMessageBox::warning(parent, "Help", qs(valueDbMessageText(message)));
         return;
     }

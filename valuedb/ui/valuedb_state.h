@@ -36,7 +36,7 @@ ValueDatabase& db();
 MDIContainer* frame();
 void setCaption(const QString& caption);
 // The numbered messages and the database's own, in the shared message box's place.
-void showDbMessage(int message, QWidget* parent, const QString& detail = {});
+void showDbMessage(Msg message, QWidget* parent, const QString& detail = {});
 std::string todayText();
 std::optional<Date> readDate(const QString& text);
 QString dateText(Date date);
