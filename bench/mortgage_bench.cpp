@@ -17,12 +17,12 @@ using namespace brisk;
 namespace {
 
 MortgageInputs benchInputs() {
-    MortgageInputs in = MortgageInputs::defaults(kModeMortgage);
+    MortgageInputs in = MortgageInputs::defaults(MortgageKind::Mortgage);
     in.principal = Currency::fromWhole(400000);
     in.rate = *Currency::fromDouble(3.5);
     in.termYears = Currency::fromWhole(40);
     in.frequency = kFrequencies[3].item; // 1 Week
-    in.CalcMode = kCalcAllPayments;
+    in.CalcMode = ShowPayments::All;
     for (int y = 1; y <= 40; y += 3)
         in.ExtraPayments[y] = {Currency::fromWhole(y), Currency::fromWhole(1000)};
     in.ExtraPaymentCount = in.countExtraPayments();
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
         sink = sink + out.back().balance;
     });
 
-    program().shell.MortgageMode = kModeMortgage;
+    program().shell.MortgageMode = MortgageKind::Mortgage;
     MDIContainer frame;
     auto* window = new MortgageCalc;
     frame.openTask(window);

@@ -31,7 +31,7 @@ const ShortDateForm kIsoDates;
 
 // Reads the options over the inputs; the message number of the first that does not fit, or 0.
 Msg applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
-    const bool loan = in.MortgageMode == kModeLoan;
+    const bool loan = in.MortgageMode == MortgageKind::Loan;
     auto currencyOf = [&](const QString& name, Currency& out, double scale = 1) {
         if (!parser.isSet(name)) return true;
         const auto value = numberOption(parser, name);
@@ -74,14 +74,14 @@ Msg applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
     }
     in.ExtraPaymentCount = in.countExtraPayments();
     if (parser.isSet("annual"))
-        in.CalcMode = kCalcAnnual;
+        in.CalcMode = ShowPayments::Annual;
     else if (!parser.isSet("load"))
-        in.CalcMode = kCalcAllPayments;
+        in.CalcMode = ShowPayments::All;
     if (parser.isSet("start-date")) {
         const auto date = parseIsoDate(parser.value("start-date").toStdString());
         if (!date) return Msg::WrongDate;
         in.StartDate = date;
-        in.ViewDates = 1;
+        in.ViewDates = true;
     }
     return Msg::None;
 }
@@ -101,9 +101,9 @@ TextTable scheduleTable(const Schedule& s) {
 }
 
 int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
-    const int mode = parser.isSet("loan") ? kModeLoan : kModeMortgage;
+    const MortgageKind mode = parser.isSet("loan") ? MortgageKind::Loan : MortgageKind::Mortgage;
     MortgageInputs in = MortgageInputs::defaults(mode);
-    in.CalcMode = kCalcAllPayments;
+    in.CalcMode = ShowPayments::All;
     if (parser.isSet("load")) {
         const auto bytes = readFileStart(parser.value("load").toStdString(), 1 << 20);
         const auto loaded = bytes ? parseMortgageFile(*bytes, mode, kIsoDates)
@@ -119,13 +119,14 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
 
     if (parser.isSet("save")) {
         if (writeFileAtomically(parser.value("save").toStdString(), mortgageFileBytes(in, kIsoDates)))
-            return failWith(mode == kModeLoan ? Msg::BadLoanName : Msg::BadMortgageName);
+            return failWith(mode == MortgageKind::Loan ? Msg::BadLoanName : Msg::BadMortgageName);
     }
     if (!context.printoutPath.isEmpty()) {
         const PrintContext print{context.header.toStdString(), context.settings.CurrencySymbol,
                                  context.settings.PrinterFontChoice, kIsoDates};
-        if (const int status = writePrintout(context, mortgagePrintout(in, s, print),
-                                             mode == kModeLoan ? "Personal Loan Table" : "Mortgage Table"))
+        if (const int status =
+                writePrintout(context, mortgagePrintout(in, s, print),
+                              mode == MortgageKind::Loan ? "Personal Loan Table" : "Mortgage Table"))
             return status;
     }
     QJsonObject summary{
@@ -145,7 +146,7 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
             << '\n'
             << "Payments each year:      " << s.paymentsPerYear << '\n'
             << "Interest rate factor:    " << QString::fromStdString(rateFactorText(s)) << '\n'
-            << (mode == kModeLoan ? "Months to final payment:" : "Years to final payment: ") << ' '
+            << (mode == MortgageKind::Loan ? "Months to final payment:" : "Years to final payment: ") << ' '
             << QString::fromStdString(finalPaymentText(s, mode)) << '\n'
             << "Total paid:              " << QString::fromStdString(c + Format(s.totalPaid, "###,,###.00"))
             << '\n'

@@ -7,7 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const brisk::ShortDateForm form;
-    for (int mode : {brisk::kModeMortgage, brisk::kModeLoan}) {
+    for (brisk::MortgageKind mode : {brisk::MortgageKind::Mortgage, brisk::MortgageKind::Loan}) {
         const auto in = brisk::parseMortgageFile(bytes, mode, form);
         if (!in) continue;
         const std::string saved = brisk::mortgageFileBytes(*in.value, form);

@@ -15,7 +15,7 @@ struct ShellState {
     int LayoutClass = 0;   // 6810 normal, 8670 large, 0 before the frame's first resize
     std::string TodayText; // today in the short date form, taken once at start
     PlannerMode CalcMode = PlannerMode::None;
-    int MortgageMode = 0; // mortgage window: 1 mortgage, 2 personal loan
+    MortgageKind MortgageMode = MortgageKind::Mortgage;
     ShortDateForm DateForm;
 
     // Personal settings.

@@ -99,8 +99,8 @@ MenuMain::MenuMain(MDIContainer* frame) : m_frame(frame) {
     connectTask("Plan401", "Plan401KCalc");
     connectTask("Retirement", "RetireCalc");
     connectTask("CapReq", "CapitalReqdCalc");
-    connectTask("LoanPmt", "MortgageCalc", [&shell] { shell.MortgageMode = 2; });
-    connectTask("Canadian", "MortgageCalc", [&shell] { shell.MortgageMode = 1; });
+    connectTask("LoanPmt", "MortgageCalc", [&shell] { shell.MortgageMode = MortgageKind::Loan; });
+    connectTask("Canadian", "MortgageCalc", [&shell] { shell.MortgageMode = MortgageKind::Mortgage; });
     connectTask("Ratios", "Trendmenu");
     connectTask("CompCompare", "FindCompoundCalc");
     connect(m_buttons["HowGetRich"], &QPushButton::clicked, this,

@@ -27,12 +27,12 @@ std::string mortgageFileBytes(const MortgageInputs& in, const ShortDateForm& dat
         .text(in.compounding)
         .text(in.frequency)
         .text(in.StartDate ? shortDateText(*in.StartDate, dateForm) : "")
-        .integer(in.ViewDates)
+        .integer(in.ViewDates ? 1 : 0)
         .integer(in.DaysChoice)
-        .integer(in.CalcMode)
+        .integer(static_cast<int>(in.CalcMode))
         .integer(lines)
         .integer(in.ExtraPaymentCount)
-        .integer(in.MortgageMode)
+        .integer(static_cast<int>(in.MortgageMode))
         .single(in.days().DaysInYear)
         .text("O")
         .single(in.ExtraPercent)
@@ -42,7 +42,8 @@ std::string mortgageFileBytes(const MortgageInputs& in, const ShortDateForm& dat
     return w.bytes();
 }
 
-Outcome<MortgageInputs> parseMortgageFile(std::string_view bytes, int mode, const ShortDateForm& dateForm) {
+Outcome<MortgageInputs> parseMortgageFile(std::string_view bytes, MortgageKind mode,
+                                          const ShortDateForm& dateForm) {
     const auto bad = Outcome<MortgageInputs>::failure(Msg::BadFile);
     RecordReader r(bytes);
     MortgageInputs in = MortgageInputs::defaults(mode);
@@ -56,12 +57,13 @@ Outcome<MortgageInputs> parseMortgageFile(std::string_view bytes, int mode, cons
     if (!principal || !rate || !term || !compounding || !frequency || !start || !viewDates || !daysChoice ||
         !calcMode || !lines || !extraCount || !fileMode || !daysInYear || !marker || !extraPercent)
         return bad;
-    const double yearLimit = mode == kModeLoan ? kLoanMonthLimit / 12.0 : kMortgageYearLimit;
-    if (*fileMode != mode || *marker != "O" || !findCompounding(*compounding) || !findFrequency(*frequency) ||
-        !between(principal->toDouble(), 0, kMostPrincipal) || !between(rate->toDouble(), 0, kMostRate) ||
-        !between(term->toDouble(), 0, yearLimit + 0.005) || !between(*viewDates, 0, 1) ||
-        !between(*daysChoice, 0, 4) || !between(*calcMode, 1, 2) || !between(*lines, 0, kMaxExtraYears) ||
-        !between(*extraCount, 0, kMaxExtraYears) || !between(*extraPercent, 0, 1))
+    const double yearLimit = mode == MortgageKind::Loan ? kLoanMonthLimit / 12.0 : kMortgageYearLimit;
+    if (*fileMode != static_cast<int>(mode) || *marker != "O" || !findCompounding(*compounding) ||
+        !findFrequency(*frequency) || !between(principal->toDouble(), 0, kMostPrincipal) ||
+        !between(rate->toDouble(), 0, kMostRate) || !between(term->toDouble(), 0, yearLimit + 0.005) ||
+        !between(*viewDates, 0, 1) || !between(*daysChoice, 0, 4) || !between(*calcMode, 1, 2) ||
+        !between(*lines, 0, kMaxExtraYears) || !between(*extraCount, 0, kMaxExtraYears) ||
+        !between(*extraPercent, 0, 1))
         return bad;
     in.principal = *principal;
     in.rate = *rate;
@@ -72,9 +74,9 @@ Outcome<MortgageInputs> parseMortgageFile(std::string_view bytes, int mode, cons
         in.StartDate = parseDate(*start, dateForm);
         if (!in.StartDate) return bad;
     }
-    in.ViewDates = *viewDates;
+    in.ViewDates = *viewDates == 1;
     in.DaysChoice = *daysChoice == 4 ? 0 : *daysChoice; // older files count 365.25 days as 4
-    in.CalcMode = *calcMode;
+    in.CalcMode = ShowPayments(*calcMode);
     in.ExtraPaymentCount = *extraCount;
     in.ExtraPercent = static_cast<float>(*extraPercent);
     for (int i = 1; i <= *lines; ++i) {

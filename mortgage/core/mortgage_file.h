@@ -15,6 +15,7 @@ std::string mortgageFileBytes(const MortgageInputs& inputs, const ShortDateForm&
 
 // The inputs of a file written for `mode`; message 13 for anything else (a damaged file, values
 // out of range, or a file of the other mode).
-Outcome<MortgageInputs> parseMortgageFile(std::string_view bytes, int mode, const ShortDateForm& dateForm);
+Outcome<MortgageInputs> parseMortgageFile(std::string_view bytes, MortgageKind mode,
+                                          const ShortDateForm& dateForm);
 
 } // namespace brisk

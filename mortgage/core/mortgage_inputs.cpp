@@ -18,10 +18,10 @@ const Frequency* findFrequency(const std::string& item) {
     return nullptr;
 }
 
-MortgageInputs MortgageInputs::defaults(int mode) {
+MortgageInputs MortgageInputs::defaults(MortgageKind mode) {
     MortgageInputs inputs;
     inputs.MortgageMode = mode;
-    if (mode == kModeLoan) {
+    if (mode == MortgageKind::Loan) {
         inputs.principal = Currency::fromWhole(20000);
         inputs.termYears = Currency::fromWhole(4);
     }

@@ -4,6 +4,7 @@
 
 #include "app/core/currency.h"
 #include "app/core/dates.h"
+#include "app/core/modes.h"
 
 #include <array>
 #include <optional>
@@ -12,11 +13,9 @@
 
 namespace brisk {
 
-inline constexpr int kModeMortgage = 1;
-inline constexpr int kModeLoan = 2;
-inline constexpr int kCalcAnnual = 1;      // CalcMode: annual totals
-inline constexpr int kCalcAllPayments = 2; // CalcMode: every payment
-inline constexpr int kMaxExtraYears = 45;  // rows of the additional payments table
+// CalcMode: the grid shows annual totals or every payment. The number is the one files keep.
+enum class ShowPayments : int { Annual = 1, All = 2 };
+inline constexpr int kMaxExtraYears = 45; // rows of the additional payments table
 inline constexpr int kMortgageYearLimit = 40;
 inline constexpr int kLoanMonthLimit = 480;
 
@@ -74,7 +73,7 @@ struct ExtraPayment {
 };
 
 struct MortgageInputs {
-    int MortgageMode = kModeMortgage;
+    MortgageKind MortgageMode = MortgageKind::Mortgage;
     Currency principal = Currency::fromWhole(100000); // InputValue 1
     Currency rate = *Currency::fromDouble(10.125);    // InputValue 2, percent
     Currency termYears = Currency::fromWhole(25);     // InputValue 3; a loan's months / 12
@@ -86,10 +85,10 @@ struct MortgageInputs {
     std::vector<ExtraPayment> ExtraPayments = std::vector<ExtraPayment>(kMaxExtraYears + 1);
     int ExtraPaymentCount = 0; // years that carry an additional payment
     std::optional<Date> StartDate;
-    int ViewDates = 0;
-    int CalcMode = kCalcAnnual;
+    bool ViewDates = false; // the grid shows payment dates, not numbers
+    ShowPayments CalcMode = ShowPayments::Annual;
 
-    static MortgageInputs defaults(int mode);
+    static MortgageInputs defaults(MortgageKind mode);
     const DaysInYearChoice& days() const;
     // The term in whole years, as the additional payments table counts them (at most 45).
     int extraYears() const;

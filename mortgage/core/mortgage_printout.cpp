@@ -22,7 +22,7 @@ std::string figure(double value, const char* mask, int width) {
 } // namespace
 
 Printout mortgagePrintout(const MortgageInputs& in, const Schedule& s, const PrintContext& context) {
-    const bool loan = in.MortgageMode == kModeLoan;
+    const bool loan = in.MortgageMode == MortgageKind::Loan;
     Printout p(context.fontChoice);
     p.SetPrinterFont();
     p.printAt(2, context.header);

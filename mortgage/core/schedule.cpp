@@ -62,8 +62,8 @@ Schedule runSchedule(const MortgageInputs& in) {
     const DaysInYearChoice& days = in.days();
     s.DaysInYear = days.DaysInYear;
     s.paymentsPerYear = frequency->paymentsPerYear;
-    s.annual = in.CalcMode == kCalcAnnual;
-    s.viewDates = in.ViewDates == 1;
+    s.annual = in.CalcMode == ShowPayments::Annual;
+    s.viewDates = in.ViewDates;
     s.normalDays = frequency->kind == FrequencyKind::Monthly || frequency->kind == FrequencyKind::Semimonthly;
     double periods = frequency->paymentsPerYear;
     if (frequency->paymentsPerYear == 26) periods = days.BiweeklyPeriods;
@@ -183,8 +183,8 @@ Schedule runSchedule(const MortgageInputs& in) {
 
 } // namespace
 
-double Schedule::finalPaymentTime(int mortgageMode) const {
-    return mortgageMode == kModeLoan ? YearsToFinal * 12.0f : YearsToFinal;
+double Schedule::finalPaymentTime(MortgageKind mortgageMode) const {
+    return mortgageMode == MortgageKind::Loan ? YearsToFinal * 12.0f : YearsToFinal;
 }
 
 std::vector<double> Schedule::yearStartBalances(double principal) const {
@@ -204,9 +204,10 @@ std::vector<double> Schedule::yearStartBalances(double principal) const {
 }
 
 std::optional<Msg> validate(const MortgageInputs& inputs) {
-    if (inputs.MortgageMode == kModeMortgage && inputs.termYears.toDouble() > kMortgageYearLimit)
+    if (inputs.MortgageMode == MortgageKind::Mortgage && inputs.termYears.toDouble() > kMortgageYearLimit)
         return Msg::YearLimit40;
-    if (inputs.MortgageMode == kModeLoan && inputs.termYears.toDouble() * 12 > kLoanMonthLimit + 0.005)
+    if (inputs.MortgageMode == MortgageKind::Loan &&
+        inputs.termYears.toDouble() * 12 > kLoanMonthLimit + 0.005)
         return Msg::YearLimit40;
     return std::nullopt;
 }

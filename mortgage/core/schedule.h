@@ -40,15 +40,15 @@ struct Schedule {
     const std::vector<ScheduleRow>& shown() const { return annual ? years : payments; }
     int GridRowCount() const { return static_cast<int>(shown().size()); }
     // Years (mortgage) or months (loan) to the final payment.
-    double finalPaymentTime(int mortgageMode) const;
+    double finalPaymentTime(MortgageKind mortgageMode) const;
     // The chart's points: the balance at the start of each payment year, at least two.
     std::vector<double> yearStartBalances(double principal) const;
 };
 
 // The title of the balances chart.
-inline const char* mortgageChartTitle(int mode) {
-    return mode == kModeLoan ? "Personal Loan balance at start of each Year"
-                             : "Mortgage balance at start of each Year";
+inline const char* mortgageChartTitle(MortgageKind mode) {
+    return mode == MortgageKind::Loan ? "Personal Loan balance at start of each Year"
+                                      : "Mortgage balance at start of each Year";
 }
 
 // The message that stops a calculation before it starts, if any (the 40-year limit: message 5).

@@ -26,7 +26,7 @@ std::string rateFactorText(const Schedule& s) {
     return Format(s.periodicRate, "0.########");
 }
 
-std::string finalPaymentText(const Schedule& s, int mode) {
+std::string finalPaymentText(const Schedule& s, MortgageKind mode) {
     return Format(s.finalPaymentTime(mode), "###.00");
 }
 

@@ -16,7 +16,7 @@ std::string firstColumnText(const Schedule& s, const ScheduleRow& row, const Sho
 // The days in year as shown: "Normal" where the frequency does not use them.
 std::string daysInYearText(const Schedule& s);
 // The summary figures in their display shapes.
-std::string rateFactorText(const Schedule& s);             // "0.########"
-std::string finalPaymentText(const Schedule& s, int mode); // "###.00"
+std::string rateFactorText(const Schedule& s);                      // "0.########"
+std::string finalPaymentText(const Schedule& s, MortgageKind mode); // "###.00"
 
 } // namespace brisk

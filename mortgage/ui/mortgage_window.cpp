@@ -98,18 +98,18 @@ QString money(double value, int width = 12) {
 } // namespace
 
 bool MortgageCalc::isLoan() const {
-    return mortgage().inputs.MortgageMode == kModeLoan;
+    return mortgage().inputs.MortgageMode == MortgageKind::Loan;
 }
 
 MortgageCalc::MortgageCalc(QWidget* parent)
     : CalculatorWindow("MortgageCalc", "M",
-                       program().shell.MortgageMode == kModeLoan ? "Personal Loan Tables"
-                                                                 : "Mortgage Tables") {
+                       program().shell.MortgageMode == MortgageKind::Loan ? "Personal Loan Tables"
+                                                                          : "Mortgage Tables") {
     setParent(parent);
     MortgageState& state = mortgage();
     state = MortgageState{};
-    state.inputs =
-        MortgageInputs::defaults(program().shell.MortgageMode == kModeLoan ? kModeLoan : kModeMortgage);
+    state.inputs = MortgageInputs::defaults(
+        program().shell.MortgageMode == MortgageKind::Loan ? MortgageKind::Loan : MortgageKind::Mortgage);
     const bool loan = isLoan();
 
     m_principal =
@@ -165,11 +165,11 @@ MortgageCalc::MortgageCalc(QWidget* parent)
     showLayout->addWidget(m_all);
     showLayout->addWidget(m_annual);
     connect(m_all, &QRadioButton::clicked, this, [this] {
-        mortgage().inputs.CalcMode = kCalcAllPayments;
+        mortgage().inputs.CalcMode = ShowPayments::All;
         recalculateIfShown();
     });
     connect(m_annual, &QRadioButton::clicked, this, [this] {
-        mortgage().inputs.CalcMode = kCalcAnnual;
+        mortgage().inputs.CalcMode = ShowPayments::Annual;
         recalculateIfShown();
     });
     QGridLayout* inputs = fieldGrid(5);
@@ -239,8 +239,8 @@ void MortgageCalc::showInputs() {
     m_term->setValue(isLoan() ? in.termYears.toDouble() * 12 : in.termYears.toDouble());
     m_compounding->setText(qs(in.compounding));
     m_frequency->setText(qs(in.frequency));
-    (in.CalcMode == kCalcAnnual ? m_annual : m_all)->setChecked(true);
-    m_dateNumber->setText(in.ViewDates == 1 ? "&View payment No." : "&View payment date");
+    (in.CalcMode == ShowPayments::Annual ? m_annual : m_all)->setChecked(true);
+    m_dateNumber->setText(in.ViewDates ? "&View payment No." : "&View payment date");
 }
 
 void MortgageCalc::dropResults() {
@@ -354,10 +354,10 @@ void MortgageCalc::MDateNumber_Click() {
     if (m_dateNumber->text() == "&View payment date") {
         MortDateInput dialog(this);
         dialog.exec();
-        in.ViewDates = 1;
+        in.ViewDates = true;
         m_dateNumber->setText("&View payment No.");
     } else {
-        in.ViewDates = 0;
+        in.ViewDates = false;
         m_dateNumber->setText("&View payment date");
     }
     recalculateIfShown();

@@ -103,7 +103,7 @@ class TestKeyboard : public QObject {
     }
 
     void aCopiedTableParsesBackToItsFigures() {
-        program().shell.MortgageMode = kModeMortgage;
+        program().shell.MortgageMode = MortgageKind::Mortgage;
         m_frame->menu()->button("Canadian")->click();
         auto* window = qobject_cast<MortgageCalc*>(m_frame->currentTask());
         window->Calc_Click();

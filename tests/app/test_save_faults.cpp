@@ -107,30 +107,35 @@ class TestSaveFaults : public QObject {
 
     void mortgageAndLoanFiles_data() {
         QTest::addColumn<int>("fault");
-        QTest::addColumn<int>("mode");
-        for (int mode : {kModeMortgage, kModeLoan}) {
-            const char* name = mode == kModeLoan ? "loan" : "mortgage";
-            QTest::newRow(qPrintable(QString("%1, full disk").arg(name))) << int(WriteStep::Write) << mode;
-            QTest::newRow(qPrintable(QString("%1, interrupted").arg(name))) << int(WriteStep::Rename) << mode;
-            QTest::newRow(qPrintable(QString("%1, read-only folder").arg(name))) << -1 << mode;
+        QTest::addColumn<int>("modeNumber");
+        for (MortgageKind mode : {MortgageKind::Mortgage, MortgageKind::Loan}) {
+            const char* name = mode == MortgageKind::Loan ? "loan" : "mortgage";
+            QTest::newRow(qPrintable(QString("%1, full disk").arg(name)))
+                << int(WriteStep::Write) << int(mode);
+            QTest::newRow(qPrintable(QString("%1, interrupted").arg(name)))
+                << int(WriteStep::Rename) << int(mode);
+            QTest::newRow(qPrintable(QString("%1, read-only folder").arg(name))) << -1 << int(mode);
         }
     }
     void mortgageAndLoanFiles() {
         QFETCH(int, fault);
-        QFETCH(int, mode);
+        QFETCH(int, modeNumber);
+        const auto mode = MortgageKind(modeNumber);
         program().shell.MortgageMode = mode;
         m_frame = std::make_unique<MDIContainer>();
-        m_frame->menu()->button(mode == kModeLoan ? "LoanPmt" : "Canadian")->click();
+        m_frame->menu()->button(mode == MortgageKind::Loan ? "LoanPmt" : "Canadian")->click();
         auto* window = qobject_cast<MortgageCalc*>(m_frame->currentTask());
         window->Calc_Click();
-        const QString path = QDir(program().dataFolder).filePath(mode == kModeLoan ? "Car.uld" : "House.umd");
+        const QString path =
+            QDir(program().dataFolder).filePath(mode == MortgageKind::Loan ? "Car.uld" : "House.umd");
         QVERIFY(window->saveFile(path));
         const QByteArray before = contents(path);
         mortgage().inputs.rate = Currency::fromWhole(7);
         window->Calc_Click();
         if (!prepare(fault)) QSKIP("a read-only folder does not stop root");
         const QString message = saveWithFault(step(fault), [&] { window->saveFile(path); });
-        QCOMPARE(message, QString(mode == kModeLoan ? "Bad Filename. Must be in the form MYFILE.ULD"
+        QCOMPARE(message,
+                 QString(mode == MortgageKind::Loan ? "Bad Filename. Must be in the form MYFILE.ULD"
                                                     : "Bad Filename. Must be in the form MYFILE.UMD"));
         QCOMPARE(contents(path), before);
     }

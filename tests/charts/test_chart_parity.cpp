@@ -89,7 +89,7 @@ class TestChartParity : public QObject {
         QStringList args{calculator};
         if (calculator == "mortgage") {
             const MortgageInputs& in = mortgage().calculated;
-            const bool loan = in.MortgageMode == kModeLoan;
+            const bool loan = in.MortgageMode == MortgageKind::Loan;
             if (loan) args << "--loan";
             args << "--principal" << figure(in.principal) << "--rate" << figure(in.rate) << "--term"
                  << QString::number(loan ? in.termYears.toDouble() * 12 : in.termYears.toDouble());

@@ -62,7 +62,7 @@ class TestChartWindows : public QObject {
 
     void theMortgageChartAndTheWayBack() {
         openFrame();
-        program().shell.MortgageMode = kModeMortgage;
+        program().shell.MortgageMode = MortgageKind::Mortgage;
         m_frame->menu()->button("Canadian")->click();
         auto* mortgageWindow = qobject_cast<MortgageCalc*>(m_frame->currentTask());
         mortgageWindow->Calc_Click();
@@ -122,7 +122,7 @@ class TestChartWindows : public QObject {
     void aPrintedChartHoldsItsTitle() {
         qputenv("BRISKLANE_PRINT_TO_PDF", "1");
         openFrame();
-        program().shell.MortgageMode = kModeLoan;
+        program().shell.MortgageMode = MortgageKind::Loan;
         m_frame->menu()->button("LoanPmt")->click();
         auto* loan = qobject_cast<MortgageCalc*>(m_frame->currentTask());
         loan->Calc_Click();

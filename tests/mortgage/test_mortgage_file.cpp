@@ -11,11 +11,11 @@ const ShortDateForm us = shortDateFormFromPattern("M/d/yyyy");
 }
 
 TEST(MortgageFile, WritesTheFifteenFieldsAndThePaymentLines) {
-    MortgageInputs in = MortgageInputs::defaults(kModeMortgage);
+    MortgageInputs in = MortgageInputs::defaults(MortgageKind::Mortgage);
     in.termYears = Currency::fromWhole(2);
     in.frequency = " Biweekly(Acc)";
     in.StartDate = Date{year(2002), month(3), day(1)};
-    in.ViewDates = 1;
+    in.ViewDates = true;
     in.DaysChoice = 0;
     in.ExtraPercent = 0.05f;
     in.ExtraPayments[1] = {Currency::fromWhole(1), Currency::fromWhole(0)};
@@ -27,18 +27,18 @@ TEST(MortgageFile, WritesTheFifteenFieldsAndThePaymentLines) {
 }
 
 TEST(MortgageFile, RoundTripsBothModes) {
-    for (int mode : {kModeMortgage, kModeLoan}) {
+    for (MortgageKind mode : {MortgageKind::Mortgage, MortgageKind::Loan}) {
         MortgageInputs in = MortgageInputs::defaults(mode);
         in.rate = *Currency::fromDouble(6.125);
         in.compounding = "   Semiannual";
-        in.CalcMode = kCalcAllPayments;
+        in.CalcMode = ShowPayments::All;
         in.DaysChoice = 3;
         for (int y = 1; y <= in.extraYears(); ++y)
             in.ExtraPayments[y] = {Currency::fromWhole(y), Currency::fromWhole(y * 10)};
         in.ExtraPaymentCount = in.extraYears();
         const std::string bytes = mortgageFileBytes(in, us);
         const auto back = parseMortgageFile(bytes, mode, us);
-        ASSERT_TRUE(back) << mode;
+        ASSERT_TRUE(back) << static_cast<int>(mode);
         EXPECT_EQ(mortgageFileBytes(*back.value, us), bytes);
         EXPECT_EQ(back->compounding, "   Semiannual");
         EXPECT_EQ(back->ExtraPayments[3].amount, Currency::fromWhole(30));
@@ -47,17 +47,17 @@ TEST(MortgageFile, RoundTripsBothModes) {
 }
 
 TEST(MortgageFile, AFileWithNoPaymentLinesHasOneLine) {
-    MortgageInputs in = MortgageInputs::defaults(kModeLoan);
+    MortgageInputs in = MortgageInputs::defaults(MortgageKind::Loan);
     in.termYears = *Currency::fromDouble(6.0 / 12);
     const std::string bytes = mortgageFileBytes(in, us);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 1);
-    EXPECT_TRUE(parseMortgageFile(bytes, kModeLoan, us));
+    EXPECT_TRUE(parseMortgageFile(bytes, MortgageKind::Loan, us));
 }
 
 TEST(MortgageFile, DaysChoiceFourReadsAs365Point25) {
     const auto in =
         parseMortgageFile("1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,4,1,0,0,1,365.25,\"O\",0\r\n",
-                          kModeMortgage, us);
+                          MortgageKind::Mortgage, us);
     ASSERT_TRUE(in);
     EXPECT_EQ(in->DaysChoice, 0);
 }
@@ -66,13 +66,13 @@ TEST(MortgageFile, AcceptsAnyCountUpToFortyFiveWhateverTheTerm) {
     std::string bytes = "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,45,0,1,365,\"O\",0\r\n";
     for (int i = 1; i <= 45; ++i)
         bytes += std::to_string(i) + ",0\r\n";
-    EXPECT_TRUE(parseMortgageFile(bytes, kModeMortgage, us));
+    EXPECT_TRUE(parseMortgageFile(bytes, MortgageKind::Mortgage, us));
 }
 
 TEST(MortgageFile, RefusesDamagedFilesWithMessage13) {
     const std::string good = "1000,5,10,\"      Monthly\",\"      "
                              "Monthly\",\"3/1/2002\",0,1,1,2,0,1,365,\"O\",0\r\n1,0\r\n2,0\r\n";
-    ASSERT_TRUE(parseMortgageFile(good, kModeMortgage, us));
+    ASSERT_TRUE(parseMortgageFile(good, MortgageKind::Mortgage, us));
     std::vector<std::pair<std::string, std::string>> cases = {
         {"empty", ""},
         {"truncated", good.substr(0, 40)},
@@ -93,7 +93,7 @@ TEST(MortgageFile, RefusesDamagedFilesWithMessage13) {
         {"binary", std::string("\x00\x01\x02\xff\xfe", 5)},
     };
     for (const auto& [why, bytes] : cases) {
-        const auto in = parseMortgageFile(bytes, kModeMortgage, us);
+        const auto in = parseMortgageFile(bytes, MortgageKind::Mortgage, us);
         EXPECT_FALSE(in) << why;
         EXPECT_EQ(in.message, Msg::BadFile) << why;
     }

@@ -14,7 +14,7 @@ struct Printed {
     Schedule schedule;
 };
 
-Printed print(int calcMode, int fontChoice, int mode = kModeMortgage) {
+Printed print(ShowPayments calcMode, int fontChoice, MortgageKind mode = MortgageKind::Mortgage) {
     MortgageInputs in = MortgageInputs::defaults(mode);
     in.CalcMode = calcMode;
     const Schedule s = *calculateSchedule(in).value;
@@ -31,7 +31,7 @@ std::vector<std::string> lines(const Printout& p, int page) {
 } // namespace
 
 TEST(MortgagePrintout, FirstPageBlocks) {
-    const auto [p, s] = print(kCalcAnnual, 0);
+    const auto [p, s] = print(ShowPayments::Annual, 0);
     const auto page = lines(p, 0);
     EXPECT_EQ(page[0], "");
     EXPECT_EQ(page[1], " Ann Lee");
@@ -58,7 +58,7 @@ TEST(MortgagePrintout, AllPaymentsRunOverPagesWithTheirHeadings) {
         int font, pageLines;
     };
     for (const Case& c : {Case{0, 53}, Case{1, 63}, Case{3, 51}}) {
-        const auto [p, s] = print(kCalcAllPayments, c.font);
+        const auto [p, s] = print(ShowPayments::All, c.font);
         // Page 1 takes PageLines - 24 rows, every later page PageLines - 7.
         const int first = c.pageLines - 24, later = c.pageLines - 7;
         const int pages = 1 + (300 - first + later - 1) / later + ((300 - first) % later == 0 ? 1 : 0);
@@ -82,7 +82,7 @@ TEST(MortgagePrintout, AllPaymentsRunOverPagesWithTheirHeadings) {
 }
 
 TEST(MortgagePrintout, LoanWordingAndMonths) {
-    const auto [p, s] = print(kCalcAnnual, 0, kModeLoan);
+    const auto [p, s] = print(ShowPayments::Annual, 0, MortgageKind::Loan);
     const auto page = lines(p, 0);
     EXPECT_EQ(page[3], std::string(31, ' ') + " Personal Loan Table");
     EXPECT_EQ(page[10].substr(0, 25), " 20,000.00   10.125%  48 ");

@@ -25,8 +25,8 @@ class TestMortgageWindow : public QObject {
 
     std::unique_ptr<MDIContainer> m_frame;
 
-    MortgageCalc* open(int mode) {
-        return testing::openTask<MortgageCalc>(m_frame, mode == kModeLoan ? "LoanPmt" : "Canadian");
+    MortgageCalc* open(MortgageKind mode) {
+        return testing::openTask<MortgageCalc>(m_frame, mode == MortgageKind::Loan ? "LoanPmt" : "Canadian");
     }
     template <typename T = QLabel> T* child(QWidget* w, const char* name) { return w->findChild<T*>(name); }
     static QString typeInto(EntryBox* box, const QString& keys, QWidget*) {
@@ -54,7 +54,7 @@ class TestMortgageWindow : public QObject {
         QFETCH(QString, caption);
         QFETCH(QString, principal);
         QFETCH(QString, term);
-        MortgageCalc* w = open(mode);
+        MortgageCalc* w = open(MortgageKind(mode));
         QVERIFY(w);
         QCOMPARE(m_frame->windowTitle(), caption);
         QCOMPARE(child<EntryBox>(w, "InPrincipal")->text(), principal);
@@ -66,7 +66,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void calculateShowsTheSummaryAndTheGrid() {
-        MortgageCalc* w = open(kModeMortgage);
+        MortgageCalc* w = open(MortgageKind::Mortgage);
         w->Calc_Click();
         QCOMPARE(child(w, "InMonthPI")->text(), QString("     $917.53"));
         QCOMPARE(child(w, "NumPmtsYear")->text(), QString("          12"));
@@ -103,7 +103,7 @@ class TestMortgageWindow : public QObject {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(bool, message);
-        MortgageCalc* w = open(mode);
+        MortgageCalc* w = open(MortgageKind(mode));
         QString text;
         bool shownMessage = false;
         testing::whenModal([&](QWidget* box) {
@@ -115,12 +115,12 @@ class TestMortgageWindow : public QObject {
         QCOMPARE(shownMessage, message);
         if (message) QCOMPARE(text, QString("Wrong entry, 40 Years limit."));
         QCOMPARE(child<EntryBox>(w, "InTerm")->text().trimmed(), shown.trimmed());
-        const double years = shown.trimmed().toDouble() / (mode == kModeLoan ? 12 : 1);
+        const double years = shown.trimmed().toDouble() / (MortgageKind(mode) == MortgageKind::Loan ? 12 : 1);
         QCOMPARE(mortgage().inputs.termYears.toDouble(), years);
     }
 
     void aNewTermErasesTheAdditionalPayments() {
-        MortgageCalc* w = open(kModeMortgage);
+        MortgageCalc* w = open(MortgageKind::Mortgage);
         mortgage().inputs.ExtraPayments[2].amount = Currency::fromWhole(1000);
         mortgage().inputs.ExtraPaymentCount = 1;
         typeInto(child<EntryBox>(w, "InTerm"), "30", child<EntryBox>(w, "InPrincipal"));
@@ -129,7 +129,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void theDateViewAsksForTheFirstDate() {
-        MortgageCalc* w = open(kModeMortgage);
+        MortgageCalc* w = open(MortgageKind::Mortgage);
         child<QRadioButton>(w, "Option1")->click();
         w->Calc_Click();
         testing::whenModal([](QWidget* dialog) {
@@ -147,7 +147,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void anUnreadableDateKeepsThePreviousOne() {
-        MortgageCalc* w = open(kModeMortgage);
+        MortgageCalc* w = open(MortgageKind::Mortgage);
         mortgage().inputs.StartDate =
             Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)};
         QString message, shown;
@@ -167,7 +167,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void additionalPaymentsChangeTheSchedule() {
-        MortgageCalc* w = open(kModeMortgage);
+        MortgageCalc* w = open(MortgageKind::Mortgage);
         w->Calc_Click();
         QCOMPARE(child(w, "TotSavd")->text(), QString("        $.00"));
         testing::whenModal([](QWidget* window) {
@@ -195,7 +195,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void amountCellsAreTypedRowAfterRow() {
-        MortgageCalc* w = open(kModeMortgage);
+        MortgageCalc* w = open(MortgageKind::Mortgage);
         QString first, second, third;
         testing::whenModal([&](QWidget* window) {
             auto* dialog = static_cast<MortPrePay*>(window);
@@ -229,7 +229,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void thePercentageIsLimitedTo100() {
-        MortgageCalc* w = open(kModeMortgage);
+        MortgageCalc* w = open(MortgageKind::Mortgage);
         QString message, shown;
         testing::whenModal([&](QWidget* dialog) {
             testing::whenModal([&](QWidget* box) {
@@ -247,7 +247,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void theDaysChoiceTakesEffectAtOnce() {
-        MortgageCalc* w = open(kModeMortgage);
+        MortgageCalc* w = open(MortgageKind::Mortgage);
         MortIRFTable dialog(w);
         dialog.show();
         dialog.findChild<QRadioButton*>("IRFactor2")->click();
@@ -255,7 +255,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void aZeroRateShowsMessage3AndKeepsThePreviousGrid() {
-        MortgageCalc* w = open(kModeMortgage);
+        MortgageCalc* w = open(MortgageKind::Mortgage);
         w->Calc_Click();
         mortgage().inputs.rate = Currency();
         QString message;
@@ -269,14 +269,14 @@ class TestMortgageWindow : public QObject {
     }
 
     void filesRoundTripAndTheOtherModeIsRefused() {
-        MortgageCalc* w = open(kModeMortgage);
+        MortgageCalc* w = open(MortgageKind::Mortgage);
         mortgage().inputs.frequency = " Biweekly(Acc)";
-        mortgage().inputs.CalcMode = kCalcAllPayments;
+        mortgage().inputs.CalcMode = ShowPayments::All;
         w->Calc_Click();
         const QString path = QDir(program().dataFolder).filePath("House.umd");
         QVERIFY(w->saveFile(path));
         QCOMPARE(program().shell.MortFileName, std::string("House.umd"));
-        mortgage().inputs = MortgageInputs::defaults(kModeMortgage);
+        mortgage().inputs = MortgageInputs::defaults(MortgageKind::Mortgage);
         QVERIFY(w->loadFile(path));
         QCOMPARE(child<EntryBox>(w, "FreqPmt")->text(), QString(" Biweekly(Acc)"));
         QVERIFY(child<QRadioButton>(w, "Option1")->isChecked());
@@ -297,7 +297,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void aFailedSaveKeepsTheEarlierFile() {
-        MortgageCalc* w = open(kModeLoan);
+        MortgageCalc* w = open(MortgageKind::Loan);
         w->Calc_Click();
         QString message;
         testing::whenModal([&](QWidget* box) {
@@ -309,7 +309,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void nothingCalculatedRefusesPrintSaveAndGraph() {
-        MortgageCalc* w = open(kModeMortgage);
+        MortgageCalc* w = open(MortgageKind::Mortgage);
         QStringList messages;
         for (const char* button : {"MPrinter", "MSaveFile"}) {
             testing::whenModal([&](QWidget* box) {
@@ -322,7 +322,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void aShortLoanPrintsAndSaves() {
-        MortgageCalc* w = open(kModeLoan);
+        MortgageCalc* w = open(MortgageKind::Loan);
         typeInto(child<EntryBox>(w, "InTerm"), "6", child<EntryBox>(w, "InPrincipal"));
         w->Calc_Click();
         QVERIFY(w->saveFile(QDir(program().dataFolder).filePath("Short.uld")));
@@ -334,7 +334,7 @@ class TestMortgageWindow : public QObject {
 
     void printsTheScheduleToAPdf() {
         qputenv("BRISKLANE_PRINT_TO_PDF", "1");
-        MortgageCalc* w = open(kModeMortgage);
+        MortgageCalc* w = open(MortgageKind::Mortgage);
         child<QRadioButton>(w, "Option1")->click();
         w->Calc_Click();
         testing::whenModal([](QWidget* header) {
@@ -362,7 +362,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void helpSwapsWithTheGridAndEditingClosesIt() {
-        MortgageCalc* w = open(kModeMortgage);
+        MortgageCalc* w = open(MortgageKind::Mortgage);
         auto* help = child<QPushButton>(w, "MHelp");
         help->click();
         QCOMPARE(help->text(), QString("Close &Help"));
@@ -376,7 +376,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void exitReturnsToTheMenu() {
-        MortgageCalc* w = open(kModeMortgage);
+        MortgageCalc* w = open(MortgageKind::Mortgage);
         w->Calc_Click();
         w->Exit_Click();
         QTest::qWait(0);

@@ -13,13 +13,13 @@ namespace {
 
 MortgageInputs mortgage(double principal, double rate, double years, const char* frequency = "      Monthly",
                         const char* compounding = "      Monthly") {
-    MortgageInputs in = MortgageInputs::defaults(kModeMortgage);
+    MortgageInputs in = MortgageInputs::defaults(MortgageKind::Mortgage);
     in.principal = *Currency::fromDouble(principal);
     in.rate = *Currency::fromDouble(rate);
     in.termYears = *Currency::fromDouble(years);
     in.frequency = frequency;
     in.compounding = compounding;
-    in.CalcMode = kCalcAllPayments;
+    in.CalcMode = ShowPayments::All;
     return in;
 }
 
@@ -107,7 +107,7 @@ TEST(Schedule, IncreasedPaymentRaisesEveryPayment) {
 
 TEST(Schedule, AnnualTotalsSumEachYear) {
     MortgageInputs in = mortgage(100000, 10.125, 25);
-    in.CalcMode = kCalcAnnual;
+    in.CalcMode = ShowPayments::Annual;
     const Schedule s = run(in);
     ASSERT_EQ(s.years.size(), 25u);
     EXPECT_EQ(s.GridRowCount(), 25);
@@ -138,15 +138,15 @@ TEST(Schedule, PaymentDatesStepByMonthsOrDays) {
               {jan31, Date{year(2002), month(2), day(7)}, Date{year(2002), month(2), day(14)}}},
              {"      2 Weeks", jan31, {jan31, Date{year(2002), month(2), day(14)}}}}) {
         MortgageInputs in = mortgage(100000, 10.125, 25, c.frequency);
-        in.ViewDates = 1;
+        in.ViewDates = true;
         in.StartDate = c.start;
         const Schedule s = run(in);
         for (std::size_t k = 0; k < c.expected.size(); ++k)
             EXPECT_EQ(s.payments[k].date, c.expected[k]) << c.frequency << " payment " << k + 1;
     }
     MortgageInputs annual = mortgage(100000, 10.125, 25);
-    annual.ViewDates = 1;
-    annual.CalcMode = kCalcAnnual;
+    annual.ViewDates = true;
+    annual.CalcMode = ShowPayments::Annual;
     annual.StartDate = jan31;
     EXPECT_EQ(run(annual).years[1].date, (Date{year(2003), month(1), day(31)}));
 }
@@ -156,7 +156,7 @@ TEST(Schedule, RefusesWhatCannotBeComputed) {
         MortgageInputs in;
         Msg message;
     };
-    MortgageInputs loan = MortgageInputs::defaults(kModeLoan);
+    MortgageInputs loan = MortgageInputs::defaults(MortgageKind::Loan);
     loan.termYears = *Currency::fromDouble(481.0 / 12);
     MortgageInputs unknown = mortgage(1000, 5, 10);
     unknown.frequency = "Monthly";
@@ -188,10 +188,10 @@ TEST(Schedule, LongWeeklySchedulesKeepEveryRow) {
 }
 
 TEST(Schedule, ALoanCountsMonthsAndAShortOneStillCharts) {
-    MortgageInputs in = MortgageInputs::defaults(kModeLoan);
+    MortgageInputs in = MortgageInputs::defaults(MortgageKind::Loan);
     const Schedule s = run(in); // 20,000 over 48 months
     EXPECT_EQ(s.payments.size(), 48u);
-    EXPECT_DOUBLE_EQ(s.finalPaymentTime(kModeLoan), 48.0);
+    EXPECT_DOUBLE_EQ(s.finalPaymentTime(MortgageKind::Loan), 48.0);
     in.termYears = *Currency::fromDouble(6.0 / 12);
     const Schedule shortLoan = run(in);
     EXPECT_EQ(shortLoan.payments.size(), 6u);
@@ -210,7 +210,7 @@ TEST(Schedule, YearStartBalancesFollowTheSchedule) {
 }
 
 TEST(Schedule, ASinglePaymentPaysThePrincipal) {
-    MortgageInputs in = MortgageInputs::defaults(kModeLoan);
+    MortgageInputs in = MortgageInputs::defaults(MortgageKind::Loan);
     in.termYears = *Currency::fromDouble(1.0 / 12);
     const Schedule s = run(in);
     ASSERT_EQ(s.payments.size(), 1u);

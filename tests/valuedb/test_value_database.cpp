@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <numeric>
+
 using namespace brisk;
 using namespace std::chrono;
 
@@ -121,14 +127,14 @@ TEST(Sheet, TheUpswingExample) {
     EXPECT_EQ(f.averages[0], 9.5);
     EXPECT_EQ(f.averages[3], 6.5);
     EXPECT_EQ(f.direction, "Upswing");
-    const auto t = sheetTexts(f, db, "$", 0);
-    EXPECT_EQ(t.at("Label37"), ".00%");
-    EXPECT_EQ(t.at("Label38"), "233.33%");
-    EXPECT_EQ(t.at("Label11"), "9.50 ");
-    EXPECT_EQ(t.at("Label15"), ".00 "); // 26 weeks: not reached
-    EXPECT_EQ(t.at("Label52"), " 8 Weeks (All)");
-    EXPECT_EQ(sheetTexts(f, db, "$", 1).at("Label4"), " 2 Data values");
-    EXPECT_EQ(t.at("Label10"), "");
+    const SheetTexts t = sheetTexts(f, db, "$", SheetPeriods::Weeks);
+    EXPECT_EQ(t.highLastDiff, ".00%");
+    EXPECT_EQ(t.lowLastDiff, "233.33%");
+    EXPECT_EQ(t.averages[0], "9.50 ");
+    EXPECT_EQ(t.averages[4], ".00 "); // 26 weeks: not reached
+    EXPECT_EQ(t.periods.all, " 8 Weeks (All)");
+    EXPECT_EQ(sheetTexts(f, db, "$", SheetPeriods::Values).periods.periods[0], " 2 Data values");
+    EXPECT_EQ(t.riskCaption, "");
 }
 
 TEST(Sheet, FewerThanEightPointsAndSmallValues) {
@@ -157,15 +163,16 @@ TEST(Sheet, RiskFigures) {
         db.EarnCount = 2;
         const auto sheet = computeSheet(db, iso);
         ASSERT_TRUE(sheet.figures);
-        const auto t = sheetTexts(*sheet.figures.value, db, "$", 0);
-        EXPECT_EQ(t.at("Label22"), c.pe);
-        EXPECT_EQ(t.at("Label17"), c.risk);
-        EXPECT_EQ(t.at("Label49"), c.direction);
-        EXPECT_EQ(t.at("Label50"), "20.00  ");
-        EXPECT_EQ(t.at("Label10"), " Risk at 10 times Earnings");
-        EXPECT_EQ(t.at("Label23"), " Change 2000 - 2001");
-        EXPECT_EQ(t.at("Label24"), "25.00%");
-        EXPECT_EQ(sheet.figures->riskPct < 0, c.negative);
+        const SheetTexts t = sheetTexts(*sheet.figures.value, db, "$", SheetPeriods::Weeks);
+        EXPECT_EQ(t.peRatio, c.pe);
+        EXPECT_EQ(t.risk, c.risk);
+        EXPECT_EQ(t.targetCaption, c.direction);
+        EXPECT_EQ(t.target, "20.00  ");
+        EXPECT_EQ(t.riskCaption, " Risk at 10 times Earnings");
+        EXPECT_EQ(t.changes[0].caption, " Change 2000 - 2001");
+        EXPECT_EQ(t.changes[0].value, "25.00%");
+        EXPECT_EQ(t.changes[1].caption, "");
+        EXPECT_EQ(t.riskBelowZero, c.negative);
     }
 }
 
@@ -181,6 +188,43 @@ TEST(Sheet, DivisionsByZeroAreMessage27WithTheDate) {
     const auto sheet = computeSheet(db, iso);
     ASSERT_TRUE(sheet.figures);
     EXPECT_TRUE(sheet.figures->earnChanges.empty());
+}
+
+// The sheet of the sample the program ships, against figures taken from its records directly.
+TEST(Sheet, TheSampleDatabase) {
+    std::ifstream in(BRISK_SOURCE_DIR "/help/Sample.Zrk", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto db = parseZrk(bytes);
+    ASSERT_TRUE(db);
+    std::vector<double> values;
+    for (const auto& record : db->records)
+        values.push_back(record.value);
+    ASSERT_EQ(values.size(), 130u);
+    const auto sheet = computeSheet(*db.value, iso);
+    ASSERT_TRUE(sheet.figures);
+    const SheetFigures& f = *sheet.figures.value;
+    const SheetTexts t = sheetTexts(f, *db.value, "$", SheetPeriods::Weeks);
+    auto mean = [&](std::size_t n) { return std::accumulate(values.begin(), values.begin() + n, 0.0) / n; };
+    auto money = [](double v) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f", std::round(v * 100) / 100);
+        return std::string(text);
+    };
+    EXPECT_EQ(t.title, "Northfield Growth Fund");
+    EXPECT_EQ(t.averages[0], money(mean(2)) + " ");
+    EXPECT_EQ(t.averages[3], money(mean(8)) + " ");
+    EXPECT_EQ(t.averages[5], money(mean(52)) + " ");
+    EXPECT_EQ(t.averages[6], money(mean(104)) + " ");
+    EXPECT_EQ(t.averageAll, money(mean(130)) + " ");
+    EXPECT_EQ(t.high, money(*std::max_element(values.begin(), values.end())) + "  ");
+    EXPECT_EQ(t.low, money(*std::min_element(values.begin(), values.end())) + "  ");
+    EXPECT_EQ(t.last, money(values.front()) + "  ");
+    EXPECT_EQ(t.direction, std::string(mean(2) > mean(8) ? "Upswing" : "Downswing") + " ");
+    EXPECT_EQ(t.periods.all, " 130 Weeks (All)");
+    EXPECT_EQ(t.periods.periods[6], " 104 Weeks");
+    EXPECT_EQ(t.earningsCaption, " Annual Earnings " + std::to_string(db->earnings[0].year));
+    EXPECT_FALSE(t.risk.empty());
+    EXPECT_FALSE(t.changes[3].caption.empty()); // five earnings rows: four changes
 }
 
 TEST(DatabasePrintout, EarningsBesideRecordsAndAfterThem) {

@@ -75,57 +75,51 @@ SheetOutcome computeSheet(const ValueDatabase& typed, const ShortDateForm& form)
     return out;
 }
 
-std::map<std::string, std::string> periodTexts(int records, int weekMode) {
-    std::map<std::string, std::string> t;
-    const char* names[7] = {"Label4", "Label5", "Label6", "Label7", "Label8", "Label34", "Label28"};
+PeriodTexts periodTexts(int records, SheetPeriods periods) {
+    const bool values = periods == SheetPeriods::Values;
+    PeriodTexts t;
     for (int p = 0; p < 7; ++p)
-        t[names[p]] = " " + std::to_string(kAveragePeriods[p]) + (weekMode ? " Data values" : " Weeks");
-    t["Label52"] = plainNumber(records) + (weekMode ? " Values (All)" : " Weeks (All)");
-    t["WeekPoints"] = weekMode ? "Change to Weeks" : "Change to Data Values";
+        t.periods[p] = " " + std::to_string(kAveragePeriods[p]) + (values ? " Data values" : " Weeks");
+    t.all = plainNumber(records) + (values ? " Values (All)" : " Weeks (All)");
+    t.toggle = values ? "Change to Weeks" : "Change to Data Values";
     return t;
 }
 
-std::map<std::string, std::string> sheetTexts(const SheetFigures& f, const ValueDatabase& typed,
-                                              const std::string& symbol, int weekMode) {
+SheetTexts sheetTexts(const SheetFigures& f, const ValueDatabase& typed, const std::string& symbol,
+                      SheetPeriods periods) {
     ValueDatabase db = typed;
     db.compactEarnings();
-    std::map<std::string, std::string> t = periodTexts(f.records, weekMode);
-    const char* averageLabels[7] = {"Label11", "Label12", "Label13", "Label14",
-                                    "Label15", "Label35", "Label29"};
+    SheetTexts t;
+    t.periods = periodTexts(f.records, periods);
     for (int p = 0; p < 7; ++p)
-        t[averageLabels[p]] = Format(f.averages[p], "####,,###.00") + " ";
-    t["Label2"] = db.DbTitle;
-    t["Label53"] = Format(f.avgAll, "####,,###.00") + " ";
-    t["Label16"] = f.direction + " ";
-    t["Label41"] = Format(f.last, "####,,###.00") + "  ";
-    t["Label19"] = Format(f.high, "####,,###.00") + "  ";
-    t["Label20"] = Format(f.low, "####,,###.00") + "  ";
-    t["Label27"] = Format(f.highLowDiff, "###,,###.00%");
-    t["Label37"] = Format(f.highLastDiff, "#,,###.00%");
-    t["Label38"] = Format(f.lowLastDiff, "####.00%");
-    t["Label42"] = " Annual Earnings " + (f.latestYear ? std::to_string(f.latestYear) : std::string());
-    t["Label43"] = f.hasEarnings ? symbol + Format(f.latestEarnings, "#,,###.00") + "  " : "";
-    const char* changeCaptions[4] = {"Label23", "Label44", "Label46", "Label47"};
-    const char* changeValues[4] = {"Label24", "Label31", "Label32", "Label33"};
+        t.averages[p] = Format(f.averages[p], "####,,###.00") + " ";
+    t.title = db.DbTitle;
+    t.averageAll = Format(f.avgAll, "####,,###.00") + " ";
+    t.direction = f.direction + " ";
+    t.last = Format(f.last, "####,,###.00") + "  ";
+    t.high = Format(f.high, "####,,###.00") + "  ";
+    t.low = Format(f.low, "####,,###.00") + "  ";
+    t.highLowDiff = Format(f.highLowDiff, "###,,###.00%");
+    t.highLastDiff = Format(f.highLastDiff, "#,,###.00%");
+    t.lowLastDiff = Format(f.lowLastDiff, "####.00%");
+    t.earningsCaption = " Annual Earnings " + (f.latestYear ? std::to_string(f.latestYear) : std::string());
+    t.latestEarnings = f.hasEarnings ? symbol + Format(f.latestEarnings, "#,,###.00") + "  " : "";
     for (int k = 2; k <= kMaxEarnings; ++k) {
         const EarningsRow& row = db.earnings[k - 1];
-        const bool shown = row.year != 0 && k - 2 < static_cast<int>(f.earnChanges.size());
-        t[changeCaptions[k - 2]] =
-            shown ? " Change " + std::to_string(row.year) + " - " + std::to_string(db.earnings[k - 2].year)
-                  : "";
-        t[changeValues[k - 2]] = shown ? Format(f.earnChanges[k - 2], "###.00%") : "";
+        if (row.year == 0 || k - 2 >= static_cast<int>(f.earnChanges.size())) continue;
+        t.changes[k - 2] = {" Change " + std::to_string(row.year) + " - " +
+                                std::to_string(db.earnings[k - 2].year),
+                            Format(f.earnChanges[k - 2], "###.00%")};
     }
     if (f.hasEarnings) {
-        t["Label17"] = Format(f.riskPct, "###.00%");
-        t["Label10"] = " Risk at" + plainNumber(db.EarningsFactor) + " times Earnings";
-        t["Label49"] = f.riskPct > 0   ? " Could Rise to:"
-                       : f.riskPct < 0 ? " Could Drop to:"
-                                       : " Could Remain at:";
-        t["Label50"] = Format(f.target, "##,,###.00") + "  ";
-        t["Label22"] = Format(f.peRatio, "###,,###.00") + "  ";
-    } else {
-        for (const char* name : {"Label17", "Label10", "Label49", "Label50", "Label22"})
-            t[name] = "";
+        t.risk = Format(f.riskPct, "###.00%");
+        t.riskCaption = " Risk at" + plainNumber(db.EarningsFactor) + " times Earnings";
+        t.targetCaption = f.riskPct > 0   ? " Could Rise to:"
+                          : f.riskPct < 0 ? " Could Drop to:"
+                                          : " Could Remain at:";
+        t.target = Format(f.target, "##,,###.00") + "  ";
+        t.peRatio = Format(f.peRatio, "###,,###.00") + "  ";
+        t.riskBelowZero = f.riskPct < 0;
     }
     return t;
 }

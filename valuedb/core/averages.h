@@ -5,7 +5,7 @@
 #include "app/core/outcome.h"
 #include "valuedb/core/value_database.h"
 
-#include <map>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -33,10 +33,37 @@ struct SheetOutcome {
 };
 SheetOutcome computeSheet(const ValueDatabase& db, const ShortDateForm& form);
 
-// The texts of the sheet's value labels and period labels, by label name, in the weeks wording
-// (weekMode 0) or the data-values wording (1).
-std::map<std::string, std::string> sheetTexts(const SheetFigures& f, const ValueDatabase& db,
-                                              const std::string& currencySymbol, int weekMode);
-std::map<std::string, std::string> periodTexts(int records, int weekMode);
+// WeekPointsMode: the sheet's periods counted in weeks or in data values.
+enum class SheetPeriods { Weeks = 0, Values = 1 };
+
+// The captions that follow the period wording.
+struct PeriodTexts {
+    std::array<std::string, 7> periods; // " 2 Weeks" ... " 104 Weeks"
+    std::string all;                    // " 130 Weeks (All)"
+    std::string toggle;                 // the check box: "Change to Data Values"
+};
+PeriodTexts periodTexts(int records, SheetPeriods periods);
+
+// The sheet as it is shown: each figure formatted, and the captions that depend on the data.
+struct SheetTexts {
+    PeriodTexts periods;
+    std::string title;
+    std::array<std::string, 7> averages;
+    std::string averageAll;
+    std::string direction;
+    std::string high, low, last;
+    std::string highLowDiff, highLastDiff, lowLastDiff;
+    std::string earningsCaption, latestEarnings; // " Annual Earnings 2001" and its amount
+    struct EarningsChange {
+        std::string caption, value; // " Change 2000 - 2001", "25.00%"
+    };
+    std::array<EarningsChange, 4> changes;
+    std::string peRatio;
+    std::string riskCaption, risk;     // " Risk at 10 times Earnings", "25.00%"
+    std::string targetCaption, target; // " Could Rise to:", "20.00  "
+    bool riskBelowZero = false;        // shown in red
+};
+SheetTexts sheetTexts(const SheetFigures& f, const ValueDatabase& db, const std::string& currencySymbol,
+                      SheetPeriods periods);
 
 } // namespace brisk

@@ -106,9 +106,9 @@ Averatios::Averatios(QWidget* parent) : QWidget(parent) {
 
     m_weekPoints = new QCheckBox(this);
     m_weekPoints->setObjectName("WeekPoints");
-    m_weekPoints->setChecked(valueDb().WeekPointsMode == 1);
+    m_weekPoints->setChecked(valueDb().WeekPointsMode == SheetPeriods::Values);
     connect(m_weekPoints, &QCheckBox::toggled, this, [this](bool checked) {
-        valueDb().WeekPointsMode = checked ? 1 : 0;
+        valueDb().WeekPointsMode = checked ? SheetPeriods::Values : SheetPeriods::Weeks;
         setPeriodLabels();
     });
     QPushButton* print = commandButton(this, "Print1", "To &Printer");
@@ -119,7 +119,7 @@ Averatios::Averatios(QWidget* parent) : QWidget(parent) {
     connect(print, &QPushButton::clicked, this, &Averatios::Print1_Click);
     connect(graph, &QPushButton::clicked, this, [this] {
         if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
-        valueDb().TrendGraphCaller = 1;
+        valueDb().TrendGraphCaller = TrendCaller::Averages;
         if (QWidget* trend = MenuMain::makeWindow("TrendGraph")) frame()->openOver(trend);
     });
     connect(sheet, &QPushButton::clicked, this, [] {
@@ -163,10 +163,31 @@ void Averatios::computeAndShow() {
             showMessage(Msg::CheckDataValues, this, qs(sheet.detail));
         return;
     }
-    for (const auto& [name, text] :
-         sheetTexts(*sheet.figures.value, state.db, program().shell.CurrencySymbol, state.WeekPointsMode))
-        if (m_labels.contains(qs(name))) m_labels[qs(name)]->setText(qs(text));
-    if (sheet.figures->hasEarnings && sheet.figures->riskPct < 0) {
+    const SheetTexts t =
+        sheetTexts(*sheet.figures.value, state.db, program().shell.CurrencySymbol, state.WeekPointsMode);
+    const std::pair<const char*, const std::string*> shown[] = {
+        {"Label2", &t.title},           {"Label53", &t.averageAll},
+        {"Label16", &t.direction},      {"Label41", &t.last},
+        {"Label19", &t.high},           {"Label20", &t.low},
+        {"Label27", &t.highLowDiff},    {"Label37", &t.highLastDiff},
+        {"Label38", &t.lowLastDiff},    {"Label42", &t.earningsCaption},
+        {"Label43", &t.latestEarnings}, {"Label22", &t.peRatio},
+        {"Label10", &t.riskCaption},    {"Label17", &t.risk},
+        {"Label49", &t.targetCaption},  {"Label50", &t.target}};
+    for (const auto& [name, text] : shown)
+        m_labels[name]->setText(qs(*text));
+    const char* const averages[7] = {"Label11", "Label12", "Label13", "Label14",
+                                     "Label15", "Label35", "Label29"};
+    for (int p = 0; p < 7; ++p)
+        m_labels[averages[p]]->setText(qs(t.averages[p]));
+    const char* const changes[4][2] = {
+        {"Label23", "Label24"}, {"Label44", "Label31"}, {"Label46", "Label32"}, {"Label47", "Label33"}};
+    for (int k = 0; k < 4; ++k) {
+        m_labels[changes[k][0]]->setText(qs(t.changes[k].caption));
+        m_labels[changes[k][1]]->setText(qs(t.changes[k].value));
+    }
+    showPeriods(t.periods);
+    if (t.riskBelowZero) {
         QPalette red = m_labels["Label17"]->palette();
         red.setColor(QPalette::WindowText, QColor(255, 0, 0));
         m_labels["Label17"]->setPalette(red);
@@ -174,12 +195,15 @@ void Averatios::computeAndShow() {
 }
 
 void Averatios::setPeriodLabels() {
-    for (const auto& [name, text] : periodTexts(db().RecordCount(), valueDb().WeekPointsMode)) {
-        if (name == "WeekPoints")
-            m_weekPoints->setText(qs(text));
-        else if (m_labels.contains(qs(name)))
-            m_labels[qs(name)]->setText(qs(text));
-    }
+    showPeriods(periodTexts(db().RecordCount(), valueDb().WeekPointsMode));
+}
+
+void Averatios::showPeriods(const PeriodTexts& t) {
+    const char* const periods[7] = {"Label4", "Label5", "Label6", "Label7", "Label8", "Label34", "Label28"};
+    for (int p = 0; p < 7; ++p)
+        m_labels[periods[p]]->setText(qs(t.periods[p]));
+    m_labels["Label52"]->setText(qs(t.all));
+    m_weekPoints->setText(qs(t.toggle));
 }
 
 void Averatios::Print1_Click() {

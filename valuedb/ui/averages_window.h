@@ -1,13 +1,15 @@
 // The averages and ratios sheet.
 #pragma once
 
-#include <QWidget>
 #include <QMap>
+#include <QWidget>
 
 class QCheckBox;
 class QLabel;
 
 namespace brisk {
+
+struct PeriodTexts;
 
 class Averatios : public QWidget {
     Q_OBJECT
@@ -19,6 +21,7 @@ class Averatios : public QWidget {
   private:
     void computeAndShow();
     void setPeriodLabels();
+    void showPeriods(const PeriodTexts& texts);
     QLabel* valueLabel(const QString& name);
     QMap<QString, QLabel*> m_labels;
     QCheckBox* m_weekPoints;

@@ -69,7 +69,7 @@ Trendmenu::Trendmenu(QWidget* parent) : QWidget(parent) {
     made["ShowTGraph"]->setEnabled(MenuMain::hasWindow("TrendGraph"));
     connect(made["ShowTGraph"], &QPushButton::clicked, this, [this] {
         if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
-        valueDb().TrendGraphCaller = 2;
+        valueDb().TrendGraphCaller = TrendCaller::Menu;
         if (QWidget* graph = MenuMain::makeWindow("TrendGraph")) frame()->openOver(graph);
     });
     connect(made["ExitMenu"], &QPushButton::clicked, this, &Trendmenu::ExitMenu_Click);
@@ -97,7 +97,7 @@ bool Trendmenu::loadFile(const QString& path) {
     if (!loaded) {
         showMessage(Msg::BadFile, this);
         valueDb().db = ValueDatabase{}; // nothing of a half-read file is kept
-        valueDb().WeekPointsMode = 0;
+        valueDb().WeekPointsMode = SheetPeriods::Weeks;
         program().shell.DbFileName.clear();
         updateInfoLabel();
         return false;

@@ -34,7 +34,7 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
     setCaption(" Add and Edit Database");
     ValueDbState& state = valueDb();
     state.GridRecNo = 0;
-    state.EditMode = 0;
+    state.EditMode = EditAction::Adding;
 
     auto* name = new EntryBox(EntryBox::Kind::FreeText, this);
     name->setObjectName("DBName");
@@ -248,10 +248,10 @@ void Dbase::AddRecord_Click() {
     const auto date = readDate(box("InDate")->text());
     Msg message = Msg::None;
     switch (state.EditMode) {
-    case 1:
+    case EditAction::Correcting:
         message = correctRecord(db(), state.EditRecNo, date, value);
         break;
-    case 2:
+    case EditAction::Inserting:
         message = insertRecord(db(), date, value);
         break;
     default:
@@ -264,7 +264,7 @@ void Dbase::AddRecord_Click() {
         showDbMessage(message, this, detail);
         return;
     }
-    state.EditMode = 0;
+    state.EditMode = EditAction::Adding;
     state.EditRecNo = 0;
     MakVisible();
     fillGrid();
@@ -274,34 +274,32 @@ void Dbase::AddRecord_Click() {
 void Dbase::CorrRecord_Click() {
     ValueDbState& state = valueDb();
     if (db().RecordCount() == 0) return showMessage(Msg::NoRecordsToCorrect, this);
-    InRecNum dialog(this);
-    dialog.exec();
-    if (state.EditMode == 0 || state.EditRecNo == 0) {
-        state.EditMode = 0;
-        return;
-    }
-    if (state.EditRecNo > db().RecordCount()) {
-        state.EditMode = 0;
-        return showMessage(Msg::NoSuchRecord, this);
-    }
+    const auto choice = askRecordNumber(state.GridRecNo, this);
+    state.GridRecNo = 0;
+    if (!choice) return;
+    if (choice->record > db().RecordCount()) return showMessage(Msg::NoSuchRecord, this);
+    state.EditMode = choice->action;
+    state.EditRecNo = choice->record;
     const ValueRecord& r = db().records[state.EditRecNo - 1];
     switch (state.EditMode) {
-    case 1:
+    case EditAction::Adding:
+        break;
+    case EditAction::Correcting:
         MakInvisible();
         m_new->setText(qs(Format(state.EditRecNo, "####")));
         box("InDate")->setText(dateText(r.date));
         box("InValue")->setText(qs(Format(r.value, "0.00")));
         break;
-    case 2:
+    case EditAction::Inserting:
         MakInvisible();
         m_new->setText("Insert");
         box("InDate")->clear();
         box("InDate")->setFocus(Qt::OtherFocusReason);
         break;
-    case 3:
+    case EditAction::Deleting:
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         deleteRecord(db(), state.EditRecNo);
-        state.EditMode = 0;
+        state.EditMode = EditAction::Adding;
         state.EditRecNo = 0;
         fillGrid();
         showNewRow();
@@ -339,7 +337,7 @@ void Dbase::Printit_Click() {
 }
 
 void Dbase::Exitbut_Click() {
-    valueDb().EditMode = 0;
+    valueDb().EditMode = EditAction::Adding;
     setCaption(kMenuCaption);
     frame()->closeOver();
     if (auto* menu = qobject_cast<Trendmenu*>(frame()->currentTask())) menu->updateInfoLabel();

@@ -18,11 +18,9 @@
 
 namespace brisk {
 
-InRecNum::InRecNum(QWidget* parent) : QDialog(parent) {
+InRecNum::InRecNum(int gridRecNo, QWidget* parent) : QDialog(parent) {
     setObjectName("InRecNum");
     setWindowTitle("Input ");
-    ValueDbState& state = valueDb();
-    state.EditMode = 0;
     auto* frameBox = new QGroupBox(" Select Option", this);
     auto* options = new QButtonGroup(this);
     auto* frameLayout = new QVBoxLayout(frameBox);
@@ -41,42 +39,30 @@ InRecNum::InRecNum(QWidget* parent) : QDialog(parent) {
     auto* acceptButton = commandButton(this, "Accept", "&OK");
     auto* cancel = commandButton(this, "NoAccept", "&Cancel");
     number->setNext(acceptButton);
-    connect(options, &QButtonGroup::idClicked, this, [number, prompt](int index) {
-        ValueDbState& state = valueDb();
-        state.EditMode = index + 1;
+    connect(options, &QButtonGroup::idClicked, this, [number, prompt, gridRecNo](int index) {
         const char* prompts[] = {" Type in the record number       to correct.",
                                  " Type in 1. Automatic insertion   by date.",
                                  " Type in the record number        to delete."};
         prompt->setText(prompts[index]);
         if (index == 1)
             number->setText("1");
-        else if (state.GridRecNo > 0)
-            number->setText(QString::number(state.GridRecNo));
+        else if (gridRecNo > 0)
+            number->setText(QString::number(gridRecNo));
         else
             number->clear();
         number->setFocus(Qt::TabFocusReason);
         number->selectAll();
     });
-    connect(acceptButton, &QPushButton::clicked, this, [this, number] {
-        ValueDbState& state = valueDb();
-        if (state.EditMode == 2) {
-            state.EditRecNo = 1;
-        } else {
-            state.EditRecNo = toInt16(parseEntryText(ss(number->text()), "")).value_or(0);
-            if (state.EditRecNo == 0) state.EditMode = 0;
-        }
-        state.GridRecNo = 0;
+    connect(acceptButton, &QPushButton::clicked, this, [this, number, options] {
+        const int option = options->checkedId();
+        const auto action = EditAction(option + 1);
+        // Insertion goes by date: the number is always 1.
+        const int record =
+            action == EditAction::Inserting ? 1 : toInt16(parseEntryText(ss(number->text()), "")).value_or(0);
+        if (option >= 0 && record != 0) m_choice = RecordChoice{action, record};
         accept();
     });
-    connect(cancel, &QPushButton::clicked, this, [this] {
-        ValueDbState& state = valueDb();
-        state.EditMode = state.EditRecNo = state.GridRecNo = 0;
-        reject();
-    });
-    connect(this, &QDialog::rejected, this, [] {
-        ValueDbState& state = valueDb();
-        state.EditMode = state.EditRecNo = state.GridRecNo = 0;
-    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(acceptButton);
     buttons->addWidget(cancel);
@@ -85,6 +71,12 @@ InRecNum::InRecNum(QWidget* parent) : QDialog(parent) {
     layout->addWidget(prompt);
     layout->addWidget(number);
     layout->addLayout(buttons);
+}
+
+std::optional<RecordChoice> askRecordNumber(int gridRecNo, QWidget* parent) {
+    InRecNum dialog(gridRecNo, parent);
+    dialog.exec();
+    return dialog.choice();
 }
 
 } // namespace brisk

@@ -1,14 +1,26 @@
 // The record-number dialog of the editor: which record to correct, insert before or delete.
 #pragma once
 
+#include "valuedb/ui/valuedb_state.h"
+
 #include <QDialog>
+
+#include <optional>
 
 namespace brisk {
 
 class InRecNum : public QDialog {
     Q_OBJECT
   public:
-    explicit InRecNum(QWidget* parent = nullptr);
+    // `gridRecNo` is the record clicked in the grid, offered as the number (0 for none).
+    InRecNum(int gridRecNo, QWidget* parent = nullptr);
+    // The option chosen with its record number; nothing when cancelled or no number was given.
+    std::optional<RecordChoice> choice() const { return m_choice; }
+
+  private:
+    std::optional<RecordChoice> m_choice;
 };
+
+std::optional<RecordChoice> askRecordNumber(int gridRecNo, QWidget* parent);
 
 } // namespace brisk

@@ -98,8 +98,9 @@ void TrendGraph::Ptr_Click() {
 
 void TrendGraph::ExitBut_Click() {
     ValueDbState& state = valueDb();
-    const QString caption = state.TrendGraphCaller == 1 ? "  Averages and Ratios" : "  Brisklane Menu";
-    state.TrendGraphCaller = 0;
+    const QString caption =
+        state.TrendGraphCaller == TrendCaller::Averages ? "  Averages and Ratios" : "  Brisklane Menu";
+    state.TrendGraphCaller = TrendCaller::None;
     if (!program().frame) return;
     program().frame->closeOver();
     program().frame->setWindowTitle(caption);

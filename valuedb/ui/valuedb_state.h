@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/core/dates.h"
+#include "valuedb/core/averages.h"
 #include "valuedb/core/value_database.h"
 
 #include <QString>
@@ -16,11 +17,21 @@ namespace brisk {
 
 class MDIContainer;
 
+// EditMode: what the editor's Add Record does with the record typed.
+enum class EditAction { Adding = 0, Correcting = 1, Inserting = 2, Deleting = 3 };
+struct RecordChoice {
+    EditAction action;
+    int record; // from 1
+};
+
+// TrendGraphCaller: the window the trend graph returns to.
+enum class TrendCaller { None = 0, Averages = 1, Menu = 2 };
+
 struct ValueDbState {
     ValueDatabase db;
-    int WeekPointsMode = 0;   // the sheet's periods as weeks (0) or data values (1)
-    int TrendGraphCaller = 0; // 1 the averages sheet, 2 the database menu
-    int EditMode = 0;         // 0 adding, 1 correcting, 2 inserting, 3 deleting
+    SheetPeriods WeekPointsMode = SheetPeriods::Weeks;
+    TrendCaller TrendGraphCaller = TrendCaller::None;
+    EditAction EditMode = EditAction::Adding;
     int EditRecNo = 0;
     int GridRecNo = 0;
     int ExtractLow = 0, ExtractHigh = 0;
