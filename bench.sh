@@ -7,6 +7,9 @@
 #   growth:   40 years of monthly contributions, calculation and grid fill, against a plain loop.
 #   valuedb:  a 1,000-record file loaded, its sheet computed, a reversed table sorted.
 #   chart:    a 41-bar 3D chart drawn onto a 300 dpi printer page.
+#   cli:      brisklane-calc --help and a full CSV schedule (400,000 at 9%, 40 years, semi-annual
+#             compounding, weekly payments, 363 days, 10,000 more in years 5 and 10) against a bare
+#             QtCore program, medians of interleaved runs.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
@@ -54,15 +57,49 @@ chart() {
   echo "== chart"
   build/bench/bench_chart 2>/dev/null
 }
+interleaved_ms() { # name=command ...; prints "name median" for each, the runs interleaved
+  local names=() i
+  declare -A times
+  for pair in "$@"; do names+=("${pair%%=*}"); done
+  for _ in $(seq "$runs"); do
+    for pair in "$@"; do
+      local name=${pair%%=*} start end
+      start=$(date +%s%N)
+      eval "${pair#*=}" >/dev/null 2>&1
+      end=$(date +%s%N)
+      times[$name]+="$(( (end - start) / 1000 )) "
+    done
+  done
+  for name in "${names[@]}"; do
+    echo "$name $(printf '%s\n' ${times[$name]} | sort -n | awk '{a[NR]=$1} END {printf "%.2f", a[int((NR+1)/2)]/1000}')"
+  done
+}
+cli() {
+  local schedule="build/brisklane-calc mortgage --principal 400000 --rate 9 --term 40 --compounding semiannual"
+  schedule+=" --frequency 1week --days 363 --extra 5=10000 --extra 10=10000 --format csv"
+  local result bare help csv
+  result=$(runs=$(( runs * 4 )) interleaved_ms "bare=build/bench/bench_bare_core" "help=build/brisklane-calc --help" \
+           "csv=$schedule")
+  bare=$(awk '/^bare/ {print $2}' <<<"$result")
+  help=$(awk '/^help/ {print $2}' <<<"$result")
+  csv=$(awk '/^csv/ {print $2}' <<<"$result")
+  echo "== cli (runs: $(( runs * 4 )), $($schedule | wc -l) CSV lines)"
+  echo "bare QtCore program:    ${bare} ms (median)"
+  echo "brisklane-calc --help:  ${help} ms (median)"
+  echo "CSV schedule:           ${csv} ms (median)"
+  awk -v h="$help" -v b="$bare" 'BEGIN {printf "help ratio:             %.2fx (goal: at most 2.5x)\n", h/b}'
+  awk -v c="$csv" -v h="$help" 'BEGIN {printf "schedule over help:     %.2f ms (goal: at most 1 ms)\n", c-h}'
+}
 case "${1:-all}" in
   startup) startup ;;
   mortgage) mortgage ;;
   growth) growth ;;
   valuedb) valuedb ;;
   chart) chart ;;
+  cli) cli ;;
   all)
     # Every benchmark, then one table of their figures.
-    report=$( { startup; mortgage; growth; valuedb; chart; } | tee /dev/stderr )
+    report=$( { startup; mortgage; growth; valuedb; chart; cli; } | tee /dev/stderr )
     echo
     echo "| benchmark | figure |"
     echo "| --- | --- |"
@@ -71,5 +108,5 @@ case "${1:-all}" in
       /:/ { split($0, part, ":"); value = substr($0, length(part[1]) + 2); gsub(/^ +/, "", value)
             printf "| %s: %s | %s |\n", section, part[1], value }'
     ;;
-  *) echo "usage: ./bench.sh [startup|mortgage|growth|valuedb|chart]" >&2; exit 2 ;;
+  *) echo "usage: ./bench.sh [startup|mortgage|growth|valuedb|chart|cli]" >&2; exit 2 ;;
 esac

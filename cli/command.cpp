@@ -20,7 +20,12 @@ std::vector<CliCommand>& cliCommands() {
 }
 
 std::string cents(double value) {
-    return Format(value, "0.00");
+    std::string text;
+    appendCents(text, value);
+    return text;
+}
+void appendCents(std::string& text, double value) {
+    FormatTo(text, value, "0.00");
 }
 double centsNumber(double value) {
     return QString::fromStdString(cents(value)).toDouble();
@@ -31,8 +36,9 @@ int failWith(Msg message) {
     return 2;
 }
 
-int handOver(const CliContext& context, const Outcome<ChartHandover>& chart) {
+int handOver(const CliContext& context, const std::function<Outcome<ChartHandover>()>& makeChart) {
     if (!context.chart) return 0;
+    const auto chart = makeChart();
     if (!chart) return failWith(chart.message);
     *context.chart = *chart;
     return 0;
@@ -48,11 +54,10 @@ std::optional<double> numberOption(const QCommandLineParser& parser, const QStri
 void writeTable(const CliContext& context, const TextTable& table, QJsonObject summary,
                 const QString& rowsKey) {
     if (context.quiet()) return;
-    QTextStream out(stdout);
+    // Tables can be long: their text goes to standard output as the UTF-8 bytes it already is.
+    auto write = [](const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); };
     if (context.format == "csv") {
-        // Standard output takes plain line feeds; CSV files from the program keep CR LF.
-        QString csv = QString::fromStdString(csvText(table));
-        out << csv.replace("\r\n", "\n");
+        write(csvText(table, "\n"));
     } else if (context.format == "json") {
         if (!rowsKey.isEmpty()) {
             QJsonArray rows;
@@ -68,9 +73,9 @@ void writeTable(const CliContext& context, const TextTable& table, QJsonObject s
             }
             summary[rowsKey] = rows;
         }
-        out << QJsonDocument(summary).toJson(QJsonDocument::Indented);
+        write(QJsonDocument(summary).toJson(QJsonDocument::Indented).toStdString());
     } else {
-        out << QString::fromStdString(alignedText(table));
+        write(alignedText(table));
     }
 }
 

@@ -44,12 +44,14 @@ struct RegisterCommand {
 
 // Money as the command line writes it: to the cent, plain decimals; and the same as a JSON number.
 std::string cents(double value);
+void appendCents(std::string& text, double value);
 double centsNumber(double value);
 
 // Prints the numbered message on standard error; returns the exit status 2.
 int failWith(Msg message);
-// For brisklane-calc chart: the calculator's chart into the hand-over, or its message. The exit status.
-int handOver(const CliContext& context, const Outcome<ChartHandover>& chart);
+// For brisklane-calc chart: the calculator's chart into the hand-over, or its message; made only
+// when a chart is asked for. The exit status.
+int handOver(const CliContext& context, const std::function<Outcome<ChartHandover>()>& makeChart);
 // A number given on the command line, in plain invariant form; nothing when it is not one.
 std::optional<double> numberOption(const QCommandLineParser& parser, const QString& name);
 

@@ -63,7 +63,7 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
             if (const int status = writePrintout(context, savingsPrintout(base, *plan.value, print),
                                                  "Investment Growth Calculation"))
                 return status;
-        if (const int status = handOver(context, planChart(*plan.value))) return status;
+        if (const int status = handOver(context, [&] { return planChart(*plan.value); })) return status;
         TextTable table{{"period", "invested", "interest", "value"}, {}};
         for (const SavingsPeriod& p : plan->periods)
             table.rows.push_back(
@@ -105,7 +105,7 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
                                     {"total_invested", centsNumber(plan->totalInvested)},
                                     {"final_value", centsNumber(plan->finalValue)}});
     }
-    if (const int status = handOver(context, comparisonsChart(listed))) return status;
+    if (const int status = handOver(context, [&] { return comparisonsChart(listed); })) return status;
     if (!context.printoutPath.isEmpty())
         if (const int status = writePrintout(context, comparisonsPrintout(pages[1], pages[2], print),
                                              "Investment Growth Comparisons"))
@@ -140,7 +140,7 @@ int runCompound(const QCommandLineParser& parser, const CliContext& context) {
         path.rows.push_back({std::to_string(k + 1), Format(row->path[k], "0")});
     const double rate = QString::fromStdString(Format(row->rate * 100, "0.0000")).toDouble();
     const double gain = QString::fromStdString(Format(row->totalGain * 100, "0.00")).toDouble();
-    if (const int status = handOver(context, finderChart({*row.value}))) return status;
+    if (const int status = handOver(context, [&] { return finderChart({*row.value}); })) return status;
     if (context.format == "text" && !context.quiet()) {
         QTextStream(stdout) << "Annual compound growth: "
                             << QString::fromStdString(Format(row->rate, "#,,###.0000%"))

@@ -11,6 +11,8 @@
 #include <QMap>
 #include <QTextStream>
 
+#include <cstdio>
+
 namespace brisk {
 
 namespace {
@@ -86,18 +88,47 @@ Msg applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
     return Msg::None;
 }
 
+const std::vector<std::string> kScheduleColumns = {
+    "row", "year", "date", "interest", "principal", "balance", "cumulative_interest", "cumulative_principal"};
+
+int yearOf(const Schedule& s, const ScheduleRow& row) {
+    return s.annual ? row.number : (row.number - 1) / s.paymentsPerYear + 1;
+}
+
 TextTable scheduleTable(const Schedule& s) {
-    TextTable table{{"row", "year", "date", "interest", "principal", "balance", "cumulative_interest",
-                     "cumulative_principal"},
-                    {}};
-    for (const ScheduleRow& row : s.shown()) {
-        const int year = s.annual ? row.number : (row.number - 1) / s.paymentsPerYear + 1;
-        table.rows.push_back({std::to_string(row.number), std::to_string(year),
+    TextTable table{kScheduleColumns, {}};
+    for (const ScheduleRow& row : s.shown())
+        table.rows.push_back({std::to_string(row.number), std::to_string(yearOf(s, row)),
                               row.date ? isoDateText(*row.date) : "", cents(row.interest),
                               cents(row.principal), cents(row.balance), cents(row.cumulativeInterest),
                               cents(row.cumulativePrincipal)});
-    }
     return table;
+}
+
+// The schedule's rows in the chosen format (JSON gives the summary alone). A schedule runs to
+// thousands of rows: as CSV they are written as they are made, without a table of strings.
+void writeSchedule(const CliContext& context, const Schedule& s, const QJsonObject& summary) {
+    if (context.quiet()) return;
+    if (context.format != "csv") {
+        writeTable(context, context.format == "text" ? scheduleTable(s) : TextTable{}, summary, QString());
+        return;
+    }
+    std::string out = csvText({kScheduleColumns, {}}, "\n");
+    out.reserve(s.shown().size() * 80);
+    for (const ScheduleRow& row : s.shown()) {
+        out += std::to_string(row.number);
+        out += ',';
+        out += std::to_string(yearOf(s, row));
+        out += ',';
+        if (row.date) out += isoDateText(*row.date);
+        for (double figure :
+             {row.interest, row.principal, row.balance, row.cumulativeInterest, row.cumulativePrincipal}) {
+            out += ',';
+            appendCents(out, figure);
+        }
+        out += '\n';
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
 }
 
 int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
@@ -138,7 +169,7 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
         {"total_paid", centsNumber(s.totalPaid)},
         {"interest_savings", centsNumber(s.interestSavings)},
         {"rows", s.GridRowCount()}};
-    if (const int status = handOver(context, mortgageChart(in, s))) return status;
+    if (const int status = handOver(context, [&] { return mortgageChart(in, s); })) return status;
     if (context.format == "text" && !context.quiet()) {
         const std::string& c = context.settings.CurrencySymbol;
         QTextStream out(stdout);
@@ -153,7 +184,7 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
             << "Total interest savings:  "
             << QString::fromStdString(c + Format(s.interestSavings, "###,,###.00")) << "\n\n";
     }
-    writeTable(context, scheduleTable(s), summary, QString());
+    writeSchedule(context, s, summary);
     return 0;
 }
 

@@ -74,7 +74,8 @@ int runRetirement(const QCommandLineParser& parser, const CliContext& context) {
     }
     const auto table = calculateRetirement(in);
     if (!table) return failWith(table.message);
-    if (const int status = handOver(context, retirementChart(*table.value, in.option == RetireOption::Fixed)))
+    if (const int status = handOver(
+            context, [&] { return retirementChart(*table.value, in.option == RetireOption::Fixed); }))
         return status;
     return report(context, *table.value, {"year", "interest", "withdrawn", "value"}, false,
                   {"total_interest", "total_withdrawn", "final_value"},
@@ -97,7 +98,7 @@ int runCapital(const QCommandLineParser& parser, const CliContext& context) {
         return failWith(m);
     const auto table = calculateCapital(in);
     if (!table) return failWith(table.message);
-    if (const int status = handOver(context, capitalChart(*table.value))) return status;
+    if (const int status = handOver(context, [&] { return capitalChart(*table.value); })) return status;
     return report(context, *table.value, {"year", "investment", "interest", "value"}, false,
                   {"total_invested", "total_interest", "final_value"},
                   capitalPrintout(in, *table.value, printContext(context)), "Amount of Capital Required");
@@ -117,7 +118,7 @@ int run401k(const QCommandLineParser& parser, const CliContext& context) {
         return failWith(m);
     const auto table = calculate401k(in);
     if (!table) return failWith(table.message);
-    if (const int status = handOver(context, plan401kChart(*table.value))) return status;
+    if (const int status = handOver(context, [&] { return plan401kChart(*table.value); })) return status;
     return report(context, *table.value, {"year", "salary", "contribution", "interest", "value"}, true,
                   {"total_contributions", "total_interest", "final_value"},
                   plan401kPrintout(in, *table.value, printContext(context)), "Investment Growth - 401K Plan");

@@ -8,31 +8,35 @@ namespace brisk {
 
 namespace {
 
-std::string csvField(const std::string& field) {
-    if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
-    std::string quoted = "\"";
-    for (char c : field) {
-        if (c == '"') quoted += '"';
-        quoted += c;
+void appendCsvField(std::string& out, const std::string& field) {
+    if (field.find_first_of(",\"\r\n") == std::string::npos) {
+        out += field;
+        return;
     }
-    return quoted + '"';
+    out += '"';
+    for (char c : field) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
 }
 
-void appendCsvLine(std::string& out, const std::vector<std::string>& fields) {
+void appendCsvLine(std::string& out, const std::vector<std::string>& fields, std::string_view lineEnd) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) out += ',';
-        out += csvField(fields[i]);
+        appendCsvField(out, fields[i]);
     }
-    out += "\r\n";
+    out += lineEnd;
 }
 
 } // namespace
 
-std::string csvText(const TextTable& table) {
+std::string csvText(const TextTable& table, std::string_view lineEnd) {
     std::string out;
-    appendCsvLine(out, table.header);
+    out.reserve((table.rows.size() + 1) * 80);
+    appendCsvLine(out, table.header, lineEnd);
     for (const auto& row : table.rows)
-        appendCsvLine(out, row);
+        appendCsvLine(out, row, lineEnd);
     return out;
 }
 

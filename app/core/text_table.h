@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brisk {
@@ -11,8 +12,9 @@ struct TextTable {
     std::vector<std::vector<std::string>> rows;
 };
 
-// RFC 4180: fields with a comma, quote or line break are quoted; lines end with CR LF.
-std::string csvText(const TextTable& table);
+// RFC 4180: fields with a comma, quote or line break are quoted; lines end with CR LF (files) or
+// with `lineEnd` (standard output takes plain line feeds).
+std::string csvText(const TextTable& table, std::string_view lineEnd = "\r\n");
 // Columns right-aligned under their headings, two blanks apart.
 std::string alignedText(const TextTable& table);
 

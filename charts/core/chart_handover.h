@@ -52,6 +52,7 @@ struct ChartHandover {
     // A whole year chart: point k (from 1) has the label k and the k-th value. A value that does not
     // fit a currency value throws CalcFailure: the chart functions of the cores trap it.
     void setYearChart(const std::vector<double>& values, const std::string& title) {
+        growTo(YearLabels, YearValues, static_cast<int>(values.size()));
         for (int k = 1; k <= static_cast<int>(values.size()); ++k)
             setYearPoint(k, std::to_string(k), Currency::fromDoubleOrFail(values[k - 1]));
         GraphPointCount = static_cast<int>(values.size());

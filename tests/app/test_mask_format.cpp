@@ -5,6 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <vector>
+
 using namespace brisk;
 
 struct MaskCase {
@@ -35,6 +43,74 @@ INSTANTIATE_TEST_SUITE_P(
         MaskCase{0.123456, "#,,###.0000%", "12.3456%"}, MaskCase{365.25, "###.##", "365.25"},
         MaskCase{7, "0", "7"}, MaskCase{0, "0", "0"}, MaskCase{-0.001, "###.00", ".00"},
         MaskCase{123456789012.34, "####,,###.00", "123,456,789,012.34"}, MaskCase{1e-20, "###.00", ".00"}));
+
+// Every figure is rounded through its 15 significant digits, as printf's "%.14e" gives them: shown
+// in full, they must be printf's digits, for values of every size and for the cent amounts and
+// sums of cents a schedule is made of.
+TEST(MaskFormat, FifteenSignificantDigitsAsPrintfGivesThem) {
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-3, 12);
+    std::uniform_int_distribution<long long> cents(0, 100000000000LL);
+    // Ties and near-ties of the 15th digit, powers of ten and their neighbours, the limits of the range.
+    const std::vector<double> hard = {0.1 + 0.2,
+                                      1.005,
+                                      2.675,
+                                      1.0000000000000005,
+                                      9.999999999999995,
+                                      999999999999999.9,
+                                      1e15 - 1,
+                                      1e15,
+                                      1e17,
+                                      123456789012345.5,
+                                      0.000123456789012345,
+                                      9.9999999999999995e-5,
+                                      1e18,
+                                      4503599627370495.5,
+                                      std::nextafter(1.0, 2.0),
+                                      std::nextafter(10.0, 0.0),
+                                      1.2345678901234549,
+                                      1.2345678901234551,
+                                      0.30000000000000004};
+    for (std::size_t i = 0; i < 200000 + hard.size(); ++i) {
+        const int e = exponent(random);
+        double value = i < hard.size() ? hard[i]
+                       : i % 2         ? mantissa(random) * std::pow(10.0, e)
+                                       : cents(random) / 100.0 * 1.0001;
+        if (value < 1 && i >= hard.size()) value += 1;
+        char expected[40];
+        std::snprintf(expected, sizeof expected, "%.14e", value);
+        const int exp10 = std::atoi(std::strchr(expected, 'e') + 1);
+        const std::string mask = exp10 >= 14 ? "0" : "0." + std::string(14 - exp10, '0');
+        std::string digits = Format(value, mask);
+        digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
+        digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1)); // below 1: "0.000…"
+        digits.resize(std::min<std::size_t>(digits.size(), 15)); // above 1e15: the zeros that follow
+        std::string printed(expected, std::strchr(expected, 'e'));
+        printed.erase(std::remove(printed.begin(), printed.end(), '.'), printed.end());
+        ASSERT_EQ(digits, printed) << expected;
+    }
+}
+
+// Amounts to the cent round half up at the third decimal, whatever binary fraction they carry: the
+// expected text comes from the whole number of cents.
+TEST(MaskFormat, CentsRoundHalfUp) {
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<long long> cents(0, 999999999999LL);
+    auto text = [](long long c) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%lld.%02lld", c / 100, c % 100);
+        return std::string(buffer);
+    };
+    for (int i = 0; i < 100000; ++i) {
+        const long long c = cents(random);
+        const double amount = c / 100.0;
+        ASSERT_EQ(Format(amount, "0.00"), text(c)) << c;
+        ASSERT_EQ(Format(amount + 0.0049, "0.00"), text(c)) << c;
+        ASSERT_EQ(Format(amount + 0.005, "0.00"), text(c + 1)) << c;
+        ASSERT_EQ(Format(-(amount + 0.0051), "0.00"), "-" + text(c + 1)) << c;
+    }
+}
 
 TEST(RightAlign, PadsAndCutsPlainText) {
     EXPECT_EQ(RightAlign("abc", 5), "  abc");
