@@ -1,8 +1,10 @@
 #include "charts/ui/chart_view.h"
 
+#include "app/ui/twips.h"
 #include "charts/render/chart_painter.h"
 
 #include <QPainter>
+#include <QVBoxLayout>
 
 namespace brisk {
 
@@ -19,6 +21,13 @@ void ChartView::setChart(ChartData chart) {
 void ChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintChart(painter, rect(), m_chart);
+}
+
+void layOutChartWindow(QWidget* window, ChartView* view, QLayout* buttons) {
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
+    layout->addWidget(view, 1);
+    layout->addLayout(buttons);
 }
 
 } // namespace brisk

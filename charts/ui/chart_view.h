@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+class QLayout;
+
 namespace brisk {
 
 class ChartView : public QWidget {
@@ -23,5 +25,8 @@ class ChartView : public QWidget {
   private:
     ChartData m_chart;
 };
+
+// A chart window's layout: the chart above its row of buttons.
+void layOutChartWindow(QWidget* window, ChartView* view, QLayout* buttons);
 
 } // namespace brisk

@@ -6,7 +6,6 @@
 #include "app/ui/message_box.h"
 #include "app/ui/printer_backend.h"
 #include "app/ui/program_state.h"
-#include "app/ui/twips.h"
 #include "charts/render/chart_painter.h"
 #include "charts/ui/chart_view.h"
 
@@ -14,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QVBoxLayout>
 
 namespace brisk {
 
@@ -67,10 +65,7 @@ GraphsAll::GraphsAll(QWidget* parent) : QWidget(parent) {
     buttons->addStretch();
     buttons->addWidget(ptr);
     buttons->addWidget(exit);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
-    layout->addWidget(m_view, 1);
-    layout->addLayout(buttons);
+    layOutChartWindow(this, m_view, buttons);
     showKind(firstKind(h.GraphCaller, calcMode));
 }
 

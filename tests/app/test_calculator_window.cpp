@@ -55,16 +55,6 @@ class Doubler : public CalculatorWindow {
     void resetState() override { ++resets; }
 };
 
-QString messageShownBy(const std::function<void()>& act) {
-    QString shown;
-    testing::whenModal([&shown](QWidget* box) {
-        if (auto* text = box->findChild<QPlainTextEdit*>()) shown = text->toPlainText();
-        box->close();
-    });
-    act();
-    return shown;
-}
-
 } // namespace
 
 class TestCalculatorWindow : public QObject {
@@ -148,7 +138,7 @@ class TestCalculatorWindow : public QObject {
         QFETCH(QString, message);
         Doubler* w = openDoubler();
         QPushButton* button = w->command(CalculatorWindow::Command(which));
-        QCOMPARE(messageShownBy([button] { button->click(); }), message);
+        QCOMPARE(testing::messageShownBy([button] { button->click(); }), message);
     }
 
     void theChartOpensOverTheWindowAndExitReturnsToTheMenu() {

@@ -150,13 +150,8 @@ class TestChartParity : public QObject {
         growth().finderInputs.cost = *Currency::fromDouble(0.01);
         growth().finderInputs.value = Currency::fromWhole(900000000000);
         growth().finderInputs.term = Currency::fromWhole(1);
-        QString shown;
-        testing::whenModal([&shown](QWidget* box) {
-            shown = box->findChild<QPlainTextEdit*>()->toPlainText();
-            box->close();
-        });
-        finder->Calc_Click();
-        QCOMPARE(shown, QString("Wrong or missing entry, try again."));
+        QCOMPARE(testing::messageShownBy([finder] { finder->Calc_Click(); }),
+                 QString("Wrong or missing entry, try again."));
         QVERIFY(growth().finderRows.empty());
         QCOMPARE(program().chart.GraphPointCount, 0);
 

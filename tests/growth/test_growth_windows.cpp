@@ -90,12 +90,7 @@ class TestGrowthWindows : public QObject {
 
     void theTermIsLimitedTo40Years() {
         auto* w = open<SavingsCalc>("Savings");
-        QString message;
-        testing::whenModal([&](QWidget* box) {
-            message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
-            box->close();
-        });
-        type(w, "InTerm", "41", "InLumpInv");
+        const QString message = testing::messageShownBy([&] { type(w, "InTerm", "41", "InLumpInv"); });
         QCOMPARE(message, QString("Wrong entry, 40 Years limit."));
         QCOMPARE(growth().inputs.term, Currency::fromWhole(40));
     }
@@ -108,12 +103,7 @@ class TestGrowthWindows : public QObject {
             w->Calc_Click();
         QCOMPARE(w->gridText(22, 7), QString("679,652.79"));
         QCOMPARE(program().chart.CompareLabels(3, 0), std::string("Row  3"));
-        QString message;
-        testing::whenModal([&](QWidget* box) {
-            message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
-            box->close();
-        });
-        w->Calc_Click();
+        const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
         QCOMPARE(message, QString("Limit is 22 entries."));
         QCOMPARE(growth().examples.size(), 22u);
         QVERIFY(!growth().ReportPageText[2].empty());
@@ -127,12 +117,7 @@ class TestGrowthWindows : public QObject {
         w->Calc_Click();
         growth().inputs.frequency = "Quarterly";
         growth().inputs.increase = Currency::fromWhole(-150);
-        QString message;
-        testing::whenModal([&](QWidget* box) {
-            message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
-            box->close();
-        });
-        w->Calc_Click();
+        const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
         QCOMPARE(message, QString("Wrong or missing entry, try again."));
         QCOMPARE(growth().examples.size(), 1u);
         QCOMPARE(w->gridText(2, 0), QString());
@@ -151,12 +136,7 @@ class TestGrowthWindows : public QObject {
         for (int n = 2; n <= 13; ++n)
             w->Calc_Click();
         QVERIFY(!growth().finderPageText[2].empty());
-        QString message;
-        testing::whenModal([&](QWidget* box) {
-            message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
-            box->close();
-        });
-        type(w, "InTerm", "51", "InCost");
+        const QString message = testing::messageShownBy([&] { type(w, "InTerm", "51", "InCost"); });
         QCOMPARE(message, QString("Wrong entry, 50 Years limit."));
         QCOMPARE(growth().finderInputs.term, Currency::fromWhole(50));
         QCOMPARE(w->gridText(1, 4), QString("14.870%")); // rows stay when a field is edited

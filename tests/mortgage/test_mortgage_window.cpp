@@ -258,12 +258,7 @@ class TestMortgageWindow : public QObject {
         MortgageCalc* w = open(MortgageKind::Mortgage);
         w->Calc_Click();
         mortgage().inputs.rate = Currency();
-        QString message;
-        testing::whenModal([&](QWidget* box) {
-            message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
-            box->close();
-        });
-        w->Calc_Click();
+        const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
         QCOMPARE(message, QString("Wrong or missing entry, try again."));
         QCOMPARE(w->gridText(1, 1), QString("10,082.74"));
     }
@@ -286,12 +281,7 @@ class TestMortgageWindow : public QObject {
         QVERIFY(loan.open(QIODevice::WriteOnly));
         loan.write("20000,10,4,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,2,365,\"O\",0\r\n");
         loan.close();
-        QString message;
-        testing::whenModal([&](QWidget* box) {
-            message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
-            box->close();
-        });
-        QVERIFY(!w->loadFile(loan.fileName()));
+        const QString message = testing::messageShownBy([&] { QVERIFY(!w->loadFile(loan.fileName())); });
         QCOMPARE(message, QString("File not found or wrong format. Check Filename and/or Directory."));
         QCOMPARE(child<EntryBox>(w, "FreqPmt")->text(), QString(" Biweekly(Acc)")); // unchanged
     }
@@ -299,12 +289,8 @@ class TestMortgageWindow : public QObject {
     void aFailedSaveKeepsTheEarlierFile() {
         MortgageCalc* w = open(MortgageKind::Loan);
         w->Calc_Click();
-        QString message;
-        testing::whenModal([&](QWidget* box) {
-            message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
-            box->close();
-        });
-        QVERIFY(!w->saveFile("/no/such/folder/Car.uld"));
+        const QString message =
+            testing::messageShownBy([&] { QVERIFY(!w->saveFile("/no/such/folder/Car.uld")); });
         QCOMPARE(message, QString("Bad Filename. Must be in the form MYFILE.ULD"));
     }
 

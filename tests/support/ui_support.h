@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -82,6 +83,17 @@ inline QString typeAndLeave(EntryBox* box, const QString& keys) {
 }
 inline void typeAndLeave(QWidget* window, const char* box, const QString& keys, const char*) {
     typeAndLeave(window->findChild<EntryBox*>(box), keys);
+}
+
+// The text of the message box that `act` shows (closed again); empty when it shows none.
+inline QString messageShownBy(const std::function<void()>& act) {
+    QString shown;
+    whenModal([&shown](QWidget* box) {
+        if (auto* text = box->findChild<QPlainTextEdit*>("TextMsg")) shown = text->toPlainText();
+        box->close();
+    });
+    act();
+    return shown;
 }
 
 // A program state as at a first start, with an empty data folder of the tests' own.

@@ -4,7 +4,6 @@
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/program_state.h"
-#include "app/ui/twips.h"
 #include "charts/ui/chart_view.h"
 #include "charts/ui/chart_windows.h"
 #include "valuedb/core/trend_pages.h"
@@ -13,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace brisk {
 
@@ -47,10 +45,7 @@ TrendGraph::TrendGraph(QWidget* parent) : QWidget(parent) {
     buttons->addWidget(label, 1);
     buttons->addWidget(ptr);
     buttons->addWidget(exit);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twips(150), twips(90), twips(150), twips(90));
-    layout->addWidget(m_view, 1);
-    layout->addLayout(buttons);
+    layOutChartWindow(this, m_view, buttons);
 
     const int records = valueDb().db.RecordCount();
     if (records == 0) {
