@@ -24,7 +24,8 @@ double RetireWithdrawal(double value, double drawn) {
 }
 // The value at the year's end, cut the same way.
 double RetireYearEnd(double value, float rate, double drawn) {
-    return (std::floor(value * (1 + rate - drawn) * 100) + 0.05) / 100;
+    // Only r itself is single precision: 1 + r is taken in double, as every other figure.
+    return (std::floor(value * (1.0 + static_cast<double>(rate) - drawn) * 100) + 0.05) / 100;
 }
 
 YearTable percentageOption(const RetireInputs& in, float r) {

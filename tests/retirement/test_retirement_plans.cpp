@@ -1,5 +1,6 @@
 // The retirement planners against figures worked out apart from them (hand calculations and a
 // separate loop with the same rounding rules).
+#include "app/core/mask_format.h"
 #include "retirement/core/retirement_plans.h"
 #include "retirement/core/retirement_printouts.h"
 
@@ -39,6 +40,15 @@ TEST(Retirement, PercentageWorkedExampleGrowsFivePercentAYear) {
     }
     EXPECT_EQ(t.totals.value, t.rows.back().value);
     EXPECT_EQ(RetireYearsText(t.years()), " 25");
+}
+
+// The window's defaults, to the cent past the first year: only the rate is single precision, so
+// 1 + r - w is taken in double (figures from independent reference implementations).
+TEST(Retirement, PercentageOptionToTheCentOverTwentyYears) {
+    const YearTable t = ok(calculateRetirement(percentage(500000, 10, 8, 20)));
+    ASSERT_EQ(t.years(), 20);
+    EXPECT_EQ(Format(t.rows[0].value, "0.00"), "510000.00");
+    EXPECT_EQ(Format(t.rows[19].value, "0.00"), "742973.62");
 }
 
 TEST(Retirement, RefusalsOfThePercentageOption) {

@@ -190,6 +190,48 @@ TEST(Sheet, DivisionsByZeroAreMessage27WithTheDate) {
     EXPECT_TRUE(sheet.figures->earnChanges.empty());
 }
 
+// Earnings changes are kept to four decimals; one too large for a currency value is message 27,
+// not the end of the program. On both sides of the limit (922,337,203,685,477.5807).
+TEST(Sheet, AnEarningsChangeTooLargeIsMessage27) {
+    ValueDatabase db = weekly({5, 4, 3});
+    db.earnings[0] = {2001, 1e15};
+    db.earnings[1] = {2000, 0.5};
+    db.EarnCount = 2;
+    const auto tooLarge = computeSheet(db, iso);
+    EXPECT_EQ(tooLarge.figures.message, Msg::CheckDataValues);
+    EXPECT_EQ(tooLarge.detail, "2002-02-15");
+    db.earnings[0] = {2001, 4.6e14};
+    const auto fits = computeSheet(db, iso);
+    ASSERT_TRUE(fits.figures);
+    EXPECT_DOUBLE_EQ(fits.figures->earnChanges[0], 9.2e14 - 1);
+}
+
+// The 4-decimal rounding of the changes, and the fourth change of five earnings rows.
+TEST(Sheet, EarningsChangesToFourDecimals) {
+    ValueDatabase db = weekly({5, 4, 3});
+    const double amounts[5] = {3, 2.5, 2, 1.5, 1.2};
+    for (int k = 0; k < 5; ++k)
+        db.earnings[k] = {2005 - k, amounts[k]};
+    db.EarnCount = 5;
+    const auto sheet = computeSheet(db, iso);
+    ASSERT_TRUE(sheet.figures);
+    // 3/2.5 - 1 = 0.2; 2.5/2 - 1 = 0.25; 2/1.5 - 1 = 0.33333 -> 0.3333; 1.5/1.2 - 1 = 0.25
+    EXPECT_EQ(sheet.figures->earnChanges, (std::vector<double>{0.2, 0.25, 0.3333, 0.25}));
+    const SheetTexts t = sheetTexts(*sheet.figures.value, db, "$", SheetPeriods::Weeks);
+    EXPECT_EQ(t.changes[3].caption, " Change 2001 - 2002");
+    EXPECT_EQ(t.changes[3].value, "25.00%");
+    EXPECT_EQ(t.changes[2].value, "33.33%");
+    EXPECT_EQ(t.earningsCaption, " Annual Earnings 2005");
+    EXPECT_EQ(t.latestEarnings, "$3.00  ");
+}
+
+// Equal short and long averages: neither up nor down.
+TEST(Sheet, SidewaysWhenTheAveragesAreEqual) {
+    const auto sheet = computeSheet(weekly({5, 5, 5, 5, 5, 5, 5, 5}), iso);
+    ASSERT_TRUE(sheet.figures);
+    EXPECT_EQ(sheet.figures->direction, "Sideways");
+}
+
 // The sheet of the sample the program ships, against figures taken from its records directly.
 TEST(Sheet, TheSampleDatabase) {
     std::ifstream in(BRISK_SOURCE_DIR "/help/Sample.Zrk", std::ios::binary);

@@ -62,7 +62,10 @@ SheetOutcome computeSheet(const ValueDatabase& typed, const ShortDateForm& form)
     for (int k = 1; k < db.EarnCount; ++k) {
         const double below = db.earnings[k].amount;
         if (below == 0) return failed();
-        f.earnChanges.push_back(Currency::fromDoubleOrFail(db.earnings[k - 1].amount / below - 1).toDouble());
+        // Kept to four decimals, as a currency value: a change too large for one is a data error.
+        const auto change = Currency::fromDouble(db.earnings[k - 1].amount / below - 1);
+        if (!change) return failed();
+        f.earnChanges.push_back(change->toDouble());
     }
     const double avg2 = f.averages[0], avg8 = f.averages[3];
     f.direction = avg8 == 0     ? "Need 8 Points"
