@@ -1,21 +1,63 @@
 #include "app/core/atomic_file.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace brisk {
 
 namespace {
+
 std::optional<WriteStep> faultStep;
 int faultError = ENOSPC;
 bool faultAt(WriteStep step) {
     return faultStep == step;
 }
+
+std::string errorText(int error) {
+    return std::strerror(error);
+}
+
+constexpr const char* kNotARegularFile = "Not a regular file.";
+
+// The file a path names: a symbolic link is followed to its target (which it keeps naming), so a
+// link into another folder updates the file there instead of becoming a copy.
+std::optional<std::filesystem::path> resolveLinks(std::filesystem::path path) {
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error) return std::nullopt;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return std::nullopt; // a loop of links
+}
+
+// The hidden temporary files of one target: ".NAME.tmpXXXXXX", the name cut so that the whole fits
+// the file-name limit of 255 bytes.
+std::string temporaryPrefix(const std::filesystem::path& target) {
+    std::string name = target.filename().string();
+    constexpr std::size_t kNameMax = 255, kAdded = 1 + 4 + 6; // ".", ".tmp", "XXXXXX"
+    if (name.size() > kNameMax - kAdded) name.resize(kNameMax - kAdded);
+    return "." + name + ".tmp";
+}
+
+// What a save killed between writing and renaming left behind: removed by the next save.
+void removeStaleTemporaries(const std::filesystem::path& folder, const std::string& prefix) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0 &&
+            entry.is_regular_file(error))
+            std::filesystem::remove(entry.path(), error);
+    }
+}
+
 } // namespace
 
 void setWriteFault(std::optional<WriteStep> step, int error) {
@@ -24,20 +66,27 @@ void setWriteFault(std::optional<WriteStep> step, int error) {
 }
 
 std::optional<std::string> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    const auto resolved = resolveLinks(path);
+    if (!resolved) return errorText(ELOOP);
+    const std::filesystem::path& target = *resolved;
+    // Only a regular file is replaced: a device, a FIFO or a folder stays what it is.
+    struct stat old {};
+    const bool exists = stat(target.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) return std::string(kNotARegularFile);
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    const std::string prefix = temporaryPrefix(target);
+    removeStaleTemporaries(folder, prefix);
+    std::string temp = (folder / (prefix + "XXXXXX")).string();
     const int fd = mkstemp(temp.data());
-    if (fd < 0) return std::string(std::strerror(errno));
+    if (fd < 0) return errorText(errno);
 
     auto fail = [&](int error) -> std::optional<std::string> {
-        if (fd >= 0) close(fd);
+        close(fd);
         unlink(temp.c_str());
-        return std::string(std::strerror(error));
+        return errorText(error);
     };
     // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    struct stat old {};
-    const mode_t mode = stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    if (fchmod(fd, mode) != 0) return fail(errno);
+    if (fchmod(fd, exists ? (old.st_mode & 07777) : 0644) != 0) return fail(errno);
     if (faultAt(WriteStep::Write)) return fail(faultError);
     for (std::size_t written = 0; written < bytes.size();) {
         const ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
@@ -47,29 +96,45 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path& path
         }
         written += static_cast<std::size_t>(n);
     }
-    if (faultAt(WriteStep::Sync) || fsync(fd) != 0)
-        return fail(faultAt(WriteStep::Sync) ? faultError : errno);
+    if (faultAt(WriteStep::Sync) || fsync(fd) != 0) return fail(faultAt(WriteStep::Sync) ? faultError : errno);
     if (close(fd) != 0) {
         const int error = errno;
         unlink(temp.c_str());
-        return std::string(std::strerror(error));
+        return errorText(error);
     }
-    if (faultAt(WriteStep::Rename)) return std::string(std::strerror(faultError)); // the temporary file stays
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+    if (faultAt(WriteStep::Rename)) return errorText(faultError); // the temporary file stays
+    if (std::rename(temp.c_str(), target.c_str()) != 0) {
         const int error = errno;
         unlink(temp.c_str());
-        return std::string(std::strerror(error));
+        return errorText(error);
     }
     return std::nullopt;
 }
 
 std::optional<std::string> readFileStart(const std::filesystem::path& path, std::size_t maxBytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    // Opened without blocking, so that a FIFO or a device named as a file cannot stop the program;
+    // anything but a regular file is refused.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return std::nullopt;
+    }
     std::string bytes(maxBytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(maxBytes));
-    if (in.bad()) return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    std::size_t got = 0;
+    while (got < maxBytes) {
+        const ssize_t n = read(fd, bytes.data() + got, maxBytes - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    close(fd);
+    bytes.resize(got);
     return bytes;
 }
 

@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#include <vector>
 
 using namespace brisk;
 namespace fs = std::filesystem;
@@ -64,6 +68,80 @@ TEST_F(AtomicFile, AFailedWriteReportsAndKeepsTheOldFile) {
     fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_TRUE(writeFileAtomically(file, "new").has_value());
     EXPECT_EQ(readFileStart(file, 100), "old");
+}
+
+// A link is followed: its target gets the new contents and the link stays a link (a user who keeps
+// a link into a synced folder must not end up with two files).
+TEST_F(AtomicFile, FollowsASymbolicLinkToItsTarget) {
+    fs::create_directories(m_dir / "synced");
+    const fs::path target = m_dir / "synced" / "House.umd";
+    ASSERT_FALSE(writeFileAtomically(target, "old"));
+    fs::create_symlink("synced/House.umd", m_dir / "House.umd"); // relative, as users make them
+    fs::create_symlink(m_dir / "House.umd", m_dir / "Again.umd"); // a link to a link
+    ASSERT_FALSE(writeFileAtomically(m_dir / "Again.umd", "new"));
+    EXPECT_TRUE(fs::is_symlink(m_dir / "House.umd"));
+    EXPECT_TRUE(fs::is_symlink(m_dir / "Again.umd"));
+    EXPECT_EQ(readFileStart(target, 100), "new");
+    // A link to a file not made yet makes it.
+    fs::create_symlink("synced/New.umd", m_dir / "New.umd");
+    ASSERT_FALSE(writeFileAtomically(m_dir / "New.umd", "made"));
+    EXPECT_EQ(readFileStart(m_dir / "synced" / "New.umd", 100), "made");
+    // A loop of links is refused.
+    fs::create_symlink("Loop2", m_dir / "Loop1");
+    fs::create_symlink("Loop1", m_dir / "Loop2");
+    EXPECT_TRUE(writeFileAtomically(m_dir / "Loop1", "x").has_value());
+}
+
+// A path that names no regular file is refused and stays what it is; reading it gives nothing at
+// once (a FIFO without a writer would otherwise block for ever).
+TEST_F(AtomicFile, RefusesWhatIsNotARegularFile) {
+    const fs::path fifo = m_dir / "pipe.zrk";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_TRUE(writeFileAtomically(fifo, "x").has_value());
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_FALSE(readFileStart(fifo, 10));
+    EXPECT_TRUE(writeFileAtomically(m_dir, "x").has_value());
+    EXPECT_TRUE(fs::is_directory(m_dir));
+    EXPECT_FALSE(readFileStart(m_dir, 10));
+    if (geteuid() != 0) return; // a device of our own needs root to make
+    const fs::path device = m_dir / "null";
+    ASSERT_EQ(mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 3)), 0);
+    EXPECT_TRUE(writeFileAtomically(device, "x").has_value());
+    EXPECT_TRUE(fs::is_character_file(device));
+}
+
+TEST_F(AtomicFile, KeepsPermissionsAndTakesTheLongestNames) {
+    const fs::path secret = m_dir / "Private.zrk";
+    ASSERT_FALSE(writeFileAtomically(secret, "a"));
+    fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_FALSE(writeFileAtomically(secret, "b"));
+    EXPECT_EQ(fs::status(secret).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    for (std::size_t length : {248u, 255u}) {
+        const fs::path longName = m_dir / (std::string(length - 4, 'n') + ".zrk");
+        EXPECT_FALSE(writeFileAtomically(longName, "long")) << length;
+        EXPECT_EQ(readFileStart(longName, 10), "long");
+    }
+}
+
+// A save killed between writing and renaming leaves a hidden temporary file; the next save of the
+// same file clears it, and leaves those of other files alone.
+TEST_F(AtomicFile, TheNextSaveClearsWhatAKilledOneLeft) {
+    const fs::path file = m_dir / "House.umd";
+    ASSERT_FALSE(writeFileAtomically(m_dir / "Other.umd", "other"));
+    setWriteFault(WriteStep::Rename);
+    EXPECT_TRUE(writeFileAtomically(file, "lost").has_value());
+    EXPECT_TRUE(writeFileAtomically(m_dir / "Other.umd", "lost").has_value());
+    setWriteFault(std::nullopt);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 3);
+    ASSERT_FALSE(writeFileAtomically(file, "saved"));
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(m_dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    ASSERT_EQ(names.size(), 3u); // House.umd, Other.umd and Other's temporary file
+    EXPECT_EQ(names[1], "House.umd");
+    EXPECT_EQ(names[2], "Other.umd");
+    EXPECT_EQ(names[0].rfind(".Other.umd.tmp", 0), 0u);
 }
 
 TEST_F(AtomicFile, ReadingAMissingFileGivesNothing) {
