@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QTextStream>
 
+#include <cmath>
 #include <cstdio>
 
 namespace brisk {
@@ -47,7 +48,7 @@ int handOver(const CliContext& context, const std::function<Outcome<ChartHandove
 std::optional<double> numberOption(const QCommandLineParser& parser, const QString& name) {
     bool ok = false;
     const double value = parser.value(name).trimmed().toDouble(&ok);
-    if (!ok) return std::nullopt;
+    if (!ok || !std::isfinite(value)) return std::nullopt; // "nan" and "inf" are no figures
     return value;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QTextStream>
 
+#include <cmath>
+
 namespace brisk {
 
 namespace {
@@ -24,7 +26,9 @@ int runFormat(const QCommandLineParser& parser, const CliContext&) {
     }
     bool ok = false;
     const double number = values.first().trimmed().toDouble(&ok);
-    if (!ok) return failWith(Msg::WrongEntry);
+    // NaN, infinity and a percentage beyond the largest figure have no text.
+    if (!ok || !std::isfinite(number) || !std::isfinite(mask.contains('%') ? number * 100 : number))
+        return failWith(Msg::WrongEntry);
     out << QString::fromStdString(Format(number, mask.toStdString())) << '\n';
     return 0;
 }

@@ -27,8 +27,10 @@ struct MaskShape {
 
 MaskShape parseMask(std::string_view mask) {
     MaskShape shape;
-    const auto first = mask.find_first_of("#0");
+    auto first = mask.find_first_of("#0");
     if (first == std::string_view::npos) return shape;
+    // A point just before the first placeholder is the decimal point (".00"), not literal text.
+    if (first > 0 && mask[first - 1] == '.') --first;
     shape.hasPlaceholder = true;
     const auto last = mask.find_last_of("#0.");
     shape.prefix = std::string(mask.substr(0, first));
@@ -205,8 +207,8 @@ void FormatTo(std::string& text, double value, std::string_view mask) {
         text += mask;
         return;
     }
-    if (!std::isfinite(value)) return;
     if (shape.percent) value *= 100;
+    if (!std::isfinite(value)) return; // a percentage may overflow only now
 
     Digits digits;
     decimalDigits(std::fabs(value), shape.maxDecimals, digits);

@@ -9,8 +9,6 @@ namespace brisk {
 namespace {
 
 // Beyond these no real mortgage or loan goes; a file with more is damaged.
-constexpr double kMostPrincipal = 1e11;
-constexpr double kMostRate = 100;
 
 bool between(double value, double low, double high) {
     return value >= low && value <= high;

@@ -18,6 +18,10 @@ enum class ShowPayments : int { Annual = 1, All = 2 };
 inline constexpr int kMaxExtraYears = 45; // rows of the additional payments table
 inline constexpr int kMortgageYearLimit = 40;
 inline constexpr int kLoanMonthLimit = 480;
+// The largest principal or additional payment and the highest rate (percent) a file holds, and so
+// what Calculate takes: whatever can be saved loads again.
+inline constexpr double kMostPrincipal = 1e11;
+inline constexpr double kMostRate = 100;
 
 // The compounding list, in order: items as shown, with their periods per year.
 struct Compounding {

@@ -204,6 +204,16 @@ std::vector<double> Schedule::yearStartBalances(double principal) const {
 }
 
 std::optional<Msg> validate(const MortgageInputs& inputs) {
+    const double principal = inputs.principal.toDouble(), rate = inputs.rate.toDouble();
+    if (principal < 0 || principal > kMostPrincipal || rate < 0 || rate > kMostRate) return Msg::WrongEntry;
+    for (const ExtraPayment& extra : inputs.ExtraPayments)
+        if (extra.amount.toDouble() < 0 || extra.amount.toDouble() > kMostPrincipal) return Msg::WrongEntry;
+    if (!(inputs.ExtraPercent >= 0 && inputs.ExtraPercent <= 1)) return Msg::PercentLimit; // NaN too
+    // A term too short for one payment has no schedule.
+    const Frequency* frequency = findFrequency(inputs.frequency);
+    if (frequency && inputs.termYears.toDouble() > 0 &&
+        std::nearbyint(inputs.termYears.toDouble() * frequency->paymentsPerYear) < 1)
+        return Msg::WrongEntry;
     if (inputs.MortgageMode == MortgageKind::Mortgage && inputs.termYears.toDouble() > kMortgageYearLimit)
         return Msg::YearLimit40;
     if (inputs.MortgageMode == MortgageKind::Loan &&

@@ -42,7 +42,11 @@ INSTANTIATE_TEST_SUITE_P(
         MaskCase{0.065, "###.00%", "6.50%"}, MaskCase{12.5, "#,,###.00%", "1,250.00%"},
         MaskCase{0.123456, "#,,###.0000%", "12.3456%"}, MaskCase{365.25, "###.##", "365.25"},
         MaskCase{7, "0", "7"}, MaskCase{0, "0", "0"}, MaskCase{-0.001, "###.00", ".00"},
-        MaskCase{123456789012.34, "####,,###.00", "123,456,789,012.34"}, MaskCase{1e-20, "###.00", ".00"}));
+        MaskCase{123456789012.34, "####,,###.00", "123,456,789,012.34"}, MaskCase{1e-20, "###.00", ".00"},
+        // A point before the first placeholder is the decimal point; a percentage that overflows
+        // has no text, like any figure that is not finite.
+        MaskCase{5.5, ".00", "5.50"}, MaskCase{0.25, ".0#", ".25"}, MaskCase{1e308, "#,,###.000%", ""},
+        MaskCase{-1.5e308, "0.00%", ""}));
 
 // Every figure is rounded through its 15 significant digits, as printf's "%.14e" gives them: shown
 // in full, they must be printf's digits, for values of every size and for the cent amounts and

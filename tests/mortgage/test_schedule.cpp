@@ -1,5 +1,6 @@
 // The amortization engine against figures worked out apart from it (the standard annuity formula
 // and a plain balance loop written separately).
+#include "mortgage/core/mortgage_file.h"
 #include "mortgage/core/schedule.h"
 
 #include <gtest/gtest.h>
@@ -152,6 +153,16 @@ TEST(Schedule, PaymentDatesStepByMonthsOrDays) {
 }
 
 TEST(Schedule, RefusesWhatCannotBeComputed) {
+    auto extra = [](double amount) {
+        MortgageInputs in = mortgage(100000, 10, 25);
+        in.ExtraPayments[2] = {Currency::fromWhole(2), *Currency::fromDouble(amount)};
+        return in;
+    };
+    auto increase = [](float percent) {
+        MortgageInputs in = mortgage(100000, 10, 25);
+        in.ExtraPercent = percent;
+        return in;
+    };
     struct Case {
         MortgageInputs in;
         Msg message;
@@ -164,7 +175,12 @@ TEST(Schedule, RefusesWhatCannotBeComputed) {
          {Case{mortgage(100000, 0, 25), Msg::WrongEntry}, Case{mortgage(100000, 10, 0), Msg::WrongEntry},
           Case{mortgage(100000, 10, 41), Msg::YearLimit40},
           Case{mortgage(100000, 10, 40.5), Msg::YearLimit40}, Case{loan, Msg::YearLimit40},
-          Case{unknown, Msg::WrongEntry}, Case{mortgage(-5, 10, 25), Msg::WrongEntry}}) {
+          Case{unknown, Msg::WrongEntry}, Case{mortgage(-5, 10, 25), Msg::WrongEntry},
+          // Beyond what a file holds, and a term too short for one monthly payment.
+          Case{mortgage(100000000000.01, 10, 25), Msg::WrongEntry},
+          Case{mortgage(100000, 100.001, 25), Msg::WrongEntry}, Case{extra(100000000000.01), Msg::WrongEntry},
+          Case{increase(std::nan("")), Msg::PercentLimit},
+          Case{mortgage(100000, 10, 0.01), Msg::WrongEntry}}) {
         const auto outcome = calculateSchedule(c.in);
         EXPECT_FALSE(outcome);
         EXPECT_EQ(outcome.message, c.message);
@@ -207,6 +223,19 @@ TEST(Schedule, YearStartBalancesFollowTheSchedule) {
     ASSERT_EQ(points.size(), 25u);
     EXPECT_EQ(points[0], 100000.0);
     EXPECT_NEAR(points[1], 99072.4096611934, 0.005);
+}
+
+// The limits themselves compute, save and load again.
+TEST(Schedule, TheLimitsOfAFileCompute) {
+    MortgageInputs in = mortgage(kMostPrincipal, kMostRate, 1);
+    in.ExtraPayments[1] = {Currency::fromWhole(1), *Currency::fromDouble(kMostPrincipal)};
+    in.ExtraPaymentCount = 1;
+    EXPECT_FALSE(validate(in));
+    EXPECT_TRUE(calculateSchedule(in));
+    const auto back = parseMortgageFile(mortgageFileBytes(in, {}), MortgageKind::Mortgage, {});
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->principal, in.principal);
+    EXPECT_EQ(back->ExtraPayments[1].amount, in.ExtraPayments[1].amount);
 }
 
 TEST(Schedule, ASinglePaymentPaysThePrincipal) {
