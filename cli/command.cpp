@@ -1,6 +1,7 @@
 #include "cli/command.h"
 
 #include "app/core/atomic_file.h"
+#include "app/core/dates.h"
 #include "app/core/mask_format.h"
 #include "app/core/messages.h"
 #include "app/core/printout.h"
@@ -33,7 +34,9 @@ double centsNumber(double value) {
 }
 
 int failWith(Msg message) {
-    QTextStream(stderr) << QString::fromStdString(MessageText(message)) << '\n';
+    // Message 30 names the date form the command line takes, with today's date.
+    const std::string todayText = isoDateText(today());
+    QTextStream(stderr) << QString::fromStdString(MessageText(message, {.today = todayText})) << '\n';
     return 2;
 }
 

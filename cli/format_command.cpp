@@ -3,6 +3,8 @@
 #include "app/core/mask_format.h"
 #include "cli/command.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 
 #include <cmath>
@@ -11,26 +13,34 @@ namespace brisk {
 
 namespace {
 
-int runFormat(const QCommandLineParser& parser, const CliContext&) {
+// The text, as a line or, with --format json, as {"text": ...}.
+int print(const CliContext& context, const std::string& text) {
+    if (context.format == "json")
+        QTextStream(stdout) << QJsonDocument(QJsonObject{{"text", QString::fromStdString(text)}})
+                                   .toJson(QJsonDocument::Compact)
+                            << '\n';
+    else
+        QTextStream(stdout) << QString::fromStdString(text) << '\n';
+    return 0;
+}
+
+int runFormat(const QCommandLineParser& parser, const CliContext& context) {
     const QStringList values = parser.positionalArguments().mid(1);
     const QString mask = parser.value("mask");
     if (values.size() != 1 || mask.isEmpty()) return failWith(Msg::WrongEntry);
     const std::string value = values.first().trimmed().toStdString();
-    QTextStream out(stdout);
     // A mask without digit placeholders is a date mask, for a date given as yyyy-mm-dd.
     if (!mask.contains('#') && !mask.contains('0')) {
         const auto date = parseIsoDate(value);
         if (!date) return failWith(Msg::WrongDate);
-        out << QString::fromStdString(FormatDate(*date, mask.toStdString())) << '\n';
-        return 0;
+        return print(context, FormatDate(*date, mask.toStdString()));
     }
     bool ok = false;
     const double number = values.first().trimmed().toDouble(&ok);
     // NaN, infinity and a percentage beyond the largest figure have no text.
     if (!ok || !std::isfinite(number) || !std::isfinite(mask.contains('%') ? number * 100 : number))
         return failWith(Msg::WrongEntry);
-    out << QString::fromStdString(Format(number, mask.toStdString())) << '\n';
-    return 0;
+    return print(context, Format(number, mask.toStdString()));
 }
 
 const RegisterCommand registration({

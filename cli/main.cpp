@@ -76,6 +76,13 @@ int main(int argc, char** argv) {
         err << usage();
         return 2;
     }
+    if (chart && (commandArguments[1] == "--help" || commandArguments[1] == "-h")) {
+        out << "Usage: brisklane-calc chart <calculator> [options] [--kind 1..7] --output "
+               "FILE.png|FILE.pdf|FILE.json\n"
+               "Draws a calculator's chart, as the chart window shows it, into an image, a PDF page or\n"
+               "(.json) its figures. 'brisklane-calc <calculator> --help' lists the calculator's options.\n";
+        return 0;
+    }
     const CliCommand* command = nullptr;
     for (const CliCommand& candidate : cliCommands())
         if (candidate.name == commandArguments[1]) command = &candidate;

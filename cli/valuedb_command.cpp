@@ -21,7 +21,8 @@ QJsonValue fraction(double value) {
     return QJsonValue(value);
 }
 
-int ratios(const ValueDatabase& db) {
+// The sheet as JSON unless another --format is asked for.
+int ratios(const ValueDatabase& db, const CliContext& context, bool json) {
     const SheetOutcome sheet = computeSheet(db, kIsoDates);
     if (!sheet.figures) {
         QTextStream(stderr) << QString::fromStdString(
@@ -49,7 +50,25 @@ int ratios(const ValueDatabase& db) {
     for (double c : f.earnChanges)
         changes.append(c);
     out["earn_changes"] = changes;
-    QTextStream(stdout) << QJsonDocument(out).toJson(QJsonDocument::Indented);
+    if (json) {
+        QTextStream(stdout) << QJsonDocument(out).toJson(QJsonDocument::Indented);
+        return 0;
+    }
+    // Text and CSV: one figure a line, as name and value.
+    TextTable table{{"figure", "value"}, {}};
+    for (auto it = out.begin(); it != out.end(); ++it) {
+        QString value = it->isString() ? it->toString()
+                        : it->isNull() ? QString()
+                                       : QString::number(it->toDouble(), 'g', 15);
+        if (it->isArray()) {
+            QStringList parts;
+            for (const QJsonValue& v : it->toArray())
+                parts << QString::number(v.toDouble(), 'g', 15);
+            value = parts.join(' ');
+        }
+        table.rows.push_back({it.key().toStdString(), value.toStdString()});
+    }
+    writeTable(context, table);
     return 0;
 }
 
@@ -81,7 +100,7 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
         if (const int status = writePrintout(context, databasePrintout(db, print), "Value Database"))
             return status;
     }
-    if (action == "ratios") return ratios(db);
+    if (action == "ratios") return ratios(db, context, !parser.isSet("format") || context.format == "json");
     if (action == "sort") {
         if (db.RecordCount() == 0) return failWith(Msg::NoDatabase);
         sortRecords(db);
@@ -105,8 +124,17 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
     if (action == "trend") {
         TrendPage page = firstTrendPage(db.RecordCount());
         if (db.RecordCount() == 0) return failWith(Msg::NoData);
-        for (int n = parser.value("page").toInt(); n > 1; --n)
-            page = olderPage(page, db.RecordCount());
+        bool pageOk = false;
+        const int wanted = parser.value("page").toInt(&pageOk);
+        if (!pageOk || wanted < 1) return failWith(Msg::WrongEntry);
+        for (int n = wanted; n > 1; --n) {
+            const TrendPage older = olderPage(page, db.RecordCount());
+            if (older == page) { // no such page: the file has fewer
+                QTextStream(stderr) << "The file has " << (wanted - n + 1) << " pages of 26 records.\n";
+                return 2;
+            }
+            page = older;
+        }
         if (parser.value("output").isEmpty()) {
             QTextStream(stderr) << "--output FILE.png or FILE.pdf is needed\n";
             return 2;
@@ -129,7 +157,8 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
 
 const RegisterCommand registration({
     "valuedb",
-    "A value database (.zrk): 'FILE ratios' prints the averages and ratios sheet as JSON, 'FILE sort "
+    "A value database (.zrk): 'FILE ratios' prints the averages and ratios sheet (JSON unless --format says "
+    "otherwise), 'FILE sort "
     "--output OUT', "
     "'FILE extract LOW HIGH --output OUT', 'FILE list', 'FILE trend --page N --output FILE.png'.",
     [](QCommandLineParser& parser) {
