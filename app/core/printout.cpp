@@ -55,6 +55,11 @@ void Printout::SetPrinterFont() {
 
 void Printout::print(std::vector<PrintPiece> pieces) {
     if (m_ended) return;
+    // Control characters (a form feed typed into a header, a tab in a title) would break the page
+    // and the columns: each prints as a blank.
+    for (PrintPiece& piece : pieces)
+        for (char& c : piece.text)
+            if ((static_cast<unsigned char>(c) < 0x20) || c == 0x7f) c = ' ';
     m_pages.back().lines.push_back({std::move(pieces)});
 }
 

@@ -74,8 +74,15 @@ std::optional<double> strictNumber(std::string_view token) {
 
 } // namespace
 
-RecordReader::RecordReader(std::string_view bytes)
-    : m_data(isValidUtf8(bytes) ? std::string(bytes) : utf8FromWindows1252(bytes)) {}
+RecordReader::RecordReader(std::string_view bytes) : m_data(bytes) {}
+
+namespace {
+// Each field is decoded on its own: UTF-8 where it is, Windows-1252 (as older files were written)
+// where it is not, so one stray byte cannot turn the file's other titles into mojibake.
+std::string decoded(std::string_view raw) {
+    return isValidUtf8(raw) ? std::string(raw) : utf8FromWindows1252(raw);
+}
+} // namespace
 
 void RecordReader::skipBlanks() {
     while (m_pos < m_data.size() && isBlank(m_data[m_pos]))
@@ -111,7 +118,7 @@ std::optional<RecordField> RecordReader::next() {
     if (first == '"' || first == '#') {
         const auto close = m_data.find(first, m_pos + 1);
         if (close == std::string::npos) return std::nullopt; // unterminated: the file is damaged
-        field.text = m_data.substr(m_pos + 1, close - m_pos - 1);
+        field.text = decoded(std::string_view(m_data).substr(m_pos + 1, close - m_pos - 1));
         m_pos = close + 1;
         if (first == '"') {
             field.kind = RecordField::Kind::Quoted;
@@ -132,7 +139,7 @@ std::optional<RecordField> RecordReader::next() {
         std::string_view token(m_data.data() + start, m_pos - start);
         while (!token.empty() && isBlank(token.back()))
             token.remove_suffix(1);
-        field.text = std::string(token);
+        field.text = decoded(token);
         field.kind = token.empty() ? RecordField::Kind::Empty : RecordField::Kind::Bare;
     }
     endField();

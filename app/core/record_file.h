@@ -22,7 +22,7 @@ struct RecordField {
 // not fit the field returns nothing, so a caller rejects the file as a whole.
 class RecordReader {
   public:
-    // Bytes that are not UTF-8 are taken as Windows-1252, as older files were written.
+    // A field whose bytes are not UTF-8 is taken as Windows-1252, as older files were written.
     explicit RecordReader(std::string_view bytes);
 
     bool atEnd() const; // nothing but blanks and line ends remain

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace brisk;
 
 TEST(PrintLine, PlacesTextAtColumnsWithoutOverlap) {
@@ -50,4 +52,17 @@ TEST(Printout, PagesBreakWhereTheCounterSays) {
     const std::string text = printout.plainText();
     EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 2);
     EXPECT_EQ(text.find("after the end"), std::string::npos);
+}
+
+// A form feed typed into the header would start a page in the plain-text printout, where form
+// feeds separate pages; control characters print as blanks.
+TEST(Printout, ControlCharactersPrintAsBlanks) {
+    Printout p(0);
+    p.printAt(2, "Elm\fStreet\tNo.\x7f"
+                 "5");
+    p.newPage();
+    p.printAt(1, "second");
+    const std::string text = p.plainText();
+    EXPECT_NE(text.find(" Elm Street No. 5"), std::string::npos) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 1);
 }

@@ -76,6 +76,13 @@ TEST(RecordReader, ReadsWindows1252Text) {
     EXPECT_EQ(reader.readString(), "\xE2\x82\xAC Caf\xC3\xA9");
 }
 
+// One stray byte in one field leaves the UTF-8 of the others as it is.
+TEST(RecordReader, DecodesEachFieldOnItsOwn) {
+    RecordReader reader("\"Zo\xC3\xAB's fund\",\"Caf\xE9\"\r\n");
+    EXPECT_EQ(reader.readString(), "Zo\xC3\xAB's fund");
+    EXPECT_EQ(reader.readString(), "Caf\xC3\xA9");
+}
+
 TEST(Utf8, Validation) {
     EXPECT_TRUE(isValidUtf8("plain"));
     EXPECT_TRUE(isValidUtf8("\xE2\x82\xAC"));
