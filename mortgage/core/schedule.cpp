@@ -209,6 +209,10 @@ std::optional<Msg> validate(const MortgageInputs& inputs) {
     for (const ExtraPayment& extra : inputs.ExtraPayments)
         if (extra.amount.toDouble() < 0 || extra.amount.toDouble() > kMostPrincipal) return Msg::WrongEntry;
     if (!(inputs.ExtraPercent >= 0 && inputs.ExtraPercent <= 1)) return Msg::PercentLimit; // NaN too
+    // Payment dates must stay within the years a date can be written in (and so read back).
+    if (inputs.StartDate &&
+        static_cast<int>(inputs.StartDate->year()) + std::ceil(inputs.termYears.toDouble()) + 1 > 9999)
+        return Msg::WrongDate;
     // A term too short for one payment has no schedule.
     const Frequency* frequency = findFrequency(inputs.frequency);
     if (frequency && inputs.termYears.toDouble() > 0 &&

@@ -225,6 +225,18 @@ TEST(Schedule, YearStartBalancesFollowTheSchedule) {
     EXPECT_NEAR(points[1], 99072.4096611934, 0.005);
 }
 
+// Payment dates stay within the four-digit years a file can hold.
+TEST(Schedule, DatesEndBeforeTheYear10000) {
+    MortgageInputs in = mortgage(100000, 10, 25);
+    in.ViewDates = true;
+    in.StartDate = Date{std::chrono::year(9973), std::chrono::month(1), std::chrono::day(1)};
+    EXPECT_FALSE(validate(in));
+    in.StartDate = Date{std::chrono::year(9974), std::chrono::month(1), std::chrono::day(1)};
+    EXPECT_EQ(validate(in), Msg::WrongDate);
+    in.StartDate = Date{std::chrono::year(9999), std::chrono::month(12), std::chrono::day(31)};
+    EXPECT_EQ(validate(in), Msg::WrongDate);
+}
+
 // The limits themselves compute, save and load again.
 TEST(Schedule, TheLimitsOfAFileCompute) {
     MortgageInputs in = mortgage(kMostPrincipal, kMostRate, 1);
