@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with CMake (clang, AddressSanitizer and UndefinedBehaviorSanitizer) and
-# runs each for SECONDS (default 60), two at a time.
+# runs each for SECONDS (default 60), two at a time: ./fuzz.sh [SECONDS [TARGET...]], all targets
+# when none is named (zrk_path, mortgage_path, ...).
 # Findings are written to fuzz/findings/<target>/; add each one to the tests.
 set -euo pipefail
 cd "$(dirname "$0")"
 seconds=${1:-60}
+shift || true
 scripts/deps.sh
 for p in clang libclang-rt-14-dev; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || {
@@ -17,7 +19,11 @@ if [ ! -f "$out/build.ninja" ]; then
   CC=clang CXX=clang++ cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISK_SANITIZE=ON \
     -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link -DBRISK_TESTS=OFF -DBRISK_BENCH=OFF >/dev/null
 fi
-targets=($(ls fuzz/fuzz_*.cpp | sed 's|fuzz/fuzz_||; s|\.cpp$||'))
+if [ $# -gt 0 ]; then
+  targets=("$@")
+else
+  targets=($(ls fuzz/fuzz_*.cpp | sed 's|fuzz/fuzz_||; s|\.cpp$||'))
+fi
 cmake --build "$out" --target "${targets[@]/#/fuzz_}" -- -j"$(nproc)"
 run() {
   local t=$1

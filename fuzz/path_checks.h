@@ -1,0 +1,34 @@
+// What every whole-path fuzz target asks of what the program makes from a file it accepted: a
+// printout without NaN or infinity and with a form feed only between pages, and chart figures that
+// are all finite, for every chart the chart window offers.
+#pragma once
+
+#include "app/core/printout.h"
+#include "charts/core/chart_data.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace brisk::fuzzing {
+
+inline void checkPrintout(const Printout& printout) {
+    const std::string text = printout.plainText();
+    if (text.find("nan") != std::string::npos || text.find("inf") != std::string::npos) std::abort();
+    const auto feeds = std::count(text.begin(), text.end(), '\f');
+    if (static_cast<std::size_t>(feeds) + 1 != printout.pages().size() && feeds != 0) std::abort();
+}
+
+inline void checkChart(const ChartData& chart) {
+    if (chart.values.size() != chart.labels.size()) std::abort();
+    for (double v : chart.values)
+        if (!std::isfinite(v)) std::abort();
+}
+
+inline void checkHandover(const ChartHandover& handover) {
+    for (int kind : offeredKinds(handover.GraphCaller, handover.CalcMode))
+        checkChart(prepareChart(handover, kind, "$"));
+}
+
+} // namespace brisk::fuzzing
