@@ -54,6 +54,19 @@ TEST(Currency, ProductRoundsHalfToEven) {
                  CalcFailure);
 }
 
+// The range on both sides: the largest and the lowest values themselves, and one step beyond.
+TEST(Currency, TheLimitsThemselves) {
+    constexpr auto most = std::numeric_limits<std::int64_t>::max();
+    constexpr auto least = std::numeric_limits<std::int64_t>::min();
+    // A product exactly equal to the largest value: 922337203685477.5807 x 1.
+    EXPECT_EQ((Currency::fromRaw(most) * Currency::fromWhole(1)).raw(), most);
+    EXPECT_EQ((Currency::fromRaw(least) * Currency::fromWhole(1)).raw(), least);
+    EXPECT_THROW(Currency::fromRaw(most) * Currency::fromRaw(10001), CalcFailure);
+    EXPECT_EQ((Currency::fromRaw(least + 1) - Currency::fromRaw(1)).raw(), least);
+    EXPECT_THROW(Currency::fromRaw(least) - Currency::fromRaw(1), CalcFailure);
+    EXPECT_THROW(-Currency::fromRaw(least + 1) + Currency::fromRaw(most) + Currency::fromRaw(2), CalcFailure);
+}
+
 TEST(Currency, PlainStringDropsTrailingZeros) {
     EXPECT_EQ(Currency::fromDouble(1234.5)->toPlainString(), "1234.5");
     EXPECT_EQ(Currency::fromRaw(-1).toPlainString(), "-0.0001");

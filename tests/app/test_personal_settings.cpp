@@ -76,7 +76,7 @@ TEST_F(AtomicFile, FollowsASymbolicLinkToItsTarget) {
     fs::create_directories(m_dir / "synced");
     const fs::path target = m_dir / "synced" / "House.umd";
     ASSERT_FALSE(writeFileAtomically(target, "old"));
-    fs::create_symlink("synced/House.umd", m_dir / "House.umd"); // relative, as users make them
+    fs::create_symlink("synced/House.umd", m_dir / "House.umd");  // relative, as users make them
     fs::create_symlink(m_dir / "House.umd", m_dir / "Again.umd"); // a link to a link
     ASSERT_FALSE(writeFileAtomically(m_dir / "Again.umd", "new"));
     EXPECT_TRUE(fs::is_symlink(m_dir / "House.umd"));
@@ -115,7 +115,8 @@ TEST_F(AtomicFile, KeepsPermissionsAndTakesTheLongestNames) {
     ASSERT_FALSE(writeFileAtomically(secret, "a"));
     fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_FALSE(writeFileAtomically(secret, "b"));
-    EXPECT_EQ(fs::status(secret).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(secret).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
     for (std::size_t length : {248u, 255u}) {
         const fs::path longName = m_dir / (std::string(length - 4, 'n') + ".zrk");
         EXPECT_FALSE(writeFileAtomically(longName, "long")) << length;

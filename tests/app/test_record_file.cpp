@@ -71,6 +71,14 @@ TEST(RecordReader, RefusesWhatDoesNotFit) {
     EXPECT_FALSE(big.readInt16().has_value());
 }
 
+// Other writers put a sign before positive numbers.
+TEST(RecordReader, ALeadingPlusIsANumber) {
+    RecordReader reader("+12.5,+3,-0.25\r\n");
+    EXPECT_EQ(reader.readNumber(), 12.5);
+    EXPECT_EQ(reader.readInt16(), 3);
+    EXPECT_EQ(reader.readCurrency(), Currency::fromRaw(-2500));
+}
+
 TEST(RecordReader, ReadsWindows1252Text) {
     RecordReader reader("\"\x80 Caf\xE9\"");
     EXPECT_EQ(reader.readString(), "\xE2\x82\xAC Caf\xC3\xA9");

@@ -139,6 +139,13 @@ TEST(CompoundFinder, PathFallingValueAndLimits) {
         findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Currency::fromWhole(51), ""})
             .message,
         Msg::YearLimit50);
+    // A later value of nothing, or below nothing, has no compound rate.
+    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency(), Currency::fromWhole(5), ""}).message,
+              Msg::WrongEntry);
+    EXPECT_EQ(
+        findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(-2), Currency::fromWhole(5), ""})
+            .message,
+        Msg::WrongEntry);
     EXPECT_EQ(findCompoundGrowth({Currency(), Currency::fromWhole(2), Currency::fromWhole(5), ""}).message,
               Msg::WrongEntry);
     EXPECT_EQ(

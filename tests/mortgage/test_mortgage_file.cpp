@@ -26,6 +26,23 @@ TEST(MortgageFile, WritesTheFifteenFieldsAndThePaymentLines) {
               "365.25,\"O\",0.05\r\n1,0\r\n2,2500.5\r\n");
 }
 
+// Each payment line holds the year as the table numbers it, then the amount; they read back into
+// the same years.
+TEST(MortgageFile, TheYearsOfTheAdditionalPayments) {
+    MortgageInputs in = MortgageInputs::defaults(MortgageKind::Mortgage);
+    in.termYears = Currency::fromWhole(3);
+    in.numberExtraYears();
+    in.ExtraPayments[3].amount = Currency::fromWhole(700);
+    in.ExtraPaymentCount = 1;
+    const std::string bytes = mortgageFileBytes(in, us);
+    EXPECT_NE(bytes.find("\r\n1,0\r\n2,0\r\n3,700\r\n"), std::string::npos) << bytes;
+    const auto back = parseMortgageFile(bytes, MortgageKind::Mortgage, us);
+    ASSERT_TRUE(back);
+    for (int y = 1; y <= 3; ++y)
+        EXPECT_EQ(back->ExtraPayments[y].year, Currency::fromWhole(y));
+    EXPECT_EQ(back->ExtraPayments[3].amount, Currency::fromWhole(700));
+}
+
 TEST(MortgageFile, RoundTripsBothModes) {
     for (MortgageKind mode : {MortgageKind::Mortgage, MortgageKind::Loan}) {
         MortgageInputs in = MortgageInputs::defaults(mode);

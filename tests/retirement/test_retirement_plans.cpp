@@ -127,6 +127,14 @@ TEST(CapitalRequired, RefusesWhatHasNoAnswer) {
               Msg::YearLimit50);
 }
 
+TEST(Plan401k, NoYearsIsMessage3) {
+    Plan401kInputs in;
+    in.years = Currency();
+    EXPECT_EQ(calculate401k(in).message, Msg::WrongEntry);
+    in.years = Currency::fromWhole(1);
+    EXPECT_EQ(ok(calculate401k(in)).years(), 1);
+}
+
 TEST(Plan401k, ContributionsCompoundFromTheYearAfter) {
     Plan401kInputs in;
     in.balance = Currency();

@@ -4,6 +4,7 @@
 #include "valuedb/core/value_database.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 #include <algorithm>
 #include <cmath>
@@ -117,6 +118,35 @@ TEST(SortAndExtract, NewestFirstNumberedAndARange) {
     EXPECT_EQ(part->records[2].number, 3);
     EXPECT_EQ(part->DbTitle, "Extracted");
     EXPECT_EQ(extractRecords(ten, 6, 5).message, Msg::LowAboveHigh);
+}
+
+// Any order in: newest first out, numbered 1 to n, deleted records gone. The expected order comes
+// from the dates themselves (std::sort), over orders the sort's gaps treat differently.
+TEST(SortAndExtract, AnyOrderEndsNewestFirst) {
+    std::mt19937 random(11);
+    for (int n : {1, 2, 7, 33, 130, 1000}) {
+        for (const char* order : {"oldest first", "newest first", "shuffled"}) {
+            std::vector<int> days(n);
+            std::iota(days.begin(), days.end(), 0);
+            if (std::string(order) == "newest first") std::reverse(days.begin(), days.end());
+            if (std::string(order) == "shuffled") std::shuffle(days.begin(), days.end(), random);
+            ValueDatabase db;
+            for (int d : days)
+                db.records.push_back({std::nullopt, addDays(day0(), 7 * d), 1.0 + d});
+            if (n > 2) db.records[1].date = kDeletionMarker; // a deleted record
+            const int kept = n > 2 ? n - 1 : n;
+            std::vector<Date> expected;
+            for (const auto& r : db.records)
+                if (r.date != kDeletionMarker) expected.push_back(r.date);
+            std::sort(expected.rbegin(), expected.rend());
+            sortRecords(db);
+            ASSERT_EQ(db.RecordCount(), kept) << n << " " << order;
+            for (int i = 0; i < kept; ++i) {
+                EXPECT_EQ(db.records[i].date, expected[i]) << n << " " << order << " " << i;
+                EXPECT_EQ(db.records[i].number, i + 1);
+            }
+        }
+    }
 }
 
 TEST(Sheet, TheUpswingExample) {
