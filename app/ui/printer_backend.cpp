@@ -58,7 +58,8 @@ PrintOutcome printDrawing(const QString& title, const std::function<void(QPainte
     PrintOutcome outcome;
     if (noPrinter()) {
         outcome.pdfPath = pdfPathFor(title);
-        const auto error = writePdfAtomically(outcome.pdfPath.toStdString(), title, QPageLayout::Landscape, 300, draw);
+        const auto error =
+            writePdfAtomically(outcome.pdfPath.toStdString(), title, QPageLayout::Landscape, 300, draw);
         outcome.ok = !error;
         if (error) outcome.error = QString::fromStdString(*error);
         return outcome;
@@ -94,18 +95,18 @@ void printWidgetAndReport(QWidget* widget, const QString& title, QWidget* parent
     report(outcome, parent);
 }
 
-PrintOutcome writePrintoutPdf(const Printout& printout, const QString& path, const QString& title) {
-    PrintOutcome outcome;
-    outcome.pdfPath = path;
-    const auto error = brisk::writePrintoutPdf(printout, path.toStdString(), title);
-    outcome.ok = !error;
-    if (error) outcome.error = QString("The file %1 could not be written: %2").arg(path, QString::fromStdString(*error));
-    return outcome;
-}
-
 PrintOutcome printPrintout(const Printout& printout, const QString& title) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (noPrinter()) return writePrintoutPdf(printout, pdfPathFor(title), title);
+    if (noPrinter()) {
+        PrintOutcome outcome;
+        outcome.pdfPath = pdfPathFor(title);
+        const auto error = writePrintoutPdf(printout, outcome.pdfPath.toStdString(), title);
+        outcome.ok = !error;
+        if (error)
+            outcome.error = QString("The file %1 could not be written: %2")
+                                .arg(outcome.pdfPath, QString::fromStdString(*error));
+        return outcome;
+    }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(title);
     PrintOutcome outcome;

@@ -20,7 +20,6 @@ struct PrintOutcome {
     QString error;
 };
 
-PrintOutcome writePrintoutPdf(const Printout& printout, const QString& path, const QString& title);
 // The default printer when there is one; otherwise a new PDF file in the documents folder.
 PrintOutcome printPrintout(const Printout& printout, const QString& title);
 // Prints, then tells the user where a PDF went or why printing failed.
