@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     static const Schedule schedule = *calculateSchedule(in).value;
     const Printout printout = mortgagePrintout(
         in, schedule, {settings->UserName, settings->CurrencySymbol, settings->PrinterFontChoice, {}});
-    fuzzing::checkPrintout(printout);
+    fuzzing::checkPrintout(printout, {settings->UserName, settings->CurrencySymbol});
     // The header and the symbol never change the paging: a header is one line, whatever it holds.
     static const auto pagesOf = [](int font) {
         return mortgagePrintout(in, schedule, {"", "$", font, {}}).pages().size();

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
             if (t.risk.find("nan") != std::string::npos || t.target.find("inf") != std::string::npos)
                 std::abort();
         }
-    fuzzing::checkPrintout(databasePrintout(db, {"Header", "$", 0, form}));
+    fuzzing::checkPrintout(databasePrintout(db, {"Header", "$", 0, form}), {db.DbTitle});
     const int records = db.RecordCount();
     if (records > 0) {
         TrendPage page = firstTrendPage(records);
