@@ -21,7 +21,7 @@ QString usage() {
     for (const CliCommand& command : cliCommands())
         text += QString("  %1  %2\n").arg(command.name, -10).arg(command.summary);
     text += "\n'brisklane-calc <calculator> --help' lists a calculator's options.\n"
-            "'brisklane-calc chart <calculator> [options] [--kind 1..7] --output FILE.png|FILE.pdf' draws "
+            "'brisklane-calc chart <calculator> [options] [--kind 1..7] --output FILE.png|.pdf|.json' draws "
             "its chart.\n";
     return text;
 }
