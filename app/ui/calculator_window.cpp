@@ -22,8 +22,7 @@
 
 namespace brisk {
 
-CalculatorWindow::CalculatorWindow(const QString& name, const QString& letter, const QString& caption)
-    : m_letter(letter) {
+CalculatorWindow::CalculatorWindow(const QString& name, const QString& letter, const QString& caption) {
     setObjectName(name);
     program().chart.reset();
     program().shell.entry.EntryEdited = 0;
@@ -117,6 +116,7 @@ void CalculatorWindow::finish(QLayout* above, QList<QPushButton*> order) {
                  command(Command::Printer)};
         order << m_own << command(Command::Exit);
     }
+    // Joining the window now puts the grid and the commands after the fields in the focus chain.
     m_gridOrHelp->setParent(this);
     for (QPushButton* b : order)
         b->setParent(this);

@@ -82,7 +82,6 @@ class CalculatorWindow : public QWidget {
   private:
     void entryChanged();
 
-    QString m_letter;
     ResultGrid* m_grid;
     TextArea* m_helpText;
     QStackedWidget* m_gridOrHelp;
