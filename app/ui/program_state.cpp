@@ -3,11 +3,12 @@
 #include "app/core/personal_settings.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLocale>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace brisk {
@@ -46,7 +47,34 @@ void useProgramFont() {
     QApplication::setFont(font);
 }
 
+namespace {
+
+// Enter on a focused button presses it, as Space does, in every window and dialog: the keyboard
+// walks the boxes to a button with Enter and expects the next Enter to press it.
+class EnterPressesButtons : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (!button || !button->hasFocus() || !button->isEnabled() ||
+            (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        button->click();
+        return true;
+    }
+};
+
+} // namespace
+
 void initProgram() {
+    static bool filterInstalled = false;
+    if (!filterInstalled && qApp) {
+        qApp->installEventFilter(new EnterPressesButtons(qApp));
+        filterInstalled = true;
+    }
     ProgramState& p = program();
     p.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(p.dataFolder);

@@ -158,6 +158,8 @@ ResultGrid::ResultGrid(QWidget* parent) : QTableView(parent), m_model(new GridMo
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     setWordWrap(false);
+    // Tab and Shift+Tab leave the grid, as they leave every other widget; arrows move in it.
+    setTabKeyNavigation(false);
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& index) { emit cellClicked(index.row() + 1, index.column()); });
 }

@@ -91,6 +91,28 @@ class TestCalculatorWindow : public QObject {
         QCOMPARE(QApplication::focusWidget(), w.command(CalculatorWindow::Command::Calculate));
     }
 
+    // Enter on a focused button presses it, and Tab and Shift+Tab leave the grid both ways.
+    void enterPressesAFocusedButtonAndTabLeavesTheGrid() {
+        Doubler w;
+        w.show();
+        QVERIFY(testing::activate(&w));
+        QPushButton* calc = w.command(CalculatorWindow::Command::Calculate);
+        calc->setFocus();
+        QTest::keyClick(calc, Qt::Key_Return);
+        QVERIFY(w.calculated);
+        w.resultGrid()->setFocus();
+        QTest::keyClick(w.resultGrid(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(calc));
+        w.resultGrid()->setFocus();
+        QTest::keyClick(w.resultGrid(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("InSecond"));
+        // The keypad Enter too.
+        QPushButton* help = w.command(CalculatorWindow::Command::Help);
+        help->setFocus();
+        QTest::keyClick(help, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(w.helpShown());
+    }
+
     // Tab runs from the first field through the grid to the commands, own commands before Exit.
     void theTabOrder() {
         Doubler w;
