@@ -386,9 +386,15 @@ std::pair<Printout, QString> MortgageCalc::printout(const PrintContext& context)
             isLoan() ? "Personal Loan Table" : "Mortgage Table"};
 }
 
+// The file holds the inputs as the boxes show them (loading calculates again), a first date never
+// set as an empty field; what a file could not hold is refused here as Calculate refuses it.
 bool MortgageCalc::saveFile(const QString& path) {
-    const MortgageState& state = mortgage();
-    const std::string bytes = mortgageFileBytes(state.calculated, program().shell.DateForm);
+    const MortgageInputs& in = mortgage().inputs;
+    if (const auto message = validate(in)) {
+        showMessage(*message, this);
+        return false;
+    }
+    const std::string bytes = mortgageFileBytes(in, program().shell.DateForm);
     if (writeFileAtomically(ss(path), bytes)) {
         showMessage(isLoan() ? Msg::BadLoanName : Msg::BadMortgageName, this);
         return false;

@@ -286,6 +286,22 @@ class TestMortgageWindow : public QObject {
         QCOMPARE(child<EntryBox>(w, "FreqPmt")->text(), QString(" Biweekly(Acc)")); // unchanged
     }
 
+    // Save writes what the boxes show, even when it was not calculated yet; a date never set stays
+    // empty.
+    void saveWritesTheInputsShown() {
+        MortgageCalc* w = open(MortgageKind::Mortgage);
+        w->Calc_Click();
+        typeInto(child<EntryBox>(w, "InRate"), "7", child<EntryBox>(w, "InPrincipal"));
+        const QString path = QDir(program().dataFolder).filePath("Edited.umd");
+        QVERIFY(w->saveFile(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("100000,7,25,\"      Monthly\",\"      Monthly\",\"\","));
+        mortgage().inputs.principal = *Currency::fromDouble(200000000000);
+        const QString message = testing::messageShownBy([&] { QVERIFY(!w->saveFile(path)); });
+        QCOMPARE(message, QString("Wrong or missing entry, try again."));
+    }
+
     void aFailedSaveKeepsTheEarlierFile() {
         MortgageCalc* w = open(MortgageKind::Loan);
         w->Calc_Click();
