@@ -176,6 +176,11 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
         event->ignore(); // mnemonics of the window
         return;
     }
+    if (m_eraseEmpties && (key == Qt::Key_Delete || key == Qt::Key_Backspace)) {
+        markEdited();
+        clear();
+        return;
+    }
     if (key == Qt::Key_Delete) {
         if (m_listOnly) return refuse();
         markEdited(); // Delete edits the shown text in place
@@ -194,6 +199,12 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() & Qt::ControlModifier && key != Qt::Key_Backspace) return refuse();
     // A double quote could never be stored in a file: text boxes drop it without a word.
     if (code == '"' && (m_kind == Kind::Text || m_kind == Kind::FreeText)) return;
+    // A key typed over the whole text replaces it, as the first key into a box does; the filter
+    // then judges it against an empty box, not against the text it replaces.
+    if (!m_listOnly && code != kKeyBackspace && hasSelectedText() && selectedText() == text()) {
+        markEdited();
+        clear();
+    }
     if (m_listOnly || !filterCharacter(code)) return refuse();
     QLineEdit::keyPressEvent(event);
 }

@@ -34,6 +34,8 @@ class EntryBox : public QLineEdit {
     void setFormat(const QString& mask, int width, int decimals = 2);
     // A box whose first key adds to the text instead of replacing it.
     void setEmptiesOnFirstKey(bool empties) { m_emptiesOnFirstKey = empties; }
+    // Backspace and Delete empty the whole box (a small figure retyped, not edited).
+    void setEraseEmpties(bool empties) { m_eraseEmpties = empties; }
     // A rate box that takes a minus sign: "-" empties the box and stays, for a negative rate.
     void setAllowMinus(bool allow) { m_allowMinus = allow; }
     // Where Enter moves the focus; the next widget in the tab order when none is set.
@@ -83,6 +85,7 @@ class EntryBox : public QLineEdit {
     bool m_listOnly = false;
     bool m_allowMinus = false;
     bool m_emptiesOnFirstKey = true;
+    bool m_eraseEmpties = false;
     bool m_storing = false;
     QStringList m_items;
     QPointer<QWidget> m_next;

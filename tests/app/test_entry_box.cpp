@@ -53,6 +53,41 @@ class TestEntryBox : public QObject {
     }
     void cleanup() { delete m_window; }
 
+    // A key typed over the whole text replaces it: the digits of 6.78 are judged against an empty
+    // box, not against the two decimals of the selected 4.56.
+    void typingOverTheWholeTextReplacesIt() {
+        m_rate->setFormat("###.00", 14);
+        enterByTab(m_rate);
+        QTest::keyClicks(m_rate, "4.56");
+        leave();
+        QCOMPARE(m_rate->value(), 4.56);
+        m_rate->setFocus(Qt::TabFocusReason);
+        m_rate->selectAll();
+        QTest::keyClicks(m_rate, "6.78");
+        QCOMPARE(m_rate->text(), QString("6.78"));
+        leave();
+        QCOMPARE(m_rate->value(), 6.78);
+    }
+
+    // A box whose Backspace and Delete empty it: retyping 10 gives 10, not 110.
+    void eraseEmptiesTheBox_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("backspace") << int(Qt::Key_Backspace);
+        QTest::newRow("delete") << int(Qt::Key_Delete);
+    }
+    void eraseEmptiesTheBox() {
+        QFETCH(int, key);
+        m_years->setEraseEmpties(true);
+        m_years->setValue(10);
+        m_years->setFocus(Qt::TabFocusReason);
+        m_years->setCursorPosition(m_years->text().size());
+        QTest::keyClick(m_years, Qt::Key(key));
+        QCOMPARE(m_years->text(), QString());
+        QTest::keyClicks(m_years, "10");
+        leave();
+        QCOMPARE(m_years->value(), 10.0);
+    }
+
     void storedFormsAreTheDisplayShapes() {
         QCOMPARE(m_amount->text(), QString("       $1,234.50"));
         QCOMPARE(m_rate->text(), QString("         6.500%"));

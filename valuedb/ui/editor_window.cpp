@@ -100,6 +100,7 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
     factor->setObjectName("TEFName");
     factor->setFormat("###", 5);
     factor->setValue(db().EarningsFactor);
+    factor->setEraseEmpties(true);
     connect(factor, &EntryBox::stored, this, [](double v) {
         db().EarningsFactor = static_cast<float>(v);
         db().DbChanged = 1;
