@@ -2,7 +2,6 @@
 
 #include "app/core/atomic_file.h"
 #include "app/core/printout.h"
-#include "app/core/text_align.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -32,8 +31,9 @@ constexpr int kPrintoutColumns = 80;
 
 // The PDF is made in memory and then written by the one atomic writer, so a failed or killed
 // printout never leaves a half-written file in place of the previous one.
-std::optional<std::string> writePdf(const std::string& path, const QString& title, QPageLayout::Orientation orientation,
-                                    int dpi, const std::function<bool(QPdfWriter&)>& draw) {
+std::optional<std::string> writePdf(const std::string& path, const QString& title,
+                                    QPageLayout::Orientation orientation, int dpi,
+                                    const std::function<bool(QPdfWriter&)>& draw) {
     QByteArray pdf;
     {
         QBuffer buffer(&pdf);
@@ -66,15 +66,14 @@ bool renderPrintout(const Printout& printout, QPagedPaintDevice& device) {
     painter.setFont(font);
     const QFontMetricsF metrics(font, &device);
     std::size_t mostLines = 1;
-    int widest = kPrintoutColumns;
-    for (const PrintPage& page : printout.pages()) {
+    for (const PrintPage& page : printout.pages())
         mostLines = std::max(mostLines, page.lines.size());
-        for (const PrintLine& line : page.lines)
-            widest = std::max(widest, charCount(line.text()));
-    }
     // A page is laid out for 80 columns of its font; where the paper is narrower, the whole page
-    // is drawn smaller rather than cut at the right.
-    const qreal scale = std::min<qreal>(1.0, device.width() / (widest * metrics.horizontalAdvance('0')));
+    // is drawn smaller rather than cut at the right. A longer line (a long header) keeps the font
+    // and is cut at the page's edge.
+    const qreal charWidth = metrics.horizontalAdvance('0');
+    const qreal scale = std::min<qreal>(1.0, device.width() / (kPrintoutColumns * charWidth));
+    const int fitting = std::max(kPrintoutColumns, static_cast<int>(device.width() / scale / charWidth));
     painter.scale(scale, scale);
     const qreal areaHeight = device.height() / scale; // the paint rectangle, in drawing units
     // The font's own line spacing, closed up where a page holds more lines than fit.
@@ -85,7 +84,7 @@ bool renderPrintout(const Printout& printout, QPagedPaintDevice& device) {
         first = false;
         qreal y = metrics.ascent();
         for (const PrintLine& line : page.lines) {
-            painter.drawText(QPointF(0, y), QString::fromStdString(line.text()));
+            painter.drawText(QPointF(0, y), QString::fromStdString(line.text()).left(fitting));
             y += lineHeight;
         }
     }

@@ -121,6 +121,31 @@ class TestPrinterPdf : public QObject {
         QCOMPARE(earlier.readAll(), before);
     }
 
+    // A header longer than the page keeps the page's font size; the header is cut at the edge.
+    void aLongHeaderKeepsTheFontSize() {
+        QTemporaryDir dir;
+        auto pageWordWidth = [&](const std::string& header) -> double {
+            Printout printout(0);
+            printout.printAt(2, header);
+            printout.printAt(2, "Total: 1,234.56");
+            printout.EndPrintout();
+            const std::string path = dir.filePath("h.pdf").toStdString();
+            if (writePrintoutPdf(printout, path, "x")) return -1;
+            QProcess process;
+            process.start("pdftotext", {"-bbox", QString::fromStdString(path), "-"});
+            process.waitForFinished(20000);
+            const QString html = QString::fromUtf8(process.readAllStandardOutput());
+            const QRegularExpression word(
+                "xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"[^>]*>1,234\\.56<");
+            const auto match = word.match(html);
+            return match.hasMatch() ? match.captured(2).toDouble() - match.captured(1).toDouble() : -1;
+        };
+        const double normal = pageWordWidth("Ann Lee");
+        const double longHeader = pageWordWidth(std::string(108, 'H'));
+        QVERIFY(normal > 0);
+        QCOMPARE(longHeader, normal);
+    }
+
     void anUnwritablePathIsReported() {
         const auto error = writePrintoutPdf(sample(0, 1), "/no/such/folder/x.pdf", "x");
         QVERIFY(error && !error->empty());
