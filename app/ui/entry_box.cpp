@@ -52,6 +52,7 @@ void EntryBox::setItems(const QStringList& items, bool listOnly) {
     m_listOnly = listOnly;
     if (!items.isEmpty() && actions().isEmpty()) {
         QAction* open = addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
+        open->setText(tr("Show the list")); // what a screen reader says of the arrow
         open->setToolTip(tr("Show the list (Alt+Down)"));
         connect(open, &QAction::triggered, this, &EntryBox::showList);
     }

@@ -2,6 +2,7 @@
 
 #include "app/ui/twips.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -160,6 +161,8 @@ ResultGrid::ResultGrid(QWidget* parent) : QTableView(parent), m_model(new GridMo
     setWordWrap(false);
     // Tab and Shift+Tab leave the grid, as they leave every other widget; arrows move in it.
     setTabKeyNavigation(false);
+    setAccessibleName(tr("Result table"));
+    if (auto* corner = findChild<QAbstractButton*>()) corner->setAccessibleName(tr("Select the whole table"));
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& index) { emit cellClicked(index.row() + 1, index.column()); });
 }

@@ -11,7 +11,10 @@
 #include "retirement/ui/retirement_state.h"
 #include "retirement/ui/retirement_windows.h"
 #include "support/ui_support.h"
+#include "valuedb/ui/valuedb_state.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QGridLayout>
 #include <QPlainTextEdit>
 #include <QShortcut>
@@ -75,6 +78,7 @@ class TestCalculatorWindow : public QObject {
         registerGrowthWindows();
         registerRetirementWindows();
         registerChartWindows();
+        registerValueDbWindows();
     }
     void init() { testing::freshProgram(); }
     void cleanup() { m_frame.reset(); }
@@ -181,6 +185,32 @@ class TestCalculatorWindow : public QObject {
         const auto shortcuts = w.findChildren<QShortcut*>();
         QCOMPARE(shortcuts.size(), 1);
         QCOMPARE(shortcuts[0]->key(), QKeySequence(QKeySequence::HelpContents));
+    }
+
+    // A screen reader speaks a name for every box, grid and button of every window.
+    void everyControlHasAName_data() {
+        QTest::addColumn<QString>("button");
+        for (const char* button : {"Canadian", "LoanPmt", "Savings", "SavComp", "CompCompare", "Retirement",
+                                   "CapReq", "Plan401", "Ratios", "Ratios/OpenDbase"})
+            QTest::newRow(button) << button;
+    }
+    void everyControlHasAName() {
+        QFETCH(QString, button);
+        QWidget* w = testing::openTask<QWidget>(m_frame, button.section('/', 0, 0).toLatin1().constData());
+        QVERIFY(w);
+        if (button.contains('/')) { // a window the task opens over itself
+            w->findChild<QPushButton*>(button.section('/', 1))->click();
+            w = m_frame->currentTask();
+        }
+        QStringList unnamed;
+        for (QWidget* control : w->findChildren<QWidget*>()) {
+            if (!qobject_cast<EntryBox*>(control) && !qobject_cast<QAbstractButton*>(control) &&
+                !qobject_cast<ResultGrid*>(control))
+                continue;
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+            if (!face || face->text(QAccessible::Name).trimmed().isEmpty()) unnamed << control->objectName();
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     }
 
     // Every calculator of the main menu is built on the shape.

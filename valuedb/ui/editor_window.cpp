@@ -38,14 +38,17 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
 
     auto* name = new EntryBox(EntryBox::Kind::FreeText, this);
     name->setObjectName("DBName");
+    name->setAccessibleName("Name of the investment");
     name->setText(qs(db().DbTitle));
     connect(name, &EntryBox::stored, this, [name] { db().DbTitle = ss(name->text()); });
     m_new = new QLabel("New", this);
     m_new->setObjectName("InNew");
     auto* date = new EntryBox(EntryBox::Kind::Date, this);
     date->setObjectName("InDate");
+    date->setAccessibleName("Date of the record");
     auto* value = new EntryBox(EntryBox::Kind::Number, this);
     value->setObjectName("InValue");
+    value->setAccessibleName("Value of the record");
     value->setEmptiesOnFirstKey(false);
     value->setFormat("0.00", 0);
     connect(date, &EntryBox::stored, this, [this, date] {
