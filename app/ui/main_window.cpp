@@ -147,9 +147,14 @@ void MDIContainer::resizeEvent(QResizeEvent* event) {
 }
 
 void MDIContainer::closeEvent(QCloseEvent* event) {
-    // A task's windows may keep the program open (unsaved data the user goes back to save).
+    // A task's windows may keep the program open (unsaved data the user goes back to save). Each is
+    // asked, none is closed: one that refuses finds every window over it as it was.
     for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it) {
-        if (*it && (*it)->widget() && !(*it)->widget()->close()) {
+        QWidget* window = *it ? (*it)->widget() : nullptr;
+        if (!window) continue;
+        QCloseEvent asked;
+        QApplication::sendEvent(window, &asked);
+        if (!asked.isAccepted()) {
             event->ignore();
             return;
         }

@@ -232,6 +232,23 @@ class TestValueDbWindows : public QObject {
         QVERIFY(m_frame->menu()->isVisible());
     }
 
+    // Closing the program with the editor open over unsaved records: Yes (go back and save) leaves
+    // the editor as it was, records and all, and the program can still be closed after a No.
+    void closingWithUnsavedRecordsKeepsTheEditor() {
+        openMenu();
+        Dbase* editor = openEditor();
+        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)},
+                  10);
+        testing::whenModal([](QWidget* box) { box->findChild<QPushButton*>("AllYes")->click(); });
+        QVERIFY(!m_frame->close());
+        QCOMPARE(m_frame->currentTask(), editor);
+        QVERIFY(editor->isVisible());
+        QVERIFY(editor->findChild<QPushButton*>("AddRecord")->isVisible());
+        QCOMPARE(valueDb().db.RecordCount(), 1);
+        testing::whenModal([](QWidget* box) { box->findChild<QPushButton*>("AllNo")->click(); });
+        QVERIFY(m_frame->close());
+    }
+
     void extractingARange() {
         Trendmenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
