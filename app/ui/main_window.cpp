@@ -37,6 +37,7 @@ MDIContainer::~MDIContainer() {
 }
 
 QSize MDIContainer::childSize() const {
+    if (isLargeLayout(program().shell.LayoutClass) && m_normalChildSize.isValid()) return m_normalChildSize;
     const TwipPoint border = childPosition(kLayoutNormal);
     return m_area->viewport()->size() + twipSize(-2 * border.x, -2 * border.y);
 }
@@ -126,8 +127,13 @@ QWidget* MDIContainer::currentTask() const {
 }
 
 void MDIContainer::placeCurrentChild() {
+    if (!isLargeLayout(program().shell.LayoutClass)) m_normalChildSize = childSize();
     QMdiSubWindow* current = top() ? top() : m_menuWindow;
-    if (current && current->isVisible()) current->move(twipPoint(childPosition(program().shell.LayoutClass)));
+    if (!current || !current->isVisible()) return;
+    // The windows are moved, never stretched: a maximised frame shows them at their normal size at
+    // the large layout's place, and a frame restored again fits them to itself.
+    current->resize(childSize().expandedTo(current->widget()->minimumSizeHint()));
+    current->move(twipPoint(childPosition(program().shell.LayoutClass)));
 }
 
 // A child's frame that takes the focus (on activation) hands it to the child's first field.

@@ -38,10 +38,10 @@ class MDIContainer : public QMainWindow {
     // The chart window over the calculator that fills its hand-over.
     void openChart(QWidget* caller);
 
-    // The size every full-size child gets: the frame's client area and the border the placement
-    // pushes outside it.
+    // The size every full-size child gets: the frame's client area in the normal layout and the
+    // border the placement pushes outside it. A large (maximised) frame does not stretch it.
     QSize childSize() const;
-    // Moves the current child to its place for the layout class.
+    // Moves the current child to its place for the layout class, at its normal size.
     void placeCurrentChild();
 
   protected:
@@ -60,6 +60,7 @@ class MDIContainer : public QMainWindow {
     MenuMain* m_menu;
     QMdiSubWindow* m_menuWindow;
     QList<QPointer<QMdiSubWindow>> m_windows; // the task first, the window on show last
+    QSize m_normalChildSize;                  // childSize() when the frame last had the normal layout
 };
 
 inline constexpr const char* kMenuCaption = " Brisklane Menu";

@@ -1,6 +1,7 @@
 // What every calculator window shares, tested once on the shape itself: the Enter chain to
 // Calculate, the tab order, quick help, the messages for nothing calculated, the chart hand-over
 // and the way back to the menu.
+#include "app/core/layout_rules.h"
 #include "app/ui/calculator_window.h"
 #include "app/ui/result_grid.h"
 #include "charts/ui/chart_windows.h"
@@ -16,6 +17,8 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QGridLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QShortcut>
 
@@ -211,6 +214,32 @@ class TestCalculatorWindow : public QObject {
             if (!face || face->text(QAccessible::Name).trimmed().isEmpty()) unnamed << control->objectName();
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    }
+
+    // A maximised frame moves a window to the large layout's place without stretching it: the whole
+    // window, its commands too, lies inside the frame; restored, the frame fits the window again.
+    void aWindowInAMaximisedFrameLiesInsideIt() {
+        m_frame = std::make_unique<MDIContainer>();
+        m_frame->showMaximized();
+        if (!QTest::qWaitFor([] { return isLargeLayout(program().shell.LayoutClass); }, 2000))
+            QSKIP("this platform's screen is too small for the large layout");
+        m_frame->menu()->button("Canadian")->click();
+        auto* window = qobject_cast<QMdiSubWindow*>(m_frame->currentTask()->parentWidget());
+        QVERIFY(window);
+        const QRect area = window->mdiArea()->viewport()->rect();
+        QVERIFY2(area.contains(window->geometry()), qPrintable(QString("%1,%2 %3x%4 in %5x%6")
+                                                                   .arg(window->x())
+                                                                   .arg(window->y())
+                                                                   .arg(window->width())
+                                                                   .arg(window->height())
+                                                                   .arg(area.width())
+                                                                   .arg(area.height())));
+        QVERIFY(area.contains(window->mapTo(
+            window->mdiArea()->viewport(),
+            m_frame->currentTask()->findChild<QPushButton*>("MExit")->geometry().bottomRight())));
+        m_frame->showNormal();
+        QVERIFY(QTest::qWaitFor([] { return !isLargeLayout(program().shell.LayoutClass); }, 2000));
+        QCOMPARE(window->size(), m_frame->childSize().expandedTo(m_frame->currentTask()->minimumSizeHint()));
     }
 
     // Every calculator of the main menu is built on the shape.
