@@ -24,7 +24,7 @@ inline void checkPrintout(const Printout& printout, std::initializer_list<std::s
         for (char& c : shown)
             if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
         if (shown.empty()) continue;
-        for (auto at = text.find(shown); at != std::string::npos; at = text.find(shown, at))
+        for (auto at = text.find(shown); at != std::string::npos; at = text.find(shown, at + shown.size()))
             text.replace(at, shown.size(), shown.size(), ' ');
     }
     if (text.find("nan") != std::string::npos || text.find("inf") != std::string::npos) std::abort();
