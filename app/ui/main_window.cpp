@@ -62,12 +62,14 @@ void MDIContainer::showTop() {
     focusFirstField(window);
 }
 
-// The keyboard starts in a window's first field or button, not on its frame.
+// The keyboard starts in a window's first field or button that takes it (a disabled one does not),
+// not on its frame.
 void MDIContainer::focusFirstField(QMdiSubWindow* window) {
     QWidget* content = window ? window->widget() : nullptr;
     if (!content || content->isAncestorOf(QApplication::focusWidget())) return;
     for (QWidget* w = content->nextInFocusChain(); w && w != content; w = w->nextInFocusChain()) {
-        if (content->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window)) {
+        if (content->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            w->isVisibleTo(window)) {
             w->setFocus(Qt::TabFocusReason);
             return;
         }

@@ -157,9 +157,13 @@ class TestChartWindows : public QObject {
                 {i + 1,
                  addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i),
                  10.0 + i});
+        QVERIFY(testing::activate(m_frame.get()));
+        menu->findChild<QPushButton*>("ShowTGraph")->setFocus();
         menu->findChild<QPushButton*>("ShowTGraph")->click();
         auto* trend = qobject_cast<TrendGraph*>(m_frame->currentTask());
         QVERIFY(trend);
+        // Opened by keyboard, the graph takes the focus: its keys work at once.
+        QTRY_VERIFY(trend->isAncestorOf(QApplication::focusWidget()));
         QCOMPARE(m_frame->windowTitle(), QString(" Brisklane Graphs"));
         QCOMPARE(trend->pageFirst(), 1);
         QCOMPARE(trend->pageLast(), 26);
