@@ -1,5 +1,6 @@
 #include "app/ui/calculator_window.h"
 
+#include "app/core/numeric_parse.h"
 #include "app/ui/calculator_parts.h"
 #include "app/ui/header_input.h"
 #include "app/ui/help_viewer.h"
@@ -77,6 +78,18 @@ EntryBox* CalculatorWindow::addField(const QString& name, const QString& caption
     m_fields << box;
     m_captions << fieldCaption(this, caption, box);
     return box;
+}
+
+void CalculatorWindow::limitField(EntryBox* box, std::function<int()> limit, Msg message,
+                                  std::function<bool()> applies) {
+    box->setLimitCheck([this, limit, message, applies](EntryBox& b) {
+        if (!program().shell.entry.EntryEdited || (applies && !applies())) return;
+        if (parseEntryText(ss(b.text()), "") <= limit()) return;
+        showMessage(message, this);
+        b.setText(QString::number(limit()));
+        // Stored even though the message box took the focus away and back.
+        program().shell.entry.EntryEdited = 1;
+    });
 }
 
 QPushButton* CalculatorWindow::addCommand(const QString& name, const QString& caption,

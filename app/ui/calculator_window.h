@@ -9,6 +9,7 @@
 
 // moc reads no further than the class; the core header's C++20 library includes are beyond it.
 #ifndef Q_MOC_RUN
+#include "app/core/messages.h"
 #include "app/core/printout.h"
 #endif
 
@@ -55,6 +56,10 @@ class CalculatorWindow : public QWidget {
     // An entry field: Enter moves from each field to the next, and from the last to Calculate.
     EntryBox* addField(const QString& name, const QString& caption, EntryBox::Kind kind,
                        const QString& mask = {}, int width = 0, const QStringList& items = {});
+    // A figure typed above `limit` (where `applies` says the limit holds now) shows the message and
+    // puts the limit in the box, which is then stored.
+    void limitField(EntryBox* box, std::function<int()> limit, Msg message,
+                    std::function<bool()> applies = {});
     // A command of this calculator alone, placed before Exit to Menu.
     QPushButton* addCommand(const QString& name, const QString& caption, std::function<void()> run);
     // The grid's headings; each column is the standard width plus its widening (twips).

@@ -211,12 +211,8 @@ SavingsCalc::SavingsCalc(QWidget* parent)
     m_fields[1]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(1200, "###,,###.00"), 13)));
     m_fields[4]->setAllowMinus(true);
     m_fields[5]->setAllowMinus(true);
-    m_fields[6]->setLimitCheck([this](EntryBox& box) {
-        if (program().shell.entry.EntryEdited && parseEntryText(ss(box.text()), "") > kSavingsYearLimit) {
-            showMessage(Msg::YearLimit40, this);
-            box.setText("40");
-        }
-    });
+    limitField(
+        m_fields[6], [] { return kSavingsYearLimit; }, Msg::YearLimit40);
 
     const bool compare = comparisons();
     resultGrid()->grid()->setRows(compare ? 23 : 25);
@@ -342,12 +338,8 @@ FindCompoundCalc::FindCompoundCalc(QWidget* parent)
     storeInto(value, in.value);
     storeInto(term, in.term);
     connect(name, &EntryBox::stored, this, [name] { growth().finderInputs.name = ss(name->text()); });
-    term->setLimitCheck([this](EntryBox& box) {
-        if (program().shell.entry.EntryEdited && parseEntryText(ss(box.text()), "") > kFinderYearLimit) {
-            showMessage(Msg::YearLimit50, this);
-            box.setText("50");
-        }
-    });
+    limitField(
+        term, [] { return kFinderYearLimit; }, Msg::YearLimit50);
     for (EntryBox* box : m_fields)
         box->setMinimumWidth(twips(1500));
 

@@ -133,15 +133,8 @@ MortgageCalc::MortgageCalc(QWidget* parent)
             [](double v) { mortgage().inputs.principal = Currency::fromDoubleOrFail(v); });
     connect(m_rate, &EntryBox::stored, this,
             [](double v) { mortgage().inputs.rate = Currency::fromDoubleOrFail(v); });
-    m_term->setLimitCheck([this](EntryBox& box) {
-        if (!program().shell.entry.EntryEdited) return;
-        const int limit = isLoan() ? kLoanMonthLimit : kMortgageYearLimit;
-        if (parseEntryText(ss(box.text()), "") > limit) {
-            showMessage(Msg::YearLimit40, this);
-            box.setText(QString::number(limit));
-            program().shell.entry.EntryEdited = 1;
-        }
-    });
+    limitField(
+        m_term, [this] { return isLoan() ? kLoanMonthLimit : kMortgageYearLimit; }, Msg::YearLimit40);
     connect(m_term, &EntryBox::stored, this, [this](double v) {
         MortgageInputs& in = mortgage().inputs;
         const auto term = Currency::fromDouble(isLoan() ? v / 12 : v);

@@ -53,16 +53,6 @@ YearTableWindow::YearTableWindow(const QString& name, const QString& letter, con
     retirement().table.reset();
 }
 
-void YearTableWindow::limitYears(EntryBox* box, std::function<bool()> applies) {
-    box->setLimitCheck([this, applies](EntryBox& b) {
-        if (applies && !applies()) return;
-        if (program().shell.entry.EntryEdited && parseEntryText(ss(b.text()), "") > kRetireYearLimit) {
-            showMessage(Msg::YearLimit50, this);
-            b.setText("50");
-        }
-    });
-}
-
 void YearTableWindow::finishLayout(QWidget* options, const QStringList& headings, const QList<int>& widen) {
     resultGrid()->grid()->setRows(25);
     setColumns(headings, widen, 500);
@@ -133,7 +123,9 @@ RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " R
     bindCurrency(term, in.fourth);
     invest->setValue(500000);
     rate->setValue(10);
-    limitYears(term, [] { return retirement().retire.option == RetireOption::Percentage; });
+    limitField(
+        term, [] { return kRetireYearLimit; }, Msg::YearLimit50,
+        [] { return retirement().retire.option == RetireOption::Percentage; });
     // A fixed-amount increase shows its "%" after editing.
     connect(term, &EntryBox::stored, this, [term](double v) {
         if (retirement().retire.option == RetireOption::Fixed)
@@ -280,7 +272,8 @@ CapitalReqdCalc::CapitalReqdCalc(QWidget* parent)
     bindCurrency(amount, in.amount);
     bindCurrency(rate, in.rate);
     bindCurrency(term, in.term);
-    limitYears(term);
+    limitField(
+        term, [] { return kRetireYearLimit; }, Msg::YearLimit50);
     auto* group = new QGroupBox("Select Option", this);
     auto* capital = new QRadioButton("Amount of capital required at retirement", group);
     capital->setObjectName("CRCapitalChoices0");
@@ -384,7 +377,8 @@ Plan401KCalc::Plan401KCalc(QWidget* parent)
     }
     m_fields[0]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(10000, "###,,###.00"), 13)));
     m_fields[1]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(50000, "###,,###.00"), 13)));
-    limitYears(m_fields.last());
+    limitField(
+        m_fields.last(), [] { return kRetireYearLimit; }, Msg::YearLimit50);
     finishLayout(nullptr,
                  {"Year Number", "       Annual       Salary", " Combined Contributions",
                   " Interest/Growth Compounded", "        Current         Value"},

@@ -17,8 +17,6 @@ class YearTableWindow : public CalculatorWindow {
     // The fields four to a row beside the window's options, over the year table.
     void finishLayout(QWidget* options, const QStringList& headings, const QList<int>& widen);
     void showTable(const YearTable& table, bool salary, bool balanceRow);
-    // Above 50 years: message 4 and the box set to 50 (where `applies` says the box counts years).
-    void limitYears(EntryBox* box, std::function<bool()> applies = {});
 
     void dropResults() override;
     bool hasResults() const override;
