@@ -24,8 +24,9 @@ struct ShellState {
     int PrinterFontChoice = 0;
     int PageLines = 53;
 
-    // The files in memory, where the open and save dialogs start.
+    // The files in memory, and the folders they came from: the open and save dialogs start there.
     std::string DbFileName, MortFileName, LoanFileName;
+    std::string DbFolder, MortFolder, LoanFolder;
 
     EntryState entry;
 };

@@ -14,19 +14,19 @@ FileOperation fileOperation(FileOp op) {
     const QString uld = "Loan Database (*.uld)";
     switch (op) {
     case FileOp::OpenDatabase:
-        return FileOperation{false, zrk, "zrk", qs(s.DbFileName)};
+        return FileOperation{false, zrk, "zrk", qs(s.DbFileName), qs(s.DbFolder)};
     case FileOp::SaveDatabase:
-        return FileOperation{true, zrk, "zrk", qs(s.DbFileName)};
+        return FileOperation{true, zrk, "zrk", qs(s.DbFileName), qs(s.DbFolder)};
     case FileOp::OpenMortgage:
-        return FileOperation{false, umd, "umd", qs(s.MortFileName)};
+        return FileOperation{false, umd, "umd", qs(s.MortFileName), qs(s.MortFolder)};
     case FileOp::SaveMortgage:
-        return FileOperation{true, umd, "umd", qs(s.MortFileName)};
+        return FileOperation{true, umd, "umd", qs(s.MortFileName), qs(s.MortFolder)};
     case FileOp::OpenLoan:
-        return FileOperation{false, uld, "uld", qs(s.LoanFileName)};
+        return FileOperation{false, uld, "uld", qs(s.LoanFileName), qs(s.LoanFolder)};
     case FileOp::SaveLoan:
-        return FileOperation{true, uld, "uld", qs(s.LoanFileName)};
+        return FileOperation{true, uld, "uld", qs(s.LoanFileName), qs(s.LoanFolder)};
     }
-    return FileOperation{false, zrk, "zrk", {}};
+    return FileOperation{false, zrk, "zrk", {}, {}};
 }
 
 std::optional<QString> FileDirectory(FileOp fileOp, QWidget* parent) {
@@ -39,7 +39,9 @@ std::optional<QString> FileDirectory(FileOp fileOp, QWidget* parent) {
     dialog.setNameFilter(op->filter);
     dialog.setDefaultSuffix(op->suffix);
     const QFileInfo initial(op->initialName);
-    dialog.setDirectory(initial.isAbsolute() ? initial.absolutePath() : program().dataFolder);
+    dialog.setDirectory(!op->folder.isEmpty()  ? op->folder
+                        : initial.isAbsolute() ? initial.absolutePath()
+                                               : program().dataFolder);
     if (!op->initialName.isEmpty()) dialog.selectFile(initial.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().first());

@@ -16,6 +16,7 @@ struct FileOperation {
     QString filter; // as the dialog shows it: "Mortgage Database (*.umd)"
     QString suffix; // the filter's extension, given to a name typed without one
     QString initialName;
+    QString folder; // of the file in memory; empty for the user's data folder
 };
 
 FileOperation fileOperation(FileOp op);

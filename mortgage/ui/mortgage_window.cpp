@@ -97,6 +97,12 @@ QString money(double value, int width = 12) {
 
 } // namespace
 
+void MortgageCalc::rememberFile(const QString& path) {
+    ShellState& shell = program().shell;
+    (isLoan() ? shell.LoanFileName : shell.MortFileName) = ss(QFileInfo(path).fileName());
+    (isLoan() ? shell.LoanFolder : shell.MortFolder) = ss(QFileInfo(path).absolutePath());
+}
+
 bool MortgageCalc::isLoan() const {
     return mortgage().inputs.MortgageMode == MortgageKind::Loan;
 }
@@ -392,7 +398,7 @@ bool MortgageCalc::saveFile(const QString& path) {
         showMessage(isLoan() ? Msg::BadLoanName : Msg::BadMortgageName, this);
         return false;
     }
-    (isLoan() ? program().shell.LoanFileName : program().shell.MortFileName) = ss(QFileInfo(path).fileName());
+    rememberFile(path);
     return true;
 }
 
@@ -414,7 +420,7 @@ bool MortgageCalc::loadFile(const QString& path) {
         return false;
     }
     mortgage().inputs = *in.value;
-    (isLoan() ? program().shell.LoanFileName : program().shell.MortFileName) = ss(QFileInfo(path).fileName());
+    rememberFile(path);
     showInputs();
     updateExtraIndicator();
     Calc_Click();

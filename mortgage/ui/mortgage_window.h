@@ -40,6 +40,8 @@ class MortgageCalc : public CalculatorWindow {
     void recalculateIfShown();
     void updateExtraIndicator();
     bool isLoan() const;
+    // The file in memory, where the next open or save dialog starts.
+    void rememberFile(const QString& path);
 
     EntryBox* m_principal;
     EntryBox* m_rate;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace brisk;
@@ -116,6 +117,20 @@ class TestDialogs : public QObject {
         });
         const auto chosen = FileDirectory(FileOp::SaveMortgage);
         QCOMPARE(chosen, QDir(program().dataFolder).filePath("House.umd"));
+    }
+
+    // The dialog starts in the folder of the file in memory, wherever it came from.
+    void theDialogStartsWhereTheFileInMemoryIs() {
+        QTemporaryDir elsewhere;
+        program().shell.MortFileName = "House.umd";
+        program().shell.MortFolder = ss(elsewhere.path());
+        QString folder;
+        testing::whenModal([&](QWidget* w) {
+            folder = static_cast<QFileDialog*>(w)->directory().absolutePath();
+            static_cast<QFileDialog*>(w)->reject();
+        });
+        FileDirectory(FileOp::SaveMortgage);
+        QCOMPARE(folder, QDir(elsewhere.path()).absolutePath());
     }
 
     void anyHeaderTextPrintsAndCancelIsApart_data() {

@@ -104,6 +104,7 @@ bool Trendmenu::loadFile(const QString& path) {
     }
     valueDb().db = *loaded.value;
     program().shell.DbFileName = ss(QFileInfo(path).fileName());
+    program().shell.DbFolder = ss(QFileInfo(path).absolutePath());
     updateInfoLabel();
     return true;
 }
@@ -122,6 +123,7 @@ bool Trendmenu::saveFile(const QString& path) {
         return false;
     }
     program().shell.DbFileName = ss(QFileInfo(path).fileName());
+    program().shell.DbFolder = ss(QFileInfo(path).absolutePath());
     db().DbChanged = 0;
     return true;
 }
