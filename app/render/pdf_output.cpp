@@ -91,15 +91,18 @@ bool renderPrintout(const Printout& printout, QPagedPaintDevice& device) {
     return painter.end();
 }
 
+bool renderDrawing(QPagedPaintDevice& device, const PageDrawing& draw) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    draw(painter, QRectF(0, 0, device.width(), device.height()));
+    return painter.end();
+}
+
 std::optional<std::string> writePdfAtomically(const std::string& path, const QString& title,
                                               QPageLayout::Orientation orientation, int dpi,
                                               const PageDrawing& draw) {
-    return writePdf(path, title, orientation, dpi, [&draw](QPdfWriter& writer) {
-        QPainter painter;
-        if (!painter.begin(&writer)) return false;
-        draw(painter, QRectF(0, 0, writer.width(), writer.height()));
-        return painter.end();
-    });
+    return writePdf(path, title, orientation, dpi,
+                    [&draw](QPdfWriter& writer) { return renderDrawing(writer, draw); });
 }
 
 std::optional<std::string> writePrintoutPdf(const Printout& printout, const std::string& path,

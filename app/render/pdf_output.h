@@ -24,6 +24,8 @@ bool renderPrintout(const Printout& printout, QPagedPaintDevice& device);
 QPageSize localPageSize();
 
 using PageDrawing = std::function<void(QPainter&, const QRectF&)>;
+// One page drawn by `draw` on the device (a PDF writer or a printer).
+bool renderDrawing(QPagedPaintDevice& device, const PageDrawing& draw);
 
 // One PDF page drawn by `draw`, replacing `path` whole. Nothing on success; otherwise why it failed.
 std::optional<std::string> writePdfAtomically(const std::string& path, const QString& title,

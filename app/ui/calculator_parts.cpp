@@ -1,7 +1,5 @@
 #include "app/ui/calculator_parts.h"
 
-#include "app/ui/message_box.h"
-#include "app/ui/program_state.h"
 #include "app/ui/twips.h"
 
 namespace brisk {
@@ -32,15 +30,6 @@ QLabel* programTitle(QWidget* parent) {
     title->setAlignment(Qt::AlignCenter);
     title->setMinimumSize(twipSize(7815, 675));
     return title;
-}
-
-bool handOverChart(const Outcome<ChartHandover>& chart, QWidget* parent) {
-    if (!chart) {
-        showMessage(chart.message, parent);
-        return false;
-    }
-    program().chart = *chart;
-    return true;
 }
 
 QLabel* resultFigure(QWidget* parent, const QString& name) {

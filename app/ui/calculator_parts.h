@@ -1,12 +1,5 @@
-// Small pieces the windows are built from: field captions, command buttons, result figures, and
-// handing a chart over.
+// Small pieces the windows are built from: field captions, command buttons and result figures.
 #pragma once
-
-// moc reads no further than the class; the core headers' C++20 library includes are beyond it.
-#ifndef Q_MOC_RUN
-#include "app/core/outcome.h"
-#include "charts/core/chart_handover.h"
-#endif
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,9 +12,6 @@ QLabel* fieldCaption(QWidget* parent, const QString& text, QWidget* buddy = null
 QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption);
 // The "Brisklane" title of the two menus, in the serif face.
 QLabel* programTitle(QWidget* parent);
-
-// A calculation's chart into the program's hand-over; false (its message shown) where it has none.
-bool handOverChart(const Outcome<ChartHandover>& chart, QWidget* parent);
 
 // A read-only result figure in a sunken frame.
 QLabel* resultFigure(QWidget* parent, const QString& name);

@@ -92,6 +92,15 @@ void CalculatorWindow::limitField(EntryBox* box, std::function<int()> limit, Msg
     });
 }
 
+bool CalculatorWindow::handOverChart(const Outcome<ChartHandover>& chart) {
+    if (!chart) {
+        showMessage(chart.message, this);
+        return false;
+    }
+    program().chart = *chart;
+    return true;
+}
+
 QPushButton* CalculatorWindow::addCommand(const QString& name, const QString& caption,
                                           std::function<void()> run) {
     QPushButton* button = commandButton(nullptr, name, caption);

@@ -10,7 +10,9 @@
 // moc reads no further than the class; the core header's C++20 library includes are beyond it.
 #ifndef Q_MOC_RUN
 #include "app/core/messages.h"
+#include "app/core/outcome.h"
 #include "app/core/printout.h"
+#include "charts/core/chart_handover.h"
 #endif
 
 #include <QList>
@@ -60,6 +62,8 @@ class CalculatorWindow : public QWidget {
     // puts the limit in the box, which is then stored.
     void limitField(EntryBox* box, std::function<int()> limit, Msg message,
                     std::function<bool()> applies = {});
+    // A calculation's chart into the program's hand-over; false (its message shown) where it has none.
+    bool handOverChart(const Outcome<ChartHandover>& chart);
     // A command of this calculator alone, placed before Exit to Menu.
     QPushButton* addCommand(const QString& name, const QString& caption, std::function<void()> run);
     // The grid's headings; each column is the standard width plus its widening (twips).

@@ -19,11 +19,15 @@ namespace brisk {
 
 namespace {
 
-bool renderDrawing(QPagedPaintDevice& device, const std::function<void(QPainter&, const QRectF&)>& draw) {
-    QPainter painter;
-    if (!painter.begin(&device)) return false;
-    draw(painter, QRectF(0, 0, device.width(), device.height()));
-    return painter.end();
+// The outcome of a printout saved as a PDF file because no printer is installed.
+PrintOutcome pdfOutcome(const QString& path, const std::optional<std::string>& error) {
+    PrintOutcome outcome;
+    outcome.pdfPath = path;
+    outcome.ok = !error;
+    if (error)
+        outcome.error =
+            QString("The file %1 could not be written: %2").arg(path, QString::fromStdString(*error));
+    return outcome;
 }
 
 // Where a printout goes when no printer is installed: a new PDF file in the documents folder.
@@ -55,15 +59,12 @@ void report(const PrintOutcome& outcome, QWidget* parent) {
 } // namespace
 
 PrintOutcome printDrawing(const QString& title, const std::function<void(QPainter&, const QRectF&)>& draw) {
-    PrintOutcome outcome;
     if (noPrinter()) {
-        outcome.pdfPath = pdfPathFor(title);
-        const auto error =
-            writePdfAtomically(outcome.pdfPath.toStdString(), title, QPageLayout::Landscape, 300, draw);
-        outcome.ok = !error;
-        if (error) outcome.error = QString::fromStdString(*error);
-        return outcome;
+        const QString path = pdfPathFor(title);
+        return pdfOutcome(path,
+                          writePdfAtomically(path.toStdString(), title, QPageLayout::Landscape, 300, draw));
     }
+    PrintOutcome outcome;
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     printer.setDocName(title);
     printer.setPageOrientation(QPageLayout::Landscape);
@@ -98,14 +99,8 @@ void printWidgetAndReport(QWidget* widget, const QString& title, QWidget* parent
 PrintOutcome printPrintout(const Printout& printout, const QString& title) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (noPrinter()) {
-        PrintOutcome outcome;
-        outcome.pdfPath = pdfPathFor(title);
-        const auto error = writePrintoutPdf(printout, outcome.pdfPath.toStdString(), title);
-        outcome.ok = !error;
-        if (error)
-            outcome.error = QString("The file %1 could not be written: %2")
-                                .arg(outcome.pdfPath, QString::fromStdString(*error));
-        return outcome;
+        const QString path = pdfPathFor(title);
+        return pdfOutcome(path, writePrintoutPdf(printout, path.toStdString(), title));
     }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(title);

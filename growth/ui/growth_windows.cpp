@@ -252,7 +252,7 @@ void SavingsCalc::calculate() {
     GridModel* g = resultGrid()->grid();
     std::vector<SavingsExample> examples = state.examples;
     if (comparisons()) examples.push_back({state.inputs, plan});
-    if (!handOverChart(comparisons() ? comparisonsChart(examples) : planChart(plan), this)) return;
+    if (!handOverChart(comparisons() ? comparisonsChart(examples) : planChart(plan))) return;
     if (!comparisons()) {
         const int p = plan.periodsPerYear;
         const int term = plan.periodCount / p;
@@ -368,7 +368,7 @@ void FindCompoundCalc::calculate() {
     }
     std::vector<FinderRow> rows = state.finderRows;
     rows.push_back(*row.value);
-    if (!handOverChart(finderChart(rows), this)) return;
+    if (!handOverChart(finderChart(rows))) return;
     GridModel* g = resultGrid()->grid();
     if (state.finderRows.empty()) {
         g->setRows(24);

@@ -271,7 +271,7 @@ void MortgageCalc::calculate() {
         showMessage(outcome.message, this); // the previous results stay as they were
         return;
     }
-    if (!handOverChart(mortgageChart(in, *outcome.value), this)) return;
+    if (!handOverChart(mortgageChart(in, *outcome.value))) return;
     state.schedule = std::move(outcome.value);
     state.calculated = in;
     showResults();

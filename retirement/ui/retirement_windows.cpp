@@ -200,8 +200,7 @@ void RetireCalc::calculate() {
         showMessage(table.message, this);
         return;
     }
-    if (!handOverChart(retirementChart(*table.value, state.retire.option == RetireOption::Fixed), this))
-        return;
+    if (!handOverChart(retirementChart(*table.value, state.retire.option == RetireOption::Fixed))) return;
     state.retireCalculated = state.retire;
     showTable(*table.value, false, false);
     state.RetireYearsText = RetireYearsText(table->years());
@@ -320,7 +319,7 @@ void CapitalReqdCalc::calculate() {
         showMessage(table.message, this);
         return;
     }
-    if (!handOverChart(capitalChart(*table.value), this)) return;
+    if (!handOverChart(capitalChart(*table.value))) return;
     state.capitalCalculated = state.capital;
     showTable(*table.value, false, false);
 }
@@ -393,7 +392,7 @@ void Plan401KCalc::calculate() {
         showMessage(table.message, this);
         return;
     }
-    if (!handOverChart(plan401kChart(*table.value), this)) return;
+    if (!handOverChart(plan401kChart(*table.value))) return;
     state.plan401kCalculated = state.plan401k;
     showTable(*table.value, true, state.plan401k.balance.toDouble() > 1);
 }
