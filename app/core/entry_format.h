@@ -13,4 +13,8 @@ std::string percentText(double value, std::string_view mask, int width);
 // A whole number with its mask, right-aligned in `width`.
 std::string wholeText(double value, std::string_view mask, int width);
 
+// The largest figure a mask shows in full: every digit place before the point a 9 and every
+// decimal place a 9 ("##0.00" gives 999.99); what a box must be wide enough to show.
+double largestMaskValue(std::string_view mask);
+
 } // namespace brisk

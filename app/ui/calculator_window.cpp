@@ -68,7 +68,7 @@ EntryBox* CalculatorWindow::addField(const QString& name, const QString& caption
     box->setObjectName(name);
     if (!mask.isEmpty()) box->setFormat(mask, width);
     box->setItems(items, kind == EntryBox::Kind::Text && !items.isEmpty());
-    box->setMinimumWidth(twips(1300));
+    box->setLeastWidth(twips(1300));
     connect(box, &EntryBox::stale, this, &CalculatorWindow::entryChanged);
     if (m_fields.isEmpty())
         m_helpText->setFirstBox(box);

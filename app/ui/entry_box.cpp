@@ -15,6 +15,8 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+
+#include <algorithm>
 #include <QStyle>
 
 namespace brisk {
@@ -39,17 +41,66 @@ void EntryBox::setKind(Kind kind) {
     const bool figure =
         kind == Kind::Amount || kind == Kind::Rate || kind == Kind::Whole || kind == Kind::Number;
     setAlignment(figure ? Qt::AlignRight : Qt::AlignLeft);
+    updateGeometry();
 }
 
 void EntryBox::setFormat(const QString& mask, int width, int decimals) {
     m_mask = mask;
     m_width = width;
     m_decimals = decimals;
+    updateGeometry();
+}
+
+void EntryBox::setLeastWidth(int pixels) {
+    m_leastWidth = pixels;
+    updateGeometry();
+}
+
+QString EntryBox::widestText() const {
+    QStringList candidates = m_items;
+    const bool figure =
+        m_kind == Kind::Amount || m_kind == Kind::Rate || m_kind == Kind::Whole || m_kind == Kind::Number;
+    if (figure && !m_mask.isEmpty())
+        candidates << (m_allowMinus ? "-" : "") + displayText(largestMaskValue(ss(m_mask)));
+    if (m_kind == Kind::Date) candidates << "00/00/0000";
+    // Proportional fonts give digits different widths: measure with the widest.
+    const QFontMetrics metrics = fontMetrics();
+    QChar widestDigit = '0';
+    for (char d = '1'; d <= '9'; ++d)
+        if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(widestDigit)) widestDigit = QChar(d);
+    QString widest;
+    for (QString text : candidates) {
+        for (QChar& c : text)
+            if (c.isDigit()) c = widestDigit;
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest)) widest = text;
+    }
+    return widest;
+}
+
+int EntryBox::widthFor(const QString& text) const {
+    // The line edit's own hint is 17 'x' plus its frame, margins and list arrow: keep all but the x's,
+    // and a pixel for the cursor.
+    const QFontMetrics metrics = fontMetrics();
+    const int around = QLineEdit::sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    return around + metrics.horizontalAdvance(text) + 1;
+}
+
+QSize EntryBox::minimumSizeHint() const {
+    QSize size = QLineEdit::minimumSizeHint();
+    size.setWidth(std::max({size.width(), m_leastWidth, widthFor(widestText())}));
+    return size;
+}
+
+QSize EntryBox::sizeHint() const {
+    QSize size = QLineEdit::sizeHint();
+    size.setWidth(std::max(size.width(), minimumSizeHint().width()));
+    return size;
 }
 
 void EntryBox::setItems(const QStringList& items, bool listOnly) {
     m_items = items;
     m_listOnly = listOnly;
+    updateGeometry();
     if (!items.isEmpty() && actions().isEmpty()) {
         QAction* open = addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
         open->setText(tr("Show the list")); // what a screen reader says of the arrow

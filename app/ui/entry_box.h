@@ -37,7 +37,10 @@ class EntryBox : public QLineEdit {
     // Backspace and Delete empty the whole box (a small figure retyped, not edited).
     void setEraseEmpties(bool empties) { m_eraseEmpties = empties; }
     // A rate box that takes a minus sign: "-" empties the box and stays, for a negative rate.
-    void setAllowMinus(bool allow) { m_allowMinus = allow; }
+    void setAllowMinus(bool allow) {
+        m_allowMinus = allow;
+        updateGeometry();
+    }
     // Where Enter moves the focus; the next widget in the tab order when none is set.
     void setNext(QWidget* next) { m_next = next; }
     // A drop-down list of items; with listOnly the box takes no typing, only a choice.
@@ -53,6 +56,14 @@ class EntryBox : public QLineEdit {
 
     // Runs on leaving, before storing: a window's limit checks (it may put the limit back as text).
     void setLimitCheck(std::function<void(EntryBox&)> check) { m_limitCheck = std::move(check); }
+
+    // The box is never narrower than `pixels`, and always wide enough for the widest text it can
+    // show (the largest figure of its mask with the currency symbol, its longest list item) in its
+    // own font: the layouts read this from the size hints.
+    void setLeastWidth(int pixels);
+    QString widestText() const;
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
 
     // Stores the box as leaving it does (the focused box: the edited flag is one for all boxes).
     void store();
@@ -74,6 +85,7 @@ class EntryBox : public QLineEdit {
     void refuse();
     void moveToNext();
     void chooseItem(const QString& item);
+    int widthFor(const QString& text) const;
     void showList();
     bool filterCharacter(int code);
 
@@ -81,6 +93,7 @@ class EntryBox : public QLineEdit {
     QString m_mask;
     int m_width = 0;
     int m_decimals = 2;
+    int m_leastWidth = 0;
     double m_value = 0;
     bool m_listOnly = false;
     bool m_allowMinus = false;

@@ -10,7 +10,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace brisk {
 
@@ -134,8 +137,31 @@ void MDIContainer::placeCurrentChild() {
     if (!current || !current->isVisible()) return;
     // The windows are moved, never stretched: a maximised frame shows them at their normal size at
     // the large layout's place, and a frame restored again fits them to itself.
+    growToFit(current->widget());
+    // A window wider or taller than its place allows moves towards the frame's corner to stay whole.
     current->resize(childSize().expandedTo(current->widget()->minimumSizeHint()));
-    current->move(twipPoint(childPosition(program().shell.LayoutClass)));
+    const QPoint place = twipPoint(childPosition(program().shell.LayoutClass));
+    const QSize room = m_area->viewport()->size() - current->size();
+    const auto fit = [](int place, int room) { return place <= 0 ? place : std::clamp(room, 0, place); };
+    current->move(fit(place.x(), room.width()), fit(place.y(), room.height()));
+}
+
+// A window that needs more room than the frame has (a large font, a long currency symbol) grows a
+// frame that is not maximised, as far as the screen allows; beyond that the area scrolls.
+void MDIContainer::growToFit(const QWidget* child) {
+    const TwipPoint border = childPosition(kLayoutNormal);
+    const auto lack = [&] {
+        return child->minimumSizeHint() + twipSize(2 * border.x, 2 * border.y) - m_area->viewport()->size();
+    };
+    if (!isMaximized() && !isFullScreen() && screen() && (lack().width() > 0 || lack().height() > 0)) {
+        const QSize wanted = size() + lack().expandedTo(QSize(0, 0));
+        const QSize most = screen()->availableSize() - (frameGeometry().size() - size());
+        resize(wanted.boundedTo(most).expandedTo(size()));
+    }
+    // The normal place hides the window's edges under the frame's: scroll bars only when even so it
+    // does not fit.
+    m_area->setHorizontalScrollBarPolicy(lack().width() > 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    m_area->setVerticalScrollBarPolicy(lack().height() > 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
 // A child's frame that takes the focus (on activation) hands it to the child's first field.

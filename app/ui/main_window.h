@@ -43,6 +43,7 @@ class MDIContainer : public QMainWindow {
     QSize childSize() const;
     // Moves the current child to its place for the layout class, at its normal size.
     void placeCurrentChild();
+    void growToFit(const QWidget* child);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

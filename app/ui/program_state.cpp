@@ -3,9 +3,11 @@
 #include "app/core/personal_settings.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPushButton>
@@ -49,13 +51,30 @@ void useProgramFont() {
 
 namespace {
 
-// Enter on a focused button presses it, as Space does, in every window and dialog: the keyboard
-// walks the boxes to a button with Enter and expects the next Enter to press it.
-class EnterPressesButtons : public QObject {
+// What every window and dialog of the program does alike, whoever made it.
+class DesktopConventions : public QObject {
   public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
+        if (event->type() == QEvent::Show) widenForTitle(watched);
+        return event->type() == QEvent::KeyPress && enterPressesButton(watched, event);
+    }
+
+  private:
+    // A dialog is wide enough for its title beside the window manager's buttons.
+    static void widenForTitle(QObject* watched) {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (!dialog || !dialog->isWindow()) return;
+        QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        font.setBold(true);
+        const QFontMetrics metrics(font);
+        const int width = metrics.horizontalAdvance(dialog->windowTitle()) + 6 * metrics.height();
+        if (dialog->minimumWidth() < width) dialog->setMinimumWidth(width);
+    }
+
+    // Enter on a focused button presses it, as Space does: the keyboard walks the boxes to a button
+    // with Enter and expects the next Enter to press it.
+    static bool enterPressesButton(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         auto* button = qobject_cast<QPushButton*>(watched);
         if (!button || !button->hasFocus() || !button->isEnabled() ||
@@ -72,7 +91,7 @@ class EnterPressesButtons : public QObject {
 void initProgram() {
     static bool filterInstalled = false;
     if (!filterInstalled && qApp) {
-        qApp->installEventFilter(new EnterPressesButtons(qApp));
+        qApp->installEventFilter(new DesktopConventions(qApp));
         filterInstalled = true;
     }
     ProgramState& p = program();

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPalette>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -163,6 +164,9 @@ ResultGrid::ResultGrid(QWidget* parent) : QTableView(parent), m_model(new GridMo
     setTabKeyNavigation(false);
     setAccessibleName(tr("Result table"));
     if (auto* corner = findChild<QAbstractButton*>()) corner->setAccessibleName(tr("Select the whole table"));
+    connect(m_model, &QAbstractItemModel::modelReset, this, &ResultGrid::scheduleFit);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &ResultGrid::scheduleFit);
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this, &ResultGrid::scheduleFit);
     connect(this, &QTableView::clicked, this,
             [this](const QModelIndex& index) { emit cellClicked(index.row() + 1, index.column()); });
 }
@@ -172,14 +176,50 @@ int ResultGrid::defaultColWidthTwips() {
 }
 
 void ResultGrid::setColWidthTwips(int col, int width) {
+    if (col < 0) return;
+    if (col >= m_leastWidthTwips.size()) m_leastWidthTwips.resize(col + 1, defaultColWidthTwips());
+    m_leastWidthTwips[col] = width;
     setColumnWidth(col, twips(width));
+    scheduleFit();
 }
 int ResultGrid::colWidthTwips(int col) const {
     return pixelsToTwips(columnWidth(col));
 }
 
 void ResultGrid::setHeadingHeightTwips(int height) {
+    m_headingTwips = height;
     horizontalHeader()->setFixedHeight(twips(height));
+    scheduleFit();
+}
+
+void ResultGrid::scheduleFit() {
+    if (m_fitPending) return;
+    m_fitPending = true;
+    QMetaObject::invokeMethod(this, &ResultGrid::fitToContents, Qt::QueuedConnection);
+}
+
+void ResultGrid::fitToContents() {
+    m_fitPending = false;
+    const QFontMetrics metrics = fontMetrics();
+    // What the item delegate puts around a cell's text: a margin each side and the grid line.
+    const int around = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
+    QHeaderView* heading = horizontalHeader();
+    for (int c = 0; c < m_model->gridCols(); ++c) {
+        int widest = 0;
+        for (int r = 1; r < m_model->gridRows(); ++r)
+            widest = std::max(widest, metrics.horizontalAdvance(m_model->text(r, c)));
+        const int least = twips(c < m_leastWidthTwips.size() ? m_leastWidthTwips[c] : defaultColWidthTwips());
+        const int width = std::max({least, widest + around, heading->sectionSizeHint(c)});
+        if (columnWidth(c) < width) setColumnWidth(c, width);
+    }
+    if (m_headingTwips > 0)
+        heading->setFixedHeight(std::max(twips(m_headingTwips), heading->sizeHint().height()));
+    verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
+}
+
+void ResultGrid::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) scheduleFit();
 }
 
 int ResultGrid::currentRow() const {

@@ -63,6 +63,9 @@ class ResultGrid : public QTableView {
     int colWidthTwips(int col) const;
     static int defaultColWidthTwips();
     void setHeadingHeightTwips(int twips);
+    // Widens each column (and heightens the heading row and the rows) to what its cells and heading
+    // need in the grid's font, never below the width set; runs by itself after the cells change.
+    void fitToContents();
 
     // The current cell, in grid coordinates (row 0 is the heading row).
     int currentRow() const;
@@ -84,10 +87,16 @@ class ResultGrid : public QTableView {
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void scheduleFit();
+
     GridModel* m_model;
     bool m_enterMovesDown = false;
+    bool m_fitPending = false;
+    QVector<int> m_leastWidthTwips; // per column, as set
+    int m_headingTwips = 0;
 };
 
 } // namespace brisk

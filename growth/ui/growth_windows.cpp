@@ -198,7 +198,7 @@ SavingsCalc::SavingsCalc(QWidget* parent)
     };
     for (const Field& f : fields) {
         EntryBox* box = addField(f.name, f.caption, f.kind, f.mask, f.width, f.items);
-        box->setMinimumWidth(twips(1250));
+        box->setLeastWidth(twips(1250));
         if (f.slot) {
             box->setValue(f.slot->toDouble());
             storeInto(box, *f.slot);
@@ -341,7 +341,7 @@ FindCompoundCalc::FindCompoundCalc(QWidget* parent)
     limitField(
         term, [] { return kFinderYearLimit; }, Msg::YearLimit50);
     for (EntryBox* box : m_fields)
-        box->setMinimumWidth(twips(1500));
+        box->setLeastWidth(twips(1500));
 
     resultGrid()->grid()->setRows(24);
     setColumns({"         Name of         Investment", "Term in Years", "   Cost of     Investment",

@@ -20,6 +20,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QShortcut>
 
 using namespace brisk;
@@ -60,6 +63,24 @@ class Doubler : public CalculatorWindow {
     QString helpText() const override { return "Type two figures."; }
     void resetState() override { ++resets; }
 };
+
+// Whether a line edit shows `text` whole: with nothing scrolled out, the cursor moves from the first
+// to the last character by the text's full width; a clipped text scrolls and moves it less. (The
+// line edit scrolls as it paints.)
+bool showsWhole(QLineEdit* box, const QString& text) {
+    const auto cursorAt = [box](int position) {
+        box->setCursorPosition(position);
+        box->grab();
+        return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    };
+    box->setText(text);
+    const int first = cursorAt(0);
+    const int last = cursorAt(text.size());
+    return last - first >= box->fontMetrics().horizontalAdvance(text) - 1;
+}
+
+const char* const kEveryWindow[] = {"Canadian", "LoanPmt", "Savings", "SavComp", "CompCompare",
+                                    "Retirement", "CapReq", "Plan401", "Ratios/OpenDbase"};
 
 } // namespace
 
@@ -191,20 +212,25 @@ class TestCalculatorWindow : public QObject {
     }
 
     // A screen reader speaks a name for every box, grid and button of every window.
+    QWidget* openWindow(const QString& button) {
+        QWidget* w = testing::openTask<QWidget>(m_frame, button.section('/', 0, 0).toLatin1().constData());
+        if (w && button.contains('/')) { // a window the task opens over itself
+            w->findChild<QPushButton*>(button.section('/', 1))->click();
+            w = m_frame->currentTask();
+        }
+        return w;
+    }
+
     void everyControlHasAName_data() {
         QTest::addColumn<QString>("button");
-        for (const char* button : {"Canadian", "LoanPmt", "Savings", "SavComp", "CompCompare", "Retirement",
-                                   "CapReq", "Plan401", "Ratios", "Ratios/OpenDbase"})
+        QTest::newRow("Ratios") << "Ratios";
+        for (const char* button : kEveryWindow)
             QTest::newRow(button) << button;
     }
     void everyControlHasAName() {
         QFETCH(QString, button);
-        QWidget* w = testing::openTask<QWidget>(m_frame, button.section('/', 0, 0).toLatin1().constData());
+        QWidget* w = openWindow(button);
         QVERIFY(w);
-        if (button.contains('/')) { // a window the task opens over itself
-            w->findChild<QPushButton*>(button.section('/', 1))->click();
-            w = m_frame->currentTask();
-        }
         QStringList unnamed;
         for (QWidget* control : w->findChildren<QWidget*>()) {
             if (!qobject_cast<EntryBox*>(control) && !qobject_cast<QAbstractButton*>(control) &&
@@ -240,6 +266,81 @@ class TestCalculatorWindow : public QObject {
         m_frame->showNormal();
         QVERIFY(QTest::qWaitFor([] { return !isLargeLayout(program().shell.LayoutClass); }, 2000));
         QCOMPARE(window->size(), m_frame->childSize().expandedTo(m_frame->currentTask()->minimumSizeHint()));
+    }
+
+    // A window grown by a larger font grows the frame with it, so its commands stay on screen.
+    void aLargerFontGrowsTheFrame() {
+        const QFont before = QApplication::font();
+        QFont font = before;
+        font.setPointSizeF(10);
+        QApplication::setFont(font);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
+        QWidget* w = openWindow("Canadian");
+        QVERIFY(w);
+        auto* window = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+        const QRect area = window->mdiArea()->viewport()->rect();
+        const QPoint exit = window->mapTo(window->mdiArea()->viewport(),
+                                          w->findChild<QPushButton*>("MExit")->geometry().bottomRight());
+        QVERIFY2(area.contains(exit), qPrintable(QString("%1,%2 outside %3x%4")
+                                                     .arg(exit.x())
+                                                     .arg(exit.y())
+                                                     .arg(area.width())
+                                                     .arg(area.height())));
+    }
+
+    // Every box shows the widest text it can hold (the largest figure of its mask, with a currency
+    // symbol of four characters; its longest list item) whole, and every result column its cells
+    // and heading, in the program's font and in larger ones.
+    void everyFigureShowsWhole_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<double>("points");
+        for (const char* button : kEveryWindow)
+            for (double points : {8.25, 12.0, 20.0})
+                QTest::addRow("%s %gpt", button, points) << button << points;
+    }
+    void everyFigureShowsWhole() {
+        QFETCH(QString, button);
+        QFETCH(double, points);
+        program().shell.CurrencySymbol = "EUR ";
+        const QFont before = QApplication::font();
+        QFont font = before;
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
+        QWidget* w = openWindow(button);
+        QVERIFY(w);
+
+        QStringList clipped;
+        { // the detector itself sees a clipped figure
+            EntryBox narrow(EntryBox::Kind::Amount, w);
+            narrow.setFixedWidth(narrow.fontMetrics().horizontalAdvance("EUR 9,999"));
+            narrow.show();
+            QVERIFY(!showsWhole(&narrow, "EUR 9,999,999.99"));
+        }
+        for (EntryBox* box : w->findChildren<EntryBox*>()) {
+            const QString widest = box->widestText();
+            if (box->isVisible() && !widest.isEmpty() && !showsWhole(box, widest))
+                clipped << box->objectName() + " \"" + widest + '"';
+        }
+        if (QPushButton* calculate = w->findChildren<QPushButton*>(QRegularExpression("^[A-Z]Calc$")).value(0))
+            calculate->click();
+        for (ResultGrid* grid : w->findChildren<ResultGrid*>()) {
+            QCoreApplication::processEvents();
+            const QFontMetrics metrics = grid->fontMetrics();
+            QHeaderView* heading = grid->horizontalHeader();
+            for (int c = 0; c < grid->grid()->gridCols(); ++c) {
+                if (heading->sectionSizeHint(c) > grid->columnWidth(c))
+                    clipped << QString("%1 heading %2").arg(grid->objectName()).arg(c);
+                for (int r = 1; r < grid->grid()->gridRows(); ++r)
+                    if (metrics.horizontalAdvance(grid->grid()->text(r, c)) + 6 > grid->columnWidth(c)) {
+                        clipped << QString("%1 %2,%3 \"%4\"").arg(grid->objectName()).arg(r).arg(c).arg(
+                                       grid->grid()->text(r, c));
+                        break;
+                    }
+            }
+            if (heading->sizeHint().height() > heading->height()) clipped << grid->objectName() + " heading row";
+        }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
     }
 
     // Every calculator of the main menu is built on the shape.

@@ -130,10 +130,14 @@ class TestMainWindow : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         QCOMPARE(program().shell.LayoutClass, kLayoutNormal);
         QCOMPARE(menuWindow(frame)->pos(), twipPoint({-60, -30}));
-        frame.resize(frame.width(), twips(9000));
+        const int normalWidth = frame.width();
+        // Too narrow for the large layout's place: the window moves only as far as it stays whole.
+        frame.resize(normalWidth, twips(9000));
         QCOMPARE(program().shell.LayoutClass, kLayoutLarge);
+        QCOMPARE(menuWindow(frame)->pos(), QPoint(0, twips(1000)));
+        frame.resize(normalWidth + twips(2400), twips(9000));
         QCOMPARE(menuWindow(frame)->pos(), twipPoint({1200, 1000}));
-        frame.resize(frame.width(), twips(6810));
+        frame.resize(normalWidth, twips(6810));
         QCOMPARE(program().shell.LayoutClass, kLayoutNormal);
         QCOMPARE(menuWindow(frame)->pos(), twipPoint({-60, -30}));
     }

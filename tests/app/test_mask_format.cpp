@@ -133,3 +133,27 @@ TEST(EntryFormat, BoxShapes) {
     EXPECT_EQ(wholeText(25, "###", 5), "   25");
     EXPECT_EQ(amountText(2500000000, "$", "####,,###.00", 10), "$2,500,000,000.00");
 }
+
+// The widest figure of each mask in use, formatted back through the mask, is shown in full: every
+// digit place filled, and one more unit would need a further digit.
+TEST(EntryFormat, LargestMaskValueFillsEveryPlace) {
+    const struct {
+        const char* mask;
+        const char* text;
+        const char* next;
+    } cases[] = {
+        {"####,,###.00", "9,999,999.99", "10,000,000.00"},
+        {"###.000", "999.999", "1000.000"},
+        {"##0.000", "999.999", "1000.000"},
+        {"###", "999", "1000"},
+        {"#,,###", "9,999", "10,000"},
+        {"0.00", "9.99", "10.00"},
+        {"####", "9999", "10000"},
+    };
+    for (const auto& c : cases) {
+        const double largest = largestMaskValue(c.mask);
+        EXPECT_EQ(Format(largest, c.mask), c.text) << c.mask;
+        const double step = std::strchr(c.mask, '.') ? 0.01 : 1;
+        EXPECT_EQ(Format(largest + step, c.mask).size(), std::strlen(c.next)) << c.mask;
+    }
+}

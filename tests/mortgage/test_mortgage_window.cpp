@@ -9,6 +9,7 @@
 #include "support/ui_support.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -252,6 +253,11 @@ class TestMortgageWindow : public QObject {
         dialog.show();
         dialog.findChild<QRadioButton*>("IRFactor2")->click();
         QCOMPARE(mortgage().inputs.DaysChoice, 2); // before the window closes
+        // Its title, wider than its controls, shows whole in a bold title bar beside the buttons.
+        QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        title.setBold(true);
+        QVERIFY(dialog.width() >= QFontMetrics(title).horizontalAdvance(dialog.windowTitle()) +
+                                      4 * QFontMetrics(title).height());
     }
 
     void aZeroRateShowsMessage3AndKeepsThePreviousGrid() {
