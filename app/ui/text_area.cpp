@@ -7,6 +7,7 @@ namespace brisk {
 
 TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
+    setAccessibleName(tr("Help text"));
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 

@@ -231,15 +231,20 @@ class TestCalculatorWindow : public QObject {
         QFETCH(QString, button);
         QWidget* w = openWindow(button);
         QVERIFY(w);
-        QStringList unnamed;
+        QStringList unnamed, boxNames;
         for (QWidget* control : w->findChildren<QWidget*>()) {
             if (!qobject_cast<EntryBox*>(control) && !qobject_cast<QAbstractButton*>(control) &&
-                !qobject_cast<ResultGrid*>(control))
+                !qobject_cast<ResultGrid*>(control) && !qobject_cast<QPlainTextEdit*>(control))
                 continue;
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
-            if (!face || face->text(QAccessible::Name).trimmed().isEmpty()) unnamed << control->objectName();
+            const QString name = face ? face->text(QAccessible::Name).trimmed() : QString();
+            if (name.isEmpty()) unnamed << control->objectName();
+            if (qobject_cast<EntryBox*>(control)) boxNames << name;
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+        // Boxes told apart by name alone, as a screen reader's user tells them apart.
+        boxNames.removeDuplicates();
+        QCOMPARE(boxNames.size(), w->findChildren<EntryBox*>().size());
     }
 
     // A maximised frame moves a window to the large layout's place without stretching it: the whole

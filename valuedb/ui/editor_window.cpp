@@ -72,9 +72,11 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
         auto* year = new EntryBox(EntryBox::Kind::Whole, earnings);
         year->setObjectName(QString("InDatext%1").arg(j));
         year->setFormat("####", 4);
+        year->setAccessibleName(QString("Earnings year %1").arg(j + 1));
         auto* amount = new EntryBox(EntryBox::Kind::Number, earnings);
         amount->setObjectName(QString("InEarnTxt%1").arg(j));
         amount->setFormat("###,,###.00", 10);
+        amount->setAccessibleName(QString("Earnings %1").arg(j + 1));
         // The earnings count follows every change, so what is typed is what is saved.
         connect(year, &EntryBox::stored, this, [j](double v) {
             db().earnings[j].year = toInt16(v).value_or(0);
@@ -104,6 +106,7 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
     factor->setFormat("###", 5);
     factor->setValue(db().EarningsFactor);
     factor->setEraseEmpties(true);
+    factor->setAccessibleName("Times Earnings Factor");
     connect(factor, &EntryBox::stored, this, [](double v) {
         db().EarningsFactor = static_cast<float>(v);
         db().DbChanged = 1;
