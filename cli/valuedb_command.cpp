@@ -5,10 +5,13 @@
 #include "cli/command.h"
 #include "valuedb/core/averages.h"
 #include "valuedb/core/database_printout.h"
+#include "valuedb/core/price_import.h"
 #include "valuedb/core/trend_pages.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLocale>
 #include <QTextStream>
 
 namespace brisk {
@@ -85,14 +88,37 @@ int save(const ValueDatabase& db, const QCommandLineParser& parser) {
     return 0;
 }
 
+// Prices from a CSV file merged into the database (an empty one when FILE does not exist yet).
+int import(const ValueDatabase& db, const QCommandLineParser& parser) {
+    const QStringList args = parser.positionalArguments();
+    if (args.size() < 4) {
+        QTextStream(stderr) << "import needs the CSV file: valuedb FILE import PRICES.csv --output OUT.zrk\n";
+        return 2;
+    }
+    const auto csv = readFileStart(args[3].toStdString(), kLargestPriceFile + 1);
+    if (!csv || csv->size() > kLargestPriceFile) return failWith(Msg::BadFile);
+    PriceImportOptions options;
+    options.dateColumn = parser.value("date-column").toStdString();
+    options.valueColumn = parser.value("value-column").toStdString();
+    options.dateForm = shortDateFormFromPattern(QLocale::system().dateFormat(QLocale::ShortFormat).toStdString());
+    const auto result = importPrices(db, *csv, options);
+    if (!result) return failWith(result.message);
+    if (const int status = save(result->db, parser)) return status;
+    QTextStream(stdout) << QString::fromStdString(importSummary(result->counts)) << '\n';
+    return 0;
+}
+
 int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
     const QStringList args = parser.positionalArguments();
     if (args.size() < 3) return failWith(Msg::NoData);
-    const auto bytes = readFileStart(args[1].toStdString(), 1 << 20);
-    auto loaded = bytes ? parseZrk(*bytes) : Outcome<ValueDatabase>::failure(Msg::BadFile);
+    const QString action = args[2];
+    const bool newForImport = action == "import" && !QFileInfo::exists(args[1]);
+    const auto bytes = newForImport ? std::optional<std::string>() : readFileStart(args[1].toStdString(), 1 << 20);
+    auto loaded = newForImport ? Outcome<ValueDatabase>{ValueDatabase{}, Msg::None}
+                  : bytes      ? parseZrk(*bytes)
+                               : Outcome<ValueDatabase>::failure(Msg::BadFile);
     if (!loaded) return failWith(Msg::BadFile);
     ValueDatabase db = *loaded.value;
-    const QString action = args[2];
     if (!context.printoutPath.isEmpty()) {
         if (db.RecordCount() == 0) return failWith(Msg::NoDataToPrint);
         const PrintContext print{context.header.toStdString(), context.settings.CurrencySymbol,
@@ -100,6 +126,7 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
         if (const int status = writePrintout(context, databasePrintout(db, print), "Value Database"))
             return status;
     }
+    if (action == "import") return import(db, parser);
     if (action == "ratios") return ratios(db, context, !parser.isSet("format") || context.format == "json");
     if (action == "sort") {
         if (db.RecordCount() == 0) return failWith(Msg::NoDatabase);
@@ -151,7 +178,7 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
         writeTable(context, table);
         return 0;
     }
-    QTextStream(stderr) << "Unknown action: " << action << " (ratios, sort, extract, list)\n";
+    QTextStream(stderr) << "Unknown action: " << action << " (ratios, sort, extract, list, trend, import)\n";
     return 2;
 }
 
@@ -160,13 +187,18 @@ const RegisterCommand registration({
     "A value database (.zrk): 'FILE ratios' prints the averages and ratios sheet (JSON unless --format says "
     "otherwise), 'FILE sort "
     "--output OUT', "
-    "'FILE extract LOW HIGH --output OUT', 'FILE list', 'FILE trend --page N --output FILE.png'.",
+    "'FILE extract LOW HIGH --output OUT', 'FILE list', 'FILE trend --page N --output FILE.png', "
+    "'FILE import PRICES.csv --output OUT' (a value a week from a CSV file's dates and prices; FILE may "
+    "be new).",
     [](QCommandLineParser& parser) {
         parser.addPositionalArgument("file", "The .zrk file.");
-        parser.addPositionalArgument("action", "ratios, sort, extract LOW HIGH, or list.");
+        parser.addPositionalArgument("action", "ratios, sort, extract LOW HIGH, list, trend or import PRICES.csv.");
         parser.addOption({"output",
-                          "The .zrk file that sort and extract write; the image (.png, .pdf) of trend.",
+                          "The .zrk file that sort, extract and import write; the image (.png, .pdf) of trend.",
                           "FILE"});
+        parser.addOption({"date-column", "import: the dates' column, by heading or number (1 the first).", "NAME|N",
+                          "Date"});
+        parser.addOption({"value-column", "import: the prices' column, by heading or number.", "NAME|N", "Close"});
         parser.addOption({"page", "trend: the page of 26 records, 1 the newest.", "N", "1"});
         parser.addOption({"3d", "trend: three-dimensional bars."});
     },

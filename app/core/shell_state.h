@@ -27,6 +27,7 @@ struct ShellState {
     // The files in memory, and the folders they came from: the open and save dialogs start there.
     std::string DbFileName, MortFileName, LoanFileName;
     std::string DbFolder, MortFolder, LoanFolder;
+    std::string CsvFolder; // of the last price file read or table saved as CSV
 
     EntryState entry;
 };

@@ -40,6 +40,57 @@ std::string csvText(const TextTable& table, std::string_view lineEnd) {
     return out;
 }
 
+CsvRows parseCsv(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    CsvRows out;
+    int commas = 0, semicolons = 0;
+    bool quoted = false;
+    for (char c : text) {
+        if (c == '"') quoted = !quoted;
+        if (quoted) continue;
+        if (c == '\n') break;
+        commas += c == ',';
+        semicolons += c == ';';
+    }
+    out.separator = semicolons > commas ? ';' : ',';
+
+    std::vector<std::string> row;
+    std::string field;
+    bool inQuotes = false, rowHasText = false;
+    const auto endField = [&] {
+        row.push_back(std::move(field));
+        field.clear();
+    };
+    const auto endRow = [&] {
+        endField();
+        if (rowHasText || row.size() > 1) out.rows.push_back(std::move(row));
+        row.clear();
+        rowHasText = false;
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inQuotes) {
+            if (c != '"')
+                field += c;
+            else if (i + 1 < text.size() && text[i + 1] == '"')
+                field += text[++i];
+            else
+                inQuotes = false;
+        } else if (c == '"') {
+            inQuotes = rowHasText = true;
+        } else if (c == out.separator) {
+            endField();
+        } else if (c == '\n') {
+            endRow();
+        } else if (c != '\r') {
+            field += c;
+            rowHasText = true;
+        }
+    }
+    if (rowHasText || !row.empty()) endRow();
+    return out;
+}
+
 std::string alignedText(const TextTable& table) {
     std::vector<int> widths(table.header.size(), 0);
     auto widen = [&](const std::vector<std::string>& row) {

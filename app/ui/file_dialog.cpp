@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace brisk {
 
@@ -25,6 +27,15 @@ FileOperation fileOperation(FileOp op) {
         return FileOperation{false, uld, "uld", qs(s.LoanFileName), qs(s.LoanFolder)};
     case FileOp::SaveLoan:
         return FileOperation{true, uld, "uld", qs(s.LoanFileName), qs(s.LoanFolder)};
+    // Price exports arrive with the browser's downloads; tables go where documents do.
+    case FileOp::OpenPrices:
+        return FileOperation{false, "CSV Files (*.csv *.CSV *.txt);;All Files (*)", "csv", {},
+                             s.CsvFolder.empty() ? QStandardPaths::writableLocation(QStandardPaths::DownloadLocation)
+                                                 : qs(s.CsvFolder)};
+    case FileOp::SaveTable:
+        return FileOperation{true, "CSV Files (*.csv)", "csv", {},
+                             s.CsvFolder.empty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                                 : qs(s.CsvFolder)};
     }
     return FileOperation{false, zrk, "zrk", {}, {}};
 }
@@ -36,7 +47,7 @@ std::optional<QString> FileDirectory(FileOp fileOp, QWidget* parent) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(op->save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(op->save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(op->filter);
+    dialog.setNameFilters(op->filter.split(";;"));
     dialog.setDefaultSuffix(op->suffix);
     const QFileInfo initial(op->initialName);
     dialog.setDirectory(!op->folder.isEmpty()  ? op->folder
@@ -44,7 +55,10 @@ std::optional<QString> FileDirectory(FileOp fileOp, QWidget* parent) {
                                                : program().dataFolder);
     if (!op->initialName.isEmpty()) dialog.selectFile(initial.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return QDir::toNativeSeparators(dialog.selectedFiles().first());
+    const QString chosen = QDir::toNativeSeparators(dialog.selectedFiles().first());
+    if (fileOp == FileOp::OpenPrices || fileOp == FileOp::SaveTable)
+        program().shell.CsvFolder = ss(QFileInfo(chosen).absolutePath());
+    return chosen;
 }
 
 } // namespace brisk

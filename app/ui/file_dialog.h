@@ -9,11 +9,11 @@ class QWidget;
 
 namespace brisk {
 
-enum class FileOp { OpenDatabase, SaveDatabase, OpenMortgage, SaveMortgage, OpenLoan, SaveLoan };
+enum class FileOp { OpenDatabase, SaveDatabase, OpenMortgage, SaveMortgage, OpenLoan, SaveLoan, OpenPrices, SaveTable };
 
 struct FileOperation {
     bool save;
-    QString filter; // as the dialog shows it: "Mortgage Database (*.umd)"
+    QString filter; // as the dialog shows it: "Mortgage Database (*.umd)"; ";;" between several
     QString suffix; // the filter's extension, given to a name typed without one
     QString initialName;
     QString folder; // of the file in memory; empty for the user's data folder

@@ -16,3 +16,38 @@ TEST(TextTable, AlignedTextRightAlignsColumns) {
     const TextTable table{{"year", "value"}, {{"1", "100.00"}, {"10", "1,000.00"}}};
     EXPECT_EQ(alignedText(table), "year     value\n   1    100.00\n  10  1,000.00\n");
 }
+
+// What the writer quotes, the reader gives back field for field, line endings of both kinds.
+TEST(CsvReader, ReadsBackWhatTheWriterWrote) {
+    const TextTable table{{"year", "label", "empty"},
+                          {{"1", "plain", ""}, {"2", "a,b", ""}, {"3", "say \"hi\"", "x"}, {"4", "two\nlines", ""}}};
+    for (const char* end : {"\r\n", "\n"}) {
+        const CsvRows read = parseCsv(csvText(table, end));
+        EXPECT_EQ(read.separator, ',');
+        ASSERT_EQ(read.rows.size(), 5u) << end;
+        EXPECT_EQ(read.rows[0], table.header);
+        for (std::size_t r = 0; r < table.rows.size(); ++r)
+            EXPECT_EQ(read.rows[r + 1], table.rows[r]) << r;
+    }
+}
+
+TEST(CsvReader, SemicolonsByteOrderMarkAndBlankLines) {
+    struct Case {
+        const char* text;
+        char separator;
+        std::vector<std::vector<std::string>> rows;
+    };
+    const Case cases[] = {
+        {"\xEF\xBB\xBF" "Date;Close\r\n2024-01-05;\"1,5\"\r\n\r\n", ';', {{"Date", "Close"}, {"2024-01-05", "1,5"}}},
+        {"\"a;b\",c\n1,2", ',', {{"a;b", "c"}, {"1", "2"}}},          // a quoted semicolon does not count
+        {"a;b,c;d\n", ';', {{"a", "b,c", "d"}}},                        // more semicolons than commas
+        {"a\n\n\nb\n", ',', {{"a"}, {"b"}}},                            // blank lines dropped
+        {"x,\"unclosed\n", ',', {{"x", "unclosed\n"}}},                  // a quote left open ends with the text
+        {"", ',', {}},
+    };
+    for (const Case& c : cases) {
+        const CsvRows read = parseCsv(c.text);
+        EXPECT_EQ(read.separator, c.separator) << c.text;
+        EXPECT_EQ(read.rows, c.rows) << c.text;
+    }
+}

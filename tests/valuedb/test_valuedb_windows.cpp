@@ -12,7 +12,10 @@
 #include "valuedb/ui/valuedb_state.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -73,6 +76,63 @@ class TestValueDbWindows : public QObject {
         QCOMPARE(*message, QString("File not found or wrong format. Check Filename and/or Directory."));
         QCOMPARE(valueDb().db.RecordCount(), 0);
         QVERIFY(!info->isVisible());
+    }
+
+    // Prices from a file, through the menu's command and its file dialog: the weeks merge into the
+    // sample, the summary says what happened, and the database is unsaved; a file without a usable
+    // row is message 13 and changes nothing.
+    void importingPricesFromACsvFile() {
+        Trendmenu* menu = openMenu();
+        QVERIFY(menu->loadFile(samplePath()));
+        QCOMPARE(valueDb().db.DbChanged, 0);
+        const QString prices = QDir(program().dataFolder).filePath("prices.csv");
+        QFile file(prices);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Date,Open,Close\n2026-12-04,1,21.50\n2026-11-26,1,19.99\nlater,1,2\n");
+        file.close();
+        QString summary;
+        testing::whenModal([&](QWidget* dialog) { // the file dialog, then the summary
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            QVERIFY(files);
+            QCOMPARE(files->directory().absolutePath(), QFileInfo(program().dataFolder).absoluteFilePath());
+            files->selectFile(prices);
+            QMetaObject::invokeMethod(files, "accept");
+            testing::whenModal([&](QWidget* box) {
+                summary = qobject_cast<QMessageBox*>(box)->text();
+                box->close();
+            });
+        });
+        program().shell.CsvFolder = ss(program().dataFolder);
+        menu->findChild<QPushButton*>("ImportCsv")->click();
+        QCOMPARE(summary, QString("2 weeks imported: 1 added, 1 replaced. 1 row skipped: the date or the value "
+                                  "could not be read."));
+        QCOMPARE(valueDb().db.RecordCount(), 131);
+        QCOMPARE(valueDb().db.records[1].value, 19.99);
+        QCOMPARE(valueDb().db.DbChanged, 1);
+        QCOMPARE(menu->findChild<QLabel*>("InfoLabel")->text(), QString(" File in Memory = Northfield Growth Fund "));
+
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("Day,Price\n2026-12-11,30\n");
+        file.close();
+        QString* message = captureMessage();
+        QVERIFY(!menu->importPrices(prices));
+        QCOMPARE(*message, QString("File not found or wrong format. Check Filename and/or Directory."));
+        QCOMPARE(valueDb().db.RecordCount(), 131);
+    }
+
+    // Every command of the menu has its own access key.
+    void theMenusAccessKeysDiffer() {
+        Trendmenu* menu = openMenu();
+        QStringList keys;
+        for (QPushButton* button : menu->findChildren<QPushButton*>()) {
+            const int amp = button->text().indexOf('&');
+            QVERIFY2(amp >= 0, qPrintable(button->text()));
+            keys << button->text().mid(amp + 1, 1).toLower();
+        }
+        const int all = keys.size();
+        keys.removeDuplicates();
+        QCOMPARE(keys.size(), all);
+        QCOMPARE(all, 9);
     }
 
     void savingRoundTripsAndAFailureNamesTheFile() {

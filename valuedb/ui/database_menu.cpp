@@ -8,6 +8,7 @@
 #include "app/ui/message_box.h"
 #include "app/ui/program_state.h"
 #include "app/ui/twips.h"
+#include "valuedb/core/price_import.h"
 #include "valuedb/ui/averages_window.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
@@ -18,6 +19,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -40,6 +42,7 @@ Trendmenu::Trendmenu(QWidget* parent) : QWidget(parent) {
     const Button buttons[] = {
         {"LoadaFile", "&Open a File from Disk", 0, 0},     {"OpenDbase", "&Add and Edit Database", 1, 0},
         {"ShowRatios", "&View Averages and Ratios", 2, 0}, {"SelectRec", "&Extract between two Dates", 3, 0},
+        {"ImportCsv", "&Import Values from a CSV File", 4, 0},
         {"Saveafile", "&Save a File to Disk", 0, 1},       {"SortDBase", "Sort &Database", 1, 1},
         {"ShowTGraph", "Show Trend &Graph", 2, 1},         {"ExitMenu", "E&xit to Main Menu", 3, 1}};
     auto* grid = new QGridLayout;
@@ -53,7 +56,7 @@ Trendmenu::Trendmenu(QWidget* parent) : QWidget(parent) {
         made[b.name] = button;
     }
     // The tab order runs down the left column, then down the right one.
-    for (int i = 0; i + 1 < 8; ++i)
+    for (std::size_t i = 0; i + 1 < std::size(buttons); ++i)
         setTabOrder(made[buttons[i].name], made[buttons[i + 1].name]);
     connect(made["LoadaFile"], &QPushButton::clicked, this, &Trendmenu::LoadaFile_Click);
     connect(made["Saveafile"], &QPushButton::clicked, this, &Trendmenu::Saveafile_Click);
@@ -65,6 +68,7 @@ Trendmenu::Trendmenu(QWidget* parent) : QWidget(parent) {
         if (dialog.exec() == QDialog::Accepted) updateInfoLabel();
         frame()->openOver(new Dbase);
     });
+    connect(made["ImportCsv"], &QPushButton::clicked, this, &Trendmenu::ImportCsv_Click);
     connect(made["SortDBase"], &QPushButton::clicked, this, &Trendmenu::SortDBase_Click);
     made["ShowTGraph"]->setEnabled(MenuMain::hasWindow("TrendGraph"));
     connect(made["ShowTGraph"], &QPushButton::clicked, this, [this] {
@@ -131,6 +135,32 @@ bool Trendmenu::saveFile(const QString& path) {
 void Trendmenu::Saveafile_Click() {
     if (db().RecordCount() == 0) return showMessage(Msg::NoRecords, this);
     if (const auto chosen = FileDirectory(FileOp::SaveDatabase, this)) saveFile(*chosen);
+}
+
+// Weekly values from a price file merged into the database in memory, unsaved like any edit.
+bool Trendmenu::importPrices(const QString& path) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto csv = readFileStart(ss(path), kLargestPriceFile + 1);
+    PriceImportOptions options;
+    options.dateForm = program().shell.DateForm;
+    const auto imported = csv && csv->size() <= kLargestPriceFile ? brisk::importPrices(db(), *csv, options)
+                                                                  : Outcome<PriceImport>::failure(Msg::BadFile);
+    QGuiApplication::restoreOverrideCursor();
+    if (!imported) {
+        showMessage(imported.message, this);
+        return false;
+    }
+    db() = imported->db;
+    updateInfoLabel();
+    QMessageBox box(QMessageBox::Information, "Import Values from a CSV File",
+                    qs(importSummary(imported->counts)), QMessageBox::Ok, this);
+    box.setObjectName("ImportSummary");
+    box.exec();
+    return true;
+}
+
+void Trendmenu::ImportCsv_Click() {
+    if (const auto chosen = FileDirectory(FileOp::OpenPrices, this)) importPrices(*chosen);
 }
 
 void Trendmenu::SortDBase_Click() {

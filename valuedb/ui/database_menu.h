@@ -17,6 +17,8 @@ class Trendmenu : public QWidget {
     void Saveafile_Click();
     void ExitMenu_Click();
     void SortDBase_Click();
+    void ImportCsv_Click();
+    bool importPrices(const QString& path); // false (message 13 shown) leaves the database as it was
     void updateInfoLabel();
 
   protected:
