@@ -1,5 +1,6 @@
 #include "app/core/numeric_parse.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -59,14 +60,20 @@ double Val(std::string_view text) {
     return negative ? -value : value;
 }
 
-double parseEntryText(std::string_view text, std::string_view currencySymbol) {
-    std::string plain;
-    std::string_view rest = text;
-    while (!rest.empty() && isBlank(rest.front()))
-        rest.remove_prefix(1);
-    while (!rest.empty() && isBlank(rest.back()))
-        rest.remove_suffix(1);
-    bool negative = false;
+namespace {
+
+// The figure without its blanks and currency symbol; `negative` when a minus stood before the symbol.
+std::string_view withoutSymbol(std::string_view text, std::string_view currencySymbol, bool& negative) {
+    const auto trim = [](std::string_view t) {
+        while (!t.empty() && isBlank(t.front()))
+            t.remove_prefix(1);
+        while (!t.empty() && isBlank(t.back()))
+            t.remove_suffix(1);
+        return t;
+    };
+    std::string_view rest = trim(text);
+    negative = false;
+    currencySymbol = trim(currencySymbol);
     if (!currencySymbol.empty()) {
         // "$-5.00" and "-$5.00" both mean minus five; a symbol behind the figure is dropped too.
         if (!rest.empty() && rest.front() == '-' && rest.substr(1).starts_with(currencySymbol)) {
@@ -78,10 +85,51 @@ double parseEntryText(std::string_view text, std::string_view currencySymbol) {
         else if (rest.ends_with(currencySymbol))
             rest.remove_suffix(currencySymbol.size());
     }
-    for (char c : rest)
+    return trim(rest);
+}
+
+} // namespace
+
+double parseEntryText(std::string_view text, std::string_view currencySymbol) {
+    bool negative = false;
+    std::string plain;
+    for (char c : withoutSymbol(text, currencySymbol, negative))
         if (c != ',' && c != '%' && !isBlank(c)) plain += c;
     const double value = Val(plain);
     return negative ? -value : value;
+}
+
+std::optional<std::string> plainFigure(std::string_view text, std::string_view currencySymbol) {
+    bool negative = false;
+    std::string_view rest = withoutSymbol(text, currencySymbol, negative);
+    if (rest.ends_with('%')) rest.remove_suffix(1);
+    if (rest.starts_with('-')) {
+        if (negative) return std::nullopt;
+        negative = true;
+        rest.remove_prefix(1);
+    }
+    const auto point = rest.find('.');
+    const std::string_view whole = rest.substr(0, point);
+    const std::string_view decimals = point == std::string_view::npos ? std::string_view() : rest.substr(point + 1);
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    // Grouping commas: one to three digits first, then groups of exactly three.
+    std::string digits;
+    for (std::size_t start = 0, groups = 0;; ++groups) {
+        const auto comma = whole.find(',', start);
+        const std::string_view group = whole.substr(start, comma - start);
+        const bool onlyGroup = groups == 0 && comma == std::string_view::npos;
+        if (!onlyGroup && (groups == 0 ? group.empty() || group.size() > 3 : group.size() != 3)) return std::nullopt;
+        digits += group;
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    if (!std::all_of(digits.begin(), digits.end(), isDigit)) return std::nullopt;
+    if (!std::all_of(decimals.begin(), decimals.end(), isDigit)) return std::nullopt;
+    if (digits.empty() && decimals.empty()) return std::nullopt;
+    std::string out = negative ? "-" : "";
+    out += digits.empty() ? "0" : digits;
+    if (point != std::string_view::npos) out += "." + std::string(decimals);
+    return out;
 }
 
 } // namespace brisk

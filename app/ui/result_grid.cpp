@@ -1,5 +1,10 @@
 #include "app/ui/result_grid.h"
 
+#include "app/core/atomic_file.h"
+#include "app/core/numeric_parse.h"
+#include "app/core/text_table.h"
+#include "app/ui/file_dialog.h"
+#include "app/ui/program_state.h"
 #include "app/ui/twips.h"
 
 #include <QAbstractButton>
@@ -9,6 +14,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPalette>
 #include <QStyle>
 
@@ -233,25 +239,56 @@ void ResultGrid::setCurrentCell(int row, int col) {
     setCurrentIndex(m_model->index(row - 1, col));
 }
 
-QString ResultGrid::copyText() const {
-    int top = 0, bottom = m_model->gridRows() - 1, left = 0, right = m_model->gridCols() - 1;
+ResultGrid::Block ResultGrid::copiedBlock() const {
+    Block b{0, m_model->gridRows() - 1, 0, m_model->gridCols() - 1};
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     if (!selected.isEmpty()) {
-        top = bottom = selected.first().row() + 1;
-        left = right = selected.first().column();
+        b.top = b.bottom = selected.first().row() + 1;
+        b.left = b.right = selected.first().column();
         for (const QModelIndex& index : selected) {
-            top = std::min(top, index.row() + 1), bottom = std::max(bottom, index.row() + 1);
-            left = std::min(left, index.column()), right = std::max(right, index.column());
+            b.top = std::min(b.top, index.row() + 1), b.bottom = std::max(b.bottom, index.row() + 1);
+            b.left = std::min(b.left, index.column()), b.right = std::max(b.right, index.column());
         }
     }
+    return b;
+}
+
+QString ResultGrid::copyText() const {
+    const Block b = copiedBlock();
     QStringList lines;
-    for (int r = top; r <= bottom; ++r) {
+    for (int r = b.top; r <= b.bottom; ++r) {
         QStringList cells;
-        for (int c = left; c <= right; ++c)
+        for (int c = b.left; c <= b.right; ++c)
             cells << m_model->text(r, c).trimmed().replace('\t', ' ');
         lines << cells.join('\t');
     }
     return lines.join('\n') + '\n';
+}
+
+std::string ResultGrid::csvText() const {
+    const Block b = copiedBlock();
+    const std::string symbol = program().shell.CurrencySymbol;
+    const auto row = [&](int r) {
+        std::vector<std::string> cells;
+        for (int c = b.left; c <= b.right; ++c) {
+            // A heading keeps its words; a figure loses its symbol and grouping.
+            const std::string text = ss(m_model->text(r, c).simplified());
+            cells.push_back(r == 0 ? text : plainFigure(text, symbol).value_or(text));
+        }
+        return cells;
+    };
+    TextTable table{row(0), {}};
+    for (int r = std::max(b.top, 1); r <= b.bottom; ++r)
+        table.rows.push_back(row(r));
+    return brisk::csvText(table);
+}
+
+void ResultGrid::saveAsCsv() {
+    const auto chosen = FileDirectory(FileOp::SaveTable, this);
+    if (!chosen) return;
+    if (const auto error = writeFileAtomically(ss(*chosen), csvText()))
+        QMessageBox::warning(this, tr("Save Table as CSV"),
+                             tr("The table could not be saved as %1:\n%2").arg(*chosen, qs(*error)));
 }
 
 void ResultGrid::copyToClipboard() const {
@@ -280,6 +317,7 @@ void ResultGrid::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(selectionModel()->hasSelection() ? "&Copy" : "&Copy Table", this,
                    &ResultGrid::copyToClipboard);
+    menu.addAction("&Save Table as CSV…", this, &ResultGrid::saveAsCsv);
     menu.exec(event->globalPos());
 }
 

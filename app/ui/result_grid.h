@@ -6,6 +6,8 @@
 #include <QTableView>
 #include <QVector>
 
+#include <string>
+
 namespace brisk {
 
 // Cells (row, col) of the whole grid; row 0 is the heading row, shown by the view's header.
@@ -76,6 +78,10 @@ class ResultGrid : public QTableView {
     // selected; what a spreadsheet pastes into columns.
     QString copyText() const;
     void copyToClipboard() const;
+    // The same cells as CSV under the heading row, figures plain (no currency symbol, no grouping)
+    // so that a spreadsheet reads them as numbers; saveAsCsv asks where and writes it whole.
+    std::string csvText() const;
+    void saveAsCsv();
     // After an edit is committed with Enter, the cell below becomes current and is edited.
     void setEnterMovesDown(bool moves) { m_enterMovesDown = moves; }
 
@@ -90,6 +96,10 @@ class ResultGrid : public QTableView {
     void changeEvent(QEvent* event) override;
 
   private:
+    struct Block {
+        int top, bottom, left, right; // grid rows and columns, inclusive
+    };
+    Block copiedBlock() const;
     void scheduleFit();
 
     GridModel* m_model;

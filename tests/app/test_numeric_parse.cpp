@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include <cmath>
 
 using namespace brisk;
@@ -45,6 +48,38 @@ TEST(EntryParse, StripsAMultiCharacterSymbol) {
     EXPECT_DOUBLE_EQ(parseEntryText("  kr 1,234.50", "kr "), 1234.5);
     EXPECT_DOUBLE_EQ(parseEntryText("€12.00", "€"), 12);
     EXPECT_DOUBLE_EQ(parseEntryText("Fr.12.00", "Fr."), 12);
+}
+
+// What a table saved as CSV holds for each cell: figures plain, anything else as it stands.
+TEST(PlainFigure, FiguresAsSpreadsheetsReadThem) {
+    const struct {
+        const char* cell;
+        const char* symbol;
+        std::optional<std::string> plain;
+    } cases[] = {
+        {"  $1,234,567.50", "$", "1234567.50"},
+        {"EUR 9,876.54", "EUR ", "9876.54"},
+        {"12.00 kr", "kr", "12.00"},
+        {".00", "$", "0.00"},
+        {"20.000%", "$", "20.000"},
+        {"-5", "$", "-5"},
+        {"-$5.00", "$", "-5.00"},
+        {"123", "$", "123"},
+        {"1234", "$", "1234"},
+        {"1,2", "$", std::nullopt},      // no grouping of one digit
+        {"1,2345", "$", std::nullopt},   // nor of four
+        {",123", "$", std::nullopt},
+        {"1,,234", "$", std::nullopt},
+        {"2026-11-27", "$", std::nullopt}, // a date stays a date
+        {"Total:", "$", std::nullopt},
+        {"", "$", std::nullopt},
+        {"$", "$", std::nullopt},
+        {"1.2.3", "$", std::nullopt},
+        {"--5", "$", std::nullopt},
+        {"-$-5", "$", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(plainFigure(c.cell, c.symbol), c.plain) << c.cell;
 }
 
 // Feeds keys one by one as the box would: each accepted key is appended to the text.

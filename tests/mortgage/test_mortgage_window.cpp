@@ -1,4 +1,6 @@
 // The mortgage window as a user works it: defaults, limits, dialogs, files, printing.
+#include "app/core/numeric_parse.h"
+#include "app/core/text_table.h"
 #include "app/ui/entry_box.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
@@ -83,6 +85,27 @@ class TestMortgageWindow : public QObject {
         QCOMPARE(w->gridText(0, 0), QString("  Payment   No.  Year"));
         QCOMPARE(w->gridText(1, 0), QString("   1   1"));
         QCOMPARE(w->gridText(300, 3), QString(".00"));
+    }
+
+    // The schedule saved as CSV reads back in a CSV reader as numbers, each to the cent of the grid.
+    void theScheduleAsCsvHoldsPlainFigures() {
+        MortgageCalc* w = open(MortgageKind::Mortgage);
+        w->Calc_Click();
+        const CsvRows read = parseCsv(w->resultGrid()->csvText());
+        const GridModel* grid = w->resultGrid()->grid();
+        QCOMPARE(int(read.rows.size()), grid->gridRows());
+        QCOMPARE(read.rows[0][1], std::string("Interest Payment"));
+        QCOMPARE(read.rows[1][1], std::string("10082.74"));
+        QCOMPARE(read.rows[27][0], std::string("Total:"));
+        QCOMPARE(read.rows[27][5], std::string("100000.00"));
+        for (int r = 1; r < grid->gridRows(); ++r)
+            for (int c = 1; c < grid->gridCols(); ++c) {
+                bool number = false;
+                const double saved = QString::fromStdString(read.rows[r][c]).toDouble(&number);
+                QVERIFY2(number || grid->text(r, c).trimmed().isEmpty(), read.rows[r][c].c_str());
+                QCOMPARE(std::llround(saved * 100),
+                         std::llround(parseEntryText(ss(grid->text(r, c)), program().shell.CurrencySymbol) * 100));
+            }
     }
 
     void termLimits_data() {
