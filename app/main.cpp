@@ -1,4 +1,5 @@
 // Brisklane: the desktop program.
+#include "app/core/version.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
 #include "app/ui/program_state.h"
@@ -9,9 +10,13 @@
 #include "valuedb/ui/valuedb_state.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QStyleFactory>
 #include <QTimer>
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -25,18 +30,42 @@ class QuitOnFirstPaint : public QObject {
     }
 };
 
+// The options both the desktop and a terminal read; --help and --version print and leave.
+void describeOptions(QCommandLineParser& options, const QCommandLineOption& exitWhenShown) {
+    QCoreApplication::setApplicationName("Brisklane");
+    QCoreApplication::setApplicationVersion(brisk::kVersion);
+    options.setApplicationDescription("Brisklane: mortgages and loans, savings, retirement and 401(k) planning, "
+                                      "and a weekly record of your investments' values.");
+    options.addHelpOption();
+    options.addVersionOption();
+    options.addOption(exitWhenShown);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    const QCommandLineOption exitWhenShown("exit-when-shown", "Leave once the main menu is drawn (start-up timing).");
+    // Printing the help or the version needs no display.
+    if (std::any_of(argv + 1, argv + argc, [](const char* a) {
+            return std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0 || std::strcmp(a, "--version") == 0 ||
+                   std::strcmp(a, "-v") == 0;
+        })) {
+        QCoreApplication terminal(argc, argv);
+        QCommandLineParser options;
+        describeOptions(options, exitWhenShown);
+        options.process(terminal);
+        return 0;
+    }
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(resources); // the icon lives in the windows' static library
-    QApplication::setApplicationName("Brisklane");
-    QApplication::setApplicationVersion("5.5");
+    QCommandLineParser options;
+    describeOptions(options, exitWhenShown);
+    options.process(application);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     brisk::useProgramFont();
     QApplication::setWindowIcon(
         QIcon(":/brisklane/brisklane.png")); // a bitmap: no image plugin to load at start
-    QGuiApplication::setDesktopFileName("brisklane");
+    QGuiApplication::setDesktopFileName("org.brisklane.Brisklane");
     brisk::initProgram();
     brisk::registerMortgageWindows();
     brisk::registerGrowthWindows();
@@ -44,8 +73,7 @@ int main(int argc, char** argv) {
     brisk::registerValueDbWindows();
     brisk::registerChartWindows();
     brisk::MDIContainer frame;
-    if (application.arguments().contains("--exit-when-shown"))
-        frame.menu()->installEventFilter(new QuitOnFirstPaint(&frame));
+    if (options.isSet(exitWhenShown)) frame.menu()->installEventFilter(new QuitOnFirstPaint(&frame));
     frame.show();
     return application.exec();
 }

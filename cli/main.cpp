@@ -1,6 +1,7 @@
 // brisklane-calc: the calculators of Brisklane from the command line.
 #include "app/core/atomic_file.h"
 #include "app/core/personal_settings.h"
+#include "app/core/version.h"
 #include "cli/chart_command.h"
 #include "cli/command.h"
 
@@ -56,7 +57,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<QCoreApplication> application(wantsPdf ? new QGuiApplication(argc, argv)
                                                            : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName("Brisklane");
-    QCoreApplication::setApplicationVersion("5.5");
+    QCoreApplication::setApplicationVersion(kVersion);
 
     const QStringList arguments = QCoreApplication::arguments();
     QTextStream out(stdout), err(stderr);
@@ -65,7 +66,7 @@ int main(int argc, char** argv) {
         return arguments.size() < 2 ? 2 : 0;
     }
     if (arguments[1] == "--version") {
-        out << "brisklane-calc 5.5\n";
+        out << "brisklane-calc " << kVersion << "\n";
         return 0;
     }
     // "chart <calculator> ..." runs the calculator for its chart.

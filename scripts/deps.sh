@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-charts-dev libgl-dev
-          libgtest-dev libgmock-dev poppler-utils fonts-liberation libqt6svg6)
+          libgtest-dev libgmock-dev poppler-utils fonts-liberation libqt6svg6
+          help2man desktop-file-utils appstream dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

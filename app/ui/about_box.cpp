@@ -1,5 +1,7 @@
 #include "app/ui/about_box.h"
 
+#include "app/core/version.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -9,7 +11,7 @@ namespace brisk {
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName("AboutBox");
     setWindowTitle("About Brisklane");
-    auto* name = new QLabel("Brisklane v5.5", this);
+    auto* name = new QLabel(QString("Brisklane v%1").arg(kVersion), this);
     name->setObjectName("Version");
     QFont big = name->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
