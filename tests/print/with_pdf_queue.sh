@@ -14,7 +14,7 @@ ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 
 dir=$(mktemp -d /tmp/brisk-cups.XXXXXX)
 chmod 755 "$dir"
-mkdir -p "$dir"/{spool,cache,state,log,home}
+mkdir -p "$dir"/{spool,cache,state,log}
 install -d -m 1777 "$dir/tmp"
 cat > "$dir/cupsd.conf" <<CONF
 Listen $dir/cups.sock
@@ -40,18 +40,22 @@ AccessLog $dir/log/access_log
 ErrorLog $dir/log/error_log
 PageLog $dir/log/page_log
 CONF
-# The queue takes the application's PDF as it is (ghostscript in cups-pdf rewrites it), so the
-# text stays text; through PostScript the fonts lose what says which letter a glyph is.
-sed 's|^\*% cupsFilter: .*|*cupsFilter2: "application/pdf application/vnd.cups-pdf 0 -"|' "$ppd" > "$dir/queue.ppd"
 
 cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" >"$dir/log/cupsd.out" 2>&1 &
 pid=$!
-cleanup() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; rm -rf "$dir"; }
+out="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
+cleanup() {
+  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+  [ -d "$out" ] && find "$out" -maxdepth 1 -name '*.pdf' -newer "$dir/cupsd.conf" -delete
+  rm -rf "$dir"
+}
 trap cleanup EXIT
 export CUPS_SERVER="$dir/cups.sock"
 for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
 lpstat -r >/dev/null 2>&1 || skip "cupsd did not start: $(tail -3 "$dir/log/cupsd.out" "$dir/log/error_log" 2>/dev/null | tr '\n' ' ')"
-lpadmin -p BriskPDF -v cups-pdf:/ -P "$dir/queue.ppd" -E 2>/dev/null || skip "lpadmin could not add the queue"
+lpadmin -p BriskPDF -v cups-pdf:/ -P "$ppd" -E 2>/dev/null || skip "lpadmin could not add the queue"
 lpadmin -d BriskPDF || skip "lpadmin could not make the queue the default"
-export HOME="$dir/home" BRISK_QUEUE_OUT="$dir/home/PDF" BRISK_QUEUE_LOG="$dir/log/error_log"
+# cups-pdf writes into the PDF folder of the job's user; what the run writes there goes with it.
+mkdir -p "$out"
+export BRISK_QUEUE_OUT="$out" BRISK_QUEUE_LOG="$dir/log/error_log"
 "$@"
