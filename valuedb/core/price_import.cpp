@@ -104,7 +104,9 @@ Outcome<PriceImport> importPrices(const ValueDatabase& db, std::string_view csv,
 
     result.db = db;
     auto& records = result.db.records;
-    for (const auto& [monday, imported] : weeks) {
+    for (const auto& week : weeks) {
+        const std::chrono::sys_days monday = week.first;
+        const ValueRecord& imported = week.second;
         const auto inWeek = [monday](const ValueRecord& r) { return mondayOf(r.date) == monday; };
         const auto before = records.size();
         std::erase_if(records, inWeek);
