@@ -5,9 +5,6 @@
 // which the fonts lose which letter each glyph is: pdftotext reads the queue's text as symbols, one
 // for each letter (a letter whose symbol became a blank is lost), so the fallback's text is the key.
 // A chart's few words turn with its landscape page: the chart is compared as a picture.
-#include "app/ui/calculator_window.h"
-#include "app/ui/entry_box.h"
-#include "app/ui/header_input.h"
 #include "charts/ui/chart_windows.h"
 #include "mortgage/ui/mortgage_state.h"
 #include "mortgage/ui/mortgage_window.h"
@@ -25,8 +22,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTransform>
 #include <QTimer>
+#include <QTransform>
 
 #include <algorithm>
 #include <functional>
