@@ -95,13 +95,11 @@ int import(const ValueDatabase& db, const QCommandLineParser& parser) {
         QTextStream(stderr) << "import needs the CSV file: valuedb FILE import PRICES.csv --output OUT.zrk\n";
         return 2;
     }
-    const auto csv = readFileStart(args[3].toStdString(), kLargestPriceFile + 1);
-    if (!csv || csv->size() > kLargestPriceFile) return failWith(Msg::BadFile);
     PriceImportOptions options;
     options.dateColumn = parser.value("date-column").toStdString();
     options.valueColumn = parser.value("value-column").toStdString();
     options.dateForm = shortDateFormFromPattern(QLocale::system().dateFormat(QLocale::ShortFormat).toStdString());
-    const auto result = importPrices(db, *csv, options);
+    const auto result = importPriceFile(db, args[3].toStdString(), options);
     if (!result) return failWith(result.message);
     if (const int status = save(result->db, parser)) return status;
     QTextStream(stdout) << QString::fromStdString(importSummary(result->counts)) << '\n';
@@ -112,13 +110,13 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
     const QStringList args = parser.positionalArguments();
     if (args.size() < 3) return failWith(Msg::NoData);
     const QString action = args[2];
-    const bool newForImport = action == "import" && !QFileInfo::exists(args[1]);
-    const auto bytes = newForImport ? std::optional<std::string>() : readFileStart(args[1].toStdString(), 1 << 20);
-    auto loaded = newForImport ? Outcome<ValueDatabase>{ValueDatabase{}, Msg::None}
-                  : bytes      ? parseZrk(*bytes)
-                               : Outcome<ValueDatabase>::failure(Msg::BadFile);
-    if (!loaded) return failWith(Msg::BadFile);
-    ValueDatabase db = *loaded.value;
+    ValueDatabase db; // an import may start a new file
+    if (action != "import" || QFileInfo::exists(args[1])) {
+        const auto bytes = readFileStart(args[1].toStdString(), 1 << 20);
+        const auto loaded = bytes ? parseZrk(*bytes) : Outcome<ValueDatabase>::failure(Msg::BadFile);
+        if (!loaded) return failWith(Msg::BadFile);
+        db = *loaded;
+    }
     if (!context.printoutPath.isEmpty()) {
         if (db.RecordCount() == 0) return failWith(Msg::NoDataToPrint);
         const PrintContext print{context.header.toStdString(), context.settings.CurrencySymbol,

@@ -14,6 +14,11 @@ FileOperation fileOperation(FileOp op) {
     const QString zrk = "Investment Manager Database (*.zrk)";
     const QString umd = "Mortgage Database (*.umd)";
     const QString uld = "Loan Database (*.uld)";
+    // Price exports arrive with the browser's downloads; tables go where documents do; after that,
+    // both go where the last CSV file was.
+    const auto csvFolder = [&s](QStandardPaths::StandardLocation first) {
+        return s.CsvFolder.empty() ? QStandardPaths::writableLocation(first) : qs(s.CsvFolder);
+    };
     switch (op) {
     case FileOp::OpenDatabase:
         return FileOperation{false, zrk, "zrk", qs(s.DbFileName), qs(s.DbFolder)};
@@ -27,15 +32,11 @@ FileOperation fileOperation(FileOp op) {
         return FileOperation{false, uld, "uld", qs(s.LoanFileName), qs(s.LoanFolder)};
     case FileOp::SaveLoan:
         return FileOperation{true, uld, "uld", qs(s.LoanFileName), qs(s.LoanFolder)};
-    // Price exports arrive with the browser's downloads; tables go where documents do.
     case FileOp::OpenPrices:
         return FileOperation{false, "CSV Files (*.csv *.CSV *.txt);;All Files (*)", "csv", {},
-                             s.CsvFolder.empty() ? QStandardPaths::writableLocation(QStandardPaths::DownloadLocation)
-                                                 : qs(s.CsvFolder)};
+                             csvFolder(QStandardPaths::DownloadLocation)};
     case FileOp::SaveTable:
-        return FileOperation{true, "CSV Files (*.csv)", "csv", {},
-                             s.CsvFolder.empty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                                                 : qs(s.CsvFolder)};
+        return FileOperation{true, "CSV Files (*.csv)", "csv", {}, csvFolder(QStandardPaths::DocumentsLocation)};
     }
     return FileOperation{false, zrk, "zrk", {}, {}};
 }

@@ -150,18 +150,16 @@ void MDIContainer::placeCurrentChild() {
 // frame that is not maximised, as far as the screen allows; beyond that the area scrolls.
 void MDIContainer::growToFit(const QWidget* child) {
     const TwipPoint border = childPosition(kLayoutNormal);
-    const auto lack = [&] {
-        return child->minimumSizeHint() + twipSize(2 * border.x, 2 * border.y) - m_area->viewport()->size();
-    };
-    if (!isMaximized() && !isFullScreen() && screen() && (lack().width() > 0 || lack().height() > 0)) {
-        const QSize wanted = size() + lack().expandedTo(QSize(0, 0));
+    const QSize lack = child->minimumSizeHint() + twipSize(2 * border.x, 2 * border.y) - m_area->viewport()->size();
+    if (!isMaximized() && !isFullScreen() && screen() && (lack.width() > 0 || lack.height() > 0)) {
+        const QSize wanted = size() + lack.expandedTo(QSize(0, 0));
         const QSize most = screen()->availableSize() - (frameGeometry().size() - size());
         resize(wanted.boundedTo(most).expandedTo(size()));
     }
     // The normal place hides the window's edges under the frame's: scroll bars only when even so it
-    // does not fit.
-    m_area->setHorizontalScrollBarPolicy(lack().width() > 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    m_area->setVerticalScrollBarPolicy(lack().height() > 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    // does not fit (until the frame's resize arrives, which places the window again).
+    m_area->setHorizontalScrollBarPolicy(lack.width() > 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    m_area->setVerticalScrollBarPolicy(lack.height() > 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
 // A child's frame that takes the focus (on activation) hands it to the child's first field.

@@ -1,5 +1,6 @@
 #include "valuedb/core/price_import.h"
 
+#include "app/core/atomic_file.h"
 #include "app/core/text_table.h"
 
 #include <algorithm>
@@ -120,6 +121,14 @@ Outcome<PriceImport> importPrices(const ValueDatabase& db, std::string_view csv,
     }
     result.db.DbChanged = 1;
     return {std::move(result), Msg::None};
+}
+
+Outcome<PriceImport> importPriceFile(const ValueDatabase& db, const std::filesystem::path& path,
+                                     const PriceImportOptions& options) {
+    constexpr std::size_t largest = 64u << 20;
+    const auto csv = readFileStart(path, largest + 1);
+    if (!csv || csv->size() > largest) return Outcome<PriceImport>::failure(Msg::BadFile);
+    return importPrices(db, *csv, options);
 }
 
 std::string importSummary(const PriceImportCounts& counts) {

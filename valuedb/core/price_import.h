@@ -6,14 +6,11 @@
 #include "app/core/outcome.h"
 #include "valuedb/core/value_database.h"
 
-#include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace brisk {
-
-// A price file larger than this is no export of one investment's history.
-inline constexpr std::size_t kLargestPriceFile = 64u << 20;
 
 struct PriceImportOptions {
     // A column's heading (case and surrounding blanks aside) or its number, 1 the first.
@@ -40,6 +37,11 @@ struct PriceImport {
 // newest first, numbered from 1, at most kMaxRecords of them (the newest); the title and the
 // earnings stay. Message 13 when no row can be read (a missing column included).
 Outcome<PriceImport> importPrices(const ValueDatabase& db, std::string_view csv, const PriceImportOptions& options);
+
+// The same for a file: message 13 too when it cannot be read or is larger than any export of one
+// investment's history.
+Outcome<PriceImport> importPriceFile(const ValueDatabase& db, const std::filesystem::path& path,
+                                     const PriceImportOptions& options);
 
 // "52 weeks imported: 50 added, 2 replaced." and what was skipped or left out, for the window and
 // the command line alike.

@@ -140,11 +140,9 @@ void Trendmenu::Saveafile_Click() {
 // Weekly values from a price file merged into the database in memory, unsaved like any edit.
 bool Trendmenu::importPrices(const QString& path) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto csv = readFileStart(ss(path), kLargestPriceFile + 1);
     PriceImportOptions options;
     options.dateForm = program().shell.DateForm;
-    const auto imported = csv && csv->size() <= kLargestPriceFile ? brisk::importPrices(db(), *csv, options)
-                                                                  : Outcome<PriceImport>::failure(Msg::BadFile);
+    const auto imported = importPriceFile(db(), ss(path), options);
     QGuiApplication::restoreOverrideCursor();
     if (!imported) {
         showMessage(imported.message, this);
