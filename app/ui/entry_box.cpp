@@ -62,6 +62,9 @@ QString EntryBox::widestText() const {
         m_kind == Kind::Amount || m_kind == Kind::Rate || m_kind == Kind::Whole || m_kind == Kind::Number;
     if (figure && !m_mask.isEmpty())
         candidates << (m_allowMinus ? "-" : "") + displayText(largestMaskValue(ss(m_mask)));
+    // A grouped mask shows every digit typed, so its places do not bound an amount: every amount box
+    // holds the millions of the program's widest amount mask, the principal's "####,,###.00".
+    if (m_kind == Kind::Amount) candidates << displayText(largestMaskValue("####,,###.00"));
     if (m_kind == Kind::Date) candidates << "00/00/0000";
     // Proportional fonts give digits different widths: measure with the widest.
     const QFontMetrics metrics = fontMetrics();
