@@ -206,6 +206,10 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
         moveToNext();
         return;
     }
+    if (key == Qt::Key_Escape) {
+        event->ignore(); // the dialog's Cancel, never a key typed into the box
+        return;
+    }
     if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
         (key == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier)) {
         refuse();
