@@ -12,12 +12,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 
-#include <algorithm>
 #include <QStyle>
+#include <algorithm>
 
 namespace brisk {
 
@@ -70,7 +72,8 @@ QString EntryBox::widestText() const {
     const QFontMetrics metrics = fontMetrics();
     QChar widestDigit = '0';
     for (char d = '1'; d <= '9'; ++d)
-        if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(widestDigit)) widestDigit = QChar(d);
+        if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(widestDigit))
+            widestDigit = QChar(d);
     QString widest;
     for (QString text : candidates) {
         for (QChar& c : text)
@@ -200,6 +203,10 @@ bool EntryBox::filterCharacter(int code) {
     return false;
 }
 
+bool EntryBox::takesDecimals() const {
+    return m_kind == Kind::Amount || m_kind == Kind::Rate || m_kind == Kind::Number;
+}
+
 void EntryBox::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -210,11 +217,12 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
         event->ignore(); // the dialog's Cancel, never a key typed into the box
         return;
     }
-    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
+    if (event->matches(QKeySequence::Paste) ||
         (key == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier)) {
-        refuse();
+        typeText(QApplication::clipboard()->text());
         return;
     }
+    if (event->matches(QKeySequence::Cut)) return refuse();
     if (!m_items.isEmpty() &&
         ((key == Qt::Key_Down && event->modifiers() & Qt::AltModifier) || key == Qt::Key_F4)) {
         showList();
@@ -246,38 +254,67 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    int code = 0;
-    if (key == Qt::Key_Backspace)
-        code = kKeyBackspace;
-    else if (event->text().size() == 1)
-        code = event->text().at(0).unicode();
-    if (code == 0) { // navigation and other keys that type nothing
+    if (key == Qt::Key_Backspace) {
+        if (m_listOnly || !filterCharacter(kKeyBackspace)) return refuse();
         QLineEdit::keyPressEvent(event);
         return;
     }
-    if (event->modifiers() & Qt::ControlModifier && key != Qt::Key_Backspace) return refuse();
+    if (event->text().size() != 1) {
+        QLineEdit::keyPressEvent(event); // navigation and other keys that type nothing
+        return;
+    }
+    if (event->modifiers() & Qt::ControlModifier || !event->text().at(0).isPrint()) return refuse();
+    // The keypad's decimal key is the decimal point, whatever it types on this keyboard.
+    const bool keypadDecimal =
+        event->modifiers() & Qt::KeypadModifier && (key == Qt::Key_Period || key == Qt::Key_Comma);
+    if (!typeCharacter(keypadDecimal && takesDecimals() ? QChar('.') : event->text().at(0))) refuse();
+}
+
+// One character typed (or pasted): the box's key rule judges it; false when it is refused.
+bool EntryBox::typeCharacter(QChar character) {
+    // In amount and rate boxes the locale's decimal separator (a German user's comma) is the point.
+    if (takesDecimals() && QString(character) == QLocale().decimalPoint()) character = '.';
+    const int code = character.unicode();
     // A double quote could never be stored in a file: text boxes drop it without a word.
-    if (code == '"' && (m_kind == Kind::Text || m_kind == Kind::FreeText)) return;
+    if (code == '"' && (m_kind == Kind::Text || m_kind == Kind::FreeText)) return true;
+    if (m_listOnly) return false;
     // A key typed over the whole text replaces it, as the first key into a box does; the filter
     // then judges it against an empty box, not against the text it replaces.
-    if (!m_listOnly && code != kKeyBackspace && hasSelectedText() && selectedText() == text()) {
+    if (hasSelectedText() && selectedText() == text()) {
         markEdited();
         clear();
     }
-    if (m_listOnly || !filterCharacter(code)) return refuse();
-    QLineEdit::keyPressEvent(event);
+    if (!filterCharacter(code)) return false;
+    insert(QString(character));
+    return true;
+}
+
+// A paste is typed: each character passes the box's key rule or is refused (one beep for all).
+void EntryBox::typeText(const QString& pasted) {
+    bool refusedAny = false;
+    for (QChar c : pasted.trimmed())
+        refusedAny |= !typeCharacter(c);
+    if (refusedAny || pasted.trimmed().isEmpty()) refuse();
 }
 
 void EntryBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::MiddleButton) return refuse(); // the selection paste
     if (event->button() == Qt::LeftButton && !m_listOnly) markEdited();
     QLineEdit::mousePressEvent(event);
     if (m_listOnly && event->button() == Qt::LeftButton) showList();
 }
 
-void EntryBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::MiddleButton) return refuse();
-    QLineEdit::mouseDoubleClickEvent(event);
+// The middle button pastes the selection where it is released, through the key rule: a click that
+// edits in place, then the selection typed.
+void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::MiddleButton) return QLineEdit::mouseReleaseEvent(event);
+    QClipboard* clipboard = QApplication::clipboard();
+    if (!clipboard->supportsSelection()) return; // no selection to paste on this desktop
+    if (m_listOnly) return refuse();
+    const QString selection = clipboard->text(QClipboard::Selection);
+    markEdited();
+    deselect();
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    typeText(selection);
 }
 
 void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
@@ -292,15 +329,28 @@ void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
     menu->popup(event->globalPos());
 }
 
+int EntryBox::currentItem() const {
+    for (int i = 0; i < m_items.size(); ++i)
+        if (m_items[i].trimmed() == text().trimmed()) return i;
+    return -1;
+}
+
+// The list opens on the item the box shows, checked and current, so the arrow keys walk on from it.
 void EntryBox::showList() {
     QMenu menu(this);
-    for (const QString& item : m_items) {
-        QAction* action = menu.addAction(item);
+    menu.setAccessibleName(accessibleName());
+    const int current = currentItem();
+    for (int i = 0; i < m_items.size(); ++i) {
+        QAction* action = menu.addAction(m_items[i]);
+        action->setData(i);
         action->setCheckable(true);
-        action->setChecked(item == text().trimmed());
+        action->setChecked(i == current);
     }
     menu.setMinimumWidth(width());
-    if (QAction* chosen = menu.exec(mapToGlobal(QPoint(0, height())))) chooseItem(chosen->text());
+    QAction* at = current >= 0 ? menu.actions().at(current) : nullptr;
+    if (at) menu.setActiveAction(at);
+    if (QAction* chosen = menu.exec(mapToGlobal(QPoint(0, height())), at))
+        chooseItem(m_items[chosen->data().toInt()]);
 }
 
 void EntryBox::chooseItem(const QString& item) {

@@ -46,7 +46,8 @@ class EntryBox : public QLineEdit {
     // A drop-down list of items; with listOnly the box takes no typing, only a choice.
     void setItems(const QStringList& items, bool listOnly = false);
     QStringList items() const { return m_items; }
-    int currentItem() const { return m_items.indexOf(text().trimmed()); }
+    // The item the box shows (items and text compared without their blanks); -1 for none.
+    int currentItem() const;
 
     // Fills the box from a value without the edit handlers (defaults, files).
     void setValue(double value);
@@ -76,7 +77,7 @@ class EntryBox : public QLineEdit {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -88,6 +89,9 @@ class EntryBox : public QLineEdit {
     int widthFor(const QString& text) const;
     void showList();
     bool filterCharacter(int code);
+    bool typeCharacter(QChar character);
+    void typeText(const QString& pasted);
+    bool takesDecimals() const;
 
     Kind m_kind;
     QString m_mask;

@@ -54,15 +54,19 @@ QMdiSubWindow* MDIContainer::addChild(QWidget* child) {
 }
 
 QMdiSubWindow* MDIContainer::top() const {
-    return m_windows.isEmpty() ? nullptr : m_windows.last().data();
+    return m_windows.isEmpty() ? nullptr : m_windows.last().window.data();
 }
 
-void MDIContainer::showTop() {
+void MDIContainer::showTop(QWidget* focus) {
     QMdiSubWindow* window = top() ? top() : m_menuWindow;
     window->show();
     m_area->setActiveSubWindow(window);
     placeCurrentChild();
-    focusFirstField(window);
+    // Back from a window, the focus returns to the control that opened it.
+    if (focus && window->isAncestorOf(focus) && focus->isVisible() && focus->isEnabled())
+        focus->setFocus(Qt::OtherFocusReason);
+    else
+        focusFirstField(window);
 }
 
 // The keyboard starts in a window's first field or button that takes it (a disabled one does not),
@@ -79,46 +83,51 @@ void MDIContainer::focusFirstField(QMdiSubWindow* window) {
     }
 }
 
-void MDIContainer::dropTop() {
-    if (QMdiSubWindow* window = top()) {
-        window->hide();
-        window->deleteLater();
+QWidget* MDIContainer::dropTop() {
+    if (m_windows.isEmpty()) return nullptr;
+    const Opened opened = m_windows.takeLast();
+    if (opened.window) {
+        opened.window->hide();
+        opened.window->deleteLater();
     }
-    if (!m_windows.isEmpty()) m_windows.removeLast();
+    return opened.opener;
 }
 
 void MDIContainer::openTask(QWidget* task) {
+    QWidget* opener = QApplication::focusWidget();
     while (!m_windows.isEmpty())
         dropTop();
     m_menuWindow->hide();
-    m_windows << addChild(task);
+    m_windows << Opened{addChild(task), opener};
     showTop();
 }
 
 void MDIContainer::returnToMenu() {
+    QWidget* opener = nullptr;
     while (!m_windows.isEmpty())
-        dropTop();
+        opener = dropTop();
     setWindowTitle(kMenuCaption);
-    showTop();
+    showTop(opener);
 }
 
 void MDIContainer::openOver(QWidget* window) {
+    QWidget* opener = QApplication::focusWidget();
     if (QMdiSubWindow* current = top()) current->hide();
-    m_windows << addChild(window);
+    m_windows << Opened{addChild(window), opener};
     showTop();
 }
 
 void MDIContainer::closeOver() {
-    dropTop();
+    QWidget* opener = dropTop();
     if (m_windows.isEmpty())
         returnToMenu();
     else
-        showTop();
+        showTop(opener);
 }
 
 void MDIContainer::replaceOver(QWidget* window) {
-    dropTop();
-    m_windows << addChild(window);
+    QWidget* opener = dropTop();
+    m_windows << Opened{addChild(window), opener};
     showTop();
 }
 
@@ -150,7 +159,8 @@ void MDIContainer::placeCurrentChild() {
 // frame that is not maximised, as far as the screen allows; beyond that the area scrolls.
 void MDIContainer::growToFit(const QWidget* child) {
     const TwipPoint border = childPosition(kLayoutNormal);
-    const QSize lack = child->minimumSizeHint() + twipSize(2 * border.x, 2 * border.y) - m_area->viewport()->size();
+    const QSize lack =
+        child->minimumSizeHint() + twipSize(2 * border.x, 2 * border.y) - m_area->viewport()->size();
     if (!isMaximized() && !isFullScreen() && screen() && (lack.width() > 0 || lack.height() > 0)) {
         const QSize wanted = size() + lack.expandedTo(QSize(0, 0));
         const QSize most = screen()->availableSize() - (frameGeometry().size() - size());
@@ -182,7 +192,7 @@ void MDIContainer::closeEvent(QCloseEvent* event) {
     // A task's windows may keep the program open (unsaved data the user goes back to save). Each is
     // asked, none is closed: one that refuses finds every window over it as it was.
     for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it) {
-        QWidget* window = *it ? (*it)->widget() : nullptr;
+        QWidget* window = it->window ? it->window->widget() : nullptr;
         if (!window) continue;
         QCloseEvent asked;
         QApplication::sendEvent(window, &asked);

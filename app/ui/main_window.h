@@ -53,15 +53,21 @@ class MDIContainer : public QMainWindow {
   private:
     QMdiSubWindow* addChild(QWidget* child);
     QMdiSubWindow* top() const;
-    void showTop();
-    void dropTop();
+    // Shows the window on top with the focus on `focus` (where the user left it), or on its first field.
+    void showTop(QWidget* focus = nullptr);
+    // Drops the window on top; returns the control that had the focus when it was opened.
+    QWidget* dropTop();
     void focusFirstField(QMdiSubWindow* window);
 
     QMdiArea* m_area;
     MenuMain* m_menu;
     QMdiSubWindow* m_menuWindow;
-    QList<QPointer<QMdiSubWindow>> m_windows; // the task first, the window on show last
-    QSize m_normalChildSize;                  // childSize() when the frame last had the normal layout
+    struct Opened {
+        QPointer<QMdiSubWindow> window;
+        QPointer<QWidget> opener; // the control that had the focus when the window opened
+    };
+    QList<Opened> m_windows; // the task first, the window on show last
+    QSize m_normalChildSize; // childSize() when the frame last had the normal layout
 };
 
 inline constexpr const char* kMenuCaption = " Brisklane Menu";

@@ -2,14 +2,19 @@
 
 #include "app/core/personal_settings.h"
 
+#include "app/ui/entry_box.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -56,11 +61,61 @@ class DesktopConventions : public QObject {
   public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) widenForTitle(watched);
-        return event->type() == QEvent::KeyPress && enterPressesButton(watched, event);
+        switch (event->type()) {
+        case QEvent::Show:
+            widenForTitle(watched);
+            rememberOpener(watched);
+            break;
+        case QEvent::Hide:
+            returnFocusToOpener(watched);
+            break;
+        case QEvent::Shortcut:
+            focusBeforeCommand(watched);
+            break;
+        case QEvent::Close:
+            // Closing a window (not cancelling a dialog) acts on what its boxes show: the editor
+            // asks to save the figure just typed.
+            if (!qobject_cast<QDialog*>(watched)) storeTypedEntry();
+            break;
+        case QEvent::KeyPress:
+            return enterPressesButton(watched, event);
+        default:
+            break;
+        }
+        return false;
     }
 
   private:
+    // The figure being typed is stored before any command runs on it.
+    static void storeTypedEntry() {
+        if (auto* box = qobject_cast<EntryBox*>(QApplication::focusWidget())) box->store();
+    }
+
+    // An access key moves the focus to its button before the button acts, as a click does: the box
+    // being typed in is left, so it is stored, and the focus comes back to the button afterwards.
+    static void focusBeforeCommand(QObject* watched) {
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (button && button->isEnabled() && button->focusPolicy() & Qt::TabFocus)
+            button->setFocus(Qt::ShortcutFocusReason);
+        storeTypedEntry();
+    }
+
+    // A dialog gives the focus back to the control that had it when the dialog opened (the button
+    // that opened it), not to whichever control the window system picks.
+    void rememberOpener(QObject* watched) {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog && dialog->isWindow()) m_openers.insert(dialog, QApplication::focusWidget());
+    }
+    void returnFocusToOpener(QObject* watched) {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (!dialog || !m_openers.contains(dialog)) return;
+        const QPointer<QWidget> opener = m_openers.take(dialog);
+        if (opener && opener->isVisible() && opener->isEnabled() && !dialog->isAncestorOf(opener))
+            opener->setFocus(Qt::ActiveWindowFocusReason);
+    }
+
+    QHash<QObject*, QPointer<QWidget>> m_openers;
+
     // A dialog is wide enough for its title beside the window manager's buttons.
     static void widenForTitle(QObject* watched) {
         auto* dialog = qobject_cast<QDialog*>(watched);

@@ -1,0 +1,223 @@
+// Every command acts on the figures the boxes show: an access key pressed straight after typing runs
+// its command on the typed figure, in every calculator and dialog.
+#include "app/ui/calculator_window.h"
+#include "app/ui/result_grid.h"
+#include "app/ui/settings_window.h"
+#include "charts/ui/chart_windows.h"
+#include "growth/ui/growth_state.h"
+#include "growth/ui/growth_windows.h"
+#include "mortgage/ui/mortgage_dialogs.h"
+#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_window.h"
+#include "retirement/ui/retirement_state.h"
+#include "retirement/ui/retirement_windows.h"
+#include "support/ui_support.h"
+#include "valuedb/ui/averages_window.h"
+#include "valuedb/ui/database_menu.h"
+#include "valuedb/ui/valuedb_state.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace brisk;
+
+namespace {
+
+using Probe = std::function<QString(QWidget*)>;
+
+QString label(QWidget* w, const char* name) {
+    auto* figure = w->findChild<QLabel*>(name);
+    return figure ? figure->text().trimmed() : QString("no %1").arg(name);
+}
+QString cell(QWidget* w, int row, int col) {
+    auto* calculator = qobject_cast<CalculatorWindow*>(w);
+    return calculator ? calculator->gridText(row, col).trimmed() : QString("no grid");
+}
+// The periods a table lists: the last of the numbered rows from its top.
+QString periods(QWidget* w) {
+    QString last;
+    for (int row = 1; row < 200; ++row) {
+        bool number = false;
+        cell(w, row, 0).toInt(&number);
+        if (!number && !last.isEmpty()) break;
+        if (number) last = cell(w, row, 0);
+    }
+    return last;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Probe)
+
+class TestTypedFigures : public QObject {
+    Q_OBJECT
+    std::unique_ptr<MDIContainer> m_frame;
+
+    QString samplePath() const { return QDir(program().helpFolder).filePath("Sample.Zrk"); }
+
+  private slots:
+    void initTestCase() {
+        registerMortgageWindows();
+        registerGrowthWindows();
+        registerRetirementWindows();
+        registerChartWindows();
+        registerValueDbWindows();
+    }
+    void init() { testing::freshProgram(); }
+    void cleanup() { m_frame.reset(); }
+
+    // `open`: the main menu's button, then (after a slash) the task's button of a window over it;
+    // `dialog`: the button of the modal dialog that holds the box, or "opens" where the command
+    // opens one. A probe reads what the command did.
+    void anAccessKeyActsOnTheTypedFigure_data() {
+        QTest::addColumn<QString>("open");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("press"); // the keys of the command, in turn
+        QTest::addColumn<Probe>("probe");
+        QTest::addColumn<QString>("expected");
+        const Probe payment = [](QWidget* w) { return label(w, "InMonthPI"); };
+        const Probe years = periods;
+        const Probe listedTerm = [](QWidget* w) { return cell(w, 1, 0); };
+        const Probe foundTerm = [](QWidget* w) { return cell(w, 1, 1); };
+        // 200,000 at 10.125% compounded monthly over 300 months: P r / (1 - (1 + r)^-300), r = 0.10125 / 12.
+        QTest::newRow("mortgage principal") << "Canadian"
+                                            << ""
+                                            << "InPrincipal"
+                                            << "200000"
+                                            << "Alt+C" << payment << "$1,835.05";
+        // 30,000 over 48 months at the same rate.
+        QTest::newRow("loan principal") << "LoanPmt"
+                                        << ""
+                                        << "InPrincipal"
+                                        << "30000"
+                                        << "Alt+C" << payment << "$762.68";
+        QTest::newRow("savings term") << "Savings"
+                                      << ""
+                                      << "InTerm"
+                                      << "3"
+                                      << "Alt+C" << years << "3";
+        QTest::newRow("comparisons term") << "SavComp"
+                                          << ""
+                                          << "InTerm"
+                                          << "3"
+                                          << "Alt+C" << listedTerm << "3";
+        QTest::newRow("finder term") << "CompCompare"
+                                     << ""
+                                     << "InTerm"
+                                     << "3"
+                                     << "Alt+C" << foundTerm << "3";
+        QTest::newRow("retirement term") << "Retirement"
+                                         << ""
+                                         << "InTerm"
+                                         << "3"
+                                         << "Alt+C" << years << "3";
+        QTest::newRow("capital term") << "CapReq"
+                                      << ""
+                                      << "InTerm"
+                                      << "3"
+                                      << "Alt+C" << years << "3";
+        // A dialog opened by an access key gets what the boxes show: the typed term's years. (S&ave
+        // File shares the A: the first Alt+A moves to it, the second to Additional payments.)
+        // (These probes read the dialog the command opened, then close it.)
+        const Probe extraYears = [](QWidget* shown) {
+            auto* dialog = qobject_cast<MortPrePay*>(shown);
+            shown->close();
+            return dialog ? QString::number(dialog->grid()->grid()->gridRows() - 1) : shown->objectName();
+        };
+        const Probe principalWhenDaysOpen = [](QWidget* shown) {
+            shown->close();
+            return qobject_cast<MortIRFTable*>(shown)
+                       ? QString::number(mortgage().inputs.principal.toDouble())
+                       : shown->objectName();
+        };
+        QTest::newRow("mortgage term, additional payments") << "Canadian"
+                                                            << "opens"
+                                                            << "InTerm"
+                                                            << "10"
+                                                            << "Alt+A Alt+A Return" << extraYears << "10";
+        QTest::newRow("mortgage principal, days in year") << "Canadian"
+                                                          << "opens"
+                                                          << "InPrincipal"
+                                                          << "200000"
+                                                          << "Alt+D" << principalWhenDaysOpen << "200000";
+        const Probe firstDate = [](QWidget*) {
+            const auto& date = mortgage().inputs.StartDate;
+            return date ? qs(shortDateText(*date, program().shell.DateForm)) : QString("none");
+        };
+        QTest::newRow("first payment date") << "Canadian"
+                                            << "MDateNumber"
+                                            << "InDate"
+                                            << "3/15/2027"
+                                            << "Alt+O" << firstDate << "3/15/2027";
+        const Probe title = [](QWidget*) {
+            const bool sheet = qobject_cast<Averatios*>(program().frame->currentTask());
+            return qs(db().DbTitle) + (sheet ? "" : " (no sheet)");
+        };
+        QTest::newRow("database title, ratios") << "Ratios/OpenDbase"
+                                                << ""
+                                                << "DBName"
+                                                << "Fund X"
+                                                << "Alt+R" << title << "Fund X";
+        const Probe records = [](QWidget*) { return QString::number(db().RecordCount()); };
+        QTest::newRow("extract") << "Ratios"
+                                 << "SelectRec"
+                                 << "LowRecNo"
+                                 << "3\t5"
+                                 << "Alt+E" << records << "3";
+        QTest::newRow("401k years") << "Plan401"
+                                    << ""
+                                    << "InNumYears"
+                                    << "3"
+                                    << "Alt+C" << years << "3";
+    }
+    void anAccessKeyActsOnTheTypedFigure() {
+        QFETCH(QString, open);
+        QFETCH(QString, dialog);
+        QFETCH(QString, box);
+        QFETCH(QString, keys);
+        QFETCH(QString, press);
+        QFETCH(Probe, probe);
+        QFETCH(QString, expected);
+        QWidget* w = testing::openTask<QWidget>(m_frame, open.section('/', 0, 0).toLatin1().constData());
+        QVERIFY(w);
+        if (auto* menu = qobject_cast<Trendmenu*>(w)) QVERIFY(menu->loadFile(samplePath()));
+        if (open.contains('/')) {
+            w->findChild<QPushButton*>(open.section('/', 1))->click();
+            w = m_frame->currentTask();
+        }
+        const auto typeAndPress = [&](QWidget* window) {
+            auto* entry = window->findChild<EntryBox*>(box);
+            QVERIFY2(entry, qPrintable(box));
+            entry->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(entry, keys.split(QChar('\t')).first());
+            for (const QString& next : keys.split(QChar('\t')).mid(1)) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QTest::keyClicks(QApplication::focusWidget(), next);
+            }
+            for (const QString& key : press.split(' '))
+                QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+        };
+        if (dialog == "opens") { // the command opens a modal dialog: the probe reads it
+            QString seen;
+            testing::whenModal([&](QWidget* shown) { seen = probe(shown); });
+            typeAndPress(w);
+            QTRY_COMPARE(seen, expected);
+            return;
+        }
+        if (dialog.isEmpty()) {
+            typeAndPress(w);
+        } else { // the dialog runs its own loop: typed into once shown, closed by the access key
+            testing::whenModal([&](QWidget* shown) {
+                QTimer::singleShot(5000, shown, &QWidget::close); // should the access key not close it
+                typeAndPress(shown);
+            });
+            w->findChild<QPushButton*>(dialog)->click();
+        }
+        QTRY_COMPARE(probe(w), expected);
+    }
+};
+
+QTEST_MAIN(TestTypedFigures)
+#include "test_typed_figures.moc"
