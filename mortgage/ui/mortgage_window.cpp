@@ -352,7 +352,7 @@ void MortgageCalc::MDateNumber_Click() {
     MortgageInputs& in = mortgage().inputs;
     if (m_dateNumber->text() == "&View payment date") {
         MortDateInput dialog(this);
-        dialog.exec();
+        if (dialog.exec() != QDialog::Accepted) return; // still payment numbers, nothing changed
         in.ViewDates = true;
         m_dateNumber->setText("&View payment No.");
     } else {
@@ -364,14 +364,14 @@ void MortgageCalc::MDateNumber_Click() {
 
 void MortgageCalc::MAddPrePay_Click() {
     MortPrePay dialog(this);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted) return; // closed: nothing changed
     updateExtraIndicator();
     recalculateIfShown();
 }
 
 void MortgageCalc::MShowIRF_Click() {
     MortIRFTable dialog(this);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted) return; // closed: the days as they were
     recalculateIfShown();
 }
 
