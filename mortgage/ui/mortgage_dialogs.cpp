@@ -11,9 +11,11 @@
 #include "mortgage/ui/mortgage_state.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,7 +35,7 @@ QString amountText(Currency amount) {
 // Amount cells take digits and one point with up to two decimals.
 class AmountDelegate : public QStyledItemDelegate {
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit AmountDelegate(QAbstractItemView* view) : QStyledItemDelegate(view), m_view(view) {}
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
         auto* editor = new QLineEdit(parent);
         editor->setValidator(
@@ -46,6 +48,26 @@ class AmountDelegate : public QStyledItemDelegate {
         static_cast<QLineEdit*>(editor)->setText(value > 0 ? QString::number(value, 'f', 2) : QString());
         static_cast<QLineEdit*>(editor)->selectAll();
     }
+
+  protected:
+    // Tab and Shift+Tab keep the amount typed and leave the grid, as they do when no cell is edited.
+    // Left to the view they would move on to the year column, which takes no keys.
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (editor && event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint); // the focus is back on the grid
+                QCoreApplication::sendEvent(m_view, key);                // which passes it on
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+  private:
+    QAbstractItemView* m_view;
 };
 
 } // namespace

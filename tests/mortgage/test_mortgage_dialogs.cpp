@@ -1,5 +1,5 @@
 // The mortgage window's three dialogs from the keyboard: what OK, Escape and the close button leave
-// behind, and the days option the focus starts on.
+// behind, where Tab goes out of an amount cell, and the days option the focus starts on.
 #include "app/ui/entry_box.h"
 #include "app/ui/main_window.h"
 #include "app/ui/result_grid.h"
@@ -215,6 +215,86 @@ class TestMortgageDialogs : public QObject {
         QCOMPARE(message, QString());
         QCOMPARE(mortgage().inputs.ExtraPercent, 0.025f);
         QCOMPARE(w->findChild<QLabel*>("AddPmtsOn")->palette().color(QPalette::Window), QColor(248, 0, 0));
+    }
+
+    // Tab and Shift+Tab in an amount cell being edited keep the amount typed and leave the grid as
+    // they leave it when no cell is edited; Enter keeps it and edits the cell below. The keys typed
+    // next go where the focus went.
+    void keysThatEndAnAmountCell_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("focus");  // the focus widget after the key
+        QTest::addColumn<QString>("second"); // the second year's amount after typing 7 and Enter
+        QTest::addColumn<float>("percent");  // the payment increase kept by OK
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << "PGrid"
+                               << "7.00" << 0.0f;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << int(Qt::NoModifier) << "InPercent"
+                             << ".00" << 0.07f;
+        QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "DoNotUse"
+                                   << ".00" << 0.0f;
+    }
+    void keysThatEndAnAmountCell() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, focus);
+        QFETCH(QString, second);
+        QFETCH(float, percent);
+        MortgageCalc* w = open();
+        QVERIFY(w);
+        QString first, secondShown, focused;
+        bool editing = true;
+        const QString message = answerDialog(w, "MAddPrePay", "MortPrePay", [&](QDialog* dialog) {
+            QVERIFY(activate(dialog));
+            auto* grid = dialog->findChild<ResultGrid*>("PGrid");
+            grid->setFocus();
+            grid->setCurrentCell(1, 1);
+            QTest::keyClicks(grid, "2");
+            QVERIFY(openEditor(grid));
+            QTest::keyClicks(openEditor(grid), "50");
+            QTest::keyClick(openEditor(grid), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QCoreApplication::processEvents();
+            QWidget* now = QApplication::focusWidget();
+            focused = now == openEditor(grid) ? "PGrid" : now ? now->objectName() : "nothing";
+            editing = focus != "PGrid" && openEditor(grid);
+            if (focus != "DoNotUse") { // a key typed into a button is not typed
+                QTest::keyClicks(QApplication::focusWidget(), "7");
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QCoreApplication::processEvents();
+            }
+            first = grid->grid()->text(1, 1);
+            secondShown = grid->grid()->text(2, 1);
+            static_cast<MortPrePay*>(dialog)->UsePrePay_Click();
+        });
+        QCOMPARE(message, QString());
+        QCOMPARE(focused, focus);
+        QVERIFY(!editing);
+        QCOMPARE(first, QString("250.00"));
+        QCOMPARE(secondShown, second);
+        QCOMPARE(mortgage().inputs.ExtraPayments[1].amount, Currency::fromWhole(250));
+        QCOMPARE(mortgage().inputs.ExtraPercent, percent);
+    }
+
+    // Back in the grid after Tab, typing edits the cell that was current.
+    void afterTabTheGridIsTypedInAgain() {
+        MortgageCalc* w = open();
+        QVERIFY(w);
+        answerDialog(w, "MAddPrePay", "MortPrePay", [&](QDialog* dialog) {
+            QVERIFY(activate(dialog));
+            auto* grid = dialog->findChild<ResultGrid*>("PGrid");
+            grid->setFocus();
+            grid->setCurrentCell(3, 1);
+            QTest::keyClicks(grid, "1");
+            QTest::keyClick(openEditor(grid), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString("InPercent"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), grid);
+            QTest::keyClicks(grid, "9");
+            QVERIFY(openEditor(grid));
+            QTest::keyClick(openEditor(grid), Qt::Key_Tab);
+            static_cast<MortPrePay*>(dialog)->UsePrePay_Click();
+        });
+        QCOMPARE(mortgage().inputs.ExtraPayments[3].amount, Currency::fromWhole(9));
+        QCOMPARE(mortgage().inputs.ExtraPaymentCount, 1);
     }
 
     // The focus starts on the option in use, so that Space keeps it; the arrows walk the options, and
