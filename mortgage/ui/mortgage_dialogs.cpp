@@ -85,6 +85,7 @@ MortPrePay::MortPrePay(QWidget* parent)
     auto* yearsFrame = new QGroupBox("Apply a payment to year/s", this);
     m_grid = new ResultGrid(yearsFrame);
     m_grid->setObjectName("PGrid");
+    m_grid->setAccessibleName("Additional payments by year");
     GridModel* g = m_grid->grid();
     g->setCols(2);
     g->setRows(m_years + 1);

@@ -1,5 +1,6 @@
 // The mortgage window's three dialogs from the keyboard: what OK, Escape and the close button leave
-// behind, where Tab goes out of an amount cell, and the days option the focus starts on.
+// behind, where Tab goes out of an amount cell, the days option the focus starts on, and the show
+// payments option however it is changed.
 #include "app/ui/entry_box.h"
 #include "app/ui/main_window.h"
 #include "app/ui/result_grid.h"
@@ -333,6 +334,50 @@ class TestMortgageDialogs : public QObject {
         QCOMPARE(focused, QString("IRFactor%1").arg(choice));
         QCOMPARE(afterSpace, choice);
         QCOMPARE(mortgage().inputs.DaysChoice, kept);
+    }
+
+    // All and Annual recalculate however the option changes: a click, a program, a screen reader.
+    void theShownPaymentsFollowTheOption_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("screen reader") << "accessible";
+        QTest::newRow("setChecked") << "setChecked";
+    }
+    void theShownPaymentsFollowTheOption() {
+        QFETCH(QString, how);
+        MortgageCalc* w = open();
+        QVERIFY(w);
+        w->Calc_Click();
+        QCOMPARE(w->gridText(0, 0), QString(" Payment  Year"));
+        const auto choose = [&](const char* name) {
+            auto* option = w->findChild<QRadioButton*>(name);
+            if (how == "setChecked") {
+                option->setChecked(true);
+            } else {
+                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(option);
+                QVERIFY(face && face->actionInterface());
+                face->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            }
+            QVERIFY(option->isChecked());
+        };
+        choose("Option1");
+        QCOMPARE(mortgage().inputs.CalcMode, ShowPayments::All);
+        QCOMPARE(w->gridText(0, 0), QString("  Payment   No.  Year"));
+        QCOMPARE(w->gridText(1, 0), QString("   1   1"));
+        QCOMPARE(w->gridText(300, 3), QString(".00")); // 25 years of 12 payments
+        choose("Option2");
+        QCOMPARE(mortgage().inputs.CalcMode, ShowPayments::Annual);
+        QCOMPARE(w->gridText(0, 0), QString(" Payment  Year"));
+        QCOMPARE(w->gridText(27, 0), QString("Total:")); // two rows below year 25
+    }
+
+    // A screen reader tells the additional payments grid from the schedule's.
+    void theAdditionalPaymentsGridHasItsOwnName() {
+        MortgageCalc* w = open();
+        QVERIFY(w);
+        MortPrePay dialog(w);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(dialog.grid());
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), QString("Additional payments by year"));
     }
 };
 
