@@ -11,9 +11,11 @@
 #include "mortgage/ui/mortgage_state.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,7 +35,7 @@ QString amountText(Currency amount) {
 // Amount cells take digits and one point with up to two decimals.
 class AmountDelegate : public QStyledItemDelegate {
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit AmountDelegate(QAbstractItemView* view) : QStyledItemDelegate(view), m_view(view) {}
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
         auto* editor = new QLineEdit(parent);
         editor->setValidator(
@@ -46,6 +48,26 @@ class AmountDelegate : public QStyledItemDelegate {
         static_cast<QLineEdit*>(editor)->setText(value > 0 ? QString::number(value, 'f', 2) : QString());
         static_cast<QLineEdit*>(editor)->selectAll();
     }
+
+  protected:
+    // Tab and Shift+Tab keep the amount typed and leave the grid, as they do when no cell is edited.
+    // Left to the view they would move on to the year column, which takes no keys.
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (editor && event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint); // the focus is back on the grid
+                QCoreApplication::sendEvent(m_view, key);                // which passes it on
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+  private:
+    QAbstractItemView* m_view;
 };
 
 } // namespace
@@ -63,6 +85,7 @@ MortPrePay::MortPrePay(QWidget* parent)
     auto* yearsFrame = new QGroupBox("Apply a payment to year/s", this);
     m_grid = new ResultGrid(yearsFrame);
     m_grid->setObjectName("PGrid");
+    m_grid->setAccessibleName("Additional payments by year");
     GridModel* g = m_grid->grid();
     g->setCols(2);
     g->setRows(m_years + 1);
@@ -150,6 +173,7 @@ void MortPrePay::DoNotUse_Click() {
 }
 
 void MortPrePay::UsePrePay_Click() {
+    m_percent->store(); // a percentage typed and not left yet: OK pressed without moving the focus
     MortgageInputs& edited = *m_edited;
     edited.ExtraPaymentCount = edited.countExtraPayments();
     MortgageInputs& in = mortgage().inputs;
@@ -159,22 +183,29 @@ void MortPrePay::UsePrePay_Click() {
     accept();
 }
 
+void MortPrePay::reject() {
+    // A figure typed and not left goes with the copy; the flag it set would otherwise keep the next
+    // box's first key from emptying that box.
+    program().shell.entry.EntryEdited = 0;
+    QDialog::reject();
+}
+
 MortIRFTable::MortIRFTable(QWidget* parent) : QDialog(parent) {
     setObjectName("MortIRFTable");
     setWindowTitle("Accelerated payments");
     auto* frame = new QGroupBox(" Change interest rate factor - days ", this);
-    auto* options = new QButtonGroup(this);
+    m_options = new QButtonGroup(this);
     auto* frameLayout = new QVBoxLayout(frame);
     for (int choice = 0; choice < static_cast<int>(kDaysChoices.size()); ++choice) {
         auto* option = new QRadioButton(kDaysChoices[choice].caption, frame);
         option->setObjectName(QString("IRFactor%1").arg(choice));
-        options->addButton(option, choice);
+        m_options->addButton(option, choice);
         frameLayout->addWidget(option);
     }
-    options->button(mortgage().inputs.DaysChoice)->setChecked(true);
-    // The choice takes effect at once, whatever closes the window next.
-    connect(options, &QButtonGroup::idClicked, this,
-            [](int choice) { mortgage().inputs.DaysChoice = choice; });
+    // The focus starts on the choice in use: Space keeps it, the arrows walk the others.
+    QAbstractButton* current = m_options->button(mortgage().inputs.DaysChoice);
+    current->setChecked(true);
+    current->setFocus();
     auto* exit = new QPushButton("E&xit", this);
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
@@ -183,27 +214,29 @@ MortIRFTable::MortIRFTable(QWidget* parent) : QDialog(parent) {
     layout->addWidget(exit, 0, Qt::AlignRight);
 }
 
+void MortIRFTable::accept() {
+    mortgage().inputs.DaysChoice = m_options->checkedId();
+    QDialog::accept();
+}
+
 MortDateInput::MortDateInput(QWidget* parent) : QDialog(parent) {
     setObjectName("MortDateInput");
     setWindowTitle("Date Input");
     const ShellState& shell = program().shell;
-    MortgageInputs& in = mortgage().inputs;
+    const MortgageInputs& in = mortgage().inputs;
     // A first date never set is today.
-    if (!in.StartDate) in.StartDate = parseDate(shell.TodayText, shell.DateForm);
-    if (!in.StartDate) in.StartDate = today();
+    m_startDate = in.StartDate ? *in.StartDate : parseDate(shell.TodayText, shell.DateForm).value_or(today());
     m_date = new EntryBox(EntryBox::Kind::Date, this);
     m_date->setObjectName("InDate");
-    m_date->setText(qs(shortDateText(*in.StartDate, shell.DateForm)));
+    m_date->setText(qs(shortDateText(m_startDate, shell.DateForm)));
     program().shell.entry.EntryEdited = 0;
     connect(m_date, &EntryBox::stored, this, [this] {
         const ShellState& shell = program().shell;
-        MortgageInputs& in = mortgage().inputs;
-        const auto date = parseDate(ss(m_date->text()), shell.DateForm);
-        if (date)
-            in.StartDate = date;
+        if (const auto date = parseDate(ss(m_date->text()), shell.DateForm))
+            m_startDate = *date;
         else
             showMessage(Msg::WrongDate, this); // and the date before stays
-        m_date->setText(qs(shortDateText(*in.StartDate, shell.DateForm)));
+        m_date->setText(qs(shortDateText(m_startDate, shell.DateForm)));
     });
     auto* ok = new QPushButton("&OK", this);
     ok->setObjectName("OkExit");
@@ -217,6 +250,17 @@ MortDateInput::MortDateInput(QWidget* parent) : QDialog(parent) {
     layout->addWidget(m_date);
     layout->addWidget(ok, 0, Qt::AlignRight);
     m_date->setFocus();
+}
+
+void MortDateInput::accept() {
+    m_date->store(); // a date typed and not left yet: OK pressed without moving the focus
+    mortgage().inputs.StartDate = m_startDate;
+    QDialog::accept();
+}
+
+void MortDateInput::reject() {
+    program().shell.entry.EntryEdited = 0; // the date typed goes, and its edited flag with it
+    QDialog::reject();
 }
 
 } // namespace brisk

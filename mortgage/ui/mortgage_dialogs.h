@@ -1,6 +1,8 @@
 // The mortgage window's three dialogs: additional payments, days in year, first payment date.
 #pragma once
 
+#include "app/core/dates.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -23,6 +25,7 @@ class MortPrePay : public QDialog {
     void UsePrePay_Click();
     void DoNotUse_Click();
     ResultGrid* grid() const { return m_grid; }
+    void reject() override;
 
   private:
     void showRows();
@@ -32,21 +35,29 @@ class MortPrePay : public QDialog {
     EntryBox* m_percent;
 };
 
-// The days in a year for two-weekly and weekly payment periods.
+// The days in a year for two-weekly and weekly payment periods. The option checked counts from
+// E&xit on; closing the window keeps the choice as it was.
 class MortIRFTable : public QDialog {
     Q_OBJECT
   public:
     explicit MortIRFTable(QWidget* parent = nullptr);
+    void accept() override;
+
+  private:
+    QButtonGroup* m_options;
 };
 
-// The date of the first payment.
+// The date of the first payment: OK keeps the date typed, closing the window keeps the one before.
 class MortDateInput : public QDialog {
     Q_OBJECT
   public:
     explicit MortDateInput(QWidget* parent = nullptr);
+    void accept() override;
+    void reject() override;
 
   private:
     EntryBox* m_date;
+    Date m_startDate; // the date the window works on
 };
 
 } // namespace brisk

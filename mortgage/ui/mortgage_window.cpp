@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace brisk {
@@ -163,11 +164,14 @@ MortgageCalc::MortgageCalc(QWidget* parent)
     auto* showLayout = new QHBoxLayout(showGroup);
     showLayout->addWidget(m_all);
     showLayout->addWidget(m_annual);
-    connect(m_all, &QRadioButton::clicked, this, [this] {
+    // Toggled, not clicked: the keyboard, a program and a screen reader change the option too.
+    connect(m_all, &QRadioButton::toggled, this, [this](bool checked) {
+        if (!checked) return;
         mortgage().inputs.CalcMode = ShowPayments::All;
         recalculateIfShown();
     });
-    connect(m_annual, &QRadioButton::clicked, this, [this] {
+    connect(m_annual, &QRadioButton::toggled, this, [this](bool checked) {
+        if (!checked) return;
         mortgage().inputs.CalcMode = ShowPayments::Annual;
         recalculateIfShown();
     });
@@ -238,7 +242,11 @@ void MortgageCalc::showInputs() {
     m_term->setValue(isLoan() ? in.termYears.toDouble() * 12 : in.termYears.toDouble());
     m_compounding->setText(qs(in.compounding));
     m_frequency->setText(qs(in.frequency));
-    (in.CalcMode == ShowPayments::Annual ? m_annual : m_all)->setChecked(true);
+    {
+        // Showing the inputs calculates nothing; whoever shows them calculates after.
+        const QSignalBlocker blockAll(m_all), blockAnnual(m_annual);
+        (in.CalcMode == ShowPayments::Annual ? m_annual : m_all)->setChecked(true);
+    }
     m_dateNumber->setText(in.ViewDates ? "&View payment No." : "&View payment date");
 }
 
@@ -352,7 +360,7 @@ void MortgageCalc::MDateNumber_Click() {
     MortgageInputs& in = mortgage().inputs;
     if (m_dateNumber->text() == "&View payment date") {
         MortDateInput dialog(this);
-        dialog.exec();
+        if (dialog.exec() != QDialog::Accepted) return; // still payment numbers, nothing changed
         in.ViewDates = true;
         m_dateNumber->setText("&View payment No.");
     } else {
@@ -364,14 +372,14 @@ void MortgageCalc::MDateNumber_Click() {
 
 void MortgageCalc::MAddPrePay_Click() {
     MortPrePay dialog(this);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted) return; // closed: nothing changed
     updateExtraIndicator();
     recalculateIfShown();
 }
 
 void MortgageCalc::MShowIRF_Click() {
     MortIRFTable dialog(this);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted) return; // closed: the days as they were
     recalculateIfShown();
 }
 

@@ -103,8 +103,9 @@ class TestMortgageWindow : public QObject {
                 bool number = false;
                 const double saved = QString::fromStdString(read.rows[r][c]).toDouble(&number);
                 QVERIFY2(number || grid->text(r, c).trimmed().isEmpty(), read.rows[r][c].c_str());
-                QCOMPARE(std::llround(saved * 100),
-                         std::llround(parseEntryText(ss(grid->text(r, c)), program().shell.CurrencySymbol) * 100));
+                QCOMPARE(
+                    std::llround(saved * 100),
+                    std::llround(parseEntryText(ss(grid->text(r, c)), program().shell.CurrencySymbol) * 100));
             }
     }
 
@@ -270,12 +271,14 @@ class TestMortgageWindow : public QObject {
         QCOMPARE(mortgage().inputs.ExtraPercent, 1.0f);
     }
 
-    void theDaysChoiceTakesEffectAtOnce() {
+    void theDaysChoiceTakesEffectOnExit() {
         MortgageCalc* w = open(MortgageKind::Mortgage);
         MortIRFTable dialog(w);
         dialog.show();
         dialog.findChild<QRadioButton*>("IRFactor2")->click();
-        QCOMPARE(mortgage().inputs.DaysChoice, 2); // before the window closes
+        QCOMPARE(mortgage().inputs.DaysChoice, 1); // not while the window is open
+        dialog.findChild<QPushButton*>()->click(); // E&xit
+        QCOMPARE(mortgage().inputs.DaysChoice, 2);
         // Its title, wider than its controls, shows whole in a bold title bar beside the buttons.
         QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
         title.setBold(true);
