@@ -19,7 +19,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
+
+#include <memory>
 
 using namespace brisk;
 
@@ -104,12 +108,14 @@ class TestValueDbWindows : public QObject {
         });
         program().shell.CsvFolder = ss(program().dataFolder);
         menu->findChild<QPushButton*>("ImportCsv")->click();
-        QCOMPARE(summary, QString("2 weeks imported: 1 added, 1 replaced. 1 row skipped: the date or the value "
-                                  "could not be read."));
+        QCOMPARE(summary,
+                 QString("2 weeks imported: 1 added, 1 replaced. 1 row skipped: the date or the value "
+                         "could not be read."));
         QCOMPARE(valueDb().db.RecordCount(), 131);
         QCOMPARE(valueDb().db.records[1].value, 19.99);
         QCOMPARE(valueDb().db.DbChanged, 1);
-        QCOMPARE(menu->findChild<QLabel*>("InfoLabel")->text(), QString(" File in Memory = Northfield Growth Fund "));
+        QCOMPARE(menu->findChild<QLabel*>("InfoLabel")->text(),
+                 QString(" File in Memory = Northfield Growth Fund "));
 
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("Day,Price\n2026-12-11,30\n");
@@ -307,6 +313,69 @@ class TestValueDbWindows : public QObject {
         QCOMPARE(valueDb().db.RecordCount(), 1);
         testing::whenModal([](QWidget* box) { box->findChild<QPushButton*>("AllNo")->click(); });
         QVERIFY(m_frame->close());
+    }
+
+    // The record-number dialog as a user fills it in: a number beyond the records, however long, is
+    // message 16 and starts nothing; 0 chooses no record; the first and the last record start their
+    // correction or deletion.
+    void aRecordNumberBeyondTheRecordsIsMessage16_data() {
+        QTest::addColumn<int>("option"); // 0 correct, 2 delete
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("newRow"); // the label of the new-record row afterwards
+        QTest::addColumn<int>("records");
+        const QString none, missing = "Record number does not exist.";
+        QTest::newRow("correct 0") << 0 << "0" << none << "New" << 130;
+        QTest::newRow("correct 1") << 0 << "1" << none << "1" << 130;
+        QTest::newRow("correct 130, the last") << 0 << "130" << none << "130" << 130;
+        QTest::newRow("correct 131") << 0 << "131" << missing << "New" << 130;
+        QTest::newRow("correct 32767") << 0 << "32767" << missing << "New" << 130;
+        QTest::newRow("correct 32768") << 0 << "32768" << missing << "New" << 130;
+        QTest::newRow("correct 9999999999") << 0 << "9999999999" << missing << "New" << 130;
+        QTest::newRow("delete 0") << 2 << "0" << none << "New" << 130;
+        QTest::newRow("delete 130, the last") << 2 << "130" << none << "New" << 129;
+        QTest::newRow("delete 131") << 2 << "131" << missing << "New" << 130;
+        QTest::newRow("delete 32768") << 2 << "32768" << missing << "New" << 130;
+        QTest::newRow("delete 9999999999") << 2 << "9999999999" << missing << "New" << 130;
+    }
+    void aRecordNumberBeyondTheRecordsIsMessage16() {
+        QFETCH(int, option);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, newRow);
+        QFETCH(int, records);
+        Trendmenu* menu = openMenu();
+        QVERIFY(menu->loadFile(samplePath()));
+        Dbase* editor = openEditor();
+        QString dialogName, typedText;
+        auto after = std::make_shared<QString>(); // what a window over the editor said afterwards
+        testing::whenModal([&, after](QWidget* dialog) {
+            dialogName = dialog->objectName();
+            auto* choice = dialog->findChild<QRadioButton*>(QString("CorInsDel%1").arg(option));
+            auto* box = dialog->findChild<EntryBox*>("CurVal");
+            auto* accept = dialog->findChild<QPushButton*>("Accept");
+            if (!choice || !box || !accept) return void(dialog->close());
+            QStyleOptionButton look;
+            look.initFrom(choice);
+            const QRect round =
+                choice->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &look, choice);
+            QTest::mouseClick(choice, Qt::LeftButton, {}, round.center());
+            QTest::keyClicks(box, typed);
+            typedText = box->text();
+            testing::whenModal([after](QWidget* next) {
+                auto* text = next->findChild<QPlainTextEdit*>("TextMsg");
+                *after = text ? text->toPlainText() : next->objectName();
+                next->close();
+            });
+            QTest::mouseClick(accept, Qt::LeftButton);
+        });
+        QTest::mouseClick(editor->findChild<QPushButton*>("CorrRecord"), Qt::LeftButton);
+        QCOMPARE(dialogName, QString("InRecNum"));
+        QCOMPARE(typedText, typed);
+        QCOMPARE(*after, message);
+        QCOMPARE(editor->findChild<QLabel*>("InNew")->text(), newRow);
+        QCOMPARE(valueDb().db.RecordCount(), records);
+        QCOMPARE(valueDb().EditMode, newRow == "New" ? EditAction::Adding : EditAction::Correcting);
     }
 
     void extractingARange() {

@@ -284,7 +284,8 @@ void Dbase::CorrRecord_Click() {
     const auto choice = askRecordNumber(state.GridRecNo, this);
     state.GridRecNo = 0;
     if (!choice) return;
-    if (choice->record > db().RecordCount()) return showMessage(Msg::NoSuchRecord, this);
+    if (choice->record < 1 || choice->record > db().RecordCount())
+        return showMessage(Msg::NoSuchRecord, this);
     state.EditMode = choice->action;
     state.EditRecNo = choice->record;
     const ValueRecord& r = db().records[state.EditRecNo - 1];
