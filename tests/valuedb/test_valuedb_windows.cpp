@@ -378,6 +378,36 @@ class TestValueDbWindows : public QObject {
         QCOMPARE(valueDb().EditMode, newRow == "New" ? EditAction::Adding : EditAction::Correcting);
     }
 
+    // An earnings year is a whole number up to 32767: a larger one is a wrong entry (message 3) and
+    // the box shows the year it had, which stays stored and unchanged.
+    void anEarningsYearBeyondTheLargestIsAWrongEntry_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("changed");
+        const QString wrong = "Wrong or missing entry, try again.";
+        QTest::newRow("32767") << "32767" << QString() << 32767 << 1;
+        QTest::newRow("32768") << "32768" << wrong << 2025 << 0;
+        QTest::newRow("9999999999") << "9999999999" << wrong << 2025 << 0;
+    }
+    void anEarningsYearBeyondTheLargestIsAWrongEntry() {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(int, year);
+        QFETCH(int, changed);
+        Trendmenu* menu = openMenu();
+        QVERIFY(menu->loadFile(samplePath()));
+        Dbase* editor = openEditor();
+        EntryBox* box = editor->box("InDatext0");
+        QCOMPARE(box->text().trimmed(), QString("2025"));
+        typeInto(box, typed);
+        QCOMPARE(box->text(), typed);
+        QCOMPARE(testing::messageShownBy([box] { QTest::keyClick(box, Qt::Key_Return); }), message);
+        QCOMPARE(valueDb().db.earnings[0].year, year);
+        QCOMPARE(box->text().trimmed(), QString::number(year));
+        QCOMPARE(valueDb().db.DbChanged, changed);
+    }
+
     void extractingARange() {
         Trendmenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
