@@ -50,6 +50,7 @@ InRecNum::InRecNum(int gridRecNo, QWidget* parent) : QDialog(parent) {
     auto* number = new EntryBox(EntryBox::Kind::Whole, this);
     number->setObjectName("CurVal");
     number->setFormat("####", 4);
+    number->setAccessibleName("Record number");
     auto* acceptButton = commandButton(this, "Accept", "&OK");
     auto* cancel = commandButton(this, "NoAccept", "&Cancel");
     number->setNext(acceptButton);
