@@ -27,6 +27,43 @@
 
 using namespace brisk;
 
+namespace {
+
+// Every modal window that comes, answered in turn and noted: the file dialog chooses `path`, the
+// yes/no box gets `answer` (its button's name, or Escape), any other window is closed.
+struct Modals {
+    QString path, answer, question;
+    QStringList seen;
+};
+void answerModals(std::shared_ptr<Modals> m) {
+    testing::whenModal([m](QWidget* modal) {
+        answerModals(m); // the next one may come before this one's answer returns
+        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            m->seen << "QFileDialog";
+            // A focused name box (which may hold the name of the file in memory) keeps its text.
+            if (QWidget* focused = files->focusWidget()) focused->clearFocus();
+            files->selectFile(m->path);
+            QMetaObject::invokeMethod(files, "accept");
+        } else if (modal->objectName() == "AllYesNo") {
+            m->seen << "AllYesNo";
+            m->question = modal->findChild<QLabel*>("Label1")->text();
+            if (auto* button = m->answer.isEmpty() ? nullptr : modal->findChild<QPushButton*>(m->answer))
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                QTest::keyClick(modal, Qt::Key_Escape);
+        } else {
+            auto* text = modal->findChild<QPlainTextEdit*>("TextMsg");
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            m->seen << (text                                 ? text->toPlainText()
+                        : box && box->objectName().isEmpty() ? box->text()
+                                                             : modal->objectName());
+            modal->close();
+        }
+    });
+}
+
+} // namespace
+
 class TestValueDbWindows : public QObject {
     Q_OBJECT
 
@@ -406,6 +443,81 @@ class TestValueDbWindows : public QObject {
         QCOMPARE(valueDb().db.earnings[0].year, year);
         QCOMPARE(box->text().trimmed(), QString::number(year));
         QCOMPARE(valueDb().db.DbChanged, changed);
+    }
+
+    // Opening a file or importing prices over unsaved records asks first, as leaving the menu does:
+    // only No lets them go; Yes (go back and save) and the question closed unanswered keep them and
+    // read no file. Records without unsaved changes give way without a question.
+    void openingOrImportingOverUnsavedRecordsAsks_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("unsaved");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("changed");
+        QTest::addColumn<bool>("toEditor");
+        // The other database holds 2 records; the prices add one week to the sample's 130 records,
+        // to which the unsaved record adds one.
+        const QByteArray other = "2,0,\"Other\",10\r\n1,#2002-03-08#,11\r\n2,#2002-03-01#,10\r\n";
+        const QByteArray prices = "Date,Close\n2026-12-11,21.50\n", noPrices = "Day,Price\n2026-12-11,30\n";
+        const QStringList asked{"QFileDialog", "AllYesNo"};
+        QTest::newRow("open, nothing unsaved")
+            << "LoadaFile" << other << false << "" << QStringList{"QFileDialog"} << 2 << 0 << true;
+        QTest::newRow("open, No") << "LoadaFile" << other << true << "AllNo" << asked << 2 << 0 << true;
+        QTest::newRow("open, Yes") << "LoadaFile" << other << true << "AllYes" << asked << 131 << 1 << false;
+        QTest::newRow("open, closed")
+            << "LoadaFile" << other << true << "Escape" << asked << 131 << 1 << false;
+        QTest::newRow("import, nothing unsaved")
+            << "ImportCsv" << prices << false << "" << QStringList{"QFileDialog", "ImportSummary"} << 131 << 1
+            << false;
+        QTest::newRow("import, No") << "ImportCsv" << prices << true << "AllNo"
+                                    << (asked + QStringList{"ImportSummary"}) << 132 << 1 << false;
+        QTest::newRow("import, Yes") << "ImportCsv" << prices << true << "AllYes" << asked << 131 << 1
+                                     << false;
+        QTest::newRow("import, closed")
+            << "ImportCsv" << prices << true << "Escape" << asked << 131 << 1 << false;
+        // Nothing merged: the records stay unsaved, and leaving still asks.
+        QTest::newRow("import, No, no usable row")
+            << "ImportCsv" << noPrices << true << "AllNo"
+            << (asked + QStringList{"File not found or wrong format. Check Filename and/or Directory."})
+            << 131 << 1 << false;
+    }
+    void openingOrImportingOverUnsavedRecordsAsks() {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, file);
+        QFETCH(bool, unsaved);
+        QFETCH(QString, answer);
+        QFETCH(QStringList, seen);
+        QFETCH(int, records);
+        QFETCH(int, changed);
+        QFETCH(bool, toEditor);
+        Trendmenu* menu = openMenu();
+        QVERIFY(menu->loadFile(samplePath()));
+        if (unsaved)
+            QCOMPARE(addRecord(valueDb().db,
+                               Date{std::chrono::year(2026), std::chrono::month(12), std::chrono::day(18)},
+                               22),
+                     Msg::None);
+        auto m = std::make_shared<Modals>();
+        m->answer = answer;
+        m->path = QDir(program().dataFolder).filePath(command == "LoadaFile" ? "Other.zrk" : "prices.csv");
+        QFile written(m->path);
+        QVERIFY(written.open(QIODevice::WriteOnly));
+        written.write(file);
+        written.close();
+        program().shell.CsvFolder = ss(program().dataFolder);
+        answerModals(m);
+        QTest::mouseClick(menu->findChild<QPushButton*>(command), Qt::LeftButton);
+        QCOMPARE(m->seen.join(" | "), seen.join(" | "));
+        if (unsaved)
+            QCOMPARE(m->question,
+                     QString("Sample.Zrk file in memory will be erased. Do you wish to go back and "
+                             "save it to Disk?."));
+        QCOMPARE(valueDb().db.RecordCount(), records);
+        QCOMPARE(valueDb().db.DbChanged, changed);
+        QCOMPARE(valueDb().db.DbTitle, std::string(records == 2 ? "Other" : "Northfield Growth Fund"));
+        QCOMPARE(qobject_cast<Dbase*>(m_frame->currentTask()) != nullptr, toEditor);
     }
 
     void extractingARange() {
