@@ -17,10 +17,10 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QHeaderView>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QShortcut>
@@ -79,8 +79,29 @@ bool showsWhole(QLineEdit* box, const QString& text) {
     return last - first >= box->fontMetrics().horizontalAdvance(text) - 1;
 }
 
-const char* const kEveryWindow[] = {"Canadian", "LoanPmt", "Savings", "SavComp", "CompCompare",
-                                    "Retirement", "CapReq", "Plan401", "Ratios/OpenDbase"};
+// What leaves a screen reader's user guessing: a box, grid, button or text without a name, and a
+// box whose name another control of the window has too (boxes are told apart by name alone).
+QStringList namingFaults(QWidget* w) {
+    QList<QWidget*> controls;
+    QStringList names, faults;
+    for (QWidget* control : w->findChildren<QWidget*>()) {
+        if (!qobject_cast<EntryBox*>(control) && !qobject_cast<QAbstractButton*>(control) &&
+            !qobject_cast<ResultGrid*>(control) && !qobject_cast<QPlainTextEdit*>(control))
+            continue;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+        const QString name = face ? face->text(QAccessible::Name).trimmed() : QString();
+        if (name.isEmpty()) faults << control->objectName() + " has no name";
+        controls << control;
+        names << name;
+    }
+    for (qsizetype i = 0; i < controls.size(); ++i)
+        if (qobject_cast<EntryBox*>(controls[i]) && !names[i].isEmpty() && names.count(names[i]) > 1)
+            faults << controls[i]->objectName() + " shares the name " + names[i];
+    return faults;
+}
+
+const char* const kEveryWindow[] = {"Canadian",   "LoanPmt", "Savings", "SavComp",         "CompCompare",
+                                    "Retirement", "CapReq",  "Plan401", "Ratios/OpenDbase"};
 
 } // namespace
 
@@ -231,20 +252,33 @@ class TestCalculatorWindow : public QObject {
         QFETCH(QString, button);
         QWidget* w = openWindow(button);
         QVERIFY(w);
-        QStringList unnamed, boxNames;
-        for (QWidget* control : w->findChildren<QWidget*>()) {
-            if (!qobject_cast<EntryBox*>(control) && !qobject_cast<QAbstractButton*>(control) &&
-                !qobject_cast<ResultGrid*>(control) && !qobject_cast<QPlainTextEdit*>(control))
-                continue;
-            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
-            const QString name = face ? face->text(QAccessible::Name).trimmed() : QString();
-            if (name.isEmpty()) unnamed << control->objectName();
-            if (qobject_cast<EntryBox*>(control)) boxNames << name;
-        }
-        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
-        // Boxes told apart by name alone, as a screen reader's user tells them apart.
-        boxNames.removeDuplicates();
-        QCOMPARE(boxNames.size(), w->findChildren<EntryBox*>().size());
+        const QStringList faults = namingFaults(w);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
+    }
+
+    // The database's dialogs, opened as a user opens them: the record-number dialog from the
+    // editor's "Correct Record", the extract from the menu.
+    void everyDialogControlHasAName_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("InRecNum") << "Ratios/OpenDbase/CorrRecord";
+        QTest::newRow("Extract") << "Ratios/SelectRec";
+    }
+    void everyDialogControlHasAName() {
+        QFETCH(QString, command);
+        QWidget* w = openWindow(command.section('/', 0, -2));
+        QVERIFY(w);
+        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)},
+                  10);
+        QString opened;
+        QStringList faults;
+        testing::whenModal([&](QWidget* dialog) {
+            opened = dialog->objectName();
+            faults = namingFaults(dialog);
+            dialog->close();
+        });
+        QTest::mouseClick(w->findChild<QPushButton*>(command.section('/', -1)), Qt::LeftButton);
+        QCOMPARE(opened, QString(QTest::currentDataTag()));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
     }
 
     // A maximised frame moves a window to the large layout's place without stretching it: the whole
@@ -331,7 +365,8 @@ class TestCalculatorWindow : public QObject {
             if (box->isVisible() && box->kind() == EntryBox::Kind::Amount && !showsWhole(box, millions))
                 clipped << box->objectName() + " \"" + millions + '"';
         }
-        if (QPushButton* calculate = w->findChildren<QPushButton*>(QRegularExpression("^[A-Z]Calc$")).value(0))
+        if (QPushButton* calculate =
+                w->findChildren<QPushButton*>(QRegularExpression("^[A-Z]Calc$")).value(0))
             calculate->click();
         for (ResultGrid* grid : w->findChildren<ResultGrid*>()) {
             QCoreApplication::processEvents();
@@ -342,12 +377,16 @@ class TestCalculatorWindow : public QObject {
                     clipped << QString("%1 heading %2").arg(grid->objectName()).arg(c);
                 for (int r = 1; r < grid->grid()->gridRows(); ++r)
                     if (metrics.horizontalAdvance(grid->grid()->text(r, c)) + 6 > grid->columnWidth(c)) {
-                        clipped << QString("%1 %2,%3 \"%4\"").arg(grid->objectName()).arg(r).arg(c).arg(
-                                       grid->grid()->text(r, c));
+                        clipped << QString("%1 %2,%3 \"%4\"")
+                                       .arg(grid->objectName())
+                                       .arg(r)
+                                       .arg(c)
+                                       .arg(grid->grid()->text(r, c));
                         break;
                     }
             }
-            if (heading->sizeHint().height() > heading->height()) clipped << grid->objectName() + " heading row";
+            if (heading->sizeHint().height() > heading->height())
+                clipped << grid->objectName() + " heading row";
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
     }

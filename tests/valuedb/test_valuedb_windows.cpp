@@ -19,9 +19,50 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
+#include <memory>
+
 using namespace brisk;
+
+namespace {
+
+// Every modal window that comes, answered in turn and noted: the file dialog chooses `path`, the
+// yes/no box gets `answer` (its button's name, or Escape), any other window is closed.
+struct Modals {
+    QString path, answer, question;
+    QStringList seen;
+};
+void answerModals(std::shared_ptr<Modals> m) {
+    testing::whenModal([m](QWidget* modal) {
+        answerModals(m); // the next one may come before this one's answer returns
+        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            m->seen << "QFileDialog";
+            // A focused name box (which may hold the name of the file in memory) keeps its text.
+            if (QWidget* focused = files->focusWidget()) focused->clearFocus();
+            files->selectFile(m->path);
+            QMetaObject::invokeMethod(files, "accept");
+        } else if (modal->objectName() == "AllYesNo") {
+            m->seen << "AllYesNo";
+            m->question = modal->findChild<QLabel*>("Label1")->text();
+            if (auto* button = m->answer.isEmpty() ? nullptr : modal->findChild<QPushButton*>(m->answer))
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                QTest::keyClick(modal, Qt::Key_Escape);
+        } else {
+            auto* text = modal->findChild<QPlainTextEdit*>("TextMsg");
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            m->seen << (text                                 ? text->toPlainText()
+                        : box && box->objectName().isEmpty() ? box->text()
+                                                             : modal->objectName());
+            modal->close();
+        }
+    });
+}
+
+} // namespace
 
 class TestValueDbWindows : public QObject {
     Q_OBJECT
@@ -104,12 +145,14 @@ class TestValueDbWindows : public QObject {
         });
         program().shell.CsvFolder = ss(program().dataFolder);
         menu->findChild<QPushButton*>("ImportCsv")->click();
-        QCOMPARE(summary, QString("2 weeks imported: 1 added, 1 replaced. 1 row skipped: the date or the value "
-                                  "could not be read."));
+        QCOMPARE(summary,
+                 QString("2 weeks imported: 1 added, 1 replaced. 1 row skipped: the date or the value "
+                         "could not be read."));
         QCOMPARE(valueDb().db.RecordCount(), 131);
         QCOMPARE(valueDb().db.records[1].value, 19.99);
         QCOMPARE(valueDb().db.DbChanged, 1);
-        QCOMPARE(menu->findChild<QLabel*>("InfoLabel")->text(), QString(" File in Memory = Northfield Growth Fund "));
+        QCOMPARE(menu->findChild<QLabel*>("InfoLabel")->text(),
+                 QString(" File in Memory = Northfield Growth Fund "));
 
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("Day,Price\n2026-12-11,30\n");
@@ -307,6 +350,174 @@ class TestValueDbWindows : public QObject {
         QCOMPARE(valueDb().db.RecordCount(), 1);
         testing::whenModal([](QWidget* box) { box->findChild<QPushButton*>("AllNo")->click(); });
         QVERIFY(m_frame->close());
+    }
+
+    // The record-number dialog as a user fills it in: a number beyond the records, however long, is
+    // message 16 and starts nothing; 0 chooses no record; the first and the last record start their
+    // correction or deletion.
+    void aRecordNumberBeyondTheRecordsIsMessage16_data() {
+        QTest::addColumn<int>("option"); // 0 correct, 2 delete
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("newRow"); // the label of the new-record row afterwards
+        QTest::addColumn<int>("records");
+        const QString none, missing = "Record number does not exist.";
+        QTest::newRow("correct 0") << 0 << "0" << none << "New" << 130;
+        QTest::newRow("correct 1") << 0 << "1" << none << "1" << 130;
+        QTest::newRow("correct 130, the last") << 0 << "130" << none << "130" << 130;
+        QTest::newRow("correct 131") << 0 << "131" << missing << "New" << 130;
+        QTest::newRow("correct 32767") << 0 << "32767" << missing << "New" << 130;
+        QTest::newRow("correct 32768") << 0 << "32768" << missing << "New" << 130;
+        QTest::newRow("correct 9999999999") << 0 << "9999999999" << missing << "New" << 130;
+        QTest::newRow("delete 0") << 2 << "0" << none << "New" << 130;
+        QTest::newRow("delete 130, the last") << 2 << "130" << none << "New" << 129;
+        QTest::newRow("delete 131") << 2 << "131" << missing << "New" << 130;
+        QTest::newRow("delete 32768") << 2 << "32768" << missing << "New" << 130;
+        QTest::newRow("delete 9999999999") << 2 << "9999999999" << missing << "New" << 130;
+    }
+    void aRecordNumberBeyondTheRecordsIsMessage16() {
+        QFETCH(int, option);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, newRow);
+        QFETCH(int, records);
+        Trendmenu* menu = openMenu();
+        QVERIFY(menu->loadFile(samplePath()));
+        Dbase* editor = openEditor();
+        QString dialogName, typedText;
+        auto after = std::make_shared<QString>(); // what a window over the editor said afterwards
+        testing::whenModal([&, after](QWidget* dialog) {
+            dialogName = dialog->objectName();
+            auto* choice = dialog->findChild<QRadioButton*>(QString("CorInsDel%1").arg(option));
+            auto* box = dialog->findChild<EntryBox*>("CurVal");
+            auto* accept = dialog->findChild<QPushButton*>("Accept");
+            if (!choice || !box || !accept) return void(dialog->close());
+            QStyleOptionButton look;
+            look.initFrom(choice);
+            const QRect round =
+                choice->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &look, choice);
+            QTest::mouseClick(choice, Qt::LeftButton, {}, round.center());
+            QTest::keyClicks(box, typed);
+            typedText = box->text();
+            testing::whenModal([after](QWidget* next) {
+                auto* text = next->findChild<QPlainTextEdit*>("TextMsg");
+                *after = text ? text->toPlainText() : next->objectName();
+                next->close();
+            });
+            QTest::mouseClick(accept, Qt::LeftButton);
+        });
+        QTest::mouseClick(editor->findChild<QPushButton*>("CorrRecord"), Qt::LeftButton);
+        QCOMPARE(dialogName, QString("InRecNum"));
+        QCOMPARE(typedText, typed);
+        QCOMPARE(*after, message);
+        QCOMPARE(editor->findChild<QLabel*>("InNew")->text(), newRow);
+        QCOMPARE(valueDb().db.RecordCount(), records);
+        QCOMPARE(valueDb().EditMode, newRow == "New" ? EditAction::Adding : EditAction::Correcting);
+    }
+
+    // An earnings year is a whole number up to 32767: a larger one is a wrong entry (message 3) and
+    // the box shows the year it had, which stays stored and unchanged.
+    void anEarningsYearBeyondTheLargestIsAWrongEntry_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("changed");
+        const QString wrong = "Wrong or missing entry, try again.";
+        QTest::newRow("32767") << "32767" << QString() << 32767 << 1;
+        QTest::newRow("32768") << "32768" << wrong << 2025 << 0;
+        QTest::newRow("9999999999") << "9999999999" << wrong << 2025 << 0;
+    }
+    void anEarningsYearBeyondTheLargestIsAWrongEntry() {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(int, year);
+        QFETCH(int, changed);
+        Trendmenu* menu = openMenu();
+        QVERIFY(menu->loadFile(samplePath()));
+        Dbase* editor = openEditor();
+        EntryBox* box = editor->box("InDatext0");
+        QCOMPARE(box->text().trimmed(), QString("2025"));
+        typeInto(box, typed);
+        QCOMPARE(box->text(), typed);
+        QCOMPARE(testing::messageShownBy([box] { QTest::keyClick(box, Qt::Key_Return); }), message);
+        QCOMPARE(valueDb().db.earnings[0].year, year);
+        QCOMPARE(box->text().trimmed(), QString::number(year));
+        QCOMPARE(valueDb().db.DbChanged, changed);
+    }
+
+    // Opening a file or importing prices over unsaved records asks first, as leaving the menu does:
+    // only No lets them go; Yes (go back and save) and the question closed unanswered keep them and
+    // read no file. Records without unsaved changes give way without a question.
+    void openingOrImportingOverUnsavedRecordsAsks_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("unsaved");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("changed");
+        QTest::addColumn<bool>("toEditor");
+        // The other database holds 2 records; the prices add one week to the sample's 130 records,
+        // to which the unsaved record adds one.
+        const QByteArray other = "2,0,\"Other\",10\r\n1,#2002-03-08#,11\r\n2,#2002-03-01#,10\r\n";
+        const QByteArray prices = "Date,Close\n2026-12-11,21.50\n", noPrices = "Day,Price\n2026-12-11,30\n";
+        const QStringList asked{"QFileDialog", "AllYesNo"};
+        QTest::newRow("open, nothing unsaved")
+            << "LoadaFile" << other << false << "" << QStringList{"QFileDialog"} << 2 << 0 << true;
+        QTest::newRow("open, No") << "LoadaFile" << other << true << "AllNo" << asked << 2 << 0 << true;
+        QTest::newRow("open, Yes") << "LoadaFile" << other << true << "AllYes" << asked << 131 << 1 << false;
+        QTest::newRow("open, closed")
+            << "LoadaFile" << other << true << "Escape" << asked << 131 << 1 << false;
+        QTest::newRow("import, nothing unsaved")
+            << "ImportCsv" << prices << false << "" << QStringList{"QFileDialog", "ImportSummary"} << 131 << 1
+            << false;
+        QTest::newRow("import, No") << "ImportCsv" << prices << true << "AllNo"
+                                    << (asked + QStringList{"ImportSummary"}) << 132 << 1 << false;
+        QTest::newRow("import, Yes") << "ImportCsv" << prices << true << "AllYes" << asked << 131 << 1
+                                     << false;
+        QTest::newRow("import, closed")
+            << "ImportCsv" << prices << true << "Escape" << asked << 131 << 1 << false;
+        // Nothing merged: the records stay unsaved, and leaving still asks.
+        QTest::newRow("import, No, no usable row")
+            << "ImportCsv" << noPrices << true << "AllNo"
+            << (asked + QStringList{"File not found or wrong format. Check Filename and/or Directory."})
+            << 131 << 1 << false;
+    }
+    void openingOrImportingOverUnsavedRecordsAsks() {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, file);
+        QFETCH(bool, unsaved);
+        QFETCH(QString, answer);
+        QFETCH(QStringList, seen);
+        QFETCH(int, records);
+        QFETCH(int, changed);
+        QFETCH(bool, toEditor);
+        Trendmenu* menu = openMenu();
+        QVERIFY(menu->loadFile(samplePath()));
+        if (unsaved)
+            QCOMPARE(addRecord(valueDb().db,
+                               Date{std::chrono::year(2026), std::chrono::month(12), std::chrono::day(18)},
+                               22),
+                     Msg::None);
+        auto m = std::make_shared<Modals>();
+        m->answer = answer;
+        m->path = QDir(program().dataFolder).filePath(command == "LoadaFile" ? "Other.zrk" : "prices.csv");
+        QFile written(m->path);
+        QVERIFY(written.open(QIODevice::WriteOnly));
+        written.write(file);
+        written.close();
+        program().shell.CsvFolder = ss(program().dataFolder);
+        answerModals(m);
+        QTest::mouseClick(menu->findChild<QPushButton*>(command), Qt::LeftButton);
+        QCOMPARE(m->seen.join(" | "), seen.join(" | "));
+        if (unsaved)
+            QCOMPARE(m->question,
+                     QString("Sample.Zrk file in memory will be erased. Do you wish to go back and "
+                             "save it to Disk?."));
+        QCOMPARE(valueDb().db.RecordCount(), records);
+        QCOMPARE(valueDb().db.DbChanged, changed);
+        QCOMPARE(valueDb().db.DbTitle, std::string(records == 2 ? "Other" : "Northfield Growth Fund"));
+        QCOMPARE(qobject_cast<Dbase*>(m_frame->currentTask()) != nullptr, toEditor);
     }
 
     void extractingARange() {

@@ -39,12 +39,15 @@ Trendmenu::Trendmenu(QWidget* parent) : QWidget(parent) {
         const char* caption;
         int row, column;
     };
-    const Button buttons[] = {
-        {"LoadaFile", "&Open a File from Disk", 0, 0},     {"OpenDbase", "&Add and Edit Database", 1, 0},
-        {"ShowRatios", "&View Averages and Ratios", 2, 0}, {"SelectRec", "&Extract between two Dates", 3, 0},
-        {"ImportCsv", "&Import Values from a CSV File", 4, 0},
-        {"Saveafile", "&Save a File to Disk", 0, 1},       {"SortDBase", "Sort &Database", 1, 1},
-        {"ShowTGraph", "Show Trend &Graph", 2, 1},         {"ExitMenu", "E&xit to Main Menu", 3, 1}};
+    const Button buttons[] = {{"LoadaFile", "&Open a File from Disk", 0, 0},
+                              {"OpenDbase", "&Add and Edit Database", 1, 0},
+                              {"ShowRatios", "&View Averages and Ratios", 2, 0},
+                              {"SelectRec", "&Extract between two Dates", 3, 0},
+                              {"ImportCsv", "&Import Values from a CSV File", 4, 0},
+                              {"Saveafile", "&Save a File to Disk", 0, 1},
+                              {"SortDBase", "Sort &Database", 1, 1},
+                              {"ShowTGraph", "Show Trend &Graph", 2, 1},
+                              {"ExitMenu", "E&xit to Main Menu", 3, 1}};
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(twips(5220 - 1395 - 2805));
     grid->setVerticalSpacing(twips(1000 - 450));
@@ -113,8 +116,12 @@ bool Trendmenu::loadFile(const QString& path) {
     return true;
 }
 
+// The file chosen replaces the records in memory: unsaved ones are asked about as leaving does,
+// and going back to save them keeps the menu.
 void Trendmenu::LoadaFile_Click() {
-    if (const auto chosen = FileDirectory(FileOp::OpenDatabase, this)) loadFile(*chosen);
+    const auto chosen = FileDirectory(FileOp::OpenDatabase, this);
+    if (chosen && !leaveAllowed()) return;
+    if (chosen) loadFile(*chosen);
     frame()->openOver(new Dbase);
 }
 
@@ -157,8 +164,12 @@ bool Trendmenu::importPrices(const QString& path) {
     return true;
 }
 
+// The imported weeks replace records of the same weeks: unsaved records are asked about first.
 void Trendmenu::ImportCsv_Click() {
-    if (const auto chosen = FileDirectory(FileOp::OpenPrices, this)) importPrices(*chosen);
+    const auto chosen = FileDirectory(FileOp::OpenPrices, this);
+    const int changed = db().DbChanged;
+    if (!chosen || !leaveAllowed()) return;
+    if (!importPrices(*chosen)) db().DbChanged = changed; // nothing merged: the records are still unsaved
 }
 
 void Trendmenu::SortDBase_Click() {

@@ -73,6 +73,15 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
         year->setObjectName(QString("InDatext%1").arg(j));
         year->setFormat("####", 4);
         year->setAccessibleName(QString("Earnings year %1").arg(j + 1));
+        // A year is a 16-bit whole number: a larger one is a wrong entry, and the box shows the
+        // year stored again instead of keeping what cannot be stored.
+        year->setLimitCheck([this, j](EntryBox& box) {
+            if (!program().shell.entry.EntryEdited || toInt16(parseEntryText(ss(box.text()), ""))) return;
+            // Nothing new to store, here or in the box the message box takes the focus from.
+            box.setValue(db().earnings[j].year);
+            program().shell.entry.EntryEdited = 0;
+            showMessage(Msg::WrongEntry, this);
+        });
         auto* amount = new EntryBox(EntryBox::Kind::Number, earnings);
         amount->setObjectName(QString("InEarnTxt%1").arg(j));
         amount->setFormat("###,,###.00", 10);
@@ -284,7 +293,8 @@ void Dbase::CorrRecord_Click() {
     const auto choice = askRecordNumber(state.GridRecNo, this);
     state.GridRecNo = 0;
     if (!choice) return;
-    if (choice->record > db().RecordCount()) return showMessage(Msg::NoSuchRecord, this);
+    if (choice->record < 1 || choice->record > db().RecordCount())
+        return showMessage(Msg::NoSuchRecord, this);
     state.EditMode = choice->action;
     state.EditRecNo = choice->record;
     const ValueRecord& r = db().records[state.EditRecNo - 1];

@@ -33,10 +33,12 @@ Extract::Extract(QWidget* parent) : QDialog(parent) {
     low->setObjectName("LowRecNo");
     low->setFormat("####", 4);
     low->setValue(1);
+    low->setAccessibleName("Extract from record");
     auto* high = new EntryBox(EntryBox::Kind::Whole, frameBox);
     high->setObjectName("HighRecNo");
     high->setFormat("####", 4);
     high->setValue(count);
+    high->setAccessibleName("Extract to record");
     // A number outside 1 to the record count: message 43, and a number inside goes back.
     auto limit = [this, count](EntryBox& box) {
         const QString text = box.text().trimmed();

@@ -2,7 +2,6 @@
 
 #include "app/core/mask_format.h"
 #include "app/core/numeric_parse.h"
-#include "app/core/whole_number.h"
 #include "app/ui/calculator_parts.h"
 #include "app/ui/entry_box.h"
 #include "app/ui/program_state.h"
@@ -16,7 +15,22 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+#include <limits>
+
 namespace brisk {
+
+namespace {
+
+// The record number typed, rounded; one too large for an int stays beyond every record, so that
+// the editor answers it as a record that does not exist.
+int typedRecordNumber(const QString& text) {
+    const double n = std::nearbyint(parseEntryText(ss(text), ""));
+    if (!(n < std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
+    return n > std::numeric_limits<int>::min() ? static_cast<int>(n) : std::numeric_limits<int>::min();
+}
+
+} // namespace
 
 InRecNum::InRecNum(int gridRecNo, QWidget* parent) : QDialog(parent) {
     setObjectName("InRecNum");
@@ -36,6 +50,7 @@ InRecNum::InRecNum(int gridRecNo, QWidget* parent) : QDialog(parent) {
     auto* number = new EntryBox(EntryBox::Kind::Whole, this);
     number->setObjectName("CurVal");
     number->setFormat("####", 4);
+    number->setAccessibleName("Record number");
     auto* acceptButton = commandButton(this, "Accept", "&OK");
     auto* cancel = commandButton(this, "NoAccept", "&Cancel");
     number->setNext(acceptButton);
@@ -57,8 +72,7 @@ InRecNum::InRecNum(int gridRecNo, QWidget* parent) : QDialog(parent) {
         const int option = options->checkedId();
         const auto action = EditAction(option + 1);
         // Insertion goes by date: the number is always 1.
-        const int record =
-            action == EditAction::Inserting ? 1 : toInt16(parseEntryText(ss(number->text()), "")).value_or(0);
+        const int record = action == EditAction::Inserting ? 1 : typedRecordNumber(number->text());
         if (option >= 0 && record != 0) m_choice = RecordChoice{action, record};
         accept();
     });
