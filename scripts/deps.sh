@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-charts-dev libgl-dev
           libgtest-dev libgmock-dev poppler-utils fonts-liberation libqt6svg6
-          help2man desktop-file-utils appstream dpkg-dev cups printer-driver-cups-pdf)
+          help2man desktop-file-utils appstream dpkg-dev cups printer-driver-cups-pdf
+          xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

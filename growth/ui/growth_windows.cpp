@@ -322,12 +322,14 @@ FindCompoundCalc::FindCompoundCalc(QWidget* parent)
     FinderInputs& in = state.finderInputs;
     EntryBox* cost = addField("InCost", " Purchase cost of your       investment.", EntryBox::Kind::Amount,
                               "####,,###.00", 16);
+    // The opening figures as the window has always shown them, with the user's currency symbol.
+    const std::string& symbol = program().shell.CurrencySymbol;
     cost->setValue(10000);
-    cost->setText("      $10,000.00");
+    cost->setText(qs(RightAlign(symbol + "10,000.00", 16)));
     EntryBox* value = addField("InValNow", " Present or future                value.    ",
                                EntryBox::Kind::Amount, "####,,###.00", 16);
     value->setValue(20000);
-    value->setText("      $20,000.00");
+    value->setText(qs(RightAlign(symbol + "20,000.00", 16)));
     EntryBox* term = addField("InTerm", " Term in years.", EntryBox::Kind::Whole, "#,,###", 16);
     term->setValue(5);
     term->setText("               5");

@@ -12,6 +12,7 @@
 #include "retirement/ui/retirement_state.h"
 #include "retirement/ui/retirement_windows.h"
 #include "support/ui_support.h"
+#include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/valuedb_state.h"
 
 #include <QAbstractButton>
@@ -389,6 +390,56 @@ class TestCalculatorWindow : public QObject {
                 clipped << grid->objectName() + " heading row";
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
+    }
+
+    // Back from a dialog or a window opened over the task, the focus is on the control that opened
+    // it, here opened by its access key, whatever closed it.
+    void theFocusReturnsToTheOpener_data() {
+        QTest::addColumn<QString>("task");  // the main menu's button
+        QTest::addColumn<QString>("press"); // the opener's access key
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QString>("close"); // Escape for a dialog, else the closing button of the window
+        QTest::newRow("days in year") << "Canadian"
+                                      << "Alt+D"
+                                      << "MShowIRF"
+                                      << "Escape";
+        QTest::newRow("printout header") << "Canadian"
+                                         << "Alt+P"
+                                         << "MPrinter"
+                                         << "Escape";
+        QTest::newRow("chart") << "Canadian"
+                               << "Alt+S"
+                               << "MGraphs"
+                               << "ExitBut";
+        QTest::newRow("extract") << "Ratios"
+                                 << "Alt+E"
+                                 << "SelectRec"
+                                 << "Escape";
+        QTest::newRow("editor") << "Ratios"
+                                << "Alt+A"
+                                << "OpenDbase"
+                                << "Exitbut";
+    }
+    void theFocusReturnsToTheOpener() {
+        QFETCH(QString, task);
+        QFETCH(QString, press);
+        QFETCH(QString, opener);
+        QFETCH(QString, close);
+        QWidget* w = testing::openTask<QWidget>(m_frame, task.toLatin1().constData());
+        QVERIFY(w);
+        if (auto* calculator = qobject_cast<CalculatorWindow*>(w)) calculator->Calc_Click();
+        if (auto* menu = qobject_cast<Trendmenu*>(w))
+            QVERIFY(menu->loadFile(QDir(program().helpFolder).filePath("Sample.Zrk")));
+        QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->objectName() != opener);
+        if (close == "Escape")
+            testing::whenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(press));
+        if (close != "Escape") {
+            QTRY_VERIFY(m_frame->currentTask() != w);
+            m_frame->currentTask()->findChild<QPushButton*>(close)->click();
+        }
+        QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
+                     opener);
     }
 
     // Every calculator of the main menu is built on the shape.

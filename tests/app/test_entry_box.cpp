@@ -4,7 +4,10 @@
 #include "support/ui_support.h"
 
 #include <QClipboard>
+#include <QDialog>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -187,17 +190,127 @@ class TestEntryBox : public QObject {
         QCOMPARE(m_amount->value(), 9.0);
     }
 
-    void pastesAreRefusedAndTheClipboardIsLeftAlone() {
-        QApplication::clipboard()->setText("999");
-        QSignalSpy refusals(m_amount, &EntryBox::refused);
-        enterByTab(m_amount);
-        QTest::keyClick(m_amount, Qt::Key_V, Qt::ControlModifier);
-        QTest::keyClick(m_amount, Qt::Key_Insert, Qt::ShiftModifier);
+    // A paste is typed: each character passes the box's key rule or is refused, by every path.
+    void aPasteIsTypedThroughTheKeyRule_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("refused");
+        for (const char* path : {"Ctrl+V", "Shift+Insert"}) {
+            QTest::addRow("%s: a figure", path) << "amount"
+                                                << "1234.56"
+                                                << "       $1,234.56" << false;
+            QTest::addRow("%s: letters dropped", path) << "rate"
+                                                       << "x9y"
+                                                       << "         9.000%" << true;
+            QTest::addRow("%s: sign and exponent dropped", path) << "amount"
+                                                                 << "-5e3"
+                                                                 << "          $53.00" << true;
+            QTest::addRow("%s: two decimals stop", path) << "amount"
+                                                         << "12.345"
+                                                         << "          $12.34" << true;
+            QTest::addRow("%s: a list takes no paste", path) << "list"
+                                                             << "Weekly"
+                                                             << "Monthly" << true;
+        }
+    }
+    void aPasteIsTypedThroughTheKeyRule() {
+        QFETCH(QString, box);
+        QFETCH(QString, pasted);
+        QFETCH(QString, shown);
+        QFETCH(bool, refused);
+        const QString path = QTest::currentDataTag();
+        EntryBox* target = box == "amount" ? m_amount : box == "rate" ? m_rate : m_list;
+        QApplication::clipboard()->setText(pasted);
+        QSignalSpy refusals(target, &EntryBox::refused);
+        enterByTab(target);
+        QTest::keySequence(target, QKeySequence(path.section(':', 0, 0)));
         leave();
-        QCOMPARE(refusals.count(), 2);
-        QCOMPARE(m_amount->value(), 1234.5);
-        QCOMPARE(QApplication::clipboard()->text(), QString("999"));
-        QVERIFY(!m_amount->acceptDrops());
+        QCOMPARE(target->text(), shown);
+        QCOMPARE(refusals.count(), refused ? 1 : 0);
+        QCOMPARE(QApplication::clipboard()->text(), pasted); // the user's clipboard is left alone
+    }
+
+    // The middle button pastes the selection through the key rule too, where it is released.
+    void theMiddleButtonPastesThroughTheKeyRule() {
+        QClipboard* clipboard = QApplication::clipboard();
+        if (!clipboard->supportsSelection()) QSKIP("this platform has no selection to paste");
+        clipboard->setText("x9y", QClipboard::Selection);
+        QVERIFY(QTest::qWaitFor([clipboard] { return clipboard->text(QClipboard::Selection) == "x9y"; }));
+        QSignalSpy refusals(m_years, &EntryBox::refused);
+        enterByTab(m_years);
+        QTest::mouseClick(m_years, Qt::MiddleButton, {}, QPoint(m_years->width() - 4, m_years->height() / 2));
+        leave();
+        QCOMPARE(m_years->text(), QString("  259")); // 9 typed where the button was released
+        QCOMPARE(refusals.count(), 1);
+        QTest::mouseClick(m_list, Qt::MiddleButton);
+        QCOMPARE(m_list->text(), QString("Monthly"));
+    }
+
+    // In amount and rate boxes the locale's decimal separator and the keypad's decimal key are the
+    // decimal point; a whole-number box still takes digits only, and the point stays a point.
+    void theDecimalSeparatorIsThePoint_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("keys"); // ',' and '.' from the keypad when `keypad`
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<double>("stored");
+        QTest::newRow("German comma, rate") << "de_DE"
+                                            << "rate"
+                                            << "5,5" << false << 5.5;
+        QTest::newRow("German comma, amount") << "de_DE"
+                                              << "amount"
+                                              << "250000,50" << false << 250000.5;
+        QTest::newRow("German point") << "de_DE"
+                                      << "amount"
+                                      << "12.5" << false << 12.5;
+        QTest::newRow("German comma, whole number") << "de_DE"
+                                                    << "years"
+                                                    << "5,5" << false << 55.0;
+        QTest::newRow("English comma refused") << "en_US"
+                                               << "amount"
+                                               << "5,5" << false << 55.0;
+        QTest::newRow("keypad comma, English") << "en_US"
+                                               << "amount"
+                                               << "5,5" << true << 5.5;
+        QTest::newRow("keypad point, German") << "de_DE"
+                                              << "rate"
+                                              << "6.25" << true << 6.25;
+    }
+    void theDecimalSeparatorIsThePoint() {
+        QFETCH(QString, locale);
+        QFETCH(QString, box);
+        QFETCH(QString, keys);
+        QFETCH(bool, keypad);
+        QFETCH(double, stored);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        EntryBox* target = box == "amount" ? m_amount : box == "rate" ? m_rate : m_years;
+        enterByTab(target);
+        for (QChar c : keys) {
+            if (keypad && (c == ',' || c == '.'))
+                QTest::keyClick(target, c == ',' ? Qt::Key_Comma : Qt::Key_Period, Qt::KeypadModifier);
+            else
+                QTest::keyClicks(target, QString(c));
+        }
+        leave();
+        QCOMPARE(target->value(), stored);
+    }
+
+    // Escape is the dialog's Cancel: it closes the dialog and types nothing into the box.
+    void escapeReachesTheDialog() {
+        QDialog dialog(m_window);
+        auto* date = new EntryBox(EntryBox::Kind::Date, &dialog);
+        date->setText("3/15/2027");
+        (new QVBoxLayout(&dialog))->addWidget(date);
+        dialog.open();
+        QVERIFY(testing::activate(&dialog));
+        date->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(date, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(date->text(), QString("3/15/2027"));
     }
 
     void aListBoxTakesOnlyItsItems() {
@@ -211,6 +324,40 @@ class TestEntryBox : public QObject {
         QCOMPARE(m_list->currentItem(), 1);
         QCOMPARE(refusals.count(), 1);
         QCOMPARE(stale.count(), 1);
+    }
+
+    // The items keep their leading blanks, as the windows list them: the arrow keys walk them from
+    // the one shown, and the open list starts on it.
+    void arrowKeysWalkItemsWithTheirBlanks() {
+        const QStringList items = {"      Monthly", "    Bimonthly", "   Semi-annual"};
+        m_list->setItems(items, true);
+        m_list->setText(items[0]);
+        enterByTab(m_list);
+        QTest::keyClick(m_list, Qt::Key_Down);
+        QCOMPARE(m_list->text(), items[1]);
+        QTest::keyClick(m_list, Qt::Key_Down);
+        QTest::keyClick(m_list, Qt::Key_Down); // stays on the last
+        QCOMPARE(m_list->text(), items[2]);
+        QTest::keyClick(m_list, Qt::Key_Up);
+        QCOMPARE(m_list->text(), items[1]);
+
+        QString current;
+        QTimer poll; // the list is a popup menu running its own loop
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            poll.stop();
+            current = menu->activeAction() ? menu->activeAction()->text() : QString("none");
+            QTest::keyClick(menu, Qt::Key_Up);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        poll.start(10);
+        QTimer::singleShot(5000, [] { // should the list not react, the test goes on and fails
+            if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        });
+        QTest::keyClick(m_list, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(current, items[1]);
+        QCOMPARE(m_list->text(), items[0]);
     }
 
     void anAmountOutOfRangeIsRefusedWithMessage3() {

@@ -217,6 +217,31 @@ class TestTypedFigures : public QObject {
         }
         QTRY_COMPARE(probe(w), expected);
     }
+
+    // With another currency symbol, an amount box clicked into and left with Enter stores the figure
+    // it showed: the box shows the same figure afterwards (blanks aside).
+    void anOpeningAmountIsWhatItStores_data() {
+        QTest::addColumn<QString>("open");
+        for (const char* open :
+             {"Canadian", "LoanPmt", "Savings", "SavComp", "CompCompare", "Retirement", "CapReq", "Plan401"})
+            QTest::newRow(open) << open;
+    }
+    void anOpeningAmountIsWhatItStores() {
+        QFETCH(QString, open);
+        program().shell.CurrencySymbol = "EUR ";
+        QWidget* w = testing::openTask<QWidget>(m_frame, open.toLatin1().constData());
+        QVERIFY(w);
+        QStringList changed;
+        for (EntryBox* box : w->findChildren<EntryBox*>()) {
+            if (box->kind() != EntryBox::Kind::Amount || !box->isVisible()) continue;
+            const QString shown = box->text().simplified();
+            QTest::mouseClick(box, Qt::LeftButton);
+            QTest::keyClick(box, Qt::Key_Return);
+            if (box->text().simplified().remove(' ') != QString(shown).remove(' '))
+                changed << box->objectName() + ": " + shown + " -> " + box->text().simplified();
+        }
+        QVERIFY2(changed.isEmpty(), qPrintable(changed.join(", ")));
+    }
 };
 
 QTEST_MAIN(TestTypedFigures)
