@@ -136,6 +136,8 @@ QString EntryBox::displayText(double value) const {
 void EntryBox::setValue(double value) {
     m_value = value;
     setText(displayText(value));
+    // A figure wider than the box shows its start, the currency symbol first, until it is edited.
+    if (!hasFocus()) home(false);
 }
 
 void EntryBox::markEdited() {

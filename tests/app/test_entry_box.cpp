@@ -373,6 +373,20 @@ class TestEntryBox : public QObject {
         QCOMPARE(m_amount->value(), 0.0);
     }
 
+    // A figure wider than its box (beyond the mask's largest) scrolls inside it, but the box shows
+    // its start: the currency symbol is never the part cut off.
+    void aFigureWiderThanTheBoxShowsItsSymbol() {
+        program().shell.CurrencySymbol = "EUR ";
+        m_amount->setFixedWidth(m_amount->fontMetrics().horizontalAdvance("EUR 1,234,567"));
+        m_years->setFocus(Qt::TabFocusReason);
+        m_amount->setValue(123456789012.5);
+        QVERIFY(testing::showsItsStart(m_amount));
+        // Edited, it scrolls to the cursor at its end as a line edit does.
+        m_amount->setFocus(Qt::TabFocusReason);
+        m_amount->end(false);
+        QVERIFY(!testing::showsItsStart(m_amount));
+    }
+
     void aTextAreaTakesNoTypingAndEnterGoesToTheFirstBox() {
         auto* area = new TextArea(m_window);
         m_window->layout()->addWidget(area);

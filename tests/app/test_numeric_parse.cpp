@@ -66,8 +66,8 @@ TEST(PlainFigure, FiguresAsSpreadsheetsReadThem) {
         {"-$5.00", "$", "-5.00"},
         {"123", "$", "123"},
         {"1234", "$", "1234"},
-        {"1,2", "$", std::nullopt},      // no grouping of one digit
-        {"1,2345", "$", std::nullopt},   // nor of four
+        {"1,2", "$", std::nullopt},    // no grouping of one digit
+        {"1,2345", "$", std::nullopt}, // nor of four
         {",123", "$", std::nullopt},
         {"1,,234", "$", std::nullopt},
         {"2026-11-27", "$", std::nullopt}, // a date stays a date

@@ -92,9 +92,11 @@ class TestResultGrid : public QObject {
     void savesTheCopiedCellsAsCsvWithPlainFigures() {
         ResultGrid grid;
         fillSample(grid);
-        program().shell.CurrencySymbol = std::string(1, '$'); // not a literal: gcc 12 warns wrongly of overlap
-        QCOMPARE(grid.csvText(), std::string("Year,Interest,Balance\r\n1,1000.00,99000.00\r\n2,900.00,98000.00\r\n"
-                                             "Total,1900.00,\r\n"));
+        program().shell.CurrencySymbol =
+            std::string(1, '$'); // not a literal: gcc 12 warns wrongly of overlap
+        QCOMPARE(grid.csvText(),
+                 std::string("Year,Interest,Balance\r\n1,1000.00,99000.00\r\n2,900.00,98000.00\r\n"
+                             "Total,1900.00,\r\n"));
         grid.selectionModel()->select(QItemSelection(grid.grid()->index(1, 1), grid.grid()->index(2, 2)),
                                       QItemSelectionModel::Select);
         QCOMPARE(grid.csvText(), std::string("Interest,Balance\r\n900.00,98000.00\r\n1900.00,\r\n"));

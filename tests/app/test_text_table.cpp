@@ -19,8 +19,9 @@ TEST(TextTable, AlignedTextRightAlignsColumns) {
 
 // What the writer quotes, the reader gives back field for field, line endings of both kinds.
 TEST(CsvReader, ReadsBackWhatTheWriterWrote) {
-    const TextTable table{{"year", "label", "empty"},
-                          {{"1", "plain", ""}, {"2", "a,b", ""}, {"3", "say \"hi\"", "x"}, {"4", "two\nlines", ""}}};
+    const TextTable table{
+        {"year", "label", "empty"},
+        {{"1", "plain", ""}, {"2", "a,b", ""}, {"3", "say \"hi\"", "x"}, {"4", "two\nlines", ""}}};
     for (const char* end : {"\r\n", "\n"}) {
         const CsvRows read = parseCsv(csvText(table, end));
         EXPECT_EQ(read.separator, ',');
@@ -38,11 +39,14 @@ TEST(CsvReader, SemicolonsByteOrderMarkAndBlankLines) {
         std::vector<std::vector<std::string>> rows;
     };
     const Case cases[] = {
-        {"\xEF\xBB\xBF" "Date;Close\r\n2024-01-05;\"1,5\"\r\n\r\n", ';', {{"Date", "Close"}, {"2024-01-05", "1,5"}}},
-        {"\"a;b\",c\n1,2", ',', {{"a;b", "c"}, {"1", "2"}}},          // a quoted semicolon does not count
-        {"a;b,c;d\n", ';', {{"a", "b,c", "d"}}},                        // more semicolons than commas
-        {"a\n\n\nb\n", ',', {{"a"}, {"b"}}},                            // blank lines dropped
-        {"x,\"unclosed\n", ',', {{"x", "unclosed\n"}}},                  // a quote left open ends with the text
+        {"\xEF\xBB\xBF"
+         "Date;Close\r\n2024-01-05;\"1,5\"\r\n\r\n",
+         ';',
+         {{"Date", "Close"}, {"2024-01-05", "1,5"}}},
+        {"\"a;b\",c\n1,2", ',', {{"a;b", "c"}, {"1", "2"}}}, // a quoted semicolon does not count
+        {"a;b,c;d\n", ';', {{"a", "b,c", "d"}}},             // more semicolons than commas
+        {"a\n\n\nb\n", ',', {{"a"}, {"b"}}},                 // blank lines dropped
+        {"x,\"unclosed\n", ',', {{"x", "unclosed\n"}}},      // a quote left open ends with the text
         {"", ',', {}},
     };
     for (const Case& c : cases) {

@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -94,6 +96,19 @@ inline QString messageShownBy(const std::function<void()>& act) {
     });
     act();
     return shown;
+}
+
+// Whether a box shows the start of its text, from the symbol on: where the text begins follows from
+// the cursor the box reports and the width of the text before it (the cursor's rectangle begins two
+// pixels left of its line). The box scrolls as it paints.
+inline bool showsItsStart(QLineEdit* box) {
+    box->grab();
+    const int cursorX = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().x() + 2;
+    const QString text = box->text();
+    const int firstCharacter = text.size() - QString(text).remove(QRegularExpression("^ +")).size();
+    const int startX = cursorX - box->fontMetrics().horizontalAdvance(text.left(box->cursorPosition())) +
+                       box->fontMetrics().horizontalAdvance(text.left(firstCharacter));
+    return startX >= box->contentsRect().left();
 }
 
 // A program state as at a first start, with an empty data folder of the tests' own.
