@@ -10,6 +10,7 @@
 #include "app/ui/message_box.h"
 #include "app/ui/program_state.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -17,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
+#include <QTimer>
 
 #include <QStyle>
 #include <algorithm>
@@ -24,9 +26,41 @@
 namespace brisk {
 
 namespace {
+
 EntryState& entry() {
     return program().shell.entry;
 }
+
+// A box that takes only a choice from its list is a drop-down list to a screen reader: its value is
+// the item shown, and its actions open the list.
+class ListBoxAccessible : public QAccessibleWidget {
+  public:
+    explicit ListBoxAccessible(EntryBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? box()->text().trimmed() : QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction(), setFocusAction()}; }
+    void doAction(const QString& name) override {
+        if (name != showMenuAction() && name != pressAction()) return QAccessibleWidget::doAction(name);
+        // After the screen reader's call returns: the list runs a loop of its own.
+        QTimer::singleShot(0, box(), [box = box()] {
+            box->setFocus(Qt::OtherFocusReason);
+            box->showList();
+        });
+    }
+    QStringList keyBindingsForAction(const QString& name) const override {
+        return name == showMenuAction() ? QStringList{"Alt+Down"} : QStringList{};
+    }
+
+  private:
+    EntryBox* box() const { return static_cast<EntryBox*>(widget()); }
+};
+
+QAccessibleInterface* listBoxAccessible(const QString&, QObject* object) {
+    auto* box = qobject_cast<EntryBox*>(object);
+    return box && box->listOnly() ? new ListBoxAccessible(box) : nullptr;
+}
+
 } // namespace
 
 EntryBox::EntryBox(Kind kind, QWidget* parent) : QLineEdit(parent) {
@@ -35,6 +69,8 @@ EntryBox::EntryBox(Kind kind, QWidget* parent) : QLineEdit(parent) {
     palette.setColor(QPalette::Text, Qt::black);
     setPalette(palette);
     setAcceptDrops(false); // nothing is pasted into a box, dropped text included
+    static const bool factoryInstalled = (QAccessible::installFactory(listBoxAccessible), true);
+    Q_UNUSED(factoryInstalled);
     setKind(kind);
 }
 
@@ -113,6 +149,8 @@ void EntryBox::setItems(const QStringList& items, bool listOnly) {
         open->setToolTip(tr("Show the list (Alt+Down)"));
         connect(open, &QAction::triggered, this, &EntryBox::showList);
     }
+    if (!items.isEmpty() && !listOnly && accessibleDescription().isEmpty())
+        setAccessibleDescription(tr("Alt+Down shows the list"));
 }
 
 QString EntryBox::displayText(double value) const {
@@ -358,6 +396,8 @@ void EntryBox::showList() {
 void EntryBox::chooseItem(const QString& item) {
     markEdited(); // choosing counts as an edit and is stored on leaving
     setText(item);
+    QAccessibleValueChangeEvent changed(this, item.trimmed());
+    QAccessible::updateAccessibility(&changed);
     setFocus(Qt::OtherFocusReason);
 }
 

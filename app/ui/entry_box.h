@@ -45,6 +45,9 @@ class EntryBox : public QLineEdit {
     void setNext(QWidget* next) { m_next = next; }
     // A drop-down list of items; with listOnly the box takes no typing, only a choice.
     void setItems(const QStringList& items, bool listOnly = false);
+    bool listOnly() const { return m_listOnly; }
+    // Opens the list of items under the box; the item chosen is shown (and stored on leaving).
+    void showList();
     QStringList items() const { return m_items; }
     // The item the box shows (items and text compared without their blanks); -1 for none.
     int currentItem() const;
@@ -87,7 +90,6 @@ class EntryBox : public QLineEdit {
     void moveToNext();
     void chooseItem(const QString& item);
     int widthFor(const QString& text) const;
-    void showList();
     bool filterCharacter(int code);
     bool typeCharacter(QChar character);
     void typeText(const QString& pasted);

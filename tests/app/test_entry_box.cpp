@@ -3,6 +3,7 @@
 #include "app/ui/text_area.h"
 #include "support/ui_support.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDialog>
 #include <QMenu>
@@ -358,6 +359,34 @@ class TestEntryBox : public QObject {
         QTest::keyClick(m_list, Qt::Key_Down, Qt::AltModifier);
         QCOMPARE(current, items[1]);
         QCOMPARE(m_list->text(), items[0]);
+    }
+
+    // To a screen reader a list box is a drop-down list: its value is the item shown, and its action
+    // opens the list.
+    void aListBoxIsADropDownList() {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(m_list);
+        QVERIFY(face);
+        QCOMPARE(face->role(), QAccessible::ComboBox);
+        QCOMPARE(face->text(QAccessible::Value), QString("Monthly"));
+        QAccessibleActionInterface* actions = face->actionInterface();
+        QVERIFY(actions && actions->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+        QString opened;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            poll.stop();
+            opened = menu->activeAction() ? menu->activeAction()->text() : QString("none");
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        poll.start(10);
+        actions->doAction(QAccessibleActionInterface::showMenuAction());
+        QTRY_COMPARE(opened, QString("Monthly"));
+        QTRY_COMPARE(face->text(QAccessible::Value), QString("Weekly"));
+        // A box that is typed in, with a list beside, says how to open it.
+        m_rate->setItems({"6 ", "7 "});
+        QVERIFY(!QAccessible::queryAccessibleInterface(m_rate)->text(QAccessible::Description).isEmpty());
     }
 
     void anAmountOutOfRangeIsRefusedWithMessage3() {

@@ -24,13 +24,6 @@ namespace {
 
 const Date kMarchFirst{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)};
 
-// Makes `dialog` the active window, as keys, focus and shortcuts need. Waiting for its window to be
-// active is not enough: a dialog counts as active while its parent is, before its own turn comes.
-bool activate(QWidget* dialog) {
-    dialog->activateWindow();
-    return QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; });
-}
-
 // The widget keys go to: the focus widget of `dialog`, or the dialog itself.
 QWidget* keyTarget(QWidget* dialog) {
     return dialog->focusWidget() ? dialog->focusWidget() : dialog;
@@ -109,7 +102,7 @@ class TestMortgageDialogs : public QObject {
                              : button == "MShowIRF" ? "MortIRFTable"
                                                     : "MortDateInput";
         const QString message = answerDialog(w, qPrintable(button), name, [&](QDialog* dialog) {
-            QVERIFY(activate(dialog));
+            QVERIFY(testing::activate(dialog));
             if (name == "MortPrePay") {
                 auto* grid = dialog->findChild<ResultGrid*>("PGrid");
                 grid->setFocus();
@@ -156,7 +149,7 @@ class TestMortgageDialogs : public QObject {
         MortgageCalc* w = open();
         QVERIFY(w);
         const QString message = answerDialog(w, "MDateNumber", "MortDateInput", [](QDialog* dialog) {
-            QVERIFY(activate(dialog));
+            QVERIFY(testing::activate(dialog));
             QTest::keyClicks(keyTarget(dialog), "1/31/2002"); // not left: Escape straight away
             QTest::keyClick(keyTarget(dialog), Qt::Key_Escape);
             QVERIFY(!dialog->isVisible());
@@ -178,7 +171,7 @@ class TestMortgageDialogs : public QObject {
         MortgageCalc* w = open();
         QVERIFY(w);
         const QString message = answerDialog(w, "MDateNumber", "MortDateInput", [&](QDialog* dialog) {
-            QVERIFY(activate(dialog));
+            QVERIFY(testing::activate(dialog));
             QTest::keyClicks(keyTarget(dialog), "1/31/2002");
             auto* ok = dialog->findChild<QPushButton*>("OkExit");
             if (leave) {
@@ -203,7 +196,7 @@ class TestMortgageDialogs : public QObject {
         MortgageCalc* w = open();
         QVERIFY(w);
         const QString message = answerDialog(w, "MAddPrePay", "MortPrePay", [](QDialog* dialog) {
-            QVERIFY(activate(dialog));
+            QVERIFY(testing::activate(dialog));
             auto* percent = dialog->findChild<EntryBox*>("InPercent");
             percent->setFocus(Qt::TabFocusReason);
             QTest::keyClicks(percent, "2.5");
@@ -245,7 +238,7 @@ class TestMortgageDialogs : public QObject {
         QString first, secondShown, focused;
         bool editing = true;
         const QString message = answerDialog(w, "MAddPrePay", "MortPrePay", [&](QDialog* dialog) {
-            QVERIFY(activate(dialog));
+            QVERIFY(testing::activate(dialog));
             auto* grid = dialog->findChild<ResultGrid*>("PGrid");
             grid->setFocus();
             grid->setCurrentCell(1, 1);
@@ -280,7 +273,7 @@ class TestMortgageDialogs : public QObject {
         MortgageCalc* w = open();
         QVERIFY(w);
         answerDialog(w, "MAddPrePay", "MortPrePay", [&](QDialog* dialog) {
-            QVERIFY(activate(dialog));
+            QVERIFY(testing::activate(dialog));
             auto* grid = dialog->findChild<ResultGrid*>("PGrid");
             grid->setFocus();
             grid->setCurrentCell(3, 1);
@@ -319,7 +312,7 @@ class TestMortgageDialogs : public QObject {
         QString focused;
         int afterSpace = -1;
         const QString message = answerDialog(w, "MShowIRF", "MortIRFTable", [&](QDialog* dialog) {
-            QVERIFY(activate(dialog));
+            QVERIFY(testing::activate(dialog));
             focused = keyTarget(dialog)->objectName();
             QTest::keyClick(keyTarget(dialog), Qt::Key_Space);
             for (int c = 0; c < 4; ++c)

@@ -41,10 +41,11 @@ inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200, in
     });
 }
 
-// Focus goes only to an active window: makes `window` (a modal dialog, say) active first.
+// Focus goes only to an active window: makes `window` (a modal dialog, say) the active window first.
+// (A dialog's own active flag may be set while its parent is still the active window.)
 inline bool activate(QWidget* window) {
     window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }
 
 // Types text key by key, characters beyond ASCII included (QTest::keyClicks takes ASCII only).
