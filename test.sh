@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole suite with ctest; then the core tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, checks the format, builds, and runs the whole suite with ctest; then the
+# core tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 #   ./test.sh             the suite, then the core tests under the sanitizers
 #   ./test.sh --quick     the suite only
 #   ./test.sh --sanitize  the whole suite under the sanitizers
@@ -8,6 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-}
 scripts/deps.sh
+scripts/check_format.sh
 if [ "$mode" != "--sanitize" ]; then
   scripts/build.sh
   (cd build && ctest --output-on-failure -j"$(nproc)" --timeout 120)

@@ -34,8 +34,9 @@ class QuitOnFirstPaint : public QObject {
 void describeOptions(QCommandLineParser& options, const QCommandLineOption& exitWhenShown) {
     QCoreApplication::setApplicationName("Brisklane");
     QCoreApplication::setApplicationVersion(brisk::kVersion);
-    options.setApplicationDescription("Brisklane: mortgages and loans, savings, retirement and 401(k) planning, "
-                                      "and a weekly record of your investments' values.");
+    options.setApplicationDescription(
+        "Brisklane: mortgages and loans, savings, retirement and 401(k) planning, "
+        "and a weekly record of your investments' values.");
     options.addHelpOption();
     options.addVersionOption();
     options.addOption(exitWhenShown);
@@ -44,11 +45,12 @@ void describeOptions(QCommandLineParser& options, const QCommandLineOption& exit
 } // namespace
 
 int main(int argc, char** argv) {
-    const QCommandLineOption exitWhenShown("exit-when-shown", "Leave once the main menu is drawn (start-up timing).");
+    const QCommandLineOption exitWhenShown("exit-when-shown",
+                                           "Leave once the main menu is drawn (start-up timing).");
     // Printing the help or the version needs no display.
     if (std::any_of(argv + 1, argv + argc, [](const char* a) {
-            return std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0 || std::strcmp(a, "--version") == 0 ||
-                   std::strcmp(a, "-v") == 0;
+            return std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0 ||
+                   std::strcmp(a, "--version") == 0 || std::strcmp(a, "-v") == 0;
         })) {
         QCoreApplication terminal(argc, argv);
         QCommandLineParser options;

@@ -98,7 +98,8 @@ int import(const ValueDatabase& db, const QCommandLineParser& parser) {
     PriceImportOptions options;
     options.dateColumn = parser.value("date-column").toStdString();
     options.valueColumn = parser.value("value-column").toStdString();
-    options.dateForm = shortDateFormFromPattern(QLocale::system().dateFormat(QLocale::ShortFormat).toStdString());
+    options.dateForm =
+        shortDateFormFromPattern(QLocale::system().dateFormat(QLocale::ShortFormat).toStdString());
     const auto result = importPriceFile(db, args[3].toStdString(), options);
     if (!result) return failWith(result.message);
     if (const int status = save(result->db, parser)) return status;
@@ -190,13 +191,15 @@ const RegisterCommand registration({
     "be new).",
     [](QCommandLineParser& parser) {
         parser.addPositionalArgument("file", "The .zrk file.");
-        parser.addPositionalArgument("action", "ratios, sort, extract LOW HIGH, list, trend or import PRICES.csv.");
-        parser.addOption({"output",
-                          "The .zrk file that sort, extract and import write; the image (.png, .pdf) of trend.",
-                          "FILE"});
-        parser.addOption({"date-column", "import: the dates' column, by heading or number (1 the first).", "NAME|N",
-                          "Date"});
-        parser.addOption({"value-column", "import: the prices' column, by heading or number.", "NAME|N", "Close"});
+        parser.addPositionalArgument("action",
+                                     "ratios, sort, extract LOW HIGH, list, trend or import PRICES.csv.");
+        parser.addOption(
+            {"output", "The .zrk file that sort, extract and import write; the image (.png, .pdf) of trend.",
+             "FILE"});
+        parser.addOption({"date-column", "import: the dates' column, by heading or number (1 the first).",
+                          "NAME|N", "Date"});
+        parser.addOption(
+            {"value-column", "import: the prices' column, by heading or number.", "NAME|N", "Close"});
         parser.addOption({"page", "trend: the page of 26 records, 1 the newest.", "N", "1"});
         parser.addOption({"3d", "trend: three-dimensional bars."});
     },

@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         db.records.push_back({i + 1, addDays(Date{year(2024), month(1), day(5)}, -7 * i), 10.0 + i});
     PriceImportOptions options;
     options.dateForm = shortDateFormFromPattern("dd.MM.yyyy");
-    const auto imported = importPrices(db, std::string_view(reinterpret_cast<const char*>(data), size), options);
+    const auto imported =
+        importPrices(db, std::string_view(reinterpret_cast<const char*>(data), size), options);
     if (!imported) return 0;
     const PriceImport& result = *imported;
     const int weeks = result.counts.added + result.counts.replaced;
@@ -21,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         std::abort();
     for (int i = 0; i < result.db.RecordCount(); ++i) {
         const ValueRecord& r = result.db.records[i];
-        if (r.number != i + 1 || !(r.value > 0) || (i > 0 && result.db.records[i - 1].date < r.date)) std::abort();
+        if (r.number != i + 1 || !(r.value > 0) || (i > 0 && result.db.records[i - 1].date < r.date))
+            std::abort();
     }
     fuzzing::checkDatabasePath(result.db);
     return 0;

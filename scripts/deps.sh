@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
-packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-charts-dev libgl-dev
+packages=(cmake g++ clang-format ninja-build pkg-config qt6-base-dev qt6-charts-dev libgl-dev
           libgtest-dev libgmock-dev poppler-utils fonts-liberation libqt6svg6
           help2man desktop-file-utils appstream dpkg-dev cups printer-driver-cups-pdf
           xvfb xauth)

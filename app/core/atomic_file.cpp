@@ -96,7 +96,8 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path& path
         }
         written += static_cast<std::size_t>(n);
     }
-    if (faultAt(WriteStep::Sync) || fsync(fd) != 0) return fail(faultAt(WriteStep::Sync) ? faultError : errno);
+    if (faultAt(WriteStep::Sync) || fsync(fd) != 0)
+        return fail(faultAt(WriteStep::Sync) ? faultError : errno);
     if (close(fd) != 0) {
         const int error = errno;
         unlink(temp.c_str());

@@ -22,7 +22,8 @@ std::string wholeText(double value, std::string_view mask, int width) {
 double largestMaskValue(std::string_view mask) {
     const auto point = mask.find('.');
     const std::string_view whole = mask.substr(0, point);
-    const std::string_view decimals = point == std::string_view::npos ? std::string_view() : mask.substr(point + 1);
+    const std::string_view decimals =
+        point == std::string_view::npos ? std::string_view() : mask.substr(point + 1);
     const auto places = [](std::string_view part) {
         int n = 0;
         for (char c : part)

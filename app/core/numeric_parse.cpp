@@ -110,7 +110,8 @@ std::optional<std::string> plainFigure(std::string_view text, std::string_view c
     }
     const auto point = rest.find('.');
     const std::string_view whole = rest.substr(0, point);
-    const std::string_view decimals = point == std::string_view::npos ? std::string_view() : rest.substr(point + 1);
+    const std::string_view decimals =
+        point == std::string_view::npos ? std::string_view() : rest.substr(point + 1);
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     // Grouping commas: one to three digits first, then groups of exactly three.
     std::string digits;
@@ -118,7 +119,8 @@ std::optional<std::string> plainFigure(std::string_view text, std::string_view c
         const auto comma = whole.find(',', start);
         const std::string_view group = whole.substr(start, comma - start);
         const bool onlyGroup = groups == 0 && comma == std::string_view::npos;
-        if (!onlyGroup && (groups == 0 ? group.empty() || group.size() > 3 : group.size() != 3)) return std::nullopt;
+        if (!onlyGroup && (groups == 0 ? group.empty() || group.size() > 3 : group.size() != 3))
+            return std::nullopt;
         digits += group;
         if (comma == std::string_view::npos) break;
         start = comma + 1;

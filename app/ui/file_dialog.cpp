@@ -33,10 +33,14 @@ FileOperation fileOperation(FileOp op) {
     case FileOp::SaveLoan:
         return FileOperation{true, uld, "uld", qs(s.LoanFileName), qs(s.LoanFolder)};
     case FileOp::OpenPrices:
-        return FileOperation{false, "CSV Files (*.csv *.CSV *.txt);;All Files (*)", "csv", {},
+        return FileOperation{false,
+                             "CSV Files (*.csv *.CSV *.txt);;All Files (*)",
+                             "csv",
+                             {},
                              csvFolder(QStandardPaths::DownloadLocation)};
     case FileOp::SaveTable:
-        return FileOperation{true, "CSV Files (*.csv)", "csv", {}, csvFolder(QStandardPaths::DocumentsLocation)};
+        return FileOperation{
+            true, "CSV Files (*.csv)", "csv", {}, csvFolder(QStandardPaths::DocumentsLocation)};
     }
     return FileOperation{false, zrk, "zrk", {}, {}};
 }

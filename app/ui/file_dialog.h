@@ -9,7 +9,16 @@ class QWidget;
 
 namespace brisk {
 
-enum class FileOp { OpenDatabase, SaveDatabase, OpenMortgage, SaveMortgage, OpenLoan, SaveLoan, OpenPrices, SaveTable };
+enum class FileOp {
+    OpenDatabase,
+    SaveDatabase,
+    OpenMortgage,
+    SaveMortgage,
+    OpenLoan,
+    SaveLoan,
+    OpenPrices,
+    SaveTable
+};
 
 struct FileOperation {
     bool save;

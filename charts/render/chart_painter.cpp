@@ -217,8 +217,9 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartData& chart) {
 std::optional<std::string> writeChartFile(const ChartData& chart, const std::string& path) {
     const QString name = QString::fromStdString(path);
     if (name.endsWith(".pdf", Qt::CaseInsensitive))
-        return writePdfAtomically(path, QString::fromStdString(chart.title), QPageLayout::Landscape, 300,
-                                  [&chart](QPainter& painter, const QRectF& page) { paintChart(painter, page, chart); });
+        return writePdfAtomically(
+            path, QString::fromStdString(chart.title), QPageLayout::Landscape, 300,
+            [&chart](QPainter& painter, const QRectF& page) { paintChart(painter, page, chart); });
     QImage image(1600, 1000, QImage::Format_RGB32);
     image.setDotsPerMeterX(3780 * 2); // 192 dpi: the text keeps a readable size on the larger image
     image.setDotsPerMeterY(3780 * 2);
@@ -227,7 +228,8 @@ std::optional<std::string> writeChartFile(const ChartData& chart, const std::str
     painter.end();
     QByteArray png;
     QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return "The image could not be made.";
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return "The image could not be made.";
     return writeFileAtomically(path, std::string_view(png.constData(), png.size()));
 }
 

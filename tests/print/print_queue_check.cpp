@@ -102,7 +102,8 @@ QImage printedPart(const QString& pdf, const QString& folder, bool landscape) {
 // shapes differ by more than that.
 double difference(const QImage& queued, const QImage& fallback) {
     if (queued.isNull() || fallback.isNull()) return 255;
-    const double aspect = (double(queued.width()) / queued.height()) / (double(fallback.width()) / fallback.height());
+    const double aspect =
+        (double(queued.width()) / queued.height()) / (double(fallback.width()) / fallback.height());
     if (std::abs(aspect - 1) > 0.1) return 255;
     // Both at a small size, where a line's exact edge no longer counts but a bar's height does.
     const QSize size(160, 110);
@@ -163,7 +164,8 @@ class PrintQueueCheck : public QObject {
             [&] {
                 const QHash<QString, QDateTime> now = queueFiles();
                 for (auto it = now.begin(); it != now.end(); ++it)
-                    if (before.value(it.key()) != it.value() && QFileInfo(it.key()).size() > 0) made = it.key();
+                    if (before.value(it.key()) != it.value() && QFileInfo(it.key()).size() > 0)
+                        made = it.key();
                 return !made.isEmpty();
             },
             30000);
@@ -225,7 +227,8 @@ class PrintQueueCheck : public QObject {
         w->Graphs_Click();
         QWidget* chart = m_frame->currentTask();
         QVERIFY(chart && chart != w);
-        const auto [queued, fallback] = printBothWays([chart] { chart->findChild<QPushButton*>("Ptr")->click(); });
+        const auto [queued, fallback] =
+            printBothWays([chart] { chart->findChild<QPushButton*>("Ptr")->click(); });
         keepEvidence(queued, fallback);
         QCOMPARE(pagesOf(queued).size(), 1);
         QCOMPARE(pagesOf(fallback).size(), 1);
@@ -234,8 +237,10 @@ class PrintQueueCheck : public QObject {
         const QImage drawn = printedPart(fallback, pictures.path(), true);
         const double apart = difference(printed, drawn);
         const double control = difference(drawn.mirrored(false, true), drawn);
-        qInfo("the queue's chart differs from the fallback's by %.1f, the fallback's upside down by %.1f", apart, control);
-        QVERIFY2(apart < control / 2, qPrintable(QString("%1 apart, upside down %2").arg(apart).arg(control)));
+        qInfo("the queue's chart differs from the fallback's by %.1f, the fallback's upside down by %.1f",
+              apart, control);
+        QVERIFY2(apart < control / 2,
+                 qPrintable(QString("%1 apart, upside down %2").arg(apart).arg(control)));
     }
 };
 

@@ -50,9 +50,9 @@ TEST(PriceImport, OneValueAWeekAcrossTheYearsEnd) {
                       "2024-12-23,1,1,1,16.23,100\n";
     ValueDatabase empty;
     const PriceImport result = imported(empty, csv);
-    EXPECT_EQ(weeksOf(result.db), (std::vector<Week>{{ymd(2025, 1, 7), 17.07},
-                                                     {ymd(2025, 1, 5), 17.05},
-                                                     {ymd(2024, 12, 29), 16.29}}));
+    EXPECT_EQ(
+        weeksOf(result.db),
+        (std::vector<Week>{{ymd(2025, 1, 7), 17.07}, {ymd(2025, 1, 5), 17.05}, {ymd(2024, 12, 29), 16.29}}));
     for (int i = 0; i < result.db.RecordCount(); ++i)
         EXPECT_EQ(result.db.records[i].number, i + 1);
     EXPECT_EQ(result.counts.added, 3);
@@ -71,9 +71,9 @@ TEST(PriceImport, ReplacesAWeekTheDatabaseHas) {
     db.EarningsFactor = 12;
     db.records = {{1, ymd(2025, 1, 2), 10.00}, {2, ymd(2024, 11, 1), 9.00}};
     const PriceImport result = imported(db, "date,close\n2025-01-03,17.03\n2025-01-10,18.10\n");
-    EXPECT_EQ(weeksOf(result.db), (std::vector<Week>{{ymd(2025, 1, 10), 18.10},
-                                                     {ymd(2025, 1, 3), 17.03},
-                                                     {ymd(2024, 11, 1), 9.00}}));
+    EXPECT_EQ(
+        weeksOf(result.db),
+        (std::vector<Week>{{ymd(2025, 1, 10), 18.10}, {ymd(2025, 1, 3), 17.03}, {ymd(2024, 11, 1), 9.00}}));
     EXPECT_EQ(result.counts.added, 1);
     EXPECT_EQ(result.counts.replaced, 1);
     EXPECT_EQ(result.db.DbTitle, "XYZ Fund");
@@ -97,7 +97,8 @@ TEST(PriceImport, KeepsTheNewestThousandWeeks) {
         EXPECT_EQ(result.counts.leftOut, std::max(leftOut, 0));
         EXPECT_EQ(result.counts.added, 20);
         EXPECT_EQ(result.db.records.front().date, addDays(ymd(2024, 12, 27), 140));
-        EXPECT_EQ(result.db.records.back().date, addDays(ymd(2024, 12, 27), -7 * (existing - 1 - std::max(leftOut, 0))));
+        EXPECT_EQ(result.db.records.back().date,
+                  addDays(ymd(2024, 12, 27), -7 * (existing - 1 - std::max(leftOut, 0))));
     }
 }
 
@@ -111,13 +112,14 @@ TEST(PriceImport, SkipsAndCountsRowsItCannotRead) {
                       "2024-01-26,0\n"   // no price
                       "2024-02-02,-3\n"
                       "yesterday,12\n"
-                      "1400-02-02,12\n"       // before any record can be
+                      "1400-02-02,12\n"                      // before any record can be
                       "2024-02-09 16:00:00,\"1,234.567\"\n"; // a time, grouping, a third decimal cut
     const PriceImport result = imported(ValueDatabase{}, csv);
     EXPECT_EQ(weeksOf(result.db), (std::vector<Week>{{ymd(2024, 2, 9), 1234.56}, {ymd(2024, 1, 5), 10.5}}));
     EXPECT_EQ(result.counts.skipped, 7);
-    EXPECT_EQ(importSummary(result.counts),
-              "2 weeks imported: 2 added, 0 replaced. 7 rows skipped: the date or the value could not be read.");
+    EXPECT_EQ(
+        importSummary(result.counts),
+        "2 weeks imported: 2 added, 0 replaced. 7 rows skipped: the date or the value could not be read.");
 }
 
 // A European export: semicolons, a byte-order mark, decimal commas, dates in the personal form,
@@ -133,7 +135,8 @@ TEST(PriceImport, SemicolonsByteOrderMarkAndPersonalDates) {
         options.dateColumn = date;
         options.valueColumn = value;
         const PriceImport result = imported(ValueDatabase{}, csv, options);
-        EXPECT_EQ(weeksOf(result.db), (std::vector<Week>{{ymd(2024, 1, 12), 12.5}, {ymd(2024, 1, 5), 1234.5}}));
+        EXPECT_EQ(weeksOf(result.db),
+                  (std::vector<Week>{{ymd(2024, 1, 12), 12.5}, {ymd(2024, 1, 5), 1234.5}}));
     }
 }
 
@@ -145,7 +148,7 @@ TEST(PriceImport, NoUsableRowIsMessage13) {
         {"", {}},
         {"Date,Close\n", {}},
         {"Date,Close\nsoon,later\n", {}},
-        {"Day,Price\n2024-01-05,10\n", {}}, // no such heading
+        {"Day,Price\n2024-01-05,10\n", {}},        // no such heading
         {"Date,Close\n2024-01-05,10\n", byNumber}, // no fourth column
     };
     for (const auto& [csv, options] : cases) {

@@ -25,7 +25,8 @@ std::string_view trimmed(std::string_view text) {
 
 bool sameHeading(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -79,7 +80,8 @@ std::chrono::sys_days mondayOf(Date date) {
 
 } // namespace
 
-Outcome<PriceImport> importPrices(const ValueDatabase& db, std::string_view csv, const PriceImportOptions& options) {
+Outcome<PriceImport> importPrices(const ValueDatabase& db, std::string_view csv,
+                                  const PriceImportOptions& options) {
     const auto unusable = Outcome<PriceImport>::failure(Msg::BadFile);
     const CsvRows table = parseCsv(csv);
     if (table.rows.empty()) return unusable;
@@ -92,8 +94,10 @@ Outcome<PriceImport> importPrices(const ValueDatabase& db, std::string_view csv,
     std::map<std::chrono::sys_days, ValueRecord> weeks;
     for (std::size_t r = 1; r < table.rows.size(); ++r) {
         const auto& row = table.rows[r];
-        const auto date = row.size() > *dateColumn ? readDate(row[*dateColumn], options.dateForm) : std::nullopt;
-        const auto value = row.size() > *valueColumn ? readValue(row[*valueColumn], table.separator) : std::nullopt;
+        const auto date =
+            row.size() > *dateColumn ? readDate(row[*dateColumn], options.dateForm) : std::nullopt;
+        const auto value =
+            row.size() > *valueColumn ? readValue(row[*valueColumn], table.separator) : std::nullopt;
         if (!date || !value) {
             ++result.counts.skipped;
             continue;

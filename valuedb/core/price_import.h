@@ -36,7 +36,8 @@ struct PriceImport {
 // that row's date; it replaces the database's record of that week or is added. The records end
 // newest first, numbered from 1, at most kMaxRecords of them (the newest); the title and the
 // earnings stay. Message 13 when no row can be read (a missing column included).
-Outcome<PriceImport> importPrices(const ValueDatabase& db, std::string_view csv, const PriceImportOptions& options);
+Outcome<PriceImport> importPrices(const ValueDatabase& db, std::string_view csv,
+                                  const PriceImportOptions& options);
 
 // The same for a file: message 13 too when it cannot be read or is larger than any export of one
 // investment's history.

@@ -1,4 +1,5 @@
-// The database menu: open and save the file, sort it, and open the editor, the sheet, extract and the trend graph.
+// The database menu: open and save the file, sort it, and open the editor, the sheet, extract and the trend
+// graph.
 #pragma once
 
 #include <QWidget>

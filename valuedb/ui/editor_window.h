@@ -1,4 +1,5 @@
-// The database editor: the records in a grid, the earnings, adding, correcting, inserting and deleting records.
+// The database editor: the records in a grid, the earnings, adding, correcting, inserting and deleting
+// records.
 #pragma once
 
 #include <QWidget>
