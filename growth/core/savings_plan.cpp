@@ -57,7 +57,6 @@ SavingsPlan runSavings(const SavingsInputs& in) {
     for (const SavingsPeriod& period : plan.periods)
         if (period.number % p == 0 && period.number <= plan.periodCount)
             plan.yearEndValues.push_back(period.value);
-    if (plan.yearEndValues.empty()) plan.yearEndValues.push_back(value); // a term of 0: its one period
     return plan;
 }
 
