@@ -59,10 +59,13 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
     if (specs.isEmpty()) {
         const auto plan = calculateSavings(base);
         if (!plan) return failWith(plan.message);
-        if (!context.printoutPath.isEmpty())
+        if (!context.printoutPath.isEmpty()) {
+            // A term of 0 computes its one period but no whole year: the window prints nothing either.
+            if (plan->yearEndValues.empty()) return failWith(Msg::NothingToPrint);
             if (const int status = writePrintout(context, savingsPrintout(base, *plan.value, print),
                                                  "Investment Growth Calculation"))
                 return status;
+        }
         if (const int status = handOver(context, [&] { return planChart(*plan.value); })) return status;
         TextTable table{{"period", "invested", "interest", "value"}, {}};
         for (const SavingsPeriod& p : plan->periods)

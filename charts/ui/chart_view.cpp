@@ -10,11 +10,15 @@ namespace brisk {
 
 ChartView::ChartView(QWidget* parent) : QWidget(parent) {
     setObjectName("Graph1");
+    setAccessibleName(tr("Chart"));
     setMinimumSize(200, 150);
 }
 
 void ChartView::setChart(ChartData chart) {
     m_chart = std::move(chart);
+    // A screen reader has only the name to tell what the drawing shows.
+    const QString title = QString::fromStdString(m_chart.title).trimmed();
+    setAccessibleName(title.isEmpty() ? tr("Chart") : tr("Chart: %1").arg(title));
     update();
 }
 

@@ -1,8 +1,8 @@
 #include "growth/core/compound_finder.h"
 
 #include "app/core/mask_format.h"
-#include "app/core/text_align.h"
 #include "app/core/whole_number.h"
+#include "growth/core/figure_row.h"
 
 #include <cmath>
 
@@ -39,17 +39,16 @@ std::vector<std::string> finderCells(const FinderRow& row, const std::string& sy
 
 std::string finderPrintText(const FinderRow& row, const std::string& symbol) {
     const FinderInputs& in = row.inputs;
-    auto field = [](const std::string& text, int width) {
-        return RightAlign(text, width, Overflow::KeepWhole);
-    };
     std::string text;
     if (!in.name.empty()) text += "\r\n " + in.name;
-    text += "\r\n" + field(Format(in.term.toDouble(), "###"), 5) + std::string(6, ' ') +
-            field(symbol + Format(in.cost.toDouble(), "####,,###.00"), 14) + std::string(5, ' ') +
-            field(symbol + Format(in.value.toDouble(), "####,,###.00"), 14) + std::string(7, ' ') +
-            field(Format(row.rate, "#,,###.0000%"), 12) + std::string(4, ' ') +
-            field(Format(row.totalGain, "#,,###.0000%"), 12) + "\r\n";
-    return text + " " + std::string(78, '_') + " \r\n";
+    // Each figure ends where its column ends under the printout's headings.
+    FigureRow figures;
+    figures.endingAt(5, Format(in.term.toDouble(), "###"))
+        .endingAt(25, symbol + Format(in.cost.toDouble(), "####,,###.00"))
+        .endingAt(44, symbol + Format(in.value.toDouble(), "####,,###.00"))
+        .endingAt(63, Format(row.rate, "#,,###.0000%"))
+        .endingAt(79, Format(row.totalGain, "#,,###.0000%"));
+    return text + "\r\n" + figures.text() + " " + std::string(78, '_') + " \r\n";
 }
 
 } // namespace brisk

@@ -2,14 +2,29 @@
 
 #include "app/core/mask_format.h"
 #include "app/core/text_align.h"
+#include "growth/core/figure_row.h"
 
 namespace brisk {
 
 namespace {
 constexpr int kFirstRowsCounter = 24;
 constexpr int kNextPageCounter = 6;
-// The money columns of the table and the widths that end them under their headings.
-constexpr struct { int column, width; } kColumns[] = {{17, 14}, {39, 13}, {61, 13}};
+// Where the money columns of the table end, under their headings.
+constexpr int kColumnEnds[] = {30, 51, 73};
+
+// Prints a row of the table; true when the page is full.
+bool printRow(Printout& p, const std::string& first, const double (&amounts)[3], const std::string& symbol) {
+    FigureRow row;
+    row.at(2, first);
+    for (int i = 0; i < 3; ++i)
+        row.endingAt(kColumnEnds[i], symbol + Format(amounts[i], "####,,###.00"));
+    bool full = false;
+    for (const std::string& line : row.lines()) {
+        p.printAt(1, line);
+        full = p.countLine() || full;
+    }
+    return full;
+}
 } // namespace
 
 void printTextBlock(Printout& printout, const std::string& text) {
@@ -55,13 +70,7 @@ Printout savingsPrintout(const SavingsInputs& in, const SavingsPlan& plan, const
     headings();
     p.setCounter(kFirstRowsCounter);
     for (const SavingsPeriod& period : plan.periods) {
-        const double values[] = {period.invested, period.interest, period.value};
-        std::vector<PrintPiece> pieces{{2, Format(period.number, "###")}};
-        for (int i = 0; i < 3; ++i)
-            pieces.push_back({kColumns[i].column, RightAlign(Format(values[i], "####,,###.00"),
-                                                             kColumns[i].width, Overflow::KeepWhole)});
-        p.print(std::move(pieces));
-        if (p.countLine()) {
+        if (printRow(p, Format(period.number, "###"), {period.invested, period.interest, period.value}, "")) {
             p.breakPage();
             p.emptyLine();
             headings();
@@ -70,12 +79,7 @@ Printout savingsPrintout(const SavingsInputs& in, const SavingsPlan& plan, const
     }
     p.printAt(2, rule);
     p.emptyLine();
-    const double totals[] = {plan.totalInvested, plan.totalInterest(), plan.finalValue};
-    std::vector<PrintPiece> pieces{{2, "Total:"}};
-    for (int i = 0; i < 3; ++i)
-        pieces.push_back({kColumns[i].column, RightAlign(c + Format(totals[i], "####,,###.00"),
-                                                         kColumns[i].width, Overflow::KeepWhole)});
-    p.print(std::move(pieces));
+    printRow(p, "Total:", {plan.totalInvested, plan.totalInterest(), plan.finalValue}, c);
     p.emptyLine(2);
     p.printPageNumber(40);
     p.EndPrintout();

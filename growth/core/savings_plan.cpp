@@ -1,8 +1,8 @@
 #include "growth/core/savings_plan.h"
 
 #include "app/core/mask_format.h"
-#include "app/core/text_align.h"
 #include "app/core/whole_number.h"
+#include "growth/core/figure_row.h"
 
 #include <cmath>
 
@@ -57,7 +57,6 @@ SavingsPlan runSavings(const SavingsInputs& in) {
     for (const SavingsPeriod& period : plan.periods)
         if (period.number % p == 0 && period.number <= plan.periodCount)
             plan.yearEndValues.push_back(period.value);
-    if (plan.yearEndValues.empty()) plan.yearEndValues.push_back(value); // a term of 0: its one period
     return plan;
 }
 
@@ -88,15 +87,18 @@ std::vector<std::string> exampleCells(const SavingsExample& e) {
 
 std::string examplePrintText(const SavingsExample& e) {
     const SavingsInputs& in = e.inputs;
-    auto field = [](double v, const char* mask, int width) {
-        return RightAlign(Format(v, mask), width, Overflow::KeepWhole);
-    };
-    std::string line =
-        field(e.plan.periodCount, "##", 3) + field(in.lumpSum.toDouble(), "###,,###.00", 12) +
-        field(in.amount.toDouble(), "###,,###.00", 12) + field(in.rate.toDouble(), "##.00", 7) + "%" +
-        field(in.increase.toDouble(), "##.00", 7) + "%" + field(in.inflation.toDouble(), "##.00", 7) + "%" +
-        field(e.plan.totalInvested, "####,,##0.00", 13) + field(e.plan.finalValue, "####,,##0.00", 14);
-    return line + "\r\n" + " " + std::string(77, '_') + "\r\n\r\n";
+    auto rate = [](Currency percent) { return Format(percent.toDouble(), "##.00") + "%"; };
+    // Each figure ends where its column ends under the printout's headings.
+    FigureRow row;
+    row.endingAt(3, Format(e.plan.periodCount, "##"))
+        .endingAt(15, Format(in.lumpSum.toDouble(), "###,,###.00"))
+        .endingAt(27, Format(in.amount.toDouble(), "###,,###.00"))
+        .endingAt(35, rate(in.rate))
+        .endingAt(43, rate(in.increase))
+        .endingAt(51, rate(in.inflation))
+        .endingAt(64, Format(e.plan.totalInvested, "####,,##0.00"))
+        .endingAt(78, Format(e.plan.finalValue, "####,,##0.00"));
+    return row.text() + " " + std::string(77, '_') + "\r\n\r\n";
 }
 
 std::string exampleLabel(int n) {

@@ -40,7 +40,8 @@ struct SavingsPlan {
     double totalInvested = 0;
     double finalValue = 0;
     double totalInterest() const { return finalValue - totalInvested; }
-    // The value at the end of each whole year; one point at least.
+    // The value at the end of each whole year: none for a term of 0, so its one period is neither
+    // charted nor printed.
     std::vector<double> yearEndValues;
 };
 

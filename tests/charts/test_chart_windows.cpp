@@ -17,6 +17,7 @@
 #include "valuedb/ui/trend_graph_window.h"
 #include "valuedb/ui/valuedb_state.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -97,6 +98,88 @@ class TestChartWindows : public QObject {
         QCOMPARE(chart->ChartKind(), int(kKindPie));
         chart->findChild<QPushButton*>("Oned")->click();
         QCOMPARE(chart->ChartKind(), int(kKindGainLoss));
+    }
+
+    // The drawing is all a screen reader finds of a chart: its name tells which chart it is.
+    void theChartIsNamedByItsTitle_data() {
+        QTest::addColumn<QString>("menuButton");
+        QTest::addColumn<QString>("calculate");
+        QTest::addColumn<QString>("graphs");
+        QTest::addColumn<QString>("kindButton"); // pressed in the chart window, if any
+        QTest::addColumn<QString>("name");
+        QTest::newRow("planning") << "Savings"
+                                  << "SCalc"
+                                  << "SGraphs" << QString() << "Chart: Investment value at end of each Year";
+        QTest::newRow("planning in 3D") << "Savings"
+                                        << "SCalc"
+                                        << "SGraphs"
+                                        << "ThreeDee"
+                                        << "Chart: Investment value at end of each Year";
+        QTest::newRow("comparisons") << "SavComp"
+                                     << "SCalc"
+                                     << "SGraphs" << QString() << "Chart: Savings Comparisons";
+        QTest::newRow("comparisons by value") << "SavComp"
+                                              << "SCalc"
+                                              << "SGraphs"
+                                              << "Pie2d"
+                                              << "Chart: Distribution";
+        QTest::newRow("finder") << "CompCompare"
+                                << "FCalc"
+                                << "FGraphs" << QString() << "Chart: Annual compound growth comparisons";
+        QTest::newRow("finder's gains") << "CompCompare"
+                                        << "FCalc"
+                                        << "FGraphs"
+                                        << "Oned"
+                                        << "Chart: Current Value";
+        QTest::newRow("loan") << "LoanPmt"
+                              << "MCalc"
+                              << "MGraphs" << QString()
+                              << "Chart: Personal Loan balance at start of each Year";
+    }
+    void theChartIsNamedByItsTitle() {
+        QFETCH(QString, menuButton);
+        QFETCH(QString, calculate);
+        QFETCH(QString, graphs);
+        QFETCH(QString, kindButton);
+        QFETCH(QString, name);
+        openFrame();
+        m_frame->menu()->button(menuButton.toLatin1().constData())->click();
+        QWidget* calculator = m_frame->currentTask();
+        QTest::mouseClick(calculator->findChild<QPushButton*>(calculate), Qt::LeftButton);
+        QTest::mouseClick(calculator->findChild<QPushButton*>(graphs), Qt::LeftButton);
+        auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
+        QVERIFY(chart);
+        if (!kindButton.isEmpty())
+            QTest::mouseClick(chart->findChild<QPushButton*>(kindButton), Qt::LeftButton);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(chart->chartView());
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), name);
+    }
+
+    void theTrendGraphIsNamedByItsInvestment_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("named") << "Maple Growth Fund"
+                               << "Chart: Maple Growth Fund";
+        QTest::newRow("unnamed") << QString() << "Chart";
+    }
+    void theTrendGraphIsNamedByItsInvestment() {
+        QFETCH(QString, title);
+        QFETCH(QString, name);
+        openFrame();
+        m_frame->menu()->button("Ratios")->click();
+        valueDb().db.DbTitle = title.toStdString();
+        for (int i = 0; i < 3; ++i)
+            valueDb().db.records.push_back(
+                {i + 1,
+                 addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i),
+                 10.0 + i});
+        m_frame->openOver(new TrendGraph);
+        auto* trend = qobject_cast<TrendGraph*>(m_frame->currentTask());
+        QVERIFY(trend);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(trend->chartView());
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), name);
     }
 
     void aRenderedChartHasItsBars() {

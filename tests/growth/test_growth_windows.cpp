@@ -2,6 +2,8 @@
 #include "app/ui/entry_box.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
+#include "charts/ui/chart_view.h"
+#include "charts/ui/chart_windows.h"
 #include "growth/ui/growth_state.h"
 #include "growth/ui/growth_windows.h"
 #include "support/ui_support.h"
@@ -18,11 +20,30 @@ class TestGrowthWindows : public QObject {
     std::unique_ptr<MDIContainer> m_frame;
 
     template <typename W> W* open(const char* button) { return testing::openTask<W>(m_frame, button); }
+    static void click(QWidget* window, const char* button) {
+        QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    // The name of the modal window that `act` opens (closed again), with its message if it is the
+    // message box; empty when none opens.
+    static QString modalShownBy(const std::function<void()>& act) {
+        QString shown;
+        testing::whenModal([&shown](QWidget* modal) {
+            shown = modal->objectName();
+            if (auto* text = modal->findChild<QPlainTextEdit*>("TextMsg"))
+                shown += ": " + text->toPlainText();
+            modal->close();
+        });
+        act();
+        return shown;
+    }
     static void type(QWidget* window, const char* box, const QString& keys, const char* leaveTo) {
         testing::typeAndLeave(window, box, keys, leaveTo);
     }
   private slots:
-    void initTestCase() { registerGrowthWindows(); }
+    void initTestCase() {
+        registerGrowthWindows();
+        registerChartWindows();
+    }
     void init() { testing::freshProgram(); }
     void cleanup() { m_frame.reset(); }
 
@@ -68,7 +89,51 @@ class TestGrowthWindows : public QObject {
         QCOMPARE(w->gridRows(), rows);
         QCOMPARE(w->gridText(totalRow, 0), QString("Total:"));
         QCOMPARE(w->gridText(0, 0), heading);
-        QVERIFY(program().chart.GraphPointCount >= 1); // a term of 0 prints and charts too
+    }
+
+    // A planning term of 0 computes its one period but ends no year: there is nothing to chart or
+    // print. A comparisons example of 0 years is listed like any other, charted and printed.
+    void chartAndPrintByTerm_data() {
+        QTest::addColumn<bool>("comparisons");
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<QString>("printing"); // the window To Printer opens
+        QTest::addColumn<QString>("graphMessage");
+        QTest::addColumn<int>("points"); // drawn by the chart window when it opens
+        QTest::newRow("planning, 0 years") << false << "0"
+                                           << "AMsgbox: No data to print. Calculate."
+                                           << "No data to graph. Calculate." << 0;
+        QTest::newRow("planning, 1 year") << false << "1"
+                                          << "PrinterHeaderInput" << QString() << 2;
+        QTest::newRow("comparisons, 0 years") << true << "0"
+                                              << "PrinterHeaderInput" << QString() << 1;
+        QTest::newRow("comparisons, 1 year") << true << "1"
+                                             << "PrinterHeaderInput" << QString() << 1;
+    }
+    void chartAndPrintByTerm() {
+        QFETCH(bool, comparisons);
+        QFETCH(QString, term);
+        QFETCH(QString, printing);
+        QFETCH(QString, graphMessage);
+        QFETCH(int, points);
+        auto* w = open<SavingsCalc>(comparisons ? "SavComp" : "Savings");
+        QVERIFY(w);
+        type(w, "InTerm", term, "InLumpInv");
+        click(w, "SCalc");
+        // The one period: 1,200 at 20% (lump sum 0).
+        if (comparisons)
+            QCOMPARE(w->gridText(1, 7), QString("1,440.00"));
+        else
+            QCOMPARE(w->gridText(3, 0), QString("Total:"));
+        QCOMPARE(modalShownBy([&] { click(w, "SPrinter"); }), printing);
+        if (!graphMessage.isEmpty()) {
+            QCOMPARE(testing::messageShownBy([&] { click(w, "SGraphs"); }), graphMessage);
+            QCOMPARE(m_frame->currentTask(), w);
+            return;
+        }
+        click(w, "SGraphs");
+        auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
+        QVERIFY(chart);
+        QCOMPARE(chart->chartView()->chart().values.size(), std::size_t(points));
     }
 
     void editingEmptiesThePlanningTable() {
