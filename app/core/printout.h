@@ -10,6 +10,10 @@
 
 namespace brisk {
 
+// The characters a printed line holds in every printer font: the printer draws a page this many of
+// its font's characters wide, and cuts what lies beyond.
+inline constexpr int kPrintedLineWidth = 80;
+
 // What every printout takes from the program besides its own results.
 struct PrintContext {
     std::string header; // the user's one-line header

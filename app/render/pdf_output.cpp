@@ -26,9 +26,6 @@ QFont printoutFont(int fontChoice) {
     return font;
 }
 
-// The widest line a printout is laid out for, in characters.
-constexpr int kPrintoutColumns = 80;
-
 // The PDF is made in memory and then written by the one atomic writer, so a failed or killed
 // printout never leaves a half-written file in place of the previous one.
 std::optional<std::string> writePdf(const std::string& path, const QString& title,
@@ -72,8 +69,8 @@ bool renderPrintout(const Printout& printout, QPagedPaintDevice& device) {
     // is drawn smaller rather than cut at the right. A longer line (a long header) keeps the font
     // and is cut at the page's edge.
     const qreal charWidth = metrics.horizontalAdvance('0');
-    const qreal scale = std::min<qreal>(1.0, device.width() / (kPrintoutColumns * charWidth));
-    const int fitting = std::max(kPrintoutColumns, static_cast<int>(device.width() / scale / charWidth));
+    const qreal scale = std::min<qreal>(1.0, device.width() / (kPrintedLineWidth * charWidth));
+    const int fitting = std::max(kPrintedLineWidth, static_cast<int>(device.width() / scale / charWidth));
     painter.scale(scale, scale);
     const qreal areaHeight = device.height() / scale; // the paint rectangle, in drawing units
     // The font's own line spacing, closed up where a page holds more lines than fit.

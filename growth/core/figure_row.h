@@ -4,15 +4,13 @@
 // goes on to a next line, under its own column. So figures never touch and none is cut.
 #pragma once
 
+#include "app/core/printout.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace brisk {
-
-// The characters a printed line holds in every printer font: the printer draws a page 80 of its
-// font's characters wide, and cuts what lies beyond.
-inline constexpr int kPrintedLineWidth = 80;
 
 class FigureRow {
   public:
