@@ -218,6 +218,28 @@ class TestTypedFigures : public QObject {
         QTRY_COMPARE(probe(w), expected);
     }
 
+    // Closing the program acts on the figure being typed: the earnings just typed are unsaved, so
+    // the database menu asks before they are lost (and the program stays open when told to).
+    void closingTheProgramAsksAboutTheFigureTyped() {
+        QWidget* w = testing::openTask<QWidget>(m_frame, "Ratios");
+        QVERIFY(w);
+        QVERIFY(qobject_cast<Trendmenu*>(w)->loadFile(samplePath()));
+        w->findChild<QPushButton*>("OpenDbase")->click();
+        auto* earnings = m_frame->currentTask()->findChild<EntryBox*>("InEarnTxt0");
+        QVERIFY(earnings);
+        earnings->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(earnings, "9.99");
+        QString asked;
+        testing::whenModal([&asked](QWidget* question) {
+            asked = question->windowTitle();
+            question->close(); // nothing chosen: stay
+        });
+        m_frame->close();
+        QVERIFY2(!asked.isEmpty(), "closing asked nothing");
+        QVERIFY(m_frame->isVisible());
+        QCOMPARE(db().earnings[0].amount, 9.99);
+    }
+
     // With another currency symbol, an amount box clicked into and left with Enter stores the figure
     // it showed: the box shows the same figure afterwards (blanks aside).
     void anOpeningAmountIsWhatItStores_data() {
