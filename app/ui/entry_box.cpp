@@ -18,9 +18,9 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
+#include <QStyle>
 #include <QTimer>
 
-#include <QStyle>
 #include <algorithm>
 
 namespace brisk {

@@ -11,12 +11,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QHash>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QVariant>
 
 namespace brisk {
 
@@ -102,19 +102,19 @@ class DesktopConventions : public QObject {
 
     // A dialog gives the focus back to the control that had it when the dialog opened (the button
     // that opened it), not to whichever control the window system picks.
-    void rememberOpener(QObject* watched) {
+    static constexpr const char* kOpener = "brisklaneOpener";
+    static void rememberOpener(QObject* watched) {
         auto* dialog = qobject_cast<QDialog*>(watched);
-        if (dialog && dialog->isWindow()) m_openers.insert(dialog, QApplication::focusWidget());
+        if (dialog && dialog->isWindow())
+            dialog->setProperty(kOpener, QVariant::fromValue(QPointer<QWidget>(QApplication::focusWidget())));
     }
-    void returnFocusToOpener(QObject* watched) {
+    static void returnFocusToOpener(QObject* watched) {
         auto* dialog = qobject_cast<QDialog*>(watched);
-        if (!dialog || !m_openers.contains(dialog)) return;
-        const QPointer<QWidget> opener = m_openers.take(dialog);
+        if (!dialog) return;
+        const auto opener = dialog->property(kOpener).value<QPointer<QWidget>>();
         if (opener && opener->isVisible() && opener->isEnabled() && !dialog->isAncestorOf(opener))
             opener->setFocus(Qt::ActiveWindowFocusReason);
     }
-
-    QHash<QObject*, QPointer<QWidget>> m_openers;
 
     // A dialog is wide enough for its title beside the window manager's buttons.
     static void widenForTitle(QObject* watched) {

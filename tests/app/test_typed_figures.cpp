@@ -188,6 +188,7 @@ class TestTypedFigures : public QObject {
             w = m_frame->currentTask();
         }
         const auto typeAndPress = [&](QWidget* window) {
+            QVERIFY(testing::activate(window->window())); // access keys work in the active window
             auto* entry = window->findChild<EntryBox*>(box);
             QVERIFY2(entry, qPrintable(box));
             entry->setFocus(Qt::TabFocusReason);

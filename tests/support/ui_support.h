@@ -29,15 +29,18 @@ inline int& modalGeneration() {
 }
 
 // Runs `act` on the next modal window once it is shown (exec() blocks the test until it closes).
-inline void whenModal(std::function<void(QWidget*)> act, int triesLeft = 200, int generation = -1) {
+// It waits half a minute however loaded the machine is, unless `waiting` is cleared first.
+inline void whenModal(std::function<void(QWidget*)> act, std::shared_ptr<bool> waiting = nullptr,
+                      int triesLeft = 3000, int generation = -1) {
     if (generation < 0) generation = modalGeneration();
-    QTimer::singleShot(10, [act, triesLeft, generation] {
-        if (generation != modalGeneration()) return;
+    if (!waiting) waiting = std::make_shared<bool>(true);
+    QTimer::singleShot(10, [act, waiting, triesLeft, generation] {
+        if (generation != modalGeneration() || !*waiting) return;
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal->isVisible())
             act(modal);
         else if (triesLeft > 0)
-            whenModal(act, triesLeft - 1, generation);
+            whenModal(act, waiting, triesLeft - 1, generation);
     });
 }
 
@@ -91,11 +94,15 @@ inline void typeAndLeave(QWidget* window, const char* box, const QString& keys, 
 // The text of the message box that `act` shows (closed again); empty when it shows none.
 inline QString messageShownBy(const std::function<void()>& act) {
     QString shown;
-    whenModal([&shown](QWidget* box) {
-        if (auto* text = box->findChild<QPlainTextEdit*>("TextMsg")) shown = text->toPlainText();
-        box->close();
-    });
+    const auto waiting = std::make_shared<bool>(true);
+    whenModal(
+        [&shown](QWidget* box) {
+            if (auto* text = box->findChild<QPlainTextEdit*>("TextMsg")) shown = text->toPlainText();
+            box->close();
+        },
+        waiting);
     act();
+    *waiting = false; // a window shown later is not this one's
     return shown;
 }
 
