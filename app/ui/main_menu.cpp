@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -143,10 +144,13 @@ void MenuMain::openWindow(const QString& windowName) {
 
 // The menu steps aside while a modal window of its own is open.
 void MenuMain::runModal(QDialog* dialog) {
+    // Hiding the menu takes the focus from the button that opened the window: it goes back there.
+    const QPointer<QWidget> opener = QApplication::focusWidget();
     parentWidget()->hide();
     dialog->exec();
     parentWidget()->show();
     m_frame->placeCurrentChild();
+    if (opener && isAncestorOf(opener)) opener->setFocus(Qt::OtherFocusReason);
 }
 
 void MenuMain::LoadFnt() {

@@ -405,6 +405,14 @@ class TestCalculatorWindow : public QObject {
         QTest::addColumn<QString>("press"); // the opener's access key
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("close"); // Escape for a dialog, else the closing button of the window
+        QTest::newRow("about") << ""
+                               << "Alt+A"
+                               << "About"
+                               << "Escape";
+        QTest::newRow("settings") << ""
+                                  << "Alt+S Alt+S Return"
+                                  << "PtrFnt"
+                                  << "Escape";
         QTest::newRow("days in year") << "Canadian"
                                       << "Alt+D"
                                       << "MShowIRF"
@@ -431,7 +439,15 @@ class TestCalculatorWindow : public QObject {
         QFETCH(QString, press);
         QFETCH(QString, opener);
         QFETCH(QString, close);
-        QWidget* w = testing::openTask<QWidget>(m_frame, task.toLatin1().constData());
+        QWidget* w =
+            task.isEmpty() ? nullptr : testing::openTask<QWidget>(m_frame, task.toLatin1().constData());
+        if (task.isEmpty()) {
+            m_frame = std::make_unique<MDIContainer>();
+            m_frame->show();
+            QVERIFY(testing::activate(m_frame.get()));
+            w = m_frame->menu();
+            QTRY_VERIFY(QApplication::focusWidget());
+        }
         QVERIFY(w);
         if (auto* calculator = qobject_cast<CalculatorWindow*>(w)) calculator->Calc_Click();
         if (auto* menu = qobject_cast<Trendmenu*>(w))
@@ -439,11 +455,13 @@ class TestCalculatorWindow : public QObject {
         QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->objectName() != opener);
         if (close == "Escape")
             testing::whenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
-        QTest::keySequence(QApplication::focusWidget(), QKeySequence(press));
+        for (const QString& key : press.split(' '))
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
         if (close != "Escape") {
             QTRY_VERIFY(m_frame->currentTask() != w);
             m_frame->currentTask()->findChild<QPushButton*>(close)->click();
         }
+        QVERIFY(testing::activate(m_frame.get())); // as the window manager does once a dialog closes
         QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
                      opener);
     }

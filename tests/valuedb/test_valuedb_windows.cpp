@@ -413,6 +413,12 @@ class TestValueDbWindows : public QObject {
         QCOMPARE(editor->findChild<QLabel*>("InNew")->text(), newRow);
         QCOMPARE(valueDb().db.RecordCount(), records);
         QCOMPARE(valueDb().EditMode, newRow == "New" ? EditAction::Adding : EditAction::Correcting);
+        // Correcting, the keys go to the record's boxes, never to the title over them.
+        if (newRow != "New") {
+            QVERIFY(testing::activate(editor->window()));
+            QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
+                     QString("InDate"));
+        }
     }
 
     // An earnings year is a whole number up to 32767: a larger one is a wrong entry (message 3) and

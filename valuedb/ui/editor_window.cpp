@@ -306,6 +306,8 @@ void Dbase::CorrRecord_Click() {
         m_new->setText(qs(Format(state.EditRecNo, "####")));
         box("InDate")->setText(dateText(r.date));
         box("InValue")->setText(qs(Format(r.value, "0.00")));
+        // The record's boxes take the keys, not the title the hidden commands would pass them to.
+        box("InDate")->setFocus(Qt::OtherFocusReason);
         break;
     case EditAction::Inserting:
         MakInvisible();
