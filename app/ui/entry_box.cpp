@@ -33,11 +33,32 @@ EntryState& entry() {
 
 // A box that takes only a choice from its list is a drop-down list to a screen reader: its value is
 // the item shown, and its actions open the list.
-class ListBoxAccessible : public QAccessibleWidget {
+// (Screen readers read the item through the text interface: read-only text, the item shown.)
+class ListBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit ListBoxAccessible(EntryBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? box()->text().trimmed() : QAccessibleWidget::text(t);
+        return t == QAccessible::Value ? item() : QAccessibleWidget::text(t);
+    }
+    QString text(int start, int end) const override { return item().mid(start, end - start); }
+    int characterCount() const override { return item().size(); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = *end = 0;
+        return {};
     }
     QStringList actionNames() const override { return {showMenuAction(), pressAction(), setFocusAction()}; }
     void doAction(const QString& name) override {
@@ -54,6 +75,7 @@ class ListBoxAccessible : public QAccessibleWidget {
 
   private:
     EntryBox* box() const { return static_cast<EntryBox*>(widget()); }
+    QString item() const { return box()->text().trimmed(); }
 };
 
 QAccessibleInterface* listBoxAccessible(const QString&, QObject* object) {

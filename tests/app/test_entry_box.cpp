@@ -368,6 +368,8 @@ class TestEntryBox : public QObject {
         QVERIFY(face);
         QCOMPARE(face->role(), QAccessible::ComboBox);
         QCOMPARE(face->text(QAccessible::Value), QString("Monthly"));
+        QVERIFY(face->textInterface());
+        QCOMPARE(face->textInterface()->text(0, face->textInterface()->characterCount()), QString("Monthly"));
         QAccessibleActionInterface* actions = face->actionInterface();
         QVERIFY(actions && actions->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
         QString opened;
