@@ -23,7 +23,8 @@ void TextArea::keyPressEvent(QKeyEvent* event) {
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
-    if (event->modifiers() & Qt::AltModifier) {
+    // Access keys belong to the window, Escape to the dialog (its Cancel).
+    if (event->modifiers() & Qt::AltModifier || key == Qt::Key_Escape) {
         event->ignore();
         return;
     }

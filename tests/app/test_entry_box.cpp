@@ -299,16 +299,26 @@ class TestEntryBox : public QObject {
         QCOMPARE(target->value(), stored);
     }
 
-    // Escape is the dialog's Cancel: it closes the dialog and types nothing into the box.
+    // Escape is the dialog's Cancel, from a box (typing nothing into it) or from its help text.
+    void escapeReachesTheDialog_data() {
+        QTest::addColumn<bool>("fromHelp");
+        QTest::newRow("from a box") << false;
+        QTest::newRow("from the help text") << true;
+    }
     void escapeReachesTheDialog() {
+        QFETCH(bool, fromHelp);
         QDialog dialog(m_window);
         auto* date = new EntryBox(EntryBox::Kind::Date, &dialog);
         date->setText("3/15/2027");
-        (new QVBoxLayout(&dialog))->addWidget(date);
+        auto* help = new TextArea(&dialog);
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(date);
+        layout->addWidget(help);
         dialog.open();
         QVERIFY(testing::activate(&dialog));
-        date->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(date, Qt::Key_Escape);
+        QWidget* focused = fromHelp ? static_cast<QWidget*>(help) : date;
+        focused->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(focused, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(date->text(), QString("3/15/2027"));
