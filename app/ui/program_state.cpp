@@ -111,6 +111,11 @@ class DesktopConventions : public QObject {
     static void returnFocusToOpener(QObject* watched) {
         auto* dialog = qobject_cast<QDialog*>(watched);
         if (!dialog) return;
+        // A box still being typed in as its dialog goes was cancelled with it (every command stores
+        // first): its edit must not count for the next box the user enters.
+        if (auto* box = qobject_cast<EntryBox*>(QApplication::focusWidget());
+            box && dialog->isAncestorOf(box))
+            program().shell.entry.EntryEdited = 0;
         const auto opener = dialog->property(kOpener).value<QPointer<QWidget>>();
         if (opener && opener->isVisible() && opener->isEnabled() && !dialog->isAncestorOf(opener))
             opener->setFocus(Qt::ActiveWindowFocusReason);

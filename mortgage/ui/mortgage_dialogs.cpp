@@ -183,13 +183,6 @@ void MortPrePay::UsePrePay_Click() {
     accept();
 }
 
-void MortPrePay::reject() {
-    // A figure typed and not left goes with the copy; the flag it set would otherwise keep the next
-    // box's first key from emptying that box.
-    program().shell.entry.EntryEdited = 0;
-    QDialog::reject();
-}
-
 MortIRFTable::MortIRFTable(QWidget* parent) : QDialog(parent) {
     setObjectName("MortIRFTable");
     setWindowTitle("Accelerated payments");
@@ -256,11 +249,6 @@ void MortDateInput::accept() {
     m_date->store(); // a date typed and not left yet: OK pressed without moving the focus
     mortgage().inputs.StartDate = m_startDate;
     QDialog::accept();
-}
-
-void MortDateInput::reject() {
-    program().shell.entry.EntryEdited = 0; // the date typed goes, and its edited flag with it
-    QDialog::reject();
 }
 
 } // namespace brisk

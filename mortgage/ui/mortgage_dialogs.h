@@ -25,7 +25,6 @@ class MortPrePay : public QDialog {
     void UsePrePay_Click();
     void DoNotUse_Click();
     ResultGrid* grid() const { return m_grid; }
-    void reject() override;
 
   private:
     void showRows();
@@ -53,7 +52,6 @@ class MortDateInput : public QDialog {
   public:
     explicit MortDateInput(QWidget* parent = nullptr);
     void accept() override;
-    void reject() override;
 
   private:
     EntryBox* m_date;

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
@@ -299,7 +300,8 @@ class TestEntryBox : public QObject {
         QCOMPARE(target->value(), stored);
     }
 
-    // Escape is the dialog's Cancel, from a box (typing nothing into it) or from its help text.
+    // Escape is the dialog's Cancel, from a box (typing nothing into it) or from its help text, and
+    // what was typed in the dialog goes with it.
     void escapeReachesTheDialog_data() {
         QTest::addColumn<bool>("fromHelp");
         QTest::newRow("from a box") << false;
@@ -307,6 +309,10 @@ class TestEntryBox : public QObject {
     }
     void escapeReachesTheDialog() {
         QFETCH(bool, fromHelp);
+        auto* opener = new QPushButton("Open", m_window);
+        m_window->layout()->addWidget(opener);
+        opener->show();
+        opener->setFocus();
         QDialog dialog(m_window);
         auto* date = new EntryBox(EntryBox::Kind::Date, &dialog);
         date->setText("3/15/2027");
@@ -318,10 +324,18 @@ class TestEntryBox : public QObject {
         QVERIFY(testing::activate(&dialog));
         QWidget* focused = fromHelp ? static_cast<QWidget*>(help) : date;
         focused->setFocus(Qt::TabFocusReason);
+        if (!fromHelp) QTest::keyClicks(date, "4"); // typed, then cancelled
         QTest::keyClick(focused, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(date->text(), QString("3/15/2027"));
+        QCOMPARE(date->text(), fromHelp ? QString("3/15/2027") : QString("4"));
+        // The cancelled edit does not count for the next box: its first key still replaces.
+        QVERIFY(testing::activate(m_window));
+        QTRY_VERIFY(opener->hasFocus());
+        m_amount->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(m_amount, "7");
+        leave();
+        QCOMPARE(m_amount->value(), 7.0);
     }
 
     void aListBoxTakesOnlyItsItems() {
