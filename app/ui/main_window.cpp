@@ -47,6 +47,9 @@ QSize MDIContainer::childSize() const {
 
 QMdiSubWindow* MDIContainer::addChild(QWidget* child) {
     auto* window = m_area->addSubWindow(child, Qt::FramelessWindowHint);
+    // The frame's caption is the window's own (each sets it as it opens): the title a screen reader
+    // names the frameless child by.
+    window->setWindowTitle(windowTitle().trimmed());
     window->installEventFilter(this);
     window->setAttribute(Qt::WA_DeleteOnClose, child != m_menu);
     window->resize(childSize().expandedTo(child->minimumSizeHint()));

@@ -19,6 +19,7 @@ AMsgbox::AMsgbox(Msg message, const QString& detail, const QString& lowText, QWi
     setWindowTitle("Help");
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName("TextMsg");
+    m_text->setAccessibleName("Message");
     m_text->setReadOnly(true);
     const std::string detailText = ss(detail), low = ss(lowText);
     const std::string todayText = shortDateText(today(), program().shell.DateForm);

@@ -255,6 +255,8 @@ class TestCalculatorWindow : public QObject {
         QVERIFY(w);
         const QStringList faults = namingFaults(w);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
+        // The frame around the window too, as the screen reader lists it.
+        QVERIFY(!QAccessible::queryAccessibleInterface(w->parentWidget())->text(QAccessible::Name).isEmpty());
     }
 
     // The database's dialogs, opened as a user opens them: the record-number dialog from the

@@ -5,6 +5,7 @@
 #include "app/ui/message_box.h"
 #include "support/ui_support.h"
 
+#include <QAccessible>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,15 +46,18 @@ class TestDialogs : public QObject {
         QFETCH(QString, low);
         QFETCH(QString, text);
         if (number == 30) text += qs(shortDateText(today(), program().shell.DateForm));
-        QString shown, caption;
+        QString shown, caption, spoken;
         testing::whenModal([&](QWidget* box) {
             shown = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
             caption = box->windowTitle();
+            spoken = QAccessible::queryAccessibleInterface(box->findChild<QPlainTextEdit*>("TextMsg"))
+                         ->text(QAccessible::Name);
             box->findChild<QPushButton*>("AMsgExit")->click();
         });
         showMessage(Msg(number), nullptr, detail, low);
         QCOMPARE(shown, text);
         QCOMPARE(caption, QString("Help"));
+        QCOMPARE(spoken, QString("Message")); // what a screen reader names the text
     }
 
     // A box closed without an answer is told apart from No: unsaved records are only let go on No.
