@@ -8,10 +8,10 @@
 #include "valuedb/core/price_import.h"
 #include "valuedb/core/trend_pages.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLocale>
 #include <QTextStream>
 
 namespace brisk {
@@ -98,12 +98,28 @@ int import(const ValueDatabase& db, const QCommandLineParser& parser) {
     PriceImportOptions options;
     options.dateColumn = parser.value("date-column").toStdString();
     options.valueColumn = parser.value("value-column").toStdString();
-    options.dateForm =
-        shortDateFormFromPattern(QLocale::system().dateFormat(QLocale::ShortFormat).toStdString());
-    const auto result = importPriceFile(db, args[3].toStdString(), options);
-    if (!result) return failWith(result.message);
-    if (const int status = save(result->db, parser)) return status;
-    QTextStream(stdout) << QString::fromStdString(importSummary(result->counts)) << '\n';
+    if (parser.isSet("date-form")) {
+        options.dateOrder = dateOrderNamed(parser.value("date-form").toStdString());
+        if (!options.dateOrder) {
+            QTextStream(stderr) << "--date-form takes YMD, DMY or MDY, not " << parser.value("date-form")
+                                << '\n';
+            return 2;
+        }
+    }
+    const PriceTable table = readPriceFile(QFile::encodeName(args[3]).toStdString(), options);
+    if (table.problem) {
+        using Kind = PriceFileProblem::Kind;
+        QString hint;
+        if (table.problem->kind == Kind::AmbiguousDates || table.problem->kind == Kind::MixedDates)
+            hint = " Give the order with --date-form DMY or --date-form MDY.";
+        else if (table.problem->kind == Kind::NoColumn && !table.headings.empty())
+            hint = " Choose the columns with --date-column and --value-column.";
+        QTextStream(stderr) << args[3] << ": " << QString::fromStdString(table.problem->text) << hint << '\n';
+        return 2;
+    }
+    const PriceImport result = mergePrices(db, table);
+    if (const int status = save(result.db, parser)) return status;
+    QTextStream(stdout) << QString::fromStdString(importSummary(result.counts)) << '\n';
     return 0;
 }
 
@@ -196,10 +212,18 @@ const RegisterCommand registration({
         parser.addOption(
             {"output", "The .zrk file that sort, extract and import write; the image (.png, .pdf) of trend.",
              "FILE"});
-        parser.addOption({"date-column", "import: the dates' column, by heading or number (1 the first).",
-                          "NAME|N", "Date"});
-        parser.addOption(
-            {"value-column", "import: the prices' column, by heading or number.", "NAME|N", "Close"});
+        parser.addOption({"date-column",
+                          "import: the dates' column, by heading or number (1 the first); by default the one "
+                          "headed Date.",
+                          "NAME|N"});
+        parser.addOption({"value-column",
+                          "import: the prices' column, by heading or number; by default the first of Close, "
+                          "Close/Last, Price, Last, Value, NAV and Adj Close.",
+                          "NAME|N"});
+        parser.addOption({"date-form",
+                          "import: the order of dates written with numbers alone, when the file's own dates "
+                          "do not tell (04/05/2026).",
+                          "YMD|DMY|MDY"});
         parser.addOption({"page", "trend: the page of 26 records, 1 the newest.", "N", "1"});
         parser.addOption({"3d", "trend: three-dimensional bars."});
     },

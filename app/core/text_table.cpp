@@ -43,7 +43,7 @@ std::string csvText(const TextTable& table, std::string_view lineEnd) {
 CsvRows parseCsv(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     CsvRows out;
-    int commas = 0, semicolons = 0;
+    int commas = 0, semicolons = 0, tabs = 0;
     bool quoted = false;
     for (char c : text) {
         if (c == '"') quoted = !quoted;
@@ -51,8 +51,9 @@ CsvRows parseCsv(std::string_view text) {
         if (c == '\n') break;
         commas += c == ',';
         semicolons += c == ';';
+        tabs += c == '\t';
     }
-    out.separator = semicolons > commas ? ';' : ',';
+    out.separator = tabs > std::max(commas, semicolons) ? '\t' : semicolons > commas ? ';' : ',';
 
     std::vector<std::string> row;
     std::string field;

@@ -16,7 +16,7 @@ struct TextTable {
 // with `lineEnd` (standard output takes plain line feeds).
 std::string csvText(const TextTable& table, std::string_view lineEnd = "\r\n");
 // Reads CSV text as a spreadsheet writes it: a UTF-8 byte-order mark skipped, the separator a
-// comma or, when the first line has more of them outside quotes, a semicolon; quoted fields with
+// comma or, when the first line has more of them outside quotes, a semicolon or a tab; quoted fields with
 // doubled quotes and line breaks; CR LF or LF. Empty lines are dropped.
 struct CsvRows {
     char separator = ',';

@@ -44,6 +44,21 @@ inline void whenModal(std::function<void(QWidget*)> act, std::shared_ptr<bool> w
     });
 }
 
+// Runs `act` on the modal window named `name` once it is shown; a window still closing before it is
+// passed over.
+inline void whenModalNamed(const QString& name, std::function<void(QWidget*)> act, int triesLeft = 3000,
+                           int generation = -1) {
+    if (generation < 0) generation = modalGeneration();
+    QTimer::singleShot(10, [name, act, triesLeft, generation] {
+        if (generation != modalGeneration()) return;
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible() && modal->objectName() == name)
+            act(modal);
+        else if (triesLeft > 0)
+            whenModalNamed(name, act, triesLeft - 1, generation);
+    });
+}
+
 // Focus goes only to an active window: makes `window` (a modal dialog, say) the active window first.
 // (A dialog's own active flag may be set while its parent is still the active window.)
 inline bool activate(QWidget* window) {

@@ -2,15 +2,18 @@
 #include "app/ui/entry_box.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
+#include "app/ui/result_grid.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/averages_window.h"
 #include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
+#include "valuedb/ui/price_import_dialog.h"
 #include "valuedb/ui/record_number_dialog.h"
 #include "valuedb/ui/trend_graph_window.h"
 #include "valuedb/ui/valuedb_state.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -49,6 +52,14 @@ void answerModals(std::shared_ptr<Modals> m) {
             m->question = modal->findChild<QLabel*>("Label1")->text();
             if (auto* button = m->answer.isEmpty() ? nullptr : modal->findChild<QPushButton*>(m->answer))
                 QTest::mouseClick(button, Qt::LeftButton);
+            else
+                QTest::keyClick(modal, Qt::Key_Escape);
+        } else if (modal->objectName() == "ImportPreview") {
+            // Imported where the preview allows it, else cancelled.
+            m->seen << "ImportPreview";
+            auto* import = modal->findChild<QPushButton*>("ImportOk");
+            if (import->isEnabled())
+                QTest::mouseClick(import, Qt::LeftButton);
             else
                 QTest::keyClick(modal, Qt::Key_Escape);
         } else {
@@ -119,48 +130,92 @@ class TestValueDbWindows : public QObject {
         QVERIFY(!info->isVisible());
     }
 
-    // Prices from a file, through the menu's command and its file dialog: the weeks merge into the
-    // sample, the summary says what happened, and the database is unsaved; a file without a usable
-    // row is message 13 and changes nothing.
-    void importingPricesFromACsvFile() {
+    // Prices from a file, through the menu's command and its file dialog: the preview shows what the
+    // import will do before anything changes. Dates that read both day first and month first are not
+    // guessed: Import waits until the order is chosen (with the arrow keys), and Enter then imports
+    // what the preview shows; Escape leaves the database as it was.
+    void importingPricesShowsTheWeeksFirst_data() {
+        QTest::addColumn<int>("downKeys");
+        QTest::addColumn<int>("finalKey");
+        QTest::addColumn<QString>("plan");
+        QTest::addColumn<QString>("firstFate");
+        QTest::addColumn<int>("records");
+        QTest::addColumn<QString>("newest");
+        const QString skipped =
+            " 1 row to skip: the date or the price could not be read (the first is row 4).";
+        QTest::newRow("day first, Enter")
+            << 1 << int(Qt::Key_Return)
+            << "2 weeks to import: 2 to add, 0 to replace. The database will hold 132 records." + skipped
+            << "added" << 132 << "2026-12-11";
+        QTest::newRow("month first, Enter")
+            << 2 << int(Qt::Key_Return)
+            << "2 weeks to import: 0 to add, 2 to replace. The database will hold 130 records." + skipped
+            << "replaces" << 130 << "2026-11-27";
+        QTest::newRow("day first, Escape") << 1 << int(Qt::Key_Escape)
+                                           << "2 weeks to import: 2 to add, 0 to replace. The database will "
+                                              "hold 132 records." +
+                                                  skipped
+                                           << "added" << 130 << "2026-11-27";
+    }
+    void importingPricesShowsTheWeeksFirst() {
+        QFETCH(int, downKeys);
+        QFETCH(int, finalKey);
+        QFETCH(QString, plan);
+        QFETCH(QString, firstFate);
+        QFETCH(int, records);
+        QFETCH(QString, newest);
         Trendmenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
-        QCOMPARE(valueDb().db.DbChanged, 0);
+        QCOMPARE(qs(isoDateText(valueDb().db.records[0].date)), QString("2026-11-27"));
         const QString prices = QDir(program().dataFolder).filePath("prices.csv");
         QFile file(prices);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Date,Open,Close\n2026-12-04,1,21.50\n2026-11-26,1,19.99\nlater,1,2\n");
+        file.write("Date,Open,Close\n04/12/2026,1,21.50\n11/12/2026,1,22.50\nlater,1,2\n");
         file.close();
-        QString summary;
-        testing::whenModal([&](QWidget* dialog) { // the file dialog, then the summary
+        QString firstPlan, chosenPlan, fate;
+        bool importAtFirst = true;
+        testing::whenModal([&](QWidget* dialog) { // the file dialog, then the preview
             auto* files = qobject_cast<QFileDialog*>(dialog);
             QVERIFY(files);
-            QCOMPARE(files->directory().absolutePath(), QFileInfo(program().dataFolder).absoluteFilePath());
+            if (QWidget* focused = files->focusWidget()) focused->clearFocus(); // else it keeps its text
             files->selectFile(prices);
             QMetaObject::invokeMethod(files, "accept");
-            testing::whenModal([&](QWidget* box) {
-                summary = qobject_cast<QMessageBox*>(box)->text();
-                box->close();
+            testing::whenModalNamed("ImportPreview", [&](QWidget* preview) {
+                QVERIFY(testing::activate(preview));
+                firstPlan = preview->findChild<QLabel*>("ImportPlan")->text();
+                importAtFirst = preview->findChild<QPushButton*>("ImportOk")->isEnabled();
+                auto* order = preview->findChild<QComboBox*>("ImportDateOrder");
+                order->setFocus();
+                for (int i = 0; i < downKeys; ++i)
+                    QTest::keyClick(order, Qt::Key_Down);
+                chosenPlan = preview->findChild<QLabel*>("ImportPlan")->text();
+                fate = preview->findChild<ResultGrid*>("ImportWeeks")->grid()->text(1, 2);
+                QTest::keyClick(order, Qt::Key(finalKey));
             });
         });
         program().shell.CsvFolder = ss(program().dataFolder);
         menu->findChild<QPushButton*>("ImportCsv")->click();
-        QCOMPARE(summary,
-                 QString("2 weeks imported: 1 added, 1 replaced. 1 row skipped: the date or the value "
-                         "could not be read."));
-        QCOMPARE(valueDb().db.RecordCount(), 131);
-        QCOMPARE(valueDb().db.records[1].value, 19.99);
-        QCOMPARE(valueDb().db.DbChanged, 1);
+        QCOMPARE(firstPlan,
+                 QString("The dates read both day first and month first (row 2 has \"04/12/2026\"): "
+                         "say which order they are in."));
+        QVERIFY(!importAtFirst);
+        QCOMPARE(chosenPlan, plan);
+        QVERIFY2(fate.startsWith(firstFate), qPrintable(fate));
+        QCOMPARE(valueDb().db.RecordCount(), records);
+        QCOMPARE(qs(isoDateText(valueDb().db.records[0].date)), newest);
+        QCOMPARE(valueDb().db.DbChanged, records == 130 && finalKey == Qt::Key_Escape ? 0 : 1);
         QCOMPARE(menu->findChild<QLabel*>("InfoLabel")->text(),
                  QString(" File in Memory = Northfield Growth Fund "));
+    }
 
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("Day,Price\n2026-12-11,30\n");
-        file.close();
+    // A file that cannot be read at all is message 13 and changes nothing.
+    void importingAnUnreadableFileChangesNothing() {
+        Trendmenu* menu = openMenu();
+        QVERIFY(menu->loadFile(samplePath()));
         QString* message = captureMessage();
-        QVERIFY(!menu->importPrices(prices));
+        QVERIFY(!menu->importPrices(QDir(program().dataFolder).filePath("missing.csv")));
         QCOMPARE(*message, QString("File not found or wrong format. Check Filename and/or Directory."));
-        QCOMPARE(valueDb().db.RecordCount(), 131);
+        QCOMPARE(valueDb().db.RecordCount(), 130);
     }
 
     // Every command of the menu has its own access key.
@@ -466,7 +521,7 @@ class TestValueDbWindows : public QObject {
         // The other database holds 2 records; the prices add one week to the sample's 130 records,
         // to which the unsaved record adds one.
         const QByteArray other = "2,0,\"Other\",10\r\n1,#2002-03-08#,11\r\n2,#2002-03-01#,10\r\n";
-        const QByteArray prices = "Date,Close\n2026-12-11,21.50\n", noPrices = "Day,Price\n2026-12-11,30\n";
+        const QByteArray prices = "Date,Close\n2026-12-11,21.50\n", noPrices = "When,Quote\nsoon,30\n";
         const QStringList asked{"QFileDialog", "AllYesNo"};
         QTest::newRow("open, nothing unsaved")
             << "LoadaFile" << other << false << "" << QStringList{"QFileDialog"} << 2 << 0 << true;
@@ -475,19 +530,18 @@ class TestValueDbWindows : public QObject {
         QTest::newRow("open, closed")
             << "LoadaFile" << other << true << "Escape" << asked << 131 << 1 << false;
         QTest::newRow("import, nothing unsaved")
-            << "ImportCsv" << prices << false << "" << QStringList{"QFileDialog", "ImportSummary"} << 131 << 1
+            << "ImportCsv" << prices << false << "" << QStringList{"QFileDialog", "ImportPreview"} << 131 << 1
             << false;
         QTest::newRow("import, No") << "ImportCsv" << prices << true << "AllNo"
-                                    << (asked + QStringList{"ImportSummary"}) << 132 << 1 << false;
+                                    << (asked + QStringList{"ImportPreview"}) << 132 << 1 << false;
         QTest::newRow("import, Yes") << "ImportCsv" << prices << true << "AllYes" << asked << 131 << 1
                                      << false;
         QTest::newRow("import, closed")
             << "ImportCsv" << prices << true << "Escape" << asked << 131 << 1 << false;
         // Nothing merged: the records stay unsaved, and leaving still asks.
         QTest::newRow("import, No, no usable row")
-            << "ImportCsv" << noPrices << true << "AllNo"
-            << (asked + QStringList{"File not found or wrong format. Check Filename and/or Directory."})
-            << 131 << 1 << false;
+            << "ImportCsv" << noPrices << true << "AllNo" << (asked + QStringList{"ImportPreview"}) << 131
+            << 1 << false;
     }
     void openingOrImportingOverUnsavedRecordsAsks() {
         QFETCH(QString, command);

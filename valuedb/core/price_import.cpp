@@ -4,148 +4,599 @@
 #include "app/core/text_table.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
-#include <cmath>
 #include <map>
 
 namespace brisk {
 
 namespace {
 
-// The largest value a record takes from a file; a price beyond it is a misread column.
-constexpr double kLargestValue = 1e11;
+using namespace std::chrono;
+
+// The largest price a record takes from a file, in cents; a price beyond it is a misread column.
+constexpr std::int64_t kLargestCents = 10'000'000'000'000; // 100 billion
+// No export of one investment's history comes near this.
+constexpr std::size_t kLargestFile = 64u << 20;
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+    while (!text.empty() && isSpace(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+    while (!text.empty() && isSpace(text.back()))
         text.remove_suffix(1);
     return text;
 }
 
-bool sameHeading(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
+// A heading as compared: letters and digits only, in lower case ("Adj. Close*" is "adjclose").
+std::string headingKey(std::string_view heading) {
+    std::string key;
+    for (char c : heading)
+        if (isLetter(c) || isDigit(c)) key += lower(c);
+    return key;
 }
 
-// The column a heading or a number (1 the first) names; none when the header has no such column.
-std::optional<std::size_t> findColumn(const std::vector<std::string>& header, std::string_view wanted) {
+std::string inQuotes(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string headingList(const std::vector<std::string>& headings) {
+    std::string list;
+    for (std::size_t i = 0; i < headings.size(); ++i)
+        list += (i == 0 ? "" : ", ") + inQuotes(trimmed(headings[i]));
+    return list.empty() ? "none" : list;
+}
+
+// The column a heading or a number (1 the first) names.
+std::optional<std::size_t> namedColumn(const std::vector<std::string>& headings, std::string_view wanted) {
     wanted = trimmed(wanted);
     int number = 0;
     const auto [end, error] = std::from_chars(wanted.data(), wanted.data() + wanted.size(), number);
     if (error == std::errc() && end == wanted.data() + wanted.size())
-        return number >= 1 && static_cast<std::size_t>(number) <= header.size()
+        return number >= 1 && static_cast<std::size_t>(number) <= headings.size()
                    ? std::optional<std::size_t>(number - 1)
                    : std::nullopt;
-    for (std::size_t i = 0; i < header.size(); ++i)
-        if (sameHeading(trimmed(header[i]), wanted)) return i;
+    const std::string key = headingKey(wanted);
+    for (std::size_t i = 0; i < headings.size(); ++i)
+        if (!key.empty() && headingKey(headings[i]) == key) return i;
     return std::nullopt;
 }
 
-// A price as exports write it: "1234.5", "1,234.50", or with a decimal comma ("1.234,50", and
-// "12,5" in a semicolon file, where a comma cannot separate the fields).
-std::optional<double> readValue(std::string_view text, char separator) {
-    text = trimmed(text);
-    const auto comma = text.rfind(','), point = text.rfind('.');
-    const bool decimalComma = comma != std::string_view::npos &&
-                              (point == std::string_view::npos ? separator == ';' : comma > point);
-    std::string plain;
-    for (char c : text) {
-        if (c == (decimalComma ? '.' : ',')) continue; // grouping
-        plain += c == ',' ? '.' : c;
-    }
-    double value = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (plain.empty() || error != std::errc() || end != plain.data() + plain.size()) return std::nullopt;
-    value = cutToCents(value);
-    if (!std::isfinite(value) || value <= 0 || value > kLargestValue) return std::nullopt;
-    return value;
+// The first heading of `keys`, in their order of preference.
+std::optional<std::size_t> usualColumn(const std::vector<std::string>& headings,
+                                       std::initializer_list<std::string_view> keys) {
+    for (std::string_view key : keys)
+        for (std::size_t i = 0; i < headings.size(); ++i)
+            if (headingKey(headings[i]) == key) return i;
+    return std::nullopt;
 }
 
-// A date, also with a time after it ("2024-01-05 16:00:00", "2024-01-05T16:00").
-std::optional<Date> readDate(std::string_view text, const ShortDateForm& form) {
-    text = trimmed(text);
-    if (const auto cut = text.find_first_of(" T"); cut != std::string_view::npos) text = text.substr(0, cut);
-    const auto date = parseDate(text, form);
-    if (!date || *date <= kDeletionMarker || date->year() > std::chrono::year(9999)) return std::nullopt;
+// Month names as exports write them, in English and German, full or cut to three letters or more.
+std::optional<int> monthNamed(std::string_view word) {
+    static constexpr std::array<std::array<std::string_view, 2>, 12> kNames{{
+        {"january", "januar"},
+        {"february", "februar"},
+        {"march", "maerz"},
+        {"april", "april"},
+        {"may", "mai"},
+        {"june", "juni"},
+        {"july", "juli"},
+        {"august", "august"},
+        {"september", "september"},
+        {"october", "oktober"},
+        {"november", "november"},
+        {"december", "dezember"},
+    }};
+    std::string key;
+    for (char c : word)
+        key += lower(c);
+    if (key.size() < 3) return std::nullopt;
+    for (int m = 0; m < 12; ++m)
+        for (std::string_view name : kNames[m])
+            if (name.starts_with(key)) return m + 1;
+    if (key == "mrz" || key == "mär" || key == "märz") return 3; // German March, with its umlaut
+    return std::nullopt;
+}
+
+std::optional<Date> makeDate(int y, int m, int d) {
+    if (y < 1000 || y > 9999 || m < 1 || m > 12 || d < 1 || d > 31) return std::nullopt;
+    const Date date{year(y), month(static_cast<unsigned>(m)), day(static_cast<unsigned>(d))};
+    if (!date.ok() || date <= kDeletionMarker) return std::nullopt;
     return date;
 }
 
-std::chrono::sys_days mondayOf(Date date) {
-    const std::chrono::sys_days day(date);
-    return day - (std::chrono::weekday(day) - std::chrono::Monday);
+// A date as one field holds it. Year first and month names say their own order; two numbers before
+// the year may be day and month or month and day, and the file as a whole decides.
+struct DateReading {
+    std::optional<Date> certain;              // year first, or a month name
+    std::optional<Date> dayFirst, monthFirst; // numbers alone: read each way
+    bool numeric = false;
+    char separator = '/';
+    std::string form; // the field's shape when certain: "YYYY-MM-DD", "Mon DD, YYYY"
+    bool readable() const { return certain || dayFirst || monthFirst; }
+};
+
+bool isDateSeparator(char c) {
+    return c == ' ' || c == '/' || c == '-' || c == '.' || c == ',';
+}
+
+DateReading readDate(std::string_view text) {
+    text = trimmed(text);
+    // A time after the date: "2024-01-05 16:00:00", "2024-01-05T16:00Z", "Dec 04, 2026 4:00 PM".
+    if (const auto colon = text.find(':'); colon != std::string_view::npos) {
+        const auto cut = text.find_last_of(" T", colon);
+        text = trimmed(text.substr(0, cut == std::string_view::npos ? 0 : cut));
+    }
+    // Three parts, numbers or a word, between separators.
+    struct Part {
+        std::size_t at;
+        std::string_view text;
+        bool word;
+    };
+    std::vector<Part> parts;
+    for (std::size_t i = 0; i < text.size();) {
+        if (isDateSeparator(text[i])) {
+            ++i;
+            continue;
+        }
+        const bool word = !isDigit(text[i]);
+        const std::size_t start = i;
+        while (i < text.size() && !isDateSeparator(text[i]) && isDigit(text[i]) != word)
+            ++i;
+        parts.push_back({start, text.substr(start, i - start), word});
+    }
+    DateReading reading;
+    if (parts.size() != 3) return reading;
+    for (const Part& part : parts)
+        if (part.text.size() > (part.word ? 9 : 4)) return reading;
+    const auto number = [](std::string_view digits) {
+        int n = 0;
+        std::from_chars(digits.data(), digits.data() + digits.size(), n);
+        return n;
+    };
+    const auto fullYear = [&](std::string_view digits) {
+        const int y = number(digits);
+        if (digits.size() == 2) return y + (y < 30 ? 2000 : 1900);
+        return digits.size() == 4 ? y : -1;
+    };
+    // The field with each part replaced by what it is: "Mon DD, YYYY".
+    const auto shape = [&](std::array<const char*, 3> roles) {
+        std::string out(text);
+        for (int k = 2; k >= 0; --k)
+            out.replace(parts[k].at, parts[k].text.size(), roles[k]);
+        return out;
+    };
+    const int words = std::count_if(parts.begin(), parts.end(), [](const Part& p) { return p.word; });
+    if (words == 1) {
+        // The month's name; of the numbers, one of four digits first is the year, else the last is.
+        const int m = parts[0].word ? 0 : parts[1].word ? 1 : 2;
+        const auto month = monthNamed(parts[m].text);
+        const int y = parts[0].text.size() == 4 ? 0 : 2, d = 3 - m - y;
+        if (!month || y == m || parts[d].word || parts[d].text.size() > 2) return reading;
+        reading.certain = makeDate(fullYear(parts[y].text), *month, number(parts[d].text));
+        std::array<const char*, 3> roles{};
+        roles[m] = "Mon", roles[y] = "YYYY", roles[d] = "DD";
+        reading.form = shape(roles);
+        return reading;
+    }
+    if (words != 0 || parts[1].text.size() > 2) return reading;
+    if (parts[0].text.size() == 4) {
+        if (parts[2].text.size() > 2) return reading;
+        reading.certain = makeDate(number(parts[0].text), number(parts[1].text), number(parts[2].text));
+        reading.form = shape({"YYYY", "MM", "DD"});
+        return reading;
+    }
+    if (parts[0].text.size() > 2) return reading;
+    const int first = number(parts[0].text), second = number(parts[1].text), y = fullYear(parts[2].text);
+    reading.numeric = true;
+    reading.separator = text[parts[0].at + parts[0].text.size()];
+    reading.dayFirst = makeDate(y, second, first);
+    reading.monthFirst = makeDate(y, first, second);
+    return reading;
+}
+
+std::optional<Date> dateIn(const DateReading& reading, DateOrder order) {
+    if (reading.certain) return reading.certain;
+    if (!reading.numeric) return std::nullopt;
+    switch (order) {
+    case DateOrder::DayMonthYear:
+        return reading.dayFirst;
+    case DateOrder::MonthDayYear:
+        return reading.monthFirst;
+    case DateOrder::YearMonthDay:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::string orderForm(DateOrder order, char separator) {
+    const std::string s(1, separator);
+    switch (order) {
+    case DateOrder::DayMonthYear:
+        return "DD" + s + "MM" + s + "YYYY";
+    case DateOrder::MonthDayYear:
+        return "MM" + s + "DD" + s + "YYYY";
+    case DateOrder::YearMonthDay:
+        break;
+    }
+    return "YYYY" + s + "MM" + s + "DD";
+}
+
+// A price as exports write it: "1234.5", "1,234.50", "$105.61", "1.234,50 €", "1'234.50", in
+// whole cents rounded half to even from the text itself. `decimalComma` is the file's decimal mark.
+std::optional<std::int64_t> readCents(std::string_view text, bool decimalComma) {
+    text = trimmed(text);
+    std::string digits; // the whole number and its decimals, with the decimal point at `point`
+    std::optional<std::size_t> point;
+    bool seenDigit = false, ended = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            if (ended) return std::nullopt; // "12 34": two numbers
+            digits += c;
+            seenDigit = true;
+        } else if (c == (decimalComma ? ',' : '.')) {
+            if (point) return std::nullopt;
+            if (!seenDigit) digits += '0', seenDigit = true; // ".5"
+            point = digits.size();
+        } else if (seenDigit && !ended && !point &&
+                   (c == (decimalComma ? '.' : ',') || c == '\'' || c == ' ')) {
+            continue; // grouping
+        } else if (seenDigit && !ended && !point && (text.substr(i).starts_with("\xC2\xA0"))) {
+            ++i; // a no-break space as grouping
+        } else if (seenDigit && !ended && !point && (text.substr(i).starts_with("\xE2\x80\xAF"))) {
+            i += 2; // a narrow one
+        } else if (c == '-') {
+            return std::nullopt; // no price is negative
+        } else if (isDigit(c) || c == '.' || c == ',') {
+            return std::nullopt;
+        } else {
+            // A currency's symbol or code before or after the number.
+            if (seenDigit) ended = true;
+        }
+    }
+    if (!seenDigit) return std::nullopt;
+    const std::size_t wholeDigits = point.value_or(digits.size());
+    const std::string_view whole(digits.data(), wholeDigits);
+    const std::string_view fraction = std::string_view(digits).substr(wholeDigits);
+    if (whole.size() > 12) return std::nullopt;
+    std::int64_t cents = 0;
+    for (char c : whole)
+        cents = cents * 10 + (c - '0');
+    for (std::size_t i = 0; i < 2; ++i)
+        cents = cents * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
+    // Half to even on the digits beyond the cent.
+    if (fraction.size() > 2) {
+        const std::string_view rest = fraction.substr(2);
+        const bool aboveHalf =
+            rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string_view::npos);
+        const bool half = rest[0] == '5' && !aboveHalf;
+        if (aboveHalf || (half && cents % 2 == 1)) ++cents;
+    }
+    if (cents <= 0 || cents > kLargestCents) return std::nullopt;
+    return cents;
+}
+
+// The decimal mark from the values themselves: a mark followed by other than three digits, a mark
+// after the other one, or one mark twice, tells. Without a sign either way a comma is decimal only
+// in a file separated by semicolons or tabs.
+bool decimalCommaIn(const std::vector<std::vector<std::string>>& rows, std::size_t column, char separator) {
+    int commaSigns = 0, pointSigns = 0;
+    bool anyComma = false;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        if (rows[r].size() <= column) continue;
+        const std::string_view text = trimmed(rows[r][column]);
+        const auto comma = text.rfind(','), point = text.rfind('.');
+        const auto digitsAfter = [&](std::size_t at) {
+            std::size_t n = 0;
+            while (at + 1 + n < text.size() && isDigit(text[at + 1 + n]))
+                ++n;
+            return n;
+        };
+        anyComma |= comma != std::string_view::npos;
+        if (comma != std::string_view::npos && point != std::string_view::npos) {
+            ++(comma > point ? commaSigns : pointSigns);
+        } else if (comma != std::string_view::npos) {
+            if (text.find(',') != comma)
+                ++pointSigns; // "1,234,567"
+            else if (digitsAfter(comma) != 3)
+                ++commaSigns;
+        } else if (point != std::string_view::npos) {
+            if (text.find('.') != point)
+                ++commaSigns; // "1.234.567"
+            else if (digitsAfter(point) != 3)
+                ++pointSigns;
+        }
+    }
+    if (commaSigns != pointSigns) return commaSigns > pointSigns;
+    return anyComma && separator != ',';
+}
+
+PriceFileProblem problem(PriceFileProblem::Kind kind, std::string text) {
+    return {kind, std::move(text)};
+}
+
+constexpr const char* kDateForms =
+    "dates are read as 2026-12-04, 04.12.2026, 04/12/2026, 12/04/2026, Dec 04, 2026 or 04-Dec-2026";
+
+} // namespace
+
+PriceTable readPriceTable(std::string_view csv, const PriceImportOptions& options) {
+    PriceTable table;
+    const CsvRows file = parseCsv(csv);
+    if (file.rows.empty()) {
+        table.problem =
+            problem(PriceFileProblem::Kind::NoColumn, "The file is empty: no headings, no prices.");
+        return table;
+    }
+    table.headings = file.rows[0];
+    const auto& rows = file.rows;
+    const std::string found = "; the file's headings are " + headingList(table.headings) + ".";
+
+    // The columns: as named, else by the usual headings.
+    std::optional<std::size_t> valueColumn =
+        options.valueColumn.empty()
+            ? usualColumn(table.headings, {"close", "closelast", "price", "last", "value", "nav", "schluss",
+                                           "schlusskurs", "kurs", "adjclose"})
+            : namedColumn(table.headings, options.valueColumn);
+    if (!valueColumn) {
+        table.problem = problem(
+            PriceFileProblem::Kind::NoColumn,
+            options.valueColumn.empty()
+                ? "No column of prices: looked for Close, Close/Last, Price, Last, Value, NAV and Adj Close" +
+                      found
+                : "No column " + inQuotes(options.valueColumn) + " for the prices" + found);
+        return table;
+    }
+    std::optional<std::size_t> dateColumn;
+    if (!options.dateColumn.empty()) {
+        dateColumn = namedColumn(table.headings, options.dateColumn);
+    } else {
+        dateColumn = usualColumn(table.headings, {"date", "datum", "time", "timestamp", "day"});
+        // Else the first column whose first value is a date.
+        for (std::size_t c = 0; !dateColumn && rows.size() > 1 && c < rows[1].size(); ++c)
+            if (c != *valueColumn && readDate(rows[1][c]).readable()) dateColumn = c;
+    }
+    if (!dateColumn) {
+        table.problem =
+            problem(PriceFileProblem::Kind::NoColumn,
+                    options.dateColumn.empty()
+                        ? "No column of dates: looked for Date and for dates in the first row" + found
+                        : "No column " + inQuotes(options.dateColumn) + " for the dates" + found);
+        return table;
+    }
+    table.dateColumn = *dateColumn;
+    table.valueColumn = *valueColumn;
+    if (rows.size() < 2) {
+        table.problem = problem(PriceFileProblem::Kind::NoDates, "The file has headings but no prices.");
+        return table;
+    }
+
+    std::vector<DateReading> dates(rows.size());
+    for (std::size_t r = 1; r < rows.size(); ++r)
+        if (rows[r].size() > table.dateColumn) dates[r] = readDate(rows[r][table.dateColumn]);
+
+    // The order of numbers-only dates: as told, or the one every such date of the file fits. Dots
+    // are only ever written day first (04.12.2026).
+    std::optional<DateOrder> order = options.dateOrder;
+    std::size_t numeric = 0, fitDayFirst = 0, fitMonthFirst = 0, onlyDayFirst = 0, onlyMonthFirst = 0,
+                firstNumeric = 0;
+    bool dots = false;
+    char separator = '/';
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const DateReading& d = dates[r];
+        if (!d.numeric || !d.readable()) continue;
+        if (numeric++ == 0) firstNumeric = r, separator = d.separator;
+        dots |= d.separator == '.';
+        fitDayFirst += d.dayFirst.has_value();
+        fitMonthFirst += d.monthFirst.has_value();
+        if (d.dayFirst && !d.monthFirst && onlyDayFirst == 0) onlyDayFirst = r;
+        if (d.monthFirst && !d.dayFirst && onlyMonthFirst == 0) onlyMonthFirst = r;
+    }
+    const auto dateText = [&](std::size_t r) { return inQuotes(trimmed(rows[r][table.dateColumn])); };
+    const auto rowText = [](std::size_t r) { return "row " + std::to_string(r + 1); };
+    if (numeric > 0 && !order) {
+        const bool dayFirst = dots || fitDayFirst == numeric, monthFirst = !dots && fitMonthFirst == numeric;
+        if (dayFirst && monthFirst) {
+            table.problem =
+                problem(PriceFileProblem::Kind::AmbiguousDates,
+                        "The dates read both day first and month first (" + rowText(firstNumeric) + " has " +
+                            dateText(firstNumeric) + "): say which order they are in.");
+            return table;
+        }
+        if (!dayFirst && !monthFirst && onlyDayFirst && onlyMonthFirst) {
+            table.problem =
+                problem(PriceFileProblem::Kind::MixedDates,
+                        "The dates mix two orders: " + rowText(onlyDayFirst) + " has " +
+                            dateText(onlyDayFirst) + ", day first, and " + rowText(onlyMonthFirst) + " has " +
+                            dateText(onlyMonthFirst) + ", month first.");
+            return table;
+        }
+        // Otherwise the order most dates fit; the others are skipped as unreadable.
+        order = dayFirst || (!monthFirst && fitDayFirst >= fitMonthFirst) ? DateOrder::DayMonthYear
+                                                                          : DateOrder::MonthDayYear;
+    }
+    if (numeric > 0) table.order = order;
+
+    const bool decimalComma = decimalCommaIn(rows, table.valueColumn, file.separator);
+    std::size_t firstDated = 0, firstBadDate = 0;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const auto date = dateIn(dates[r], order.value_or(DateOrder::YearMonthDay));
+        if (date && firstDated == 0) firstDated = r;
+        if (!date && firstBadDate == 0) firstBadDate = r;
+        const auto cents = rows[r].size() > table.valueColumn && date
+                               ? readCents(rows[r][table.valueColumn], decimalComma)
+                               : std::nullopt;
+        if (!date || !cents) {
+            if (table.skipped++ == 0) table.firstSkippedLine = static_cast<int>(r) + 1;
+            continue;
+        }
+        if (table.points.empty())
+            table.dateForm = dates[r].numeric ? orderForm(*order, separator) : dates[r].form;
+        table.points.push_back({static_cast<int>(r) + 1, *date, *cents});
+    }
+    if (table.points.empty()) {
+        const std::string column = " in column " + inQuotes(trimmed(table.headings.size() > table.dateColumn
+                                                                        ? table.headings[table.dateColumn]
+                                                                        : std::string()));
+        if (firstDated == 0) {
+            table.problem = problem(
+                PriceFileProblem::Kind::NoDates,
+                "No date could be read" + column + ": " + rowText(firstBadDate) + " has " +
+                    (rows[firstBadDate].size() > table.dateColumn ? dateText(firstBadDate) : "nothing") +
+                    "; " + kDateForms + ".");
+        } else {
+            const auto& row = rows[firstDated];
+            table.problem = problem(
+                PriceFileProblem::Kind::NoValues,
+                "No price could be read in column " + inQuotes(trimmed(table.headings[table.valueColumn])) +
+                    ": " + rowText(firstDated) + " has " +
+                    (row.size() > table.valueColumn ? inQuotes(trimmed(row[table.valueColumn])) : "nothing") +
+                    ".");
+        }
+    }
+    return table;
+}
+
+std::optional<std::string> priceFileText(const std::filesystem::path& path) {
+    auto csv = readFileStart(path, kLargestFile + 1);
+    if (!csv || csv->size() > kLargestFile) return std::nullopt;
+    return csv;
+}
+
+PriceTable readPriceFile(const std::filesystem::path& path, const PriceImportOptions& options) {
+    const auto csv = priceFileText(path);
+    if (!csv) {
+        PriceTable table;
+        table.problem = problem(PriceFileProblem::Kind::Unreadable, MessageText(Msg::BadFile));
+        return table;
+    }
+    return readPriceTable(*csv, options);
+}
+
+double valueFromCents(std::int64_t cents) {
+    return static_cast<double>(cents) / 100; // the double nearest the decimal, division being exact-rounded
+}
+
+namespace {
+
+sys_days mondayOf(Date date) {
+    const sys_days day(date);
+    return day - (weekday(day) - Monday);
 }
 
 } // namespace
 
-Outcome<PriceImport> importPrices(const ValueDatabase& db, std::string_view csv,
-                                  const PriceImportOptions& options) {
-    const auto unusable = Outcome<PriceImport>::failure(Msg::BadFile);
-    const CsvRows table = parseCsv(csv);
-    if (table.rows.empty()) return unusable;
-    const auto dateColumn = findColumn(table.rows[0], options.dateColumn);
-    const auto valueColumn = findColumn(table.rows[0], options.valueColumn);
-    if (!dateColumn || !valueColumn) return unusable;
+PriceImport mergePrices(const ValueDatabase& db, const PriceTable& table) {
+    // Each week's latest row; of two rows of one day, the later in the file.
+    std::map<sys_days, PricePoint> weeks;
+    for (const PricePoint& point : table.points) {
+        auto [at, isNew] = weeks.try_emplace(mondayOf(point.date), point);
+        if (!isNew && point.date >= at->second.date) at->second = point;
+    }
 
     PriceImport result;
-    // Each week's latest row; a later row of the same day wins.
-    std::map<std::chrono::sys_days, ValueRecord> weeks;
-    for (std::size_t r = 1; r < table.rows.size(); ++r) {
-        const auto& row = table.rows[r];
-        const auto date =
-            row.size() > *dateColumn ? readDate(row[*dateColumn], options.dateForm) : std::nullopt;
-        const auto value =
-            row.size() > *valueColumn ? readValue(row[*valueColumn], table.separator) : std::nullopt;
-        if (!date || !value) {
-            ++result.counts.skipped;
-            continue;
-        }
-        ValueRecord& week = weeks[mondayOf(*date)];
-        if (week.value == 0 || *date >= week.date) week = {std::nullopt, *date, *value};
-    }
-    if (weeks.empty()) return unusable;
-
     result.db = db;
     auto& records = result.db.records;
-    for (const auto& week : weeks) {
-        const std::chrono::sys_days monday = week.first;
-        const ValueRecord& imported = week.second;
-        const auto inWeek = [monday](const ValueRecord& r) { return mondayOf(r.date) == monday; };
-        const auto before = records.size();
-        std::erase_if(records, inWeek);
-        ++(records.size() < before ? result.counts.replaced : result.counts.added);
-        records.push_back(imported);
+    std::map<sys_days, ImportedWeek> imported;
+    for (const auto& [monday, point] : weeks) {
+        ImportedWeek week{point.date, valueFromCents(point.cents), ImportedWeek::Fate::Added, std::nullopt};
+        for (auto it = records.begin(); it != records.end();) {
+            if (mondayOf(it->date) != monday) {
+                ++it;
+                continue;
+            }
+            if (!week.replaced) week.replaced = *it, week.fate = ImportedWeek::Fate::Replaced;
+            it = records.erase(it);
+        }
+        records.push_back({std::nullopt, point.date, week.value});
+        imported.emplace(monday, week);
     }
     sortRecords(result.db);
-    if (result.db.RecordCount() > kMaxRecords) {
-        result.counts.leftOut = result.db.RecordCount() - kMaxRecords;
-        records.resize(kMaxRecords);
+    for (std::size_t i = kMaxRecords; i < records.size(); ++i) {
+        const auto week = imported.find(mondayOf(records[i].date));
+        if (week != imported.end() && week->second.date == records[i].date) {
+            if (week->second.replaced) result.dropped.push_back(*week->second.replaced);
+            week->second.fate = ImportedWeek::Fate::LeftOut;
+        } else {
+            result.dropped.push_back(records[i]);
+            result.dropped.back().number.reset();
+        }
     }
-    result.db.DbChanged = 1;
-    return {std::move(result), Msg::None};
+    if (records.size() > static_cast<std::size_t>(kMaxRecords)) records.resize(kMaxRecords);
+
+    PriceImportCounts& counts = result.counts;
+    for (auto it = imported.rbegin(); it != imported.rend(); ++it) {
+        result.weeks.push_back(it->second);
+        switch (it->second.fate) {
+        case ImportedWeek::Fate::Added:
+            ++counts.added;
+            break;
+        case ImportedWeek::Fate::Replaced:
+            ++counts.replaced;
+            break;
+        case ImportedWeek::Fate::LeftOut:
+            ++counts.leftOut;
+            break;
+        }
+    }
+    counts.skipped = table.skipped;
+    counts.firstSkippedLine = table.firstSkippedLine;
+    counts.ownDropped = static_cast<int>(result.dropped.size());
+    counts.held = result.db.RecordCount();
+    if (counts.added + counts.replaced > 0) result.db.DbChanged = 1;
+    return result;
 }
 
-Outcome<PriceImport> importPriceFile(const ValueDatabase& db, const std::filesystem::path& path,
-                                     const PriceImportOptions& options) {
-    constexpr std::size_t largest = 64u << 20;
-    const auto csv = readFileStart(path, largest + 1);
-    if (!csv || csv->size() > largest) return Outcome<PriceImport>::failure(Msg::BadFile);
-    return importPrices(db, *csv, options);
-}
-
-std::string importSummary(const PriceImportCounts& counts) {
-    const auto weeks = [](int n) { return std::to_string(n) + (n == 1 ? " week" : " weeks"); };
-    std::string text = weeks(counts.added + counts.replaced) + " imported: " + std::to_string(counts.added) +
-                       " added, " + std::to_string(counts.replaced) + " replaced.";
+std::string importSummary(const PriceImportCounts& counts, Tense tense) {
+    const bool done = tense == Tense::Done;
+    const auto count = [](int n, const char* one, const char* many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    std::string text = count(counts.added + counts.replaced, "week", "weeks") +
+                       (done ? " imported: " : " to import: ") + std::to_string(counts.added) +
+                       (done ? " added, " : " to add, ") + std::to_string(counts.replaced) +
+                       (done ? " replaced. The database holds " : " to replace. The database will hold ") +
+                       count(counts.held, "record.", "records.");
     if (counts.skipped > 0)
-        text += " " + std::to_string(counts.skipped) + (counts.skipped == 1 ? " row" : " rows") +
-                " skipped: the date or the value could not be read.";
-    if (counts.leftOut > 0)
-        text += " " + weeks(counts.leftOut) + " left out, the oldest: a database holds at most " +
-                std::to_string(kMaxRecords) + " records.";
+        text += " " + count(counts.skipped, "row", "rows") + (done ? " skipped" : " to skip") +
+                ": the date or the price could not be read (the first is row " +
+                std::to_string(counts.firstSkippedLine) + ").";
+    if (counts.leftOut > 0 || counts.ownDropped > 0) {
+        const char* verb = done ? "" : " to be";
+        text += " ";
+        if (counts.leftOut > 0)
+            text += count(counts.leftOut, "older week", "older weeks") + " of the file" + verb + " left out";
+        if (counts.leftOut > 0 && counts.ownDropped > 0) text += " and ";
+        if (counts.ownDropped > 0)
+            text += std::to_string(counts.ownDropped) + " of the database's own oldest records" + verb +
+                    " given up";
+        text += ": a database holds at most " + std::to_string(kMaxRecords) + " records.";
+    }
     return text;
+}
+
+std::optional<DateOrder> dateOrderNamed(std::string_view name) {
+    const std::string key = headingKey(name);
+    if (key == "dmy") return DateOrder::DayMonthYear;
+    if (key == "mdy") return DateOrder::MonthDayYear;
+    if (key == "ymd") return DateOrder::YearMonthDay;
+    return std::nullopt;
 }
 
 } // namespace brisk

@@ -4,7 +4,10 @@
 #include "app/core/record_file.h"
 #include "app/core/whole_number.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace brisk {
 
@@ -25,7 +28,20 @@ void ValueDatabase::compactEarnings() {
 }
 
 double cutToCents(double value) {
-    return std::trunc(value * 100 + (value >= 0 ? 1e-9 : -1e-9)) / 100;
+    // Cut on the shortest decimal text that reads back as the value, which is the text typed: a
+    // product with 100 is off by more than any fixed guard for larger values (262144.04 * 100 is
+    // just below 26214404).
+    if (!std::isfinite(value) || std::abs(value) >= 1e15) return value; // no cents to cut
+    if (std::abs(value) < 0.01) return 0;
+    std::array<char, 32> text{};
+    const auto written =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    std::string_view digits(text.data(), static_cast<std::size_t>(written.ptr - text.data()));
+    if (const auto point = digits.find('.'); point != std::string_view::npos && digits.size() > point + 3)
+        digits = digits.substr(0, point + 3);
+    double cut = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), cut);
+    return cut;
 }
 
 std::string zrkBytes(const ValueDatabase& db) {

@@ -8,10 +8,10 @@
 #include "app/ui/message_box.h"
 #include "app/ui/program_state.h"
 #include "app/ui/twips.h"
-#include "valuedb/core/price_import.h"
 #include "valuedb/ui/averages_window.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
+#include "valuedb/ui/price_import_dialog.h"
 #include "valuedb/ui/valuedb_state.h"
 
 #include <QCloseEvent>
@@ -19,7 +19,6 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -144,23 +143,13 @@ void Trendmenu::Saveafile_Click() {
     if (const auto chosen = FileDirectory(FileOp::SaveDatabase, this)) saveFile(*chosen);
 }
 
-// Weekly values from a price file merged into the database in memory, unsaved like any edit.
+// Weekly values from a price file merged into the database in memory, unsaved like any edit, once
+// the user has seen what they will do.
 bool Trendmenu::importPrices(const QString& path) {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    PriceImportOptions options;
-    options.dateForm = program().shell.DateForm;
-    const auto imported = importPriceFile(db(), ss(path), options);
-    QGuiApplication::restoreOverrideCursor();
-    if (!imported) {
-        showMessage(imported.message, this);
-        return false;
-    }
+    const auto imported = previewPriceImport(db(), path, this);
+    if (!imported) return false;
     db() = imported->db;
     updateInfoLabel();
-    QMessageBox box(QMessageBox::Information, "Import Values from a CSV File",
-                    qs(importSummary(imported->counts)), QMessageBox::Ok, this);
-    box.setObjectName("ImportSummary");
-    box.exec();
     return true;
 }
 

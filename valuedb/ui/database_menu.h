@@ -19,7 +19,8 @@ class Trendmenu : public QWidget {
     void ExitMenu_Click();
     void SortDBase_Click();
     void ImportCsv_Click();
-    bool importPrices(const QString& path); // false (message 13 shown) leaves the database as it was
+    // False (cancelled, or message 13 shown) leaves the database as it was.
+    bool importPrices(const QString& path);
     void updateInfoLabel();
 
   protected:
