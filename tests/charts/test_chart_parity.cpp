@@ -160,7 +160,7 @@ class TestChartParity : public QObject {
                                     "--term", "1", "--output", QDir::temp().filePath("never.png")});
         QVERIFY(calc.waitForFinished(20000));
         QCOMPARE(calc.exitCode(), 2);
-        QVERIFY(calc.readAllStandardError().endsWith("Wrong or missing entry, try again.\n"));
+        QVERIFY(calc.readAllStandardError().endsWith("Wrong or missing entry, try again. (message 3)\n"));
     }
 };
 
