@@ -7,7 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTextStream>
 
 #include <algorithm>
 
@@ -17,7 +16,9 @@ void addChartOptions(QCommandLineParser& parser) {
     parser.addOption(
         {"kind", "The chart kind, 1 to 7 (the first chart of the calculator when not given).", "KIND"});
     parser.addOption(
-        {"output", "The file to draw into: .png or .pdf; .json writes the chart's figures.", "FILE"});
+        {"output",
+         "The file to draw into: an image (.png, .jpg, ...) or .pdf; .json writes the chart's figures.",
+         "FILE"});
 }
 
 namespace {
@@ -42,13 +43,33 @@ std::string chartJson(const ChartData& chart) {
 
 } // namespace
 
+QStringList chartOutputKinds() {
+    QStringList kinds;
+    for (const std::string& kind : chartFileKinds())
+        kinds << QString::fromStdString(kind);
+    kinds << "json";
+    kinds.sort();
+    return kinds;
+}
+
+std::optional<QString> chartOutputError(const QString& path) {
+    if (path.endsWith(".json", Qt::CaseInsensitive) || !chartFileKind(argumentBytes(path)).empty())
+        return std::nullopt;
+    return "--output " + path + ": a chart is written to a file whose name ends in ." +
+           chartOutputKinds().join(", .");
+}
+
 int writeChartFile(const ChartData& chart, const QString& path) {
+    if (const auto error = chartOutputError(path)) {
+        printErr(*error + '\n');
+        return 2;
+    }
+    const std::filesystem::path file = localPath(path);
     const auto error = path.endsWith(".json", Qt::CaseInsensitive)
-                           ? writeFileAtomically(path.toStdString(), chartJson(chart))
-                           : brisk::writeChartFile(chart, path.toStdString());
+                           ? writeFileAtomically(file, chartJson(chart))
+                           : brisk::writeChartFile(chart, file.string());
     if (error) {
-        QTextStream(stderr) << "The chart could not be written to " << path << ": "
-                            << QString::fromStdString(*error) << '\n';
+        printErr("The chart could not be written to " + path + ": " + QString::fromStdString(*error) + '\n');
         return 2;
     }
     return 0;
@@ -57,7 +78,11 @@ int writeChartFile(const ChartData& chart, const QString& path) {
 int runChart(const CliCommand& calculator, const QCommandLineParser& parser, CliContext& context) {
     const QString output = parser.value("output");
     if (output.isEmpty()) {
-        QTextStream(stderr) << "--output FILE.png or FILE.pdf is needed\n";
+        printErr("--output FILE is needed: the file to draw the chart into\n");
+        return 2;
+    }
+    if (const auto error = chartOutputError(output)) {
+        printErr(*error + '\n');
         return 2;
     }
     ChartHandover handover;
@@ -69,10 +94,10 @@ int runChart(const CliCommand& calculator, const QCommandLineParser& parser, Cli
         kind = parser.value("kind").toInt();
         const auto kinds = offeredKinds(handover.GraphCaller, handover.CalcMode);
         if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end()) {
-            QTextStream(stderr) << "This calculator's charts are kinds:";
+            QString text = optionText(parser, "kind") + ": this calculator's charts are kinds:";
             for (int k : kinds)
-                QTextStream(stderr) << ' ' << k;
-            QTextStream(stderr) << '\n';
+                text += QString(" %1").arg(k);
+            printErr(text + '\n');
             return 2;
         }
     }

@@ -1,4 +1,4 @@
-// brisklane-calc chart: a calculator's chart drawn into a PNG or PDF file, headless.
+// brisklane-calc chart: a calculator's chart drawn into an image or PDF file, headless.
 #pragma once
 
 #include "cli/command.h"
@@ -7,8 +7,10 @@ namespace brisk {
 
 struct ChartData;
 
+// The endings of the files a chart is written to: the image formats Qt writes here, pdf and json.
+QStringList chartOutputKinds();
 // Draws the chart into `path`: a PDF page for a .pdf name, its figures for a .json name, otherwise
-// an image (PNG).
+// an image in the format its name ends in; a name of any other kind is refused, naming the kinds.
 int writeChartFile(const ChartData& chart, const QString& path);
 // Runs `calculator` with the options given, then draws the chart of --kind (its first chart when
 // none is given) into --output.

@@ -5,14 +5,17 @@
 #include "app/core/mask_format.h"
 #include "app/core/messages.h"
 #include "app/core/printout.h"
+#include "app/core/record_file.h"
 #include "app/render/pdf_output.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace brisk {
 
@@ -33,10 +36,101 @@ double centsNumber(double value) {
     return QString::fromStdString(cents(value)).toDouble();
 }
 
-int failWith(Msg message) {
+QString argumentText(std::string_view bytes) {
+    QString text;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        // The longest run that is UTF-8 is taken whole; a byte that starts no sequence stands alone.
+        std::size_t end = i;
+        while (end < bytes.size()) {
+            const auto c = static_cast<unsigned char>(bytes[end]);
+            const std::size_t length = c < 0x80         ? 1
+                                       : (c >> 5) == 6  ? 2
+                                       : (c >> 4) == 14 ? 3
+                                       : (c >> 3) == 30 ? 4
+                                                        : 0;
+            if (length == 0 || end + length > bytes.size() || !isValidUtf8(bytes.substr(end, length))) break;
+            end += length;
+        }
+        text += QString::fromUtf8(bytes.data() + i, static_cast<qsizetype>(end - i));
+        if (end < bytes.size()) text += QChar(0xDC00 + static_cast<unsigned char>(bytes[end++]));
+        i = end;
+    }
+    return text;
+}
+
+std::string argumentBytes(const QString& text) {
+    std::string bytes;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool kept = i < text.size() && text[i].unicode() >= 0xDC80 && text[i].unicode() <= 0xDCFF &&
+                          (i == 0 || !text[i - 1].isHighSurrogate());
+        if (i < text.size() && !kept) continue;
+        bytes += text.mid(start, i - start).toStdString();
+        if (kept) bytes += static_cast<char>(text[i].unicode() - 0xDC00);
+        start = i + 1;
+    }
+    return bytes;
+}
+
+std::filesystem::path localPath(const QString& argument) {
+    return std::filesystem::path(argumentBytes(argument));
+}
+
+namespace {
+int outputError = 0; // the first failed write's error
+} // namespace
+
+void printOut(std::string_view bytes) {
+    if (bytes.empty() || outputError) return;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) outputError = errno ? errno : EIO;
+}
+void printOut(const QString& text) {
+    printOut(argumentBytes(text));
+}
+void printErr(const QString& text) {
+    const std::string bytes = argumentBytes(text);
+    std::fwrite(bytes.data(), 1, bytes.size(), stderr);
+    std::fflush(stderr);
+}
+
+bool finishOutput() {
+    if (std::fflush(stdout) != 0 && !outputError) outputError = errno ? errno : EIO;
+    if (std::ferror(stdout) && !outputError) outputError = EIO;
+    if (!outputError) return true;
+    printErr(QString("The output could not be written: %1.\n")
+                 .arg(QString::fromLocal8Bit(std::strerror(outputError))));
+    return false;
+}
+
+QString optionText(const QCommandLineParser& parser, const QString& name) {
+    const QStringList values = parser.values(name);
+    return values.isEmpty() ? "--" + name : "--" + name + ' ' + values.last();
+}
+
+QString optionGiving(const QCommandLineParser& parser, const QStringList& names, Msg message,
+                     const std::function<Msg(const QStringList& given)>& check) {
+    QStringList given;
+    for (const QString& name : names) {
+        if (!parser.isSet(name)) continue;
+        given << name;
+        if (check(given) == message) return optionText(parser, name);
+    }
+    return {};
+}
+
+int failWith(Msg message, const QString& option) {
+    return failWith(message, {}, option);
+}
+
+int failWith(Msg message, const MessageArgs& args, const QString& option) {
+    MessageArgs withToday = args;
     // Message 30 names the date form the command line takes, with today's date.
     const std::string todayText = isoDateText(today());
-    QTextStream(stderr) << QString::fromStdString(MessageText(message, {.today = todayText})) << '\n';
+    if (withToday.today.empty()) withToday.today = todayText;
+    const QString text = QString::fromStdString(MessageText(message, withToday));
+    printErr((option.isEmpty() ? QString() : option + ": ") + text +
+             QString(" (message %1)\n").arg(static_cast<int>(message)));
     return 2;
 }
 
@@ -59,7 +153,7 @@ void writeTable(const CliContext& context, const TextTable& table, QJsonObject s
                 const QString& rowsKey) {
     if (context.quiet()) return;
     // Tables can be long: their text goes to standard output as the UTF-8 bytes it already is.
-    auto write = [](const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); };
+    auto write = [](const std::string& text) { printOut(text); };
     if (context.format == "csv") {
         write(csvText(table, "\n"));
     } else if (context.format == "json") {
@@ -84,17 +178,15 @@ void writeTable(const CliContext& context, const TextTable& table, QJsonObject s
 }
 
 int writePrintout(const CliContext& context, const Printout& printout, const QString& title) {
-    if (context.printoutPath.endsWith(".pdf", Qt::CaseInsensitive)) {
-        if (const auto error = writePrintoutPdf(printout, context.printoutPath.toStdString(), title)) {
-            QTextStream(stderr) << context.printoutPath << ": " << QString::fromStdString(*error) << '\n';
-            return 2;
-        }
-        return 0;
-    }
-    if (const auto error = writeFileAtomically(context.printoutPath.toStdString(), printout.plainText())) {
-        QTextStream(stderr) << context.printoutPath << ": " << QString::fromStdString(*error) << '\n';
+    context.finalWrites.push_back([path = context.printoutPath, printout, title] {
+        const std::filesystem::path file = localPath(path);
+        const auto error = path.endsWith(".pdf", Qt::CaseInsensitive)
+                               ? writePrintoutPdf(printout, file.string(), title)
+                               : writeFileAtomically(file, printout.plainText());
+        if (!error) return 0;
+        printErr("--printout " + path + ": " + QString::fromStdString(*error) + '\n');
         return 2;
-    }
+    });
     return 0;
 }
 

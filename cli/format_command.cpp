@@ -5,7 +5,6 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTextStream>
 
 #include <cmath>
 
@@ -16,30 +15,31 @@ namespace {
 // The text, as a line or, with --format json, as {"text": ...}.
 int print(const CliContext& context, const std::string& text) {
     if (context.format == "json")
-        QTextStream(stdout) << QJsonDocument(QJsonObject{{"text", QString::fromStdString(text)}})
-                                   .toJson(QJsonDocument::Compact)
-                            << '\n';
+        printOut(QJsonDocument(QJsonObject{{"text", QString::fromStdString(text)}})
+                     .toJson(QJsonDocument::Compact) +
+                 '\n');
     else
-        QTextStream(stdout) << QString::fromStdString(text) << '\n';
+        printOut(QString::fromStdString(text) + '\n');
     return 0;
 }
 
 int runFormat(const QCommandLineParser& parser, const CliContext& context) {
     const QStringList values = parser.positionalArguments().mid(1);
     const QString mask = parser.value("mask");
-    if (values.size() != 1 || mask.isEmpty()) return failWith(Msg::WrongEntry);
+    if (mask.isEmpty()) return failWith(Msg::WrongEntry, "--mask");
+    if (values.size() != 1) return failWith(Msg::WrongEntry, "value (one number or date)");
     const std::string value = values.first().trimmed().toStdString();
     // A mask without digit placeholders is a date mask, for a date given as yyyy-mm-dd.
     if (!mask.contains('#') && !mask.contains('0')) {
         const auto date = parseIsoDate(value);
-        if (!date) return failWith(Msg::WrongDate);
+        if (!date) return failWith(Msg::WrongDate, values.first());
         return print(context, FormatDate(*date, mask.toStdString()));
     }
     bool ok = false;
     const double number = values.first().trimmed().toDouble(&ok);
     // NaN, infinity and a percentage beyond the largest figure have no text.
     if (!ok || !std::isfinite(number) || !std::isfinite(mask.contains('%') ? number * 100 : number))
-        return failWith(Msg::WrongEntry);
+        return failWith(Msg::WrongEntry, values.first());
     return print(context, Format(number, mask.toStdString()));
 }
 

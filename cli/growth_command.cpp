@@ -7,7 +7,6 @@
 
 #include <QJsonArray>
 #include <QMap>
-#include <QTextStream>
 
 namespace brisk {
 
@@ -45,12 +44,22 @@ Msg setInput(SavingsInputs& in, const QString& key, const QString& value) {
     return key == "term" && number < 0 ? Msg::WrongEntry : Msg::None;
 }
 
+const QStringList kGrowthOptions = {"lump", "amount", "frequency", "rate", "increase", "inflation", "term"};
+
+// The inputs of the options named, over the defaults; the first that does not fit.
+std::pair<Msg, QString> growthInputs(const QCommandLineParser& parser, const QStringList& names,
+                                     SavingsInputs& in) {
+    for (const QString& key : names)
+        if (parser.isSet(key))
+            if (const Msg message = setInput(in, key, parser.value(key)); message != Msg::None)
+                return {message, optionText(parser, key)};
+    return {Msg::None, {}};
+}
+
 int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
     SavingsInputs base;
-    for (const char* key : {"lump", "amount", "frequency", "rate", "increase", "inflation", "term"})
-        if (parser.isSet(key))
-            if (const Msg message = setInput(base, key, parser.value(key)); message != Msg::None)
-                return failWith(message);
+    if (const auto [message, option] = growthInputs(parser, kGrowthOptions, base); message != Msg::None)
+        return failWith(message, option);
     const PrintContext print{context.header.toStdString(),
                              context.settings.CurrencySymbol,
                              context.settings.PrinterFontChoice,
@@ -58,7 +67,13 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
     const QStringList specs = parser.values("example");
     if (specs.isEmpty()) {
         const auto plan = calculateSavings(base);
-        if (!plan) return failWith(plan.message);
+        if (!plan)
+            return failWith(plan.message,
+                            optionGiving(parser, kGrowthOptions, plan.message, [&](const QStringList& given) {
+                                SavingsInputs in;
+                                growthInputs(parser, given, in);
+                                return calculateSavings(in).message;
+                            }));
         if (!context.printoutPath.isEmpty()) {
             // A term of 0 computes its one period but no whole year: the window prints nothing either.
             if (plan->yearEndValues.empty()) return failWith(Msg::NothingToPrint);
@@ -80,7 +95,7 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
         return 0;
     }
     // Comparisons: each example starts from the options and changes what it names.
-    if (specs.size() > kMaxExamples) return failWith(Msg::ExampleLimit);
+    if (specs.size() > kMaxExamples) return failWith(Msg::ExampleLimit, "--example " + specs[kMaxExamples]);
     std::string pages[3];
     TextTable table{{"example", "periods", "lump", "amount", "rate", "increase", "inflation",
                      "total_invested", "final_value"},
@@ -91,12 +106,12 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
         SavingsInputs in = base;
         for (const QString& pair : specs[n - 1].split(',', Qt::SkipEmptyParts)) {
             const QStringList kv = pair.split('=');
-            if (kv.size() != 2) return failWith(Msg::WrongEntry);
+            if (kv.size() != 2) return failWith(Msg::WrongEntry, "--example " + specs[n - 1]);
             if (const Msg message = setInput(in, kv[0].trimmed(), kv[1].trimmed()); message != Msg::None)
-                return failWith(message);
+                return failWith(message, "--example " + specs[n - 1]);
         }
         const auto plan = calculateSavings(in);
-        if (!plan) return failWith(plan.message);
+        if (!plan) return failWith(plan.message, "--example " + specs[n - 1]);
         listed.push_back({in, *plan.value});
         pages[n <= 15 ? 1 : 2] += examplePrintText(listed.back());
         table.rows.push_back(
@@ -117,18 +132,33 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
     return 0;
 }
 
-int runCompound(const QCommandLineParser& parser, const CliContext& context) {
-    FinderInputs in;
-    in.name = parser.value("name").toStdString();
-    for (const char* key : {"cost", "value", "term"}) {
+const QStringList kCompoundOptions = {"cost", "value", "term"};
+
+// The inputs of the options named, over the defaults; the first that is not a figure.
+QString compoundInputs(const QCommandLineParser& parser, const QStringList& names, FinderInputs& in) {
+    for (const QString& key : names) {
         if (!parser.isSet(key)) continue;
         const auto number = numberOption(parser, key);
         const auto currency = number ? Currency::fromDouble(*number) : std::nullopt;
-        if (!currency) return failWith(Msg::WrongEntry);
-        (QString(key) == "cost" ? in.cost : QString(key) == "value" ? in.value : in.term) = *currency;
+        if (!currency) return optionText(parser, key);
+        (key == "cost" ? in.cost : key == "value" ? in.value : in.term) = *currency;
     }
+    return {};
+}
+
+int runCompound(const QCommandLineParser& parser, const CliContext& context) {
+    FinderInputs in;
+    in.name = parser.value("name").toStdString();
+    if (const QString wrong = compoundInputs(parser, kCompoundOptions, in); !wrong.isEmpty())
+        return failWith(Msg::WrongEntry, wrong);
     const auto row = findCompoundGrowth(in);
-    if (!row) return failWith(row.message);
+    if (!row)
+        return failWith(row.message,
+                        optionGiving(parser, kCompoundOptions, row.message, [&](const QStringList& given) {
+                            FinderInputs alone;
+                            compoundInputs(parser, given, alone);
+                            return findCompoundGrowth(alone).message;
+                        }));
     const std::string& symbol = context.settings.CurrencySymbol;
     if (!context.printoutPath.isEmpty()) {
         const PrintContext print{
@@ -145,10 +175,8 @@ int runCompound(const QCommandLineParser& parser, const CliContext& context) {
     const double gain = QString::fromStdString(Format(row->totalGain * 100, "0.00")).toDouble();
     if (const int status = handOver(context, [&] { return finderChart({*row.value}); })) return status;
     if (context.format == "text" && !context.quiet()) {
-        QTextStream(stdout) << "Annual compound growth: "
-                            << QString::fromStdString(Format(row->rate, "#,,###.0000%"))
-                            << "\nTotal gain/loss:        "
-                            << QString::fromStdString(Format(row->totalGain, "#,,###.00%")) << "\n\n";
+        printOut("Annual compound growth: " + Format(row->rate, "#,,###.0000%") +
+                 "\nTotal gain/loss:        " + Format(row->totalGain, "#,,###.00%") + "\n\n");
     }
     writeTable(context, path, {{"rate", rate}, {"total_gain", gain}}, QString());
     return 0;

@@ -8,10 +8,12 @@
 #include "mortgage/core/schedule_text.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QMap>
 #include <QTextStream>
 
 #include <cstdio>
+#include <functional>
 
 namespace brisk {
 
@@ -31,9 +33,21 @@ const QMap<QString, int> kDaysNames = {{"365.25", 0}, {"365", 1}, {"364", 2}, {"
 // The command line writes dates as yyyy-mm-dd, whatever the locale.
 const ShortDateForm kIsoDates;
 
-// Reads the options over the inputs; the message number of the first that does not fit, or 0.
-Msg applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
+// A message and the option at fault.
+struct OptionFault {
+    Msg message = Msg::None;
+    QString option;
+};
+
+// Reads the options over the inputs; the first that does not fit, with its message. `applied` is
+// told each option once it is in the inputs; returning true stops there.
+OptionFault applyOptions(const QCommandLineParser& parser, MortgageInputs& in,
+                         const std::function<bool(const QString&)>& applied = {}) {
     const bool loan = in.MortgageMode == MortgageKind::Loan;
+    auto fault = [&](const QString& name, Msg message = Msg::WrongEntry) {
+        return OptionFault{message, optionText(parser, name)};
+    };
+    auto stopAfter = [&](const QString& name) { return parser.isSet(name) && applied && applied(name); };
     auto currencyOf = [&](const QString& name, Currency& out, double scale = 1) {
         if (!parser.isSet(name)) return true;
         const auto value = numberOption(parser, name);
@@ -41,28 +55,35 @@ Msg applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
         if (currency) out = *currency;
         return currency.has_value();
     };
-    if (!currencyOf("principal", in.principal) || !currencyOf("rate", in.rate) ||
-        !currencyOf("term", in.termYears, loan ? 1.0 / 12 : 1.0))
-        return Msg::WrongEntry;
+    if (!currencyOf("principal", in.principal)) return fault("principal");
+    if (stopAfter("principal")) return {};
+    if (!currencyOf("rate", in.rate)) return fault("rate");
+    if (stopAfter("rate")) return {};
+    if (!currencyOf("term", in.termYears, loan ? 1.0 / 12 : 1.0)) return fault("term");
+    if (parser.isSet("term")) in.eraseExtraPayments(); // as the window does when the term changes
+    if (stopAfter("term")) return {};
     if (parser.isSet("compounding")) {
-        if (!kCompoundingNames.contains(parser.value("compounding"))) return Msg::WrongEntry;
+        if (!kCompoundingNames.contains(parser.value("compounding"))) return fault("compounding");
         in.compounding = kCompoundingNames[parser.value("compounding")];
     }
+    if (stopAfter("compounding")) return {};
     if (parser.isSet("frequency")) {
-        if (!kFrequencyNames.contains(parser.value("frequency"))) return Msg::WrongEntry;
+        if (!kFrequencyNames.contains(parser.value("frequency"))) return fault("frequency");
         in.frequency = kFrequencyNames[parser.value("frequency")];
     }
+    if (stopAfter("frequency")) return {};
     if (parser.isSet("days")) {
-        if (!kDaysNames.contains(parser.value("days"))) return Msg::WrongEntry;
+        if (!kDaysNames.contains(parser.value("days"))) return fault("days");
         in.DaysChoice = kDaysNames[parser.value("days")];
     }
+    if (stopAfter("days")) return {};
     if (parser.isSet("increase")) {
         const auto percent = numberOption(parser, "increase");
-        if (!percent || *percent < 0) return Msg::WrongEntry;
-        if (*percent > 100) return Msg::PercentLimit;
+        if (!percent || *percent < 0) return fault("increase");
+        if (*percent > 100) return fault("increase", Msg::PercentLimit);
         in.ExtraPercent = static_cast<float>(*percent / 100);
     }
-    if (parser.isSet("term")) in.eraseExtraPayments(); // as the window does when the term changes
+    if (stopAfter("increase")) return {};
     in.numberExtraYears();
     for (const QString& extra : parser.values("extra")) {
         const QStringList parts = extra.split('=');
@@ -71,21 +92,34 @@ Msg applyOptions(const QCommandLineParser& parser, MortgageInputs& in) {
         const double amount = parts.size() == 2 ? parts[1].toDouble(&amountOk) : 0;
         const auto currency = Currency::fromDouble(amount);
         if (!yearOk || !amountOk || !currency || amount < 0 || year < 1 || year > in.extraYears())
-            return Msg::WrongEntry;
+            return {Msg::WrongEntry, "--extra " + extra};
         in.ExtraPayments[year] = {Currency::fromWhole(year), *currency};
     }
     in.ExtraPaymentCount = in.countExtraPayments();
+    if (stopAfter("extra")) return {};
     if (parser.isSet("annual"))
         in.CalcMode = ShowPayments::Annual;
     else if (!parser.isSet("load"))
         in.CalcMode = ShowPayments::All;
     if (parser.isSet("start-date")) {
         const auto date = parseIsoDate(parser.value("start-date").toStdString());
-        if (!date) return Msg::WrongDate;
+        if (!date) return fault("start-date", Msg::WrongDate);
         in.StartDate = date;
         in.ViewDates = true;
     }
-    return Msg::None;
+    return {};
+}
+
+// The option that made the inputs wrong: the first after which they give the final message.
+QString optionAtFault(const QCommandLineParser& parser, MortgageInputs in, Msg message) {
+    if (validate(in) == message) return optionText(parser, "load"); // the file itself
+    QString found;
+    applyOptions(parser, in, [&](const QString& name) {
+        if (validate(in) != message) return false;
+        found = optionText(parser, name);
+        return true;
+    });
+    return found.isEmpty() && parser.isSet("start-date") ? optionText(parser, "start-date") : found;
 }
 
 const std::vector<std::string> kScheduleColumns = {
@@ -128,7 +162,7 @@ void writeSchedule(const CliContext& context, const Schedule& s, const QJsonObje
         }
         out += '\n';
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    printOut(out);
 }
 
 int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
@@ -136,21 +170,30 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
     MortgageInputs in = MortgageInputs::defaults(mode);
     in.CalcMode = ShowPayments::All;
     if (parser.isSet("load")) {
-        const auto bytes = readFileStart(parser.value("load").toStdString(), 1 << 20);
-        const auto loaded = bytes ? parseMortgageFile(*bytes, mode, kIsoDates)
+        // The window saves the start date in the user's short date form: read in that form first.
+        const ShortDateForm localDates =
+            shortDateFormFromPattern(QLocale::system().dateFormat(QLocale::ShortFormat).toStdString());
+        const auto bytes = readFileStart(localPath(parser.value("load")), 1 << 20);
+        const auto loaded = bytes ? parseMortgageFile(*bytes, mode, localDates)
                                   : Outcome<MortgageInputs>::failure(Msg::BadFile);
-        if (!loaded) return failWith(Msg::BadFile);
+        if (!loaded) return failWith(Msg::BadFile, optionText(parser, "load"));
         in = *loaded.value;
     }
-    if (const Msg message = applyOptions(parser, in); message != Msg::None) return failWith(message);
-    if (const auto message = validate(in)) return failWith(*message);
+    const MortgageInputs start = in;
+    if (const OptionFault fault = applyOptions(parser, in); fault.message != Msg::None)
+        return failWith(fault.message, fault.option);
+    if (const auto message = validate(in)) return failWith(*message, optionAtFault(parser, start, *message));
     const auto outcome = calculateSchedule(in);
     if (!outcome) return failWith(outcome.message);
     const Schedule& s = *outcome.value;
 
     if (parser.isSet("save")) {
-        if (writeFileAtomically(parser.value("save").toStdString(), mortgageFileBytes(in, kIsoDates)))
-            return failWith(mode == MortgageKind::Loan ? Msg::BadLoanName : Msg::BadMortgageName);
+        context.finalWrites.push_back(
+            [path = parser.value("save"), bytes = mortgageFileBytes(in, kIsoDates), mode] {
+                if (!writeFileAtomically(localPath(path), bytes)) return 0;
+                return failWith(mode == MortgageKind::Loan ? Msg::BadLoanName : Msg::BadMortgageName,
+                                "--save " + path);
+            });
     }
     if (!context.printoutPath.isEmpty()) {
         const PrintContext print{context.header.toStdString(), context.settings.CurrencySymbol,
@@ -172,7 +215,8 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
     if (const int status = handOver(context, [&] { return mortgageChart(in, s); })) return status;
     if (context.format == "text" && !context.quiet()) {
         const std::string& c = context.settings.CurrencySymbol;
-        QTextStream out(stdout);
+        QString text;
+        QTextStream out(&text);
         out << "Payment:                 " << QString::fromStdString(c + Format(s.payment, "###,,###.00"))
             << '\n'
             << "Payments each year:      " << s.paymentsPerYear << '\n'
@@ -183,6 +227,8 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
             << '\n'
             << "Total interest savings:  "
             << QString::fromStdString(c + Format(s.interestSavings, "###,,###.00")) << "\n\n";
+        out.flush();
+        printOut(text);
     }
     writeSchedule(context, s, summary);
     return 0;

@@ -10,17 +10,19 @@ namespace brisk {
 
 namespace {
 
-// Reads the named options into currency inputs; the first that is not a number gives message 3.
-Msg readCurrencies(const QCommandLineParser& parser,
-                   std::initializer_list<std::pair<const char*, Currency*>> options) {
+// Reads the named options into currency inputs; the first that is not a figure gives message 3,
+// named. `only`, when not empty, limits the options read to those it names.
+std::pair<Msg, QString> readCurrencies(const QCommandLineParser& parser,
+                                       std::initializer_list<std::pair<const char*, Currency*>> options,
+                                       const QStringList& only = {}) {
     for (const auto& [name, slot] : options) {
-        if (!parser.isSet(name)) continue;
+        if (!parser.isSet(name) || (!only.isEmpty() && !only.contains(name))) continue;
         const auto number = numberOption(parser, name);
         const auto currency = number && *number >= 0 ? Currency::fromDouble(*number) : std::nullopt;
-        if (!currency) return Msg::WrongEntry;
+        if (!currency) return {Msg::WrongEntry, optionText(parser, name)};
         *slot = *currency;
     }
-    return Msg::None;
+    return {Msg::None, {}};
 }
 
 // Writes a planner's table and totals in the chosen format, and its printout when asked.
@@ -52,28 +54,38 @@ PrintContext printContext(const CliContext& context) {
             {}};
 }
 
-int runRetirement(const QCommandLineParser& parser, const CliContext& context) {
-    RetireInputs in;
+// A planner's inputs from the options named (all when `only` is empty), over its defaults.
+std::pair<Msg, QString> retireInputs(const QCommandLineParser& parser, RetireInputs& in,
+                                     const QStringList& only = {}) {
     const QString option = parser.value("option");
     if (option == "fixed") {
         in = {RetireOption::Fixed, Currency::fromWhole(100000), Currency::fromWhole(10),
               Currency::fromWhole(1000), Currency()};
-        if (const Msg m = readCurrencies(
-                parser,
-                {{"value", &in.value}, {"rate", &in.rate}, {"monthly", &in.drawn}, {"increase", &in.fourth}});
-            m != Msg::None)
-            return failWith(m);
-    } else if (option == "percentage" || option.isEmpty()) {
-        if (const Msg m = readCurrencies(
-                parser,
-                {{"value", &in.value}, {"rate", &in.rate}, {"withdraw", &in.drawn}, {"term", &in.fourth}});
-            m != Msg::None)
-            return failWith(m);
-    } else {
-        return failWith(Msg::WrongEntry);
+        return readCurrencies(
+            parser,
+            {{"value", &in.value}, {"rate", &in.rate}, {"monthly", &in.drawn}, {"increase", &in.fourth}},
+            only);
     }
+    if (option == "percentage" || option.isEmpty())
+        return readCurrencies(
+            parser, {{"value", &in.value}, {"rate", &in.rate}, {"withdraw", &in.drawn}, {"term", &in.fourth}},
+            only);
+    return {Msg::WrongEntry, optionText(parser, "option")};
+}
+
+int runRetirement(const QCommandLineParser& parser, const CliContext& context) {
+    RetireInputs in;
+    if (const auto [message, option] = retireInputs(parser, in); message != Msg::None)
+        return failWith(message, option);
     const auto table = calculateRetirement(in);
-    if (!table) return failWith(table.message);
+    if (!table)
+        return failWith(table.message,
+                        optionGiving(parser, {"value", "rate", "withdraw", "term", "monthly", "increase"},
+                                     table.message, [&](const QStringList& given) {
+                                         RetireInputs alone;
+                                         retireInputs(parser, alone, given);
+                                         return calculateRetirement(alone).message;
+                                     }));
     if (const int status = handOver(
             context, [&] { return retirementChart(*table.value, in.option == RetireOption::Fixed); }))
         return status;
@@ -83,41 +95,64 @@ int runRetirement(const QCommandLineParser& parser, const CliContext& context) {
                   "Retirement Income Calculation");
 }
 
-int runCapital(const QCommandLineParser& parser, const CliContext& context) {
-    CapitalInputs in;
+std::pair<Msg, QString> capitalInputs(const QCommandLineParser& parser, CapitalInputs& in,
+                                      const QStringList& only = {}) {
     const QString option = parser.value("option");
     if (option == "income") {
         in.option = CapitalOption::Income;
         in.amount = Currency::fromWhole(40000);
     } else if (option != "capital" && !option.isEmpty()) {
-        return failWith(Msg::WrongEntry);
+        return {Msg::WrongEntry, optionText(parser, "option")};
     }
-    if (const Msg m =
-            readCurrencies(parser, {{"amount", &in.amount}, {"rate", &in.rate}, {"term", &in.term}});
-        m != Msg::None)
-        return failWith(m);
+    return readCurrencies(parser, {{"amount", &in.amount}, {"rate", &in.rate}, {"term", &in.term}}, only);
+}
+
+int runCapital(const QCommandLineParser& parser, const CliContext& context) {
+    CapitalInputs in;
+    if (const auto [message, option] = capitalInputs(parser, in); message != Msg::None)
+        return failWith(message, option);
     const auto table = calculateCapital(in);
-    if (!table) return failWith(table.message);
+    if (!table)
+        return failWith(table.message, optionGiving(parser, {"amount", "rate", "term"}, table.message,
+                                                    [&](const QStringList& given) {
+                                                        CapitalInputs alone;
+                                                        capitalInputs(parser, alone, given);
+                                                        return calculateCapital(alone).message;
+                                                    }));
     if (const int status = handOver(context, [&] { return capitalChart(*table.value); })) return status;
     return report(context, *table.value, {"year", "investment", "interest", "value"}, false,
                   {"total_invested", "total_interest", "final_value"},
                   capitalPrintout(in, *table.value, printContext(context)), "Amount of Capital Required");
 }
 
+std::pair<Msg, QString> plan401kInputs(const QCommandLineParser& parser, Plan401kInputs& in,
+                                       const QStringList& only = {}) {
+    return readCurrencies(parser,
+                          {{"balance", &in.balance},
+                           {"salary", &in.salary},
+                           {"contribution", &in.contribution},
+                           {"company", &in.company},
+                           {"raise", &in.raise},
+                           {"return", &in.returnRate},
+                           {"inflation", &in.inflation},
+                           {"years", &in.years}},
+                          only);
+}
+
 int run401k(const QCommandLineParser& parser, const CliContext& context) {
     Plan401kInputs in;
-    if (const Msg m = readCurrencies(parser, {{"balance", &in.balance},
-                                              {"salary", &in.salary},
-                                              {"contribution", &in.contribution},
-                                              {"company", &in.company},
-                                              {"raise", &in.raise},
-                                              {"return", &in.returnRate},
-                                              {"inflation", &in.inflation},
-                                              {"years", &in.years}});
-        m != Msg::None)
-        return failWith(m);
+    if (const auto [message, option] = plan401kInputs(parser, in); message != Msg::None)
+        return failWith(message, option);
     const auto table = calculate401k(in);
-    if (!table) return failWith(table.message);
+    if (!table)
+        return failWith(table.message, optionGiving(parser,
+                                                    {"balance", "salary", "contribution", "company", "raise",
+                                                     "return", "inflation", "years"},
+                                                    table.message, [&](const QStringList& given) {
+                                                        Plan401kInputs alone;
+                                                        plan401kInputs(parser, alone, given);
+                                                        return calculate401k(alone).message;
+                                                    }));
     if (const int status = handOver(context, [&] { return plan401kChart(*table.value); })) return status;
     return report(context, *table.value, {"year", "salary", "contribution", "interest", "value"}, true,
                   {"total_contributions", "total_interest", "final_value"},

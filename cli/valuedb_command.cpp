@@ -8,11 +8,11 @@
 #include "valuedb/core/price_import.h"
 #include "valuedb/core/trend_pages.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
+
+#include <filesystem>
 
 namespace brisk {
 
@@ -27,12 +27,7 @@ QJsonValue fraction(double value) {
 // The sheet as JSON unless another --format is asked for.
 int ratios(const ValueDatabase& db, const CliContext& context, bool json) {
     const SheetOutcome sheet = computeSheet(db, kIsoDates);
-    if (!sheet.figures) {
-        QTextStream(stderr) << QString::fromStdString(
-                                   MessageText(sheet.figures.message, {.detail = sheet.detail}))
-                            << '\n';
-        return 2;
-    }
+    if (!sheet.figures) return failWith(sheet.figures.message, {.detail = sheet.detail});
     const SheetFigures& f = *sheet.figures.value;
     const char* keys[7] = {"avg2", "avg4", "avg6", "avg8", "avg26", "avg52", "avg104"};
     QJsonObject out{{"records", f.records}};
@@ -54,7 +49,7 @@ int ratios(const ValueDatabase& db, const CliContext& context, bool json) {
         changes.append(c);
     out["earn_changes"] = changes;
     if (json) {
-        QTextStream(stdout) << QJsonDocument(out).toJson(QJsonDocument::Indented);
+        printOut(QJsonDocument(out).toJson(QJsonDocument::Indented).toStdString());
         return 0;
     }
     // Text and CSV: one figure a line, as name and value.
@@ -78,13 +73,11 @@ int ratios(const ValueDatabase& db, const CliContext& context, bool json) {
 int save(const ValueDatabase& db, const QCommandLineParser& parser) {
     const QString output = parser.value("output");
     if (output.isEmpty()) {
-        QTextStream(stderr) << "--output FILE is needed\n";
+        printErr("--output FILE is needed: the .zrk file to write\n");
         return 2;
     }
-    if (writeFileAtomically(output.toStdString(), zrkBytes(db))) {
-        QTextStream(stderr) << output << MessageText(Msg::BadDatabaseName).c_str() << '\n';
-        return 2;
-    }
+    if (writeFileAtomically(localPath(output), zrkBytes(db)))
+        return failWith(Msg::BadDatabaseName, {.fileName = argumentBytes(output)}, "--output");
     return 0;
 }
 
@@ -92,7 +85,7 @@ int save(const ValueDatabase& db, const QCommandLineParser& parser) {
 int import(const ValueDatabase& db, const QCommandLineParser& parser) {
     const QStringList args = parser.positionalArguments();
     if (args.size() < 4) {
-        QTextStream(stderr) << "import needs the CSV file: valuedb FILE import PRICES.csv --output OUT.zrk\n";
+        printErr("import needs the CSV file: valuedb FILE import PRICES.csv --output OUT.zrk\n");
         return 2;
     }
     PriceImportOptions options;
@@ -101,12 +94,11 @@ int import(const ValueDatabase& db, const QCommandLineParser& parser) {
     if (parser.isSet("date-form")) {
         options.dateOrder = dateOrderNamed(parser.value("date-form").toStdString());
         if (!options.dateOrder) {
-            QTextStream(stderr) << "--date-form takes YMD, DMY or MDY, not " << parser.value("date-form")
-                                << '\n';
+            printErr(optionText(parser, "date-form") + ": the order is YMD, DMY or MDY\n");
             return 2;
         }
     }
-    const PriceTable table = readPriceFile(QFile::encodeName(args[3]).toStdString(), options);
+    const PriceTable table = readPriceFile(localPath(args[3]), options);
     if (table.problem) {
         using Kind = PriceFileProblem::Kind;
         QString hint;
@@ -114,28 +106,32 @@ int import(const ValueDatabase& db, const QCommandLineParser& parser) {
             hint = " Give the order with --date-form DMY or --date-form MDY.";
         else if (table.problem->kind == Kind::NoColumn && !table.headings.empty())
             hint = " Choose the columns with --date-column and --value-column.";
-        QTextStream(stderr) << args[3] << ": " << QString::fromStdString(table.problem->text) << hint << '\n';
+        printErr(args[3] + ": " + QString::fromStdString(table.problem->text) + hint + '\n');
         return 2;
     }
     const PriceImport result = mergePrices(db, table);
     if (const int status = save(result.db, parser)) return status;
-    QTextStream(stdout) << QString::fromStdString(importSummary(result.counts)) << '\n';
+    printOut(importSummary(result.counts) + '\n');
     return 0;
 }
 
 int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
     const QStringList args = parser.positionalArguments();
-    if (args.size() < 3) return failWith(Msg::NoData);
+    if (args.size() < 3) {
+        printErr("valuedb needs a file and an action: valuedb FILE ratios|sort|extract|list|trend|import\n");
+        return 2;
+    }
     const QString action = args[2];
     ValueDatabase db; // an import may start a new file
-    if (action != "import" || QFileInfo::exists(args[1])) {
-        const auto bytes = readFileStart(args[1].toStdString(), 1 << 20);
+    std::error_code noFile;
+    if (action != "import" || std::filesystem::exists(localPath(args[1]), noFile)) {
+        const auto bytes = readFileStart(localPath(args[1]), 1 << 20);
         const auto loaded = bytes ? parseZrk(*bytes) : Outcome<ValueDatabase>::failure(Msg::BadFile);
-        if (!loaded) return failWith(Msg::BadFile);
+        if (!loaded) return failWith(Msg::BadFile, args[1]);
         db = *loaded;
     }
     if (!context.printoutPath.isEmpty()) {
-        if (db.RecordCount() == 0) return failWith(Msg::NoDataToPrint);
+        if (db.RecordCount() == 0) return failWith(Msg::NoDataToPrint, optionText(parser, "printout"));
         const PrintContext print{context.header.toStdString(), context.settings.CurrencySymbol,
                                  context.settings.PrinterFontChoice, kIsoDates};
         if (const int status = writePrintout(context, databasePrintout(db, print), "Value Database"))
@@ -144,41 +140,40 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
     if (action == "import") return import(db, parser);
     if (action == "ratios") return ratios(db, context, !parser.isSet("format") || context.format == "json");
     if (action == "sort") {
-        if (db.RecordCount() == 0) return failWith(Msg::NoDatabase);
+        if (db.RecordCount() == 0) return failWith(Msg::NoDatabase, args[1]);
         sortRecords(db);
         return save(db, parser);
     }
     if (action == "extract") {
         bool lowOk = false, highOk = false;
         const int low = args.value(3).toInt(&lowOk), high = args.value(4).toInt(&highOk);
-        if (!lowOk || !highOk) return failWith(Msg::WrongEntry);
-        if (low < 1 || high > db.RecordCount() || low > db.RecordCount() || high < 1) {
-            QTextStream(stderr) << QString::fromStdString(MessageText(
-                                       Msg::OutOfRange,
-                                       {.detail = std::to_string(db.RecordCount()), .lowText = " 1"}))
-                                << '\n';
-            return 2;
-        }
+        const QString range = QString("extract %1 %2").arg(args.value(3), args.value(4)).trimmed();
+        if (!lowOk || !highOk) return failWith(Msg::WrongEntry, range);
+        if (low < 1 || high > db.RecordCount() || low > db.RecordCount() || high < 1)
+            return failWith(Msg::OutOfRange, {.detail = std::to_string(db.RecordCount()), .lowText = " 1"},
+                            range);
         const auto part = extractRecords(db, low, high);
-        if (!part) return failWith(part.message);
+        if (!part) return failWith(part.message, range);
         return save(*part.value, parser);
     }
     if (action == "trend") {
         TrendPage page = firstTrendPage(db.RecordCount());
-        if (db.RecordCount() == 0) return failWith(Msg::NoData);
+        if (db.RecordCount() == 0) return failWith(Msg::NoData, args[1]);
         bool pageOk = false;
         const int wanted = parser.value("page").toInt(&pageOk);
-        if (!pageOk || wanted < 1) return failWith(Msg::WrongEntry);
+        if (!pageOk || wanted < 1) return failWith(Msg::WrongEntry, optionText(parser, "page"));
         for (int n = wanted; n > 1; --n) {
             const TrendPage older = olderPage(page, db.RecordCount());
             if (older == page) { // no such page: the file has fewer
-                QTextStream(stderr) << "The file has " << (wanted - n + 1) << " pages of 26 records.\n";
+                printErr(QString("%1: the file has %2 pages of 26 records.\n")
+                             .arg(optionText(parser, "page"))
+                             .arg(wanted - n + 1));
                 return 2;
             }
             page = older;
         }
         if (parser.value("output").isEmpty()) {
-            QTextStream(stderr) << "--output FILE.png or FILE.pdf is needed\n";
+            printErr("--output FILE is needed: the file to draw the trend graph into\n");
             return 2;
         }
         return writeChartFile(trendChart(db, page, parser.isSet("3d"), true), parser.value("output"));
@@ -193,7 +188,7 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
         writeTable(context, table);
         return 0;
     }
-    QTextStream(stderr) << "Unknown action: " << action << " (ratios, sort, extract, list, trend, import)\n";
+    printErr("Unknown action: " + action + " (ratios, sort, extract, list, trend, import)\n");
     return 2;
 }
 

@@ -1,4 +1,5 @@
-// Date parsing in the short date forms: a date read is valid and its text reads back as itself.
+// Date parsing in the short date forms: a date read is valid and its text reads back as itself; a
+// file's date reads in its writer's form first.
 #include "app/core/dates.h"
 
 #include <cstdlib>
@@ -11,9 +12,13 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         if (!date) continue;
         if (!date->ok()) std::abort();
         if (brisk::parseDate(brisk::shortDateText(*date, form), form) != date) std::abort();
+        // A file's date reads in its writer's form first: the same date.
+        if (brisk::parseFileDate(text, form) != date) std::abort();
         brisk::FormatDate(*date, "d-m-yy mmmm");
         brisk::addMonths(*date, 13);
     }
+    // Read without its writer's form, a date is one that some order of its parts gives.
+    if (const auto date = brisk::parseFileDate(text, {}); date && !date->ok()) std::abort();
     if (const auto iso = brisk::parseIsoDate(text); iso && brisk::isoDateText(*iso) != text) std::abort();
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,15 +48,39 @@ std::string temporaryPrefix(const std::filesystem::path& target) {
     return "." + name + ".tmp";
 }
 
-// What a save killed between writing and renaming left behind: removed by the next save.
+// A file descriptor closed on every way out.
+struct Descriptor {
+    int fd = -1;
+    explicit Descriptor(int fd) : fd(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd >= 0) close(fd);
+    }
+};
+
+// What a save killed between writing and renaming left behind: removed by the next save. A writer
+// holds a lock on its temporary file until it is renamed, so only a file nobody holds is removed:
+// another save of the same file, in this process or another, keeps its own. The folder's lock
+// makes making and locking a temporary file one step for the others' clean-up.
 void removeStaleTemporaries(const std::filesystem::path& folder, const std::string& prefix) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
-        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0 &&
-            entry.is_regular_file(error))
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0 ||
+            !entry.is_regular_file(error))
+            continue;
+        const Descriptor temp(open(entry.path().c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+        if (temp.fd >= 0 && flock(temp.fd, LOCK_EX | LOCK_NB) == 0)
             std::filesystem::remove(entry.path(), error);
     }
+}
+
+// The permissions a new file gets: read and write for all, less the process's umask.
+mode_t newFileMode() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
 }
 
 } // namespace
@@ -73,20 +98,28 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path& path
     struct stat old {};
     const bool exists = stat(target.c_str(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) return std::string(kNotARegularFile);
+    // A write-protected file is the user's word that it must not change; root would pass the
+    // permission check, so the mode says it for everyone.
+    if (exists && (access(target.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0)) return errorText(EACCES);
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     const std::string prefix = temporaryPrefix(target);
-    removeStaleTemporaries(folder, prefix);
     std::string temp = (folder / (prefix + "XXXXXX")).string();
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) return errorText(errno);
+    int fd = -1;
+    {
+        const Descriptor folderLock(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (folderLock.fd >= 0 && flock(folderLock.fd, LOCK_EX) == 0) removeStaleTemporaries(folder, prefix);
+        fd = mkstemp(temp.data());
+        if (fd < 0) return errorText(errno);
+        flock(fd, LOCK_EX); // released by close, after the rename
+    }
 
     auto fail = [&](int error) -> std::optional<std::string> {
         close(fd);
         unlink(temp.c_str());
         return errorText(error);
     };
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    if (fchmod(fd, exists ? (old.st_mode & 07777) : 0644) != 0) return fail(errno);
+    // Keep the permissions of the file being replaced; a new file gets those the user's umask allows.
+    if (fchmod(fd, exists ? (old.st_mode & 07777) : newFileMode()) != 0) return fail(errno);
     if (faultAt(WriteStep::Write)) return fail(faultError);
     for (std::size_t written = 0; written < bytes.size();) {
         const ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
@@ -98,17 +131,19 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path& path
     }
     if (faultAt(WriteStep::Sync) || fsync(fd) != 0)
         return fail(faultAt(WriteStep::Sync) ? faultError : errno);
-    if (close(fd) != 0) {
-        const int error = errno;
-        unlink(temp.c_str());
-        return errorText(error);
+    // The descriptor, and with it the lock, is kept until the rename: a temporary file whose writer
+    // let go of it before renaming is one a crash left.
+    if (faultAt(WriteStep::Rename)) { // the temporary file stays, as a crash would leave it
+        close(fd);
+        return errorText(faultError);
     }
-    if (faultAt(WriteStep::Rename)) return errorText(faultError); // the temporary file stays
     if (std::rename(temp.c_str(), target.c_str()) != 0) {
         const int error = errno;
         unlink(temp.c_str());
+        close(fd);
         return errorText(error);
     }
+    close(fd); // the contents reached the disk with fsync; the new file is in place
     return std::nullopt;
 }
 

@@ -112,6 +112,21 @@ std::optional<Date> parseDate(std::string_view text, const ShortDateForm& form) 
     return makeDate(y, m, d);
 }
 
+std::optional<Date> parseFileDate(std::string_view text, const ShortDateForm& writerForm) {
+    if (const auto date = parseDate(text, writerForm)) return date;
+    std::optional<Date> found;
+    for (const auto order : {ShortDateForm::Order::DayMonthYear, ShortDateForm::Order::MonthDayYear,
+                             ShortDateForm::Order::YearMonthDay}) {
+        ShortDateForm other;
+        other.order = order;
+        const auto date = parseDate(text, other);
+        if (!date) continue;
+        if (found && *found != *date) return std::nullopt; // two dates fit: no guessing
+        found = date;
+    }
+    return found;
+}
+
 std::string FormatDate(Date date, std::string_view mask) {
     const unsigned d = static_cast<unsigned>(date.day()), m = static_cast<unsigned>(date.month());
     const int y = static_cast<int>(date.year());

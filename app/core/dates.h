@@ -28,6 +28,11 @@ std::string shortDateText(Date date, const ShortDateForm& form);
 // ISO form yyyy-mm-dd whatever the locale. Nothing when the text is not a valid date.
 std::optional<Date> parseDate(std::string_view text, const ShortDateForm& form);
 
+// Reads a date a file holds: in the form of its writer first (or ISO form), then in any other order
+// of day, month and year as long as only one date fits. A file saved under another locale reads
+// the same; "12/7/2026" without its writer's form fits two dates and is refused.
+std::optional<Date> parseFileDate(std::string_view text, const ShortDateForm& writerForm);
+
 // A date mask of d, dd, m, mm, mmm, mmmm, yy and yyyy; other characters stand as they are.
 std::string FormatDate(Date date, std::string_view mask);
 

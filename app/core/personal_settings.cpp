@@ -1,5 +1,6 @@
 #include "app/core/personal_settings.h"
 
+#include "app/core/atomic_file.h"
 #include "app/core/record_file.h"
 
 namespace brisk {
@@ -24,6 +25,13 @@ std::string personalSettingsBytes(const PersonalSettings& settings) {
         .text(settings.UserName)
         .endRecord()
         .bytes();
+}
+
+std::optional<PersonalSettings> readPersonalSettings(const std::filesystem::path& path) {
+    // One byte more than the limit tells a file cut short from one that fits.
+    const auto bytes = readFileStart(path, kSettingsFileLimit + 1);
+    if (!bytes || bytes->size() > kSettingsFileLimit) return std::nullopt;
+    return parsePersonalSettings(*bytes);
 }
 
 } // namespace brisk

@@ -2,6 +2,8 @@
 // choice and user name.
 #pragma once
 
+#include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,5 +22,13 @@ struct PersonalSettings {
 // outside 0 to 3 as 0.
 std::optional<PersonalSettings> parsePersonalSettings(std::string_view bytes);
 std::string personalSettingsBytes(const PersonalSettings& settings);
+
+// The largest settings file read. The settings window's boxes hold at most 32767 characters each
+// (four bytes at most in UTF-8), so whatever it saves stays well below this and loads again.
+inline constexpr std::size_t kSettingsFileLimit = 1024 * 1024;
+
+// The settings a file holds; nothing when it is missing, not a regular file, larger than
+// kSettingsFileLimit or damaged.
+std::optional<PersonalSettings> readPersonalSettings(const std::filesystem::path& path);
 
 } // namespace brisk

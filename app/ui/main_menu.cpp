@@ -1,6 +1,5 @@
 #include "app/ui/main_menu.h"
 
-#include "app/core/atomic_file.h"
 #include "app/core/personal_settings.h"
 #include "app/ui/about_box.h"
 #include "app/ui/calculator_parts.h"
@@ -27,9 +26,6 @@ QMap<QString, MenuMain::Opener>& openers() {
     static QMap<QString, MenuMain::Opener> map;
     return map;
 }
-
-// A settings file is one short record; reading more than this of a damaged, huge file is pointless.
-constexpr std::size_t kSettingsReadLimit = 64 * 1024;
 
 } // namespace
 
@@ -155,8 +151,7 @@ void MenuMain::runModal(QDialog* dialog) {
 
 void MenuMain::LoadFnt() {
     ShellState& shell = program().shell;
-    const auto bytes = readFileStart(ss(program().settingsPath()), kSettingsReadLimit);
-    const auto settings = bytes ? parsePersonalSettings(*bytes) : std::nullopt;
+    const auto settings = readPersonalSettings(ss(program().settingsPath()));
     if (!settings) {
         shell.PageLines = 53; // a missing or damaged file leaves the settings as they were
         return;

@@ -9,11 +9,14 @@
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <filesystem>
 
 namespace brisk {
 
@@ -214,9 +217,36 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartData& chart) {
     painter.restore();
 }
 
+std::vector<std::string> chartFileKinds() {
+    std::vector<std::string> kinds;
+    for (const QByteArray& format : QImageWriter::supportedImageFormats())
+        kinds.push_back(format.toLower().toStdString());
+    kinds.push_back("pdf");
+    std::sort(kinds.begin(), kinds.end());
+    kinds.erase(std::unique(kinds.begin(), kinds.end()), kinds.end());
+    return kinds;
+}
+
+std::string chartFileKind(const std::string& path) {
+    const std::string name = std::filesystem::path(path).filename().string();
+    const auto dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0) return {};
+    std::string kind = name.substr(dot + 1);
+    std::transform(kind.begin(), kind.end(), kind.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const auto kinds = chartFileKinds();
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end() ? kind : std::string();
+}
+
 std::optional<std::string> writeChartFile(const ChartData& chart, const std::string& path) {
-    const QString name = QString::fromStdString(path);
-    if (name.endsWith(".pdf", Qt::CaseInsensitive))
+    const std::string kind = chartFileKind(path);
+    if (kind.empty()) {
+        std::string kinds;
+        for (const std::string& k : chartFileKinds())
+            kinds += " ." + k;
+        return "a chart is drawn into a file whose name ends in one of" + kinds;
+    }
+    if (kind == "pdf")
         return writePdfAtomically(
             path, QString::fromStdString(chart.title), QPageLayout::Landscape, 300,
             [&chart](QPainter& painter, const QRectF& page) { paintChart(painter, page, chart); });
@@ -226,11 +256,11 @@ std::optional<std::string> writeChartFile(const ChartData& chart, const std::str
     QPainter painter(&image);
     paintChart(painter, image.rect(), chart);
     painter.end();
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        return "The image could not be made.";
-    return writeFileAtomically(path, std::string_view(png.constData(), png.size()));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, kind.c_str()))
+        return "The image could not be made as " + kind + ".";
+    return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
 }
 
 } // namespace brisk

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class QPainter;
 
@@ -16,8 +17,15 @@ namespace brisk {
 
 void paintChart(QPainter& painter, const QRectF& area, const ChartData& chart);
 
+// The kinds of file a chart is drawn into, by their name's ending: "pdf" and every image format
+// Qt can write here ("png", "jpg", "bmp", ...), in lower case.
+std::vector<std::string> chartFileKinds();
+// The kind a file name asks for, in lower case; empty when it names none of chartFileKinds().
+std::string chartFileKind(const std::string& path);
+
 // Draws the chart into `path`, replacing it whole: a landscape PDF page for a .pdf name, otherwise
-// a PNG image. Nothing on success; otherwise why it failed.
+// an image in the format its name ends in. Nothing on success; otherwise why it failed (a name of
+// no kind it can draw is refused, naming the kinds).
 std::optional<std::string> writeChartFile(const ChartData& chart, const std::string& path);
 
 } // namespace brisk

@@ -69,7 +69,7 @@ Outcome<MortgageInputs> parseMortgageFile(std::string_view bytes, MortgageKind m
     in.compounding = *compounding;
     in.frequency = *frequency;
     if (!start->empty()) {
-        in.StartDate = parseDate(*start, dateForm);
+        in.StartDate = parseFileDate(*start, dateForm);
         if (!in.StartDate) return bad;
     }
     in.ViewDates = *viewDates == 1;

@@ -14,7 +14,8 @@ namespace brisk {
 std::string mortgageFileBytes(const MortgageInputs& inputs, const ShortDateForm& dateForm);
 
 // The inputs of a file written for `mode`; message 13 for anything else (a damaged file, values
-// out of range, or a file of the other mode).
+// out of range, or a file of the other mode). The start date is read in `dateForm` first, then in
+// any form that gives one date only, so a file saved under another locale still loads.
 Outcome<MortgageInputs> parseMortgageFile(std::string_view bytes, MortgageKind mode,
                                           const ShortDateForm& dateForm);
 

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -143,6 +145,123 @@ TEST_F(AtomicFile, TheNextSaveClearsWhatAKilledOneLeft) {
     EXPECT_EQ(names[1], "House.umd");
     EXPECT_EQ(names[2], "Other.umd");
     EXPECT_EQ(names[0].rfind(".Other.umd.tmp", 0), 0u);
+}
+
+// A new file gets read and write for all less the user's umask; a file replaced keeps its mode.
+TEST_F(AtomicFile, NewFilesFollowTheUmask) {
+    const struct {
+        mode_t umask;
+        fs::perms expected;
+    } cases[] = {
+        {022, fs::perms(0644)}, {077, fs::perms(0600)}, {002, fs::perms(0664)},
+        {0, fs::perms(0666)},   {0777, fs::perms(0)},
+    };
+    for (const auto& c : cases) {
+        const mode_t before = umask(c.umask);
+        const fs::path file = m_dir / ("New" + std::to_string(c.umask) + ".umd");
+        const auto error = writeFileAtomically(file, "new");
+        umask(before);
+        ASSERT_FALSE(error) << *error;
+        EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, c.expected) << std::oct << c.umask;
+        EXPECT_EQ(umask(before), before); // the umask is the caller's again
+    }
+    const fs::path shared = m_dir / "Shared.zrk";
+    ASSERT_FALSE(writeFileAtomically(shared, "a"));
+    fs::permissions(shared, fs::perms(0664));
+    const mode_t before = umask(077);
+    EXPECT_FALSE(writeFileAtomically(shared, "b"));
+    umask(before);
+    EXPECT_EQ(fs::status(shared).permissions() & fs::perms::all, fs::perms(0664));
+}
+
+// A write-protected file is refused and stays as it was, for root as well; any write bit lets it
+// be replaced.
+TEST_F(AtomicFile, AWriteProtectedFileIsRefused) {
+    const struct {
+        fs::perms mode;
+        bool replaced;
+    } cases[] = {
+        {fs::perms(0444), false}, {fs::perms(0400), false}, {fs::perms(0555), false}, {fs::perms(0), false},
+        {fs::perms(0644), true},  {fs::perms(0600), true},  {fs::perms(0200), true},
+    };
+    for (const auto& c : cases) {
+        const fs::path file = m_dir / "Kept.umd";
+        fs::remove(file);
+        ASSERT_FALSE(writeFileAtomically(file, "old"));
+        fs::permissions(file, c.mode);
+        const auto error = writeFileAtomically(file, "new");
+        EXPECT_EQ(!error, c.replaced) << std::oct << static_cast<int>(c.mode);
+        if (!c.replaced) {
+            EXPECT_NE(error.value_or("").find("ermission"), std::string::npos) << error.value_or("");
+        }
+        fs::permissions(file, fs::perms(0600));
+        EXPECT_EQ(readFileStart(file, 100), c.replaced ? "new" : "old");
+        EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, fs::perms(0600));
+        EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+    }
+}
+
+// Saves of one file at once, by threads of one program and by two programs, each keep their own
+// temporary file: every save succeeds and the file is always one of them whole.
+TEST_F(AtomicFile, SavesOfOneFileAtOnceAllSucceed) {
+    const fs::path file = m_dir / "Both.zrk";
+    constexpr int kSaves = 300;
+    auto saveMany = [&](char mark) {
+        int failed = 0;
+        for (int i = 0; i < kSaves; ++i)
+            if (writeFileAtomically(file, std::string(4096, mark))) ++failed;
+        return failed;
+    };
+    int threadFailures[2] = {0, 0};
+    std::thread first([&] { threadFailures[0] = saveMany('a'); });
+    std::thread second([&] { threadFailures[1] = saveMany('b'); });
+    first.join();
+    second.join();
+    EXPECT_EQ(threadFailures[0], 0);
+    EXPECT_EQ(threadFailures[1], 0);
+
+    pid_t children[2];
+    for (int k = 0; k < 2; ++k) {
+        children[k] = fork();
+        if (children[k] == 0) _exit(saveMany(k == 0 ? 'c' : 'd') == 0 ? 0 : 1);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save of the other program failed";
+    }
+    const auto bytes = readFileStart(file, 10000);
+    ASSERT_TRUE(bytes);
+    EXPECT_TRUE(*bytes == std::string(4096, 'c') || *bytes == std::string(4096, 'd'));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
+
+// Whatever the settings window saves reads back: its boxes hold 32767 characters, up to four bytes
+// each; a file beyond the limit, or none, reads as nothing.
+TEST_F(AtomicFile, SettingsReadBackUpToTheLimit) {
+    std::string longest;
+    for (int i = 0; i < 32767; ++i)
+        longest += "\xf0\x9d\x84\x9e";
+    const fs::path file = m_dir / "Personal.zkp";
+    const PersonalSettings saved{longest, 3, longest};
+    ASSERT_FALSE(writeFileAtomically(file, personalSettingsBytes(saved)));
+    const auto back = readPersonalSettings(file);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->CurrencySymbol, longest);
+    EXPECT_EQ(back->UserName, longest);
+    EXPECT_EQ(back->PrinterFontChoice, 3);
+    // A record of exactly the limit reads; one byte more does not.
+    const std::string record = personalSettingsBytes({"$", 1, ""});
+    const std::string fits =
+        personalSettingsBytes({"$", 1, std::string(kSettingsFileLimit - record.size(), 'n')});
+    ASSERT_EQ(fits.size(), kSettingsFileLimit);
+    ASSERT_FALSE(writeFileAtomically(file, fits));
+    EXPECT_TRUE(readPersonalSettings(file));
+    ASSERT_FALSE(writeFileAtomically(
+        file, personalSettingsBytes({"$", 1, std::string(kSettingsFileLimit - record.size() + 1, 'n')})));
+    EXPECT_FALSE(readPersonalSettings(file));
+    EXPECT_FALSE(readPersonalSettings(m_dir / "none.zkp"));
+    EXPECT_FALSE(readPersonalSettings(m_dir));
 }
 
 TEST_F(AtomicFile, ReadingAMissingFileGivesNothing) {

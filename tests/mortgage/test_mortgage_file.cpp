@@ -63,6 +63,48 @@ TEST(MortgageFile, RoundTripsBothModes) {
     }
 }
 
+// A start date saved in one short date form loads under another, and under the command line's ISO
+// form, wherever only one date fits the text; the writer's own form decides the rest.
+TEST(MortgageFile, TheStartDateReadsInEveryFormThatFitsOneDate) {
+    const ShortDateForm uk = shortDateFormFromPattern("dd/MM/yyyy"),
+                        german = shortDateFormFromPattern("dd.MM.yyyy");
+    const ShortDateForm iso;
+    const struct {
+        const char* saved;
+        ShortDateForm reader;
+        std::optional<Date> expected;
+    } cases[] = {
+        {"12/7/2026", us, Date{year(2026), month(12), day(7)}},   // the writer's own form first
+        {"12/7/2026", uk, Date{year(2026), month(7), day(12)}},   // ... whatever it is
+        {"12/7/2026", iso, std::nullopt},                         // 7 December or 12 July: refused
+        {"25/12/2026", us, Date{year(2026), month(12), day(25)}}, // only day-month-year fits
+        {"12/25/2026", uk, Date{year(2026), month(12), day(25)}}, // only month-day-year fits
+        {"25.12.2026", iso, Date{year(2026), month(12), day(25)}},
+        {"7/7/2026", iso, Date{year(2026), month(7), day(7)}}, // both orders give one date
+        {"1/13/2026", german, Date{year(2026), month(1), day(13)}},
+        {"2026-12-07", german, Date{year(2026), month(12), day(7)}},
+        {"2026/12/07", us, Date{year(2026), month(12), day(7)}},
+        {"13/13/2026", us, std::nullopt},
+        {"31/2/2026", iso, std::nullopt},
+        {"12/7", uk, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        MortgageInputs in = MortgageInputs::defaults(MortgageKind::Mortgage);
+        in.StartDate = Date{year(2026), month(1), day(1)};
+        std::string bytes = mortgageFileBytes(in, iso);
+        const std::size_t at = bytes.find("\"2026-01-01\"");
+        ASSERT_NE(at, std::string::npos) << bytes;
+        bytes.replace(at + 1, 10, c.saved);
+        const auto back = parseMortgageFile(bytes, MortgageKind::Mortgage, c.reader);
+        if (!c.expected) {
+            EXPECT_FALSE(back) << c.saved;
+            continue;
+        }
+        ASSERT_TRUE(back) << c.saved;
+        EXPECT_EQ(back->StartDate, c.expected) << c.saved;
+    }
+}
+
 TEST(MortgageFile, AFileWithNoPaymentLinesHasOneLine) {
     MortgageInputs in = MortgageInputs::defaults(MortgageKind::Loan);
     in.termYears = *Currency::fromDouble(6.0 / 12);
