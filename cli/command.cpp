@@ -149,6 +149,76 @@ std::optional<double> numberOption(const QCommandLineParser& parser, const QStri
     return value;
 }
 
+namespace {
+
+QJsonValue jsonCell(const TableCell& cell, FigureKind kind) {
+    if (std::holds_alternative<std::monostate>(cell)) return QJsonValue();
+    const std::string text = plainText(cell, kind);
+    if (std::holds_alternative<double>(cell) || std::holds_alternative<std::int64_t>(cell))
+        return QString::fromStdString(text).toDouble(); // the figure the CSV holds
+    return QString::fromStdString(text);
+}
+
+QJsonObject jsonRow(const ResultTable& table, const std::vector<std::size_t>& columns, const TableRow& row,
+                    bool skipEmpty) {
+    QJsonObject object;
+    for (std::size_t c : columns) {
+        const TableCell empty;
+        const TableCell& cell = c < row.size() ? row[c] : empty;
+        if (skipEmpty && std::holds_alternative<std::monostate>(cell)) continue;
+        object[QString::fromStdString(table.columns[c].id)] = jsonCell(cell, table.columns[c].kind);
+    }
+    return object;
+}
+
+} // namespace
+
+void writeResultTable(const CliContext& context, const ResultTable& table, QJsonObject summary) {
+    if (context.quiet()) return;
+    std::vector<std::size_t> columns;
+    for (std::size_t c = 0; c < table.columns.size(); ++c)
+        if (table.columns[c].use != ColumnUse::WindowOnly) columns.push_back(c);
+    const auto cellText = [&](const TableRow& row, std::size_t c) {
+        return c < row.size() ? plainText(row[c], table.columns[c].kind) : std::string();
+    };
+    if (context.format == "json") {
+        QJsonArray rows;
+        for (const TableRow& row : table.rows)
+            rows.append(jsonRow(table, columns, row, false));
+        summary["rows"] = rows;
+        if (table.totals) summary["totals"] = jsonRow(table, columns, *table.totals, true);
+        printOut(QJsonDocument(summary).toJson(QJsonDocument::Indented).toStdString());
+        return;
+    }
+    TextTable text;
+    for (std::size_t c : columns)
+        text.header.push_back(table.columns[c].id);
+    if (context.format == "csv") {
+        // A schedule runs to thousands of rows: written as it is made, without a table of strings.
+        std::string out = csvText(text, "\n");
+        out.reserve(table.rows.size() * 80);
+        for (const TableRow& row : table.rows) {
+            for (std::size_t i = 0; i < columns.size(); ++i) {
+                if (i > 0) out += ',';
+                const std::string cell = cellText(row, columns[i]);
+                if (cell.find_first_of(",\"\r\n") == std::string::npos)
+                    out += cell; // figures and ISO dates never need quotes
+                else
+                    out += csvText({{cell}, {}}, "").c_str();
+            }
+            out += '\n';
+        }
+        printOut(out);
+        return;
+    }
+    for (const TableRow& row : table.rows) {
+        text.rows.emplace_back();
+        for (std::size_t c : columns)
+            text.rows.back().push_back(cellText(row, c));
+    }
+    printOut(alignedText(text));
+}
+
 void writeTable(const CliContext& context, const TextTable& table, QJsonObject summary,
                 const QString& rowsKey) {
     if (context.quiet()) return;

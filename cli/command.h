@@ -4,6 +4,7 @@
 #include "app/core/messages.h"
 #include "app/core/outcome.h"
 #include "app/core/personal_settings.h"
+#include "app/core/result_table.h"
 #include "app/core/text_table.h"
 #include "charts/core/chart_handover.h"
 
@@ -90,6 +91,10 @@ std::optional<double> numberOption(const QCommandLineParser& parser, const QStri
 // `rowsKey` is not empty, the rows as objects under that key.
 void writeTable(const CliContext& context, const TextTable& table, QJsonObject summary = {},
                 const QString& rowsKey = "rows");
+// Writes a result table's data (its columns but those the window alone shows) in the chosen format:
+// aligned text, CSV, or JSON with `summary`, the rows as objects keyed by column id under "rows"
+// (figures as numbers) and the totals as an object of their own under "totals".
+void writeResultTable(const CliContext& context, const ResultTable& table, QJsonObject summary = {});
 // Writes the printout to --printout, once the command has succeeded: a PDF for a .pdf name,
 // otherwise plain text pages separated by form feeds. Returns the exit status.
 int writePrintout(const CliContext& context, const Printout& printout, const QString& title);

@@ -82,25 +82,16 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
                 return status;
         }
         if (const int status = handOver(context, [&] { return planChart(*plan.value); })) return status;
-        TextTable table{{"period", "invested", "interest", "value"}, {}};
-        for (const SavingsPeriod& p : plan->periods)
-            table.rows.push_back(
-                {std::to_string(p.number), cents(p.invested), cents(p.interest), cents(p.value)});
-        writeTable(context, table,
-                   {{"periods", static_cast<int>(plan->periods.size())},
-                    {"total_invested", centsNumber(plan->totalInvested)},
-                    {"total_interest", centsNumber(plan->totalInterest())},
-                    {"final_value", centsNumber(plan->finalValue)}},
-                   QString());
+        writeResultTable(context, planTable(*plan.value),
+                         {{"periods", static_cast<int>(plan->periods.size())},
+                          {"total_invested", centsNumber(plan->totalInvested)},
+                          {"total_interest", centsNumber(plan->totalInterest())},
+                          {"final_value", centsNumber(plan->finalValue)}});
         return 0;
     }
     // Comparisons: each example starts from the options and changes what it names.
     if (specs.size() > kMaxExamples) return failWith(Msg::ExampleLimit, "--example " + specs[kMaxExamples]);
     std::string pages[3];
-    TextTable table{{"example", "periods", "lump", "amount", "rate", "increase", "inflation",
-                     "total_invested", "final_value"},
-                    {}};
-    QJsonArray examples;
     std::vector<SavingsExample> listed;
     for (int n = 1; n <= specs.size(); ++n) {
         SavingsInputs in = base;
@@ -114,21 +105,13 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
         if (!plan) return failWith(plan.message, "--example " + specs[n - 1]);
         listed.push_back({in, *plan.value});
         pages[n <= 15 ? 1 : 2] += examplePrintText(listed.back());
-        table.rows.push_back(
-            {std::to_string(n), std::to_string(plan->periodCount), cents(in.lumpSum.toDouble()),
-             cents(in.amount.toDouble()), cents(in.rate.toDouble()), cents(in.increase.toDouble()),
-             cents(in.inflation.toDouble()), cents(plan->totalInvested), cents(plan->finalValue)});
-        examples.append(QJsonObject{{"example", n},
-                                    {"periods", plan->periodCount},
-                                    {"total_invested", centsNumber(plan->totalInvested)},
-                                    {"final_value", centsNumber(plan->finalValue)}});
     }
     if (const int status = handOver(context, [&] { return comparisonsChart(listed); })) return status;
     if (!context.printoutPath.isEmpty())
         if (const int status = writePrintout(context, comparisonsPrintout(pages[1], pages[2], print),
                                              "Investment Growth Comparisons"))
             return status;
-    writeTable(context, table, {{"examples", examples}}, QString());
+    writeResultTable(context, comparisonsTable(listed));
     return 0;
 }
 
@@ -168,9 +151,6 @@ int runCompound(const QCommandLineParser& parser, const CliContext& context) {
                               "Annual Compounding Comparisons"))
             return status;
     }
-    TextTable path{{"year", "value"}, {}};
-    for (std::size_t k = 0; k < row->path.size(); ++k)
-        path.rows.push_back({std::to_string(k + 1), Format(row->path[k], "0")});
     const double rate = QString::fromStdString(Format(row->rate * 100, "0.0000")).toDouble();
     const double gain = QString::fromStdString(Format(row->totalGain * 100, "0.00")).toDouble();
     if (const int status = handOver(context, [&] { return finderChart({*row.value}); })) return status;
@@ -178,7 +158,7 @@ int runCompound(const QCommandLineParser& parser, const CliContext& context) {
         printOut("Annual compound growth: " + Format(row->rate, "#,,###.0000%") +
                  "\nTotal gain/loss:        " + Format(row->totalGain, "#,,###.00%") + "\n\n");
     }
-    writeTable(context, path, {{"rate", rate}, {"total_gain", gain}}, QString());
+    writeResultTable(context, finderPathTable(*row.value), {{"rate", rate}, {"total_gain", gain}});
     return 0;
 }
 

@@ -122,49 +122,6 @@ QString optionAtFault(const QCommandLineParser& parser, MortgageInputs in, Msg m
     return found.isEmpty() && parser.isSet("start-date") ? optionText(parser, "start-date") : found;
 }
 
-const std::vector<std::string> kScheduleColumns = {
-    "row", "year", "date", "interest", "principal", "balance", "cumulative_interest", "cumulative_principal"};
-
-int yearOf(const Schedule& s, const ScheduleRow& row) {
-    return s.annual ? row.number : (row.number - 1) / s.paymentsPerYear + 1;
-}
-
-TextTable scheduleTable(const Schedule& s) {
-    TextTable table{kScheduleColumns, {}};
-    for (const ScheduleRow& row : s.shown())
-        table.rows.push_back({std::to_string(row.number), std::to_string(yearOf(s, row)),
-                              row.date ? isoDateText(*row.date) : "", cents(row.interest),
-                              cents(row.principal), cents(row.balance), cents(row.cumulativeInterest),
-                              cents(row.cumulativePrincipal)});
-    return table;
-}
-
-// The schedule's rows in the chosen format (JSON gives the summary alone). A schedule runs to
-// thousands of rows: as CSV they are written as they are made, without a table of strings.
-void writeSchedule(const CliContext& context, const Schedule& s, const QJsonObject& summary) {
-    if (context.quiet()) return;
-    if (context.format != "csv") {
-        writeTable(context, context.format == "text" ? scheduleTable(s) : TextTable{}, summary, QString());
-        return;
-    }
-    std::string out = csvText({kScheduleColumns, {}}, "\n");
-    out.reserve(s.shown().size() * 80);
-    for (const ScheduleRow& row : s.shown()) {
-        out += std::to_string(row.number);
-        out += ',';
-        out += std::to_string(yearOf(s, row));
-        out += ',';
-        if (row.date) out += isoDateText(*row.date);
-        for (double figure :
-             {row.interest, row.principal, row.balance, row.cumulativeInterest, row.cumulativePrincipal}) {
-            out += ',';
-            appendCents(out, figure);
-        }
-        out += '\n';
-    }
-    printOut(out);
-}
-
 int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
     const MortgageKind mode = parser.isSet("loan") ? MortgageKind::Loan : MortgageKind::Mortgage;
     MortgageInputs in = MortgageInputs::defaults(mode);
@@ -211,7 +168,7 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
         {"final_payment_time", QString::fromStdString(Format(s.finalPaymentTime(mode), "0.00")).toDouble()},
         {"total_paid", centsNumber(s.totalPaid)},
         {"interest_savings", centsNumber(s.interestSavings)},
-        {"rows", s.GridRowCount()}};
+        {"row_count", s.GridRowCount()}};
     if (const int status = handOver(context, [&] { return mortgageChart(in, s); })) return status;
     if (context.format == "text" && !context.quiet()) {
         const std::string& c = context.settings.CurrencySymbol;
@@ -230,7 +187,7 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
         out.flush();
         printOut(text);
     }
-    writeSchedule(context, s, summary);
+    writeResultTable(context, scheduleTable(s, kIsoDates), summary);
     return 0;
 }
 

@@ -26,24 +26,15 @@ std::pair<Msg, QString> readCurrencies(const QCommandLineParser& parser,
 }
 
 // Writes a planner's table and totals in the chosen format, and its printout when asked.
-int report(const CliContext& context, const YearTable& t, const std::vector<std::string>& header, bool salary,
+int report(const CliContext& context, const YearTable& t, Planner planner,
            const std::array<const char*, 3>& totalKeys, const Printout& printout, const QString& title) {
     if (!context.printoutPath.isEmpty())
         if (const int status = writePrintout(context, printout, title)) return status;
-    TextTable table{header, {}};
-    for (const YearRow& row : t.rows) {
-        std::vector<std::string> line{std::to_string(row.year)};
-        if (salary) line.push_back(cents(row.salary));
-        for (double v : {row.first, row.second, row.value})
-            line.push_back(cents(v));
-        table.rows.push_back(line);
-    }
-    writeTable(context, table,
-               {{"years", t.years()},
-                {totalKeys[0], centsNumber(t.totals.first)},
-                {totalKeys[1], centsNumber(t.totals.second)},
-                {totalKeys[2], centsNumber(t.totals.value)}},
-               QString());
+    writeResultTable(context, yearResultTable(t, planner),
+                     {{"years", t.years()},
+                      {totalKeys[0], centsNumber(t.totals.first)},
+                      {totalKeys[1], centsNumber(t.totals.second)},
+                      {totalKeys[2], centsNumber(t.totals.value)}});
     return 0;
 }
 
@@ -89,10 +80,9 @@ int runRetirement(const QCommandLineParser& parser, const CliContext& context) {
     if (const int status = handOver(
             context, [&] { return retirementChart(*table.value, in.option == RetireOption::Fixed); }))
         return status;
-    return report(context, *table.value, {"year", "interest", "withdrawn", "value"}, false,
-                  {"total_interest", "total_withdrawn", "final_value"},
-                  retirementPrintout(in, *table.value, printContext(context)),
-                  "Retirement Income Calculation");
+    return report(
+        context, *table.value, Planner::Income, {"total_interest", "total_withdrawn", "final_value"},
+        retirementPrintout(in, *table.value, printContext(context)), "Retirement Income Calculation");
 }
 
 std::pair<Msg, QString> capitalInputs(const QCommandLineParser& parser, CapitalInputs& in,
@@ -120,7 +110,7 @@ int runCapital(const QCommandLineParser& parser, const CliContext& context) {
                                                         return calculateCapital(alone).message;
                                                     }));
     if (const int status = handOver(context, [&] { return capitalChart(*table.value); })) return status;
-    return report(context, *table.value, {"year", "investment", "interest", "value"}, false,
+    return report(context, *table.value, Planner::Capital,
                   {"total_invested", "total_interest", "final_value"},
                   capitalPrintout(in, *table.value, printContext(context)), "Amount of Capital Required");
 }
@@ -154,7 +144,7 @@ int run401k(const QCommandLineParser& parser, const CliContext& context) {
                                                         return calculate401k(alone).message;
                                                     }));
     if (const int status = handOver(context, [&] { return plan401kChart(*table.value); })) return status;
-    return report(context, *table.value, {"year", "salary", "contribution", "interest", "value"}, true,
+    return report(context, *table.value, Planner::Plan401k,
                   {"total_contributions", "total_interest", "final_value"},
                   plan401kPrintout(in, *table.value, printContext(context)), "Investment Growth - 401K Plan");
 }

@@ -179,13 +179,7 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
         return writeChartFile(trendChart(db, page, parser.isSet("3d"), true), parser.value("output"));
     }
     if (action == "list") {
-        TextTable table{{"record", "date", "value"}, {}};
-        for (int i = 1; i <= db.RecordCount(); ++i) {
-            const ValueRecord& r = db.records[i - 1];
-            table.rows.push_back(
-                {std::to_string(i), isoDateText(r.date), QString::number(r.value, 'f', 2).toStdString()});
-        }
-        writeTable(context, table);
+        writeResultTable(context, recordTable(db));
         return 0;
     }
     printErr("Unknown action: " + action + " (ratios, sort, extract, list, trend, import)\n");

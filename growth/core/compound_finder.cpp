@@ -51,4 +51,12 @@ std::string finderPrintText(const FinderRow& row, const std::string& symbol) {
     return text + "\r\n" + figures.text() + " " + std::string(78, '_') + " \r\n";
 }
 
+ResultTable finderPathTable(const FinderRow& row) {
+    ResultTable table;
+    table.columns = {{"year", "Year", FigureKind::Count}, {"value", "Value", FigureKind::Count}};
+    for (std::size_t k = 0; k < row.path.size(); ++k)
+        table.rows.push_back({static_cast<std::int64_t>(k + 1), row.path[k]});
+    return table;
+}
+
 } // namespace brisk

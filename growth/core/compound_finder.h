@@ -4,6 +4,7 @@
 
 #include "app/core/currency.h"
 #include "app/core/outcome.h"
+#include "app/core/result_table.h"
 
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ struct FinderRow {
 Outcome<FinderRow> findCompoundGrowth(const FinderInputs& inputs);
 
 std::vector<std::string> finderCells(const FinderRow& row, const std::string& currencySymbol);
+// The value at the end of each year of the term, in whole units.
+ResultTable finderPathTable(const FinderRow& row);
 std::string finderPrintText(const FinderRow& row, const std::string& currencySymbol);
 
 } // namespace brisk

@@ -105,4 +105,35 @@ std::string exampleLabel(int n) {
     return "Row " + std::string(n >= 0 ? " " : "") + std::to_string(n);
 }
 
+ResultTable planTable(const SavingsPlan& plan) {
+    ResultTable table;
+    table.columns = {{"period", "Year Number", FigureKind::Count},
+                     {"invested", "Invested Annually", FigureKind::Money},
+                     {"interest", "Interest/Growth Compounded", FigureKind::Money},
+                     {"value", "Current Value", FigureKind::Money}};
+    for (const SavingsPeriod& p : plan.periods)
+        table.rows.push_back({std::int64_t{p.number}, p.invested, p.interest, p.value});
+    return table;
+}
+
+ResultTable comparisonsTable(const std::vector<SavingsExample>& examples) {
+    ResultTable table;
+    table.columns = {{"example", "Example", FigureKind::Count},
+                     {"periods", "Total Period", FigureKind::Count},
+                     {"lump", "Lump Sum Investment", FigureKind::Money},
+                     {"amount", "Period Investment", FigureKind::Money},
+                     {"rate", "Interest/ Growth", FigureKind::Rate},
+                     {"increase", "Increase Rate", FigureKind::Rate},
+                     {"inflation", "Inflation Rate", FigureKind::Rate},
+                     {"total_invested", "Total Invested", FigureKind::Money},
+                     {"final_value", "Current Value", FigureKind::Money}};
+    std::int64_t n = 0;
+    for (const SavingsExample& e : examples)
+        table.rows.push_back({++n, std::int64_t{e.plan.periodCount}, e.inputs.lumpSum.toDouble(),
+                              e.inputs.amount.toDouble(), e.inputs.rate.toDouble(),
+                              e.inputs.increase.toDouble(), e.inputs.inflation.toDouble(),
+                              e.plan.totalInvested, e.plan.finalValue});
+    return table;
+}
+
 } // namespace brisk

@@ -5,6 +5,7 @@
 #include "app/core/currency.h"
 #include "app/core/modes.h"
 #include "app/core/outcome.h"
+#include "app/core/result_table.h"
 
 #include <string>
 #include <vector>
@@ -46,6 +47,9 @@ struct SavingsPlan {
 };
 
 int periodsPerYear(const std::string& frequency); // 0 for a text not in the list
+
+// Every period of the plan: what was invested, the interest and the value at its end.
+ResultTable planTable(const SavingsPlan& plan);
 // Message 3 when the figures cannot be computed (a rate of -100% or less, an overflow).
 Outcome<SavingsPlan> calculateSavings(const SavingsInputs& inputs);
 
@@ -54,6 +58,9 @@ struct SavingsExample {
     SavingsInputs inputs;
     SavingsPlan plan;
 };
+
+// The listed examples: each one's inputs, its periods and its totals.
+ResultTable comparisonsTable(const std::vector<SavingsExample>& examples);
 
 // The grid row of an example (columns 0 to 7) and its lines in the printout text.
 std::vector<std::string> exampleCells(const SavingsExample& example);

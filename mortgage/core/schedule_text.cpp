@@ -30,4 +30,44 @@ std::string finalPaymentText(const Schedule& s, MortgageKind mode) {
     return Format(s.finalPaymentTime(mode), "###.00");
 }
 
+ResultTable scheduleTable(const Schedule& s, const ShortDateForm& form) {
+    ResultTable table;
+    const auto money = [](const char* id, const char* heading) {
+        return TableColumn{id, heading, FigureKind::Money, kMoneyMask};
+    };
+    table.columns = {
+        {"payment",
+         s.annual      ? " Payment  Year"
+         : s.viewDates ? " Payment  Date"
+                       : "  Payment   No.  Year",
+         FigureKind::Text,
+         {},
+         ColumnUse::WindowOnly},
+        {"row", "Payment", FigureKind::Count, {}, ColumnUse::DataOnly},
+        {"year", "Year", FigureKind::Count, {}, ColumnUse::DataOnly},
+        {"date", "Date", FigureKind::Date, {}, ColumnUse::DataOnly},
+        money("interest", "Interest Payment"),
+        money("principal", "Principal Payment"),
+        money("balance", "Remaining Balance"),
+        money("cumulative_interest", "Cumulative Interest"),
+        money("cumulative_principal", "Cumulative Principal"),
+    };
+    table.rows.reserve(s.shown().size());
+    for (const ScheduleRow& row : s.shown()) {
+        const int year = s.annual ? row.number : (row.number - 1) / s.paymentsPerYear + 1;
+        table.rows.push_back({firstColumnText(s, row, form), std::int64_t{row.number}, std::int64_t{year},
+                              row.date ? TableCell(*row.date) : TableCell(), row.interest, row.principal,
+                              row.balance, row.cumulativeInterest, row.cumulativePrincipal});
+    }
+    if (!s.shown().empty()) {
+        const ScheduleRow& last = s.shown().back();
+        table.totals = TableRow(table.columns.size());
+        TableRow& totals = *table.totals;
+        totals[6] = last.balance;
+        totals[7] = last.cumulativeInterest;
+        totals[8] = last.cumulativePrincipal;
+    }
+    return table;
+}
+
 } // namespace brisk

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/core/dates.h"
+#include "app/core/result_table.h"
 #include "mortgage/core/schedule.h"
 
 #include <string>
@@ -18,5 +19,9 @@ std::string daysInYearText(const Schedule& s);
 // The summary figures in their display shapes.
 std::string rateFactorText(const Schedule& s);                      // "0.########"
 std::string finalPaymentText(const Schedule& s, MortgageKind mode); // "###.00"
+
+// The schedule as a table: every payment (or the annual totals), with the balance and the
+// cumulative figures of the last row as its totals.
+ResultTable scheduleTable(const Schedule& s, const ShortDateForm& form);
 
 } // namespace brisk

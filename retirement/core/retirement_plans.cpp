@@ -194,4 +194,42 @@ Outcome<YearTable> calculate401k(const Plan401kInputs& in) {
     });
 }
 
+ResultTable yearResultTable(const YearTable& table, Planner planner) {
+    ResultTable out;
+    const auto money = [](const char* id, const char* heading) {
+        return TableColumn{id, heading, FigureKind::Money, "####,,###.00"};
+    };
+    out.columns.push_back({"year", "Year Number", FigureKind::Count});
+    switch (planner) {
+    case Planner::Income:
+        out.columns.push_back(money("interest", "Interest/Growth Compounded"));
+        out.columns.push_back(money("withdrawn", "Annual Income Withdrawn"));
+        break;
+    case Planner::Capital:
+        out.columns.push_back(money("investment", "Annual Investment"));
+        out.columns.push_back(money("interest", "Interest/Growth Compounded"));
+        break;
+    case Planner::Plan401k:
+        out.columns.push_back(money("salary", "Annual Salary"));
+        out.columns.push_back(money("contribution", "Combined Contributions"));
+        out.columns.push_back(money("interest", "Interest/Growth Compounded"));
+        break;
+    }
+    out.columns.push_back(money("value", "Current Value"));
+    const bool salary = planner == Planner::Plan401k;
+    const auto cells = [salary](const YearRow& row, bool totals) {
+        TableRow line(salary ? 5 : 4);
+        if (!totals) line[0] = std::int64_t{row.year};
+        if (salary && !totals) line[1] = row.salary;
+        std::size_t c = salary ? 2 : 1;
+        for (double figure : {row.first, row.second, row.value})
+            line[c++] = figure;
+        return line;
+    };
+    for (const YearRow& row : table.rows)
+        out.rows.push_back(cells(row, false));
+    out.totals = cells(table.totals, true);
+    return out;
+}
+
 } // namespace brisk

@@ -4,6 +4,7 @@
 
 #include "app/core/currency.h"
 #include "app/core/outcome.h"
+#include "app/core/result_table.h"
 
 #include <string>
 #include <vector>
@@ -28,6 +29,10 @@ struct YearTable {
     double startValue = 0; // the amount the chart begins from
     int years() const { return static_cast<int>(rows.size()); }
 };
+
+// A planner's table: the year, (the 401(k)'s salary,) its two figures and the value, with the totals.
+enum class Planner { Income, Capital, Plan401k };
+ResultTable yearResultTable(const YearTable& table, Planner planner);
 
 // The value at the end of each year, for the chart.
 std::vector<double> yearEndValues(const YearTable& table);

@@ -183,4 +183,14 @@ Msg deleteRecord(ValueDatabase& db, int recordNumber) {
     return Msg::None;
 }
 
+ResultTable recordTable(const ValueDatabase& db) {
+    ResultTable table;
+    table.columns = {{"record", "Record", FigureKind::Count},
+                     {"date", "Date", FigureKind::Date},
+                     {"value", "Data Value", FigureKind::Money}};
+    for (int i = 1; i <= db.RecordCount(); ++i)
+        table.rows.push_back({std::int64_t{i}, db.records[i - 1].date, db.records[i - 1].value});
+    return table;
+}
+
 } // namespace brisk

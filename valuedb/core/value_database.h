@@ -5,6 +5,7 @@
 #include "app/core/dates.h"
 #include "app/core/messages.h"
 #include "app/core/outcome.h"
+#include "app/core/result_table.h"
 
 #include <array>
 #include <optional>
@@ -46,6 +47,9 @@ struct ValueDatabase {
     // EarnCount from the rows whose year and amount are both set, moved up to close gaps.
     void compactEarnings();
 };
+
+// The records, newest first: each one's number, date and value.
+ResultTable recordTable(const ValueDatabase& db);
 
 // A value as the database keeps it: cut (not rounded) after two decimals.
 double cutToCents(double value);

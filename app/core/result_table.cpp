@@ -1,0 +1,71 @@
+#include "app/core/result_table.h"
+
+#include "app/core/mask_format.h"
+
+namespace brisk {
+
+namespace {
+
+// The masks a kind is shown in when its column names none.
+std::string_view defaultMask(FigureKind kind) {
+    switch (kind) {
+    case FigureKind::Money:
+        return "####,,###.00";
+    case FigureKind::Rate:
+        return "##0.000";
+    case FigureKind::Count:
+        return "0";
+    case FigureKind::Date:
+    case FigureKind::Text:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<std::size_t> ResultTable::column(std::string_view id) const {
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].id == id) return i;
+    return std::nullopt;
+}
+
+std::vector<double> ResultTable::series(std::string_view id) const {
+    std::vector<double> values;
+    const auto at = column(id);
+    if (!at) return values;
+    values.reserve(rows.size());
+    for (const TableRow& row : rows)
+        values.push_back(*at < row.size() ? cellNumber(row[*at]).value_or(0) : 0);
+    return values;
+}
+
+std::optional<double> cellNumber(const TableCell& cell) {
+    if (const auto* figure = std::get_if<double>(&cell)) return *figure;
+    if (const auto* whole = std::get_if<std::int64_t>(&cell)) return static_cast<double>(*whole);
+    return std::nullopt;
+}
+
+std::string plainText(const TableCell& cell, FigureKind kind) {
+    if (const auto* figure = std::get_if<double>(&cell))
+        return Format(*figure, kind == FigureKind::Money   ? "0.00"
+                               : kind == FigureKind::Rate  ? "0.00##"
+                               : kind == FigureKind::Count ? "0"
+                                                           : "0.##########");
+    if (const auto* whole = std::get_if<std::int64_t>(&cell)) return std::to_string(*whole);
+    if (const auto* date = std::get_if<Date>(&cell)) return isoDateText(*date);
+    if (const auto* text = std::get_if<std::string>(&cell)) return *text;
+    return {};
+}
+
+std::string displayText(const TableCell& cell, const TableColumn& column, const ShortDateForm& dates) {
+    const std::string_view mask = column.mask.empty() ? defaultMask(column.kind) : column.mask;
+    if (const auto* figure = std::get_if<double>(&cell)) return Format(*figure, mask);
+    if (const auto* whole = std::get_if<std::int64_t>(&cell))
+        return Format(static_cast<double>(*whole), mask);
+    if (const auto* date = std::get_if<Date>(&cell)) return shortDateText(*date, dates);
+    if (const auto* text = std::get_if<std::string>(&cell)) return *text;
+    return {};
+}
+
+} // namespace brisk
