@@ -25,9 +25,9 @@ bool wholeCents(double value) {
 bool dateInFile(const CsvRows& rows, const PriceTable& table, const PricePoint& point) {
     if (point.line < 2 || static_cast<std::size_t>(point.line) > rows.rows.size()) return false;
     const auto& row = rows.rows[point.line - 1];
-    if (row.size() <= table.dateColumn) return false;
+    if (!table.dateColumn || row.size() <= *table.dateColumn) return false;
     const int y = static_cast<int>(point.date.year());
-    const std::string& field = row[table.dateColumn];
+    const std::string& field = row[*table.dateColumn];
     return field.find(std::to_string(y)) != std::string::npos ||
            field.find(std::to_string(y).substr(2)) != std::string::npos;
 }

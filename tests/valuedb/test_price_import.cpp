@@ -310,8 +310,7 @@ TEST(PriceImport, AmbiguousDatesAreAskedNotGuessed) {
     ASSERT_TRUE(unsaid.problem);
     EXPECT_EQ(unsaid.problem->kind, PriceFileProblem::Kind::AmbiguousDates);
     EXPECT_EQ(unsaid.problem->text,
-              "The dates read both day first and month first (row 2 has \"04/05/2026\"): say which order "
-              "they are in.");
+              "The dates read both day first and month first (row 2 has \"04/05/2026\").");
     EXPECT_EQ(weeksOf(imported({}, csv, {.dateOrder = DateOrder::DayMonthYear}).db),
               (std::vector<Week>{{ymd(2026, 6, 5), 11}, {ymd(2026, 5, 4), 10}}));
     EXPECT_EQ(weeksOf(imported({}, csv, {.dateOrder = DateOrder::MonthDayYear}).db),
@@ -373,6 +372,20 @@ TEST(PriceImport, EachProblemSaysWhatIsWrong) {
         EXPECT_TRUE(table.points.empty());
     }
     EXPECT_EQ(readPriceFile("/nonexistent/prices.csv", {}).problem->kind, Kind::Unreadable);
+}
+
+// Lines above the headings (a broker's account and period) are passed over, and rows keep the
+// numbers of their lines in the file; a column found stays found when the other is not.
+TEST(PriceImport, APreambleAboveTheHeadingsIsPassedOver) {
+    const char* csv = "Account: 1234,\nPeriod: 2026,\nDate,Close\n2026-12-04,10\nfoo,1\n";
+    const PriceTable table = readPriceTable(csv, {});
+    ASSERT_FALSE(table.problem);
+    ASSERT_EQ(table.points.size(), 1u);
+    EXPECT_EQ(table.points[0].line, 4);
+    EXPECT_EQ(table.firstSkippedLine, 5);
+    const PriceTable noPrices = readPriceTable("Day,Open,Volume\n2024-01-05,10,5\n", {});
+    EXPECT_EQ(noPrices.dateColumn, 0u);
+    EXPECT_EQ(noPrices.valueColumn, std::nullopt);
 }
 
 // Prices are rounded to the cent, half to even, from their text: never cut, never through a double.

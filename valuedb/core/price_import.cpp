@@ -51,8 +51,15 @@ std::string headingKey(std::string_view heading) {
     return key;
 }
 
+// A text as a message quotes it: a long one (a heading of random bytes) is cut, on a character's
+// boundary.
 std::string inQuotes(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    constexpr std::size_t kLongest = 40;
+    if (text.size() <= kLongest) return "\"" + std::string(text) + "\"";
+    std::size_t cut = kLongest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return "\"" + std::string(text.substr(0, cut)) + "\u2026\"";
 }
 
 std::string headingList(const std::vector<std::string>& headings) {
@@ -344,16 +351,39 @@ PriceTable readPriceTable(std::string_view csv, const PriceImportOptions& option
             problem(PriceFileProblem::Kind::NoColumn, "The file is empty: no headings, no prices.");
         return table;
     }
-    table.headings = file.rows[0];
-    const auto& rows = file.rows;
+    // The headings: the first line naming a usual or the given column; lines above it are a
+    // broker's preamble (the account, the period).
+    const std::initializer_list<std::string_view> dateKeys{"date", "datum", "time", "timestamp", "day"};
+    const std::initializer_list<std::string_view> priceKeys{
+        "close", "closelast", "price", "last", "value", "nav", "schluss", "schlusskurs", "kurs", "adjclose"};
+    const auto namesAColumn = [&](const std::vector<std::string>& line) {
+        return usualColumn(line, dateKeys) || usualColumn(line, priceKeys) ||
+               (!options.dateColumn.empty() && !isDigit(options.dateColumn[0]) &&
+                namedColumn(line, options.dateColumn)) ||
+               (!options.valueColumn.empty() && !isDigit(options.valueColumn[0]) &&
+                namedColumn(line, options.valueColumn));
+    };
+    std::size_t headingLine = 0;
+    while (headingLine + 1 < std::min<std::size_t>(file.rows.size(), 30) &&
+           !namesAColumn(file.rows[headingLine]))
+        ++headingLine;
+    if (!namesAColumn(file.rows[headingLine])) headingLine = 0;
+    const std::vector<std::vector<std::string>> rows(
+        file.rows.begin() + static_cast<std::ptrdiff_t>(headingLine), file.rows.end());
+    table.headings = rows[0];
     const std::string found = "; the file's headings are " + headingList(table.headings) + ".";
 
-    // The columns: as named, else by the usual headings.
-    std::optional<std::size_t> valueColumn =
-        options.valueColumn.empty()
-            ? usualColumn(table.headings, {"close", "closelast", "price", "last", "value", "nav", "schluss",
-                                           "schlusskurs", "kurs", "adjclose"})
-            : namedColumn(table.headings, options.valueColumn);
+    // The columns: as named, else by the usual headings; the dates, else, the first column whose
+    // first value is a date.
+    const auto valueColumn = options.valueColumn.empty() ? usualColumn(table.headings, priceKeys)
+                                                         : namedColumn(table.headings, options.valueColumn);
+    auto dateColumn = options.dateColumn.empty() ? usualColumn(table.headings, dateKeys)
+                                                 : namedColumn(table.headings, options.dateColumn);
+    for (std::size_t c = 0;
+         options.dateColumn.empty() && !dateColumn && rows.size() > 1 && c < rows[1].size(); ++c)
+        if (c != valueColumn && readDate(rows[1][c]).readable()) dateColumn = c;
+    table.dateColumn = dateColumn;
+    table.valueColumn = valueColumn;
     if (!valueColumn) {
         table.problem = problem(
             PriceFileProblem::Kind::NoColumn,
@@ -363,15 +393,6 @@ PriceTable readPriceTable(std::string_view csv, const PriceImportOptions& option
                 : "No column " + inQuotes(options.valueColumn) + " for the prices" + found);
         return table;
     }
-    std::optional<std::size_t> dateColumn;
-    if (!options.dateColumn.empty()) {
-        dateColumn = namedColumn(table.headings, options.dateColumn);
-    } else {
-        dateColumn = usualColumn(table.headings, {"date", "datum", "time", "timestamp", "day"});
-        // Else the first column whose first value is a date.
-        for (std::size_t c = 0; !dateColumn && rows.size() > 1 && c < rows[1].size(); ++c)
-            if (c != *valueColumn && readDate(rows[1][c]).readable()) dateColumn = c;
-    }
     if (!dateColumn) {
         table.problem =
             problem(PriceFileProblem::Kind::NoColumn,
@@ -380,16 +401,17 @@ PriceTable readPriceTable(std::string_view csv, const PriceImportOptions& option
                         : "No column " + inQuotes(options.dateColumn) + " for the dates" + found);
         return table;
     }
-    table.dateColumn = *dateColumn;
-    table.valueColumn = *valueColumn;
     if (rows.size() < 2) {
         table.problem = problem(PriceFileProblem::Kind::NoDates, "The file has headings but no prices.");
         return table;
     }
+    const std::size_t dateAt = *dateColumn, valueAt = *valueColumn;
+    // Rows are named by their line in the file, the headings' line counted.
+    const auto lineOf = [headingLine](std::size_t r) { return static_cast<int>(r + headingLine) + 1; };
 
     std::vector<DateReading> dates(rows.size());
     for (std::size_t r = 1; r < rows.size(); ++r)
-        if (rows[r].size() > table.dateColumn) dates[r] = readDate(rows[r][table.dateColumn]);
+        if (rows[r].size() > dateAt) dates[r] = readDate(rows[r][dateAt]);
 
     // The order of numbers-only dates: as told, or the one every such date of the file fits. Dots
     // are only ever written day first (04.12.2026).
@@ -408,15 +430,14 @@ PriceTable readPriceTable(std::string_view csv, const PriceImportOptions& option
         if (d.dayFirst && !d.monthFirst && onlyDayFirst == 0) onlyDayFirst = r;
         if (d.monthFirst && !d.dayFirst && onlyMonthFirst == 0) onlyMonthFirst = r;
     }
-    const auto dateText = [&](std::size_t r) { return inQuotes(trimmed(rows[r][table.dateColumn])); };
-    const auto rowText = [](std::size_t r) { return "row " + std::to_string(r + 1); };
+    const auto dateText = [&](std::size_t r) { return inQuotes(trimmed(rows[r][dateAt])); };
+    const auto rowText = [&](std::size_t r) { return "row " + std::to_string(lineOf(r)); };
     if (numeric > 0 && !order) {
         const bool dayFirst = dots || fitDayFirst == numeric, monthFirst = !dots && fitMonthFirst == numeric;
         if (dayFirst && monthFirst) {
-            table.problem =
-                problem(PriceFileProblem::Kind::AmbiguousDates,
-                        "The dates read both day first and month first (" + rowText(firstNumeric) + " has " +
-                            dateText(firstNumeric) + "): say which order they are in.");
+            table.problem = problem(PriceFileProblem::Kind::AmbiguousDates,
+                                    "The dates read both day first and month first (" +
+                                        rowText(firstNumeric) + " has " + dateText(firstNumeric) + ").");
             return table;
         }
         if (!dayFirst && !monthFirst && onlyDayFirst && onlyMonthFirst) {
@@ -433,41 +454,39 @@ PriceTable readPriceTable(std::string_view csv, const PriceImportOptions& option
     }
     if (numeric > 0) table.order = order;
 
-    const bool decimalComma = decimalCommaIn(rows, table.valueColumn, file.separator);
+    const bool decimalComma = decimalCommaIn(rows, valueAt, file.separator);
     std::size_t firstDated = 0, firstBadDate = 0;
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const auto date = dateIn(dates[r], order.value_or(DateOrder::YearMonthDay));
         if (date && firstDated == 0) firstDated = r;
         if (!date && firstBadDate == 0) firstBadDate = r;
-        const auto cents = rows[r].size() > table.valueColumn && date
-                               ? readCents(rows[r][table.valueColumn], decimalComma)
-                               : std::nullopt;
+        const auto cents =
+            rows[r].size() > valueAt && date ? readCents(rows[r][valueAt], decimalComma) : std::nullopt;
         if (!date || !cents) {
-            if (table.skipped++ == 0) table.firstSkippedLine = static_cast<int>(r) + 1;
+            if (table.skipped++ == 0) table.firstSkippedLine = lineOf(r);
             continue;
         }
         if (table.points.empty())
             table.dateForm = dates[r].numeric ? orderForm(*order, separator) : dates[r].form;
-        table.points.push_back({static_cast<int>(r) + 1, *date, *cents});
+        table.points.push_back({lineOf(r), *date, *cents});
     }
     if (table.points.empty()) {
-        const std::string column = " in column " + inQuotes(trimmed(table.headings.size() > table.dateColumn
-                                                                        ? table.headings[table.dateColumn]
-                                                                        : std::string()));
+        const std::string column =
+            " in column " +
+            inQuotes(trimmed(table.headings.size() > dateAt ? table.headings[dateAt] : std::string()));
         if (firstDated == 0) {
-            table.problem = problem(
-                PriceFileProblem::Kind::NoDates,
-                "No date could be read" + column + ": " + rowText(firstBadDate) + " has " +
-                    (rows[firstBadDate].size() > table.dateColumn ? dateText(firstBadDate) : "nothing") +
-                    "; " + kDateForms + ".");
+            table.problem =
+                problem(PriceFileProblem::Kind::NoDates,
+                        "No date could be read" + column + ": " + rowText(firstBadDate) + " has " +
+                            (rows[firstBadDate].size() > dateAt ? dateText(firstBadDate) : "nothing") + "; " +
+                            kDateForms + ".");
         } else {
             const auto& row = rows[firstDated];
-            table.problem = problem(
-                PriceFileProblem::Kind::NoValues,
-                "No price could be read in column " + inQuotes(trimmed(table.headings[table.valueColumn])) +
-                    ": " + rowText(firstDated) + " has " +
-                    (row.size() > table.valueColumn ? inQuotes(trimmed(row[table.valueColumn])) : "nothing") +
-                    ".");
+            table.problem =
+                problem(PriceFileProblem::Kind::NoValues,
+                        "No price could be read in column " + inQuotes(trimmed(table.headings[valueAt])) +
+                            ": " + rowText(firstDated) + " has " +
+                            (row.size() > valueAt ? inQuotes(trimmed(row[valueAt])) : "nothing") + ".");
         }
     }
     return table;

@@ -41,7 +41,7 @@ struct PriceFileProblem {
     std::string text;
 };
 
-// One row taken from the file: its line in the file (the headings are line 1), its date and its
+// One row taken from the file: its line in the file (the first line is 1), its date and its
 // price in whole cents, rounded half to even from the file's decimal text.
 struct PricePoint {
     int line = 0;
@@ -52,7 +52,7 @@ struct PricePoint {
 // A price file as read, before anything is merged.
 struct PriceTable {
     std::vector<std::string> headings;
-    std::size_t dateColumn = 0, valueColumn = 0;
+    std::optional<std::size_t> dateColumn, valueColumn; // as found or named, even when the other is not
     std::string dateForm;                    // the dates' form as found, e.g. "DD.MM.YYYY" or "Mon DD, YYYY"
     std::optional<DateOrder> order;          // the order numeric dates were read in, when the file has any
     std::vector<PricePoint> points;          // in the file's order

@@ -8,6 +8,7 @@
 #include "app/ui/message_box.h"
 #include "app/ui/program_state.h"
 #include "app/ui/twips.h"
+#include "valuedb/core/price_import.h"
 #include "valuedb/ui/averages_window.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
@@ -19,6 +20,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -150,15 +152,17 @@ bool Trendmenu::importPrices(const QString& path) {
     if (!imported) return false;
     db() = imported->db;
     updateInfoLabel();
+    QMessageBox box(QMessageBox::Information, "Import Values from a CSV File",
+                    qs(importSummary(imported->counts)), QMessageBox::Ok, this);
+    box.setObjectName("ImportSummary");
+    box.exec();
     return true;
 }
 
-// The imported weeks replace records of the same weeks: unsaved records are asked about first.
+// Nothing is asked first: the preview shows which records the imported weeks replace, and the
+// database stays in memory, unsaved.
 void Trendmenu::ImportCsv_Click() {
-    const auto chosen = FileDirectory(FileOp::OpenPrices, this);
-    const int changed = db().DbChanged;
-    if (!chosen || !leaveAllowed()) return;
-    if (!importPrices(*chosen)) db().DbChanged = changed; // nothing merged: the records are still unsaved
+    if (const auto chosen = FileDirectory(FileOp::OpenPrices, this)) importPrices(*chosen);
 }
 
 void Trendmenu::SortDBase_Click() {

@@ -32,8 +32,14 @@ QComboBox* columnList(QWidget* parent, const QString& name, const QString& acces
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setAccessibleName(accessibleName);
-    for (std::size_t i = 0; i < headings.size(); ++i)
-        list->addItem(QString("%1  %2").arg(i + 1).arg(qs(headings[i]).trimmed()));
+    // A heading of random bytes must not widen the dialog past the screen.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(24);
+    for (std::size_t i = 0; i < headings.size(); ++i) {
+        QString heading = qs(headings[i]).simplified();
+        if (heading.size() > 40) heading = heading.left(40) + QChar(0x2026);
+        list->addItem(QString("%1  %2").arg(i + 1).arg(heading));
+    }
     list->setPlaceholderText("Choose a column");
     return list;
 }
@@ -70,9 +76,8 @@ PriceImportDialog::PriceImportDialog(const ValueDatabase& db, const QString& fil
     m_dateOrder->addItems({"As the file shows", "Day first (04/05/2026 is 4 May)",
                            "Month first (04/05/2026 is April 5)", "Year first (2026/05/04)"});
     // The columns the file's headings gave, or none chosen yet.
-    const bool columnsFound = !first.problem || first.problem->kind != PriceFileProblem::Kind::NoColumn;
-    m_dateColumn->setCurrentIndex(columnsFound ? static_cast<int>(first.dateColumn) : -1);
-    m_valueColumn->setCurrentIndex(columnsFound ? static_cast<int>(first.valueColumn) : -1);
+    m_dateColumn->setCurrentIndex(first.dateColumn ? static_cast<int>(*first.dateColumn) : -1);
+    m_valueColumn->setCurrentIndex(first.valueColumn ? static_cast<int>(*first.valueColumn) : -1);
 
     m_plan = new QLabel(this);
     m_plan->setObjectName("ImportPlan");
@@ -147,7 +152,10 @@ void PriceImportDialog::preview() {
     if (table.problem) {
         m_import.reset();
         g->setRows(1);
-        m_plan->setText(qs(table.problem->text));
+        const bool askOrder = table.problem->kind == PriceFileProblem::Kind::AmbiguousDates ||
+                              table.problem->kind == PriceFileProblem::Kind::MixedDates;
+        m_plan->setText(qs(table.problem->text) +
+                        (askOrder ? " Choose their order under Dates written." : ""));
         m_importButton->setEnabled(false);
         return;
     }
