@@ -239,10 +239,10 @@ void ResultGrid::setCurrentCell(int row, int col) {
     setCurrentIndex(m_model->index(row - 1, col));
 }
 
-ResultGrid::Block ResultGrid::copiedBlock() const {
+ResultGrid::Block ResultGrid::copiedBlock(int fewestSelected) const {
     Block b{0, m_model->gridRows() - 1, 0, m_model->gridCols() - 1};
     const QModelIndexList selected = selectionModel()->selectedIndexes();
-    if (!selected.isEmpty()) {
+    if (!selected.isEmpty() && selected.size() >= fewestSelected) {
         b.top = b.bottom = selected.first().row() + 1;
         b.left = b.right = selected.first().column();
         for (const QModelIndex& index : selected) {
@@ -266,7 +266,9 @@ QString ResultGrid::copyText() const {
 }
 
 std::string ResultGrid::csvText() const {
-    const Block b = copiedBlock();
+    // A click (a right-click for the menu too) selects the cell under it: one cell is no choice of
+    // cells, and the whole table is saved.
+    const Block b = copiedBlock(2);
     const std::string symbol = program().shell.CurrencySymbol;
     const auto row = [&](int r) {
         std::vector<std::string> cells;

@@ -79,7 +79,8 @@ class ResultGrid : public QTableView {
     QString copyText() const;
     void copyToClipboard() const;
     // The same cells as CSV under the heading row, figures plain (no currency symbol, no grouping)
-    // so that a spreadsheet reads them as numbers; saveAsCsv asks where and writes it whole.
+    // so that a spreadsheet reads them as numbers, the whole grid unless more than one cell is
+    // selected; saveAsCsv asks where and writes it whole.
     std::string csvText() const;
     void saveAsCsv();
     // After an edit is committed with Enter, the cell below becomes current and is edited.
@@ -99,7 +100,8 @@ class ResultGrid : public QTableView {
     struct Block {
         int top, bottom, left, right; // grid rows and columns, inclusive
     };
-    Block copiedBlock() const;
+    // The selected cells when at least `fewestSelected` are, else the whole grid.
+    Block copiedBlock(int fewestSelected = 1) const;
     void scheduleFit();
 
     GridModel* m_model;

@@ -101,6 +101,17 @@ class TestResultGrid : public QObject {
                                       QItemSelectionModel::Select);
         QCOMPARE(grid.csvText(), std::string("Interest,Balance\r\n900.00,98000.00\r\n1900.00,\r\n"));
         grid.selectionModel()->clear();
+        // A click selects the cell under it, as the right-click that opens the menu does: the
+        // whole table is still what is saved.
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        const QModelIndex cell = grid.grid()->index(1, 1);
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(cell).center());
+        QCOMPARE(grid.selectionModel()->selectedIndexes().size(), 1);
+        QCOMPARE(grid.csvText(),
+                 std::string("Year,Interest,Balance\r\n1,1000.00,99000.00\r\n2,900.00,98000.00\r\n"
+                             "Total,1900.00,\r\n"));
+        grid.selectionModel()->clear();
 
         const QString path = QDir(program().dataFolder).filePath("table");
         testing::whenModal([&](QWidget* w) {
