@@ -25,11 +25,14 @@ std::vector<int> offeredKinds(ChartCaller caller, PlannerMode calcMode) {
 ChartData prepareChart(const ChartHandover& h, int kind, const std::string& symbol) {
     ChartData c;
     const int n = std::max(h.GraphPointCount, 0);
-    auto comparisons = [&](int column, bool wholeUnits) {
-        for (int i = 1; i <= n && i < h.CompareValues.rows(); ++i) {
-            const double v = h.CompareValues(i, column).toDouble();
+    const auto points = [&](const std::vector<Currency>& series) {
+        return std::min<std::size_t>({static_cast<std::size_t>(n), series.size(), h.labels.size()});
+    };
+    auto comparisons = [&](const std::vector<Currency>& series, bool wholeUnits) {
+        for (std::size_t i = 0; i < points(series); ++i) {
+            const double v = series[i].toDouble();
             c.values.push_back(wholeUnits ? std::trunc(v) : v);
-            c.labels.push_back(h.CompareLabels(i, kCompareLabelColumn));
+            c.labels.push_back(h.labels[i]);
         }
         c.legend = true;
     };
@@ -37,30 +40,30 @@ ChartData prepareChart(const ChartHandover& h, int kind, const std::string& symb
     case kKindGainLoss:
         c.title = "Current Value ";
         c.axisTitle = "Gain %";
-        comparisons(kChartValueColumn, false);
+        comparisons(h.charted, false);
         break;
     case kKindPie:
     case kKindPie3D:
         c.title = "Distribution";
         c.axisTitle = "Value " + symbol;
         c.type = kind == kKindPie ? ChartType::Pie : ChartType::Bar3D;
-        comparisons(kChartDistributionColumn, true);
+        comparisons(h.shares, true);
         break;
     case kKindCompare2D:
     case kKindCompare3D:
         c.title = h.GraphTitle;
         c.axisTitle = h.GraphCaller == ChartCaller::CompoundFinder ? "Gain %" : "Value " + symbol;
         c.type = kind == kKindCompare2D ? ChartType::Bar2D : ChartType::Bar3D;
-        comparisons(kChartValueColumn, false);
+        comparisons(h.charted, false);
         break;
     default: { // the year charts
         c.title = h.GraphTitle;
         c.type = kind == kKindYear3D ? ChartType::Bar3D : ChartType::Bar2D;
         std::vector<double> values;
         std::vector<std::string> labels;
-        for (int i = 1; i <= n && i < h.YearValues.rows(); ++i) {
-            values.push_back(h.YearValues(i, kChartValueColumn).toDouble());
-            labels.push_back(h.YearLabels(i, kChartLabelColumn));
+        for (std::size_t i = 0; i < points(h.charted); ++i) {
+            values.push_back(h.charted[i].toDouble());
+            labels.push_back(h.labels[i]);
         }
         // The retirement income charts begin with the capital at the start: each year shows the
         // value it starts with.

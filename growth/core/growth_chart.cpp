@@ -18,12 +18,12 @@ Outcome<ChartHandover> comparisonsChart(const std::vector<SavingsExample>& examp
         chart.GraphCaller = ChartCaller::GrowthPlanner;
         chart.CalcMode = PlannerMode::Comparisons;
         chart.GraphTitle = "Savings Comparisons";
-        const int n = static_cast<int>(examples.size());
-        for (int i = 1; i <= n; ++i) {
-            const Currency value = Currency::fromDoubleOrFail(examples[i - 1].plan.finalValue);
-            chart.setComparison(i, exampleLabel(i), value, value);
-        }
-        chart.GraphPointCount = n;
+        // Each example's final value, charted and shared out alike.
+        const std::vector<double> values = comparisonsTable(examples).series("final_value");
+        std::vector<std::string> legends;
+        for (std::size_t i = 1; i <= examples.size(); ++i)
+            legends.push_back(exampleLabel(static_cast<int>(i)));
+        chart.setComparisons(std::move(legends), values, values);
         return chart;
     });
 }
@@ -33,11 +33,14 @@ Outcome<ChartHandover> finderChart(const std::vector<FinderRow>& rows) {
         ChartHandover chart;
         chart.GraphCaller = ChartCaller::CompoundFinder;
         chart.GraphTitle = "Annual compound growth comparisons";
-        int n = 0;
-        for (const FinderRow& row : rows)
-            chart.setComparison(++n, row.inputs.name, Currency::fromDoubleOrFail(row.rate * 100),
-                                row.inputs.value);
-        chart.GraphPointCount = n;
+        std::vector<std::string> legends;
+        std::vector<double> rates, values;
+        for (const FinderRow& row : rows) {
+            legends.push_back(row.inputs.name);
+            rates.push_back(row.rate * 100);
+            values.push_back(row.inputs.value.toDouble());
+        }
+        chart.setComparisons(std::move(legends), rates, values);
         return chart;
     });
 }

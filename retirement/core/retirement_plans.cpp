@@ -107,13 +107,6 @@ YearTable fixedOption(const RetireInputs& in, float r) {
 
 } // namespace
 
-std::vector<double> yearEndValues(const YearTable& table) {
-    std::vector<double> values;
-    for (const YearRow& row : table.rows)
-        values.push_back(row.value);
-    return values;
-}
-
 int gridRowsFor(int years) {
     return std::max(25, years + 4);
 }

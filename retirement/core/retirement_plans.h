@@ -34,8 +34,6 @@ struct YearTable {
 enum class Planner { Income, Capital, Plan401k };
 ResultTable yearResultTable(const YearTable& table, Planner planner);
 
-// The value at the end of each year, for the chart.
-std::vector<double> yearEndValues(const YearTable& table);
 // The chart titles of the retirement income options.
 inline const char* retirementChartTitle(bool fixed) {
     return fixed ? "Retirement value at start of each Year" : "Retirement value at end of each Year";

@@ -11,9 +11,7 @@ ChartHandover yearChart(ChartCaller caller, std::vector<double> values, double s
     ChartHandover h;
     h.GraphCaller = caller;
     h.GraphTitle = "Investment value at end of each Year";
-    for (int i = 1; i <= static_cast<int>(values.size()); ++i)
-        h.setYearPoint(i, std::to_string(i), *Currency::fromDouble(values[i - 1]));
-    h.GraphPointCount = static_cast<int>(values.size());
+    h.setYearChart(values, h.GraphTitle);
     h.StartValue = *Currency::fromDouble(start);
     return h;
 }
@@ -54,10 +52,14 @@ TEST(ChartKinds, ComparisonCharts) {
     ChartHandover h;
     h.GraphCaller = ChartCaller::CompoundFinder;
     h.GraphTitle = "Annual compound growth comparisons";
-    for (int i = 1; i <= 22; ++i)
-        h.setComparison(i, "Investment number " + std::to_string(i), *Currency::fromDouble(i * 1.5),
-                        Currency::fromWhole(1000 * i) + Currency::fromRaw(5000));
-    h.GraphPointCount = 22;
+    std::vector<std::string> legends;
+    std::vector<double> gains, values;
+    for (int i = 1; i <= 22; ++i) {
+        legends.push_back("Investment number " + std::to_string(i));
+        gains.push_back(i * 1.5);
+        values.push_back(1000 * i + 0.5);
+    }
+    h.setComparisons(legends, gains, values);
     const ChartData bars = prepareChart(h, kKindCompare2D, "$");
     ASSERT_EQ(bars.values.size(), 22u);
     EXPECT_EQ(bars.labels[21], "Investment number 22");

@@ -1,26 +1,25 @@
-// The chart hand-over every calculator fills: rows grow as points are set, exit resets the caller.
+// The chart hand-over every calculator fills: its points and series, and exit resets the caller.
 #include "charts/core/chart_handover.h"
 
 #include <gtest/gtest.h>
 
 using namespace brisk;
 
-TEST(ChartHandover, YearPointsAndComparisonRowsKeepEarlierRows) {
+// A year chart's points are labelled by their year; a comparison's by their legends, with the
+// charted figure and the distribution's value side by side; a second chart replaces the first.
+TEST(ChartHandover, YearAndComparisonPoints) {
     ChartHandover chart;
-    chart.setYearPoint(1, "1", Currency::fromWhole(100));
-    chart.setYearPoint(3, "3", Currency::fromWhole(300));
-    ASSERT_EQ(chart.YearValues.rows(), 4);
-    EXPECT_EQ(chart.YearLabels(1, kChartLabelColumn), "1");
-    EXPECT_EQ(chart.YearValues(1, kChartValueColumn), Currency::fromWhole(100));
-    EXPECT_EQ(chart.YearValues(3, kChartValueColumn), Currency::fromWhole(300));
-    EXPECT_EQ(chart.YearValues(2, kChartValueColumn), Currency());
+    chart.setYearChart({100, 0, 300}, "Years");
+    EXPECT_EQ(chart.labels, (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(chart.charted,
+              (std::vector<Currency>{Currency::fromWhole(100), Currency(), Currency::fromWhole(300)}));
+    EXPECT_EQ(chart.GraphPointCount, 3);
 
-    chart.setComparison(1, "Fund A", *Currency::fromDouble(6.9), Currency::fromWhole(16000));
-    chart.setComparison(22, "Fund V", *Currency::fromDouble(1.5), Currency::fromWhole(900));
-    ASSERT_EQ(chart.CompareValues.rows(), 23);
-    EXPECT_EQ(chart.CompareLabels(1, kCompareLabelColumn), "Fund A");
-    EXPECT_EQ(chart.CompareValues(1, kChartDistributionColumn), Currency::fromWhole(16000));
-    EXPECT_EQ(chart.CompareValues(22, kChartValueColumn), *Currency::fromDouble(1.5));
+    chart.setComparisons({"Fund A", "Fund V"}, {6.9, 1.5}, {16000, 900});
+    EXPECT_EQ(chart.labels, (std::vector<std::string>{"Fund A", "Fund V"}));
+    EXPECT_EQ(chart.charted, (std::vector<Currency>{*Currency::fromDouble(6.9), *Currency::fromDouble(1.5)}));
+    EXPECT_EQ(chart.shares, (std::vector<Currency>{Currency::fromWhole(16000), Currency::fromWhole(900)}));
+    EXPECT_EQ(chart.GraphPointCount, 2);
 
     chart.GraphCaller = ChartCaller::CompoundFinder;
     chart.GraphPointCount = 22;

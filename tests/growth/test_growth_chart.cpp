@@ -24,8 +24,8 @@ TEST(GrowthChart, FinderRateAtTheCurrencyLimit) {
     EXPECT_EQ(fits->GraphPointCount, 1);
     EXPECT_EQ(fits->GraphCaller, ChartCaller::CompoundFinder);
     // g comes from a power in double precision: about 15 significant digits.
-    EXPECT_NEAR(fits->CompareValues(1, kChartValueColumn).toDouble(), 899999999999900.0, 10.0);
-    EXPECT_DOUBLE_EQ(fits->CompareValues(1, kChartDistributionColumn).toDouble(), 9e12);
+    EXPECT_NEAR(fits->charted[0].toDouble(), 899999999999900.0, 10.0);
+    EXPECT_DOUBLE_EQ(fits->shares[0].toDouble(), 9e12);
 
     const auto tooLarge = finderOf(0.01, 9e11); // 9e15 %
     EXPECT_FALSE(tooLarge);
@@ -45,9 +45,9 @@ TEST(GrowthChart, ComparisonsListEveryExampleByItsFinalValue) {
     EXPECT_EQ(chart->GraphPointCount, 2);
     EXPECT_EQ(chart->CalcMode, PlannerMode::Comparisons);
     // One annual contribution of 1,200 for a year: 1,320.00 at 10%, 1,440.00 at 20%.
-    EXPECT_DOUBLE_EQ(chart->CompareValues(1, kChartValueColumn).toDouble(), 1320.0);
-    EXPECT_DOUBLE_EQ(chart->CompareValues(2, kChartValueColumn).toDouble(), 1440.0);
-    EXPECT_EQ(chart->CompareLabels(2, kCompareLabelColumn), exampleLabel(2));
+    EXPECT_DOUBLE_EQ(chart->charted[0].toDouble(), 1320.0);
+    EXPECT_DOUBLE_EQ(chart->charted[1].toDouble(), 1440.0);
+    EXPECT_EQ(chart->labels[1], exampleLabel(2));
 }
 
 // The planner charts the value at the end of each whole year: a term of 0 computes one period but

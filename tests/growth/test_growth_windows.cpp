@@ -167,7 +167,7 @@ class TestGrowthWindows : public QObject {
         for (int n = 1; n <= 22; ++n)
             w->Calc_Click();
         QCOMPARE(w->gridText(22, 7), QString("679,652.79"));
-        QCOMPARE(program().chart.CompareLabels(3, 0), std::string("Row  3"));
+        QCOMPARE(program().chart.labels[2], std::string("Row  3"));
         const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
         QCOMPARE(message, QString("Limit is 22 entries."));
         QCOMPARE(growth().examples.size(), 22u);
@@ -197,7 +197,7 @@ class TestGrowthWindows : public QObject {
         QCOMPARE(w->gridText(1, 4), QString("14.870%"));
         QCOMPARE(w->gridText(1, 5), QString("100.00%"));
         QCOMPARE(program().chart.GraphPointCount, 1);
-        QCOMPARE(program().chart.CompareValues(1, 5), *Currency::fromDouble(14.8698));
+        QCOMPARE(program().chart.charted[0], *Currency::fromDouble(14.8698));
         for (int n = 2; n <= 13; ++n)
             w->Calc_Click();
         QVERIFY(!growth().finderPageText[2].empty());

@@ -1,6 +1,7 @@
 // The retirement planners against figures worked out apart from them (hand calculations and a
 // separate loop with the same rounding rules).
 #include "app/core/mask_format.h"
+#include "retirement/core/retirement_chart.h"
 #include "retirement/core/retirement_plans.h"
 #include "retirement/core/retirement_printouts.h"
 
@@ -200,4 +201,28 @@ TEST(RetirementPrintouts, PagesRepeatTheirHeadingsAndNumberEachPage) {
         EXPECT_EQ(rows, c.rows) << c.heading;
         EXPECT_NE(p.plainText().find(" Total:"), std::string::npos);
     }
+}
+
+// Each planner's chart is its table's "value" column, year by year: the worked example's first
+// year is 105,000.0005 (100,000 at 20% less 15% withdrawn, with the half-cent the cut leaves).
+TEST(RetirementChart, TheChartIsTheTablesValueColumn) {
+    const YearTable income = ok(calculateRetirement(percentage(100000, 20, 15, 25)));
+    const YearTable capital = ok(calculateCapital({CapitalOption::Capital, Currency::fromWhole(100000),
+                                                   Currency::fromWhole(10), Currency::fromWhole(10)}));
+    const YearTable plan401k = ok(calculate401k(Plan401kInputs{}));
+    const struct {
+        const YearTable& table;
+        Planner planner;
+        Outcome<ChartHandover> chart;
+    } cases[] = {{income, Planner::Income, retirementChart(income, false)},
+                 {capital, Planner::Capital, capitalChart(capital)},
+                 {plan401k, Planner::Plan401k, plan401kChart(plan401k)}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(c.chart);
+        const std::vector<double> column = yearResultTable(c.table, c.planner).series("value");
+        ASSERT_EQ(c.chart->charted.size(), column.size());
+        for (std::size_t k = 0; k < column.size(); ++k)
+            EXPECT_EQ(c.chart->charted[k], *Currency::fromDouble(column[k])) << k;
+    }
+    EXPECT_EQ(cases[0].chart->charted[0], Currency::fromRaw(1'050'000'005));
 }
