@@ -40,6 +40,8 @@ void describeOptions(QCommandLineParser& options, const QCommandLineOption& exit
     options.addHelpOption();
     options.addVersionOption();
     options.addOption(exitWhenShown);
+    options.addPositionalArgument("file", "A value database (.zrk), mortgage (.umd) or loan (.uld) to open.",
+                                  "[FILE]");
 }
 
 } // namespace
@@ -77,5 +79,8 @@ int main(int argc, char** argv) {
     brisk::MDIContainer frame;
     if (options.isSet(exitWhenShown)) frame.menu()->installEventFilter(new QuitOnFirstPaint(&frame));
     frame.show();
+    // A file named by the desktop (or the user) opens once the main menu is up.
+    if (const QStringList files = options.positionalArguments(); !files.isEmpty())
+        QTimer::singleShot(0, &frame, [&frame, file = files.first()] { frame.menu()->openFile(file); });
     return application.exec();
 }

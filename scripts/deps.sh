@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ clang-format ninja-build pkg-config qt6-base-dev qt6-charts-dev libgl-dev
           libgtest-dev libgmock-dev poppler-utils fonts-liberation libqt6svg6
-          help2man desktop-file-utils appstream dpkg-dev cups printer-driver-cups-pdf
+          help2man desktop-file-utils appstream shared-mime-info dpkg-dev cups printer-driver-cups-pdf
           xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,7 @@
 #include "app/ui/calculator_parts.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_window.h"
+#include "app/ui/message_box.h"
 #include "app/ui/program_state.h"
 #include "app/ui/settings_window.h"
 #include "app/ui/twips.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPointer>
@@ -132,6 +134,33 @@ void MenuMain::addButton(const QString& name, const QString& caption, int row, i
 
 QPushButton* MenuMain::button(const QString& name) const {
     return m_buttons.value(name);
+}
+
+namespace {
+
+QMap<QString, MenuMain::FileOpener>& fileOpeners() {
+    static QMap<QString, MenuMain::FileOpener> registered;
+    return registered;
+}
+
+} // namespace
+
+void MenuMain::registerFileOpener(const QString& suffix, FileOpener opener) {
+    fileOpeners()[suffix.toLower()] = std::move(opener);
+}
+
+bool MenuMain::openFile(const QString& path) {
+    const auto opener = fileOpeners().find(QFileInfo(path).suffix().toLower());
+    if (opener == fileOpeners().end() || !hasWindow(opener->windowName)) {
+        showMessage(Msg::BadFile, this);
+        return false;
+    }
+    if (opener->prepare) opener->prepare();
+    QWidget* window = makeWindow(opener->windowName);
+    m_frame->openTask(window);
+    if (opener->load(window, QFileInfo(path).absoluteFilePath())) return true;
+    m_frame->returnToMenu();
+    return false;
 }
 
 void MenuMain::openWindow(const QString& windowName) {

@@ -26,6 +26,19 @@ class MenuMain : public QWidget {
     static bool hasWindow(const QString& windowName);
     static QWidget* makeWindow(const QString& windowName);
 
+    // Each subsystem registers the files it opens, by suffix ("zrk"): the window that opens them
+    // (after `prepare`, which sets its mode) and how it loads one, as its Open File does; false
+    // when the file could not be read (its message shown).
+    struct FileOpener {
+        QString windowName;
+        std::function<void()> prepare;
+        std::function<bool(QWidget* window, const QString& path)> load;
+    };
+    static void registerFileOpener(const QString& suffix, FileOpener opener);
+    // Opens a file named on the command line or by the desktop in its window; a file that cannot be
+    // read gives message 13 and leaves the main menu shown.
+    bool openFile(const QString& path);
+
     // Reads "Personal.zkp" into the settings and shows the user's name when there is one.
     void LoadFnt();
     void showUserName();

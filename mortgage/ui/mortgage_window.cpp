@@ -40,6 +40,14 @@ MortgageState& mortgage() {
 
 void registerMortgageWindows() {
     MenuMain::registerWindow("MortgageCalc", [] { return new MortgageCalc; });
+    // A .umd opens in the mortgage window, a .uld in the loan window, loaded and calculated.
+    const auto load = [](QWidget* window, const QString& path) {
+        return static_cast<MortgageCalc*>(window)->loadFile(path);
+    };
+    MenuMain::registerFileOpener(
+        "umd", {"MortgageCalc", [] { program().shell.MortgageMode = MortgageKind::Mortgage; }, load});
+    MenuMain::registerFileOpener(
+        "uld", {"MortgageCalc", [] { program().shell.MortgageMode = MortgageKind::Loan; }, load});
 }
 
 namespace {

@@ -20,6 +20,10 @@ ValueDbState& valueDb() {
 void registerValueDbWindows() {
     MenuMain::registerWindow("Trendmenu", [] { return new Trendmenu; });
     MenuMain::registerWindow("TrendGraph", [] { return new TrendGraph; });
+    // A .zrk opens in the database menu, in memory.
+    MenuMain::registerFileOpener("zrk", {"Trendmenu", {}, [](QWidget* window, const QString& path) {
+                                             return static_cast<Trendmenu*>(window)->loadFile(path);
+                                         }});
 }
 
 ValueDatabase& db() {
