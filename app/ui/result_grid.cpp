@@ -29,6 +29,9 @@ void GridModel::setRows(int rows) {
     m_cells.resize(rows);
     for (auto& row : m_cells)
         row.resize(m_cols);
+    m_figures.resize(rows);
+    for (auto& row : m_figures)
+        row.resize(m_cols);
     endResetModel();
 }
 
@@ -37,6 +40,8 @@ void GridModel::setCols(int cols) {
     beginResetModel();
     m_cols = cols;
     for (auto& row : m_cells)
+        row.resize(cols);
+    for (auto& row : m_figures)
         row.resize(cols);
     m_colAlignment.resize(cols);
     m_fixedAlignment.resize(cols);
@@ -57,6 +62,7 @@ QString GridModel::text(int row, int col) const {
 void GridModel::setText(int row, int col, const QString& text) {
     if (row < 0 || row >= m_rows || col < 0 || col >= m_cols) return;
     m_cells[row][col] = text;
+    m_figures[row][col].reset();
     if (row == 0)
         emit headerDataChanged(Qt::Horizontal, col, col);
     else
@@ -67,10 +73,37 @@ void GridModel::fill(int row1, int col1, int row2, int col2, const QString& text
     row1 = std::clamp(row1, 0, m_rows - 1), row2 = std::clamp(row2, 0, m_rows - 1);
     col1 = std::clamp(col1, 0, m_cols - 1), col2 = std::clamp(col2, 0, m_cols - 1);
     for (int r = std::min(row1, row2); r <= std::max(row1, row2); ++r)
-        for (int c = std::min(col1, col2); c <= std::max(col1, col2); ++c)
+        for (int c = std::min(col1, col2); c <= std::max(col1, col2); ++c) {
             m_cells[r][c] = text;
+            m_figures[r][c].reset();
+        }
+    announceAll();
+}
+
+void GridModel::announceAll() {
     emit headerDataChanged(Qt::Horizontal, 0, m_cols - 1);
     if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, m_cols - 1));
+}
+
+void GridModel::putCell(int row, int col, QString text, const TableCell* figure, FigureKind kind) {
+    if (row < 0 || row >= m_rows || col < 0 || col >= m_cols) return;
+    m_cells[row][col] = std::move(text);
+    if (figure)
+        m_figures[row][col] = Figure{*figure, kind};
+    else
+        m_figures[row][col].reset();
+}
+
+void GridModel::setFigure(int row, int col, const QString& text, const TableCell& figure, FigureKind kind) {
+    if (row < 1 || row >= m_rows || col < 0 || col >= m_cols) return;
+    putCell(row, col, text, &figure, kind);
+    emit dataChanged(index(row - 1, col), index(row - 1, col));
+}
+
+const TableCell* GridModel::figure(int row, int col, FigureKind* kind) const {
+    if (row < 0 || row >= m_rows || col < 0 || col >= m_cols || !m_figures[row][col]) return nullptr;
+    if (kind) *kind = m_figures[row][col]->kind;
+    return &m_figures[row][col]->cell;
 }
 
 void GridModel::clearBelowHeadings() {
@@ -228,6 +261,74 @@ void ResultGrid::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) scheduleFit();
 }
 
+namespace {
+
+// A cell as the window shows it: a rate carries its percent sign unless its mask already makes one.
+QString shownText(const TableCell& cell, const TableColumn& column, const ShortDateForm& dates) {
+    if (std::holds_alternative<std::monostate>(cell)) return {};
+    std::string text = displayText(cell, column, dates);
+    if (column.kind == FigureKind::Rate && !text.empty() && column.mask.find('%') == std::string::npos)
+        text += '%';
+    return qs(text);
+}
+
+} // namespace
+
+void ResultGrid::showTable(const ResultTable& table, const ShortDateForm& dates, const std::string& symbol,
+                           const TablePlacement& placement) {
+    std::vector<std::size_t> shown;
+    for (std::size_t c = 0; c < table.columns.size(); ++c)
+        if (table.columns[c].use != ColumnUse::DataOnly) shown.push_back(c);
+    const int cols = static_cast<int>(shown.size());
+    if (m_model->gridCols() < cols) m_model->setCols(cols);
+    const int rows = static_cast<int>(table.rows.size());
+    m_totalsRow = table.totals ? rows + 2 : 0;
+    GridModel& m = *m_model;
+    // One reset for the whole table, not a signal a cell: a schedule has thousands of rows.
+    m.beginResetModel();
+    m.m_rows = std::max({placement.leastRows, rows + 1, m_totalsRow + 1});
+    QVector<QString> headings = m.m_cells[0];
+    if (placement.headings)
+        for (int c = 0; c < cols; ++c)
+            headings[c] = qs(table.columns[shown[c]].heading);
+    m.m_cells = QVector<QVector<QString>>(m.m_rows, QVector<QString>(m.m_cols));
+    m.m_cells[0] = headings;
+    m.m_figures = QVector<QVector<std::optional<GridModel::Figure>>>(
+        m.m_rows, QVector<std::optional<GridModel::Figure>>(m.m_cols));
+    const QString currency = qs(symbol);
+    std::vector<bool> withSymbol(cols);
+    for (int c = 0; c < cols; ++c)
+        withSymbol[c] = std::ranges::find(placement.symbolColumns, table.columns[shown[c]].id) !=
+                        placement.symbolColumns.end();
+    for (int r = 0; r < rows; ++r) {
+        const TableRow& row = table.rows[r];
+        for (int c = 0; c < cols; ++c) {
+            const std::size_t at = shown[c];
+            if (at >= row.size()) continue;
+            const TableColumn& column = table.columns[at];
+            QString text = shownText(row[at], column, dates);
+            if (withSymbol[c] && cellNumber(row[at])) text.prepend(currency);
+            m.putCell(r + 1, c, std::move(text), &row[at], column.kind);
+        }
+    }
+    if (table.totals) {
+        const TableRow& totals = *table.totals;
+        for (int c = 0; c < cols; ++c) {
+            const std::size_t at = shown[c];
+            if (at >= totals.size() || std::holds_alternative<std::monostate>(totals[at])) continue;
+            const TableColumn& column = table.columns[at];
+            const bool money = column.kind == FigureKind::Money;
+            TableColumn look = column;
+            if (money && !placement.totalsMask.empty()) look.mask = placement.totalsMask;
+            const QString text = shownText(totals[at], look, dates);
+            m.putCell(m_totalsRow, c, money ? currency + text : text, &totals[at], column.kind);
+        }
+        if (cols > 0 && m.m_cells[m_totalsRow][0].isEmpty())
+            m.putCell(m_totalsRow, 0, qs(table.totalsCaption));
+    }
+    m.endResetModel();
+}
+
 int ResultGrid::currentRow() const {
     return currentIndex().isValid() ? currentIndex().row() + 1 : 0;
 }
@@ -253,13 +354,26 @@ ResultGrid::Block ResultGrid::copiedBlock(int fewestSelected) const {
     return b;
 }
 
+std::string ResultGrid::copiedCell(int r, int c, bool csv) const {
+    FigureKind kind = FigureKind::Text;
+    const TableCell* figure = m_model->figure(r, c, &kind);
+    // A table's own figure or date, exact however the grid rounds, groups or dresses it.
+    if (figure && !std::holds_alternative<std::string>(*figure)) return plainText(*figure, kind);
+    if (!csv) return ss(m_model->text(r, c).trimmed().replace('\t', ' '));
+    const std::string text = ss(m_model->text(r, c).simplified());
+    // A text the window set by itself: a heading keeps its words; a figure loses its symbol and
+    // grouping.
+    if (figure || r == 0) return text;
+    return plainFigure(text, program().shell.CurrencySymbol).value_or(text);
+}
+
 QString ResultGrid::copyText() const {
     const Block b = copiedBlock();
     QStringList lines;
     for (int r = b.top; r <= b.bottom; ++r) {
         QStringList cells;
         for (int c = b.left; c <= b.right; ++c)
-            cells << m_model->text(r, c).trimmed().replace('\t', ' ');
+            cells << qs(copiedCell(r, c, false));
         lines << cells.join('\t');
     }
     return lines.join('\n') + '\n';
@@ -269,14 +383,10 @@ std::string ResultGrid::csvText() const {
     // A click (a right-click for the menu too) selects the cell under it: one cell is no choice of
     // cells, and the whole table is saved.
     const Block b = copiedBlock(2);
-    const std::string symbol = program().shell.CurrencySymbol;
     const auto row = [&](int r) {
         std::vector<std::string> cells;
-        for (int c = b.left; c <= b.right; ++c) {
-            // A heading keeps its words; a figure loses its symbol and grouping.
-            const std::string text = ss(m_model->text(r, c).simplified());
-            cells.push_back(r == 0 ? text : plainFigure(text, symbol).value_or(text));
-        }
+        for (int c = b.left; c <= b.right; ++c)
+            cells.push_back(copiedCell(r, c, true));
         return cells;
     };
     TextTable table{row(0), {}};

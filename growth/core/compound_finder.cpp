@@ -59,4 +59,19 @@ ResultTable finderPathTable(const FinderRow& row) {
     return table;
 }
 
+ResultTable finderTable(const std::vector<FinderRow>& rows) {
+    ResultTable table;
+    table.columns = {{"name", "Name of Investment", FigureKind::Text},
+                     {"term", "Term in Years", FigureKind::Count},
+                     {"cost", "Cost of Investment", FigureKind::Money},
+                     {"value", "Current or Future Value", FigureKind::Money},
+                     // Percentages of the fractions the finder works in: 14.87 is 14.87%.
+                     {"rate", "Annual Compound", FigureKind::Rate, "#,,###.000"},
+                     {"total_gain", "Total Gain/Loss", FigureKind::Rate, "#,,###.00"}};
+    for (const FinderRow& row : rows)
+        table.rows.push_back({row.inputs.name, row.inputs.term.toDouble(), row.inputs.cost.toDouble(),
+                              row.inputs.value.toDouble(), row.rate * 100, row.totalGain * 100});
+    return table;
+}
+
 } // namespace brisk

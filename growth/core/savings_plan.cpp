@@ -118,15 +118,16 @@ ResultTable planTable(const SavingsPlan& plan) {
 
 ResultTable comparisonsTable(const std::vector<SavingsExample>& examples) {
     ResultTable table;
-    table.columns = {{"example", "Example", FigureKind::Count},
-                     {"periods", "Total Period", FigureKind::Count},
-                     {"lump", "Lump Sum Investment", FigureKind::Money},
-                     {"amount", "Period Investment", FigureKind::Money},
-                     {"rate", "Interest/ Growth", FigureKind::Rate},
-                     {"increase", "Increase Rate", FigureKind::Rate},
-                     {"inflation", "Inflation Rate", FigureKind::Rate},
-                     {"total_invested", "Total Invested", FigureKind::Money},
-                     {"final_value", "Current Value", FigureKind::Money}};
+    // The window lists the examples in their order without their numbers.
+    table.columns = {{"example", "Example", FigureKind::Count, {}, ColumnUse::DataOnly},
+                     {"periods", "Total Period", FigureKind::Count, "###"},
+                     {"lump", "Lump Sum Investment", FigureKind::Money, "###,,###.00"},
+                     {"amount", "Period Investment", FigureKind::Money, "###,,###.00"},
+                     {"rate", "Interest/ Growth", FigureKind::Rate, "##.00"},
+                     {"increase", "Increase Rate", FigureKind::Rate, "##.00"},
+                     {"inflation", "Inflation Rate", FigureKind::Rate, "##.00"},
+                     {"total_invested", "Total Invested", FigureKind::Money, "#####,,##0.00"},
+                     {"final_value", "Current Value", FigureKind::Money, "#####,,##0.00"}};
     std::int64_t n = 0;
     for (const SavingsExample& e : examples)
         table.rows.push_back({++n, std::int64_t{e.plan.periodCount}, e.inputs.lumpSum.toDouble(),

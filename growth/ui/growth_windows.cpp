@@ -249,42 +249,30 @@ void SavingsCalc::calculate() {
         return;
     }
     const SavingsPlan& plan = *outcome.value;
-    GridModel* g = resultGrid()->grid();
     std::vector<SavingsExample> examples = state.examples;
     if (comparisons()) examples.push_back({state.inputs, plan});
     if (!handOverChart(comparisons() ? comparisonsChart(examples) : planChart(plan))) return;
+    const ShortDateForm& dates = program().shell.DateForm;
+    const std::string& symbol = program().shell.CurrencySymbol;
     if (!comparisons()) {
         const int p = plan.periodsPerYear;
         const int term = plan.periodCount / p;
         const QString frequency = qs(state.inputs.frequency);
-        const QString heading = p == 1 ? " Year  Number" : p == 4 ? "Quarter Number" : " Month Number";
-        const int shown = static_cast<int>(plan.periods.size());
-        int rows = p == 1 ? std::max(term + 4, 25) : p * term + 4;
-        g->setRows(std::max(rows, shown + 3));
-        g->setText(0, 0, heading);
+        GridModel* g = resultGrid()->grid();
+        g->setText(0, 0, p == 1 ? " Year  Number" : p == 4 ? "Quarter Number" : " Month Number");
         g->setText(0, 1, "          Invested         " + frequency);
-        g->clearBelowHeadings();
-        for (const SavingsPeriod& period : plan.periods) {
-            g->setText(period.number, 0, QString::number(period.number));
-            g->setText(period.number, 1, qs(Format(period.invested, "####,,###.00")));
-            g->setText(period.number, 2, qs(Format(period.interest, "####,,###.00")));
-            g->setText(period.number, 3, qs(Format(period.value, "####,,###.00")));
-        }
-        const QString symbol = qs(program().shell.CurrencySymbol);
-        g->setText(shown + 2, 0, "Total:");
-        g->setText(shown + 2, 1, symbol + qs(Format(plan.totalInvested, "####,,##0.00")));
-        g->setText(shown + 2, 2, symbol + qs(Format(plan.totalInterest(), "####,,##0.00")));
-        g->setText(shown + 2, 3, symbol + qs(Format(plan.finalValue, "####,,##0.00")));
+        // The window shows the plan's totals under its periods.
+        ResultTable table = planTable(plan);
+        table.totals = TableRow{{}, plan.totalInvested, plan.totalInterest(), plan.finalValue};
+        resultGrid()->showTable(
+            table, dates, symbol,
+            {.leastRows = p == 1 ? std::max(term + 4, 25) : p * term + 4, .totalsMask = "####,,##0.00"});
         state.plan = plan;
         state.planned = state.inputs;
     } else {
-        if (examplesBefore == 0) g->clearBelowHeadings();
         state.examples = std::move(examples);
+        resultGrid()->showTable(comparisonsTable(state.examples), dates, symbol, {.leastRows = 23});
         const int n = static_cast<int>(state.examples.size());
-        const auto cells = exampleCells(state.examples.back());
-        if (n >= g->gridRows()) g->setRows(n + 1);
-        for (int c = 0; c < static_cast<int>(cells.size()); ++c)
-            g->setText(n, c, qs(cells[c]));
         state.ReportPageText[n <= 15 ? 1 : 2] += examplePrintText(state.examples.back());
     }
     resultGrid()->setCurrentCell(1, 0);
@@ -371,17 +359,11 @@ void FindCompoundCalc::calculate() {
     std::vector<FinderRow> rows = state.finderRows;
     rows.push_back(*row.value);
     if (!handOverChart(finderChart(rows))) return;
-    GridModel* g = resultGrid()->grid();
-    if (state.finderRows.empty()) {
-        g->setRows(24);
-        g->clearBelowHeadings();
-    }
     state.finderRows = std::move(rows);
     const int n = static_cast<int>(state.finderRows.size());
     const std::string& symbol = program().shell.CurrencySymbol;
-    const auto cells = finderCells(*row.value, symbol);
-    for (int c = 0; c < 6; ++c)
-        g->setText(n, c, qs(cells[c]));
+    resultGrid()->showTable(finderTable(state.finderRows), program().shell.DateForm, symbol,
+                            {.leastRows = 24, .symbolColumns = {"cost", "value"}});
     state.finderPageText[n <= kFinderRowsFirstPage ? 1 : 2] += finderPrintText(*row.value, symbol);
     resultGrid()->setCurrentCell(1, 0);
 }

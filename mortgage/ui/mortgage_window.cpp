@@ -313,31 +313,15 @@ void MortgageCalc::showResults() {
 void MortgageCalc::fillGrid() {
     const MortgageState& state = mortgage();
     const Schedule& s = *state.schedule;
-    GridModel* g = resultGrid()->grid();
-    const auto& rows = s.shown();
-    const int shown = static_cast<int>(rows.size());
-    const int extras = state.calculated.countExtraPayments();
-    g->setRows(std::max(shown + 4 + (extras > 0 ? extras + 4 : 0), 23));
-    g->clearBelowHeadings();
-    g->setText(0, 0, s.annual ? " Payment  Year" : s.viewDates ? " Payment  Date" : "  Payment   No.  Year");
     const ShortDateForm& form = program().shell.DateForm;
-    for (int r = 0; r < shown; ++r) {
-        const ScheduleRow& row = rows[r];
-        g->setText(r + 1, 0, qs(firstColumnText(s, row, form)));
-        const double values[] = {row.interest, row.principal, row.balance, row.cumulativeInterest,
-                                 row.cumulativePrincipal};
-        for (int c = 0; c < 5; ++c)
-            g->setText(r + 1, c + 1, qs(moneyText(values[c])));
-    }
-    if (shown > 0) {
-        const ScheduleRow& last = rows.back();
-        const QString symbol = qs(program().shell.CurrencySymbol);
-        g->setText(shown + 2, 0, "Total:");
-        g->setText(shown + 2, 3, symbol + qs(moneyText(last.balance)));
-        g->setText(shown + 2, 4, symbol + qs(moneyText(last.cumulativeInterest)));
-        g->setText(shown + 2, 5, symbol + qs(moneyText(last.cumulativePrincipal)));
-    }
+    const int shown = static_cast<int>(s.shown().size());
+    const int extras = state.calculated.countExtraPayments();
+    ResultGrid* grid = resultGrid();
+    grid->showTable(scheduleTable(s, form), form, program().shell.CurrencySymbol,
+                    {.leastRows = std::max(shown + 4 + (extras > 0 ? extras + 4 : 0), 23), .headings = true});
+    // Under the totals, the window's own list of the additional payments and whether each applied.
     if (extras > 0) {
+        GridModel* g = grid->grid();
         int r = shown + 4;
         g->setText(r, 0, "Additional ");
         g->setText(r, 1, "Payments  ");
@@ -348,12 +332,13 @@ void MortgageCalc::fillGrid() {
             if (amount <= Currency()) continue;
             const bool applied = std::find(s.appliedExtraYears.begin(), s.appliedExtraYears.end(), y) !=
                                  s.appliedExtraYears.end();
-            g->setText(++r, 0, QString::number(y));
-            g->setText(r, 1, qs(Format(amount.toDouble(), "###,,###.00")));
+            g->setFigure(++r, 0, QString::number(y), std::int64_t{y}, FigureKind::Count);
+            g->setFigure(r, 1, qs(Format(amount.toDouble(), "###,,###.00")), amount.toDouble(),
+                         FigureKind::Money);
             g->setText(r, 2, applied ? "Yes" : "No");
         }
     }
-    resultGrid()->scrollToTop();
+    grid->scrollToTop();
 }
 
 void MortgageCalc::recalculateIfShown() {

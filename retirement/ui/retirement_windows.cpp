@@ -12,6 +12,7 @@
 #include "app/ui/result_grid.h"
 #include "app/ui/twips.h"
 #include "retirement/core/retirement_chart.h"
+#include "retirement/core/retirement_plans.h"
 #include "retirement/core/retirement_printouts.h"
 #include "retirement/ui/retirement_state.h"
 
@@ -77,31 +78,17 @@ void YearTableWindow::resetState() {
     retirement() = RetirementState{};
 }
 
-void YearTableWindow::showTable(const YearTable& table, bool salary, bool balanceRow) {
-    GridModel* g = resultGrid()->grid();
-    const int offset = balanceRow ? 1 : 0;
-    const int lastCol = salary ? 4 : 3;
-    g->setRows(gridRowsFor(table.years()) + offset);
-    g->clearBelowHeadings();
-    if (balanceRow) g->setText(1, lastCol, qs(Format(table.startValue, "####,,###.00")));
-    auto figures = [salary](const YearRow& row) {
-        QList<double> values;
-        if (salary) values << row.salary;
-        values << row.first << row.second << row.value;
-        return values;
-    };
-    for (int k = 0; k < table.years(); ++k) {
-        const YearRow& row = table.rows[k];
-        g->setText(k + 1 + offset, 0, QString::number(row.year));
-        const QList<double> values = figures(row);
-        for (int c = 0; c < values.size(); ++c)
-            g->setText(k + 1 + offset, c + 1, qs(Format(values[c], "####,,###.00")));
+void YearTableWindow::showTable(const YearTable& table, Planner planner, bool balanceRow) {
+    ResultTable shown = yearResultTable(table, planner);
+    // The balance brought in stands above the first year, under the value.
+    if (balanceRow) {
+        TableRow start(shown.columns.size());
+        start.back() = table.startValue;
+        shown.rows.insert(shown.rows.begin(), std::move(start));
     }
-    const int totalRow = table.years() + 2 + offset;
-    g->setText(totalRow, 0, "Total:");
-    const QList<double> totals = figures(table.totals);
-    for (int c = salary ? 1 : 0; c < totals.size(); ++c)
-        g->setText(totalRow, c + 1, symbol() + qs(Format(totals[c], "####,,##0.00")));
+    resultGrid()->showTable(
+        shown, program().shell.DateForm, program().shell.CurrencySymbol,
+        {.leastRows = gridRowsFor(table.years()) + (balanceRow ? 1 : 0), .totalsMask = "####,,##0.00"});
     resultGrid()->setCurrentCell(1, 0);
     retirement().table = table;
 }
@@ -202,7 +189,7 @@ void RetireCalc::calculate() {
     }
     if (!handOverChart(retirementChart(*table.value, state.retire.option == RetireOption::Fixed))) return;
     state.retireCalculated = state.retire;
-    showTable(*table.value, false, false);
+    showTable(*table.value, Planner::Income, false);
     state.RetireYearsText = RetireYearsText(table->years());
 }
 
@@ -321,7 +308,7 @@ void CapitalReqdCalc::calculate() {
     }
     if (!handOverChart(capitalChart(*table.value))) return;
     state.capitalCalculated = state.capital;
-    showTable(*table.value, false, false);
+    showTable(*table.value, Planner::Capital, false);
 }
 
 std::pair<Printout, QString> CapitalReqdCalc::printout(const PrintContext& context) const {
@@ -394,7 +381,7 @@ void Plan401KCalc::calculate() {
     }
     if (!handOverChart(plan401kChart(*table.value))) return;
     state.plan401kCalculated = state.plan401k;
-    showTable(*table.value, true, state.plan401k.balance.toDouble() > 1);
+    showTable(*table.value, Planner::Plan401k, state.plan401k.balance.toDouble() > 1);
 }
 
 std::pair<Printout, QString> Plan401KCalc::printout(const PrintContext& context) const {

@@ -9,6 +9,7 @@
 namespace brisk {
 
 struct YearTable;
+enum class Planner;
 
 class YearTableWindow : public CalculatorWindow {
     Q_OBJECT
@@ -16,7 +17,7 @@ class YearTableWindow : public CalculatorWindow {
     YearTableWindow(const QString& name, const QString& letter, const QString& caption);
     // The fields four to a row beside the window's options, over the year table.
     void finishLayout(QWidget* options, const QStringList& headings, const QList<int>& widen);
-    void showTable(const YearTable& table, bool salary, bool balanceRow);
+    void showTable(const YearTable& table, Planner planner, bool balanceRow);
 
     void dropResults() override;
     bool hasResults() const override;

@@ -14,6 +14,7 @@
 #include "app/ui/text_area.h"
 #include "app/ui/twips.h"
 #include "valuedb/core/database_printout.h"
+#include "valuedb/core/value_database.h"
 #include "valuedb/ui/averages_window.h"
 #include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/record_number_dialog.h"
@@ -229,15 +230,7 @@ void Dbase::fillEarnings() {
 }
 
 void Dbase::fillGrid() {
-    GridModel* g = m_grid->grid();
-    g->setRows(db().RecordCount() + 1);
-    g->clearBelowHeadings();
-    for (int i = 1; i <= db().RecordCount(); ++i) {
-        const ValueRecord& r = db().records[i - 1];
-        g->setText(i, 0, qs(Format(i, "####")));
-        g->setText(i, 1, dateText(r.date));
-        g->setText(i, 2, qs(Format(r.value, "####,,###.00")));
-    }
+    m_grid->showTable(recordTable(db()), program().shell.DateForm, program().shell.CurrencySymbol);
 }
 
 void Dbase::showNewRow() {
