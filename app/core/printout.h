@@ -69,19 +69,12 @@ class Printout {
     bool ended() const { return m_ended; }
     const std::vector<PrintPage>& pages() const { return m_pages; }
 
-    // The running line counter each printout checks against PageLines.
-    void setCounter(int value) { m_counter = value; }
-    // Adds one printed line; true when the counter has reached PageLines.
-    bool countLine() { return ++m_counter >= m_pageLines; }
-    int counter() const { return m_counter; }
-
     // All pages as plain text, each line ended by a line feed, pages separated by a form feed.
     std::string plainText() const;
 
   private:
     int m_fontChoice;
     int m_pageLines = 53;
-    int m_counter = 0;
     bool m_ended = false;
     std::vector<PrintPage> m_pages{1};
 };

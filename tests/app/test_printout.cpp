@@ -28,25 +28,18 @@ TEST(Printout, FontChoiceSetsThePageLength) {
     }
 }
 
-TEST(Printout, PagesBreakWhereTheCounterSays) {
+TEST(Printout, BrokenPagesEndWithTheirNumbers) {
     Printout printout(3);
     printout.SetPrinterFont();
-    printout.setCounter(24);
-    int breaks = 0;
     for (int row = 1; row <= 80; ++row) {
         printout.printAt(2, std::to_string(row));
-        if (printout.countLine()) {
-            printout.breakPage();
-            printout.setCounter(7);
-            ++breaks;
-        }
+        if (row % 30 == 0) printout.breakPage();
     }
     printout.printPageNumber(40);
     printout.EndPrintout();
     printout.printAt(1, "after the end");
-    // 27 rows fill page 1 (24 -> 51), 44 more fill page 2 (7 -> 51).
-    EXPECT_EQ(breaks, 2);
     ASSERT_EQ(printout.page(), 3);
+    EXPECT_EQ(printout.pages()[1].lines[0].text(), ""); // the font set again
     EXPECT_EQ(printout.pages()[0].lines.back().text(), "                                       Page 1");
     EXPECT_EQ(printout.pages()[2].lines.back().text(), "                                       Page 3");
     const std::string text = printout.plainText();
