@@ -1,6 +1,9 @@
 #include "app/core/printout.h"
 
+#include "app/core/mask_format.h"
 #include "app/core/text_align.h"
+
+#include <algorithm>
 
 namespace brisk {
 
@@ -95,6 +98,118 @@ std::string Printout::plainText() const {
             text += line.text() + '\n';
     }
     return text;
+}
+
+FigureRow& FigureRow::at(int column, std::string_view text) {
+    place(column - 1, text);
+    return *this;
+}
+
+FigureRow& FigureRow::endingAt(int column, std::string_view text) {
+    place(column - charCount(text), text);
+    return *this;
+}
+
+// `start` counts from 0.
+void FigureRow::place(int start, std::string_view text) {
+    if (text.empty()) return; // an empty figure (a zero under a "#" mask) takes no room
+    const int width = charCount(text);
+    const int free = m_length == 0 ? 0 : m_length + 1; // a blank after what the line holds
+    int from = std::max(start, free);
+    if (m_length > 0 && from + width > m_lineWidth) {
+        m_done.push_back(m_line);
+        m_line.clear();
+        m_length = 0;
+        from = std::max(start, 0);
+    }
+    m_line.append(from - m_length, ' ');
+    m_line += text;
+    m_length = from + width;
+}
+
+std::vector<std::string> FigureRow::lines() const {
+    std::vector<std::string> all = m_done;
+    all.push_back(m_line);
+    return all;
+}
+
+std::string FigureRow::text() const {
+    std::string joined;
+    for (const std::string& line : lines())
+        joined += line + "\r\n";
+    return joined;
+}
+
+namespace {
+
+struct PlacedText {
+    const PrintColumn* place;
+    std::string text;
+};
+
+// The printed text of each cell the layout names, left to right; an empty cell, or a column the
+// table does not have, gives nothing. Money totals carry the currency symbol.
+std::vector<PlacedText> printedCells(const ResultTable& table, const TableRow& row,
+                                     const TablePrintLayout& layout, const PrintContext& context,
+                                     bool totals) {
+    std::vector<PlacedText> cells;
+    for (const PrintColumn& place : layout.columns) {
+        const auto at = table.column(place.id);
+        if (!at || *at >= row.size() || std::holds_alternative<std::monostate>(row[*at])) continue;
+        TableColumn column = table.columns[*at];
+        if (!place.mask.empty()) column.mask = place.mask;
+        std::string text = displayText(row[*at], column, context.dateForm);
+        if (totals && column.kind == FigureKind::Money) text = context.currencySymbol + text;
+        cells.push_back({&place, std::move(text)});
+    }
+    return cells;
+}
+
+void printRow(Printout& printout, const std::vector<PlacedText>& cells, const TablePrintLayout& layout,
+              const std::string* caption, bool fromColumnStart) {
+    if (layout.figureRows) {
+        FigureRow row;
+        if (caption) row.at(layout.captionColumn, *caption);
+        for (const PlacedText& cell : cells) {
+            if (cell.place->width == 0 || fromColumnStart)
+                row.at(cell.place->column, cell.text);
+            else
+                row.endingAt(cell.place->column + cell.place->width - 1, cell.text);
+        }
+        for (const std::string& line : row.lines())
+            printout.printAt(1, line);
+        return;
+    }
+    std::vector<PrintPiece> pieces;
+    if (caption) pieces.push_back({layout.captionColumn, *caption});
+    for (const PlacedText& cell : cells) {
+        const int width = fromColumnStart ? 0 : cell.place->width;
+        pieces.push_back(
+            {cell.place->column, width == 0 ? cell.text : RightAlign(cell.text, width, Overflow::KeepWhole)});
+    }
+    printout.print(std::move(pieces));
+}
+
+} // namespace
+
+void printTableRows(Printout& printout, const ResultTable& table, const TablePrintLayout& layout,
+                    const PrintContext& context) {
+    const int firstPage = printout.page();
+    for (const TableRow& row : table.rows) {
+        printRow(printout, printedCells(table, row, layout, context, false), layout, nullptr, false);
+        const int spare = printout.page() == firstPage ? layout.firstPageSpare : layout.laterPageSpare;
+        if (printout.linesOnPage() + spare >= printout.PageLines()) {
+            printout.breakPage(layout.pageNumberColumn);
+            if (layout.pageTop) layout.pageTop(printout);
+        }
+    }
+}
+
+void printTableTotals(Printout& printout, const ResultTable& table, const TablePrintLayout& layout,
+                      const PrintContext& context) {
+    if (!table.totals) return;
+    printRow(printout, printedCells(table, *table.totals, layout, context, true), layout,
+             &table.totalsCaption, layout.totalsFromColumnStart);
 }
 
 } // namespace brisk

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "app/core/dates.h"
+#include "app/core/result_table.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,16 +63,11 @@ class Printout {
     void EndPrintout(); // ends the last page; a later line starts no page
 
     int page() const { return static_cast<int>(m_pages.size()); }
+    int linesOnPage() const { return static_cast<int>(m_pages.back().lines.size()); }
     int PageLines() const { return m_pageLines; }
     int fontChoice() const { return m_fontChoice; }
     bool ended() const { return m_ended; }
     const std::vector<PrintPage>& pages() const { return m_pages; }
-
-    // The running line counter each printout checks against PageLines.
-    void setCounter(int value) { m_counter = value; }
-    // Adds one printed line; true when the counter has reached PageLines.
-    bool countLine() { return ++m_counter >= m_pageLines; }
-    int counter() const { return m_counter; }
 
     // All pages as plain text, each line ended by a line feed, pages separated by a form feed.
     std::string plainText() const;
@@ -78,9 +75,75 @@ class Printout {
   private:
     int m_fontChoice;
     int m_pageLines = 53;
-    int m_counter = 0;
     bool m_ended = false;
     std::vector<PrintPage> m_pages{1};
 };
+
+// One printed row of figures in columns. A figure ends at its column's right end, under its
+// heading; one too wide for its column reaches left while a blank still parts it from the text
+// before, and otherwise pushes the rest of the row right; what would pass the page's right edge
+// goes on to a next line, under its own column. So figures never touch and none is cut.
+class FigureRow {
+  public:
+    explicit FigureRow(int lineWidth = kPrintedLineWidth) : m_lineWidth(lineWidth) {}
+
+    // Text from a character column (1-based), as a tab position places it.
+    FigureRow& at(int column, std::string_view text);
+    // A figure whose last character falls in `column` (1-based).
+    FigureRow& endingAt(int column, std::string_view text);
+
+    // The printed lines: one, or more where the figures would pass the page's edge.
+    std::vector<std::string> lines() const;
+    // The lines each ended by a carriage return and line feed, as printout texts keep them.
+    std::string text() const;
+
+  private:
+    void place(int start, std::string_view text);
+
+    int m_lineWidth;
+    std::vector<std::string> m_done;
+    std::string m_line;
+    int m_length = 0; // characters in m_line
+};
+
+// Where a column of a result table prints. The printed columns' places are irregular (each sits
+// under its printed heading), so each printout gives them once beside its headings; the table
+// itself says what the column holds and how its figures are masked.
+struct PrintColumn {
+    std::string id; // the table column's id
+    int column = 1; // 1-based, where the column starts
+    // Figures right-aligned in this many characters from `column`; 0: text as it stands from
+    // `column`.
+    int width = 0;
+    std::string mask = {}; // the printout's own mask; empty: the table column's
+};
+
+// How a printout lays out a result table below its headings.
+struct TablePrintLayout {
+    std::vector<PrintColumn> columns; // the printed columns, left to right
+    // A figure wider than its column: false, it keeps its start and the rest of the line moves on
+    // (the page model's own rule); true, it is laid as a FigureRow, which reaches left and goes on
+    // to a next line at the page's edge.
+    bool figureRows = false;
+    // Lines kept free at a page's foot beyond the page number's: on the first page and on the
+    // pages after. A page breaks once its lines and these reach PageLines.
+    int firstPageSpare = 0;
+    int laterPageSpare = 0;
+    int pageNumberColumn = 40;
+    // What a new page prints above its rows, after the font is set again.
+    std::function<void(Printout&)> pageTop = {};
+    int captionColumn = 2; // the totals' caption
+    // The totals start at their columns' starts; otherwise they align like the rows' figures.
+    bool totalsFromColumnStart = false;
+};
+
+// Prints the table's rows, one line each (more for a FigureRow that passes the edge), and breaks
+// the page after a row that fills it. An empty cell prints nothing.
+void printTableRows(Printout& printout, const ResultTable& table, const TablePrintLayout& layout,
+                    const PrintContext& context);
+// Prints the totals line, when the table has one: its caption, then each money total after the
+// currency symbol. No page break follows.
+void printTableTotals(Printout& printout, const ResultTable& table, const TablePrintLayout& layout,
+                      const PrintContext& context);
 
 } // namespace brisk

@@ -2,29 +2,23 @@
 
 #include "app/core/mask_format.h"
 #include "app/core/text_align.h"
-#include "growth/core/figure_row.h"
 
 namespace brisk {
 
 namespace {
-constexpr int kFirstRowsCounter = 24;
-constexpr int kNextPageCounter = 6;
-// Where the money columns of the table end, under their headings.
-constexpr int kColumnEnds[] = {30, 51, 73};
 
-// Prints a row of the table; true when the page is full.
-bool printRow(Printout& p, const std::string& first, const double (&amounts)[3], const std::string& symbol) {
-    FigureRow row;
-    row.at(2, first);
-    for (int i = 0; i < 3; ++i)
-        row.endingAt(kColumnEnds[i], symbol + Format(amounts[i], "####,,###.00"));
-    bool full = false;
-    for (const std::string& line : row.lines()) {
-        p.printAt(1, line);
-        full = p.countLine() || full;
-    }
-    return full;
+// The plan's periods under their headings, each amount ending under its heading's end. Wide figures
+// reach left and wrap at the page's edge rather than run together. The blocks above count seven
+// lines more than they print on the first page, the repeated headings one more on the pages after.
+TablePrintLayout planLayout() {
+    TablePrintLayout layout;
+    layout.columns = {{"period", 2, 0, "###"}, {"invested", 19, 12}, {"interest", 40, 12}, {"value", 62, 12}};
+    layout.figureRows = true;
+    layout.firstPageSpare = 7;
+    layout.laterPageSpare = 1;
+    return layout;
 }
+
 } // namespace
 
 void printTextBlock(Printout& printout, const std::string& text) {
@@ -68,18 +62,17 @@ Printout savingsPrintout(const SavingsInputs& in, const SavingsPlan& plan, const
         p.emptyLine();
     };
     headings();
-    p.setCounter(kFirstRowsCounter);
-    for (const SavingsPeriod& period : plan.periods) {
-        if (printRow(p, Format(period.number, "###"), {period.invested, period.interest, period.value}, "")) {
-            p.breakPage();
-            p.emptyLine();
-            headings();
-            p.setCounter(kNextPageCounter);
-        }
-    }
+    ResultTable table = planTable(plan);
+    table.totals = TableRow{TableCell(), plan.totalInvested, plan.totalInterest(), plan.finalValue};
+    TablePrintLayout layout = planLayout();
+    layout.pageTop = [&](Printout&) {
+        p.emptyLine();
+        headings();
+    };
+    printTableRows(p, table, layout, context);
     p.printAt(2, rule);
     p.emptyLine();
-    printRow(p, "Total:", {plan.totalInvested, plan.totalInterest(), plan.finalValue}, c);
+    printTableTotals(p, table, layout, context);
     p.emptyLine(2);
     p.printPageNumber(40);
     p.EndPrintout();

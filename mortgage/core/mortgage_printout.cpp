@@ -1,7 +1,6 @@
 #include "mortgage/core/mortgage_printout.h"
 
 #include "app/core/mask_format.h"
-#include "app/core/text_align.h"
 #include "mortgage/core/schedule_text.h"
 
 namespace brisk {
@@ -9,14 +8,22 @@ namespace brisk {
 namespace {
 
 const std::string kRule(75, '_');
-constexpr int kFirstRowsCounter = 24; // the lines the blocks above the schedule take
-constexpr int kNextPageCounter = 7;
 
-// The schedule's money columns and the widths their figures are right-aligned in.
-constexpr struct { int column, width; } kMoneyColumns[] = {{13, 11}, {25, 10}, {36, 13}, {50, 14}, {65, 12}};
-
-std::string figure(double value, const char* mask, int width) {
-    return RightAlign(Format(value, mask), width, Overflow::KeepWhole);
+// The schedule under its two heading lines: the first column as the window shows it, then the money
+// columns right-aligned. The blocks above take two lines more than they print on the first page,
+// and the repeated headings one more on the pages after.
+TablePrintLayout scheduleLayout() {
+    TablePrintLayout layout;
+    layout.columns = {{"payment", 2},
+                      {"interest", 13, 11},
+                      {"principal", 25, 10},
+                      {"balance", 36, 13},
+                      {"cumulative_interest", 50, 14},
+                      {"cumulative_principal", 65, 12}};
+    layout.firstPageSpare = 2;
+    layout.laterPageSpare = 1;
+    layout.totalsFromColumnStart = true;
+    return layout;
 }
 
 } // namespace
@@ -77,31 +84,15 @@ Printout mortgagePrintout(const MortgageInputs& in, const Schedule& s, const Pri
     p.printAt(2, kRule);
     scheduleHeadings();
     p.emptyLine();
-    p.setCounter(kFirstRowsCounter);
-    for (const ScheduleRow& row : s.shown()) {
-        const double values[] = {row.interest, row.principal, row.balance, row.cumulativeInterest,
-                                 row.cumulativePrincipal};
-        std::vector<PrintPiece> pieces{{2, firstColumnText(s, row, context.dateForm)}};
-        for (int c = 0; c < 5; ++c)
-            pieces.push_back(
-                {kMoneyColumns[c].column, figure(values[c], kMoneyMask, kMoneyColumns[c].width)});
-        p.print(std::move(pieces));
-        if (p.countLine()) {
-            p.breakPage();
-            p.emptyLine(2);
-            scheduleHeadings();
-            p.setCounter(kNextPageCounter);
-        }
-    }
+    TablePrintLayout layout = scheduleLayout();
+    layout.pageTop = [&](Printout&) {
+        p.emptyLine(2);
+        scheduleHeadings();
+    };
+    const ResultTable table = scheduleTable(s, context.dateForm);
+    printTableRows(p, table, layout, context);
     p.emptyLine();
-    if (!s.shown().empty()) {
-        const ScheduleRow& last = s.shown().back();
-        const std::string& c = context.currencySymbol;
-        p.print({{2, "Total:"},
-                 {36, c + moneyText(last.balance)},
-                 {50, c + moneyText(last.cumulativeInterest)},
-                 {65, c + moneyText(last.cumulativePrincipal)}});
-    }
+    printTableTotals(p, table, layout, context);
     p.emptyLine(2);
     p.printPageNumber(40);
     p.EndPrintout();

@@ -7,26 +7,28 @@ namespace brisk {
 
 namespace {
 
-struct Column {
-    int column, width;
-};
-
 // What differs between the three reports; the layout around it is one design.
 struct YearReport {
     std::string title;
     int titleColumn;
     std::vector<std::pair<std::string, PrintPiece>> inputs; // label at column 2, value where it goes
     std::string rule, heading;
-    std::vector<Column> columns;    // year first, then the figures
-    std::vector<PrintPiece> before; // a line before the first year (the 401(k) starting balance)
+    Planner planner;
+    std::vector<PrintColumn> columns; // the year first, then the figures
+    std::vector<PrintPiece> before;   // a line before the first year (the 401(k) starting balance)
 };
 
 std::string money(double value) {
     return Format(value, "####,,###.00");
 }
 
-Printout yearReport(const YearReport& report, const YearTable& table, const PrintContext& context,
-                    bool salary) {
+// The year as it stands at column 2, then the figures right-aligned in their columns.
+std::vector<PrintColumn> yearColumns(std::vector<PrintColumn> figures) {
+    figures.insert(figures.begin(), {"year", 2, 0, "###"});
+    return figures;
+}
+
+Printout yearReport(const YearReport& report, const YearTable& years, const PrintContext& context) {
     Printout p(context.fontChoice);
     p.SetPrinterFont();
     p.printAt(2, context.header);
@@ -44,39 +46,18 @@ Printout yearReport(const YearReport& report, const YearTable& table, const Prin
     };
     headings();
     if (!report.before.empty()) p.print(report.before);
-    auto figures = [&](const YearRow& row, const std::string& prefix) {
-        std::vector<double> values;
-        if (salary) values.push_back(row.salary);
-        values.insert(values.end(), {row.first, row.second, row.value});
-        std::vector<PrintPiece> pieces;
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            const Column& c = report.columns[i + 1];
-            pieces.push_back({c.column, RightAlign(prefix + money(values[i]), c.width, Overflow::KeepWhole)});
-        }
-        return pieces;
+    TablePrintLayout layout;
+    layout.columns = report.columns;
+    // Each later page repeats the header line above the rule and the heading.
+    layout.pageTop = [&](Printout&) {
+        p.emptyLine(3);
+        p.printAt(2, context.header);
+        headings();
     };
-    // The counter runs from the first printed line of the page.
-    p.setCounter(static_cast<int>(p.pages().back().lines.size()));
-    for (const YearRow& row : table.rows) {
-        std::vector<PrintPiece> pieces{{report.columns[0].column, Format(row.year, "###")}};
-        for (PrintPiece& piece : figures(row, ""))
-            pieces.push_back(std::move(piece));
-        p.print(std::move(pieces));
-        if (p.countLine()) {
-            p.breakPage();
-            p.emptyLine(3);
-            p.printAt(2, context.header);
-            headings();
-            p.setCounter(static_cast<int>(p.pages().back().lines.size()));
-        }
-    }
+    const ResultTable table = yearResultTable(years, report.planner);
+    printTableRows(p, table, layout, context);
     p.emptyLine();
-    std::vector<PrintPiece> totals{{2, "Total:"}};
-    auto shown = figures(table.totals, context.currencySymbol);
-    if (salary) shown.erase(shown.begin()); // no salary total
-    for (PrintPiece& piece : shown)
-        totals.push_back(std::move(piece));
-    p.print(std::move(totals));
+    printTableTotals(p, table, layout, context);
     p.emptyLine(2);
     p.printPageNumber(40);
     p.EndPrintout();
@@ -102,7 +83,8 @@ Printout retirementPrintout(const RetireInputs& in, const YearTable& table, cons
                  {},
                  std::string(72, '_'),
                  "Year         Interest/Growth          Annual Income        Current Value",
-                 {{2, 3}, {17, 13}, {39, 14}, {61, 13}},
+                 Planner::Income,
+                 yearColumns({{"interest", 17, 13}, {"withdrawn", 39, 14}, {"value", 61, 13}}),
                  {}};
     r.inputs.push_back(
         {"Current Value of your Investments on Retirement", amountAt(51, in.value.toDouble(), c)});
@@ -114,7 +96,7 @@ Printout retirementPrintout(const RetireInputs& in, const YearTable& table, cons
         r.inputs.push_back({"Annual Income Withdrawn as a (%) of Current Value", rateAt(52, in.drawn)});
         r.inputs.push_back({"Time in Years", yearsAt(51, in.fourth)});
     }
-    return yearReport(r, table, context, false);
+    return yearReport(r, table, context);
 }
 
 Printout capitalPrintout(const CapitalInputs& in, const YearTable& table, const PrintContext& context) {
@@ -124,25 +106,28 @@ Printout capitalPrintout(const CapitalInputs& in, const YearTable& table, const 
                  {},
                  std::string(72, '_'),
                  "Year        Annual Investment      Interest/Growth         Current Value",
-                 {{2, 3}, {17, 13}, {39, 13}, {61, 13}},
+                 Planner::Capital,
+                 yearColumns({{"investment", 17, 13}, {"interest", 39, 13}, {"value", 61, 13}}),
                  {}};
     r.inputs.push_back(
         {income ? "Amount of Income required on Retirement." : "Amount of Capital required on Retirement.",
          amountAt(52, in.amount.toDouble(), context.currencySymbol, "##,,###.00")});
     r.inputs.push_back({"Annual Interest/Growth Rate(%).", rateAt(53, in.rate)});
     r.inputs.push_back({"At the end of how many Years.", yearsAt(52, in.term)});
-    return yearReport(r, table, context, false);
+    return yearReport(r, table, context);
 }
 
 Printout plan401kPrintout(const Plan401kInputs& in, const YearTable& table, const PrintContext& context) {
     const std::string& c = context.currencySymbol;
-    YearReport r{"Investment Growth - 401K Plan",
-                 25,
-                 {},
-                 " _______________________________________________________________________",
-                 " Year   Annual Salary   Contributions   Interest/Growth    Current Value",
-                 {{2, 4}, {11, 12}, {24, 13}, {44, 15}, {61, 13}},
-                 {}};
+    YearReport r{
+        "Investment Growth - 401K Plan",
+        25,
+        {},
+        " _______________________________________________________________________",
+        " Year   Annual Salary   Contributions   Interest/Growth    Current Value",
+        Planner::Plan401k,
+        yearColumns({{"salary", 11, 12}, {"contribution", 24, 13}, {"interest", 44, 15}, {"value", 61, 13}}),
+        {}};
     r.inputs = {{"Current balance in your 401K account", amountAt(52, in.balance.toDouble(), c)},
                 {"Your current annual salary", amountAt(52, in.salary.toDouble(), c)},
                 {"Your annual 401K rate of contribution", rateAt(53, in.contribution)},
@@ -152,7 +137,7 @@ Printout plan401kPrintout(const Plan401kInputs& in, const YearTable& table, cons
                 {"Estimated rate of annual inflation", rateAt(53, in.inflation)},
                 {"The number of years to retirement", yearsAt(52, in.years)}};
     if (table.startValue > 1) r.before = {{61, RightAlign(money(table.startValue), 13, Overflow::KeepWhole)}};
-    return yearReport(r, table, context, true);
+    return yearReport(r, table, context);
 }
 
 } // namespace brisk

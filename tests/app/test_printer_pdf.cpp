@@ -30,14 +30,18 @@ class TestPrinterPdf : public QObject {
         printout.printAt(2, "Ann Lee, 1 December");
         printout.emptyLine();
         printout.printAt(32, " Mortgage Table");
-        printout.setCounter(24);
-        for (int row = 1; row <= rows; ++row) {
-            printout.print({{2, std::to_string(row)}, {13, "$1,234.56"}, {36, "€99.00"}});
-            if (printout.countLine()) {
-                printout.breakPage();
-                printout.setCounter(7);
-            }
-        }
+        // 24 lines above the rows on the first page, 7 on the pages after, as the mortgage
+        // printout counts them.
+        ResultTable table;
+        table.columns = {
+            {"n", "No.", FigureKind::Count}, {"a", "A", FigureKind::Text}, {"b", "B", FigureKind::Text}};
+        for (int row = 1; row <= rows; ++row)
+            table.rows.push_back({std::int64_t{row}, std::string("$1,234.56"), std::string("€99.00")});
+        TablePrintLayout layout;
+        layout.columns = {{"n", 2}, {"a", 13}, {"b", 36}};
+        layout.firstPageSpare = 24 - printout.linesOnPage();
+        layout.laterPageSpare = 6;
+        printTableRows(printout, table, layout, {});
         printout.emptyLine();
         printout.printPageNumber(40);
         printout.EndPrintout();

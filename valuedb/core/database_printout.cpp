@@ -1,9 +1,29 @@
 #include "valuedb/core/database_printout.h"
 
-#include "app/core/mask_format.h"
-#include "app/core/text_align.h"
+#include <algorithm>
 
 namespace brisk {
+
+namespace {
+
+// The record table with the earnings beside it: row j of the earnings on the line of record j, and
+// earnings beyond the records on lines of their own.
+ResultTable printedTable(const ValueDatabase& shown) {
+    ResultTable table = recordTable(shown);
+    const std::size_t year = table.columns.size();
+    table.columns.push_back({"earnings_year", "Year", FigureKind::Count, "####"});
+    table.columns.push_back({"earnings", "Earnings", FigureKind::Money, "##,,###.00"});
+    table.rows.resize(std::max<std::size_t>(table.rows.size(), shown.EarnCount));
+    for (int j = 0; j < shown.EarnCount; ++j) {
+        TableRow& row = table.rows[j];
+        row.resize(table.columns.size());
+        row[year].emplace<std::int64_t>(shown.earnings[j].year);
+        row[year + 1].emplace<double>(shown.earnings[j].amount);
+    }
+    return table;
+}
+
+} // namespace
 
 Printout databasePrintout(const ValueDatabase& db, const PrintContext& context) {
     ValueDatabase shown = db;
@@ -20,36 +40,14 @@ Printout databasePrintout(const ValueDatabase& db, const PrintContext& context) 
         p.printAt(10, "Record       Date            Data");
         p.printAt(10, "__________________________________");
     }
-    p.setCounter(static_cast<int>(p.pages().back().lines.size()));
-    auto earningsPieces = [&](int j) {
-        const EarningsRow& row = shown.earnings[j];
-        return std::vector<PrintPiece>{
-            {55, RightAlign(Format(row.year, "####"), 4)},
-            {63, RightAlign(Format(row.amount, "##,,###.00"), 10, Overflow::KeepWhole)}};
-    };
-    auto countAndBreak = [&] {
-        if (!p.countLine()) return;
-        p.breakPage();
-        p.printAt(35, db.DbTitle);
-        p.setCounter(static_cast<int>(p.pages().back().lines.size()));
-    };
-    for (int i = 1; i <= shown.RecordCount(); ++i) {
-        const ValueRecord& r = shown.records[i - 1];
-        std::vector<PrintPiece> pieces{
-            {10, RightAlign(Format(i, "###"), 3, Overflow::KeepWhole)},
-            {20, RightAlign(shortDateText(r.date, context.dateForm), 10)},
-            {32, RightAlign(Format(r.value, "####,,###.00"), 12, Overflow::KeepWhole)}};
-        if (i <= shown.EarnCount)
-            for (PrintPiece& piece : earningsPieces(i - 1))
-                pieces.push_back(std::move(piece));
-        p.print(std::move(pieces));
-        countAndBreak();
-    }
-    // Earnings rows beyond the records still print, on lines of their own.
-    for (int j = shown.RecordCount(); j < shown.EarnCount; ++j) {
-        p.print(earningsPieces(j));
-        countAndBreak();
-    }
+    TablePrintLayout layout;
+    layout.columns = {{"record", 10, 3, "###"},
+                      {"date", 20, 10},
+                      {"value", 32, 12},
+                      {"earnings_year", 55, 4},
+                      {"earnings", 63, 10}};
+    layout.pageTop = [&](Printout&) { p.printAt(35, db.DbTitle); };
+    printTableRows(p, printedTable(shown), layout, context);
     p.emptyLine(2);
     p.printPageNumber(40);
     p.EndPrintout();
