@@ -200,11 +200,12 @@ void writeResultTable(const CliContext& context, const ResultTable& table, QJson
         for (const TableRow& row : table.rows) {
             for (std::size_t i = 0; i < columns.size(); ++i) {
                 if (i > 0) out += ',';
-                const std::string cell = cellText(row, columns[i]);
-                if (cell.find_first_of(",\"\r\n") == std::string::npos)
-                    out += cell; // figures and ISO dates never need quotes
+                const std::size_t c = columns[i];
+                if (c >= row.size()) continue;
+                if (table.columns[c].kind == FigureKind::Text)
+                    appendCsvField(out, plainText(row[c], FigureKind::Text));
                 else
-                    out += csvText({{cell}, {}}, "").c_str();
+                    appendPlainText(out, row[c], table.columns[c].kind); // figures and dates need no quotes
             }
             out += '\n';
         }

@@ -46,16 +46,25 @@ std::optional<double> cellNumber(const TableCell& cell) {
     return std::nullopt;
 }
 
-std::string plainText(const TableCell& cell, FigureKind kind) {
+void appendPlainText(std::string& out, const TableCell& cell, FigureKind kind) {
     if (const auto* figure = std::get_if<double>(&cell))
-        return Format(*figure, kind == FigureKind::Money   ? "0.00"
-                               : kind == FigureKind::Rate  ? "0.00##"
-                               : kind == FigureKind::Count ? "0"
-                                                           : "0.##########");
-    if (const auto* whole = std::get_if<std::int64_t>(&cell)) return std::to_string(*whole);
-    if (const auto* date = std::get_if<Date>(&cell)) return isoDateText(*date);
-    if (const auto* text = std::get_if<std::string>(&cell)) return *text;
-    return {};
+        FormatTo(out, *figure,
+                 kind == FigureKind::Money   ? "0.00"
+                 : kind == FigureKind::Rate  ? "0.00##"
+                 : kind == FigureKind::Count ? "0"
+                                             : "0.##########");
+    else if (const auto* whole = std::get_if<std::int64_t>(&cell))
+        out += std::to_string(*whole);
+    else if (const auto* date = std::get_if<Date>(&cell))
+        out += isoDateText(*date);
+    else if (const auto* text = std::get_if<std::string>(&cell))
+        out += *text;
+}
+
+std::string plainText(const TableCell& cell, FigureKind kind) {
+    std::string text;
+    appendPlainText(text, cell, kind);
+    return text;
 }
 
 std::string displayText(const TableCell& cell, const TableColumn& column, const ShortDateForm& dates) {

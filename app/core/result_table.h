@@ -53,6 +53,9 @@ struct ResultTable {
 // The cell as the command line writes it: money to the cent, rates with two to four decimals,
 // counts whole, ISO dates, text as it stands; an empty cell is empty.
 std::string plainText(const TableCell& cell, FigureKind kind);
+// The same, added to the end of `out` (a schedule of thousands of rows is written without a string a
+// figure).
+void appendPlainText(std::string& out, const TableCell& cell, FigureKind kind);
 // The cell as the window shows it, through the column's mask (or its kind's).
 std::string displayText(const TableCell& cell, const TableColumn& column, const ShortDateForm& dates);
 // The figure of a cell: a number for money, rates and counts; none for a date, a text or nothing.

@@ -8,7 +8,17 @@ namespace brisk {
 
 namespace {
 
-void appendCsvField(std::string& out, const std::string& field) {
+void appendCsvLine(std::string& out, const std::vector<std::string>& fields, std::string_view lineEnd) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) out += ',';
+        appendCsvField(out, fields[i]);
+    }
+    out += lineEnd;
+}
+
+} // namespace
+
+void appendCsvField(std::string& out, std::string_view field) {
     if (field.find_first_of(",\"\r\n") == std::string::npos) {
         out += field;
         return;
@@ -20,16 +30,6 @@ void appendCsvField(std::string& out, const std::string& field) {
     }
     out += '"';
 }
-
-void appendCsvLine(std::string& out, const std::vector<std::string>& fields, std::string_view lineEnd) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) out += ',';
-        appendCsvField(out, fields[i]);
-    }
-    out += lineEnd;
-}
-
-} // namespace
 
 std::string csvText(const TextTable& table, std::string_view lineEnd) {
     std::string out;

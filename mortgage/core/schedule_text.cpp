@@ -9,11 +9,21 @@ std::string moneyText(double value) {
     return Format(value, kMoneyMask);
 }
 
+namespace {
+
+// A payment or year number as its "####" mask shows it, its digits: made for every row of a table
+// of thousands, so without reading the mask.
+std::string wholeText(int n) {
+    return n > 0 ? std::to_string(n) : Format(n, "####");
+}
+
+} // namespace
+
 std::string firstColumnText(const Schedule& s, const ScheduleRow& row, const ShortDateForm& form) {
     if (row.date) return shortDateText(*row.date, form);
-    if (s.annual) return Format(row.number, "####");
-    std::string text = RightAlign(Format(row.number, "####"), 4);
-    if (row.yearLabel > 0) text += " " + RightAlign(Format(row.yearLabel, "###"), 3);
+    if (s.annual) return wholeText(row.number);
+    std::string text = RightAlign(wholeText(row.number), 4);
+    if (row.yearLabel > 0) text += " " + RightAlign(wholeText(row.yearLabel), 3);
     return text;
 }
 
