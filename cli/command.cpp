@@ -1,4 +1,5 @@
 #include "cli/command.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/atomic_file.h"
 #include "app/core/dates.h"
@@ -30,7 +31,7 @@ std::string cents(double value) {
     return text;
 }
 void appendCents(std::string& text, double value) {
-    FormatTo(text, value, "0.00");
+    FormatTo(text, value, mask::Cents);
 }
 double centsNumber(double value) {
     return QString::fromStdString(cents(value)).toDouble();

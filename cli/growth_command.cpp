@@ -1,5 +1,6 @@
 // brisklane-calc growth and compound: the investment growth planner (with comparison examples) and
 // the annual compound growth finder.
+#include "app/core/figure_format.h"
 #include "app/core/mask_format.h"
 #include "cli/command.h"
 #include "growth/core/growth_chart.h"
@@ -151,12 +152,12 @@ int runCompound(const QCommandLineParser& parser, const CliContext& context) {
                               "Annual Compounding Comparisons"))
             return status;
     }
-    const double rate = QString::fromStdString(Format(row->rate * 100, "0.0000")).toDouble();
-    const double gain = QString::fromStdString(Format(row->totalGain * 100, "0.00")).toDouble();
+    const double rate = QString::fromStdString(Format(row->rate * 100, mask::FourPlaces)).toDouble();
+    const double gain = QString::fromStdString(Format(row->totalGain * 100, mask::Cents)).toDouble();
     if (const int status = handOver(context, [&] { return finderChart({*row.value}); })) return status;
     if (context.format == "text" && !context.quiet()) {
-        printOut("Annual compound growth: " + Format(row->rate, "#,,###.0000%") +
-                 "\nTotal gain/loss:        " + Format(row->totalGain, "#,,###.00%") + "\n\n");
+        printOut("Annual compound growth: " + Format(row->rate, mask::GainPercent4) +
+                 "\nTotal gain/loss:        " + Format(row->totalGain, mask::GainPercent) + "\n\n");
     }
     writeResultTable(context, finderPathTable(*row.value), {{"rate", rate}, {"total_gain", gain}});
     return 0;

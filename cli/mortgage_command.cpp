@@ -1,5 +1,6 @@
 // brisklane-calc mortgage: the amortization schedule of a mortgage or a personal loan.
 #include "app/core/atomic_file.h"
+#include "app/core/figure_format.h"
 #include "app/core/mask_format.h"
 #include "cli/command.h"
 #include "mortgage/core/mortgage_chart.h"
@@ -160,30 +161,30 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
                               mode == MortgageKind::Loan ? "Personal Loan Table" : "Mortgage Table"))
             return status;
     }
-    QJsonObject summary{
-        {"payment", centsNumber(s.payment)},
-        {"payments_per_year", s.paymentsPerYear},
-        {"rate_factor", s.periodicRate},
-        {"payment_increase", centsNumber(s.paymentIncrease)},
-        {"final_payment_time", QString::fromStdString(Format(s.finalPaymentTime(mode), "0.00")).toDouble()},
-        {"total_paid", centsNumber(s.totalPaid)},
-        {"interest_savings", centsNumber(s.interestSavings)},
-        {"row_count", s.GridRowCount()}};
+    QJsonObject summary{{"payment", centsNumber(s.payment)},
+                        {"payments_per_year", s.paymentsPerYear},
+                        {"rate_factor", s.periodicRate},
+                        {"payment_increase", centsNumber(s.paymentIncrease)},
+                        {"final_payment_time",
+                         QString::fromStdString(Format(s.finalPaymentTime(mode), mask::Cents)).toDouble()},
+                        {"total_paid", centsNumber(s.totalPaid)},
+                        {"interest_savings", centsNumber(s.interestSavings)},
+                        {"row_count", s.GridRowCount()}};
     if (const int status = handOver(context, [&] { return mortgageChart(in, s); })) return status;
     if (context.format == "text" && !context.quiet()) {
         const std::string& c = context.settings.CurrencySymbol;
         QString text;
         QTextStream out(&text);
-        out << "Payment:                 " << QString::fromStdString(c + Format(s.payment, "###,,###.00"))
+        out << "Payment:                 " << QString::fromStdString(moneyText(c, s.payment, mask::Amount))
             << '\n'
             << "Payments each year:      " << s.paymentsPerYear << '\n'
             << "Interest rate factor:    " << QString::fromStdString(rateFactorText(s)) << '\n'
             << (mode == MortgageKind::Loan ? "Months to final payment:" : "Years to final payment: ") << ' '
             << QString::fromStdString(finalPaymentText(s, mode)) << '\n'
-            << "Total paid:              " << QString::fromStdString(c + Format(s.totalPaid, "###,,###.00"))
+            << "Total paid:              " << QString::fromStdString(moneyText(c, s.totalPaid, mask::Amount))
             << '\n'
             << "Total interest savings:  "
-            << QString::fromStdString(c + Format(s.interestSavings, "###,,###.00")) << "\n\n";
+            << QString::fromStdString(moneyText(c, s.interestSavings, mask::Amount)) << "\n\n";
         out.flush();
         printOut(text);
     }

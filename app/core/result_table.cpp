@@ -1,4 +1,5 @@
 #include "app/core/result_table.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 
@@ -10,11 +11,11 @@ namespace {
 std::string_view defaultMask(FigureKind kind) {
     switch (kind) {
     case FigureKind::Money:
-        return "####,,###.00";
+        return mask::WideAmount;
     case FigureKind::Rate:
-        return "##0.000";
+        return mask::RateWithZero;
     case FigureKind::Count:
-        return "0";
+        return mask::Whole;
     case FigureKind::Date:
     case FigureKind::Text:
         break;
@@ -49,10 +50,10 @@ std::optional<double> cellNumber(const TableCell& cell) {
 void appendPlainText(std::string& out, const TableCell& cell, FigureKind kind) {
     if (const auto* figure = std::get_if<double>(&cell))
         FormatTo(out, *figure,
-                 kind == FigureKind::Money   ? "0.00"
-                 : kind == FigureKind::Rate  ? "0.00##"
-                 : kind == FigureKind::Count ? "0"
-                                             : "0.##########");
+                 kind == FigureKind::Money   ? mask::Cents
+                 : kind == FigureKind::Rate  ? mask::PlainRate
+                 : kind == FigureKind::Count ? mask::Whole
+                                             : mask::PlainNumber);
     else if (const auto* whole = std::get_if<std::int64_t>(&cell))
         out += std::to_string(*whole);
     else if (const auto* date = std::get_if<Date>(&cell))

@@ -2,7 +2,7 @@
 
 #include "app/core/calc_failure.h"
 #include "app/core/currency.h"
-#include "app/core/entry_format.h"
+#include "app/core/figure_format.h"
 #include "app/core/key_filter.h"
 #include "app/core/mask_format.h"
 #include "app/core/numeric_parse.h"
@@ -124,7 +124,7 @@ QString EntryBox::widestText() const {
         candidates << (m_allowMinus ? "-" : "") + displayText(largestMaskValue(ss(m_mask)));
     // A grouped mask shows every digit typed, so its places do not bound an amount: every amount box
     // holds the millions of the program's widest amount mask, the principal's "####,,###.00".
-    if (m_kind == Kind::Amount) candidates << displayText(largestMaskValue("####,,###.00"));
+    if (m_kind == Kind::Amount) candidates << displayText(largestMaskValue(mask::WideAmount));
     if (m_kind == Kind::Date) candidates << "00/00/0000";
     // Proportional fonts give digits different widths: measure with the widest.
     const QFontMetrics metrics = fontMetrics();

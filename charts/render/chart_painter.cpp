@@ -1,4 +1,5 @@
 #include "charts/render/chart_painter.h"
+#include "app/core/figure_format.h"
 
 #include "app/render/pdf_output.h"
 
@@ -50,8 +51,8 @@ double niceStep(double range, int ticks) {
 }
 
 QString axisNumber(double v) {
-    return QString::fromStdString(Format(v, "#,,##0.##").back() == '.' ? Format(v, "#,,##0")
-                                                                       : Format(v, "#,,##0.##"));
+    return QString::fromStdString(Format(v, mask::WideFigure).back() == '.' ? Format(v, mask::WideWhole)
+                                                                            : Format(v, mask::WideFigure));
 }
 
 void paintBars(QPainter& p, QRectF area, const ChartData& c) {

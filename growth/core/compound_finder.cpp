@@ -1,4 +1,5 @@
 #include "growth/core/compound_finder.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 #include "app/core/whole_number.h"
@@ -31,10 +32,10 @@ std::vector<std::string> finderCells(const FinderRow& row, const std::string& sy
     const FinderInputs& in = row.inputs;
     return {in.name,
             Currency::fromDoubleOrFail(in.term.toDouble()).toPlainString(),
-            symbol + Format(in.cost.toDouble(), "####,,###.00"),
-            symbol + Format(in.value.toDouble(), "####,,###.00"),
-            Format(row.rate, "#,,###.000%"),
-            Format(row.totalGain, "#,,###.00%")};
+            moneyText(symbol, in.cost.toDouble(), mask::WideAmount),
+            moneyText(symbol, in.value.toDouble(), mask::WideAmount),
+            Format(row.rate, mask::GainPercent3),
+            Format(row.totalGain, mask::GainPercent)};
 }
 
 std::string finderPrintText(const FinderRow& row, const std::string& symbol) {
@@ -43,11 +44,11 @@ std::string finderPrintText(const FinderRow& row, const std::string& symbol) {
     if (!in.name.empty()) text += "\r\n " + in.name;
     // Each figure ends where its column ends under the printout's headings.
     FigureRow figures;
-    figures.endingAt(5, Format(in.term.toDouble(), "###"))
-        .endingAt(25, symbol + Format(in.cost.toDouble(), "####,,###.00"))
-        .endingAt(44, symbol + Format(in.value.toDouble(), "####,,###.00"))
-        .endingAt(63, Format(row.rate, "#,,###.0000%"))
-        .endingAt(79, Format(row.totalGain, "#,,###.0000%"));
+    figures.endingAt(5, Format(in.term.toDouble(), mask::Years))
+        .endingAt(25, moneyText(symbol, in.cost.toDouble(), mask::WideAmount))
+        .endingAt(44, moneyText(symbol, in.value.toDouble(), mask::WideAmount))
+        .endingAt(63, Format(row.rate, mask::GainPercent4))
+        .endingAt(79, Format(row.totalGain, mask::GainPercent4));
     return text + "\r\n" + figures.text() + " " + std::string(78, '_') + " \r\n";
 }
 
@@ -66,8 +67,8 @@ ResultTable finderTable(const std::vector<FinderRow>& rows) {
                      {"cost", "Cost of Investment", FigureKind::Money},
                      {"value", "Current or Future Value", FigureKind::Money},
                      // Percentages of the fractions the finder works in: 14.87 is 14.87%.
-                     {"rate", "Annual Compound", FigureKind::Rate, "#,,###.000"},
-                     {"total_gain", "Total Gain/Loss", FigureKind::Rate, "#,,###.00"}};
+                     {"rate", "Annual Compound", FigureKind::Rate, mask::GrowthRate},
+                     {"total_gain", "Total Gain/Loss", FigureKind::Rate, mask::ShortAmount}};
     for (const FinderRow& row : rows)
         table.rows.push_back({row.inputs.name, row.inputs.term.toDouble(), row.inputs.cost.toDouble(),
                               row.inputs.value.toDouble(), row.rate * 100, row.totalGain * 100});

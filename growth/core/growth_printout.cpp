@@ -1,4 +1,5 @@
 #include "growth/core/growth_printout.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 #include "app/core/text_align.h"
@@ -12,7 +13,8 @@ namespace {
 // lines more than they print on the first page, the repeated headings one more on the pages after.
 TablePrintLayout planLayout() {
     TablePrintLayout layout;
-    layout.columns = {{"period", 2, 0, "###"}, {"invested", 19, 12}, {"interest", 40, 12}, {"value", 62, 12}};
+    layout.columns = {
+        {"period", 2, 0, mask::Years}, {"invested", 19, 12}, {"interest", 40, 12}, {"value", 62, 12}};
     layout.figureRows = true;
     layout.firstPageSpare = 7;
     layout.laterPageSpare = 1;
@@ -45,14 +47,14 @@ Printout savingsPrintout(const SavingsInputs& in, const SavingsPlan& plan, const
     p.printAt(25, "Investment Growth Calculation");
     p.emptyLine();
     auto input = [&](const char* label, const std::string& value) { p.print({{2, label}, {52, value}}); };
-    input("Amount of Lump Sum Invested at Start", c + Format(in.lumpSum.toDouble(), "##,,###.00"));
-    input("Annual Amount Invested each contribution", c + Format(in.amount.toDouble(), "##,,###.00"));
+    input("Amount of Lump Sum Invested at Start", moneyText(c, in.lumpSum.toDouble(), mask::NarrowAmount));
+    input("Annual Amount Invested each contribution", moneyText(c, in.amount.toDouble(), mask::NarrowAmount));
     input("Frequency of each contribution", in.frequency);
-    input("Annual Interest/Growth Rate(%)", Format(in.rate.toDouble(), "###.00") + "%");
-    input("Increase the annual Investment Rate by", Format(in.increase.toDouble(), "###.00") + "%");
+    input("Annual Interest/Growth Rate(%)", Format(in.rate.toDouble(), mask::Percent) + "%");
+    input("Increase the annual Investment Rate by", Format(in.increase.toDouble(), mask::Percent) + "%");
     input("Adjust Current Value for Annual Inflation Rate(%)",
-          Format(in.inflation.toDouble(), "###.00") + "%");
-    input("Time in Years", Format(in.term.toDouble(), "###"));
+          Format(in.inflation.toDouble(), mask::Percent) + "%");
+    input("Time in Years", Format(in.term.toDouble(), mask::Years));
     p.emptyLine(2);
     const std::string rule(72, '_');
     auto headings = [&] {

@@ -1,4 +1,5 @@
 #include "growth/core/savings_plan.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 #include "app/core/whole_number.h"
@@ -75,29 +76,29 @@ Outcome<SavingsPlan> calculateSavings(const SavingsInputs& inputs) {
 
 std::vector<std::string> exampleCells(const SavingsExample& e) {
     const SavingsInputs& in = e.inputs;
-    return {Format(e.plan.periodCount, "###"),
-            Format(in.lumpSum.toDouble(), "###,,###.00"),
-            Format(in.amount.toDouble(), "###,,###.00"),
-            Format(in.rate.toDouble(), "##.00") + "%",
-            Format(in.increase.toDouble(), "##.00") + "%",
-            Format(in.inflation.toDouble(), "##.00") + "%",
-            Format(e.plan.totalInvested, "#####,,##0.00"),
-            Format(e.plan.finalValue, "#####,,##0.00")};
+    return {Format(e.plan.periodCount, mask::Years),
+            Format(in.lumpSum.toDouble(), mask::Amount),
+            Format(in.amount.toDouble(), mask::Amount),
+            Format(in.rate.toDouble(), mask::ShortPercent) + "%",
+            Format(in.increase.toDouble(), mask::ShortPercent) + "%",
+            Format(in.inflation.toDouble(), mask::ShortPercent) + "%",
+            Format(e.plan.totalInvested, mask::WideTotal),
+            Format(e.plan.finalValue, mask::WideTotal)};
 }
 
 std::string examplePrintText(const SavingsExample& e) {
     const SavingsInputs& in = e.inputs;
-    auto rate = [](Currency percent) { return Format(percent.toDouble(), "##.00") + "%"; };
+    auto rate = [](Currency percent) { return Format(percent.toDouble(), mask::ShortPercent) + "%"; };
     // Each figure ends where its column ends under the printout's headings.
     FigureRow row;
-    row.endingAt(3, Format(e.plan.periodCount, "##"))
-        .endingAt(15, Format(in.lumpSum.toDouble(), "###,,###.00"))
-        .endingAt(27, Format(in.amount.toDouble(), "###,,###.00"))
+    row.endingAt(3, Format(e.plan.periodCount, mask::TwoDigits))
+        .endingAt(15, Format(in.lumpSum.toDouble(), mask::Amount))
+        .endingAt(27, Format(in.amount.toDouble(), mask::Amount))
         .endingAt(35, rate(in.rate))
         .endingAt(43, rate(in.increase))
         .endingAt(51, rate(in.inflation))
-        .endingAt(64, Format(e.plan.totalInvested, "####,,##0.00"))
-        .endingAt(78, Format(e.plan.finalValue, "####,,##0.00"));
+        .endingAt(64, Format(e.plan.totalInvested, mask::Total))
+        .endingAt(78, Format(e.plan.finalValue, mask::Total));
     return row.text() + " " + std::string(77, '_') + "\r\n\r\n";
 }
 
@@ -120,14 +121,14 @@ ResultTable comparisonsTable(const std::vector<SavingsExample>& examples) {
     ResultTable table;
     // The window lists the examples in their order without their numbers.
     table.columns = {{"example", "Example", FigureKind::Count, {}, ColumnUse::DataOnly},
-                     {"periods", "Total Period", FigureKind::Count, "###"},
-                     {"lump", "Lump Sum Investment", FigureKind::Money, "###,,###.00"},
-                     {"amount", "Period Investment", FigureKind::Money, "###,,###.00"},
-                     {"rate", "Interest/ Growth", FigureKind::Rate, "##.00"},
-                     {"increase", "Increase Rate", FigureKind::Rate, "##.00"},
-                     {"inflation", "Inflation Rate", FigureKind::Rate, "##.00"},
-                     {"total_invested", "Total Invested", FigureKind::Money, "#####,,##0.00"},
-                     {"final_value", "Current Value", FigureKind::Money, "#####,,##0.00"}};
+                     {"periods", "Total Period", FigureKind::Count, mask::Years},
+                     {"lump", "Lump Sum Investment", FigureKind::Money, mask::Amount},
+                     {"amount", "Period Investment", FigureKind::Money, mask::Amount},
+                     {"rate", "Interest/ Growth", FigureKind::Rate, mask::ShortPercent},
+                     {"increase", "Increase Rate", FigureKind::Rate, mask::ShortPercent},
+                     {"inflation", "Inflation Rate", FigureKind::Rate, mask::ShortPercent},
+                     {"total_invested", "Total Invested", FigureKind::Money, mask::WideTotal},
+                     {"final_value", "Current Value", FigureKind::Money, mask::WideTotal}};
     std::int64_t n = 0;
     for (const SavingsExample& e : examples)
         table.rows.push_back({++n, std::int64_t{e.plan.periodCount}, e.inputs.lumpSum.toDouble(),

@@ -1,4 +1,5 @@
 #include "growth/ui/growth_windows.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 #include "app/core/numeric_parse.h"
@@ -149,14 +150,14 @@ SavingsCalc::SavingsCalc(QWidget* parent)
         {"InLumpInv",
          " Amount of  lump sum             invested at start.",
          EntryBox::Kind::Amount,
-         "###,,###.00",
+         mask::Amount,
          15,
          {"10000", "15000", "20000", "25000", "30000", "35000"},
          &in.lumpSum},
         {"InInvest",
          " Amount invested at each       contribution period.",
          EntryBox::Kind::Amount,
-         "####,,###.00",
+         mask::WideAmount,
          13,
          {"100", "300", "1200"},
          &in.amount},
@@ -170,28 +171,28 @@ SavingsCalc::SavingsCalc(QWidget* parent)
         {"InRate",
          " Annual interest/growth          rate (%).",
          EntryBox::Kind::Rate,
-         "###.00",
+         mask::Percent,
          14,
          {"10", "12.5", "15", "17.5", "20"},
          &in.rate},
         {"InIncrRate",
          " Increase the annual               investment rate(%) by",
          EntryBox::Kind::Rate,
-         "###.00",
+         mask::Percent,
          14,
          {"3", "4", "5", "6", "7"},
          &in.increase},
         {"inInflatRate",
          " Adjust current value for          annual inflation rate(%).     ",
          EntryBox::Kind::Rate,
-         "###.00",
+         mask::Percent,
          14,
          {"3", "4", "5", "6", "7"},
          &in.inflation},
         {"InTerm",
          " Number of years invested.",
          EntryBox::Kind::Whole,
-         "###",
+         mask::Years,
          17,
          {"5", "10", "15", "20", "25", "30"},
          &in.term},
@@ -208,7 +209,7 @@ SavingsCalc::SavingsCalc(QWidget* parent)
         }
     }
     // The amount shows its opening figure with the shorter mask.
-    m_fields[1]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(1200, "###,,###.00"), 13)));
+    m_fields[1]->setText(qs(RightAlign(moneyText(program().shell.CurrencySymbol, 1200, mask::Amount), 13)));
     m_fields[4]->setAllowMinus(true);
     m_fields[5]->setAllowMinus(true);
     limitField(
@@ -266,7 +267,7 @@ void SavingsCalc::calculate() {
         table.totals = TableRow{{}, plan.totalInvested, plan.totalInterest(), plan.finalValue};
         resultGrid()->showTable(
             table, dates, symbol,
-            {.leastRows = p == 1 ? std::max(term + 4, 25) : p * term + 4, .totalsMask = "####,,##0.00"});
+            {.leastRows = p == 1 ? std::max(term + 4, 25) : p * term + 4, .totalsMask = mask::Total});
         state.plan = plan;
         state.planned = state.inputs;
     } else {
@@ -309,16 +310,16 @@ FindCompoundCalc::FindCompoundCalc(QWidget* parent)
         text.clear();
     FinderInputs& in = state.finderInputs;
     EntryBox* cost = addField("InCost", " Purchase cost of your       investment.", EntryBox::Kind::Amount,
-                              "####,,###.00", 16);
+                              mask::WideAmount, 16);
     // The opening figures as the window has always shown them, with the user's currency symbol.
     const std::string& symbol = program().shell.CurrencySymbol;
     cost->setValue(10000);
     cost->setText(qs(RightAlign(symbol + "10,000.00", 16)));
     EntryBox* value = addField("InValNow", " Present or future                value.    ",
-                               EntryBox::Kind::Amount, "####,,###.00", 16);
+                               EntryBox::Kind::Amount, mask::WideAmount, 16);
     value->setValue(20000);
     value->setText(qs(RightAlign(symbol + "20,000.00", 16)));
-    EntryBox* term = addField("InTerm", " Term in years.", EntryBox::Kind::Whole, "#,,###", 16);
+    EntryBox* term = addField("InTerm", " Term in years.", EntryBox::Kind::Whole, mask::GroupedWhole, 16);
     term->setValue(5);
     term->setText("               5");
     EntryBox* name =

@@ -1,4 +1,5 @@
 #include "mortgage/core/mortgage_printout.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 #include "mortgage/core/schedule_text.h"
@@ -51,15 +52,15 @@ Printout mortgagePrintout(const MortgageInputs& in, const Schedule& s, const Pri
                       : "amount of   interest   period in      compounding    and type      in P + I");
     p.printAt(2, std::string(loan ? "the loan.   rate(%).   in months.     periods/year.  of payment. "
                                   : "mortgage.   rate(%).   years.         periods/year.  of payment. ") +
-                     Format(in.ExtraPercent * 100.0, "##0.000") + "%");
+                     Format(in.ExtraPercent * 100.0, mask::RateWithZero) + "%");
     p.emptyLine();
     const double term = loan ? in.termYears.toDouble() * 12 : in.termYears.toDouble();
-    p.print({{2, Format(in.principal.toDouble(), "###,,###.00")},
-             {14, Format(in.rate.toDouble(), "###.000") + "%"},
-             {23, Format(term, "###")},
+    p.print({{2, Format(in.principal.toDouble(), mask::Amount)},
+             {14, Format(in.rate.toDouble(), mask::InterestRate) + "%"},
+             {23, Format(term, mask::Years)},
              {36, in.compounding},
              {51, in.frequency},
-             {68, Format(s.paymentIncrease, "###,,###.00")}});
+             {68, Format(s.paymentIncrease, mask::Amount)}});
 
     p.printAt(2, kRule);
     p.emptyLine();
@@ -70,11 +71,11 @@ Printout mortgagePrintout(const MortgageInputs& in, const Schedule& s, const Pri
                       : "year   factor      each year  payment    payment     of mortgage   savings");
     p.print({{2, daysInYearText(s)},
              {9, rateFactorText(s)},
-             {19, Format(s.paymentsPerYear, "###.00")},
+             {19, Format(s.paymentsPerYear, mask::Percent)},
              {31, finalPaymentText(s, in.MortgageMode)},
-             {40, Format(s.payment, "##,,###.00")},
-             {53, Format(s.totalPaid, "###,,###.00")},
-             {65, Format(s.interestSavings, "####,,###.00")}});
+             {40, Format(s.payment, mask::NarrowAmount)},
+             {53, Format(s.totalPaid, mask::Amount)},
+             {65, Format(s.interestSavings, mask::WideAmount)}});
 
     auto scheduleHeadings = [&] {
         p.printAt(2, heading1);

@@ -1,49 +1,46 @@
 #include "mortgage/core/schedule_text.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 #include "app/core/text_align.h"
 
 namespace brisk {
 
-std::string moneyText(double value) {
-    return Format(value, kMoneyMask);
-}
-
 namespace {
 
 // A payment or year number as its "####" mask shows it, its digits: made for every row of a table
 // of thousands, so without reading the mask.
-std::string wholeText(int n) {
-    return n > 0 ? std::to_string(n) : Format(n, "####");
+std::string numberText(int n) {
+    return n > 0 ? std::to_string(n) : Format(n, mask::Number);
 }
 
 } // namespace
 
 std::string firstColumnText(const Schedule& s, const ScheduleRow& row, const ShortDateForm& form) {
     if (row.date) return shortDateText(*row.date, form);
-    if (s.annual) return wholeText(row.number);
-    std::string text = RightAlign(wholeText(row.number), 4);
-    if (row.yearLabel > 0) text += " " + RightAlign(wholeText(row.yearLabel), 3);
+    if (s.annual) return numberText(row.number);
+    std::string text = RightAlign(numberText(row.number), 4);
+    if (row.yearLabel > 0) text += " " + RightAlign(numberText(row.yearLabel), 3);
     return text;
 }
 
 std::string daysInYearText(const Schedule& s) {
     if (s.normalDays) return "Normal";
-    return Format(s.DaysInYear, s.DaysInYear == 365.25f ? "###.##" : "###");
+    return Format(s.DaysInYear, s.DaysInYear == 365.25f ? mask::DaysInYear : mask::Years);
 }
 
 std::string rateFactorText(const Schedule& s) {
-    return Format(s.periodicRate, "0.########");
+    return Format(s.periodicRate, mask::PeriodicRate);
 }
 
 std::string finalPaymentText(const Schedule& s, MortgageKind mode) {
-    return Format(s.finalPaymentTime(mode), "###.00");
+    return Format(s.finalPaymentTime(mode), mask::Percent);
 }
 
 ResultTable scheduleTable(const Schedule& s, const ShortDateForm& form) {
     ResultTable table;
     const auto money = [](const char* id, const char* heading) {
-        return TableColumn{id, heading, FigureKind::Money, kMoneyMask};
+        return TableColumn{id, heading, FigureKind::Money, mask::WideAmount};
     };
     table.columns = {
         {"payment",

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/core/dates.h"
+#include "app/core/figure_format.h"
 #include "app/core/result_table.h"
 #include "mortgage/core/schedule.h"
 
@@ -9,9 +10,6 @@
 
 namespace brisk {
 
-inline constexpr const char* kMoneyMask = "####,,###.00";
-
-std::string moneyText(double value); // the schedule's money mask
 // The first column of a row: payment number and year, the year of annual totals, or the date.
 std::string firstColumnText(const Schedule& s, const ScheduleRow& row, const ShortDateForm& form);
 // The days in year as shown: "Normal" where the frequency does not use them.

@@ -1,4 +1,5 @@
 #include "mortgage/ui/mortgage_dialogs.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 #include "app/core/numeric_parse.h"
@@ -29,7 +30,7 @@ namespace brisk {
 namespace {
 
 QString amountText(Currency amount) {
-    return qs(Format(amount.toDouble(), "###,,###.00"));
+    return qs(Format(amount.toDouble(), mask::Amount));
 }
 
 // Amount cells take digits and one point with up to two decimals.
@@ -115,7 +116,7 @@ MortPrePay::MortPrePay(QWidget* parent)
     auto* percentFrame = new QGroupBox("Increase P+I by percentage", this);
     m_percent = new EntryBox(EntryBox::Kind::Rate, percentFrame);
     m_percent->setObjectName("InPercent");
-    m_percent->setFormat("##0.000", 9, 3);
+    m_percent->setFormat(mask::RateWithZero, 9, 3);
     m_percent->setValue(edited.ExtraPercent * 100.0);
     m_percent->setLimitCheck([this](EntryBox& box) {
         if (program().shell.entry.EntryEdited && parseEntryText(ss(box.text()), "") > 100) {
@@ -157,8 +158,8 @@ void MortPrePay::showRows() {
     MortgageInputs& edited = *m_edited;
     GridModel* g = m_grid->grid();
     for (int y = 1; y <= m_years; ++y) {
-        g->setText(y, 0, qs(Format(edited.ExtraPayments[y].year.toDouble(), "###")));
-        g->setText(y, 1, qs(Format(edited.ExtraPayments[y].amount.toDouble(), "###,###.00")));
+        g->setText(y, 0, qs(Format(edited.ExtraPayments[y].year.toDouble(), mask::Years)));
+        g->setText(y, 1, qs(Format(edited.ExtraPayments[y].amount.toDouble(), mask::ListAmount)));
     }
 }
 

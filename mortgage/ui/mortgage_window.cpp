@@ -1,4 +1,5 @@
 #include "mortgage/ui/mortgage_window.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/atomic_file.h"
 #include "app/core/mask_format.h"
@@ -100,7 +101,7 @@ QString mortgageHelp(bool loan) {
 }
 
 QString money(double value, int width = 12) {
-    return qs(RightAlign(program().shell.CurrencySymbol + Format(value, "###,,###.00"), width,
+    return qs(RightAlign(moneyText(program().shell.CurrencySymbol, value, mask::Amount), width,
                          Overflow::KeepWhole));
 }
 
@@ -130,14 +131,14 @@ MortgageCalc::MortgageCalc(QWidget* parent)
     m_principal =
         addField("InPrincipal",
                  loan ? " Principal amount of the     loan." : " Principal amount of           mortgage.",
-                 EntryBox::Kind::Amount, "####,,###.00", 16);
+                 EntryBox::Kind::Amount, mask::WideAmount, 16);
     m_rate = addField("InRate", loan ? " Annual interest rate%." : " Annual interest rate %",
-                      EntryBox::Kind::Rate, "###.000", 14, {"6 ", "7 ", "8 ", "9 ", "10 "});
-    m_rate->setFormat("###.000", 14, 3);
+                      EntryBox::Kind::Rate, mask::InterestRate, 14, {"6 ", "7 ", "8 ", "9 ", "10 "});
+    m_rate->setFormat(mask::InterestRate, 14, 3);
     m_term = addField("InTerm",
                       loan ? " Payback period of the      loan in months."
                            : " Amortization period in       years.",
-                      EntryBox::Kind::Whole, "###", 16,
+                      EntryBox::Kind::Whole, mask::Years, 16,
                       loan ? QStringList{"24", "36", "48", "60"} : QStringList{"25", "30", "40"});
     m_compounding = addField("Comperiod", " Interest compound           periods per year.",
                              EntryBox::Kind::Text, {}, 0, listItems(kCompoundings));
@@ -299,10 +300,10 @@ void MortgageCalc::showResults() {
     const Schedule& s = *state.schedule;
     const float percent = state.calculated.ExtraPercent * 100.0f;
     findChild<QLabel*>("InMonthPI")->setText(money(s.payment));
-    findChild<QLabel*>("NumPmtsYear")->setText(qs(RightAlign(Format(s.paymentsPerYear, "###"), 12)));
+    findChild<QLabel*>("NumPmtsYear")->setText(qs(RightAlign(Format(s.paymentsPerYear, mask::Years), 12)));
     findChild<QLabel*>("PeriodicR")->setText(qs(rateFactorText(s)));
     findChild<QLabel*>("InDays")->setText(qs(daysInYearText(s)));
-    m_includes->setText(qs(" P+I includes  " + RightAlign(Format(percent, "##0.000"), 9) + "%"));
+    m_includes->setText(qs(" P+I includes  " + RightAlign(Format(percent, mask::RateWithZero), 9) + "%"));
     findChild<QLabel*>("PPpercent")->setText(money(s.paymentIncrease));
     findChild<QLabel*>("EndMortYear")
         ->setText(qs(RightAlign(finalPaymentText(s, state.calculated.MortgageMode), 12)));
@@ -333,7 +334,7 @@ void MortgageCalc::fillGrid() {
             const bool applied = std::find(s.appliedExtraYears.begin(), s.appliedExtraYears.end(), y) !=
                                  s.appliedExtraYears.end();
             g->setFigure(++r, 0, QString::number(y), std::int64_t{y}, FigureKind::Count);
-            g->setFigure(r, 1, qs(Format(amount.toDouble(), "###,,###.00")), amount.toDouble(),
+            g->setFigure(r, 1, qs(Format(amount.toDouble(), mask::Amount)), amount.toDouble(),
                          FigureKind::Money);
             g->setText(r, 2, applied ? "Yes" : "No");
         }

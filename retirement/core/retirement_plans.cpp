@@ -1,4 +1,5 @@
 #include "retirement/core/retirement_plans.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/whole_number.h"
 
@@ -190,7 +191,7 @@ Outcome<YearTable> calculate401k(const Plan401kInputs& in) {
 ResultTable yearResultTable(const YearTable& table, Planner planner) {
     ResultTable out;
     const auto money = [](const char* id, const char* heading) {
-        return TableColumn{id, heading, FigureKind::Money, "####,,###.00"};
+        return TableColumn{id, heading, FigureKind::Money, mask::WideAmount};
     };
     out.columns.push_back({"year", "Year Number", FigureKind::Count});
     switch (planner) {

@@ -1,4 +1,5 @@
 #include "retirement/core/retirement_printouts.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 #include "app/core/text_align.h"
@@ -19,12 +20,12 @@ struct YearReport {
 };
 
 std::string money(double value) {
-    return Format(value, "####,,###.00");
+    return Format(value, mask::WideAmount);
 }
 
 // The year as it stands at column 2, then the figures right-aligned in their columns.
 std::vector<PrintColumn> yearColumns(std::vector<PrintColumn> figures) {
-    figures.insert(figures.begin(), {"year", 2, 0, "###"});
+    figures.insert(figures.begin(), {"year", 2, 0, mask::Years});
     return figures;
 }
 
@@ -64,14 +65,16 @@ Printout yearReport(const YearReport& report, const YearTable& years, const Prin
     return p;
 }
 
-PrintPiece amountAt(int column, double value, const std::string& symbol, const char* mask = "####,,###.00") {
-    return {column, RightAlign(symbol + Format(value, mask), 16, Overflow::KeepWhole)};
+PrintPiece amountAt(int column, double value, const std::string& symbol,
+                    const char* mask = mask::WideAmount) {
+    return {column, RightAlign(moneyText(symbol, value, mask), 16, Overflow::KeepWhole)};
 }
 PrintPiece rateAt(int column, Currency percent) {
-    return {column, RightAlign(Format(percent.toDouble() / 100, "###.00%"), 15, Overflow::KeepWhole)};
+    return {column,
+            RightAlign(Format(percent.toDouble() / 100, mask::FractionPercent), 15, Overflow::KeepWhole)};
 }
 PrintPiece yearsAt(int column, Currency years) {
-    return {column, RightAlign(Format(years.toDouble(), "###"), 16)};
+    return {column, RightAlign(Format(years.toDouble(), mask::Years), 16)};
 }
 
 } // namespace
@@ -111,7 +114,7 @@ Printout capitalPrintout(const CapitalInputs& in, const YearTable& table, const 
                  {}};
     r.inputs.push_back(
         {income ? "Amount of Income required on Retirement." : "Amount of Capital required on Retirement.",
-         amountAt(52, in.amount.toDouble(), context.currencySymbol, "##,,###.00")});
+         amountAt(52, in.amount.toDouble(), context.currencySymbol, mask::NarrowAmount)});
     r.inputs.push_back({"Annual Interest/Growth Rate(%).", rateAt(53, in.rate)});
     r.inputs.push_back({"At the end of how many Years.", yearsAt(52, in.term)});
     return yearReport(r, table, context);

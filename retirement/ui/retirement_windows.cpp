@@ -1,4 +1,5 @@
 #include "retirement/ui/retirement_windows.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 #include "app/core/numeric_parse.h"
@@ -88,7 +89,7 @@ void YearTableWindow::showTable(const YearTable& table, Planner planner, bool ba
     }
     resultGrid()->showTable(
         shown, program().shell.DateForm, program().shell.CurrencySymbol,
-        {.leastRows = gridRowsFor(table.years()) + (balanceRow ? 1 : 0), .totalsMask = "####,,##0.00"});
+        {.leastRows = gridRowsFor(table.years()) + (balanceRow ? 1 : 0), .totalsMask = mask::Total});
     resultGrid()->setCurrentCell(1, 0);
     retirement().table = table;
 }
@@ -98,12 +99,12 @@ RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " R
     RetireInputs& in = retirement().retire;
     in = RetireInputs{};
     EntryBox* invest = addField("InInvest", " Current value of your             investment on retirement",
-                                EntryBox::Kind::Amount, "####,,###.00", 13,
+                                EntryBox::Kind::Amount, mask::WideAmount, 13,
                                 {"500000", "600000", "700000", "800000", "900000", "1000000"});
     EntryBox* rate = addField("InRate", " Annual interest/growth          rate (%).", EntryBox::Kind::Rate,
-                              "###.00", 14, {"10", "12.5 ", "15", "17.5 ", "20"});
-    EntryBox* drawn = addField("InRateDrawn", "", EntryBox::Kind::Rate, "###.00", 14, {});
-    EntryBox* term = addField("InTerm", "", EntryBox::Kind::Whole, "###", 17, {});
+                              mask::Percent, 14, {"10", "12.5 ", "15", "17.5 ", "20"});
+    EntryBox* drawn = addField("InRateDrawn", "", EntryBox::Kind::Rate, mask::Percent, 14, {});
+    EntryBox* term = addField("InTerm", "", EntryBox::Kind::Whole, mask::Years, 17, {});
     bindCurrency(invest, in.value);
     bindCurrency(rate, in.rate);
     bindCurrency(drawn, in.drawn);
@@ -116,7 +117,7 @@ RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " R
     // A fixed-amount increase shows its "%" after editing.
     connect(term, &EntryBox::stored, this, [term](double v) {
         if (retirement().retire.option == RetireOption::Fixed)
-            term->setText(qs(RightAlign(Format(v, "###.00"), 15, Overflow::KeepWhole) + "%"));
+            term->setText(qs(RightAlign(Format(v, mask::Percent), 15, Overflow::KeepWhole) + "%"));
     });
 
     auto* group = new QGroupBox(" Withdrawal choices:", this);
@@ -150,10 +151,10 @@ void RetireCalc::chooseOption(bool fixed) {
         m_captions[2]->setText(" Annual Income Withdrawn    as a (%) of Current Value.");
         m_captions[3]->setText(" Time in years");
         drawn->setKind(EntryBox::Kind::Rate);
-        drawn->setFormat("###.00", 14);
+        drawn->setFormat(mask::Percent, 14);
         drawn->setItems({"10", "12.5", "15", "17.5", "20"});
         term->setKind(EntryBox::Kind::Whole);
-        term->setFormat("###", 17);
+        term->setFormat(mask::Years, 17);
         term->setItems({"10", "15", "20", "25", "30"});
         in.drawn = Currency::fromWhole(8);
         in.fourth = Currency::fromWhole(20);
@@ -163,16 +164,16 @@ void RetireCalc::chooseOption(bool fixed) {
         m_captions[2]->setText(" Monthly Amount of Cash        Withdrawn.");
         m_captions[3]->setText(" Increase Annual Amount       Withdrawn by %.");
         drawn->setKind(EntryBox::Kind::Amount);
-        drawn->setFormat("####,,###.00", 13);
+        drawn->setFormat(mask::WideAmount, 13);
         drawn->setItems({"1000", "2000", "3000", "4000"});
         term->setKind(EntryBox::Kind::Rate);
-        term->setFormat("###.00", 15);
+        term->setFormat(mask::Percent, 15);
         term->setItems({"2", "2.5", "3", "3.5"});
         in.value = Currency::fromWhole(100000);
         invest->setValue(100000);
         in.drawn = Currency::fromWhole(1000);
         in.fourth = Currency();
-        term->setText(qs(RightAlign(Format(0, "###.00") + "%", 17)));
+        term->setText(qs(RightAlign(Format(0, mask::Percent) + "%", 17)));
     }
     drawn->setValue(in.drawn.toDouble());
     program().shell.entry.EntryEdited = 0;
@@ -250,11 +251,11 @@ CapitalReqdCalc::CapitalReqdCalc(QWidget* parent)
     setParent(parent);
     CapitalInputs& in = retirement().capital;
     in = CapitalInputs{};
-    EntryBox* amount = addField("InLumpInv", "", EntryBox::Kind::Amount, "####,,###.00", 13, {});
+    EntryBox* amount = addField("InLumpInv", "", EntryBox::Kind::Amount, mask::WideAmount, 13, {});
     EntryBox* rate = addField("InRate", " Annual interest/growth               rate (%).",
-                              EntryBox::Kind::Rate, "###.00", 14, {"10", "12.5", "15", "17.5", "20"});
+                              EntryBox::Kind::Rate, mask::Percent, 14, {"10", "12.5", "15", "17.5", "20"});
     EntryBox* term = addField("InTerm", " At the end of how many            years.", EntryBox::Kind::Whole,
-                              "###", 17, {"5", "10", "15", "20", "25", "30"});
+                              mask::Years, 17, {"5", "10", "15", "20", "25", "30"});
     bindCurrency(amount, in.amount);
     bindCurrency(rate, in.rate);
     bindCurrency(term, in.term);
@@ -346,23 +347,24 @@ Plan401KCalc::Plan401KCalc(QWidget* parent)
         Currency* slot;
     };
     const Field fields[] = {
-        {"InCurrBal", " Current balance in the           401(k)  account.", amount, "####,,###.00", 13,
+        {"InCurrBal", " Current balance in the           401(k)  account.", amount, mask::WideAmount, 13,
          &in.balance},
-        {"InCurrSal", " Your current annual salary.", amount, "####,,###.00", 13, &in.salary},
-        {"InCntrbRate", " Your annual 401(k) rate(%)    of contribution.", rate, "###.00", 14,
+        {"InCurrSal", " Your current annual salary.", amount, mask::WideAmount, 13, &in.salary},
+        {"InCntrbRate", " Your annual 401(k) rate(%)    of contribution.", rate, mask::Percent, 14,
          &in.contribution},
-        {"InCompRate", " The Company contribution      rate(%).", rate, "###.00", 14, &in.company},
-        {"InAnnSalRaise", " Estimated rate(%) of annual   salary raise.", rate, "###.00", 14, &in.raise},
-        {"InRetnRate", " Annual rate(%)  of return on   your 401(k).", rate, "###.00", 14, &in.returnRate},
-        {"InInflRate", " Estimated rate(%) of annual   inflation.", rate, "###.00", 14, &in.inflation},
-        {"InNumYears", " No. of years to retirement.", EntryBox::Kind::Whole, "###", 15, &in.years}};
+        {"InCompRate", " The Company contribution      rate(%).", rate, mask::Percent, 14, &in.company},
+        {"InAnnSalRaise", " Estimated rate(%) of annual   salary raise.", rate, mask::Percent, 14, &in.raise},
+        {"InRetnRate", " Annual rate(%)  of return on   your 401(k).", rate, mask::Percent, 14,
+         &in.returnRate},
+        {"InInflRate", " Estimated rate(%) of annual   inflation.", rate, mask::Percent, 14, &in.inflation},
+        {"InNumYears", " No. of years to retirement.", EntryBox::Kind::Whole, mask::Years, 15, &in.years}};
     for (const Field& f : fields) {
         EntryBox* box = addField(f.name, f.caption, f.kind, f.mask, f.width, {});
         bindCurrency(box, *f.slot);
         box->setValue(f.slot->toDouble());
     }
-    m_fields[0]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(10000, "###,,###.00"), 13)));
-    m_fields[1]->setText(qs(RightAlign(program().shell.CurrencySymbol + Format(50000, "###,,###.00"), 13)));
+    m_fields[0]->setText(qs(RightAlign(moneyText(program().shell.CurrencySymbol, 10000, mask::Amount), 13)));
+    m_fields[1]->setText(qs(RightAlign(moneyText(program().shell.CurrencySymbol, 50000, mask::Amount), 13)));
     limitField(
         m_fields.last(), [] { return kRetireYearLimit; }, Msg::YearLimit50);
     finishLayout(nullptr,

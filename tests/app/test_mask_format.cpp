@@ -1,5 +1,5 @@
 // Numeric display masks and fixed-width alignment, against the runtime's documented results.
-#include "app/core/entry_format.h"
+#include "app/core/figure_format.h"
 #include "app/core/mask_format.h"
 #include "app/core/text_align.h"
 

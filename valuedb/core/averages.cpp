@@ -1,4 +1,5 @@
 #include "valuedb/core/averages.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/currency.h"
 #include "app/core/mask_format.h"
@@ -95,33 +96,33 @@ SheetTexts sheetTexts(const SheetFigures& f, const ValueDatabase& typed, const s
     SheetTexts t;
     t.periods = periodTexts(f.records, periods);
     for (int p = 0; p < 7; ++p)
-        t.averages[p] = Format(f.averages[p], "####,,###.00") + " ";
+        t.averages[p] = Format(f.averages[p], mask::WideAmount) + " ";
     t.title = db.DbTitle;
-    t.averageAll = Format(f.avgAll, "####,,###.00") + " ";
+    t.averageAll = Format(f.avgAll, mask::WideAmount) + " ";
     t.direction = f.direction + " ";
-    t.last = Format(f.last, "####,,###.00") + "  ";
-    t.high = Format(f.high, "####,,###.00") + "  ";
-    t.low = Format(f.low, "####,,###.00") + "  ";
-    t.highLowDiff = Format(f.highLowDiff, "###,,###.00%");
-    t.highLastDiff = Format(f.highLastDiff, "#,,###.00%");
-    t.lowLastDiff = Format(f.lowLastDiff, "####.00%");
+    t.last = Format(f.last, mask::WideAmount) + "  ";
+    t.high = Format(f.high, mask::WideAmount) + "  ";
+    t.low = Format(f.low, mask::WideAmount) + "  ";
+    t.highLowDiff = Format(f.highLowDiff, mask::WideChangePercent);
+    t.highLastDiff = Format(f.highLastDiff, mask::GainPercent);
+    t.lowLastDiff = Format(f.lowLastDiff, mask::ChangePercent);
     t.earningsCaption = " Annual Earnings " + (f.latestYear ? std::to_string(f.latestYear) : std::string());
-    t.latestEarnings = f.hasEarnings ? symbol + Format(f.latestEarnings, "#,,###.00") + "  " : "";
+    t.latestEarnings = f.hasEarnings ? moneyText(symbol, f.latestEarnings, mask::ShortAmount) + "  " : "";
     for (int k = 2; k <= kMaxEarnings; ++k) {
         const EarningsRow& row = db.earnings[k - 1];
         if (row.year == 0 || k - 2 >= static_cast<int>(f.earnChanges.size())) continue;
         t.changes[k - 2] = {" Change " + std::to_string(row.year) + " - " +
                                 std::to_string(db.earnings[k - 2].year),
-                            Format(f.earnChanges[k - 2], "###.00%")};
+                            Format(f.earnChanges[k - 2], mask::FractionPercent)};
     }
     if (f.hasEarnings) {
-        t.risk = Format(f.riskPct, "###.00%");
+        t.risk = Format(f.riskPct, mask::FractionPercent);
         t.riskCaption = " Risk at" + plainNumber(db.EarningsFactor) + " times Earnings";
         t.targetCaption = f.riskPct > 0   ? " Could Rise to:"
                           : f.riskPct < 0 ? " Could Drop to:"
                                           : " Could Remain at:";
-        t.target = Format(f.target, "##,,###.00") + "  ";
-        t.peRatio = Format(f.peRatio, "###,,###.00") + "  ";
+        t.target = Format(f.target, mask::NarrowAmount) + "  ";
+        t.peRatio = Format(f.peRatio, mask::Amount) + "  ";
         t.riskBelowZero = f.riskPct < 0;
     }
     return t;

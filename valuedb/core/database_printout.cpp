@@ -1,4 +1,5 @@
 #include "valuedb/core/database_printout.h"
+#include "app/core/figure_format.h"
 
 #include <algorithm>
 
@@ -11,8 +12,8 @@ namespace {
 ResultTable printedTable(const ValueDatabase& shown) {
     ResultTable table = recordTable(shown);
     const std::size_t year = table.columns.size();
-    table.columns.push_back({"earnings_year", "Year", FigureKind::Count, "####"});
-    table.columns.push_back({"earnings", "Earnings", FigureKind::Money, "##,,###.00"});
+    table.columns.push_back({"earnings_year", "Year", FigureKind::Count, mask::Number});
+    table.columns.push_back({"earnings", "Earnings", FigureKind::Money, mask::NarrowAmount});
     table.rows.resize(std::max<std::size_t>(table.rows.size(), shown.EarnCount));
     for (int j = 0; j < shown.EarnCount; ++j) {
         TableRow& row = table.rows[j];
@@ -41,7 +42,7 @@ Printout databasePrintout(const ValueDatabase& db, const PrintContext& context) 
         p.printAt(10, "__________________________________");
     }
     TablePrintLayout layout;
-    layout.columns = {{"record", 10, 3, "###"},
+    layout.columns = {{"record", 10, 3, mask::Years},
                       {"date", 20, 10},
                       {"value", 32, 12},
                       {"earnings_year", 55, 4},

@@ -1,4 +1,5 @@
 #include "valuedb/ui/editor_window.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 #include "app/core/numeric_parse.h"
@@ -51,7 +52,7 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
     value->setObjectName("InValue");
     value->setAccessibleName("Value of the record");
     value->setEmptiesOnFirstKey(false);
-    value->setFormat("0.00", 0);
+    value->setFormat(mask::Cents, 0);
     connect(date, &EntryBox::stored, this, [this, date] {
         if (date->text().trimmed().isEmpty()) return;
         const auto parsed = readDate(date->text());
@@ -72,7 +73,7 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
     for (int j = 0; j < kMaxEarnings; ++j) {
         auto* year = new EntryBox(EntryBox::Kind::Whole, earnings);
         year->setObjectName(QString("InDatext%1").arg(j));
-        year->setFormat("####", 4);
+        year->setFormat(mask::Number, 4);
         year->setAccessibleName(QString("Earnings year %1").arg(j + 1));
         // A year is a 16-bit whole number: a larger one is a wrong entry, and the box shows the
         // year stored again instead of keeping what cannot be stored.
@@ -85,7 +86,7 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
         });
         auto* amount = new EntryBox(EntryBox::Kind::Number, earnings);
         amount->setObjectName(QString("InEarnTxt%1").arg(j));
-        amount->setFormat("###,,###.00", 10);
+        amount->setFormat(mask::Amount, 10);
         amount->setAccessibleName(QString("Earnings %1").arg(j + 1));
         // The earnings count follows every change, so what is typed is what is saved.
         connect(year, &EntryBox::stored, this, [j](double v) {
@@ -113,7 +114,7 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
     }
     auto* factor = new EntryBox(EntryBox::Kind::Whole, earnings);
     factor->setObjectName("TEFName");
-    factor->setFormat("###", 5);
+    factor->setFormat(mask::Years, 5);
     factor->setValue(db().EarningsFactor);
     factor->setEraseEmpties(true);
     factor->setAccessibleName("Times Earnings Factor");
@@ -296,9 +297,9 @@ void Dbase::CorrRecord_Click() {
         break;
     case EditAction::Correcting:
         MakInvisible();
-        m_new->setText(qs(Format(state.EditRecNo, "####")));
+        m_new->setText(qs(Format(state.EditRecNo, mask::Number)));
         box("InDate")->setText(dateText(r.date));
-        box("InValue")->setText(qs(Format(r.value, "0.00")));
+        box("InValue")->setText(qs(Format(r.value, mask::Cents)));
         // The record's boxes take the keys, not the title the hidden commands would pass them to.
         box("InDate")->setFocus(Qt::OtherFocusReason);
         break;

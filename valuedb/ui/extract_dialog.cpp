@@ -1,4 +1,5 @@
 #include "valuedb/ui/extract_dialog.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 #include "app/core/numeric_parse.h"
@@ -31,12 +32,12 @@ Extract::Extract(QWidget* parent) : QDialog(parent) {
     frameBox->setObjectName("Frame1");
     auto* low = new EntryBox(EntryBox::Kind::Whole, frameBox);
     low->setObjectName("LowRecNo");
-    low->setFormat("####", 4);
+    low->setFormat(mask::Number, 4);
     low->setValue(1);
     low->setAccessibleName("Extract from record");
     auto* high = new EntryBox(EntryBox::Kind::Whole, frameBox);
     high->setObjectName("HighRecNo");
-    high->setFormat("####", 4);
+    high->setFormat(mask::Number, 4);
     high->setValue(count);
     high->setAccessibleName("Extract to record");
     // A number outside 1 to the record count: message 43, and a number inside goes back.

@@ -1,4 +1,5 @@
 #include "valuedb/ui/price_import_dialog.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 #include "app/ui/calculator_parts.h"
@@ -50,7 +51,7 @@ QString fateText(const ImportedWeek& week) {
         return "added";
     case ImportedWeek::Fate::Replaced:
         return QString("replaces %1 of %2")
-            .arg(qs(Format(week.replaced->value, "####,,##0.00")).trimmed(), dateText(week.replaced->date));
+            .arg(qs(Format(week.replaced->value, mask::Total)).trimmed(), dateText(week.replaced->date));
     case ImportedWeek::Fate::LeftOut:
         break;
     }
@@ -166,7 +167,7 @@ void PriceImportDialog::preview() {
         const ImportedWeek& week = m_import->weeks[i];
         const int row = static_cast<int>(i) + 1;
         g->setText(row, 0, dateText(week.date));
-        g->setText(row, 1, qs(Format(week.value, "####,,###.00")));
+        g->setText(row, 1, qs(Format(week.value, mask::WideAmount)));
         g->setText(row, 2, fateText(week));
     }
     m_importButton->setEnabled(m_import->counts.added + m_import->counts.replaced > 0);

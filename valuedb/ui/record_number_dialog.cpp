@@ -1,4 +1,5 @@
 #include "valuedb/ui/record_number_dialog.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 #include "app/core/numeric_parse.h"
@@ -49,7 +50,7 @@ InRecNum::InRecNum(int gridRecNo, QWidget* parent) : QDialog(parent) {
     prompt->setWordWrap(true);
     auto* number = new EntryBox(EntryBox::Kind::Whole, this);
     number->setObjectName("CurVal");
-    number->setFormat("####", 4);
+    number->setFormat(mask::Number, 4);
     number->setAccessibleName("Record number");
     auto* acceptButton = commandButton(this, "Accept", "&OK");
     auto* cancel = commandButton(this, "NoAccept", "&Cancel");

@@ -1,4 +1,4 @@
-#include "app/core/entry_format.h"
+#include "app/core/figure_format.h"
 
 #include "app/core/mask_format.h"
 #include "app/core/text_align.h"
@@ -7,8 +7,12 @@
 
 namespace brisk {
 
+std::string moneyText(std::string_view currencySymbol, double value, std::string_view mask) {
+    return std::string(currencySymbol) + Format(value, mask);
+}
+
 std::string amountText(double value, std::string_view currencySymbol, std::string_view mask, int width) {
-    return RightAlign(std::string(currencySymbol) + Format(value, mask), width, Overflow::KeepWhole);
+    return RightAlign(moneyText(currencySymbol, value, mask), width, Overflow::KeepWhole);
 }
 
 std::string percentText(double value, std::string_view mask, int width) {
