@@ -20,9 +20,9 @@ int main(int argc, char** argv) {
     SavingsInputs in;
     in.frequency = "Monthly";
     in.amount = Currency::fromWhole(100);
-    in.increase = Currency::fromWhole(3);
-    in.inflation = Currency::fromWhole(2);
-    in.term = Currency::fromWhole(40);
+    in.increase = Percent::fromWhole(3);
+    in.inflation = Percent::fromWhole(2);
+    in.term = Years::fromWhole(40);
     volatile double sink = 0;
     const double calc = medianMs(101, [&] { sink = sink + calculateSavings(in)->finalValue; });
     const double plain = medianMs(101, [&] {

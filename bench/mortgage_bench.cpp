@@ -19,8 +19,8 @@ namespace {
 MortgageInputs benchInputs() {
     MortgageInputs in = MortgageInputs::defaults(MortgageKind::Mortgage);
     in.principal = Currency::fromWhole(400000);
-    in.rate = *Currency::fromDouble(3.5);
-    in.termYears = Currency::fromWhole(40);
+    in.rate = *Percent::fromDouble(3.5);
+    in.termYears = Years::fromWhole(40);
     in.frequency = kFrequencies[3].item; // 1 Week
     in.CalcMode = ShowPayments::All;
     for (int y = 1; y <= 40; y += 3)

@@ -25,22 +25,20 @@ Msg setInput(SavingsInputs& in, const QString& key, const QString& value) {
     }
     bool ok = false;
     const double number = value.trimmed().toDouble(&ok);
-    const auto currency = ok ? Currency::fromDouble(number) : std::nullopt;
-    if (!currency) return Msg::WrongEntry;
-    if (key == "lump")
-        in.lumpSum = *currency;
-    else if (key == "amount")
-        in.amount = *currency;
-    else if (key == "rate")
-        in.rate = *currency;
-    else if (key == "increase")
-        in.increase = *currency;
-    else if (key == "inflation")
-        in.inflation = *currency;
-    else if (key == "term")
-        in.term = *currency;
-    else
-        return Msg::WrongEntry;
+    // Money, a percentage or the years, each kept in its own fixed-point type.
+    auto store = [&](auto& field) {
+        const auto figure = ok ? std::decay_t<decltype(field)>::fromDouble(number) : std::nullopt;
+        if (figure) field = *figure;
+        return figure.has_value();
+    };
+    const bool stored = key == "lump"        ? store(in.lumpSum)
+                        : key == "amount"    ? store(in.amount)
+                        : key == "rate"      ? store(in.rate)
+                        : key == "increase"  ? store(in.increase)
+                        : key == "inflation" ? store(in.inflation)
+                        : key == "term"      ? store(in.term)
+                                             : false;
+    if (!stored) return Msg::WrongEntry;
     if (key == "term" && number > kSavingsYearLimit) return Msg::YearLimit40;
     return key == "term" && number < 0 ? Msg::WrongEntry : Msg::None;
 }
@@ -123,9 +121,15 @@ QString compoundInputs(const QCommandLineParser& parser, const QStringList& name
     for (const QString& key : names) {
         if (!parser.isSet(key)) continue;
         const auto number = numberOption(parser, key);
+        if (key == "term") {
+            const auto years = number ? Years::fromDouble(*number) : std::nullopt;
+            if (!years) return optionText(parser, key);
+            in.term = *years;
+            continue;
+        }
         const auto currency = number ? Currency::fromDouble(*number) : std::nullopt;
         if (!currency) return optionText(parser, key);
-        (key == "cost" ? in.cost : key == "value" ? in.value : in.term) = *currency;
+        (key == "cost" ? in.cost : in.value) = *currency;
     }
     return {};
 }

@@ -49,10 +49,10 @@ OptionFault applyOptions(const QCommandLineParser& parser, MortgageInputs& in,
         return OptionFault{message, optionText(parser, name)};
     };
     auto stopAfter = [&](const QString& name) { return parser.isSet(name) && applied && applied(name); };
-    auto currencyOf = [&](const QString& name, Currency& out, double scale = 1) {
+    auto currencyOf = [&]<class Kind>(const QString& name, Fixed<Kind>& out, double scale = 1) {
         if (!parser.isSet(name)) return true;
         const auto value = numberOption(parser, name);
-        const auto currency = value && *value >= 0 ? Currency::fromDouble(*value * scale) : std::nullopt;
+        const auto currency = value && *value >= 0 ? Fixed<Kind>::fromDouble(*value * scale) : std::nullopt;
         if (currency) out = *currency;
         return currency.has_value();
     };

@@ -10,17 +10,24 @@ namespace brisk {
 
 namespace {
 
-// Reads the named options into currency inputs; the first that is not a figure gives message 3,
+// Reads the named options into the inputs; the first that is not a figure gives message 3,
 // named. `only`, when not empty, limits the options read to those it names.
 std::pair<Msg, QString> readCurrencies(const QCommandLineParser& parser,
-                                       std::initializer_list<std::pair<const char*, Currency*>> options,
+                                       std::initializer_list<std::pair<const char*, FigureSlot>> options,
                                        const QStringList& only = {}) {
     for (const auto& [name, slot] : options) {
         if (!parser.isSet(name) || (!only.isEmpty() && !only.contains(name))) continue;
         const auto number = numberOption(parser, name);
-        const auto currency = number && *number >= 0 ? Currency::fromDouble(*number) : std::nullopt;
-        if (!currency) return {Msg::WrongEntry, optionText(parser, name)};
-        *slot = *currency;
+        const bool stored = std::visit(
+            [&](auto* field) {
+                const auto figure = number && *number >= 0
+                                        ? std::decay_t<decltype(*field)>::fromDouble(*number)
+                                        : std::nullopt;
+                if (figure) *field = *figure;
+                return figure.has_value();
+            },
+            slot);
+        if (!stored) return {Msg::WrongEntry, optionText(parser, name)};
     }
     return {Msg::None, {}};
 }
@@ -50,7 +57,7 @@ std::pair<Msg, QString> retireInputs(const QCommandLineParser& parser, RetireInp
                                      const QStringList& only = {}) {
     const QString option = parser.value("option");
     if (option == "fixed") {
-        in = {RetireOption::Fixed, Currency::fromWhole(100000), Currency::fromWhole(10),
+        in = {RetireOption::Fixed, Currency::fromWhole(100000), Percent::fromWhole(10),
               Currency::fromWhole(1000), Currency()};
         return readCurrencies(
             parser,

@@ -7,20 +7,20 @@
 
 namespace brisk {
 
-std::optional<Currency> Currency::fromDouble(double value) {
+template <class Kind> std::optional<Fixed<Kind>> Fixed<Kind>::fromDouble(double value) {
     const double scaled = std::nearbyint(value * Scale); // default rounding mode: half to even
     // 2^63 is exactly representable; anything at or beyond it (or NaN) does not fit.
     constexpr double limit = 9223372036854775808.0;
     if (!(scaled > -limit && scaled < limit)) return std::nullopt;
-    return Currency(static_cast<std::int64_t>(scaled));
+    return Fixed(static_cast<std::int64_t>(scaled));
 }
 
-Currency Currency::fromDoubleOrFail(double value) {
+template <class Kind> Fixed<Kind> Fixed<Kind>::fromDoubleOrFail(double value) {
     if (auto c = fromDouble(value)) return *c;
     throw CalcFailure();
 }
 
-std::string Currency::toPlainString() const {
+template <class Kind> std::string Fixed<Kind>::toPlainString() const {
     const bool negative = m_raw < 0;
     // Work in unsigned so the most negative value has a magnitude too.
     const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(m_raw) : m_raw;
@@ -35,19 +35,19 @@ std::string Currency::toPlainString() const {
     return negative ? '-' + text : text;
 }
 
-Currency Currency::operator+(Currency other) const {
+template <class Kind> Fixed<Kind> Fixed<Kind>::operator+(Fixed other) const {
     std::int64_t sum;
     if (__builtin_add_overflow(m_raw, other.m_raw, &sum)) throw CalcFailure();
-    return Currency(sum);
+    return Fixed(sum);
 }
 
-Currency Currency::operator-(Currency other) const {
+template <class Kind> Fixed<Kind> Fixed<Kind>::operator-(Fixed other) const {
     std::int64_t difference;
     if (__builtin_sub_overflow(m_raw, other.m_raw, &difference)) throw CalcFailure();
-    return Currency(difference);
+    return Fixed(difference);
 }
 
-Currency Currency::operator*(Currency other) const {
+template <class Kind> Fixed<Kind> Fixed<Kind>::operator*(Fixed other) const {
     const __int128 product = static_cast<__int128>(m_raw) * other.m_raw;
     __int128 quotient = product / Scale;
     const __int128 remainder = product % Scale;
@@ -56,7 +56,11 @@ Currency Currency::operator*(Currency other) const {
     if (quotient > std::numeric_limits<std::int64_t>::max() ||
         quotient < std::numeric_limits<std::int64_t>::min())
         throw CalcFailure();
-    return Currency(static_cast<std::int64_t>(quotient));
+    return Fixed(static_cast<std::int64_t>(quotient));
 }
+
+template class Fixed<MoneyKind>;
+template class Fixed<PercentKind>;
+template class Fixed<YearsKind>;
 
 } // namespace brisk

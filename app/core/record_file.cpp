@@ -229,9 +229,9 @@ RecordWriter& RecordWriter::single(float value) {
     return *this;
 }
 
-RecordWriter& RecordWriter::currency(Currency value) {
+RecordWriter& RecordWriter::fixedField(std::int64_t raw) {
     separate();
-    m_bytes += value.toPlainString();
+    m_bytes += Currency::fromRaw(raw).toPlainString();
     return *this;
 }
 

@@ -47,7 +47,8 @@ class RecordWriter {
     RecordWriter& text(std::string_view value);
     RecordWriter& number(double value); // shortest form that reads back the same double
     RecordWriter& single(float value);  // shortest form that reads back the same single
-    RecordWriter& currency(Currency value);
+    // A money field; a percentage or a term is kept in the same form.
+    template <class Kind> RecordWriter& currency(Fixed<Kind> value) { return fixedField(value.raw()); }
     RecordWriter& integer(long long value);
     RecordWriter& date(Date value);
     RecordWriter& empty();
@@ -55,6 +56,7 @@ class RecordWriter {
     const std::string& bytes() const { return m_bytes; }
 
   private:
+    RecordWriter& fixedField(std::int64_t raw);
     void separate();
     std::string m_bytes;
     bool m_inRecord = false;

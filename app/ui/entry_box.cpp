@@ -450,4 +450,14 @@ void EntryBox::focusOutEvent(QFocusEvent* event) {
     store();
 }
 
+void bindFigure(EntryBox* box, FigureSlot slot) {
+    std::visit(
+        [box](auto* input) {
+            using Figure = std::decay_t<decltype(*input)>;
+            QObject::connect(box, &EntryBox::stored, box,
+                             [input](double v) { *input = Figure::fromDouble(v).value_or(Figure()); });
+        },
+        slot);
+}
+
 } // namespace brisk

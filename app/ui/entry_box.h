@@ -2,6 +2,10 @@
 // leaving stores and re-formats; optionally with a drop-down list of items.
 #pragma once
 
+#ifndef Q_MOC_RUN // moc cannot read the standard library's concepts
+#include "app/core/currency.h"
+#endif
+
 #include <QLineEdit>
 #include <QPointer>
 #include <QStringList>
@@ -110,5 +114,10 @@ class EntryBox : public QLineEdit {
     QPointer<QWidget> m_next;
     std::function<void(EntryBox&)> m_limitCheck;
 };
+
+#ifndef Q_MOC_RUN
+// Keeps the input equal to what the box stores (0 when the figure is out of range).
+void bindFigure(EntryBox* box, FigureSlot slot);
+#endif
 
 } // namespace brisk

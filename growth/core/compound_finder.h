@@ -17,7 +17,7 @@ inline constexpr int kFinderRowsFirstPage = 12;
 struct FinderInputs {
     Currency cost = Currency::fromWhole(10000);
     Currency value = Currency::fromWhole(20000);
-    Currency term = Currency::fromWhole(5);
+    Years term = Years::fromWhole(5);
     std::string name = "XYZ mutual fund.";
 };
 

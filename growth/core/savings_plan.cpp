@@ -20,7 +20,7 @@ void requireFinite(double value) {
 }
 
 // The rate per period that compounds to the annual rate over a year.
-double periodicRate(Currency annualPercent, int p) {
+double periodicRate(Percent annualPercent, int p) {
     const double rate = std::pow(1 + annualPercent.toDouble() / 100, 1.0 / p) - 1;
     requireFinite(rate);
     return rate;
@@ -88,7 +88,7 @@ std::vector<std::string> exampleCells(const SavingsExample& e) {
 
 std::string examplePrintText(const SavingsExample& e) {
     const SavingsInputs& in = e.inputs;
-    auto rate = [](Currency percent) { return Format(percent.toDouble(), mask::ShortPercent) + "%"; };
+    auto rate = [](Percent percent) { return Format(percent.toDouble(), mask::ShortPercent) + "%"; };
     // Each figure ends where its column ends under the printout's headings.
     FigureRow row;
     row.endingAt(3, Format(e.plan.periodCount, mask::TwoDigits))

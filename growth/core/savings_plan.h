@@ -21,10 +21,10 @@ struct SavingsInputs {
     Currency lumpSum;                            // InputValue 1
     Currency amount = Currency::fromWhole(1200); // InputValue 2: each contribution period
     std::string frequency = "Annually";
-    Currency rate = Currency::fromWhole(20); // InputValue 4, percent a year
-    Currency increase;                       // InputValue 5, percent a year
-    Currency inflation;                      // InputValue 6, percent a year
-    Currency term = Currency::fromWhole(25); // InputValue 7, years
+    Percent rate = Percent::fromWhole(20); // InputValue 4, percent a year
+    Percent increase;                      // InputValue 5, percent a year
+    Percent inflation;                     // InputValue 6, percent a year
+    Years term = Years::fromWhole(25);     // InputValue 7, years
 };
 
 struct SavingsPeriod {

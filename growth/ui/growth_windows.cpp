@@ -111,12 +111,6 @@ QString finderHelp() {
         .join("\r\n");
 }
 
-// A rate or amount stored from a box into a currency input.
-void storeInto(EntryBox* box, Currency& slot) {
-    QObject::connect(box, &EntryBox::stored, box,
-                     [&slot](double v) { slot = Currency::fromDouble(v).value_or(Currency()); });
-}
-
 } // namespace
 
 bool SavingsCalc::comparisons() const {
@@ -143,7 +137,7 @@ SavingsCalc::SavingsCalc(QWidget* parent)
         const char* mask;
         int width;
         QStringList items;
-        Currency* slot;
+        std::optional<FigureSlot> slot; // none for the frequency list
     };
     SavingsInputs& in = state.inputs;
     const Field fields[] = {
@@ -167,7 +161,7 @@ SavingsCalc::SavingsCalc(QWidget* parent)
          "",
          0,
          {"Annually", "Quarterly", "Monthly"},
-         nullptr},
+         std::nullopt},
         {"InRate",
          " Annual interest/growth          rate (%).",
          EntryBox::Kind::Rate,
@@ -201,8 +195,8 @@ SavingsCalc::SavingsCalc(QWidget* parent)
         EntryBox* box = addField(f.name, f.caption, f.kind, f.mask, f.width, f.items);
         box->setLeastWidth(twips(1250));
         if (f.slot) {
-            box->setValue(f.slot->toDouble());
-            storeInto(box, *f.slot);
+            box->setValue(valueIn(*f.slot));
+            bindFigure(box, *f.slot);
         } else {
             box->setText("Annually");
             connect(box, &EntryBox::stored, this, [box] { growth().inputs.frequency = ss(box->text()); });
@@ -325,9 +319,9 @@ FindCompoundCalc::FindCompoundCalc(QWidget* parent)
     EntryBox* name =
         addField("NamInv", " Optional: Name of             your investment.", EntryBox::Kind::Text);
     name->setText("XYZ mutual fund.");
-    storeInto(cost, in.cost);
-    storeInto(value, in.value);
-    storeInto(term, in.term);
+    bindFigure(cost, &in.cost);
+    bindFigure(value, &in.value);
+    bindFigure(term, &in.term);
     connect(name, &EntryBox::stored, this, [name] { growth().finderInputs.name = ss(name->text()); });
     limitField(
         term, [] { return kFinderYearLimit; }, Msg::YearLimit50);

@@ -64,8 +64,8 @@ Outcome<MortgageInputs> parseMortgageFile(std::string_view bytes, MortgageKind m
         !between(*extraPercent, 0, 1))
         return bad;
     in.principal = *principal;
-    in.rate = *rate;
-    in.termYears = *term;
+    in.rate = Percent::fromRaw(rate->raw());
+    in.termYears = Years::fromRaw(term->raw());
     in.compounding = *compounding;
     in.frequency = *frequency;
     if (!start->empty()) {

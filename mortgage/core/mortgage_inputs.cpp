@@ -23,7 +23,7 @@ MortgageInputs MortgageInputs::defaults(MortgageKind mode) {
     inputs.MortgageMode = mode;
     if (mode == MortgageKind::Loan) {
         inputs.principal = Currency::fromWhole(20000);
-        inputs.termYears = Currency::fromWhole(4);
+        inputs.termYears = Years::fromWhole(4);
     }
     return inputs;
 }

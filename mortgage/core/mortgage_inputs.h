@@ -79,8 +79,8 @@ struct ExtraPayment {
 struct MortgageInputs {
     MortgageKind MortgageMode = MortgageKind::Mortgage;
     Currency principal = Currency::fromWhole(100000); // InputValue 1
-    Currency rate = *Currency::fromDouble(10.125);    // InputValue 2, percent
-    Currency termYears = Currency::fromWhole(25);     // InputValue 3; a loan's months / 12
+    Percent rate = *Percent::fromDouble(10.125);      // InputValue 2, percent
+    Years termYears = Years::fromWhole(25);           // InputValue 3; a loan's months / 12
     std::string compounding = kCompoundings[0].item;
     std::string frequency = kFrequencies[0].item;
     int DaysChoice = 1;

@@ -148,13 +148,12 @@ MortgageCalc::MortgageCalc(QWidget* parent)
     connect(m_principal, &EntryBox::stored, this,
             [](double v) { mortgage().inputs.principal = Currency::fromDoubleOrFail(v); });
     connect(m_rate, &EntryBox::stored, this,
-            [](double v) { mortgage().inputs.rate = Currency::fromDoubleOrFail(v); });
+            [](double v) { mortgage().inputs.rate = Percent::fromDoubleOrFail(v); });
     limitField(
         m_term, [this] { return isLoan() ? kLoanMonthLimit : kMortgageYearLimit; }, Msg::YearLimit40);
     connect(m_term, &EntryBox::stored, this, [this](double v) {
         MortgageInputs& in = mortgage().inputs;
-        const auto term = Currency::fromDouble(isLoan() ? v / 12 : v);
-        in.termYears = term.value_or(Currency());
+        in.termYears = Years::fromDouble(isLoan() ? v / 12 : v).value_or(Years());
         // A new term makes the additional payments of the old one meaningless.
         in.eraseExtraPayments();
         updateExtraIndicator();

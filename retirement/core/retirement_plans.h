@@ -51,7 +51,7 @@ enum class RetireOption { Percentage, Fixed };
 struct RetireInputs {
     RetireOption option = RetireOption::Percentage;
     Currency value = Currency::fromWhole(500000); // InputValue 1
-    Currency rate = Currency::fromWhole(10);      // InputValue 2
+    Percent rate = Percent::fromWhole(10);        // InputValue 2
     Currency drawn = Currency::fromWhole(8);      // InputValue 3
     Currency fourth = Currency::fromWhole(20);    // InputValue 4
 };
@@ -62,8 +62,8 @@ enum class CapitalOption { Capital, Income };
 struct CapitalInputs {
     CapitalOption option = CapitalOption::Capital;
     Currency amount = Currency::fromWhole(100000); // capital, or the yearly income required
-    Currency rate = Currency::fromWhole(15);
-    Currency term = Currency::fromWhole(25);
+    Percent rate = Percent::fromWhole(15);
+    Years term = Years::fromWhole(25);
 };
 // Message 4 past 50 years; 3 for a zero rate or term (no level investment exists).
 Outcome<YearTable> calculateCapital(const CapitalInputs& inputs);
@@ -71,12 +71,12 @@ Outcome<YearTable> calculateCapital(const CapitalInputs& inputs);
 struct Plan401kInputs {
     Currency balance = Currency::fromWhole(10000);
     Currency salary = Currency::fromWhole(50000);
-    Currency contribution = Currency::fromWhole(5); // percent of salary
-    Currency company = Currency::fromWhole(4);      // percent of salary
-    Currency raise = Currency::fromWhole(4);
-    Currency returnRate = Currency::fromWhole(10);
-    Currency inflation;
-    Currency years = Currency::fromWhole(25);
+    Percent contribution = Percent::fromWhole(5); // of salary
+    Percent company = Percent::fromWhole(4);      // of salary
+    Percent raise = Percent::fromWhole(4);
+    Percent returnRate = Percent::fromWhole(10);
+    Percent inflation;
+    Years years = Years::fromWhole(25);
 };
 Outcome<YearTable> calculate401k(const Plan401kInputs& inputs);
 

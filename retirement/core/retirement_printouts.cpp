@@ -69,11 +69,12 @@ PrintPiece amountAt(int column, double value, const std::string& symbol,
                     const char* mask = mask::WideAmount) {
     return {column, RightAlign(moneyText(symbol, value, mask), 16, Overflow::KeepWhole)};
 }
-PrintPiece rateAt(int column, Currency percent) {
+// A percentage input; the income planner's option-dependent figures are kept as money.
+template <class Kind> PrintPiece rateAt(int column, Fixed<Kind> percent) {
     return {column,
             RightAlign(Format(percent.toDouble() / 100, mask::FractionPercent), 15, Overflow::KeepWhole)};
 }
-PrintPiece yearsAt(int column, Currency years) {
+template <class Kind> PrintPiece yearsAt(int column, Fixed<Kind> years) {
     return {column, RightAlign(Format(years.toDouble(), mask::Years), 16)};
 }
 

@@ -39,11 +39,6 @@ void registerRetirementWindows() {
 
 namespace {
 
-void bindCurrency(EntryBox* box, Currency& slot) {
-    QObject::connect(box, &EntryBox::stored, box,
-                     [&slot](double v) { slot = Currency::fromDouble(v).value_or(Currency()); });
-}
-
 QString symbol() {
     return qs(program().shell.CurrencySymbol);
 }
@@ -105,10 +100,10 @@ RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " R
                               mask::Percent, 14, {"10", "12.5 ", "15", "17.5 ", "20"});
     EntryBox* drawn = addField("InRateDrawn", "", EntryBox::Kind::Rate, mask::Percent, 14, {});
     EntryBox* term = addField("InTerm", "", EntryBox::Kind::Whole, mask::Years, 17, {});
-    bindCurrency(invest, in.value);
-    bindCurrency(rate, in.rate);
-    bindCurrency(drawn, in.drawn);
-    bindCurrency(term, in.fourth);
+    bindFigure(invest, &in.value);
+    bindFigure(rate, &in.rate);
+    bindFigure(drawn, &in.drawn);
+    bindFigure(term, &in.fourth);
     invest->setValue(500000);
     rate->setValue(10);
     limitField(
@@ -256,9 +251,9 @@ CapitalReqdCalc::CapitalReqdCalc(QWidget* parent)
                               EntryBox::Kind::Rate, mask::Percent, 14, {"10", "12.5", "15", "17.5", "20"});
     EntryBox* term = addField("InTerm", " At the end of how many            years.", EntryBox::Kind::Whole,
                               mask::Years, 17, {"5", "10", "15", "20", "25", "30"});
-    bindCurrency(amount, in.amount);
-    bindCurrency(rate, in.rate);
-    bindCurrency(term, in.term);
+    bindFigure(amount, &in.amount);
+    bindFigure(rate, &in.rate);
+    bindFigure(term, &in.term);
     limitField(
         term, [] { return kRetireYearLimit; }, Msg::YearLimit50);
     auto* group = new QGroupBox("Select Option", this);
@@ -286,8 +281,8 @@ void CapitalReqdCalc::CRChoseCalc(bool income) {
     CapitalInputs& in = retirement().capital;
     in.option = income ? CapitalOption::Income : CapitalOption::Capital;
     in.amount = Currency::fromWhole(income ? 40000 : 100000);
-    in.rate = Currency::fromWhole(15);
-    in.term = Currency::fromWhole(25);
+    in.rate = Percent::fromWhole(15);
+    in.term = Years::fromWhole(25);
     m_fields[0]->setItems(income ? QStringList{"25000", "30000", "35000", "40000", "45000", "50000"}
                                  : QStringList{"100000", "200000", "300000", "400000", "500000", "600000"});
     m_captions[0]->setText(income ? " Annual income required at         retirement"
@@ -344,7 +339,7 @@ Plan401KCalc::Plan401KCalc(QWidget* parent)
         EntryBox::Kind kind;
         const char* mask;
         int width;
-        Currency* slot;
+        FigureSlot slot;
     };
     const Field fields[] = {
         {"InCurrBal", " Current balance in the           401(k)  account.", amount, mask::WideAmount, 13,
@@ -360,8 +355,8 @@ Plan401KCalc::Plan401KCalc(QWidget* parent)
         {"InNumYears", " No. of years to retirement.", EntryBox::Kind::Whole, mask::Years, 15, &in.years}};
     for (const Field& f : fields) {
         EntryBox* box = addField(f.name, f.caption, f.kind, f.mask, f.width, {});
-        bindCurrency(box, *f.slot);
-        box->setValue(f.slot->toDouble());
+        bindFigure(box, f.slot);
+        box->setValue(valueIn(f.slot));
     }
     m_fields[0]->setText(qs(RightAlign(moneyText(program().shell.CurrencySymbol, 10000, mask::Amount), 13)));
     m_fields[1]->setText(qs(RightAlign(moneyText(program().shell.CurrencySymbol, 50000, mask::Amount), 13)));

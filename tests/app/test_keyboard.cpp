@@ -71,7 +71,7 @@ class TestKeyboard : public QObject {
         key(Qt::Key_C, Qt::AltModifier); // "&Calculate"
         QTest::qWait(200);               // a mnemonic clicks once the button has shown it is pressed
         QCOMPARE(mortgage().inputs.principal, Currency::fromWhole(150000));
-        QCOMPARE(mortgage().inputs.termYears, Currency::fromWhole(30));
+        QCOMPARE(mortgage().inputs.termYears, Years::fromWhole(30));
         // 150,000 at 5% over 30 years: 805.23 a month.
         QCOMPARE(window->findChild<QLabel*>("InMonthPI")->text().trimmed(), QString("$805.23"));
         key(Qt::Key_X, Qt::AltModifier); // "E&xit to Menu"

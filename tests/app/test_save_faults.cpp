@@ -130,7 +130,7 @@ class TestSaveFaults : public QObject {
             QDir(program().dataFolder).filePath(mode == MortgageKind::Loan ? "Car.uld" : "House.umd");
         QVERIFY(window->saveFile(path));
         const QByteArray before = contents(path);
-        mortgage().inputs.rate = Currency::fromWhole(7);
+        mortgage().inputs.rate = Percent::fromWhole(7);
         window->Calc_Click();
         if (!prepare(fault)) QSKIP("a read-only folder does not stop root");
         const QString message = saveWithFault(step(fault), [&] { window->saveFile(path); });

@@ -21,7 +21,7 @@ using namespace brisk;
 
 namespace {
 
-QString figure(Currency value) {
+template <class Kind> QString figure(Fixed<Kind> value) {
     return QString::fromStdString(Format(value.toDouble(), "0.00##"));
 }
 
@@ -153,7 +153,7 @@ class TestChartParity : public QObject {
         QVERIFY(finder);
         growth().finderInputs.cost = *Currency::fromDouble(0.01);
         growth().finderInputs.value = Currency::fromWhole(900000000000);
-        growth().finderInputs.term = Currency::fromWhole(1);
+        growth().finderInputs.term = Years::fromWhole(1);
         QCOMPARE(testing::messageShownBy([finder] { finder->Calc_Click(); }),
                  QString("Wrong or missing entry, try again."));
         QVERIFY(growth().finderRows.empty());

@@ -9,7 +9,7 @@ namespace {
 
 Outcome<ChartHandover> finderOf(double cost, double value) {
     const auto row = findCompoundGrowth(
-        {*Currency::fromDouble(cost), *Currency::fromDouble(value), Currency::fromWhole(1), "Fund"});
+        {*Currency::fromDouble(cost), *Currency::fromDouble(value), Years::fromWhole(1), "Fund"});
     EXPECT_TRUE(row);
     return finderChart({*row.value});
 }
@@ -36,8 +36,8 @@ TEST(GrowthChart, ComparisonsListEveryExampleByItsFinalValue) {
     std::vector<SavingsExample> examples;
     for (int rate : {10, 20}) {
         SavingsInputs in;
-        in.rate = Currency::fromWhole(rate);
-        in.term = Currency::fromWhole(1);
+        in.rate = Percent::fromWhole(rate);
+        in.term = Years::fromWhole(1);
         examples.push_back({in, *calculateSavings(in).value});
     }
     const auto chart = comparisonsChart(examples);
@@ -65,7 +65,7 @@ class PlanChartYears : public testing::TestWithParam<YearsCase> {};
 TEST_P(PlanChartYears, APointForEachWholeYear) {
     SavingsInputs in;
     in.frequency = GetParam().frequency;
-    in.term = Currency::fromWhole(GetParam().term);
+    in.term = Years::fromWhole(GetParam().term);
     const auto plan = calculateSavings(in);
     ASSERT_TRUE(plan);
     const auto chart = planChart(*plan.value);

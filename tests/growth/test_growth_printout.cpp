@@ -24,8 +24,8 @@ TEST(GrowthPrintout, MonthlyFortyYearsPagesAt29ThenEvery47) {
     SavingsInputs in;
     in.frequency = "Monthly";
     in.amount = Currency::fromWhole(100);
-    in.rate = Currency::fromWhole(6);
-    in.term = Currency::fromWhole(40);
+    in.rate = Percent::fromWhole(6);
+    in.term = Years::fromWhole(40);
     const Printout p = savingsPrintout(in, *calculateSavings(in).value, context);
     const std::regex row(R"( +\d+ +[\d,.]+ +[\d,.]+ +[\d,.]+)");
     EXPECT_EQ(countRows(p.pages()[0], row), 29);
@@ -59,8 +59,8 @@ TEST(GrowthPrintout, ExamplesSixteenOnGoToPageTwoAndPrintAgain) {
 
 TEST(GrowthPrintout, FinderSecondPageFromTheThirteenthRow) {
     std::string page1, page2;
-    const auto row = findCompoundGrowth(
-        {Currency::fromWhole(1000), Currency::fromWhole(2000), Currency::fromWhole(5), "A"});
+    const auto row =
+        findCompoundGrowth({Currency::fromWhole(1000), Currency::fromWhole(2000), Years::fromWhole(5), "A"});
     for (int n = 1; n <= 13; ++n)
         (n <= kFinderRowsFirstPage ? page1 : page2) += finderPrintText(*row.value, "$");
     const Printout p = finderPrintout(page1, page2, context);
@@ -121,9 +121,9 @@ TEST_P(ExamplePrintLines, FiguresApartWithinThePage) {
     SavingsExample e;
     e.inputs.lumpSum = *Currency::fromDouble(c.lump);
     e.inputs.amount = *Currency::fromDouble(c.amount);
-    e.inputs.rate = *Currency::fromDouble(c.rate);
-    e.inputs.increase = *Currency::fromDouble(c.increase);
-    e.inputs.inflation = *Currency::fromDouble(c.inflation);
+    e.inputs.rate = *Percent::fromDouble(c.rate);
+    e.inputs.increase = *Percent::fromDouble(c.increase);
+    e.inputs.inflation = *Percent::fromDouble(c.inflation);
     e.plan.periodCount = c.periods;
     e.plan.totalInvested = c.invested;
     e.plan.finalValue = c.value;
@@ -206,8 +206,8 @@ class FinderPrintLines : public testing::TestWithParam<FinderCase> {};
 TEST_P(FinderPrintLines, FiguresApartWithinThePage) {
     const FinderCase& c = GetParam();
     FinderRow row;
-    row.inputs = {*Currency::fromDouble(c.cost), *Currency::fromDouble(c.value),
-                  *Currency::fromDouble(c.term), ""};
+    row.inputs = {*Currency::fromDouble(c.cost), *Currency::fromDouble(c.value), *Years::fromDouble(c.term),
+                  ""};
     row.rate = c.rate;
     row.totalGain = c.gain;
     std::vector<std::string> expected{""};

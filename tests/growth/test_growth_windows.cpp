@@ -142,22 +142,22 @@ class TestGrowthWindows : public QObject {
         type(w, "InRate", "10", "InLumpInv");
         QCOMPARE(w->gridText(1, 1), QString());
         QCOMPARE(program().chart.GraphPointCount, 0);
-        QCOMPARE(growth().inputs.rate, Currency::fromWhole(10));
+        QCOMPARE(growth().inputs.rate, Percent::fromWhole(10));
     }
 
     void minusSignsInTheIncreaseAndInflationBoxes() {
         auto* w = open<SavingsCalc>("Savings");
         type(w, "inInflatRate", "-5", "InLumpInv");
-        QCOMPARE(growth().inputs.inflation, Currency::fromWhole(-5));
+        QCOMPARE(growth().inputs.inflation, Percent::fromWhole(-5));
         type(w, "InRate", "-5", "InLumpInv"); // the rate box takes no minus
-        QCOMPARE(growth().inputs.rate, Currency::fromWhole(5));
+        QCOMPARE(growth().inputs.rate, Percent::fromWhole(5));
     }
 
     void theTermIsLimitedTo40Years() {
         auto* w = open<SavingsCalc>("Savings");
         const QString message = testing::messageShownBy([&] { type(w, "InTerm", "41", "InLumpInv"); });
         QCOMPARE(message, QString("Wrong entry, 40 Years limit."));
-        QCOMPARE(growth().inputs.term, Currency::fromWhole(40));
+        QCOMPARE(growth().inputs.term, Years::fromWhole(40));
     }
 
     void comparisonsListUpTo22Examples() {
@@ -181,7 +181,7 @@ class TestGrowthWindows : public QObject {
         auto* w = open<SavingsCalc>("SavComp");
         w->Calc_Click();
         growth().inputs.frequency = "Quarterly";
-        growth().inputs.increase = Currency::fromWhole(-150);
+        growth().inputs.increase = Percent::fromWhole(-150);
         const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
         QCOMPARE(message, QString("Wrong or missing entry, try again."));
         QCOMPARE(growth().examples.size(), 1u);
@@ -203,7 +203,7 @@ class TestGrowthWindows : public QObject {
         QVERIFY(!growth().finderPageText[2].empty());
         const QString message = testing::messageShownBy([&] { type(w, "InTerm", "51", "InCost"); });
         QCOMPARE(message, QString("Wrong entry, 50 Years limit."));
-        QCOMPARE(growth().finderInputs.term, Currency::fromWhole(50));
+        QCOMPARE(growth().finderInputs.term, Years::fromWhole(50));
         QCOMPARE(w->gridText(1, 4), QString("14.870%")); // rows stay when a field is edited
     }
 };

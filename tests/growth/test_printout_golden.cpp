@@ -13,11 +13,11 @@ SavingsInputs plan(const char* frequency, int amount, double rate, int term, int
     SavingsInputs in;
     in.frequency = frequency;
     in.amount = Currency::fromWhole(amount);
-    in.rate = *Currency::fromDouble(rate);
-    in.term = Currency::fromWhole(term);
+    in.rate = *Percent::fromDouble(rate);
+    in.term = Years::fromWhole(term);
     in.lumpSum = Currency::fromWhole(lump);
-    in.increase = *Currency::fromDouble(increase);
-    in.inflation = *Currency::fromDouble(inflation);
+    in.increase = *Percent::fromDouble(increase);
+    in.inflation = *Percent::fromDouble(inflation);
     return in;
 }
 
@@ -73,7 +73,7 @@ TEST(GrowthPrintoutGolden, FinderAsBefore) {
         for (int n = 1; n <= count; ++n) {
             const auto row =
                 findCompoundGrowth({Currency::fromWhole(1000 * n), Currency::fromWhole(2500 * n + 7),
-                                    Currency::fromWhole(n + 2), n % 2 ? "Fund " + std::to_string(n) : ""});
+                                    Years::fromWhole(n + 2), n % 2 ? "Fund " + std::to_string(n) : ""});
             ASSERT_TRUE(row);
             pages[n <= kFinderRowsFirstPage ? 1 : 2] += finderPrintText(*row.value, "$");
         }

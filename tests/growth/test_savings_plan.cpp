@@ -13,9 +13,9 @@ namespace {
 
 SavingsInputs plan(double lump, double amount, const char* frequency, double rate, double increase,
                    double inflation, double term) {
-    return {*Currency::fromDouble(lump), *Currency::fromDouble(amount),   frequency,
-            *Currency::fromDouble(rate), *Currency::fromDouble(increase), *Currency::fromDouble(inflation),
-            *Currency::fromDouble(term)};
+    return {*Currency::fromDouble(lump), *Currency::fromDouble(amount),  frequency,
+            *Percent::fromDouble(rate),  *Percent::fromDouble(increase), *Percent::fromDouble(inflation),
+            *Years::fromDouble(term)};
 }
 
 SavingsPlan run(const SavingsInputs& in) {
@@ -112,7 +112,7 @@ TEST(CompoundFinder, TheWorkedExamples) {
                           Case{500, 1000, 6, "12.246%", "12.2462%", "100.00%"},
                           Case{2.38, 5.14, 5, "16.648%", "16.6480%", "115.97%"}}) {
         const auto row = findCompoundGrowth({*Currency::fromDouble(c.cost), *Currency::fromDouble(c.value),
-                                             *Currency::fromDouble(c.term), "Fund"});
+                                             *Years::fromDouble(c.term), "Fund"});
         ASSERT_TRUE(row);
         const auto cells = finderCells(*row.value, "$");
         EXPECT_EQ(cells[4], c.grid);
@@ -122,36 +122,33 @@ TEST(CompoundFinder, TheWorkedExamples) {
 }
 
 TEST(CompoundFinder, PathFallingValueAndLimits) {
-    const auto up = findCompoundGrowth(
-        {Currency::fromWhole(1000), Currency::fromWhole(2000), Currency::fromWhole(5), ""});
+    const auto up =
+        findCompoundGrowth({Currency::fromWhole(1000), Currency::fromWhole(2000), Years::fromWhole(5), ""});
     ASSERT_TRUE(up);
     ASSERT_EQ(up->path.size(), 5u);
     EXPECT_EQ(up->path[0], 1148.0);        // 1,000 x 1.148698 rounded down
     EXPECT_NEAR(up->path[4], 2000.0, 1.0); // floating point may leave it a hair under
-    const auto down = findCompoundGrowth(
-        {Currency::fromWhole(2000), Currency::fromWhole(1000), Currency::fromWhole(5), ""});
+    const auto down =
+        findCompoundGrowth({Currency::fromWhole(2000), Currency::fromWhole(1000), Years::fromWhole(5), ""});
     ASSERT_TRUE(down);
     EXPECT_LT(down->rate, 0);
     EXPECT_EQ(finderCells(*down.value, "$")[5], "-50.00%");
     EXPECT_TRUE(
-        findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Currency::fromWhole(50), ""}));
-    EXPECT_EQ(
-        findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Currency::fromWhole(51), ""})
-            .message,
-        Msg::YearLimit50);
+        findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Years::fromWhole(50), ""}));
+    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Years::fromWhole(51), ""})
+                  .message,
+              Msg::YearLimit50);
     // A later value of nothing, or below nothing, has no compound rate.
-    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency(), Currency::fromWhole(5), ""}).message,
+    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency(), Years::fromWhole(5), ""}).message,
               Msg::WrongEntry);
-    EXPECT_EQ(
-        findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(-2), Currency::fromWhole(5), ""})
-            .message,
-        Msg::WrongEntry);
-    EXPECT_EQ(findCompoundGrowth({Currency(), Currency::fromWhole(2), Currency::fromWhole(5), ""}).message,
+    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(-2), Years::fromWhole(5), ""})
+                  .message,
               Msg::WrongEntry);
-    EXPECT_EQ(
-        findCompoundGrowth({Currency::fromWhole(-1), Currency::fromWhole(2), Currency::fromWhole(5), ""})
-            .message,
-        Msg::WrongEntry);
-    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Currency(), ""}).message,
+    EXPECT_EQ(findCompoundGrowth({Currency(), Currency::fromWhole(2), Years::fromWhole(5), ""}).message,
+              Msg::WrongEntry);
+    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(-1), Currency::fromWhole(2), Years::fromWhole(5), ""})
+                  .message,
+              Msg::WrongEntry);
+    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Years(), ""}).message,
               Msg::WrongEntry);
 }

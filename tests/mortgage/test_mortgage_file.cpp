@@ -12,7 +12,7 @@ const ShortDateForm us = shortDateFormFromPattern("M/d/yyyy");
 
 TEST(MortgageFile, WritesTheFifteenFieldsAndThePaymentLines) {
     MortgageInputs in = MortgageInputs::defaults(MortgageKind::Mortgage);
-    in.termYears = Currency::fromWhole(2);
+    in.termYears = Years::fromWhole(2);
     in.frequency = " Biweekly(Acc)";
     in.StartDate = Date{year(2002), month(3), day(1)};
     in.ViewDates = true;
@@ -30,7 +30,7 @@ TEST(MortgageFile, WritesTheFifteenFieldsAndThePaymentLines) {
 // the same years.
 TEST(MortgageFile, TheYearsOfTheAdditionalPayments) {
     MortgageInputs in = MortgageInputs::defaults(MortgageKind::Mortgage);
-    in.termYears = Currency::fromWhole(3);
+    in.termYears = Years::fromWhole(3);
     in.numberExtraYears();
     in.ExtraPayments[3].amount = Currency::fromWhole(700);
     in.ExtraPaymentCount = 1;
@@ -46,7 +46,7 @@ TEST(MortgageFile, TheYearsOfTheAdditionalPayments) {
 TEST(MortgageFile, RoundTripsBothModes) {
     for (MortgageKind mode : {MortgageKind::Mortgage, MortgageKind::Loan}) {
         MortgageInputs in = MortgageInputs::defaults(mode);
-        in.rate = *Currency::fromDouble(6.125);
+        in.rate = *Percent::fromDouble(6.125);
         in.compounding = "   Semiannual";
         in.CalcMode = ShowPayments::All;
         in.DaysChoice = 3;
@@ -107,7 +107,7 @@ TEST(MortgageFile, TheStartDateReadsInEveryFormThatFitsOneDate) {
 
 TEST(MortgageFile, AFileWithNoPaymentLinesHasOneLine) {
     MortgageInputs in = MortgageInputs::defaults(MortgageKind::Loan);
-    in.termYears = *Currency::fromDouble(6.0 / 12);
+    in.termYears = *Years::fromDouble(6.0 / 12);
     const std::string bytes = mortgageFileBytes(in, us);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 1);
     EXPECT_TRUE(parseMortgageFile(bytes, MortgageKind::Loan, us));

@@ -289,7 +289,7 @@ class TestMortgageWindow : public QObject {
     void aZeroRateShowsMessage3AndKeepsThePreviousGrid() {
         MortgageCalc* w = open(MortgageKind::Mortgage);
         w->Calc_Click();
-        mortgage().inputs.rate = Currency();
+        mortgage().inputs.rate = Percent();
         const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
         QCOMPARE(message, QString("Wrong or missing entry, try again."));
         QCOMPARE(w->gridText(1, 1), QString("10,082.74"));

@@ -54,8 +54,8 @@ TEST(MortgagePrintoutGolden, EveryViewAsBefore) {
         {"mortgage_largest_principal", MortgageKind::Mortgage, ShowPayments::Annual, 0,
          [](MortgageInputs& in) {
              in.principal = *Currency::fromDouble(kMostPrincipal);
-             in.rate = Currency::fromWhole(60);
-             in.termYears = Currency::fromWhole(40);
+             in.rate = Percent::fromWhole(60);
+             in.termYears = Years::fromWhole(40);
          },
          "Big", "CHF "},
         {"loan_annual", MortgageKind::Loan, ShowPayments::Annual, 0},

@@ -16,8 +16,8 @@ MortgageInputs mortgage(double principal, double rate, double years, const char*
                         const char* compounding = "      Monthly") {
     MortgageInputs in = MortgageInputs::defaults(MortgageKind::Mortgage);
     in.principal = *Currency::fromDouble(principal);
-    in.rate = *Currency::fromDouble(rate);
-    in.termYears = *Currency::fromDouble(years);
+    in.rate = *Percent::fromDouble(rate);
+    in.termYears = *Years::fromDouble(years);
     in.frequency = frequency;
     in.compounding = compounding;
     in.CalcMode = ShowPayments::All;
@@ -168,7 +168,7 @@ TEST(Schedule, RefusesWhatCannotBeComputed) {
         Msg message;
     };
     MortgageInputs loan = MortgageInputs::defaults(MortgageKind::Loan);
-    loan.termYears = *Currency::fromDouble(481.0 / 12);
+    loan.termYears = *Years::fromDouble(481.0 / 12);
     MortgageInputs unknown = mortgage(1000, 5, 10);
     unknown.frequency = "Monthly";
     for (const Case& c :
@@ -208,7 +208,7 @@ TEST(Schedule, ALoanCountsMonthsAndAShortOneStillCharts) {
     const Schedule s = run(in); // 20,000 over 48 months
     EXPECT_EQ(s.payments.size(), 48u);
     EXPECT_DOUBLE_EQ(s.finalPaymentTime(MortgageKind::Loan), 48.0);
-    in.termYears = *Currency::fromDouble(6.0 / 12);
+    in.termYears = *Years::fromDouble(6.0 / 12);
     const Schedule shortLoan = run(in);
     EXPECT_EQ(shortLoan.payments.size(), 6u);
     const auto points = shortLoan.yearStartBalances(20000);
@@ -252,7 +252,7 @@ TEST(Schedule, TheLimitsOfAFileCompute) {
 
 TEST(Schedule, ASinglePaymentPaysThePrincipal) {
     MortgageInputs in = MortgageInputs::defaults(MortgageKind::Loan);
-    in.termYears = *Currency::fromDouble(1.0 / 12);
+    in.termYears = *Years::fromDouble(1.0 / 12);
     const Schedule s = run(in);
     ASSERT_EQ(s.payments.size(), 1u);
     EXPECT_NEAR(s.payments[0].principal, 20000.0, 1e-6);

@@ -42,19 +42,19 @@ TEST(RetirementPrintoutGolden, EveryPlannerAsBefore) {
     CapitalInputs income;
     income.option = CapitalOption::Income;
     income.amount = whole(40000);
-    income.rate = *Currency::fromDouble(7.5);
-    income.term = whole(45);
+    income.rate = *Percent::fromDouble(7.5);
+    income.term = Years::fromWhole(45);
     Plan401kInputs noBalance;
     noBalance.balance = whole(0);
-    noBalance.years = whole(40);
+    noBalance.years = Years::fromWhole(40);
     RetireInputs huge; // figures wider than their columns keep every digit
     huge.value = whole(2000000000);
-    huge.rate = whole(40);
+    huge.rate = Percent::fromWhole(40);
     huge.drawn = whole(2);
     Plan401kInputs hugeSalary;
     hugeSalary.salary = whole(900000000);
-    hugeSalary.returnRate = whole(45);
-    hugeSalary.years = whole(30);
+    hugeSalary.returnRate = Percent::fromWhole(45);
+    hugeSalary.years = Years::fromWhole(30);
     const Case cases[] = {
         {"retirement_percentage", printed(RetireInputs{}, calculateRetirement, retirementPrintout), 0},
         {"retirement_percentage_50_years", printed(longPercentage, calculateRetirement, retirementPrintout),

@@ -15,11 +15,11 @@ using namespace brisk;
 namespace {
 
 RetireInputs percentage(double value, double rate, double drawn, double years) {
-    return {RetireOption::Percentage, *Currency::fromDouble(value), *Currency::fromDouble(rate),
+    return {RetireOption::Percentage, *Currency::fromDouble(value), *Percent::fromDouble(rate),
             *Currency::fromDouble(drawn), *Currency::fromDouble(years)};
 }
 RetireInputs fixed(double value, double rate, double monthly, double increase) {
-    return {RetireOption::Fixed, *Currency::fromDouble(value), *Currency::fromDouble(rate),
+    return {RetireOption::Fixed, *Currency::fromDouble(value), *Percent::fromDouble(rate),
             *Currency::fromDouble(monthly), *Currency::fromDouble(increase)};
 }
 template <typename O> YearTable ok(const O& outcome) {
@@ -92,47 +92,47 @@ TEST(Retirement, NothingToDrawFromNothingIsMessage3) {
 }
 
 TEST(CapitalRequired, LevelInvestmentReachesTheCapital) {
-    const YearTable t = ok(calculateCapital({CapitalOption::Capital, Currency::fromWhole(100000),
-                                             Currency::fromWhole(20), Currency::fromWhole(25)}));
+    const YearTable t = ok(calculateCapital(
+        {CapitalOption::Capital, Currency::fromWhole(100000), Percent::fromWhole(20), Years::fromWhole(25)}));
     ASSERT_EQ(t.years(), 25);
     EXPECT_NEAR(t.rows[0].first, 176.56, 0.005); // 100,000 / (1.2 x 471.98)
     EXPECT_NEAR(t.rows.back().value, 100000, 1e-6);
     EXPECT_NEAR(t.totals.first, 25 * t.rows[0].first, 1e-6);
     EXPECT_EQ(t.totals.year, 26);
-    const YearTable one = ok(calculateCapital({CapitalOption::Capital, Currency::fromWhole(11000),
-                                               Currency::fromWhole(10), Currency::fromWhole(1)}));
+    const YearTable one = ok(calculateCapital(
+        {CapitalOption::Capital, Currency::fromWhole(11000), Percent::fromWhole(10), Years::fromWhole(1)}));
     ASSERT_EQ(one.years(), 1);
     EXPECT_NEAR(one.rows[0].first, 10000, 1e-6); // C / (1 + i)
     EXPECT_NEAR(one.rows[0].value, 11000, 1e-6);
-    const YearTable income = ok(calculateCapital({CapitalOption::Income, Currency::fromWhole(40000),
-                                                  Currency::fromWhole(20), Currency::fromWhole(25)}));
+    const YearTable income = ok(calculateCapital(
+        {CapitalOption::Income, Currency::fromWhole(40000), Percent::fromWhole(20), Years::fromWhole(25)}));
     EXPECT_NEAR(income.rows.back().value, 200000, 1e-6);
 }
 
 TEST(CapitalRequired, RefusesWhatHasNoAnswer) {
-    EXPECT_EQ(calculateCapital(
-                  {CapitalOption::Capital, Currency::fromWhole(1000), Currency(), Currency::fromWhole(5)})
-                  .message,
-              Msg::WrongEntry);
-    EXPECT_EQ(calculateCapital(
-                  {CapitalOption::Income, Currency::fromWhole(1000), Currency(), Currency::fromWhole(5)})
-                  .message,
-              Msg::WrongEntry);
-    EXPECT_EQ(calculateCapital(
-                  {CapitalOption::Capital, Currency::fromWhole(1000), Currency::fromWhole(5), Currency()})
-                  .message,
-              Msg::WrongEntry);
-    EXPECT_EQ(calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Currency::fromWhole(5),
-                                Currency::fromWhole(51)})
+    EXPECT_EQ(
+        calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Percent(), Years::fromWhole(5)})
+            .message,
+        Msg::WrongEntry);
+    EXPECT_EQ(
+        calculateCapital({CapitalOption::Income, Currency::fromWhole(1000), Percent(), Years::fromWhole(5)})
+            .message,
+        Msg::WrongEntry);
+    EXPECT_EQ(
+        calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Percent::fromWhole(5), Years()})
+            .message,
+        Msg::WrongEntry);
+    EXPECT_EQ(calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Percent::fromWhole(5),
+                                Years::fromWhole(51)})
                   .message,
               Msg::YearLimit50);
 }
 
 TEST(Plan401k, NoYearsIsMessage3) {
     Plan401kInputs in;
-    in.years = Currency();
+    in.years = Years();
     EXPECT_EQ(calculate401k(in).message, Msg::WrongEntry);
-    in.years = Currency::fromWhole(1);
+    in.years = Years::fromWhole(1);
     EXPECT_EQ(ok(calculate401k(in)).years(), 1);
 }
 
@@ -140,11 +140,11 @@ TEST(Plan401k, ContributionsCompoundFromTheYearAfter) {
     Plan401kInputs in;
     in.balance = Currency();
     in.salary = Currency::fromWhole(50000);
-    in.contribution = Currency::fromWhole(5);
-    in.company = Currency::fromWhole(4);
-    in.raise = Currency();
-    in.returnRate = Currency::fromWhole(10);
-    in.years = Currency::fromWhole(2);
+    in.contribution = Percent::fromWhole(5);
+    in.company = Percent::fromWhole(4);
+    in.raise = Percent();
+    in.returnRate = Percent::fromWhole(10);
+    in.years = Years::fromWhole(2);
     const YearTable t = ok(calculate401k(in));
     ASSERT_EQ(t.years(), 2);
     EXPECT_EQ(t.rows[0].first, 4500.0); // 9% of 50,000
@@ -155,11 +155,11 @@ TEST(Plan401k, ContributionsCompoundFromTheYearAfter) {
     EXPECT_EQ(t.rows[1].value, 10395.0);
     EXPECT_EQ(t.totals.first, 9000.0);
     EXPECT_EQ(t.totals.second, 1395.0);
-    in.inflation = Currency::fromWhole(10);
+    in.inflation = Percent::fromWhole(10);
     const YearTable real = ok(calculate401k(in));
     EXPECT_NEAR(real.rows[0].value, 4455.0, 1e-9);
     EXPECT_NEAR(real.rows[1].value, 8865.45, 1e-9);
-    in.years = Currency::fromWhole(51);
+    in.years = Years::fromWhole(51);
     EXPECT_EQ(calculate401k(in).message, Msg::YearLimit50);
 }
 
@@ -172,9 +172,9 @@ TEST(RetirementPrintouts, PagesRepeatTheirHeadingsAndNumberEachPage) {
     };
     const RetireInputs retire = fixed(500000, 10, 1000, 0);
     Plan401kInputs k;
-    k.years = Currency::fromWhole(50);
-    const CapitalInputs capital{CapitalOption::Capital, Currency::fromWhole(100000), Currency::fromWhole(20),
-                                Currency::fromWhole(50)};
+    k.years = Years::fromWhole(50);
+    const CapitalInputs capital{CapitalOption::Capital, Currency::fromWhole(100000), Percent::fromWhole(20),
+                                Years::fromWhole(50)};
     for (const Case& c :
          {Case{retirementPrintout(retire, ok(calculateRetirement(retire)), context),
                "Year         Interest/Growth          Annual Income        Current Value", 50},
@@ -207,8 +207,8 @@ TEST(RetirementPrintouts, PagesRepeatTheirHeadingsAndNumberEachPage) {
 // year is 105,000.0005 (100,000 at 20% less 15% withdrawn, with the half-cent the cut leaves).
 TEST(RetirementChart, TheChartIsTheTablesValueColumn) {
     const YearTable income = ok(calculateRetirement(percentage(100000, 20, 15, 25)));
-    const YearTable capital = ok(calculateCapital({CapitalOption::Capital, Currency::fromWhole(100000),
-                                                   Currency::fromWhole(10), Currency::fromWhole(10)}));
+    const YearTable capital = ok(calculateCapital(
+        {CapitalOption::Capital, Currency::fromWhole(100000), Percent::fromWhole(10), Years::fromWhole(10)}));
     const YearTable plan401k = ok(calculate401k(Plan401kInputs{}));
     const struct {
         const YearTable& table;
