@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     initProgram();
     SavingsInputs in;
-    in.frequency = "Monthly";
+    in.frequency = Contributions::Monthly;
     in.amount = Currency::fromWhole(100);
     in.increase = Percent::fromWhole(3);
     in.inflation = Percent::fromWhole(2);

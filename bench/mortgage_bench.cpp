@@ -21,7 +21,7 @@ MortgageInputs benchInputs() {
     in.principal = Currency::fromWhole(400000);
     in.rate = *Percent::fromDouble(3.5);
     in.termYears = Years::fromWhole(40);
-    in.frequency = kFrequencies[3].item; // 1 Week
+    in.frequency = FrequencyKind::OneWeek;
     in.CalcMode = ShowPayments::All;
     for (int y = 1; y <= 40; y += 3)
         in.ExtraPayments[y] = {Currency::fromWhole(y), Currency::fromWhole(1000)};

@@ -13,14 +13,15 @@ namespace brisk {
 
 namespace {
 
-const QMap<QString, QString> kFrequencyNames = {
-    {"annually", "Annually"}, {"quarterly", "Quarterly"}, {"monthly", "Monthly"}};
+const QMap<QString, Contributions> kFrequencyNames = {{"annually", Contributions::Annually},
+                                                      {"quarterly", Contributions::Quarterly},
+                                                      {"monthly", Contributions::Monthly}};
 
 // Sets one input by its option name: 0, or the message of a value that does not fit.
 Msg setInput(SavingsInputs& in, const QString& key, const QString& value) {
     if (key == "frequency") {
         if (!kFrequencyNames.contains(value)) return Msg::WrongEntry;
-        in.frequency = kFrequencyNames[value].toStdString();
+        in.frequency = kFrequencyNames[value];
         return Msg::None;
     }
     bool ok = false;

@@ -20,15 +20,15 @@ namespace brisk {
 
 namespace {
 
-const QMap<QString, const char*> kCompoundingNames = {{"monthly", kCompoundings[0].item},
-                                                      {"bimonthly", kCompoundings[1].item},
-                                                      {"quarterly", kCompoundings[2].item},
-                                                      {"semiannual", kCompoundings[3].item},
-                                                      {"annual", kCompoundings[4].item}};
-const QMap<QString, const char*> kFrequencyNames = {
-    {"monthly", kFrequencies[0].item},      {"semimonthly", kFrequencies[1].item},
-    {"2weeks", kFrequencies[2].item},       {"1week", kFrequencies[3].item},
-    {"biweekly-acc", kFrequencies[4].item}, {"weekly-acc", kFrequencies[5].item}};
+const QMap<QString, CompoundingKind> kCompoundingNames = {{"monthly", CompoundingKind::Monthly},
+                                                          {"bimonthly", CompoundingKind::Bimonthly},
+                                                          {"quarterly", CompoundingKind::Quarterly},
+                                                          {"semiannual", CompoundingKind::Semiannual},
+                                                          {"annual", CompoundingKind::Annual}};
+const QMap<QString, FrequencyKind> kFrequencyNames = {
+    {"monthly", FrequencyKind::Monthly},          {"semimonthly", FrequencyKind::Semimonthly},
+    {"2weeks", FrequencyKind::TwoWeeks},          {"1week", FrequencyKind::OneWeek},
+    {"biweekly-acc", FrequencyKind::BiweeklyAcc}, {"weekly-acc", FrequencyKind::WeeklyAcc}};
 const QMap<QString, int> kDaysNames = {{"365.25", 0}, {"365", 1}, {"364", 2}, {"363", 3}};
 
 // The command line writes dates as yyyy-mm-dd, whatever the locale.

@@ -49,7 +49,7 @@ Printout savingsPrintout(const SavingsInputs& in, const SavingsPlan& plan, const
     auto input = [&](const char* label, const std::string& value) { p.print({{2, label}, {52, value}}); };
     input("Amount of Lump Sum Invested at Start", moneyText(c, in.lumpSum.toDouble(), mask::NarrowAmount));
     input("Annual Amount Invested each contribution", moneyText(c, in.amount.toDouble(), mask::NarrowAmount));
-    input("Frequency of each contribution", in.frequency);
+    input("Frequency of each contribution", frequencyName(in.frequency));
     input("Annual Interest/Growth Rate(%)", Format(in.rate.toDouble(), mask::Percent) + "%");
     input("Increase the annual Investment Rate by", Format(in.increase.toDouble(), mask::Percent) + "%");
     input("Adjust Current Value for Annual Inflation Rate(%)",
@@ -59,7 +59,7 @@ Printout savingsPrintout(const SavingsInputs& in, const SavingsPlan& plan, const
     const std::string rule(72, '_');
     auto headings = [&] {
         p.printAt(2, rule);
-        p.printAt(2, RightAlign(in.frequency, 9) +
+        p.printAt(2, RightAlign(frequencyName(in.frequency), 9) +
                          "          Investment      Interest/Growth         Current Value");
         p.emptyLine();
     };

@@ -29,7 +29,7 @@ double periodicRate(Percent annualPercent, int p) {
 SavingsPlan runSavings(const SavingsInputs& in) {
     SavingsPlan plan;
     const int p = periodsPerYear(in.frequency);
-    if (p == 0 || in.rate.toDouble() <= -100) throw CalcFailure();
+    if (in.rate.toDouble() <= -100) throw CalcFailure();
     plan.periodsPerYear = p;
     plan.periodCount = toInt16OrFail(in.term.toDouble()) * p;
     // The interest rate is kept in single precision, as the planner's figures always were.
@@ -63,11 +63,22 @@ SavingsPlan runSavings(const SavingsInputs& in) {
 
 } // namespace
 
-int periodsPerYear(const std::string& frequency) {
-    if (frequency == "Annually") return 1;
-    if (frequency == "Quarterly") return 4;
-    if (frequency == "Monthly") return 12;
-    return 0;
+int periodsPerYear(Contributions frequency) {
+    switch (frequency) {
+    case Contributions::Annually:
+        return 1;
+    case Contributions::Quarterly:
+        return 4;
+    case Contributions::Monthly:
+        break;
+    }
+    return 12;
+}
+
+std::optional<Contributions> contributionsNamed(std::string_view item) {
+    for (const Contributions c : {Contributions::Annually, Contributions::Quarterly, Contributions::Monthly})
+        if (item == frequencyName(c)) return c;
+    return std::nullopt;
 }
 
 Outcome<SavingsPlan> calculateSavings(const SavingsInputs& inputs) {

@@ -7,7 +7,9 @@
 #include "app/core/outcome.h"
 #include "app/core/result_table.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brisk {
@@ -15,12 +17,19 @@ namespace brisk {
 inline constexpr int kMaxExamples = 22;
 inline constexpr int kSavingsYearLimit = 40;
 
+enum class Contributions { Annually, Quarterly, Monthly };
+// The frequency list's items, in the order of the kinds.
 inline const char* const kContributionFrequencies[] = {"Annually", "Quarterly", "Monthly"};
+inline const char* frequencyName(Contributions frequency) {
+    return kContributionFrequencies[static_cast<int>(frequency)];
+}
+// The kind of a list item; nothing for a text not in the list.
+std::optional<Contributions> contributionsNamed(std::string_view item);
 
 struct SavingsInputs {
     Currency lumpSum;                            // InputValue 1
     Currency amount = Currency::fromWhole(1200); // InputValue 2: each contribution period
-    std::string frequency = "Annually";
+    Contributions frequency = Contributions::Annually;
     Percent rate = Percent::fromWhole(20); // InputValue 4, percent a year
     Percent increase;                      // InputValue 5, percent a year
     Percent inflation;                     // InputValue 6, percent a year
@@ -46,7 +55,7 @@ struct SavingsPlan {
     std::vector<double> yearEndValues;
 };
 
-int periodsPerYear(const std::string& frequency); // 0 for a text not in the list
+int periodsPerYear(Contributions frequency);
 
 // Every period of the plan: what was invested, the interest and the value at its end.
 ResultTable planTable(const SavingsPlan& plan);

@@ -199,7 +199,10 @@ SavingsCalc::SavingsCalc(QWidget* parent)
             bindFigure(box, *f.slot);
         } else {
             box->setText("Annually");
-            connect(box, &EntryBox::stored, this, [box] { growth().inputs.frequency = ss(box->text()); });
+            connect(box, &EntryBox::stored, this, [box] {
+                if (const auto frequency = contributionsNamed(ss(box->text())))
+                    growth().inputs.frequency = *frequency;
+            });
         }
     }
     // The amount shows its opening figure with the shorter mask.
@@ -252,7 +255,7 @@ void SavingsCalc::calculate() {
     if (!comparisons()) {
         const int p = plan.periodsPerYear;
         const int term = plan.periodCount / p;
-        const QString frequency = qs(state.inputs.frequency);
+        const QString frequency = frequencyName(state.inputs.frequency);
         GridModel* g = resultGrid()->grid();
         g->setText(0, 0, p == 1 ? " Year  Number" : p == 4 ? "Quarter Number" : " Month Number");
         g->setText(0, 1, "          Invested         " + frequency);

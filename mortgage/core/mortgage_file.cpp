@@ -22,8 +22,8 @@ std::string mortgageFileBytes(const MortgageInputs& in, const ShortDateForm& dat
     w.currency(in.principal)
         .currency(in.rate)
         .currency(in.termYears)
-        .text(in.compounding)
-        .text(in.frequency)
+        .text(compoundingOf(in.compounding).item)
+        .text(frequencyOf(in.frequency).item)
         .text(in.StartDate ? shortDateText(*in.StartDate, dateForm) : "")
         .integer(in.ViewDates ? 1 : 0)
         .integer(in.DaysChoice)
@@ -66,8 +66,8 @@ Outcome<MortgageInputs> parseMortgageFile(std::string_view bytes, MortgageKind m
     in.principal = *principal;
     in.rate = Percent::fromRaw(rate->raw());
     in.termYears = Years::fromRaw(term->raw());
-    in.compounding = *compounding;
-    in.frequency = *frequency;
+    in.compounding = findCompounding(*compounding)->kind;
+    in.frequency = findFrequency(*frequency)->kind;
     if (!start->empty()) {
         in.StartDate = parseFileDate(*start, dateForm);
         if (!in.StartDate) return bad;

@@ -23,20 +23,25 @@ inline constexpr int kLoanMonthLimit = 480;
 inline constexpr double kMostPrincipal = 1e11;
 inline constexpr double kMostRate = 100;
 
-// The compounding list, in order: items as shown, with their periods per year.
+enum class CompoundingKind { Monthly, Bimonthly, Quarterly, Semiannual, Annual };
+
+// The compounding list, in order: items as the list and the files show them, with their periods per
+// year.
 struct Compounding {
     const char* item;
+    CompoundingKind kind;
     int periodsPerYear;
 };
-inline constexpr std::array<Compounding, 5> kCompoundings = {{{"      Monthly", 12},
-                                                              {"    Bimonthly", 6},
-                                                              {"    Quarterly", 4},
-                                                              {"   Semiannual", 2},
-                                                              {"       Annual", 1}}};
+inline constexpr std::array<Compounding, 5> kCompoundings = {
+    {{"      Monthly", CompoundingKind::Monthly, 12},
+     {"    Bimonthly", CompoundingKind::Bimonthly, 6},
+     {"    Quarterly", CompoundingKind::Quarterly, 4},
+     {"   Semiannual", CompoundingKind::Semiannual, 2},
+     {"       Annual", CompoundingKind::Annual, 1}}};
 
 enum class FrequencyKind { Monthly, Semimonthly, TwoWeeks, OneWeek, BiweeklyAcc, WeeklyAcc };
 
-// The payment frequency list, in order.
+// The payment frequency list, in order (as the kinds are).
 struct Frequency {
     const char* item;
     FrequencyKind kind;
@@ -70,6 +75,15 @@ inline constexpr std::array<DaysInYearChoice, 4> kDaysChoices = {
 // Exact item text, leading blanks included; nothing for a text not in the list.
 const Compounding* findCompounding(const std::string& item);
 const Frequency* findFrequency(const std::string& item);
+static_assert(kCompoundings[4].kind == CompoundingKind::Annual &&
+                  kFrequencies[5].kind == FrequencyKind::WeeklyAcc,
+              "the lists are in the order of their kinds");
+inline const Compounding& compoundingOf(CompoundingKind kind) {
+    return kCompoundings[static_cast<std::size_t>(kind)];
+}
+inline const Frequency& frequencyOf(FrequencyKind kind) {
+    return kFrequencies[static_cast<std::size_t>(kind)];
+}
 
 struct ExtraPayment {
     Currency year;   // the year number, as the table keeps it
@@ -81,8 +95,8 @@ struct MortgageInputs {
     Currency principal = Currency::fromWhole(100000); // InputValue 1
     Percent rate = *Percent::fromDouble(10.125);      // InputValue 2, percent
     Years termYears = Years::fromWhole(25);           // InputValue 3; a loan's months / 12
-    std::string compounding = kCompoundings[0].item;
-    std::string frequency = kFrequencies[0].item;
+    CompoundingKind compounding = CompoundingKind::Monthly;
+    FrequencyKind frequency = FrequencyKind::Monthly;
     int DaysChoice = 1;
     float ExtraPercent = 0; // the payment is raised by this fraction
     // Rows 0 to 45; row y holds the additional payment of payment year y.

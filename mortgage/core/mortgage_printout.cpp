@@ -58,8 +58,8 @@ Printout mortgagePrintout(const MortgageInputs& in, const Schedule& s, const Pri
     p.print({{2, Format(in.principal.toDouble(), mask::Amount)},
              {14, Format(in.rate.toDouble(), mask::InterestRate) + "%"},
              {23, Format(term, mask::Years)},
-             {36, in.compounding},
-             {51, in.frequency},
+             {36, compoundingOf(in.compounding).item},
+             {51, frequencyOf(in.frequency).item},
              {68, Format(s.paymentIncrease, mask::Amount)}});
 
     p.printAt(2, kRule);

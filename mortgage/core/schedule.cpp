@@ -54,9 +54,8 @@ class PaymentDates {
 };
 
 Schedule runSchedule(const MortgageInputs& in) {
-    const Compounding* compounding = findCompounding(in.compounding);
-    const Frequency* frequency = findFrequency(in.frequency);
-    if (!compounding || !frequency) throw CalcFailure();
+    const Compounding* compounding = &compoundingOf(in.compounding);
+    const Frequency* frequency = &frequencyOf(in.frequency);
 
     Schedule s;
     const DaysInYearChoice& days = in.days();
@@ -214,9 +213,8 @@ std::optional<Msg> validate(const MortgageInputs& inputs) {
         static_cast<int>(inputs.StartDate->year()) + std::ceil(inputs.termYears.toDouble()) + 1 > 9999)
         return Msg::WrongDate;
     // A term too short for one payment has no schedule.
-    const Frequency* frequency = findFrequency(inputs.frequency);
-    if (frequency && inputs.termYears.toDouble() > 0 &&
-        std::nearbyint(inputs.termYears.toDouble() * frequency->paymentsPerYear) < 1)
+    if (inputs.termYears.toDouble() > 0 &&
+        std::nearbyint(inputs.termYears.toDouble() * frequencyOf(inputs.frequency).paymentsPerYear) < 1)
         return Msg::WrongEntry;
     if (inputs.MortgageMode == MortgageKind::Mortgage && inputs.termYears.toDouble() > kMortgageYearLimit)
         return Msg::YearLimit40;

@@ -158,10 +158,14 @@ MortgageCalc::MortgageCalc(QWidget* parent)
         in.eraseExtraPayments();
         updateExtraIndicator();
     });
-    connect(m_compounding, &EntryBox::stored, this,
-            [this] { mortgage().inputs.compounding = ss(m_compounding->text()); });
-    connect(m_frequency, &EntryBox::stored, this,
-            [this] { mortgage().inputs.frequency = ss(m_frequency->text()); });
+    connect(m_compounding, &EntryBox::stored, this, [this] {
+        if (const Compounding* c = findCompounding(ss(m_compounding->text())))
+            mortgage().inputs.compounding = c->kind;
+    });
+    connect(m_frequency, &EntryBox::stored, this, [this] {
+        if (const Frequency* f = findFrequency(ss(m_frequency->text())))
+            mortgage().inputs.frequency = f->kind;
+    });
 
     auto* showGroup = new QGroupBox(" Show payments.", this);
     m_all = new QRadioButton("All ", showGroup);
@@ -248,8 +252,8 @@ void MortgageCalc::showInputs() {
     m_principal->setValue(in.principal.toDouble());
     m_rate->setValue(in.rate.toDouble());
     m_term->setValue(isLoan() ? in.termYears.toDouble() * 12 : in.termYears.toDouble());
-    m_compounding->setText(qs(in.compounding));
-    m_frequency->setText(qs(in.frequency));
+    m_compounding->setText(compoundingOf(in.compounding).item);
+    m_frequency->setText(frequencyOf(in.frequency).item);
     {
         // Showing the inputs calculates nothing; whoever shows them calculates after.
         const QSignalBlocker blockAll(m_all), blockAnnual(m_annual);

@@ -86,7 +86,7 @@ const std::vector<GridCase>& cases() {
         {"LoanPmt", calculate, schedule},
         {"Savings",
          [](QWidget* w) {
-             growth().inputs.frequency = "Monthly"; // as the list box sets it
+             growth().inputs.frequency = Contributions::Monthly; // as the list box sets it
              typeInto(w, "InTerm", "3");
              calculate(w);
          },

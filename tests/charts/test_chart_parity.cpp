@@ -105,7 +105,7 @@ class TestChartParity : public QObject {
                                     "increase=" + figure(in.increase),
                                     "inflation=" + figure(in.inflation),
                                     "term=" + figure(in.term),
-                                    "frequency=" + QString::fromStdString(in.frequency).toLower()};
+                                    "frequency=" + QString(frequencyName(in.frequency)).toLower()};
             if (button == "Savings")
                 for (const QString& pair : pairs)
                     args << "--" + pair.section('=', 0, 0) << pair.section('=', 1);

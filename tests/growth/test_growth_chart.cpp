@@ -64,7 +64,7 @@ class PlanChartYears : public testing::TestWithParam<YearsCase> {};
 
 TEST_P(PlanChartYears, APointForEachWholeYear) {
     SavingsInputs in;
-    in.frequency = GetParam().frequency;
+    in.frequency = *contributionsNamed(GetParam().frequency);
     in.term = Years::fromWhole(GetParam().term);
     const auto plan = calculateSavings(in);
     ASSERT_TRUE(plan);

@@ -22,7 +22,7 @@ int countRows(const PrintPage& page, const std::regex& row) {
 
 TEST(GrowthPrintout, MonthlyFortyYearsPagesAt29ThenEvery47) {
     SavingsInputs in;
-    in.frequency = "Monthly";
+    in.frequency = Contributions::Monthly;
     in.amount = Currency::fromWhole(100);
     in.rate = Percent::fromWhole(6);
     in.term = Years::fromWhole(40);

@@ -83,7 +83,7 @@ class TestGrowthWindows : public QObject {
         QFETCH(int, totalRow);
         QFETCH(QString, heading);
         auto* w = open<SavingsCalc>("Savings");
-        growth().inputs.frequency = ss(frequency);
+        growth().inputs.frequency = *contributionsNamed(ss(frequency));
         type(w, "InTerm", term, "InLumpInv");
         w->Calc_Click();
         QCOMPARE(w->gridRows(), rows);
@@ -180,7 +180,7 @@ class TestGrowthWindows : public QObject {
         program().shell.CalcMode = PlannerMode::Comparisons;
         auto* w = open<SavingsCalc>("SavComp");
         w->Calc_Click();
-        growth().inputs.frequency = "Quarterly";
+        growth().inputs.frequency = Contributions::Quarterly;
         growth().inputs.increase = Percent::fromWhole(-150);
         const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
         QCOMPARE(message, QString("Wrong or missing entry, try again."));

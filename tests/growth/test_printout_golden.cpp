@@ -11,7 +11,7 @@ namespace {
 SavingsInputs plan(const char* frequency, int amount, double rate, int term, int lump = 0,
                    double increase = 0, double inflation = 0) {
     SavingsInputs in;
-    in.frequency = frequency;
+    in.frequency = *contributionsNamed(frequency);
     in.amount = Currency::fromWhole(amount);
     in.rate = *Percent::fromDouble(rate);
     in.term = Years::fromWhole(term);

@@ -13,7 +13,7 @@ const ShortDateForm us = shortDateFormFromPattern("M/d/yyyy");
 TEST(MortgageFile, WritesTheFifteenFieldsAndThePaymentLines) {
     MortgageInputs in = MortgageInputs::defaults(MortgageKind::Mortgage);
     in.termYears = Years::fromWhole(2);
-    in.frequency = " Biweekly(Acc)";
+    in.frequency = FrequencyKind::BiweeklyAcc;
     in.StartDate = Date{year(2002), month(3), day(1)};
     in.ViewDates = true;
     in.DaysChoice = 0;
@@ -47,7 +47,7 @@ TEST(MortgageFile, RoundTripsBothModes) {
     for (MortgageKind mode : {MortgageKind::Mortgage, MortgageKind::Loan}) {
         MortgageInputs in = MortgageInputs::defaults(mode);
         in.rate = *Percent::fromDouble(6.125);
-        in.compounding = "   Semiannual";
+        in.compounding = CompoundingKind::Semiannual;
         in.CalcMode = ShowPayments::All;
         in.DaysChoice = 3;
         for (int y = 1; y <= in.extraYears(); ++y)
@@ -57,7 +57,7 @@ TEST(MortgageFile, RoundTripsBothModes) {
         const auto back = parseMortgageFile(bytes, mode, us);
         ASSERT_TRUE(back) << static_cast<int>(mode);
         EXPECT_EQ(mortgageFileBytes(*back.value, us), bytes);
-        EXPECT_EQ(back->compounding, "   Semiannual");
+        EXPECT_EQ(back->compounding, CompoundingKind::Semiannual);
         EXPECT_EQ(back->ExtraPayments[3].amount, Currency::fromWhole(30));
         EXPECT_FALSE(back->StartDate.has_value()); // never set: the window falls back to today
     }

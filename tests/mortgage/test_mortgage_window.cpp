@@ -297,7 +297,7 @@ class TestMortgageWindow : public QObject {
 
     void filesRoundTripAndTheOtherModeIsRefused() {
         MortgageCalc* w = open(MortgageKind::Mortgage);
-        mortgage().inputs.frequency = " Biweekly(Acc)";
+        mortgage().inputs.frequency = FrequencyKind::BiweeklyAcc;
         mortgage().inputs.CalcMode = ShowPayments::All;
         w->Calc_Click();
         const QString path = QDir(program().dataFolder).filePath("House.umd");

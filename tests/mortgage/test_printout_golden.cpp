@@ -40,15 +40,15 @@ TEST(MortgagePrintoutGolden, EveryViewAsBefore) {
          [](MortgageInputs& in) {
              in.StartDate = kMarchFirst;
              in.ViewDates = true;
-             in.frequency = kFrequencies[2].item;
+             in.frequency = FrequencyKind::TwoWeeks;
          }},
         {"mortgage_annual_extra_payments", MortgageKind::Mortgage, ShowPayments::Annual, 2,
          [](MortgageInputs& in) { in = withExtras(in); }, "", "EUR "},
         {"mortgage_all_extra_payments", MortgageKind::Mortgage, ShowPayments::All, 0,
          [](MortgageInputs& in) {
              in = withExtras(in);
-             in.compounding = kCompoundings[3].item;
-             in.frequency = kFrequencies[4].item;
+             in.compounding = CompoundingKind::Semiannual;
+             in.frequency = FrequencyKind::BiweeklyAcc;
          }},
         // Figures wider than their columns keep every digit.
         {"mortgage_largest_principal", MortgageKind::Mortgage, ShowPayments::Annual, 0,

@@ -12,8 +12,9 @@ using namespace std::chrono;
 
 namespace {
 
-MortgageInputs mortgage(double principal, double rate, double years, const char* frequency = "      Monthly",
-                        const char* compounding = "      Monthly") {
+MortgageInputs mortgage(double principal, double rate, double years,
+                        FrequencyKind frequency = FrequencyKind::Monthly,
+                        CompoundingKind compounding = CompoundingKind::Monthly) {
     MortgageInputs in = MortgageInputs::defaults(MortgageKind::Mortgage);
     in.principal = *Currency::fromDouble(principal);
     in.rate = *Percent::fromDouble(rate);
@@ -51,14 +52,14 @@ TEST(Schedule, StandardMonthlyMortgage) {
 }
 
 TEST(Schedule, SemiannualCompoundingUsesTheMonthlyEquivalentRate) {
-    const Schedule s = run(mortgage(100000, 10.125, 25, "      Monthly", "   Semiannual"));
+    const Schedule s = run(mortgage(100000, 10.125, 25, FrequencyKind::Monthly, CompoundingKind::Semiannual));
     EXPECT_NEAR(s.monthlyRate, std::pow(1 + 0.10125 / 2, 1.0 / 6) - 1, 1e-15);
     EXPECT_NEAR(s.payment, 902.9129674863602, 1e-9);
     EXPECT_EQ(s.payments.size(), 300u);
 }
 
 TEST(Schedule, AcceleratedPaymentsEndEarlyAndSave) {
-    const Schedule acc = run(mortgage(100000, 10.125, 25, " Biweekly(Acc)"));
+    const Schedule acc = run(mortgage(100000, 10.125, 25, FrequencyKind::BiweeklyAcc));
     EXPECT_NEAR(acc.payment, 917.5273207627538 / 2, 1e-9);
     ASSERT_EQ(acc.payments.size(), 482u); // the balance loop ends at payment 482
     EXPECT_NEAR(acc.YearsToFinal, 482.0 / 26, 1e-5);
@@ -66,12 +67,12 @@ TEST(Schedule, AcceleratedPaymentsEndEarlyAndSave) {
     EXPECT_NEAR(acc.totalPaid, 220861.4024850293, 1e-4);
     EXPECT_NEAR(acc.interestSavings, 54396.79374380002, 1e-4);
 
-    const Schedule plain = run(mortgage(100000, 10.125, 25, "      2 Weeks"));
+    const Schedule plain = run(mortgage(100000, 10.125, 25, FrequencyKind::TwoWeeks));
     EXPECT_EQ(plain.payments.size(), 638u); // about 25 years
 }
 
 TEST(Schedule, DaysInYearSetTheTwoWeeklyPeriods) {
-    MortgageInputs in = mortgage(100000, 10.125, 25, "      2 Weeks");
+    MortgageInputs in = mortgage(100000, 10.125, 25, FrequencyKind::TwoWeeks);
     in.DaysChoice = 2; // 364 days: exactly 26 periods
     EXPECT_NEAR(run(in).periodicRate, 0.003885422573201014, 1e-15);
     in.DaysChoice = 0; // 365.25 days
@@ -121,29 +122,30 @@ TEST(Schedule, AnnualTotalsSumEachYear) {
 
 TEST(Schedule, PaymentDatesStepByMonthsOrDays) {
     struct Case {
-        const char* frequency;
+        FrequencyKind frequency;
         Date start;
         std::vector<Date> expected;
     };
     const Date jan31{year(2002), month(1), day(31)}, jan15{year(2002), month(1), day(15)};
     for (const Case& c : std::vector<Case>{
-             {"      Monthly",
+             {FrequencyKind::Monthly,
               jan31,
               {jan31, Date{year(2002), month(2), day(28)}, Date{year(2002), month(3), day(31)}}},
-             {"  Semimonthly",
+             {FrequencyKind::Semimonthly,
               jan15,
               {jan15, Date{year(2002), month(1), day(29)}, Date{year(2002), month(2), day(15)},
                Date{year(2002), month(3), day(1)}}},
-             {"   Weekly(Acc)",
+             {FrequencyKind::WeeklyAcc,
               jan31,
               {jan31, Date{year(2002), month(2), day(7)}, Date{year(2002), month(2), day(14)}}},
-             {"      2 Weeks", jan31, {jan31, Date{year(2002), month(2), day(14)}}}}) {
+             {FrequencyKind::TwoWeeks, jan31, {jan31, Date{year(2002), month(2), day(14)}}}}) {
         MortgageInputs in = mortgage(100000, 10.125, 25, c.frequency);
         in.ViewDates = true;
         in.StartDate = c.start;
         const Schedule s = run(in);
         for (std::size_t k = 0; k < c.expected.size(); ++k)
-            EXPECT_EQ(s.payments[k].date, c.expected[k]) << c.frequency << " payment " << k + 1;
+            EXPECT_EQ(s.payments[k].date, c.expected[k])
+                << frequencyOf(c.frequency).item << " payment " << k + 1;
     }
     MortgageInputs annual = mortgage(100000, 10.125, 25);
     annual.ViewDates = true;
@@ -169,13 +171,11 @@ TEST(Schedule, RefusesWhatCannotBeComputed) {
     };
     MortgageInputs loan = MortgageInputs::defaults(MortgageKind::Loan);
     loan.termYears = *Years::fromDouble(481.0 / 12);
-    MortgageInputs unknown = mortgage(1000, 5, 10);
-    unknown.frequency = "Monthly";
     for (const Case& c :
          {Case{mortgage(100000, 0, 25), Msg::WrongEntry}, Case{mortgage(100000, 10, 0), Msg::WrongEntry},
           Case{mortgage(100000, 10, 41), Msg::YearLimit40},
           Case{mortgage(100000, 10, 40.5), Msg::YearLimit40}, Case{loan, Msg::YearLimit40},
-          Case{unknown, Msg::WrongEntry}, Case{mortgage(-5, 10, 25), Msg::WrongEntry},
+          Case{mortgage(-5, 10, 25), Msg::WrongEntry},
           // Beyond what a file holds, and a term too short for one monthly payment.
           Case{mortgage(100000000000.01, 10, 25), Msg::WrongEntry},
           Case{mortgage(100000, 100.001, 25), Msg::WrongEntry}, Case{extra(100000000000.01), Msg::WrongEntry},
@@ -195,7 +195,7 @@ TEST(Schedule, ZeroPrincipalGivesAnAllZeroSchedule) {
 }
 
 TEST(Schedule, LongWeeklySchedulesKeepEveryRow) {
-    MortgageInputs in = mortgage(500000, 2, 40, "      1 Week");
+    MortgageInputs in = mortgage(500000, 2, 40, FrequencyKind::OneWeek);
     const Schedule s = run(in);
     EXPECT_GT(s.payments.size(), 2000u);
     EXPECT_EQ(s.payments.back().balance, 0.0);
