@@ -91,7 +91,6 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
     }
     // Comparisons: each example starts from the options and changes what it names.
     if (specs.size() > kMaxExamples) return failWith(Msg::ExampleLimit, "--example " + specs[kMaxExamples]);
-    std::string pages[3];
     std::vector<SavingsExample> listed;
     for (int n = 1; n <= specs.size(); ++n) {
         SavingsInputs in = base;
@@ -104,11 +103,10 @@ int runGrowth(const QCommandLineParser& parser, const CliContext& context) {
         const auto plan = calculateSavings(in);
         if (!plan) return failWith(plan.message, "--example " + specs[n - 1]);
         listed.push_back({in, *plan.value});
-        pages[n <= 15 ? 1 : 2] += examplePrintText(listed.back());
     }
     if (const int status = handOver(context, [&] { return comparisonsChart(listed); })) return status;
     if (!context.printoutPath.isEmpty())
-        if (const int status = writePrintout(context, comparisonsPrintout(pages[1], pages[2], print),
+        if (const int status = writePrintout(context, comparisonsPrintout(comparisonsTable(listed), print),
                                              "Investment Growth Comparisons"))
             return status;
     writeResultTable(context, comparisonsTable(listed));
@@ -152,9 +150,8 @@ int runCompound(const QCommandLineParser& parser, const CliContext& context) {
     if (!context.printoutPath.isEmpty()) {
         const PrintContext print{
             context.header.toStdString(), symbol, context.settings.PrinterFontChoice, {}};
-        if (const int status =
-                writePrintout(context, finderPrintout(finderPrintText(*row.value, symbol), "", print),
-                              "Annual Compounding Comparisons"))
+        if (const int status = writePrintout(context, finderPrintout(finderTable({*row.value}), print),
+                                             "Annual Compounding Comparisons"))
             return status;
     }
     const double rate = QString::fromStdString(Format(row->rate * 100, mask::FourPlaces)).toDouble();

@@ -22,9 +22,10 @@ inline constexpr char WideWhole[] = "#,,##0";        // a chart axis in whole un
 // Percentages typed and kept as numbers of percent (7.5 is 7.5%).
 inline constexpr char Percent[] = "###.00";
 inline constexpr char ShortPercent[] = "##.00";
-inline constexpr char InterestRate[] = "###.000";  // a mortgage's rate
-inline constexpr char RateWithZero[] = "##0.000";  // a rate below 1 keeps its zero (0.125)
-inline constexpr char GrowthRate[] = "#,,###.000"; // the finder's rate column
+inline constexpr char InterestRate[] = "###.000";    // a mortgage's rate
+inline constexpr char RateWithZero[] = "##0.000";    // a rate below 1 keeps its zero (0.125)
+inline constexpr char GrowthRate[] = "#,,###.000";   // the finder's rate column
+inline constexpr char GrowthRate4[] = "#,,###.0000"; // and as it prints
 // Fractions shown as percentages: the "%" multiplies by 100.
 inline constexpr char FractionPercent[] = "###.00%";
 inline constexpr char ChangePercent[] = "####.00%";

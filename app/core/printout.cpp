@@ -159,7 +159,8 @@ std::vector<PlacedText> printedCells(const ResultTable& table, const TableRow& r
         TableColumn column = table.columns[*at];
         if (!place.mask.empty()) column.mask = place.mask;
         std::string text = displayText(row[*at], column, context.dateForm);
-        if (totals && column.kind == FigureKind::Money) text = context.currencySymbol + text;
+        if ((totals || place.symbol) && column.kind == FigureKind::Money)
+            text = context.currencySymbol + text;
         cells.push_back({&place, std::move(text)});
     }
     return cells;
@@ -196,9 +197,11 @@ void printTableRows(Printout& printout, const ResultTable& table, const TablePri
                     const PrintContext& context) {
     const int firstPage = printout.page();
     for (const TableRow& row : table.rows) {
+        if (layout.beforeRow) layout.beforeRow(printout, row);
         printRow(printout, printedCells(table, row, layout, context, false), layout, nullptr, false);
+        if (layout.afterRow) layout.afterRow(printout, row);
         const int spare = printout.page() == firstPage ? layout.firstPageSpare : layout.laterPageSpare;
-        if (printout.linesOnPage() + spare >= printout.PageLines()) {
+        if (layout.breakPages && printout.linesOnPage() + spare >= printout.PageLines()) {
             printout.breakPage(layout.pageNumberColumn);
             if (layout.pageTop) layout.pageTop(printout);
         }

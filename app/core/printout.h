@@ -116,6 +116,7 @@ struct PrintColumn {
     // `column`.
     int width = 0;
     std::string mask = {}; // the printout's own mask; empty: the table column's
+    bool symbol = false;   // money after the currency symbol (totals always have it)
 };
 
 // How a printout lays out a result table below its headings.
@@ -130,8 +131,12 @@ struct TablePrintLayout {
     int firstPageSpare = 0;
     int laterPageSpare = 0;
     int pageNumberColumn = 40;
+    bool breakPages = true; // false: the printout breaks its pages after a count of rows itself
     // What a new page prints above its rows, after the font is set again.
     std::function<void(Printout&)> pageTop = {};
+    // What a row prints above and below its figures.
+    std::function<void(Printout&, const TableRow&)> beforeRow = {};
+    std::function<void(Printout&, const TableRow&)> afterRow = {};
     int captionColumn = 2; // the totals' caption
     // The totals start at their columns' starts; otherwise they align like the rows' figures.
     bool totalsFromColumnStart = false;

@@ -70,7 +70,13 @@ std::string plainText(const TableCell& cell, FigureKind kind) {
 
 std::string displayText(const TableCell& cell, const TableColumn& column, const ShortDateForm& dates) {
     const std::string_view mask = column.mask.empty() ? defaultMask(column.kind) : column.mask;
-    if (const auto* figure = std::get_if<double>(&cell)) return Format(*figure, mask);
+    if (const auto* figure = std::get_if<double>(&cell)) {
+        std::string text = Format(*figure, mask);
+        // A rate carries its percent sign unless its mask already makes one.
+        if (column.kind == FigureKind::Rate && !text.empty() && mask.find('%') == std::string_view::npos)
+            text += '%';
+        return text;
+    }
     if (const auto* whole = std::get_if<std::int64_t>(&cell))
         return Format(static_cast<double>(*whole), mask);
     if (const auto* date = std::get_if<Date>(&cell)) return shortDateText(*date, dates);

@@ -56,7 +56,8 @@ std::string plainText(const TableCell& cell, FigureKind kind);
 // The same, added to the end of `out` (a schedule of thousands of rows is written without a string a
 // figure).
 void appendPlainText(std::string& out, const TableCell& cell, FigureKind kind);
-// The cell as the window shows it, through the column's mask (or its kind's).
+// The cell as the window and the printouts show it, through the column's mask (or its kind's); a
+// rate with its percent sign.
 std::string displayText(const TableCell& cell, const TableColumn& column, const ShortDateForm& dates);
 // The figure of a cell: a number for money, rates and counts; none for a date, a text or nothing.
 std::optional<double> cellNumber(const TableCell& cell);

@@ -263,13 +263,8 @@ void ResultGrid::changeEvent(QEvent* event) {
 
 namespace {
 
-// A cell as the window shows it: a rate carries its percent sign unless its mask already makes one.
 QString shownText(const TableCell& cell, const TableColumn& column, const ShortDateForm& dates) {
-    if (std::holds_alternative<std::monostate>(cell)) return {};
-    std::string text = displayText(cell, column, dates);
-    if (column.kind == FigureKind::Rate && !text.empty() && column.mask.find('%') == std::string::npos)
-        text += '%';
-    return qs(text);
+    return qs(displayText(cell, column, dates));
 }
 
 } // namespace

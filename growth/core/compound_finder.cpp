@@ -28,30 +28,6 @@ Outcome<FinderRow> findCompoundGrowth(const FinderInputs& in) {
     });
 }
 
-std::vector<std::string> finderCells(const FinderRow& row, const std::string& symbol) {
-    const FinderInputs& in = row.inputs;
-    return {in.name,
-            Currency::fromDoubleOrFail(in.term.toDouble()).toPlainString(),
-            moneyText(symbol, in.cost.toDouble(), mask::WideAmount),
-            moneyText(symbol, in.value.toDouble(), mask::WideAmount),
-            Format(row.rate, mask::GainPercent3),
-            Format(row.totalGain, mask::GainPercent)};
-}
-
-std::string finderPrintText(const FinderRow& row, const std::string& symbol) {
-    const FinderInputs& in = row.inputs;
-    std::string text;
-    if (!in.name.empty()) text += "\r\n " + in.name;
-    // Each figure ends where its column ends under the printout's headings.
-    FigureRow figures;
-    figures.endingAt(5, Format(in.term.toDouble(), mask::Years))
-        .endingAt(25, moneyText(symbol, in.cost.toDouble(), mask::WideAmount))
-        .endingAt(44, moneyText(symbol, in.value.toDouble(), mask::WideAmount))
-        .endingAt(63, Format(row.rate, mask::GainPercent4))
-        .endingAt(79, Format(row.totalGain, mask::GainPercent4));
-    return text + "\r\n" + figures.text() + " " + std::string(78, '_') + " \r\n";
-}
-
 ResultTable finderPathTable(const FinderRow& row) {
     ResultTable table;
     table.columns = {{"year", "Year", FigureKind::Count}, {"value", "Value", FigureKind::Count}};

@@ -31,12 +31,10 @@ struct FinderRow {
 // Message 4 for a term of 51 years or more, 3 for a zero or negative figure.
 Outcome<FinderRow> findCompoundGrowth(const FinderInputs& inputs);
 
-std::vector<std::string> finderCells(const FinderRow& row, const std::string& currencySymbol);
 // The value at the end of each year of the term, in whole units.
 ResultTable finderPathTable(const FinderRow& row);
 // Every run of the finder, one a row: its name, term, cost and value, the annual rate and the total
 // gain as percentages.
 ResultTable finderTable(const std::vector<FinderRow>& rows);
-std::string finderPrintText(const FinderRow& row, const std::string& currencySymbol);
 
 } // namespace brisk

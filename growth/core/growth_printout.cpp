@@ -23,21 +23,6 @@ TablePrintLayout planLayout() {
 
 } // namespace
 
-void printTextBlock(Printout& printout, const std::string& text) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty())
-            printout.emptyLine();
-        else
-            printout.printAt(1, line);
-        start = end + 1;
-    }
-}
-
 Printout savingsPrintout(const SavingsInputs& in, const SavingsPlan& plan, const PrintContext& context) {
     const std::string& c = context.currencySymbol;
     Printout p(context.fontChoice);
@@ -81,8 +66,19 @@ Printout savingsPrintout(const SavingsInputs& in, const SavingsPlan& plan, const
     return p;
 }
 
-Printout comparisonsPrintout(const std::string& page1, const std::string& page2,
-                             const PrintContext& context) {
+namespace {
+
+// The rows up to `last` (1-based), or those after `first`: one printed page of a list.
+ResultTable rowsOf(const ResultTable& table, std::size_t first, std::size_t last) {
+    ResultTable part = table;
+    part.rows.assign(table.rows.begin() + static_cast<std::ptrdiff_t>(std::min(first, table.rows.size())),
+                     table.rows.begin() + static_cast<std::ptrdiff_t>(std::min(last, table.rows.size())));
+    return part;
+}
+
+} // namespace
+
+Printout comparisonsPrintout(const ResultTable& examples, const PrintContext& context) {
     const std::string separator(77, '_');
     Printout p(context.fontChoice);
     p.SetPrinterFont();
@@ -94,20 +90,36 @@ Printout comparisonsPrintout(const std::string& page1, const std::string& page2,
     p.printAt(2, "End  Investment Investment /Growth  Increase Rate(%)     Invested    Value");
     p.printAt(2, separator);
     p.emptyLine();
-    printTextBlock(p, page1);
-    if (!page2.empty()) {
+    // Each figure ends where its column ends under the headings; a rule under each example.
+    TablePrintLayout layout;
+    layout.figureRows = true;
+    layout.breakPages = false;
+    layout.columns = {{"periods", 1, 3, mask::TwoDigits},
+                      {"lump", 4, 12},
+                      {"amount", 16, 12},
+                      {"rate", 28, 8},
+                      {"increase", 36, 8},
+                      {"inflation", 44, 8},
+                      {"total_invested", 52, 13, mask::Total},
+                      {"final_value", 65, 14, mask::Total}};
+    layout.afterRow = [&](Printout& page, const TableRow&) {
+        page.printAt(1, " " + separator);
+        page.emptyLine();
+    };
+    printTableRows(p, rowsOf(examples, 0, kExamplesFirstPage), layout, context);
+    if (examples.rows.size() > kExamplesFirstPage) {
         p.newPage();
         p.SetPrinterFont();
         p.emptyLine(2);
         p.printAt(2, separator);
         p.emptyLine();
-        printTextBlock(p, page2);
+        printTableRows(p, rowsOf(examples, kExamplesFirstPage, examples.rows.size()), layout, context);
     }
     p.EndPrintout();
     return p;
 }
 
-Printout finderPrintout(const std::string& page1, const std::string& page2, const PrintContext& context) {
+Printout finderPrintout(const ResultTable& rows, const PrintContext& context) {
     Printout p(context.fontChoice);
     p.SetPrinterFont();
     p.printAt(2, context.header);
@@ -116,11 +128,29 @@ Printout finderPrintout(const std::string& page1, const std::string& page2, cons
     p.emptyLine(2);
     p.printAt(2, "Term in          Cost of         Current or      Compounded at   Total Rate(%)");
     p.printAt(2, " Years        Investment       Future Value     Annual Rate(%)     over Period");
-    printTextBlock(p, page1);
-    if (!page2.empty()) {
+    // Each figure ends where its column ends under the headings; the investment's name above.
+    TablePrintLayout layout;
+    layout.figureRows = true;
+    layout.breakPages = false;
+    layout.columns = {{"term", 1, 5, mask::Years},
+                      {"cost", 6, 20, {}, true},
+                      {"value", 26, 19, {}, true},
+                      {"rate", 45, 19, mask::GrowthRate4},
+                      {"total_gain", 64, 16, mask::GrowthRate4}};
+    const std::size_t name = *rows.column("name");
+    layout.beforeRow = [&](Printout& page, const TableRow& row) {
+        page.emptyLine();
+        if (const auto* text = std::get_if<std::string>(&row[name]); text && !text->empty())
+            page.printAt(1, " " + *text);
+    };
+    layout.afterRow = [](Printout& page, const TableRow&) {
+        page.printAt(1, " " + std::string(78, '_') + " ");
+    };
+    printTableRows(p, rowsOf(rows, 0, kFinderRowsFirstPage), layout, context);
+    if (rows.rows.size() > static_cast<std::size_t>(kFinderRowsFirstPage)) {
         p.newPage();
         p.SetPrinterFont();
-        printTextBlock(p, page2);
+        printTableRows(p, rowsOf(rows, kFinderRowsFirstPage, rows.rows.size()), layout, context);
     }
     p.EndPrintout();
     return p;

@@ -8,11 +8,10 @@
 namespace brisk {
 
 Printout savingsPrintout(const SavingsInputs& inputs, const SavingsPlan& plan, const PrintContext& context);
-// The examples' printout text, page 1 (examples 1 to 15) and page 2 (16 to 22).
-Printout comparisonsPrintout(const std::string& page1, const std::string& page2, const PrintContext& context);
-Printout finderPrintout(const std::string& page1, const std::string& page2, const PrintContext& context);
-
-// Prints pre-formatted text, one printed line per line of the text.
-void printTextBlock(Printout& printout, const std::string& text);
+inline constexpr std::size_t kExamplesFirstPage = 15;
+// The examples (comparisonsTable): 15 on the first page, the rest (to 22) on the second.
+Printout comparisonsPrintout(const ResultTable& examples, const PrintContext& context);
+// The finder's rows (finderTable): kFinderRowsFirstPage on the first page, the rest on the second.
+Printout finderPrintout(const ResultTable& rows, const PrintContext& context);
 
 } // namespace brisk

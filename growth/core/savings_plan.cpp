@@ -85,34 +85,6 @@ Outcome<SavingsPlan> calculateSavings(const SavingsInputs& inputs) {
     return trapCalc([&] { return runSavings(inputs); });
 }
 
-std::vector<std::string> exampleCells(const SavingsExample& e) {
-    const SavingsInputs& in = e.inputs;
-    return {Format(e.plan.periodCount, mask::Years),
-            Format(in.lumpSum.toDouble(), mask::Amount),
-            Format(in.amount.toDouble(), mask::Amount),
-            Format(in.rate.toDouble(), mask::ShortPercent) + "%",
-            Format(in.increase.toDouble(), mask::ShortPercent) + "%",
-            Format(in.inflation.toDouble(), mask::ShortPercent) + "%",
-            Format(e.plan.totalInvested, mask::WideTotal),
-            Format(e.plan.finalValue, mask::WideTotal)};
-}
-
-std::string examplePrintText(const SavingsExample& e) {
-    const SavingsInputs& in = e.inputs;
-    auto rate = [](Percent percent) { return Format(percent.toDouble(), mask::ShortPercent) + "%"; };
-    // Each figure ends where its column ends under the printout's headings.
-    FigureRow row;
-    row.endingAt(3, Format(e.plan.periodCount, mask::TwoDigits))
-        .endingAt(15, Format(in.lumpSum.toDouble(), mask::Amount))
-        .endingAt(27, Format(in.amount.toDouble(), mask::Amount))
-        .endingAt(35, rate(in.rate))
-        .endingAt(43, rate(in.increase))
-        .endingAt(51, rate(in.inflation))
-        .endingAt(64, Format(e.plan.totalInvested, mask::Total))
-        .endingAt(78, Format(e.plan.finalValue, mask::Total));
-    return row.text() + " " + std::string(77, '_') + "\r\n\r\n";
-}
-
 std::string exampleLabel(int n) {
     return "Row " + std::string(n >= 0 ? " " : "") + std::to_string(n);
 }

@@ -71,9 +71,6 @@ struct SavingsExample {
 // The listed examples: each one's inputs, its periods and its totals.
 ResultTable comparisonsTable(const std::vector<SavingsExample>& examples);
 
-// The grid row of an example (columns 0 to 7) and its lines in the printout text.
-std::vector<std::string> exampleCells(const SavingsExample& example);
-std::string examplePrintText(const SavingsExample& example);
 // The legend of example n on the chart: "Row" and the number after a blank for its sign.
 std::string exampleLabel(int n);
 

@@ -16,10 +16,8 @@ struct GrowthState {
     std::optional<SavingsPlan> plan;      // the planning table on show
     SavingsInputs planned;                // the inputs it was calculated from
     std::vector<SavingsExample> examples; // comparisons mode, CompareCount of them
-    std::string ReportPageText[3];        // printout text: [1] examples 1-15, [2] 16-22
     FinderInputs finderInputs;
     std::vector<FinderRow> finderRows;
-    std::string finderPageText[3]; // [1] rows 1-12, [2] rows 13-22
 };
 
 GrowthState& growth();

@@ -127,8 +127,6 @@ SavingsCalc::SavingsCalc(QWidget* parent)
     state.inputs = SavingsInputs{};
     state.plan.reset();
     state.examples.clear();
-    for (std::string& text : state.ReportPageText)
-        text.clear();
 
     struct Field {
         const char* name;
@@ -270,8 +268,6 @@ void SavingsCalc::calculate() {
     } else {
         state.examples = std::move(examples);
         resultGrid()->showTable(comparisonsTable(state.examples), dates, symbol, {.leastRows = 23});
-        const int n = static_cast<int>(state.examples.size());
-        state.ReportPageText[n <= 15 ? 1 : 2] += examplePrintText(state.examples.back());
     }
     resultGrid()->setCurrentCell(1, 0);
 }
@@ -284,7 +280,7 @@ bool SavingsCalc::hasResults() const {
 std::pair<Printout, QString> SavingsCalc::printout(const PrintContext& context) const {
     const GrowthState& state = growth();
     if (comparisons())
-        return {comparisonsPrintout(state.ReportPageText[1], state.ReportPageText[2], context),
+        return {comparisonsPrintout(comparisonsTable(state.examples), context),
                 "Investment Growth Comparisons"};
     return {savingsPrintout(state.planned, *state.plan, context), "Investment Growth Calculation"};
 }
@@ -303,8 +299,6 @@ FindCompoundCalc::FindCompoundCalc(QWidget* parent)
     GrowthState& state = growth();
     state.finderInputs = FinderInputs{};
     state.finderRows.clear();
-    for (std::string& text : state.finderPageText)
-        text.clear();
     FinderInputs& in = state.finderInputs;
     EntryBox* cost = addField("InCost", " Purchase cost of your       investment.", EntryBox::Kind::Amount,
                               mask::WideAmount, 16);
@@ -358,11 +352,9 @@ void FindCompoundCalc::calculate() {
     rows.push_back(*row.value);
     if (!handOverChart(finderChart(rows))) return;
     state.finderRows = std::move(rows);
-    const int n = static_cast<int>(state.finderRows.size());
     const std::string& symbol = program().shell.CurrencySymbol;
     resultGrid()->showTable(finderTable(state.finderRows), program().shell.DateForm, symbol,
                             {.leastRows = 24, .symbolColumns = {"cost", "value"}});
-    state.finderPageText[n <= kFinderRowsFirstPage ? 1 : 2] += finderPrintText(*row.value, symbol);
     resultGrid()->setCurrentCell(1, 0);
 }
 
@@ -372,8 +364,7 @@ bool FindCompoundCalc::hasResults() const {
 
 std::pair<Printout, QString> FindCompoundCalc::printout(const PrintContext& context) const {
     const GrowthState& state = growth();
-    return {finderPrintout(state.finderPageText[1], state.finderPageText[2], context),
-            "Annual Compounding Comparisons"};
+    return {finderPrintout(finderTable(state.finderRows), context), "Annual Compounding Comparisons"};
 }
 
 QString FindCompoundCalc::helpText() const {

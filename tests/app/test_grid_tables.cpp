@@ -122,8 +122,6 @@ const std::vector<GridCase>& cases() {
 // figure of a symbol column after the symbol.
 QString shown(const TableCell& cell, const TableColumn& column, bool symbol) {
     QString text = qs(displayText(cell, column, program().shell.DateForm));
-    if (column.kind == FigureKind::Rate && !text.isEmpty() && column.mask.find('%') == std::string::npos)
-        text += '%';
     if (symbol && cellNumber(cell)) text.prepend(qs(program().shell.CurrencySymbol));
     return text;
 }

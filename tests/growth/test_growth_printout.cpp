@@ -43,27 +43,21 @@ TEST(GrowthPrintout, MonthlyFortyYearsPagesAt29ThenEvery47) {
 }
 
 TEST(GrowthPrintout, ExamplesSixteenOnGoToPageTwoAndPrintAgain) {
-    std::string page1, page2;
-    for (int n = 1; n <= 16; ++n) {
-        const SavingsExample e{SavingsInputs{}, *calculateSavings(SavingsInputs{}).value};
-        (n <= 15 ? page1 : page2) += examplePrintText(e);
-    }
-    const Printout first = comparisonsPrintout(page1, page2, context);
+    const std::vector<SavingsExample> examples(16,
+                                               {SavingsInputs{}, *calculateSavings(SavingsInputs{}).value});
+    const Printout first = comparisonsPrintout(comparisonsTable(examples), context);
     ASSERT_EQ(first.page(), 2);
     const std::regex example(R"( 25 .*679,652\.79)");
     EXPECT_EQ(countRows(first.pages()[0], example), 15);
     EXPECT_EQ(countRows(first.pages()[1], example), 1);
     // The text is kept: a second printout is the same.
-    EXPECT_EQ(comparisonsPrintout(page1, page2, context).plainText(), first.plainText());
+    EXPECT_EQ(comparisonsPrintout(comparisonsTable(examples), context).plainText(), first.plainText());
 }
 
 TEST(GrowthPrintout, FinderSecondPageFromTheThirteenthRow) {
-    std::string page1, page2;
     const auto row =
         findCompoundGrowth({Currency::fromWhole(1000), Currency::fromWhole(2000), Years::fromWhole(5), "A"});
-    for (int n = 1; n <= 13; ++n)
-        (n <= kFinderRowsFirstPage ? page1 : page2) += finderPrintText(*row.value, "$");
-    const Printout p = finderPrintout(page1, page2, context);
+    const Printout p = finderPrintout(finderTable(std::vector<FinderRow>(13, *row.value)), context);
     ASSERT_EQ(p.page(), 2);
     const std::regex printed(R"( +5 +\$1,000\.00 +\$2,000\.00 +14\.8698% +100\.0000%)");
     EXPECT_EQ(countRows(p.pages()[0], printed), 12);
@@ -76,20 +70,17 @@ TEST(GrowthPrintout, FinderSecondPageFromTheThirteenthRow) {
 // keep their columns. The expected lines are laid out by hand from the column ends.
 namespace {
 
-std::vector<std::string> textLines(const std::string& text) {
+// The first page's lines from `before` lines above the one that reads `first`, `count` of them.
+std::vector<std::string> printedLines(const Printout& p, const std::string& first, std::size_t count,
+                                      std::size_t before = 0) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
+    for (const PrintLine& line : p.pages()[0].lines)
+        lines.push_back(line.text());
+    const auto at = std::find(lines.begin(), lines.end(), first);
+    if (at - lines.begin() < static_cast<std::ptrdiff_t>(before) || lines.end() - at + before < count)
+        return {};
+    return {at - before, at - before + static_cast<std::ptrdiff_t>(count)};
 }
-
 template <typename Case> std::string caseName(const testing::TestParamInfo<Case>& info) {
     std::string name = info.param.name;
     for (char& ch : name)
@@ -130,9 +121,9 @@ TEST_P(ExamplePrintLines, FiguresApartWithinThePage) {
     std::vector<std::string> expected = c.lines;
     expected.push_back(" " + std::string(77, '_'));
     expected.push_back("");
-    const std::string text = examplePrintText(e);
-    EXPECT_EQ(textLines(text), expected);
-    expectWithinThePage(comparisonsPrintout(text, "", context));
+    const Printout printed = comparisonsPrintout(comparisonsTable({e}), context);
+    EXPECT_EQ(printedLines(printed, expected.front(), expected.size()), expected);
+    expectWithinThePage(printed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -213,9 +204,9 @@ TEST_P(FinderPrintLines, FiguresApartWithinThePage) {
     std::vector<std::string> expected{""};
     expected.insert(expected.end(), c.lines.begin(), c.lines.end());
     expected.push_back(" " + std::string(78, '_') + " ");
-    const std::string text = finderPrintText(row, "$");
-    EXPECT_EQ(textLines(text), expected);
-    expectWithinThePage(finderPrintout(text, "", context));
+    const Printout printed = finderPrintout(finderTable({row}), context);
+    EXPECT_EQ(printedLines(printed, expected[1], expected.size(), 1), expected);
+    expectWithinThePage(printed);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -171,7 +171,6 @@ class TestGrowthWindows : public QObject {
         const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
         QCOMPARE(message, QString("Limit is 22 entries."));
         QCOMPARE(growth().examples.size(), 22u);
-        QVERIFY(!growth().ReportPageText[2].empty());
         type(w, "InRate", "10", "InLumpInv"); // editing keeps the examples
         QCOMPARE(w->gridText(1, 7), QString("679,652.79"));
     }
@@ -200,7 +199,6 @@ class TestGrowthWindows : public QObject {
         QCOMPARE(program().chart.charted[0], *Currency::fromDouble(14.8698));
         for (int n = 2; n <= 13; ++n)
             w->Calc_Click();
-        QVERIFY(!growth().finderPageText[2].empty());
         const QString message = testing::messageShownBy([&] { type(w, "InTerm", "51", "InCost"); });
         QCOMPARE(message, QString("Wrong entry, 50 Years limit."));
         QCOMPARE(growth().finderInputs.term, Years::fromWhole(50));

@@ -52,16 +52,16 @@ TEST(GrowthPrintoutGolden, ComparisonsAsBefore) {
     for (const int count : {1, 15, 16, 22}) {
         const std::string name = "comparisons_" + std::to_string(count);
         SCOPED_TRACE(name);
-        std::string pages[3];
+        std::vector<SavingsExample> examples;
         for (int n = 1; n <= count; ++n) {
             const SavingsInputs in = plan(n % 3 == 0 ? "Monthly" : "Annually", 100 * n, 2.5 + n, n + 1,
                                           1000 * (n % 4), n % 5, n % 2 ? 1.5 : 0);
             const auto computed = calculateSavings(in);
             ASSERT_TRUE(computed);
-            pages[n <= 15 ? 1 : 2] += examplePrintText({in, *computed.value});
+            examples.push_back({in, *computed.value});
         }
-        brisk::testing::expectGolden("growth", name,
-                                     comparisonsPrintout(pages[1], pages[2], {"Plans", "$", count % 4, {}}));
+        brisk::testing::expectGolden(
+            "growth", name, comparisonsPrintout(comparisonsTable(examples), {"Plans", "$", count % 4, {}}));
     }
 }
 
@@ -69,15 +69,15 @@ TEST(GrowthPrintoutGolden, FinderAsBefore) {
     for (const int count : {1, 13}) {
         const std::string name = "finder_" + std::to_string(count);
         SCOPED_TRACE(name);
-        std::string pages[3];
+        std::vector<FinderRow> rows;
         for (int n = 1; n <= count; ++n) {
             const auto row =
                 findCompoundGrowth({Currency::fromWhole(1000 * n), Currency::fromWhole(2500 * n + 7),
                                     Years::fromWhole(n + 2), n % 2 ? "Fund " + std::to_string(n) : ""});
             ASSERT_TRUE(row);
-            pages[n <= kFinderRowsFirstPage ? 1 : 2] += finderPrintText(*row.value, "$");
+            rows.push_back(*row.value);
         }
         brisk::testing::expectGolden("growth", name,
-                                     finderPrintout(pages[1], pages[2], {"Funds", "$", 0, {}}));
+                                     finderPrintout(finderTable(rows), {"Funds", "$", 0, {}}));
     }
 }

@@ -1,6 +1,7 @@
 // The growth planner and the compound growth finder against figures worked out apart from them
 // (a separate loop with the same rounding rules, and the finder's published examples).
 #include "growth/core/compound_finder.h"
+#include "growth/core/growth_printout.h"
 #include "growth/core/savings_plan.h"
 
 #include <gtest/gtest.h>
@@ -85,18 +86,26 @@ TEST(SavingsPlan, RatesThatCannotCompoundAreRefused) {
     }
 }
 
-TEST(SavingsExamples, GridCellsLabelAndPrintText) {
-    const SavingsExample e{SavingsInputs{}, run(SavingsInputs{})};
-    const auto cells = exampleCells(e);
-    EXPECT_EQ(cells[0], "25");
-    EXPECT_EQ(cells[1], ".00");
-    EXPECT_EQ(cells[3], "20.00%");
-    EXPECT_EQ(cells[6], "30,000.00");
-    EXPECT_EQ(cells[7], "679,652.79");
+TEST(SavingsExamples, TheWorkedExampleAsTheGridAndThePrintoutShowIt) {
+    const ResultTable table = comparisonsTable({{SavingsInputs{}, run(SavingsInputs{})}});
+    const auto shown = [&](const char* id) {
+        const std::size_t at = *table.column(id);
+        return displayText(table.rows[0][at], table.columns[at], {});
+    };
+    EXPECT_EQ(shown("periods"), "25");
+    EXPECT_EQ(shown("lump"), ".00");
+    EXPECT_EQ(shown("rate"), "20.00%");
+    EXPECT_EQ(shown("total_invested"), "30,000.00");
+    EXPECT_EQ(shown("final_value"), "679,652.79");
     EXPECT_EQ(exampleLabel(3), "Row  3");
-    EXPECT_EQ(examplePrintText(e),
-              " 25         .00    1,200.00  20.00%    .00%    .00%    30,000.00    679,652.79\r\n " +
-                  std::string(77, '_') + "\r\n\r\n");
+    std::vector<std::string> lines;
+    for (const PrintLine& line : comparisonsPrintout(table, {"", "$", 0, {}}).pages()[0].lines)
+        lines.push_back(line.text());
+    const std::string row = " 25         .00    1,200.00  20.00%    .00%    .00%    30,000.00    679,652.79";
+    const auto at = std::find(lines.begin(), lines.end(), row);
+    ASSERT_NE(at, lines.end());
+    ASSERT_LT(at + 1, lines.end());
+    EXPECT_EQ(at[1], " " + std::string(77, '_'));
 }
 
 TEST(CompoundFinder, TheWorkedExamples) {
@@ -113,10 +122,15 @@ TEST(CompoundFinder, TheWorkedExamples) {
         const auto row = findCompoundGrowth({*Currency::fromDouble(c.cost), *Currency::fromDouble(c.value),
                                              *Years::fromDouble(c.term), "Fund"});
         ASSERT_TRUE(row);
-        const auto cells = finderCells(*row.value, "$");
-        EXPECT_EQ(cells[4], c.grid);
-        EXPECT_EQ(cells[5], c.gain);
-        EXPECT_NE(finderPrintText(*row.value, "$").find(c.printed), std::string::npos) << c.printed;
+        const ResultTable table = finderTable({*row.value});
+        const auto shown = [&](const char* id) {
+            const std::size_t at = *table.column(id);
+            return displayText(table.rows[0][at], table.columns[at], {});
+        };
+        EXPECT_EQ(shown("rate"), c.grid);
+        EXPECT_EQ(shown("total_gain"), c.gain);
+        EXPECT_NE(finderPrintout(table, {"", "$", 0, {}}).plainText().find(c.printed), std::string::npos)
+            << c.printed;
     }
 }
 
@@ -131,7 +145,8 @@ TEST(CompoundFinder, PathFallingValueAndLimits) {
         findCompoundGrowth({Currency::fromWhole(2000), Currency::fromWhole(1000), Years::fromWhole(5), ""});
     ASSERT_TRUE(down);
     EXPECT_LT(down->rate, 0);
-    EXPECT_EQ(finderCells(*down.value, "$")[5], "-50.00%");
+    const ResultTable fallen = finderTable({*down.value});
+    EXPECT_EQ(displayText(fallen.rows[0][5], fallen.columns[5], {}), "-50.00%");
     EXPECT_TRUE(
         findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Years::fromWhole(50), ""}));
     EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Years::fromWhole(51), ""})
