@@ -49,6 +49,8 @@ QString findHelpFolder() {
 
 void useProgramFont() {
     QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arimo", "Arial", "DejaVu Sans"});
+    // The main menu's title: without a serif stand-in the font matcher falls back to a fixed-pitch face.
+    QFont::insertSubstitutions("MS Serif", {"Liberation Serif", "DejaVu Serif", "Tinos", "Times New Roman"});
     QFont font("MS Sans Serif");
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
