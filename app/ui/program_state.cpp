@@ -57,6 +57,17 @@ void useProgramFont() {
     QApplication::setFont(font);
 }
 
+bool styleChosenByUser(int argc, const char* const* argv) {
+    if (!qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")) return true;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-style" || argument == "--style" || argument.startsWith("-style=") ||
+            argument.startsWith("--style="))
+            return true;
+    }
+    return false;
+}
+
 namespace {
 
 // What every window and dialog of the program does alike, whoever made it.
