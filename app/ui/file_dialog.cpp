@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -53,7 +54,11 @@ std::optional<QString> FileDirectory(FileOp fileOp, QWidget* parent) {
     const std::optional<FileOperation> op = fileOperation(fileOp);
     QFileDialog dialog(parent, "Folders");
     dialog.setObjectName("FileDir");
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The desktop's own dialog where it has one; Qt's where there is no desktop (the tests find its
+    // widgets) or where BRISKLANE_QT_FILE_DIALOG asks for it.
+    if (QGuiApplication::platformName() == "offscreen" ||
+        qEnvironmentVariableIsSet("BRISKLANE_QT_FILE_DIALOG"))
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(op->save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(op->save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(op->filter.split(";;"));
