@@ -60,12 +60,15 @@ int main(int argc, char** argv) {
         options.process(terminal);
         return 0;
     }
+    // Read before QApplication takes the option out of argv.
+    const bool styleChosen = brisk::styleChosenByUser(argc, argv);
     QApplication application(argc, argv);
     Q_INIT_RESOURCE(resources); // the icon lives in the windows' static library
     QCommandLineParser options;
     describeOptions(options, exitWhenShown);
     options.process(application);
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    // The windows are drawn for Fusion, unless the user asked for another style.
+    if (!styleChosen) QApplication::setStyle(QStyleFactory::create("Fusion"));
     brisk::useProgramFont();
     QApplication::setWindowIcon(
         QIcon(":/brisklane/brisklane.png")); // a bitmap: no image plugin to load at start

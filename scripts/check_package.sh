@@ -27,3 +27,18 @@ in_root brisklane-calc mortgage --principal 100000 --rate 10.125 --term 25 --for
 in_root brisklane-calc valuedb /usr/share/brisklane/help/Sample.Zrk ratios | grep -m1 records
 in_root ls /usr/share/man/man1/brisklane-calc.1.gz /usr/share/man/man1/brisklane.1.gz /usr/share/doc/brisklane/copyright /usr/share/doc/brisklane/changelog.gz
 in_root env QT_QPA_PLATFORM=offscreen brisklane --exit-when-shown && echo "brisklane: the main menu was drawn"
+# A database opens in the program from a file manager: its type by name, and the program as that
+# type's default. xdg-mime with no desktop running reads the MIME database through mimetype(1).
+echo "== a value database opens by its MIME type"
+if in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+     xdg-utils libfile-mimeinfo-perl shared-mime-info desktop-file-utils >/dev/null 2>&1; then
+  in_root update-mime-database /usr/share/mime
+  in_root update-desktop-database /usr/share/applications
+  type=$(in_root xdg-mime query filetype /usr/share/brisklane/help/Sample.Zrk)
+  [ "$type" = application/x-brisklane-database ] || { echo "Sample.Zrk is of type '$type'"; exit 1; }
+  app=$(in_root xdg-mime query default "$type")
+  [ "$app" = org.brisklane.Brisklane.desktop ] || { echo "$type opens with '$app'"; exit 1; }
+  echo "Sample.Zrk: $type, opened by $app"
+else
+  echo "SKIPPED: xdg-utils could not be installed in the clean system"
+fi

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QLocale>
+#include <QPageRanges>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -56,7 +57,26 @@ QPageSize localPageSize() {
     return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-bool renderPrintout(const Printout& printout, QPagedPaintDevice& device) {
+std::vector<int> pagesToDraw(int pageCount, const QPagedPaintDevice& device, PageCopies copies) {
+    const QPageRanges ranges = device.pageRanges();
+    std::vector<int> chosen;
+    for (int page = 1; page <= pageCount; ++page)
+        if (ranges.isEmpty() || ranges.contains(page)) chosen.push_back(page);
+    const int count = std::max(1, copies.count);
+    std::vector<int> order;
+    if (copies.collate) {
+        for (int copy = 0; copy < count; ++copy)
+            order.insert(order.end(), chosen.begin(), chosen.end());
+    } else {
+        for (int page : chosen)
+            order.insert(order.end(), count, page);
+    }
+    return order;
+}
+
+bool renderPrintout(const Printout& printout, QPagedPaintDevice& device, PageCopies copies) {
+    const std::vector<int> order = pagesToDraw(static_cast<int>(printout.pages().size()), device, copies);
+    if (order.empty()) return false;
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const QFont font(printoutFont(printout.fontChoice()), &device);
@@ -76,7 +96,8 @@ bool renderPrintout(const Printout& printout, QPagedPaintDevice& device) {
     // The font's own line spacing, closed up where a page holds more lines than fit.
     const qreal lineHeight = std::min(metrics.lineSpacing(), areaHeight / mostLines);
     bool first = true;
-    for (const PrintPage& page : printout.pages()) {
+    for (int number : order) {
+        const PrintPage& page = printout.pages()[number - 1];
         if (!first && !device.newPage()) return false;
         first = false;
         qreal y = metrics.ascent();
@@ -88,10 +109,17 @@ bool renderPrintout(const Printout& printout, QPagedPaintDevice& device) {
     return painter.end();
 }
 
-bool renderDrawing(QPagedPaintDevice& device, const PageDrawing& draw) {
+bool renderDrawing(QPagedPaintDevice& device, const PageDrawing& draw, PageCopies copies) {
+    const std::vector<int> order = pagesToDraw(1, device, copies);
+    if (order.empty()) return false;
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    draw(painter, QRectF(0, 0, device.width(), device.height()));
+    for (std::size_t copy = 0; copy < order.size(); ++copy) {
+        if (copy > 0 && !device.newPage()) return false;
+        painter.save();
+        draw(painter, QRectF(0, 0, device.width(), device.height()));
+        painter.restore();
+    }
     return painter.end();
 }
 

@@ -3,7 +3,6 @@
 #include "app/core/numeric_parse.h"
 #include "app/ui/calculator_parts.h"
 #include "app/ui/header_input.h"
-#include "app/ui/help_viewer.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
@@ -17,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -53,9 +51,6 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& letter, c
     connect(command(Command::Printer), &QPushButton::clicked, this, &CalculatorWindow::Printer_Click);
     connect(command(Command::Exit), &QPushButton::clicked, this, &CalculatorWindow::Exit_Click);
     command(Command::Graphs)->setEnabled(MenuMain::hasWindow("GraphsAll"));
-
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, [this] { openHelp(kHelpUseFile, 2, this); });
 }
 
 QPushButton* CalculatorWindow::command(Command which) const {

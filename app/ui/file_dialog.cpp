@@ -1,11 +1,14 @@
 #include "app/ui/file_dialog.h"
 
+#include "app/ui/desktop_memory.h"
 #include "app/ui/program_state.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace brisk {
 
@@ -15,9 +18,11 @@ FileOperation fileOperation(FileOp op) {
     const QString umd = "Mortgage Database (*.umd)";
     const QString uld = "Loan Database (*.uld)";
     // Price exports arrive with the browser's downloads; tables go where documents do; after that,
-    // both go where the last CSV file was.
+    // both go where the last CSV file was, in this run or an earlier one.
     const auto csvFolder = [&s](QStandardPaths::StandardLocation first) {
-        return s.CsvFolder.empty() ? QStandardPaths::writableLocation(first) : qs(s.CsvFolder);
+        if (!s.CsvFolder.empty()) return qs(s.CsvFolder);
+        const QString last = lastFolder("csv");
+        return last.isEmpty() ? QStandardPaths::writableLocation(first) : last;
     };
     switch (op) {
     case FileOp::OpenDatabase:
@@ -49,18 +54,35 @@ std::optional<QString> FileDirectory(FileOp fileOp, QWidget* parent) {
     const std::optional<FileOperation> op = fileOperation(fileOp);
     QFileDialog dialog(parent, "Folders");
     dialog.setObjectName("FileDir");
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The desktop's own dialog where it has one; Qt's where there is no desktop (the tests find its
+    // widgets) or where BRISKLANE_QT_FILE_DIALOG asks for it.
+    if (QGuiApplication::platformName() == "offscreen" ||
+        qEnvironmentVariableIsSet("BRISKLANE_QT_FILE_DIALOG"))
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(op->save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(op->save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(op->filter.split(";;"));
     dialog.setDefaultSuffix(op->suffix);
     const QFileInfo initial(op->initialName);
+    const QString last = lastFolder(op->suffix);
     dialog.setDirectory(!op->folder.isEmpty()  ? op->folder
                         : initial.isAbsolute() ? initial.absolutePath()
+                        : !last.isEmpty()      ? last
                                                : program().dataFolder);
+    // The folders of the files of this kind used lately, newest first: in the folder list and beside it.
+    QStringList recentFolders;
+    for (const QString& file : recentFiles(op->suffix))
+        if (const QString folder = QFileInfo(file).absolutePath(); !recentFolders.contains(folder))
+            recentFolders << folder;
+    dialog.setHistory(recentFolders);
+    QList<QUrl> places = dialog.sidebarUrls();
+    for (const QString& folder : recentFolders)
+        if (const QUrl url = QUrl::fromLocalFile(folder); !places.contains(url)) places << url;
+    dialog.setSidebarUrls(places);
     if (!op->initialName.isEmpty()) dialog.selectFile(initial.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString chosen = QDir::toNativeSeparators(dialog.selectedFiles().first());
+    rememberFile(op->suffix, chosen);
     if (fileOp == FileOp::OpenPrices || fileOp == FileOp::SaveTable)
         program().shell.CsvFolder = ss(QFileInfo(chosen).absolutePath());
     return chosen;

@@ -30,8 +30,8 @@ struct FileOperation {
 
 FileOperation fileOperation(FileOp op);
 
-// Shows the dialog (Qt's own, the same on every desktop): the chosen path, or nothing when the
-// user cancelled.
+// Shows the dialog (the desktop's own where there is one), in the folder last used for the kind
+// and offering the folders of its recent files: the chosen path, or nothing when the user cancelled.
 std::optional<QString> FileDirectory(FileOp op, QWidget* parent = nullptr);
 
 } // namespace brisk

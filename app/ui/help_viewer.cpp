@@ -43,7 +43,13 @@ void HelpViewer::showTopic(const QString& file, int context) {
 
 HelpViewer* openHelp(const QString& file, int context, QWidget* parent) {
     static QPointer<HelpViewer> viewer;
-    if (!viewer) viewer = new HelpViewer(parent);
+    // The viewer belongs to the window it is opened from: over a modal dialog it must be the
+    // dialog's own to take clicks and keys.
+    QWidget* owner = parent ? parent->window() : nullptr;
+    if (!viewer)
+        viewer = new HelpViewer(owner);
+    else if (owner && viewer->parentWidget() != owner && owner != viewer)
+        viewer->setParent(owner, viewer->windowFlags());
     viewer->showTopic(file, context);
     viewer->show();
     viewer->raise();

@@ -3,6 +3,7 @@
 #include "app/core/personal_settings.h"
 #include "app/ui/about_box.h"
 #include "app/ui/calculator_parts.h"
+#include "app/ui/desktop_memory.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
@@ -158,7 +159,10 @@ bool MenuMain::openFile(const QString& path) {
     if (opener->prepare) opener->prepare();
     QWidget* window = makeWindow(opener->windowName);
     m_frame->openTask(window);
-    if (opener->load(window, QFileInfo(path).absoluteFilePath())) return true;
+    if (opener->load(window, QFileInfo(path).absoluteFilePath())) {
+        rememberFile(QFileInfo(path).suffix().toLower(), QFileInfo(path).absoluteFilePath());
+        return true;
+    }
     m_frame->returnToMenu();
     return false;
 }

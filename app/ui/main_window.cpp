@@ -1,6 +1,7 @@
 #include "app/ui/main_window.h"
 
 #include "app/core/layout_rules.h"
+#include "app/ui/desktop_memory.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/program_state.h"
 #include "app/ui/twips.h"
@@ -29,6 +30,10 @@ MDIContainer::MDIContainer(QWidget* parent) : QMainWindow(parent) {
     // layout class).
     move(twipPoint(kFrameOrigin));
     resize(twipSize(kFrameWidth, kFrameHeight));
+    // Where the user left it last time, when there was a last time.
+    restoreFrameGeometry(*this);
+    // The menu's Exit ends the program without closing the frame.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { saveFrameGeometry(*this); });
     m_menu = new MenuMain(this);
     m_menuWindow = addChild(m_menu);
     connect(m_area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { placeCurrentChild(); });
@@ -204,6 +209,7 @@ void MDIContainer::closeEvent(QCloseEvent* event) {
             return;
         }
     }
+    saveFrameGeometry(*this);
     event->accept();
 }
 

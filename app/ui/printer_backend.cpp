@@ -5,12 +5,16 @@
 #include "app/ui/program_state.h"
 
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -41,11 +45,20 @@ QString pdfPathFor(const QString& title) {
     return QDir(folder).filePath(name);
 }
 
+// The hourglass while pages are drawn, not while a dialog waits for the user.
+struct WaitCursor {
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 bool noPrinter() {
     return QPrinterInfo::defaultPrinter().isNull() || qEnvironmentVariableIsSet("BRISKLANE_PRINT_TO_PDF");
 }
 
 void report(const PrintOutcome& outcome, QWidget* parent) {
+    if (outcome.cancelled) return;
     if (!outcome.ok) {
         QMessageBox::warning(parent, "Printout", outcome.error);
     } else if (!outcome.pdfPath.isEmpty()) {
@@ -56,65 +69,118 @@ void report(const PrintOutcome& outcome, QWidget* parent) {
     }
 }
 
+// A printer that makes its copies itself gets one; for one that does not (a PDF file) each copy is
+// drawn.
+PageCopies copiesToDraw(const QPrinter& printer) {
+    if (printer.supportsMultipleCopies()) return {};
+    return {printer.copyCount(), printer.collateCopies()};
+}
+
+// The print dialog over `printer` for a document of `pageCount` pages, and then the pages it
+// chose, drawn by `render`. Its Preview button shows the pages as they will print; printing from
+// the preview prints them there and closes the dialog.
+PrintOutcome printThroughDialog(QPrinter& printer, int pageCount,
+                                const std::function<bool(QPrinter&)>& render, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName("PrintDialog");
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageCount > 1);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setMinMax(1, pageCount);
+    bool printedInPreview = false;
+    bool previewFailed = false;
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        QPushButton* preview = buttons->addButton("Pre&view...", QDialogButtonBox::ActionRole);
+        preview->setObjectName("Preview");
+        QObject::connect(preview, &QPushButton::clicked, &dialog, [&] {
+            QPrintPreviewDialog view(&printer, &dialog);
+            view.setObjectName("PrintPreview");
+            QObject::connect(&view, &QPrintPreviewDialog::paintRequested, &view,
+                             [&](QPrinter* target) { previewFailed = !render(*target); });
+            if (view.exec() == QDialog::Accepted) {
+                printedInPreview = true;
+                dialog.reject();
+            }
+        });
+    }
+    PrintOutcome outcome;
+    if (dialog.exec() != QDialog::Accepted) {
+        outcome.cancelled = !printedInPreview;
+        outcome.ok = printedInPreview && !previewFailed;
+    } else {
+        const WaitCursor waiting;
+        outcome.ok = render(printer);
+    }
+    if (!outcome.ok && !outcome.cancelled) {
+        outcome.error =
+            printer.outputFormat() == QPrinter::PdfFormat
+                ? QString("The file %1 could not be written.")
+                      .arg(QDir::toNativeSeparators(printer.outputFileName()))
+                : QString("The printer %1 did not accept the printout.").arg(printer.printerName());
+    }
+    return outcome;
+}
+
 } // namespace
 
-PrintOutcome printDrawing(const QString& title, const std::function<void(QPainter&, const QRectF&)>& draw) {
+PrintOutcome printDrawing(const QString& title, const std::function<void(QPainter&, const QRectF&)>& draw,
+                          QWidget* parent) {
     if (noPrinter()) {
+        const WaitCursor waiting;
         const QString path = pdfPathFor(title);
         return pdfOutcome(path,
                           writePdfAtomically(path.toStdString(), title, QPageLayout::Landscape, 300, draw));
     }
-    PrintOutcome outcome;
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     printer.setDocName(title);
     printer.setPageOrientation(QPageLayout::Landscape);
-    outcome.ok = renderDrawing(printer, draw);
-    if (!outcome.ok) outcome.error = "The printout could not be made.";
-    return outcome;
+    return printThroughDialog(
+        printer, 1, [&draw](QPrinter& target) { return renderDrawing(target, draw, copiesToDraw(target)); },
+        parent);
 }
 
 void printDrawingAndReport(const QString& title, const std::function<void(QPainter&, const QRectF&)>& draw,
                            QWidget* parent) {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const PrintOutcome outcome = printDrawing(title, draw);
-    QGuiApplication::restoreOverrideCursor();
+    const PrintOutcome outcome = printDrawing(title, draw, parent);
     report(outcome, parent);
 }
 
-PrintOutcome printWidgetImage(QWidget* widget, const QString& title) {
-    return printDrawing(title, [widget](QPainter& painter, const QRectF& page) {
-        const double scale = std::min(page.width() / widget->width(), page.height() / widget->height());
-        painter.scale(scale, scale);
-        widget->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-    });
+PrintOutcome printWidgetImage(QWidget* widget, const QString& title, QWidget* parent) {
+    return printDrawing(
+        title,
+        [widget](QPainter& painter, const QRectF& page) {
+            const double scale = std::min(page.width() / widget->width(), page.height() / widget->height());
+            painter.scale(scale, scale);
+            widget->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        },
+        parent);
 }
 
 void printWidgetAndReport(QWidget* widget, const QString& title, QWidget* parent) {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const PrintOutcome outcome = printWidgetImage(widget, title);
-    QGuiApplication::restoreOverrideCursor();
+    const PrintOutcome outcome = printWidgetImage(widget, title, parent);
     report(outcome, parent);
 }
 
-PrintOutcome printPrintout(const Printout& printout, const QString& title) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+PrintOutcome printPrintout(const Printout& printout, const QString& title, QWidget* parent) {
     if (noPrinter()) {
+        const WaitCursor waiting;
         const QString path = pdfPathFor(title);
         return pdfOutcome(path, writePrintoutPdf(printout, path.toStdString(), title));
     }
-    QPrinter printer(info, QPrinter::HighResolution);
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     printer.setDocName(title);
-    PrintOutcome outcome;
-    outcome.ok = renderPrintout(printout, printer);
-    if (!outcome.ok)
-        outcome.error = QString("The printer %1 did not accept the printout.").arg(info.printerName());
-    return outcome;
+    return printPrintoutOn(printer, printout, parent);
+}
+
+PrintOutcome printPrintoutOn(QPrinter& printer, const Printout& printout, QWidget* parent) {
+    return printThroughDialog(
+        printer, static_cast<int>(printout.pages().size()),
+        [&printout](QPrinter& target) { return renderPrintout(printout, target, copiesToDraw(target)); },
+        parent);
 }
 
 void printAndReport(const Printout& printout, const QString& title, QWidget* parent) {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const PrintOutcome outcome = printPrintout(printout, title);
-    QGuiApplication::restoreOverrideCursor();
+    const PrintOutcome outcome = printPrintout(printout, title, parent);
     report(outcome, parent);
 }
 

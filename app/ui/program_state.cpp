@@ -3,6 +3,7 @@
 #include "app/core/personal_settings.h"
 
 #include "app/ui/entry_box.h"
+#include "app/ui/help_viewer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -48,10 +49,23 @@ QString findHelpFolder() {
 
 void useProgramFont() {
     QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arimo", "Arial", "DejaVu Sans"});
+    // The main menu's title: without a serif stand-in the font matcher falls back to a fixed-pitch face.
+    QFont::insertSubstitutions("MS Serif", {"Liberation Serif", "DejaVu Serif", "Tinos", "Times New Roman"});
     QFont font("MS Sans Serif");
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     QApplication::setFont(font);
+}
+
+bool styleChosenByUser(int argc, const char* const* argv) {
+    if (!qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")) return true;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-style" || argument == "--style" || argument.startsWith("-style=") ||
+            argument.startsWith("--style="))
+            return true;
+    }
+    return false;
 }
 
 namespace {
@@ -78,7 +92,7 @@ class DesktopConventions : public QObject {
             if (!qobject_cast<QDialog*>(watched)) storeTypedEntry();
             break;
         case QEvent::KeyPress:
-            return enterPressesButton(watched, event);
+            return helpKeyOpensHelp(watched, event) || enterPressesButton(watched, event);
         default:
             break;
         }
@@ -130,6 +144,15 @@ class DesktopConventions : public QObject {
         const QFontMetrics metrics(font);
         const int width = metrics.horizontalAdvance(dialog->windowTitle()) + 6 * metrics.height();
         if (dialog->minimumWidth() < width) dialog->setMinimumWidth(width);
+    }
+
+    // F1 opens the help in whichever window or dialog has the keyboard (in the help itself it does
+    // nothing). Taken on its way to the first widget, so it opens once.
+    static bool helpKeyOpensHelp(QObject* watched, QEvent* event) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::HelpContents)) return false;
+        if (!qobject_cast<HelpViewer*>(widget->window())) openHelp(kHelpUseFile, 2, widget->window());
+        return true;
     }
 
     // Enter on a focused button presses it, as Space does: the keyboard walks the boxes to a button

@@ -31,6 +31,10 @@ void initProgram();
 // installed a metric-alike stands in.
 void useProgramFont();
 
+// Whether the user chose a widget style for this run: -style or --style on the command line (read
+// before QApplication takes it out), or QT_STYLE_OVERRIDE. Otherwise the program brings its own.
+bool styleChosenByUser(int argc, const char* const* argv);
+
 // QString and the core's UTF-8 strings.
 inline QString qs(const std::string& text) {
     return QString::fromStdString(text);

@@ -24,7 +24,6 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QShortcut>
 
 using namespace brisk;
 
@@ -224,13 +223,6 @@ class TestCalculatorWindow : public QObject {
         QCOMPARE(program().chart.GraphPointCount, 0);
         QVERIFY(program().shell.CalcMode == PlannerMode::None);
         QVERIFY(m_frame->menu()->isVisible());
-    }
-
-    void f1OpensTheHelp() {
-        Doubler w;
-        const auto shortcuts = w.findChildren<QShortcut*>();
-        QCOMPARE(shortcuts.size(), 1);
-        QCOMPARE(shortcuts[0]->key(), QKeySequence(QKeySequence::HelpContents));
     }
 
     // A screen reader speaks a name for every box, grid and button of every window.

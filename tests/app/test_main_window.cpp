@@ -21,6 +21,8 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include <algorithm>
+
 using namespace brisk;
 
 class TestMainWindow : public QObject {
@@ -243,6 +245,38 @@ class TestMainWindow : public QObject {
         QCOMPARE(version, QString("Brisklane v%1").arg(BRISKLANE_VERSION)); // the project's one version
         QVERIFY(menuHidden);
         QVERIFY(frame.menu()->isVisible());
+    }
+
+    // The program brings its own style unless the user named one for the run.
+    void aStyleTheUserChoseIsKept_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("none") << QStringList{} << "" << false;
+        QTest::newRow("a file") << QStringList{"Sample.Zrk"} << "" << false;
+        QTest::newRow("-style NAME") << QStringList{"-style", "Windows"} << "" << true;
+        QTest::newRow("--style NAME") << QStringList{"--style", "Windows"} << "" << true;
+        QTest::newRow("-style=NAME") << QStringList{"-style=Windows"} << "" << true;
+        QTest::newRow("--style=NAME after a file") << QStringList{"a.umd", "--style=Windows"} << "" << true;
+        QTest::newRow("-stylesheet is another option") << QStringList{"-stylesheet", "my.qss"} << "" << false;
+        QTest::newRow("a file named -style") << QStringList{"./-style"} << "" << false;
+        QTest::newRow("QT_STYLE_OVERRIDE") << QStringList{} << "Windows" << true;
+    }
+    void aStyleTheUserChoseIsKept() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, environment);
+        QFETCH(bool, chosen);
+        QList<QByteArray> bytes{"brisklane"};
+        for (const QString& argument : arguments)
+            bytes << argument.toLocal8Bit();
+        std::vector<const char*> argv;
+        for (const QByteArray& argument : bytes)
+            argv.push_back(argument.constData());
+        const QByteArray before = qgetenv("QT_STYLE_OVERRIDE");
+        qputenv("QT_STYLE_OVERRIDE", environment.toLocal8Bit());
+        const bool found = styleChosenByUser(static_cast<int>(argv.size()), argv.data());
+        qputenv("QT_STYLE_OVERRIDE", before);
+        QCOMPARE(found, chosen);
     }
 };
 

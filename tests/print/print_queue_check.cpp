@@ -11,11 +11,13 @@
 #include "support/ui_support.h"
 
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QHash>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRadioButton>
@@ -131,8 +133,9 @@ class PrintQueueCheck : public QObject {
         return files;
     }
 
-    // Runs `print`, answering what it asks as a user would: the header, Yes to colour; a report box
-    // is closed and the file it names returned.
+    // Runs `print`, answering what it asks as a user would: the header, Yes to colour, Print in the
+    // print dialog as it comes (the default queue, every page); a report box is closed and the file
+    // it names returned.
     static QString answering(const std::function<void()>& print) {
         QString reported;
         QTimer answer;
@@ -145,6 +148,9 @@ class PrintQueueCheck : public QObject {
                 modal->findChild<QPushButton*>("Acept")->click();
             } else if (auto* yes = modal->findChild<QPushButton*>("AllYes")) {
                 yes->click();
+            } else if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
+                QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                                  Qt::LeftButton);
             } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 reported = box->text().section('\n', 1).trimmed();
                 box->close();
