@@ -19,11 +19,6 @@
 
 namespace brisk {
 
-std::vector<CliCommand>& cliCommands() {
-    static std::vector<CliCommand> commands;
-    return commands;
-}
-
 std::string cents(double value) {
     std::string text;
     appendCents(text, value);
