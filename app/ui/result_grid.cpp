@@ -221,9 +221,6 @@ void ResultGrid::setColWidthTwips(int col, int width) {
     setColumnWidth(col, twips(width));
     scheduleFit();
 }
-int ResultGrid::colWidthTwips(int col) const {
-    return pixelsToTwips(columnWidth(col));
-}
 
 void ResultGrid::setHeadingHeightTwips(int height) {
     m_headingTwips = height;
