@@ -147,7 +147,7 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
     if (parser.isSet("save")) {
         context.finalWrites.push_back(
             [path = parser.value("save"), bytes = mortgageFileBytes(in, kIsoDates), mode] {
-                if (!writeFileAtomically(localPath(path), bytes)) return 0;
+                if (writeFileAtomically(localPath(path), bytes)) return 0;
                 return failWith(mode == MortgageKind::Loan ? Msg::BadLoanName : Msg::BadMortgageName,
                                 "--save " + path);
             });

@@ -76,7 +76,7 @@ int save(const ValueDatabase& db, const QCommandLineParser& parser) {
         printErr("--output FILE is needed: the .zrk file to write\n");
         return 2;
     }
-    if (writeFileAtomically(localPath(output), zrkBytes(db)))
+    if (!writeFileAtomically(localPath(output), zrkBytes(db)))
         return failWith(Msg::BadDatabaseName, {.fileName = argumentBytes(output)}, "--output");
     return 0;
 }
