@@ -65,11 +65,12 @@ int writeChartFile(const ChartData& chart, const QString& path) {
         return 2;
     }
     const std::filesystem::path file = localPath(path);
-    const auto error = path.endsWith(".json", Qt::CaseInsensitive)
-                           ? writeFileAtomically(file, chartJson(chart))
-                           : brisk::writeChartFile(chart, file.string());
-    if (error) {
-        printErr("The chart could not be written to " + path + ": " + QString::fromStdString(*error) + '\n');
+    const auto written = path.endsWith(".json", Qt::CaseInsensitive)
+                             ? writeFileAtomically(file, chartJson(chart))
+                             : brisk::writeChartFile(chart, file.string());
+    if (!written) {
+        printErr("The chart could not be written to " + path + ": " +
+                 QString::fromStdString(written.error()) + '\n');
         return 2;
     }
     return 0;

@@ -20,11 +20,6 @@
 
 namespace brisk {
 
-std::vector<CliCommand>& cliCommands() {
-    static std::vector<CliCommand> commands;
-    return commands;
-}
-
 std::string cents(double value) {
     std::string text;
     appendCents(text, value);
@@ -252,11 +247,11 @@ void writeTable(const CliContext& context, const TextTable& table, QJsonObject s
 int writePrintout(const CliContext& context, const Printout& printout, const QString& title) {
     context.finalWrites.push_back([path = context.printoutPath, printout, title] {
         const std::filesystem::path file = localPath(path);
-        const auto error = path.endsWith(".pdf", Qt::CaseInsensitive)
-                               ? writePrintoutPdf(printout, file.string(), title)
-                               : writeFileAtomically(file, printout.plainText());
-        if (!error) return 0;
-        printErr("--printout " + path + ": " + QString::fromStdString(*error) + '\n');
+        const auto written = path.endsWith(".pdf", Qt::CaseInsensitive)
+                                 ? writePrintoutPdf(printout, file.string(), title)
+                                 : writeFileAtomically(file, printout.plainText());
+        if (written) return 0;
+        printErr("--printout " + path + ": " + QString::fromStdString(written.error()) + '\n');
         return 2;
     });
     return 0;

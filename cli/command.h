@@ -43,11 +43,15 @@ struct CliCommand {
     std::function<int(const QCommandLineParser&, const CliContext&)> run;
 };
 
-// Every subcommand, in the order --help lists them.
-std::vector<CliCommand>& cliCommands();
-struct RegisterCommand {
-    explicit RegisterCommand(CliCommand command) { cliCommands().push_back(std::move(command)); }
-};
+// The subcommands, each made by its own file; main.cpp lists them in the order --help shows.
+CliCommand formatCommand();
+CliCommand mortgageCommand();
+CliCommand growthCommand();
+CliCommand compoundCommand();
+CliCommand retirementCommand();
+CliCommand capitalCommand();
+CliCommand plan401kCommand();
+CliCommand valuedbCommand();
 
 // Money as the command line writes it: to the cent, plain decimals; and the same as a JSON number.
 std::string cents(double value);

@@ -43,17 +43,19 @@ int runFormat(const QCommandLineParser& parser, const CliContext& context) {
     return print(context, Format(number, mask.toStdString()));
 }
 
-const RegisterCommand registration({
-    "format",
-    "Formats a number with a display mask (\"####,,###.00\", \"#,,###.000%\") or a yyyy-mm-dd date with a "
-    "date mask (\"d-m-yy\").",
-    [](QCommandLineParser& parser) {
-        parser.addOption({"mask", "The display mask.", "MASK"});
-        parser.addPositionalArgument("value", "The number or date to format.");
-    },
-    runFormat,
-});
-
 } // namespace
+
+CliCommand formatCommand() {
+    return {
+        "format",
+        "Formats a number with a display mask (\"####,,###.00\", \"#,,###.000%\") or a yyyy-mm-dd date "
+        "with a date mask (\"d-m-yy\").",
+        [](QCommandLineParser& parser) {
+            parser.addOption({"mask", "The display mask.", "MASK"});
+            parser.addPositionalArgument("value", "The number or date to format.");
+        },
+        runFormat,
+    };
+}
 
 } // namespace brisk

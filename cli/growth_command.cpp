@@ -165,42 +165,46 @@ int runCompound(const QCommandLineParser& parser, const CliContext& context) {
     return 0;
 }
 
-const RegisterCommand growthCommand({
-    "growth",
-    "The investment growth planner: a lump sum and a regular contribution, period by period. With "
-    "--example blocks, a comparison of up to 22 plans.",
-    [](QCommandLineParser& parser) {
-        parser.addOptions({
-            {"lump", "The lump sum invested at the start.", "AMOUNT"},
-            {"amount", "The amount invested at each contribution period.", "AMOUNT"},
-            {"frequency", "annually, quarterly or monthly.", "FREQUENCY"},
-            {"rate", "The annual interest/growth rate in percent.", "PERCENT"},
-            {"increase", "The yearly increase of the contribution in percent.", "PERCENT"},
-            {"inflation", "The annual inflation rate in percent.", "PERCENT"},
-            {"term", "Years invested (at most 40).", "YEARS"},
-            {"example",
-             "A comparison example: key=value pairs (lump, amount, frequency, rate, increase, inflation, "
-             "term) separated by commas, over the options above. Repeatable.",
-             "SPEC"},
-        });
-    },
-    runGrowth,
-});
-
-const RegisterCommand compoundCommand({
-    "compound",
-    "The annual compound growth rate from a cost, a later value and a term in years.",
-    [](QCommandLineParser& parser) {
-        parser.addOptions({
-            {"cost", "The purchase cost.", "AMOUNT"},
-            {"value", "The present or future value.", "AMOUNT"},
-            {"term", "The term in years (at most 50).", "YEARS"},
-            {"name", "The investment's name, for the printout.", "TEXT"},
-        });
-    },
-    runCompound,
-});
-
 } // namespace
+
+CliCommand growthCommand() {
+    return {
+        "growth",
+        "The investment growth planner: a lump sum and a regular contribution, period by period. With "
+        "--example blocks, a comparison of up to 22 plans.",
+        [](QCommandLineParser& parser) {
+            parser.addOptions({
+                {"lump", "The lump sum invested at the start.", "AMOUNT"},
+                {"amount", "The amount invested at each contribution period.", "AMOUNT"},
+                {"frequency", "annually, quarterly or monthly.", "FREQUENCY"},
+                {"rate", "The annual interest/growth rate in percent.", "PERCENT"},
+                {"increase", "The yearly increase of the contribution in percent.", "PERCENT"},
+                {"inflation", "The annual inflation rate in percent.", "PERCENT"},
+                {"term", "Years invested (at most 40).", "YEARS"},
+                {"example",
+                 "A comparison example: key=value pairs (lump, amount, frequency, rate, increase, inflation, "
+                 "term) separated by commas, over the options above. Repeatable.",
+                 "SPEC"},
+            });
+        },
+        runGrowth,
+    };
+}
+
+CliCommand compoundCommand() {
+    return {
+        "compound",
+        "The annual compound growth rate from a cost, a later value and a term in years.",
+        [](QCommandLineParser& parser) {
+            parser.addOptions({
+                {"cost", "The purchase cost.", "AMOUNT"},
+                {"value", "The present or future value.", "AMOUNT"},
+                {"term", "The term in years (at most 50).", "YEARS"},
+                {"name", "The investment's name, for the printout.", "TEXT"},
+            });
+        },
+        runCompound,
+    };
+}
 
 } // namespace brisk

@@ -14,6 +14,15 @@ using namespace brisk;
 
 namespace {
 
+// Every subcommand, in the order --help lists them: the README's order.
+const std::vector<CliCommand>& cliCommands() {
+    static const std::vector<CliCommand> commands{
+        formatCommand(),     mortgageCommand(), growthCommand(),   compoundCommand(),
+        retirementCommand(), capitalCommand(),  plan401kCommand(), valuedbCommand(),
+    };
+    return commands;
+}
+
 QString usage() {
     QString text = "Usage: brisklane-calc <calculator> [options] [--format text|csv|json] [--printout FILE]\n"
                    "                      [--header TEXT] [--settings FILE]\n\nCalculators:\n";

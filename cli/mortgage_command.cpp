@@ -148,7 +148,7 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
     if (parser.isSet("save")) {
         context.finalWrites.push_back(
             [path = parser.value("save"), bytes = mortgageFileBytes(in, kIsoDates), mode] {
-                if (!writeFileAtomically(localPath(path), bytes)) return 0;
+                if (writeFileAtomically(localPath(path), bytes)) return 0;
                 return failWith(mode == MortgageKind::Loan ? Msg::BadLoanName : Msg::BadMortgageName,
                                 "--save " + path);
             });
@@ -192,31 +192,36 @@ int runMortgage(const QCommandLineParser& parser, const CliContext& context) {
     return 0;
 }
 
-const RegisterCommand registration({
-    "mortgage",
-    "The amortization schedule of a mortgage (term in years) or, with --loan, a personal loan (term in "
-    "months).",
-    [](QCommandLineParser& parser) {
-        parser.addOptions({
-            {"loan", "A personal loan: the term is in months."},
-            {"principal", "The principal amount.", "AMOUNT"},
-            {"rate", "The annual interest rate in percent.", "PERCENT"},
-            {"term", "The term: years (at most 40), or months for a loan (at most 480).", "TERM"},
-            {"compounding", "monthly, bimonthly, quarterly, semiannual or annual.", "PERIOD"},
-            {"frequency", "monthly, semimonthly, 2weeks, 1week, biweekly-acc or weekly-acc.", "FREQUENCY"},
-            {"days", "Days in a year for two-weekly and weekly payments: 365.25, 365, 364 or 363.", "DAYS"},
-            {"increase", "Raises every payment by this percentage.", "PERCENT"},
-            {"extra", "An additional payment at the start of a payment year (repeatable).", "YEAR=AMOUNT"},
-            {"annual", "Annual totals instead of every payment."},
-            {"start-date", "The date of the first payment; the schedule then shows dates.", "YYYY-MM-DD"},
-            {"load", "Starts from a saved .umd (or, with --loan, .uld) file; other options override it.",
-             "FILE"},
-            {"save", "Saves the inputs as a .umd or .uld file.", "FILE"},
-        });
-    },
-    runMortgage,
-});
-
 } // namespace
+
+CliCommand mortgageCommand() {
+    return {
+        "mortgage",
+        "The amortization schedule of a mortgage (term in years) or, with --loan, a personal loan (term in "
+        "months).",
+        [](QCommandLineParser& parser) {
+            parser.addOptions({
+                {"loan", "A personal loan: the term is in months."},
+                {"principal", "The principal amount.", "AMOUNT"},
+                {"rate", "The annual interest rate in percent.", "PERCENT"},
+                {"term", "The term: years (at most 40), or months for a loan (at most 480).", "TERM"},
+                {"compounding", "monthly, bimonthly, quarterly, semiannual or annual.", "PERIOD"},
+                {"frequency", "monthly, semimonthly, 2weeks, 1week, biweekly-acc or weekly-acc.",
+                 "FREQUENCY"},
+                {"days", "Days in a year for two-weekly and weekly payments: 365.25, 365, 364 or 363.",
+                 "DAYS"},
+                {"increase", "Raises every payment by this percentage.", "PERCENT"},
+                {"extra", "An additional payment at the start of a payment year (repeatable).",
+                 "YEAR=AMOUNT"},
+                {"annual", "Annual totals instead of every payment."},
+                {"start-date", "The date of the first payment; the schedule then shows dates.", "YYYY-MM-DD"},
+                {"load", "Starts from a saved .umd (or, with --loan, .uld) file; other options override it.",
+                 "FILE"},
+                {"save", "Saves the inputs as a .umd or .uld file.", "FILE"},
+            });
+        },
+        runMortgage,
+    };
+}
 
 } // namespace brisk

@@ -156,52 +156,58 @@ int run401k(const QCommandLineParser& parser, const CliContext& context) {
                   plan401kPrintout(in, *table.value, printContext(context)), "Investment Growth - 401K Plan");
 }
 
-const RegisterCommand retirementCommand({
-    "retirement",
-    "Retirement income: a capital drawn down by a yearly percentage for a term, or by a fixed monthly amount "
-    "raised each year.",
-    [](QCommandLineParser& parser) {
-        parser.addOptions(
-            {{"option", "percentage (default) or fixed.", "OPTION"},
-             {"value", "The capital on retirement.", "AMOUNT"},
-             {"rate", "The annual interest/growth rate in percent.", "PERCENT"},
-             {"withdraw", "percentage: the percent of the value withdrawn each year.", "PERCENT"},
-             {"term", "percentage: the years (at most 50).", "YEARS"},
-             {"monthly", "fixed: the amount withdrawn each month.", "AMOUNT"},
-             {"increase", "fixed: the yearly increase of the amount in percent.", "PERCENT"}});
-    },
-    runRetirement,
-});
-
-const RegisterCommand capitalCommand({
-    "capital",
-    "The level yearly investment that reaches a required capital, or the capital that yields a required "
-    "income.",
-    [](QCommandLineParser& parser) {
-        parser.addOptions({{"option", "capital (default) or income.", "OPTION"},
-                           {"amount", "The capital, or the yearly income, required.", "AMOUNT"},
-                           {"rate", "The annual interest/growth rate in percent.", "PERCENT"},
-                           {"term", "The years (at most 50).", "YEARS"}});
-    },
-    runCapital,
-});
-
-const RegisterCommand plan401kCommand({
-    "401k",
-    "A 401(k) account year by year to retirement.",
-    [](QCommandLineParser& parser) {
-        parser.addOptions({{"balance", "The current balance.", "AMOUNT"},
-                           {"salary", "The current annual salary.", "AMOUNT"},
-                           {"contribution", "Your contribution, percent of salary.", "PERCENT"},
-                           {"company", "The company's contribution, percent of salary.", "PERCENT"},
-                           {"raise", "The yearly salary raise in percent.", "PERCENT"},
-                           {"return", "The annual rate of return in percent.", "PERCENT"},
-                           {"inflation", "The annual inflation rate in percent.", "PERCENT"},
-                           {"years", "The years to retirement (at most 50).", "YEARS"}});
-    },
-    run401k,
-});
-
 } // namespace
+
+CliCommand retirementCommand() {
+    return {
+        "retirement",
+        "Retirement income: a capital drawn down by a yearly percentage for a term, or by a fixed monthly "
+        "amount raised each year.",
+        [](QCommandLineParser& parser) {
+            parser.addOptions(
+                {{"option", "percentage (default) or fixed.", "OPTION"},
+                 {"value", "The capital on retirement.", "AMOUNT"},
+                 {"rate", "The annual interest/growth rate in percent.", "PERCENT"},
+                 {"withdraw", "percentage: the percent of the value withdrawn each year.", "PERCENT"},
+                 {"term", "percentage: the years (at most 50).", "YEARS"},
+                 {"monthly", "fixed: the amount withdrawn each month.", "AMOUNT"},
+                 {"increase", "fixed: the yearly increase of the amount in percent.", "PERCENT"}});
+        },
+        runRetirement,
+    };
+}
+
+CliCommand capitalCommand() {
+    return {
+        "capital",
+        "The level yearly investment that reaches a required capital, or the capital that yields a required "
+        "income.",
+        [](QCommandLineParser& parser) {
+            parser.addOptions({{"option", "capital (default) or income.", "OPTION"},
+                               {"amount", "The capital, or the yearly income, required.", "AMOUNT"},
+                               {"rate", "The annual interest/growth rate in percent.", "PERCENT"},
+                               {"term", "The years (at most 50).", "YEARS"}});
+        },
+        runCapital,
+    };
+}
+
+CliCommand plan401kCommand() {
+    return {
+        "401k",
+        "A 401(k) account year by year to retirement.",
+        [](QCommandLineParser& parser) {
+            parser.addOptions({{"balance", "The current balance.", "AMOUNT"},
+                               {"salary", "The current annual salary.", "AMOUNT"},
+                               {"contribution", "Your contribution, percent of salary.", "PERCENT"},
+                               {"company", "The company's contribution, percent of salary.", "PERCENT"},
+                               {"raise", "The yearly salary raise in percent.", "PERCENT"},
+                               {"return", "The annual rate of return in percent.", "PERCENT"},
+                               {"inflation", "The annual inflation rate in percent.", "PERCENT"},
+                               {"years", "The years to retirement (at most 50).", "YEARS"}});
+        },
+        run401k,
+    };
+}
 
 } // namespace brisk

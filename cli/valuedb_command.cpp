@@ -76,7 +76,7 @@ int save(const ValueDatabase& db, const QCommandLineParser& parser) {
         printErr("--output FILE is needed: the .zrk file to write\n");
         return 2;
     }
-    if (writeFileAtomically(localPath(output), zrkBytes(db)))
+    if (!writeFileAtomically(localPath(output), zrkBytes(db)))
         return failWith(Msg::BadDatabaseName, {.fileName = argumentBytes(output)}, "--output");
     return 0;
 }
@@ -186,39 +186,44 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
     return 2;
 }
 
-const RegisterCommand registration({
-    "valuedb",
-    "A value database (.zrk): 'FILE ratios' prints the averages and ratios sheet (JSON unless --format says "
-    "otherwise), 'FILE sort "
-    "--output OUT', "
-    "'FILE extract LOW HIGH --output OUT', 'FILE list', 'FILE trend --page N --output FILE.png', "
-    "'FILE import PRICES.csv --output OUT' (a value a week from a CSV file's dates and prices; FILE may "
-    "be new).",
-    [](QCommandLineParser& parser) {
-        parser.addPositionalArgument("file", "The .zrk file.");
-        parser.addPositionalArgument("action",
-                                     "ratios, sort, extract LOW HIGH, list, trend or import PRICES.csv.");
-        parser.addOption(
-            {"output", "The .zrk file that sort, extract and import write; the image (.png, .pdf) of trend.",
-             "FILE"});
-        parser.addOption({"date-column",
-                          "import: the dates' column, by heading or number (1 the first); by default the one "
-                          "headed Date.",
-                          "NAME|N"});
-        parser.addOption({"value-column",
-                          "import: the prices' column, by heading or number; by default the first of Close, "
-                          "Close/Last, Price, Last, Value, NAV and Adj Close.",
-                          "NAME|N"});
-        parser.addOption({"date-form",
-                          "import: the order of dates written with numbers alone, when the file's own dates "
-                          "do not tell (04/05/2026).",
-                          "YMD|DMY|MDY"});
-        parser.addOption({"page", "trend: the page of 26 records, 1 the newest.", "N", "1"});
-        parser.addOption({"3d", "trend: three-dimensional bars."});
-    },
-    runValueDb,
-});
-
 } // namespace
+
+CliCommand valuedbCommand() {
+    return {
+        "valuedb",
+        "A value database (.zrk): 'FILE ratios' prints the averages and ratios sheet (JSON unless --format "
+        "says otherwise), 'FILE sort --output OUT', "
+        "'FILE extract LOW HIGH --output OUT', 'FILE list', 'FILE trend --page N --output FILE.png', "
+        "'FILE import PRICES.csv --output OUT' (a value a week from a CSV file's dates and prices; FILE may "
+        "be new).",
+        [](QCommandLineParser& parser) {
+            parser.addPositionalArgument("file", "The .zrk file.");
+            parser.addPositionalArgument("action",
+                                         "ratios, sort, extract LOW HIGH, list, trend or import PRICES.csv.");
+            parser.addOption(
+                {"output",
+                 "The .zrk file that sort, extract and import write; the image (.png, .pdf) of trend.",
+                 "FILE"});
+            parser.addOption(
+                {"date-column",
+                 "import: the dates' column, by heading or number (1 the first); by default the one "
+                 "headed Date.",
+                 "NAME|N"});
+            parser.addOption(
+                {"value-column",
+                 "import: the prices' column, by heading or number; by default the first of Close, "
+                 "Close/Last, Price, Last, Value, NAV and Adj Close.",
+                 "NAME|N"});
+            parser.addOption(
+                {"date-form",
+                 "import: the order of dates written with numbers alone, when the file's own dates "
+                 "do not tell (04/05/2026).",
+                 "YMD|DMY|MDY"});
+            parser.addOption({"page", "trend: the page of 26 records, 1 the newest.", "N", "1"});
+            parser.addOption({"3d", "trend: three-dimensional bars."});
+        },
+        runValueDb,
+    };
+}
 
 } // namespace brisk

@@ -90,17 +90,18 @@ void setWriteFault(std::optional<WriteStep> step, int error) {
     faultError = error;
 }
 
-std::optional<std::string> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+WriteOutcome writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     const auto resolved = resolveLinks(path);
-    if (!resolved) return errorText(ELOOP);
+    if (!resolved) return WriteOutcome::failure(errorText(ELOOP));
     const std::filesystem::path& target = *resolved;
     // Only a regular file is replaced: a device, a FIFO or a folder stays what it is.
     struct stat old {};
     const bool exists = stat(target.c_str(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode)) return std::string(kNotARegularFile);
+    if (exists && !S_ISREG(old.st_mode)) return WriteOutcome::failure(kNotARegularFile);
     // A write-protected file is the user's word that it must not change; root would pass the
     // permission check, so the mode says it for everyone.
-    if (exists && (access(target.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0)) return errorText(EACCES);
+    if (exists && (access(target.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0))
+        return WriteOutcome::failure(errorText(EACCES));
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     const std::string prefix = temporaryPrefix(target);
     std::string temp = (folder / (prefix + "XXXXXX")).string();
@@ -109,14 +110,14 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path& path
         const Descriptor folderLock(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (folderLock.fd >= 0 && flock(folderLock.fd, LOCK_EX) == 0) removeStaleTemporaries(folder, prefix);
         fd = mkstemp(temp.data());
-        if (fd < 0) return errorText(errno);
+        if (fd < 0) return WriteOutcome::failure(errorText(errno));
         flock(fd, LOCK_EX); // released by close, after the rename
     }
 
-    auto fail = [&](int error) -> std::optional<std::string> {
+    auto fail = [&](int error) {
         close(fd);
         unlink(temp.c_str());
-        return errorText(error);
+        return WriteOutcome::failure(errorText(error));
     };
     // Keep the permissions of the file being replaced; a new file gets those the user's umask allows.
     if (fchmod(fd, exists ? (old.st_mode & 07777) : newFileMode()) != 0) return fail(errno);
@@ -135,16 +136,16 @@ std::optional<std::string> writeFileAtomically(const std::filesystem::path& path
     // let go of it before renaming is one a crash left.
     if (faultAt(WriteStep::Rename)) { // the temporary file stays, as a crash would leave it
         close(fd);
-        return errorText(faultError);
+        return WriteOutcome::failure(errorText(faultError));
     }
     if (std::rename(temp.c_str(), target.c_str()) != 0) {
         const int error = errno;
         unlink(temp.c_str());
         close(fd);
-        return errorText(error);
+        return WriteOutcome::failure(errorText(error));
     }
     close(fd); // the contents reached the disk with fsync; the new file is in place
-    return std::nullopt;
+    return {};
 }
 
 std::optional<std::string> readFileStart(const std::filesystem::path& path, std::size_t maxBytes) {

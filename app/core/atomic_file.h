@@ -6,11 +6,32 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace brisk {
 
-// Nothing on success; otherwise why the file could not be written.
-std::optional<std::string> writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// What a write came to: true when the file was written; otherwise error() says why it was not.
+class [[nodiscard]] WriteOutcome {
+  public:
+    WriteOutcome() = default; // written
+    static WriteOutcome failure(std::string why) {
+        WriteOutcome outcome;
+        outcome.m_error = std::move(why);
+        return outcome;
+    }
+    bool ok() const { return !m_error; }
+    explicit operator bool() const { return ok(); }
+    // Empty when the file was written.
+    const std::string& error() const {
+        static const std::string none;
+        return m_error ? *m_error : none;
+    }
+
+  private:
+    std::optional<std::string> m_error;
+};
+
+WriteOutcome writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // For tests: every later write fails at `step` with `error` (ENOSPC, a full disk) until cleared.
 // Failing at Rename stops the writer between writing and renaming, as a crash would, and leaves the

@@ -84,11 +84,6 @@ std::string decoded(std::string_view raw) {
 }
 } // namespace
 
-void RecordReader::skipBlanks() {
-    while (m_pos < m_data.size() && isBlank(m_data[m_pos]))
-        ++m_pos;
-}
-
 bool RecordReader::atEnd() const {
     for (std::size_t i = m_pos; i < m_data.size(); ++i)
         if (!isBlank(m_data[i]) && !isLineEnd(m_data[i])) return false;

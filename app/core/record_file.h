@@ -35,7 +35,6 @@ class RecordReader {
     std::optional<Date> readDate();          // #yyyy-mm-dd#, or a quoted yyyy-mm-dd
 
   private:
-    void skipBlanks();
     void endField();
     std::string m_data;
     std::size_t m_pos = 0;

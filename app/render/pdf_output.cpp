@@ -29,22 +29,22 @@ QFont printoutFont(int fontChoice) {
 
 // The PDF is made in memory and then written by the one atomic writer, so a failed or killed
 // printout never leaves a half-written file in place of the previous one.
-std::optional<std::string> writePdf(const std::string& path, const QString& title,
-                                    QPageLayout::Orientation orientation, int dpi,
-                                    const std::function<bool(QPdfWriter&)>& draw) {
+WriteOutcome writePdf(const std::string& path, const QString& title, QPageLayout::Orientation orientation,
+                      int dpi, const std::function<bool(QPdfWriter&)>& draw) {
     QByteArray pdf;
     {
         QBuffer buffer(&pdf);
-        if (!buffer.open(QIODevice::WriteOnly)) return "The printout could not be made.";
+        if (!buffer.open(QIODevice::WriteOnly))
+            return WriteOutcome::failure("The printout could not be made.");
         QPdfWriter writer(&buffer);
         writer.setTitle(title);
         writer.setCreator("Brisklane");
         writer.setResolution(dpi);
         writer.setPageLayout(QPageLayout(localPageSize(), orientation, QMarginsF(12.7, 12.7, 12.7, 12.7),
                                          QPageLayout::Millimeter));
-        if (!draw(writer)) return "The printout could not be made.";
+        if (!draw(writer)) return WriteOutcome::failure("The printout could not be made.");
     }
-    if (pdf.isEmpty()) return "The printout could not be made.";
+    if (pdf.isEmpty()) return WriteOutcome::failure("The printout could not be made.");
     return writeFileAtomically(path, std::string_view(pdf.constData(), pdf.size()));
 }
 
@@ -123,15 +123,13 @@ bool renderDrawing(QPagedPaintDevice& device, const PageDrawing& draw, PageCopie
     return painter.end();
 }
 
-std::optional<std::string> writePdfAtomically(const std::string& path, const QString& title,
-                                              QPageLayout::Orientation orientation, int dpi,
-                                              const PageDrawing& draw) {
+WriteOutcome writePdfAtomically(const std::string& path, const QString& title,
+                                QPageLayout::Orientation orientation, int dpi, const PageDrawing& draw) {
     return writePdf(path, title, orientation, dpi,
                     [&draw](QPdfWriter& writer) { return renderDrawing(writer, draw); });
 }
 
-std::optional<std::string> writePrintoutPdf(const Printout& printout, const std::string& path,
-                                            const QString& title) {
+WriteOutcome writePrintoutPdf(const Printout& printout, const std::string& path, const QString& title) {
     return writePdf(path, title, QPageLayout::Portrait, 600,
                     [&printout](QPdfWriter& writer) { return renderPrintout(printout, writer); });
 }

@@ -3,6 +3,8 @@
 // same way.
 #pragma once
 
+#include "app/core/atomic_file.h"
+
 #include <QPageLayout>
 #include <QRectF>
 
@@ -41,10 +43,8 @@ using PageDrawing = std::function<void(QPainter&, const QRectF&)>;
 bool renderDrawing(QPagedPaintDevice& device, const PageDrawing& draw, PageCopies copies = {});
 
 // One PDF page drawn by `draw`, replacing `path` whole. Nothing on success; otherwise why it failed.
-std::optional<std::string> writePdfAtomically(const std::string& path, const QString& title,
-                                              QPageLayout::Orientation orientation, int dpi,
-                                              const PageDrawing& draw);
-std::optional<std::string> writePrintoutPdf(const Printout& printout, const std::string& path,
-                                            const QString& title);
+WriteOutcome writePdfAtomically(const std::string& path, const QString& title,
+                                QPageLayout::Orientation orientation, int dpi, const PageDrawing& draw);
+WriteOutcome writePrintoutPdf(const Printout& printout, const std::string& path, const QString& title);
 
 } // namespace brisk

@@ -24,13 +24,13 @@ namespace brisk {
 namespace {
 
 // The outcome of a printout saved as a PDF file because no printer is installed.
-PrintOutcome pdfOutcome(const QString& path, const std::optional<std::string>& error) {
+PrintOutcome pdfOutcome(const QString& path, const WriteOutcome& written) {
     PrintOutcome outcome;
     outcome.pdfPath = path;
-    outcome.ok = !error;
-    if (error)
-        outcome.error =
-            QString("The file %1 could not be written: %2").arg(path, QString::fromStdString(*error));
+    outcome.ok = written.ok();
+    if (!written)
+        outcome.error = QString("The file %1 could not be written: %2")
+                            .arg(path, QString::fromStdString(written.error()));
     return outcome;
 }
 

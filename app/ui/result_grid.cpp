@@ -221,9 +221,6 @@ void ResultGrid::setColWidthTwips(int col, int width) {
     setColumnWidth(col, twips(width));
     scheduleFit();
 }
-int ResultGrid::colWidthTwips(int col) const {
-    return pixelsToTwips(columnWidth(col));
-}
 
 void ResultGrid::setHeadingHeightTwips(int height) {
     m_headingTwips = height;
@@ -393,9 +390,9 @@ std::string ResultGrid::csvText() const {
 void ResultGrid::saveAsCsv() {
     const auto chosen = FileDirectory(FileOp::SaveTable, this);
     if (!chosen) return;
-    if (const auto error = writeFileAtomically(ss(*chosen), csvText()))
+    if (const auto written = writeFileAtomically(ss(*chosen), csvText()); !written)
         QMessageBox::warning(this, tr("Save Table as CSV"),
-                             tr("The table could not be saved as %1:\n%2").arg(*chosen, qs(*error)));
+                             tr("The table could not be saved as %1:\n%2").arg(*chosen, qs(written.error())));
 }
 
 void ResultGrid::copyToClipboard() const {

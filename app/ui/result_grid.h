@@ -90,7 +90,6 @@ class ResultGrid : public QTableView {
     GridModel* grid() const { return m_model; }
 
     void setColWidthTwips(int col, int twips);
-    int colWidthTwips(int col) const;
     static int defaultColWidthTwips();
     void setHeadingHeightTwips(int twips);
     // Widens each column (and heightens the heading row and the rows) to what its cells and heading

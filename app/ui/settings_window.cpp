@@ -73,13 +73,14 @@ void ChangeFnt::ExitFonts_Click() {
     shell.CurrencySymbol = symbol.isEmpty() ? "$" : ss(symbol);
     shell.UserName = ss(m_name->text());
     const PersonalSettings settings{ss(symbol), shell.PrinterFontChoice, shell.UserName};
-    if (const auto error =
-            writeFileAtomically(ss(program().settingsPath()), personalSettingsBytes(settings))) {
+    if (const auto written =
+            writeFileAtomically(ss(program().settingsPath()), personalSettingsBytes(settings));
+        !written) {
         QMessageBox::warning(
             this, "Personalize",
             QString("The settings could not be saved in %1: %2.\nThe settings saved before are "
                     "kept there.")
-                .arg(program().settingsPath(), qs(*error)));
+                .arg(program().settingsPath(), qs(written.error())));
         return;
     }
     accept();

@@ -239,13 +239,13 @@ std::string chartFileKind(const std::string& path) {
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end() ? kind : std::string();
 }
 
-std::optional<std::string> writeChartFile(const ChartData& chart, const std::string& path) {
+WriteOutcome writeChartFile(const ChartData& chart, const std::string& path) {
     const std::string kind = chartFileKind(path);
     if (kind.empty()) {
         std::string kinds;
         for (const std::string& k : chartFileKinds())
             kinds += " ." + k;
-        return "a chart is drawn into a file whose name ends in one of" + kinds;
+        return WriteOutcome::failure("a chart is drawn into a file whose name ends in one of" + kinds);
     }
     if (kind == "pdf")
         return writePdfAtomically(
@@ -260,7 +260,7 @@ std::optional<std::string> writeChartFile(const ChartData& chart, const std::str
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, kind.c_str()))
-        return "The image could not be made as " + kind + ".";
+        return WriteOutcome::failure("The image could not be made as " + kind + ".");
     return writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
 }
 

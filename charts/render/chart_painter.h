@@ -3,6 +3,7 @@
 // an image, or a printer page (where it stays vector drawing).
 #pragma once
 
+#include "app/core/atomic_file.h"
 #include "charts/core/chart_data.h"
 
 #include <QRectF>
@@ -26,6 +27,6 @@ std::string chartFileKind(const std::string& path);
 // Draws the chart into `path`, replacing it whole: a landscape PDF page for a .pdf name, otherwise
 // an image in the format its name ends in. Nothing on success; otherwise why it failed (a name of
 // no kind it can draw is refused, naming the kinds).
-std::optional<std::string> writeChartFile(const ChartData& chart, const std::string& path);
+WriteOutcome writeChartFile(const ChartData& chart, const std::string& path);
 
 } // namespace brisk

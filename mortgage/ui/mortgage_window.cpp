@@ -399,7 +399,7 @@ bool MortgageCalc::saveFile(const QString& path) {
         return false;
     }
     const std::string bytes = mortgageFileBytes(in, program().shell.DateForm);
-    if (writeFileAtomically(ss(path), bytes)) {
+    if (!writeFileAtomically(ss(path), bytes)) {
         showMessage(isLoan() ? Msg::BadLoanName : Msg::BadMortgageName, this);
         return false;
     }

@@ -55,8 +55,8 @@ class AtomicFile : public testing::Test {
 
 TEST_F(AtomicFile, ReplacesTheFileWholeAndLeavesNoTemporaryFile) {
     const fs::path file = m_dir / "Personal.zkp";
-    ASSERT_FALSE(writeFileAtomically(file, "old"));
-    ASSERT_FALSE(writeFileAtomically(file, "new contents"));
+    ASSERT_TRUE(writeFileAtomically(file, "old"));
+    ASSERT_TRUE(writeFileAtomically(file, "new contents"));
     EXPECT_EQ(readFileStart(file, 100), "new contents");
     EXPECT_EQ(readFileStart(file, 3), "new");
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
@@ -64,11 +64,11 @@ TEST_F(AtomicFile, ReplacesTheFileWholeAndLeavesNoTemporaryFile) {
 
 TEST_F(AtomicFile, AFailedWriteReportsAndKeepsTheOldFile) {
     const fs::path file = m_dir / "Personal.zkp";
-    ASSERT_FALSE(writeFileAtomically(file, "old"));
-    EXPECT_TRUE(writeFileAtomically(m_dir / "no-such-folder" / "x.zkp", "new").has_value());
+    ASSERT_TRUE(writeFileAtomically(file, "old"));
+    EXPECT_FALSE(writeFileAtomically(m_dir / "no-such-folder" / "x.zkp", "new"));
     if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
     fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_TRUE(writeFileAtomically(file, "new").has_value());
+    EXPECT_FALSE(writeFileAtomically(file, "new"));
     EXPECT_EQ(readFileStart(file, 100), "old");
 }
 
@@ -77,21 +77,21 @@ TEST_F(AtomicFile, AFailedWriteReportsAndKeepsTheOldFile) {
 TEST_F(AtomicFile, FollowsASymbolicLinkToItsTarget) {
     fs::create_directories(m_dir / "synced");
     const fs::path target = m_dir / "synced" / "House.umd";
-    ASSERT_FALSE(writeFileAtomically(target, "old"));
+    ASSERT_TRUE(writeFileAtomically(target, "old"));
     fs::create_symlink("synced/House.umd", m_dir / "House.umd");  // relative, as users make them
     fs::create_symlink(m_dir / "House.umd", m_dir / "Again.umd"); // a link to a link
-    ASSERT_FALSE(writeFileAtomically(m_dir / "Again.umd", "new"));
+    ASSERT_TRUE(writeFileAtomically(m_dir / "Again.umd", "new"));
     EXPECT_TRUE(fs::is_symlink(m_dir / "House.umd"));
     EXPECT_TRUE(fs::is_symlink(m_dir / "Again.umd"));
     EXPECT_EQ(readFileStart(target, 100), "new");
     // A link to a file not made yet makes it.
     fs::create_symlink("synced/New.umd", m_dir / "New.umd");
-    ASSERT_FALSE(writeFileAtomically(m_dir / "New.umd", "made"));
+    ASSERT_TRUE(writeFileAtomically(m_dir / "New.umd", "made"));
     EXPECT_EQ(readFileStart(m_dir / "synced" / "New.umd", 100), "made");
     // A loop of links is refused.
     fs::create_symlink("Loop2", m_dir / "Loop1");
     fs::create_symlink("Loop1", m_dir / "Loop2");
-    EXPECT_TRUE(writeFileAtomically(m_dir / "Loop1", "x").has_value());
+    EXPECT_FALSE(writeFileAtomically(m_dir / "Loop1", "x"));
 }
 
 // A path that names no regular file is refused and stays what it is; reading it gives nothing at
@@ -99,29 +99,29 @@ TEST_F(AtomicFile, FollowsASymbolicLinkToItsTarget) {
 TEST_F(AtomicFile, RefusesWhatIsNotARegularFile) {
     const fs::path fifo = m_dir / "pipe.zrk";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_TRUE(writeFileAtomically(fifo, "x").has_value());
+    EXPECT_FALSE(writeFileAtomically(fifo, "x"));
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_FALSE(readFileStart(fifo, 10));
-    EXPECT_TRUE(writeFileAtomically(m_dir, "x").has_value());
+    EXPECT_FALSE(writeFileAtomically(m_dir, "x"));
     EXPECT_TRUE(fs::is_directory(m_dir));
     EXPECT_FALSE(readFileStart(m_dir, 10));
     if (geteuid() != 0) return; // a device of our own needs root to make
     const fs::path device = m_dir / "null";
     ASSERT_EQ(mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 3)), 0);
-    EXPECT_TRUE(writeFileAtomically(device, "x").has_value());
+    EXPECT_FALSE(writeFileAtomically(device, "x"));
     EXPECT_TRUE(fs::is_character_file(device));
 }
 
 TEST_F(AtomicFile, KeepsPermissionsAndTakesTheLongestNames) {
     const fs::path secret = m_dir / "Private.zrk";
-    ASSERT_FALSE(writeFileAtomically(secret, "a"));
+    ASSERT_TRUE(writeFileAtomically(secret, "a"));
     fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
-    ASSERT_FALSE(writeFileAtomically(secret, "b"));
+    ASSERT_TRUE(writeFileAtomically(secret, "b"));
     EXPECT_EQ(fs::status(secret).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
     for (std::size_t length : {248u, 255u}) {
         const fs::path longName = m_dir / (std::string(length - 4, 'n') + ".zrk");
-        EXPECT_FALSE(writeFileAtomically(longName, "long")) << length;
+        EXPECT_TRUE(writeFileAtomically(longName, "long")) << length;
         EXPECT_EQ(readFileStart(longName, 10), "long");
     }
 }
@@ -130,13 +130,13 @@ TEST_F(AtomicFile, KeepsPermissionsAndTakesTheLongestNames) {
 // same file clears it, and leaves those of other files alone.
 TEST_F(AtomicFile, TheNextSaveClearsWhatAKilledOneLeft) {
     const fs::path file = m_dir / "House.umd";
-    ASSERT_FALSE(writeFileAtomically(m_dir / "Other.umd", "other"));
+    ASSERT_TRUE(writeFileAtomically(m_dir / "Other.umd", "other"));
     setWriteFault(WriteStep::Rename);
-    EXPECT_TRUE(writeFileAtomically(file, "lost").has_value());
-    EXPECT_TRUE(writeFileAtomically(m_dir / "Other.umd", "lost").has_value());
+    EXPECT_FALSE(writeFileAtomically(file, "lost"));
+    EXPECT_FALSE(writeFileAtomically(m_dir / "Other.umd", "lost"));
     setWriteFault(std::nullopt);
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 3);
-    ASSERT_FALSE(writeFileAtomically(file, "saved"));
+    ASSERT_TRUE(writeFileAtomically(file, "saved"));
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(m_dir))
         names.push_back(entry.path().filename().string());
@@ -159,17 +159,17 @@ TEST_F(AtomicFile, NewFilesFollowTheUmask) {
     for (const auto& c : cases) {
         const mode_t before = umask(c.umask);
         const fs::path file = m_dir / ("New" + std::to_string(c.umask) + ".umd");
-        const auto error = writeFileAtomically(file, "new");
+        const auto written = writeFileAtomically(file, "new");
         umask(before);
-        ASSERT_FALSE(error) << *error;
+        ASSERT_TRUE(written) << written.error();
         EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, c.expected) << std::oct << c.umask;
         EXPECT_EQ(umask(before), before); // the umask is the caller's again
     }
     const fs::path shared = m_dir / "Shared.zrk";
-    ASSERT_FALSE(writeFileAtomically(shared, "a"));
+    ASSERT_TRUE(writeFileAtomically(shared, "a"));
     fs::permissions(shared, fs::perms(0664));
     const mode_t before = umask(077);
-    EXPECT_FALSE(writeFileAtomically(shared, "b"));
+    EXPECT_TRUE(writeFileAtomically(shared, "b"));
     umask(before);
     EXPECT_EQ(fs::status(shared).permissions() & fs::perms::all, fs::perms(0664));
 }
@@ -187,12 +187,12 @@ TEST_F(AtomicFile, AWriteProtectedFileIsRefused) {
     for (const auto& c : cases) {
         const fs::path file = m_dir / "Kept.umd";
         fs::remove(file);
-        ASSERT_FALSE(writeFileAtomically(file, "old"));
+        ASSERT_TRUE(writeFileAtomically(file, "old"));
         fs::permissions(file, c.mode);
-        const auto error = writeFileAtomically(file, "new");
-        EXPECT_EQ(!error, c.replaced) << std::oct << static_cast<int>(c.mode);
+        const auto written = writeFileAtomically(file, "new");
+        EXPECT_EQ(written.ok(), c.replaced) << std::oct << static_cast<int>(c.mode);
         if (!c.replaced) {
-            EXPECT_NE(error.value_or("").find("ermission"), std::string::npos) << error.value_or("");
+            EXPECT_NE(written.error().find("ermission"), std::string::npos) << written.error();
         }
         fs::permissions(file, fs::perms(0600));
         EXPECT_EQ(readFileStart(file, 100), c.replaced ? "new" : "old");
@@ -209,7 +209,7 @@ TEST_F(AtomicFile, SavesOfOneFileAtOnceAllSucceed) {
     auto saveMany = [&](char mark) {
         int failed = 0;
         for (int i = 0; i < kSaves; ++i)
-            if (writeFileAtomically(file, std::string(4096, mark))) ++failed;
+            if (!writeFileAtomically(file, std::string(4096, mark))) ++failed;
         return failed;
     };
     int threadFailures[2] = {0, 0};
@@ -244,7 +244,7 @@ TEST_F(AtomicFile, SettingsReadBackUpToTheLimit) {
         longest += "\xf0\x9d\x84\x9e";
     const fs::path file = m_dir / "Personal.zkp";
     const PersonalSettings saved{longest, 3, longest};
-    ASSERT_FALSE(writeFileAtomically(file, personalSettingsBytes(saved)));
+    ASSERT_TRUE(writeFileAtomically(file, personalSettingsBytes(saved)));
     const auto back = readPersonalSettings(file);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->CurrencySymbol, longest);
@@ -255,9 +255,9 @@ TEST_F(AtomicFile, SettingsReadBackUpToTheLimit) {
     const std::string fits =
         personalSettingsBytes({"$", 1, std::string(kSettingsFileLimit - record.size(), 'n')});
     ASSERT_EQ(fits.size(), kSettingsFileLimit);
-    ASSERT_FALSE(writeFileAtomically(file, fits));
+    ASSERT_TRUE(writeFileAtomically(file, fits));
     EXPECT_TRUE(readPersonalSettings(file));
-    ASSERT_FALSE(writeFileAtomically(
+    ASSERT_TRUE(writeFileAtomically(
         file, personalSettingsBytes({"$", 1, std::string(kSettingsFileLimit - record.size() + 1, 'n')})));
     EXPECT_FALSE(readPersonalSettings(file));
     EXPECT_FALSE(readPersonalSettings(m_dir / "none.zkp"));

@@ -128,9 +128,9 @@ void Trendmenu::LoadaFile_Click() {
 
 bool Trendmenu::saveFile(const QString& path) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto error = writeFileAtomically(ss(path), zrkBytes(db()));
+    const auto written = writeFileAtomically(ss(path), zrkBytes(db()));
     QGuiApplication::restoreOverrideCursor();
-    if (error) {
+    if (!written) {
         showMessage(Msg::BadDatabaseName, this, QFileInfo(path).fileName()); // message 25 names the file
         return false;
     }
