@@ -40,8 +40,7 @@ QString madeFile(const QTemporaryDir& folder, const QString& name) {
 
 // Picks `path` in the next file dialog.
 void choose(FileOp op, const QString& path) {
-    testing::whenModal([path](QWidget* w) {
-        auto* dialog = static_cast<QFileDialog*>(w);
+    testing::whenModalOf<QFileDialog>([path](QFileDialog* dialog) {
         dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
         QMetaObject::invokeMethod(dialog, "accept");
     });
@@ -56,8 +55,7 @@ struct Offered {
 };
 Offered offeredBy(FileOp op) {
     Offered offered;
-    testing::whenModal([&offered](QWidget* w) {
-        auto* dialog = static_cast<QFileDialog*>(w);
+    testing::whenModalOf<QFileDialog>([&offered](QFileDialog* dialog) {
         offered = {dialog->directory().absolutePath(), dialog->history(), dialog->sidebarUrls()};
         dialog->reject();
     });

@@ -101,8 +101,7 @@ class TestDialogs : public QObject {
     void cancellingTheFileDialogGivesNothing() {
         program().shell.DbFileName = "Sample.Zrk";
         QString filter, name;
-        testing::whenModal([&](QWidget* w) {
-            auto* dialog = static_cast<QFileDialog*>(w);
+        testing::whenModalOf<QFileDialog>([&](QFileDialog* dialog) {
             filter = dialog->selectedNameFilter();
             name = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
             dialog->reject();
@@ -114,8 +113,7 @@ class TestDialogs : public QObject {
     }
 
     void aSavedNameWithoutExtensionGetsTheFiltersOne() {
-        testing::whenModal([](QWidget* w) {
-            auto* dialog = static_cast<QFileDialog*>(w);
+        testing::whenModalOf<QFileDialog>([](QFileDialog* dialog) {
             dialog->findChild<QLineEdit*>("fileNameEdit")->setText("House");
             QMetaObject::invokeMethod(dialog, "accept");
         });
@@ -129,9 +127,9 @@ class TestDialogs : public QObject {
         program().shell.MortFileName = "House.umd";
         program().shell.MortFolder = ss(elsewhere.path());
         QString folder;
-        testing::whenModal([&](QWidget* w) {
-            folder = static_cast<QFileDialog*>(w)->directory().absolutePath();
-            static_cast<QFileDialog*>(w)->reject();
+        testing::whenModalOf<QFileDialog>([&](QFileDialog* dialog) {
+            folder = dialog->directory().absolutePath();
+            dialog->reject();
         });
         FileDirectory(FileOp::SaveMortgage);
         QCOMPARE(folder, QDir(elsewhere.path()).absolutePath());

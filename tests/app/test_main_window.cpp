@@ -206,8 +206,8 @@ class TestMainWindow : public QObject {
         bool stillOpen = false;
         ChangeFnt window;
         window.show();
-        testing::whenModal([&](QWidget* box) {
-            warning = static_cast<QMessageBox*>(box)->text();
+        testing::whenModalOf<QMessageBox>([&](QMessageBox* box) {
+            warning = box->text();
             box->close();
         });
         window.ExitFonts_Click();

@@ -114,8 +114,7 @@ class TestResultGrid : public QObject {
         grid.selectionModel()->clear();
 
         const QString path = QDir(program().dataFolder).filePath("table");
-        testing::whenModal([&](QWidget* w) {
-            auto* dialog = static_cast<QFileDialog*>(w);
+        testing::whenModalOf<QFileDialog>([&](QFileDialog* dialog) {
             QCOMPARE(dialog->directory().absolutePath(),
                      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
             dialog->selectFile(path);

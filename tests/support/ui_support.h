@@ -59,6 +59,28 @@ inline void whenModalNamed(const QString& name, std::function<void(QWidget*)> ac
     });
 }
 
+// Runs `act` on the next modal window of type T once it is shown; another modal window (a file
+// dialog still closing, say) is passed over. When none has come after half a minute the test fails,
+// and the modal window in the way is closed so that the test can end.
+template <typename T>
+void whenModalOf(std::function<void(T*)> act, int triesLeft = 3000, int generation = -1) {
+    if (generation < 0) generation = modalGeneration();
+    QTimer::singleShot(10, [act, triesLeft, generation] {
+        if (generation != modalGeneration()) return;
+        QWidget* modal = QApplication::activeModalWidget();
+        if (T* expected = qobject_cast<T*>(modal); expected && expected->isVisible()) {
+            act(expected);
+        } else if (triesLeft > 0) {
+            whenModalOf<T>(act, triesLeft - 1, generation);
+        } else {
+            QTest::qFail(QByteArray("no modal ") + T::staticMetaObject.className() + " came; " +
+                             (modal ? modal->metaObject()->className() : "no modal window") + " was shown",
+                         __FILE__, __LINE__);
+            if (modal) modal->close();
+        }
+    });
+}
+
 // Focus goes only to an active window: makes `window` (a modal dialog, say) the active window first.
 // (A dialog's own active flag may be set while its parent is still the active window.)
 inline bool activate(QWidget* window) {
