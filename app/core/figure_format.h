@@ -31,10 +31,8 @@ inline constexpr char FractionPercent[] = "###.00%";
 inline constexpr char ChangePercent[] = "####.00%";
 inline constexpr char WideChangePercent[] = "###,,###.00%";
 inline constexpr char GainPercent[] = "#,,###.00%";
-inline constexpr char GainPercent3[] = "#,,###.000%";
 inline constexpr char GainPercent4[] = "#,,###.0000%";
 // Whole numbers.
-inline constexpr char Digit[] = "#";
 inline constexpr char TwoDigits[] = "##";
 inline constexpr char Years[] = "###";               // a term, a period, a year number
 inline constexpr char Number[] = "####";             // a calendar year, a record number
