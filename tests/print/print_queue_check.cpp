@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -136,11 +137,12 @@ class PrintQueueCheck : public QObject {
     // Runs `print`, answering what it asks as a user would: the header, Yes to colour, Print in the
     // print dialog as it comes (the default queue, every page); a report box is closed and the file
     // it names returned.
-    static QString answering(const std::function<void()>& print) {
+    static QString answering(const std::function<void()>& print,
+                             const std::function<void(QPrintDialog*)>& choose = {}) {
         QString reported;
         QTimer answer;
         answer.setInterval(20);
-        QObject::connect(&answer, &QTimer::timeout, [&reported] {
+        QObject::connect(&answer, &QTimer::timeout, [&reported, &choose] {
             QWidget* modal = QApplication::activeModalWidget();
             if (!modal || !modal->isVisible()) return;
             if (auto* header = modal->findChild<QLineEdit*>("InFName")) {
@@ -149,6 +151,7 @@ class PrintQueueCheck : public QObject {
             } else if (auto* yes = modal->findChild<QPushButton*>("AllYes")) {
                 yes->click();
             } else if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
+                if (choose) choose(dialog);
                 QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
                                   Qt::LeftButton);
             } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -162,9 +165,10 @@ class PrintQueueCheck : public QObject {
     }
 
     // The PDF the queue makes of what `print` sends it, and the PDF the fallback makes of the same.
-    std::pair<QString, QString> printBothWays(const std::function<void()>& print) {
+    std::pair<QString, QString> printBothWays(const std::function<void()>& print,
+                                              const std::function<void(QPrintDialog*)>& choose = {}) {
         const QHash<QString, QDateTime> before = queueFiles();
-        answering(print);
+        answering(print, choose);
         QString made;
         (void)QTest::qWaitFor(
             [&] {
@@ -221,6 +225,35 @@ class PrintQueueCheck : public QObject {
         QVERIFY(words.contains("10,082.74") || words.contains("917.53"));
         QVERIFY(words.count('\f') > 3);
         comparePages(queued, fallback);
+    }
+
+    // Two copies of pages 2 and 3, chosen in the print dialog with the keyboard and the mouse: the
+    // queue prints those two pages twice, each as the fallback's page of that number.
+    void twoCopiesOfTwoPagesThroughTheQueue() {
+        auto* w = testing::openTask<MortgageCalc>(m_frame, "Canadian");
+        QVERIFY(w);
+        w->findChild<QRadioButton*>("Option1")->click(); // all payments
+        w->Calc_Click();
+        const auto typeNumber = [](QSpinBox* box, int number) {
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(box, QString::number(number));
+        };
+        const auto [queued, fallback] =
+            printBothWays([w] { w->Printer_Click(); },
+                          [&](QPrintDialog* dialog) {
+                              typeNumber(dialog->findChild<QSpinBox*>("copies"), 2);
+                              auto* range = dialog->findChild<QRadioButton*>("printRange");
+                              QTest::mouseClick(range, Qt::LeftButton, {}, QPoint(4, range->height() / 2));
+                              typeNumber(dialog->findChild<QSpinBox*>("to"), 3);
+                              typeNumber(dialog->findChild<QSpinBox*>("from"), 2);
+                          });
+        keepEvidence(queued, fallback);
+        const QStringList all = pagesOf(fallback);
+        QVERIFY(all.size() > 3);
+        qInfo("the queue printed %lld pages", static_cast<long long>(pagesOf(queued).size()));
+        const QString differs = compareText(pagesOf(queued), {all[1], all[2], all[1], all[2]});
+        QVERIFY2(differs.isEmpty(), qPrintable(differs));
     }
 
     // The chart window's To Printer: one landscape page, as the fallback draws it. Its few words
