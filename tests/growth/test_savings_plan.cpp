@@ -46,6 +46,7 @@ TEST(SavingsPlan, MonthlyTwelvePercentForAYear) {
     ASSERT_EQ(s.yearEndValues.size(), 1u);
 }
 
+// Long figures: tests/reference/figures.py works them out apart from the program.
 TEST(SavingsPlan, InflationWithoutInterestShrinksTheValue) {
     const SavingsPlan s = run(plan(30000, 0, "Annually", 0, 0, 5, 25));
     EXPECT_NEAR(s.finalValue, 8321.687193655016, 1e-6);

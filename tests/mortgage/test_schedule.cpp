@@ -33,6 +33,7 @@ Schedule run(const MortgageInputs& in) {
 
 } // namespace
 
+// Long figures: tests/reference/figures.py works them out apart from the program.
 TEST(Schedule, StandardMonthlyMortgage) {
     const Schedule s = run(mortgage(100000, 10.125, 25));
     // M = P i / (1 - (1 + i)^-300), i = 0.10125 / 12.
@@ -51,6 +52,7 @@ TEST(Schedule, StandardMonthlyMortgage) {
     EXPECT_EQ(s.payments[12].yearLabel, 2);
 }
 
+// Long figures: tests/reference/figures.py works them out apart from the program.
 TEST(Schedule, SemiannualCompoundingUsesTheMonthlyEquivalentRate) {
     const Schedule s = run(mortgage(100000, 10.125, 25, FrequencyKind::Monthly, CompoundingKind::Semiannual));
     EXPECT_NEAR(s.monthlyRate, std::pow(1 + 0.10125 / 2, 1.0 / 6) - 1, 1e-15);
@@ -58,6 +60,7 @@ TEST(Schedule, SemiannualCompoundingUsesTheMonthlyEquivalentRate) {
     EXPECT_EQ(s.payments.size(), 300u);
 }
 
+// Long figures: tests/reference/figures.py works them out apart from the program.
 TEST(Schedule, AcceleratedPaymentsEndEarlyAndSave) {
     const Schedule acc = run(mortgage(100000, 10.125, 25, FrequencyKind::BiweeklyAcc));
     EXPECT_NEAR(acc.payment, 917.5273207627538 / 2, 1e-9);
@@ -71,6 +74,7 @@ TEST(Schedule, AcceleratedPaymentsEndEarlyAndSave) {
     EXPECT_EQ(plain.payments.size(), 638u); // about 25 years
 }
 
+// Long figures: tests/reference/figures.py works them out apart from the program.
 TEST(Schedule, DaysInYearSetTheTwoWeeklyPeriods) {
     MortgageInputs in = mortgage(100000, 10.125, 25, FrequencyKind::TwoWeeks);
     in.DaysChoice = 2; // 364 days: exactly 26 periods
@@ -107,6 +111,7 @@ TEST(Schedule, IncreasedPaymentRaisesEveryPayment) {
     EXPECT_LT(s.payments.size(), 300u);
 }
 
+// Long figures: tests/reference/figures.py works them out apart from the program.
 TEST(Schedule, AnnualTotalsSumEachYear) {
     MortgageInputs in = mortgage(100000, 10.125, 25);
     in.CalcMode = ShowPayments::Annual;
@@ -217,6 +222,7 @@ TEST(Schedule, ALoanCountsMonthsAndAShortOneStillCharts) {
     EXPECT_EQ(points[1], 0.0);
 }
 
+// Long figures: tests/reference/figures.py works them out apart from the program.
 TEST(Schedule, YearStartBalancesFollowTheSchedule) {
     const Schedule s = run(mortgage(100000, 10.125, 25));
     const auto points = s.yearStartBalances(100000);

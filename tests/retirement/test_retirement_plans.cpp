@@ -73,6 +73,7 @@ TEST(Retirement, TwelveMonthsEqualToTheCapitalStillRuns) {
     EXPECT_EQ(calculateRetirement(fixed(11999, 10, 1000, 0)).message, Msg::CannotComplete);
 }
 
+// Long figures: tests/reference/figures.py works them out apart from the program.
 TEST(Retirement, AFixedAmountRunningOutEndsWithAPartialYear) {
     const YearTable t = ok(calculateRetirement(fixed(100000, 10, 1000, 2.5)));
     ASSERT_EQ(t.years(), 13);

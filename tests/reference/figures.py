@@ -1,0 +1,91 @@
+#!/usr/bin/env python3
+"""Where the tests' long expected figures come from: each worked out here from its closed form or a
+plain loop, apart from the program's code. Run it to see every figure with the test that uses it:
+    python3 tests/reference/figures.py
+"""
+import struct
+
+
+def single(x):
+    """x rounded to single precision, as the planners keep their rates."""
+    return struct.unpack("f", struct.pack("f", x))[0]
+
+
+def cents4(x):
+    """x to four decimals, half to even, as money is stored."""
+    return round(x * 10000) / 10000
+
+
+def level_payment(principal, rate, periods):
+    """The closed form: M = P i / (1 - (1 + i)^-n)."""
+    return principal * rate / (1 - (1 + rate) ** -periods)
+
+
+def amortize(principal, rate, payment):
+    """A plain schedule: each period's interest, the payment less it off the balance, the last payment
+    what is left with its interest. Returns the payments, each (interest, principal, balance)."""
+    rows, balance = [], principal
+    while balance > 0:
+        interest = balance * rate
+        paid = min(payment - interest, balance)
+        balance -= paid
+        rows.append((interest, paid, balance))
+    return rows
+
+
+MONTHLY = 0.10125 / 12  # 10.125% a year, compounded monthly
+
+
+def mortgage_figures():
+    payment = level_payment(100000, MONTHLY, 300)
+    rows = amortize(100000, MONTHLY, payment)
+    total = sum(i + p for i, p, _ in rows)
+    yield "test_schedule StandardMonthlyMortgage: payment", payment
+    yield "test_schedule StandardMonthlyMortgage: total paid", total
+    first_year = rows[:12]
+    yield "test_schedule AnnualTotalsSumEachYear: year 1 interest", sum(i for i, _, _ in first_year)
+    yield "test_schedule AnnualTotalsSumEachYear: year 1 principal", sum(p for _, p, _ in first_year)
+    yield "test_schedule AnnualTotalsSumEachYear: year 1 balance", first_year[-1][2]
+    semiannual = (1 + 0.10125 / 2) ** (1 / 6) - 1  # the monthly rate equivalent to semi-annual
+    yield "test_schedule SemiannualCompounding: payment", level_payment(100000, semiannual, 300)
+    # Two weeks of 364 days: exactly 26 periods, each the monthly rate's equivalent.
+    yield "test_schedule DaysInYear: 364-day two-weekly rate", (1 + MONTHLY) ** (12 / 26) - 1
+    # Accelerated two-weekly: half the monthly payment every two weeks of a 365-day year
+    # (26.07142857 periods), to the end of the balance.
+    biweekly = (1 + MONTHLY) ** (12 / 26.07142857) - 1
+    acc = amortize(100000, biweekly, payment / 2)
+    acc_total = sum(i + p for i, p, _ in acc)
+    yield "test_schedule AcceleratedPayments: payments", len(acc)
+    yield "test_schedule AcceleratedPayments: total paid", acc_total
+    yield "test_schedule AcceleratedPayments: interest saved", total - acc_total
+
+
+def savings_figures():
+    # 30,000 at no interest, 5% inflation taken off each year for 25 years.
+    yield "test_savings_plan InflationWithoutInterest: value", 30000 * 0.95 ** 25
+
+
+def retirement_figures():
+    # 100,000 at 10% a year (its monthly equivalent in single precision), 1,000 a month raised
+    # 2.5% a year, until a year's withdrawals exceed what is left: that year's whole months, then
+    # the rest. Values are kept to four decimals as money is.
+    q = single((1 + single(0.10)) ** (1 / 12) - 1)
+    value, monthly = 100000.0, 1000.0
+    while True:
+        for _ in range(12):
+            value = cents4(value + cents4(value * q) - monthly)
+        next_value, monthly = value + monthly * 0.025, monthly * 1.025
+        if next_value <= 12 * monthly:
+            break
+    interest = 0.0
+    for _ in range(int(value // monthly)):
+        i = value * q
+        interest += i
+        value = cents4(value + cents4(i) - monthly)
+    yield "test_retirement_plans AFixedAmountRunningOut: last year's interest", interest
+
+
+if __name__ == "__main__":
+    for figures in (mortgage_figures, savings_figures, retirement_figures):
+        for name, value in figures():
+            print(f"{name}: {value!r}")
