@@ -11,11 +11,13 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -76,42 +78,92 @@ PageCopies copiesToDraw(const QPrinter& printer) {
     return {printer.copyCount(), printer.collateCopies()};
 }
 
+// The screen reader's names for the print dialog's controls that Qt leaves unnamed or names alike.
+void nameControls(QPrintDialog& dialog) {
+    for (const auto& [object, name] : {std::pair{"from", "Pages from"},
+                                       {"to", "Pages to"},
+                                       {"pageRangeEdit", "Pages"},
+                                       {"fileBrowser", "Choose the file"}})
+        if (auto* control = dialog.findChild<QWidget*>(object)) control->setAccessibleName(name);
+}
+
+enum class PreviewChoice { Print, Back, Cancel };
+
+// The pages `printer` is set to print, one copy, as `render` draws them, with Print (the default), Back to
+// the print dialog, and Cancel.
+PreviewChoice showPreview(QPrinter& printer, const std::function<bool(QPrinter&, PageCopies)>& render,
+                          QWidget* parent) {
+    QDialog view(parent);
+    view.setObjectName("PrintPreview");
+    view.setWindowTitle("Print Preview");
+    auto* pages = new QPrintPreviewWidget(&printer, &view);
+    pages->setAccessibleName("Pages as they will print");
+    QObject::connect(pages, &QPrintPreviewWidget::paintRequested, &view,
+                     [&](QPrinter* target) { render(*target, {}); });
+    auto* buttons = new QDialogButtonBox(&view);
+    QPushButton* print = buttons->addButton("&Print", QDialogButtonBox::AcceptRole);
+    print->setObjectName("PreviewPrint");
+    QPushButton* back = buttons->addButton("&Back", QDialogButtonBox::ActionRole);
+    back->setObjectName("PreviewBack");
+    buttons->addButton(QDialogButtonBox::Cancel)->setObjectName("PreviewCancel");
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &view, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &view, &QDialog::reject);
+    constexpr int backToTheDialog = 2;
+    QObject::connect(back, &QPushButton::clicked, &view, [&view] { view.done(backToTheDialog); });
+    auto* layout = new QVBoxLayout(&view);
+    layout->addWidget(pages);
+    layout->addWidget(buttons);
+    print->setDefault(true);
+    print->setFocus();
+    view.resize(view.screen()->availableGeometry().size() * 3 / 4);
+    const int result = view.exec();
+    return result == QDialog::Accepted ? PreviewChoice::Print
+           : result == backToTheDialog ? PreviewChoice::Back
+                                       : PreviewChoice::Cancel;
+}
+
 // The print dialog over `printer` for a document of `pageCount` pages, and then the pages it
-// chose, drawn by `render`. Its Preview button shows the pages as they will print; printing from
-// the preview prints them there and closes the dialog.
+// chose, drawn by `render`. Its Preview button takes the dialog's choices, as Print does, and shows
+// those pages: Print there prints them so, Back returns to the dialog.
 PrintOutcome printThroughDialog(QPrinter& printer, int pageCount,
-                                const std::function<bool(QPrinter&)>& render, QWidget* parent) {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setObjectName("PrintDialog");
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageCount > 1);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setMinMax(1, pageCount);
-    bool printedInPreview = false;
-    bool previewFailed = false;
-    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
-        QPushButton* preview = buttons->addButton("Pre&view...", QDialogButtonBox::ActionRole);
-        preview->setObjectName("Preview");
-        QObject::connect(preview, &QPushButton::clicked, &dialog, [&] {
-            QPrintPreviewDialog view(&printer, &dialog);
-            view.setObjectName("PrintPreview");
-            QObject::connect(&view, &QPrintPreviewDialog::paintRequested, &view,
-                             [&](QPrinter* target) { previewFailed = !render(*target); });
-            if (view.exec() == QDialog::Accepted) {
-                printedInPreview = true;
-                dialog.reject();
-            }
-        });
-    }
+                                const std::function<bool(QPrinter&, PageCopies)>& render, QWidget* parent) {
     PrintOutcome outcome;
-    if (dialog.exec() != QDialog::Accepted) {
-        outcome.cancelled = !printedInPreview;
-        outcome.ok = printedInPreview && !previewFailed;
-    } else {
-        const WaitCursor waiting;
-        outcome.ok = render(printer);
+    for (;;) {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setObjectName("PrintDialog");
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, pageCount > 1);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setMinMax(1, pageCount);
+        nameControls(dialog);
+        bool preview = false;
+        if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+            QPushButton* button = buttons->addButton("Pre&view...", QDialogButtonBox::ActionRole);
+            button->setObjectName("Preview");
+            QObject::connect(button, &QPushButton::clicked, &dialog, [&] {
+                preview = true;
+                dialog.accept(); // the choices reach the printer only when the dialog is accepted
+            });
+        }
+        if (dialog.exec() != QDialog::Accepted) {
+            outcome.cancelled = true;
+            return outcome;
+        }
+        if (preview) {
+            const PreviewChoice choice = showPreview(printer, render, parent);
+            if (choice == PreviewChoice::Back) continue;
+            if (choice == PreviewChoice::Cancel) {
+                outcome.cancelled = true;
+                return outcome;
+            }
+        }
+        break;
     }
-    if (!outcome.ok && !outcome.cancelled) {
+    {
+        const WaitCursor waiting;
+        outcome.ok = render(printer, copiesToDraw(printer));
+    }
+    if (!outcome.ok) {
         outcome.error =
             printer.outputFormat() == QPrinter::PdfFormat
                 ? QString("The file %1 could not be written.")
@@ -135,8 +187,8 @@ PrintOutcome printDrawing(const QString& title, const std::function<void(QPainte
     printer.setDocName(title);
     printer.setPageOrientation(QPageLayout::Landscape);
     return printThroughDialog(
-        printer, 1, [&draw](QPrinter& target) { return renderDrawing(target, draw, copiesToDraw(target)); },
-        parent);
+        printer, 1,
+        [&draw](QPrinter& target, PageCopies copies) { return renderDrawing(target, draw, copies); }, parent);
 }
 
 void printDrawingAndReport(const QString& title, const std::function<void(QPainter&, const QRectF&)>& draw,
@@ -175,7 +227,7 @@ PrintOutcome printPrintout(const Printout& printout, const QString& title, QWidg
 PrintOutcome printPrintoutOn(QPrinter& printer, const Printout& printout, QWidget* parent) {
     return printThroughDialog(
         printer, static_cast<int>(printout.pages().size()),
-        [&printout](QPrinter& target) { return renderPrintout(printout, target, copiesToDraw(target)); },
+        [&printout](QPrinter& target, PageCopies copies) { return renderPrintout(printout, target, copies); },
         parent);
 }
 

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
@@ -111,12 +112,11 @@ class TestPrintDialog : public QObject {
         QCOMPARE(sheetsIn(pdf), printed);
     }
 
-    // Cancel, straight away or after a look at the preview, prints nothing; the preview shows every
-    // page.
+    // Cancel, straight away or in the preview, prints nothing; the preview shows every page.
     void cancelPrintsNothing_data() {
         QTest::addColumn<bool>("preview");
         QTest::newRow("cancelled") << false;
-        QTest::newRow("cancelled after the preview") << true;
+        QTest::newRow("cancelled in the preview") << true;
     }
     void cancelPrintsNothing() {
         QFETCH(bool, preview);
@@ -127,18 +127,17 @@ class TestPrintDialog : public QObject {
         printer.setOutputFileName(pdf);
         int previewPages = -1;
         testing::whenModal([&](QWidget* dialog) {
-            if (preview) {
-                testing::whenModalNamed("PrintPreview", [&](QWidget* view) {
-                    auto* pages = view->findChild<QPrintPreviewWidget*>();
-                    QTRY_VERIFY(pages && pages->pageCount() > 0);
-                    previewPages = pages->pageCount();
-                    view->close();
-                });
-                auto* button = dialog->findChild<QAbstractButton*>("Preview");
-                QVERIFY(button);
-                QTest::mouseClick(button, Qt::LeftButton);
+            if (!preview) {
+                QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
+                return;
             }
-            QTest::mouseClick(dialogButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
+            testing::whenModalNamed("PrintPreview", [&](QWidget* view) {
+                auto* pages = view->findChild<QPrintPreviewWidget*>();
+                QTRY_VERIFY(pages && pages->pageCount() > 0);
+                previewPages = pages->pageCount();
+                QTest::keyClick(view, Qt::Key_Escape);
+            });
+            QTest::mouseClick(dialog->findChild<QAbstractButton*>("Preview"), Qt::LeftButton);
         });
         const PrintOutcome outcome = printPrintoutOn(printer, numberedSheets(3), nullptr);
         QVERIFY(outcome.cancelled);
@@ -146,6 +145,55 @@ class TestPrintDialog : public QObject {
         QVERIFY(outcome.error.isEmpty());
         QVERIFY(!QFileInfo::exists(pdf));
         if (preview) QCOMPARE(previewPages, 3);
+    }
+
+    // The preview shows the pages chosen in the dialog, and Print there prints them as chosen, with
+    // no second dialog; Back returns to the dialog with the choices kept.
+    void thePreviewPrintsWhatTheDialogChose_data() {
+        QTest::addColumn<bool>("backFirst");
+        QTest::newRow("printed from the preview") << false;
+        QTest::newRow("back to the dialog, then printed") << true;
+    }
+    void thePreviewPrintsWhatTheDialogChose() {
+        QFETCH(bool, backFirst);
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath("out.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        int previewPages = -1, dialogs = 0;
+        int copiesKept = 0;
+        std::function<void(QPrintDialog*)> answerDialog = [&](QPrintDialog* dialog) {
+            ++dialogs;
+            testing::whenModalNamed("PrintPreview", [&](QWidget* view) {
+                auto* pages = view->findChild<QPrintPreviewWidget*>();
+                QTRY_VERIFY(pages && pages->pageCount() > 0);
+                previewPages = pages->pageCount();
+                if (backFirst && dialogs == 1) {
+                    testing::whenModalOf<QPrintDialog>([&](QPrintDialog* again) {
+                        ++dialogs;
+                        copiesKept = again->findChild<QSpinBox*>("copies")->value();
+                        QTest::mouseClick(dialogButton(again, QDialogButtonBox::Ok), Qt::LeftButton);
+                    });
+                    QTest::mouseClick(view->findChild<QAbstractButton*>("PreviewBack"), Qt::LeftButton);
+                } else {
+                    QTest::keyClick(view, Qt::Key_Return); // Print is the default button
+                }
+            });
+            typeNumber(dialog->findChild<QSpinBox*>("copies"), 2);
+            auto* range = dialog->findChild<QRadioButton*>("printRange");
+            QTest::mouseClick(range, Qt::LeftButton, {}, QPoint(4, range->height() / 2));
+            typeNumber(dialog->findChild<QSpinBox*>("to"), 3);
+            typeNumber(dialog->findChild<QSpinBox*>("from"), 2);
+            QTest::mouseClick(dialog->findChild<QAbstractButton*>("Preview"), Qt::LeftButton);
+        };
+        testing::whenModalOf<QPrintDialog>(answerDialog);
+        const PrintOutcome outcome = printPrintoutOn(printer, numberedSheets(4), nullptr);
+        QVERIFY2(outcome.ok, qPrintable(outcome.error));
+        QCOMPARE(previewPages, 2);
+        QCOMPARE(dialogs, backFirst ? 2 : 1);
+        if (backFirst) QCOMPARE(copiesKept, 2);
+        QCOMPARE(sheetsIn(pdf), (QList<int>{2, 3, 2, 3}));
     }
 };
 
