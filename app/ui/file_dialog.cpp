@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStandardPaths>
-#include <QUrl>
 
 namespace brisk {
 
@@ -69,16 +68,14 @@ std::optional<QString> FileDirectory(FileOp fileOp, QWidget* parent) {
                         : initial.isAbsolute() ? initial.absolutePath()
                         : !last.isEmpty()      ? last
                                                : program().dataFolder);
-    // The folders of the files of this kind used lately, newest first: in the folder list and beside it.
+    // The folders of the files of this kind used lately, in the "Look in" list. Qt shows the history's
+    // last entry first, so the newest goes last. (The side bar is left alone: Qt keeps it for every
+    // program and file kind alike.)
     QStringList recentFolders;
     for (const QString& file : recentFiles(op->suffix))
         if (const QString folder = QFileInfo(file).absolutePath(); !recentFolders.contains(folder))
-            recentFolders << folder;
+            recentFolders.prepend(folder);
     dialog.setHistory(recentFolders);
-    QList<QUrl> places = dialog.sidebarUrls();
-    for (const QString& folder : recentFolders)
-        if (const QUrl url = QUrl::fromLocalFile(folder); !places.contains(url)) places << url;
-    dialog.setSidebarUrls(places);
     if (!op->initialName.isEmpty()) dialog.selectFile(initial.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString chosen = QDir::toNativeSeparators(dialog.selectedFiles().first());
