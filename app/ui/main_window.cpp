@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
@@ -30,6 +31,12 @@ MDIContainer::MDIContainer(QWidget* parent) : QMainWindow(parent) {
     // layout class).
     move(twipPoint(kFrameOrigin));
     resize(twipSize(kFrameWidth, kFrameHeight));
+    // The windows' normal size is what this first size gives them: a frame that comes back larger
+    // would otherwise never learn it, and stretch them. (The area's viewport is sized only once
+    // shown; it fills the area's contents.)
+    layout()->activate();
+    const TwipPoint border = childPosition(kLayoutNormal);
+    m_normalChildSize = m_area->contentsRect().size() + twipSize(-2 * border.x, -2 * border.y);
     // Where the user left it last time, when there was a last time.
     restoreFrameGeometry(*this);
     // The menu's Exit ends the program without closing the frame.

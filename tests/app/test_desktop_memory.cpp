@@ -136,6 +136,24 @@ class TestDesktopMemory : public QObject {
         QCOMPARE(file.readAll(), settings);
     }
 
+    // A frame that comes back larger than it opens at first still shows its windows at their normal
+    // size, not stretched over it.
+    void windowsKeepTheirSizeInAFrameThatComesBackLarge() {
+        QSize normal;
+        {
+            auto frame = shownFrame();
+            QVERIFY(frame);
+            normal = frame->menu()->size();
+            frame->resize(frame->screen()->availableGeometry().size() * 9 / 10);
+            QVERIFY(frame->close());
+        }
+        startAgain();
+        auto frame = shownFrame();
+        QVERIFY(frame);
+        QVERIFY(frame->height() > normal.height() * 5 / 4);
+        QTRY_COMPARE(frame->menu()->size(), normal);
+    }
+
     // Each kind of file opens where the last of its kind was opened or saved, in an earlier run too;
     // a kind not used yet starts in the data folder.
     void eachKindStartsInItsLastFolder_data() {
