@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     brisk::registerRetirementWindows();
     brisk::registerValueDbWindows();
     brisk::registerChartWindows();
-    brisk::MDIContainer frame;
+    brisk::MainFrame frame;
     if (options.isSet(exitWhenShown)) frame.menu()->installEventFilter(new QuitOnFirstPaint(&frame));
     frame.show();
     // A file named by the desktop (or the user) opens once the main menu is up.

@@ -37,8 +37,8 @@ int main(int argc, char** argv) {
         sink = sink + values.back();
     });
     program().shell.CalcMode = PlannerMode::Planning;
-    MDIContainer frame;
-    auto* window = new SavingsCalc;
+    MainFrame frame;
+    auto* window = new SavingsWindow;
     frame.openTask(window);
     growth().inputs = in;
     const double window_ms = medianMs(21, [&] { window->Calc_Click(); });

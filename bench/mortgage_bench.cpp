@@ -58,8 +58,8 @@ int main(int argc, char** argv) {
     });
 
     program().shell.MortgageMode = MortgageKind::Mortgage;
-    MDIContainer frame;
-    auto* window = new MortgageCalc;
+    MainFrame frame;
+    auto* window = new MortgageWindow;
     frame.openTask(window);
     mortgage().inputs = in;
     const double window_ms = medianMs(21, [&] { window->Calc_Click(); });

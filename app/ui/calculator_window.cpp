@@ -50,7 +50,7 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& letter, c
     connect(command(Command::Graphs), &QPushButton::clicked, this, &CalculatorWindow::Graphs_Click);
     connect(command(Command::Printer), &QPushButton::clicked, this, &CalculatorWindow::Printer_Click);
     connect(command(Command::Exit), &QPushButton::clicked, this, &CalculatorWindow::Exit_Click);
-    command(Command::Graphs)->setEnabled(MenuMain::hasWindow("GraphsAll"));
+    command(Command::Graphs)->setEnabled(MainMenu::hasWindow("GraphsAll"));
 }
 
 QPushButton* CalculatorWindow::command(Command which) const {
@@ -166,7 +166,7 @@ void CalculatorWindow::Help_Click() {
         m_helpText->clear();
     m_gridOrHelp->setCurrentWidget(open ? static_cast<QWidget*>(m_helpText) : m_grid);
     command(Command::Printer)->setEnabled(!open);
-    command(Command::Graphs)->setEnabled(!open && MenuMain::hasWindow("GraphsAll"));
+    command(Command::Graphs)->setEnabled(!open && MainMenu::hasWindow("GraphsAll"));
 }
 
 void CalculatorWindow::entryChanged() {

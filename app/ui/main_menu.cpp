@@ -25,25 +25,25 @@ namespace brisk {
 
 namespace {
 
-QMap<QString, MenuMain::Opener>& openers() {
-    static QMap<QString, MenuMain::Opener> map;
+QMap<QString, MainMenu::Opener>& openers() {
+    static QMap<QString, MainMenu::Opener> map;
     return map;
 }
 
 } // namespace
 
-void MenuMain::registerWindow(const QString& windowName, Opener opener) {
+void MainMenu::registerWindow(const QString& windowName, Opener opener) {
     openers()[windowName] = std::move(opener);
 }
-bool MenuMain::hasWindow(const QString& windowName) {
+bool MainMenu::hasWindow(const QString& windowName) {
     return openers().contains(windowName);
 }
-QWidget* MenuMain::makeWindow(const QString& windowName) {
+QWidget* MainMenu::makeWindow(const QString& windowName) {
     const auto opener = openers().value(windowName);
     return opener ? opener() : nullptr;
 }
 
-MenuMain::MenuMain(MDIContainer* frame) : m_frame(frame) {
+MainMenu::MainMenu(MainFrame* frame) : m_frame(frame) {
     setObjectName("MenuMain");
     QLabel* title = programTitle(this);
     m_name = new QLabel(this);
@@ -111,7 +111,7 @@ MenuMain::MenuMain(MDIContainer* frame) : m_frame(frame) {
         runModal(&about);
     });
     connect(m_buttons["PtrFnt"], &QPushButton::clicked, this, [this] {
-        ChangeFnt settings(this);
+        SettingsDialog settings(this);
         runModal(&settings);
         showUserName();
     });
@@ -124,7 +124,7 @@ MenuMain::MenuMain(MDIContainer* frame) : m_frame(frame) {
     shell.TodayText = shortDateText(today(), shell.DateForm);
 }
 
-void MenuMain::addButton(const QString& name, const QString& caption, int row, int column) {
+void MainMenu::addButton(const QString& name, const QString& caption, int row, int column) {
     auto* b = new QPushButton(caption, this);
     b->setObjectName(name);
     b->setMinimumSize(twipSize(3030, 400));
@@ -133,24 +133,24 @@ void MenuMain::addButton(const QString& name, const QString& caption, int row, i
     m_buttons[name] = b;
 }
 
-QPushButton* MenuMain::button(const QString& name) const {
+QPushButton* MainMenu::button(const QString& name) const {
     return m_buttons.value(name);
 }
 
 namespace {
 
-QMap<QString, MenuMain::FileOpener>& fileOpeners() {
-    static QMap<QString, MenuMain::FileOpener> registered;
+QMap<QString, MainMenu::FileOpener>& fileOpeners() {
+    static QMap<QString, MainMenu::FileOpener> registered;
     return registered;
 }
 
 } // namespace
 
-void MenuMain::registerFileOpener(const QString& suffix, FileOpener opener) {
+void MainMenu::registerFileOpener(const QString& suffix, FileOpener opener) {
     fileOpeners()[suffix.toLower()] = std::move(opener);
 }
 
-bool MenuMain::openFile(const QString& path) {
+bool MainMenu::openFile(const QString& path) {
     const auto opener = fileOpeners().find(QFileInfo(path).suffix().toLower());
     if (opener == fileOpeners().end() || !hasWindow(opener->windowName)) {
         showMessage(Msg::BadFile, this);
@@ -167,12 +167,12 @@ bool MenuMain::openFile(const QString& path) {
     return false;
 }
 
-void MenuMain::openWindow(const QString& windowName) {
+void MainMenu::openWindow(const QString& windowName) {
     if (QWidget* task = makeWindow(windowName)) m_frame->openTask(task);
 }
 
 // The menu steps aside while a modal window of its own is open.
-void MenuMain::runModal(QDialog* dialog) {
+void MainMenu::runModal(QDialog* dialog) {
     // Hiding the menu takes the focus from the button that opened the window: it goes back there.
     const QPointer<QWidget> opener = QApplication::focusWidget();
     parentWidget()->hide();
@@ -182,7 +182,7 @@ void MenuMain::runModal(QDialog* dialog) {
     if (opener && isAncestorOf(opener)) opener->setFocus(Qt::OtherFocusReason);
 }
 
-void MenuMain::LoadFnt() {
+void MainMenu::LoadFnt() {
     ShellState& shell = program().shell;
     const auto settings = readPersonalSettings(ss(program().settingsPath()));
     if (!settings) {
@@ -195,7 +195,7 @@ void MenuMain::LoadFnt() {
     showUserName();
 }
 
-void MenuMain::showUserName() {
+void MainMenu::showUserName() {
     const QString name = qs(program().shell.UserName);
     m_name->setText(name);
     m_name->setVisible(!name.isEmpty());

@@ -13,12 +13,12 @@ class QPushButton;
 
 namespace brisk {
 
-class MDIContainer;
+class MainFrame;
 
-class MenuMain : public QWidget {
+class MainMenu : public QWidget {
     Q_OBJECT
   public:
-    explicit MenuMain(MDIContainer* frame);
+    explicit MainMenu(MainFrame* frame);
 
     // Each subsystem registers how its task windows are made, by window name ("MortgageCalc").
     using Opener = std::function<QWidget*()>;
@@ -49,7 +49,7 @@ class MenuMain : public QWidget {
     void openWindow(const QString& windowName);
     void runModal(QDialog* dialog);
 
-    MDIContainer* m_frame;
+    MainFrame* m_frame;
     QLabel* m_name;
     QMap<QString, QPushButton*> m_buttons;
 };

@@ -5,10 +5,10 @@
 
 namespace brisk {
 
-class SavingsCalc : public CalculatorWindow {
+class SavingsWindow : public CalculatorWindow {
     Q_OBJECT
   public:
-    explicit SavingsCalc(QWidget* parent = nullptr);
+    explicit SavingsWindow(QWidget* parent = nullptr);
 
   protected:
     void calculate() override;
@@ -22,10 +22,10 @@ class SavingsCalc : public CalculatorWindow {
     bool comparisons() const;
 };
 
-class FindCompoundCalc : public CalculatorWindow {
+class CompoundFinderWindow : public CalculatorWindow {
     Q_OBJECT
   public:
-    explicit FindCompoundCalc(QWidget* parent = nullptr);
+    explicit CompoundFinderWindow(QWidget* parent = nullptr);
 
   protected:
     void calculate() override;

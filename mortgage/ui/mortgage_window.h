@@ -9,10 +9,10 @@ class QRadioButton;
 
 namespace brisk {
 
-class MortgageCalc : public CalculatorWindow {
+class MortgageWindow : public CalculatorWindow {
     Q_OBJECT
   public:
-    explicit MortgageCalc(QWidget* parent = nullptr);
+    explicit MortgageWindow(QWidget* parent = nullptr);
 
     // The mortgage window's own commands, as their buttons run them.
     void MSaveFile_Click();

@@ -32,9 +32,9 @@ RetirementState& retirement() {
 }
 
 void registerRetirementWindows() {
-    MenuMain::registerWindow("RetireCalc", [] { return new RetireCalc; });
-    MenuMain::registerWindow("CapitalReqdCalc", [] { return new CapitalReqdCalc; });
-    MenuMain::registerWindow("Plan401KCalc", [] { return new Plan401KCalc; });
+    MainMenu::registerWindow("RetireCalc", [] { return new RetirementWindow; });
+    MainMenu::registerWindow("CapitalReqdCalc", [] { return new CapitalRequiredWindow; });
+    MainMenu::registerWindow("Plan401KCalc", [] { return new Plan401kWindow; });
 }
 
 namespace {
@@ -89,7 +89,8 @@ void YearTableWindow::showTable(const YearTable& table, Planner planner, bool ba
     retirement().table = table;
 }
 
-RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " Retirement Calculations") {
+RetirementWindow::RetirementWindow(QWidget* parent)
+    : YearTableWindow("RetireCalc", "R", " Retirement Calculations") {
     setParent(parent);
     RetireInputs& in = retirement().retire;
     in = RetireInputs{};
@@ -133,7 +134,7 @@ RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " R
     chooseOption(false);
 }
 
-void RetireCalc::chooseOption(bool fixed) {
+void RetirementWindow::chooseOption(bool fixed) {
     const bool helpOpen = helpShown();
     if (helpOpen) Help_Click();
     dropResults();
@@ -175,7 +176,7 @@ void RetireCalc::chooseOption(bool fixed) {
     if (helpOpen) Help_Click(); // the help follows the option
 }
 
-void RetireCalc::calculate() {
+void RetirementWindow::calculate() {
     dropResults();
     RetirementState& state = retirement();
     const auto table = calculateRetirement(state.retire);
@@ -189,13 +190,13 @@ void RetireCalc::calculate() {
     state.RetireYearsText = RetireYearsText(table->years());
 }
 
-std::pair<Printout, QString> RetireCalc::printout(const PrintContext& context) const {
+std::pair<Printout, QString> RetirementWindow::printout(const PrintContext& context) const {
     const RetirementState& state = retirement();
     return {retirementPrintout(state.retireCalculated, *state.table, context),
             "Retirement Income Calculation"};
 }
 
-QString RetireCalc::helpText() const {
+QString RetirementWindow::helpText() const {
     const QString b = "\r\n";
     QString text;
     if (retirement().retire.option == RetireOption::Percentage) {
@@ -241,7 +242,7 @@ QString RetireCalc::helpText() const {
     return text + b.repeated(3) + QString(70, ' ') + "End";
 }
 
-CapitalReqdCalc::CapitalReqdCalc(QWidget* parent)
+CapitalRequiredWindow::CapitalRequiredWindow(QWidget* parent)
     : YearTableWindow("CapitalReqdCalc", "C", " Capital Required") {
     setParent(parent);
     CapitalInputs& in = retirement().capital;
@@ -274,7 +275,7 @@ CapitalReqdCalc::CapitalReqdCalc(QWidget* parent)
     CRChoseCalc(false);
 }
 
-void CapitalReqdCalc::CRChoseCalc(bool income) {
+void CapitalRequiredWindow::CRChoseCalc(bool income) {
     const bool helpOpen = helpShown();
     if (helpOpen) Help_Click();
     dropResults();
@@ -294,7 +295,7 @@ void CapitalReqdCalc::CRChoseCalc(bool income) {
     if (helpOpen) Help_Click();
 }
 
-void CapitalReqdCalc::calculate() {
+void CapitalRequiredWindow::calculate() {
     dropResults();
     RetirementState& state = retirement();
     const auto table = calculateCapital(state.capital);
@@ -307,12 +308,12 @@ void CapitalReqdCalc::calculate() {
     showTable(*table.value, Planner::Capital, false);
 }
 
-std::pair<Printout, QString> CapitalReqdCalc::printout(const PrintContext& context) const {
+std::pair<Printout, QString> CapitalRequiredWindow::printout(const PrintContext& context) const {
     const RetirementState& state = retirement();
     return {capitalPrintout(state.capitalCalculated, *state.table, context), "Amount of Capital Required"};
 }
 
-QString CapitalReqdCalc::helpText() const {
+QString CapitalRequiredWindow::helpText() const {
     if (retirement().capital.option == CapitalOption::Income)
         return QStringList{"Annual Income Required Option", "40,000.00", "       20%", "        25",
                            "Example. Will show how much annual savings are required for 25 years when "
@@ -327,7 +328,7 @@ QString CapitalReqdCalc::helpText() const {
         .join("\r\n");
 }
 
-Plan401KCalc::Plan401KCalc(QWidget* parent)
+Plan401kWindow::Plan401kWindow(QWidget* parent)
     : YearTableWindow("Plan401KCalc", "K", " 401(k) Investment Growth Calculations") {
     setParent(parent);
     Plan401kInputs& in = retirement().plan401k;
@@ -368,7 +369,7 @@ Plan401KCalc::Plan401KCalc(QWidget* parent)
                  {300, 900, 900, 900, 1000});
 }
 
-void Plan401KCalc::calculate() {
+void Plan401kWindow::calculate() {
     dropResults();
     RetirementState& state = retirement();
     const auto table = calculate401k(state.plan401k);
@@ -381,13 +382,13 @@ void Plan401KCalc::calculate() {
     showTable(*table.value, Planner::Plan401k, state.plan401k.balance.toDouble() > 1);
 }
 
-std::pair<Printout, QString> Plan401KCalc::printout(const PrintContext& context) const {
+std::pair<Printout, QString> Plan401kWindow::printout(const PrintContext& context) const {
     const RetirementState& state = retirement();
     return {plan401kPrintout(state.plan401kCalculated, *state.table, context),
             "Investment Growth - 401K Plan"};
 }
 
-QString Plan401KCalc::helpText() const {
+QString Plan401kWindow::helpText() const {
     return QStringList{" For results click Calculate.",
                        " Click any green box and type in your figures.",
                        " If you have already have a plan, type the current balance. If none type 0.",

@@ -24,10 +24,10 @@ class YearTableWindow : public CalculatorWindow {
     void resetState() override;
 };
 
-class RetireCalc : public YearTableWindow {
+class RetirementWindow : public YearTableWindow {
     Q_OBJECT
   public:
-    explicit RetireCalc(QWidget* parent = nullptr);
+    explicit RetirementWindow(QWidget* parent = nullptr);
     void chooseOption(bool fixed);
 
   protected:
@@ -36,10 +36,10 @@ class RetireCalc : public YearTableWindow {
     QString helpText() const override;
 };
 
-class CapitalReqdCalc : public YearTableWindow {
+class CapitalRequiredWindow : public YearTableWindow {
     Q_OBJECT
   public:
-    explicit CapitalReqdCalc(QWidget* parent = nullptr);
+    explicit CapitalRequiredWindow(QWidget* parent = nullptr);
     void CRChoseCalc(bool income);
 
   protected:
@@ -48,10 +48,10 @@ class CapitalReqdCalc : public YearTableWindow {
     QString helpText() const override;
 };
 
-class Plan401KCalc : public YearTableWindow {
+class Plan401kWindow : public YearTableWindow {
     Q_OBJECT
   public:
-    explicit Plan401KCalc(QWidget* parent = nullptr);
+    explicit Plan401kWindow(QWidget* parent = nullptr);
 
   protected:
     void calculate() override;

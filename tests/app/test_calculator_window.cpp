@@ -107,10 +107,10 @@ const char* const kEveryWindow[] = {"Canadian",   "LoanPmt", "Savings", "SavComp
 
 class TestCalculatorWindow : public QObject {
     Q_OBJECT
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
     Doubler* openDoubler() {
-        m_frame = std::make_unique<MDIContainer>();
+        m_frame = std::make_unique<MainFrame>();
         m_frame->show();
         auto* window = new Doubler;
         m_frame->openTask(window);
@@ -279,7 +279,7 @@ class TestCalculatorWindow : public QObject {
     // A maximised frame moves a window to the large layout's place without stretching it: the whole
     // window, its commands too, lies inside the frame; restored, the frame fits the window again.
     void aWindowInAMaximisedFrameLiesInsideIt() {
-        m_frame = std::make_unique<MDIContainer>();
+        m_frame = std::make_unique<MainFrame>();
         m_frame->showMaximized();
         if (!QTest::qWaitFor([] { return isLargeLayout(program().shell.LayoutClass); }, 2000))
             QSKIP("this platform's screen is too small for the large layout");
@@ -436,7 +436,7 @@ class TestCalculatorWindow : public QObject {
         QWidget* w =
             task.isEmpty() ? nullptr : testing::openTask<QWidget>(m_frame, task.toLatin1().constData());
         if (task.isEmpty()) {
-            m_frame = std::make_unique<MDIContainer>();
+            m_frame = std::make_unique<MainFrame>();
             m_frame->show();
             QVERIFY(testing::activate(m_frame.get()));
             w = m_frame->menu();
@@ -444,7 +444,7 @@ class TestCalculatorWindow : public QObject {
         }
         QVERIFY(w);
         if (auto* calculator = qobject_cast<CalculatorWindow*>(w)) calculator->Calc_Click();
-        if (auto* menu = qobject_cast<Trendmenu*>(w))
+        if (auto* menu = qobject_cast<DatabaseMenu*>(w))
             QVERIFY(menu->loadFile(QDir(program().helpFolder).filePath("Sample.Zrk")));
         QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->objectName() != opener);
         if (close == "Escape")

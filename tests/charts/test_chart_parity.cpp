@@ -48,7 +48,7 @@ QJsonObject commandLineChart(const QStringList& arguments, int kind) {
 
 class TestChartParity : public QObject {
     Q_OBJECT
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
   private slots:
     void initTestCase() {
@@ -149,7 +149,7 @@ class TestChartParity : public QObject {
     // An investment whose rate cannot be charted: the finder says so, in the window and on the command
     // line, and lists nothing.
     void aRateTooLargeToChartIsAMessage() {
-        auto* finder = testing::openTask<FindCompoundCalc>(m_frame, "CompCompare");
+        auto* finder = testing::openTask<CompoundFinderWindow>(m_frame, "CompCompare");
         QVERIFY(finder);
         growth().finderInputs.cost = *Currency::fromDouble(0.01);
         growth().finderInputs.value = Currency::fromWhole(900000000000);

@@ -29,10 +29,10 @@ using namespace brisk;
 class TestChartWindows : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
     void openFrame() {
-        m_frame = std::make_unique<MDIContainer>();
+        m_frame = std::make_unique<MainFrame>();
         m_frame->show();
     }
     static QImage render(const ChartData& chart) {
@@ -65,10 +65,10 @@ class TestChartWindows : public QObject {
         openFrame();
         program().shell.MortgageMode = MortgageKind::Mortgage;
         m_frame->menu()->button("Canadian")->click();
-        auto* mortgageWindow = qobject_cast<MortgageCalc*>(m_frame->currentTask());
+        auto* mortgageWindow = qobject_cast<MortgageWindow*>(m_frame->currentTask());
         mortgageWindow->Calc_Click();
         mortgageWindow->findChild<QPushButton*>("MGraphs")->click();
-        auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
+        auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
         QVERIFY(chart);
         QCOMPARE(chart->ChartKind(), int(kKindYear2D));
         QCOMPARE(chart->chartView()->chart().values.size(), 25u);
@@ -85,11 +85,11 @@ class TestChartWindows : public QObject {
     void comparisonsOfferTheirFourKinds() {
         openFrame();
         m_frame->menu()->button("CompCompare")->click();
-        auto* finder = qobject_cast<FindCompoundCalc*>(m_frame->currentTask());
+        auto* finder = qobject_cast<CompoundFinderWindow*>(m_frame->currentTask());
         for (int i = 0; i < 22; ++i)
             finder->Calc_Click();
         finder->Graphs_Click();
-        auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
+        auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
         QCOMPARE(chart->ChartKind(), int(kKindCompare2D));
         QCOMPARE(chart->chartView()->chart().values.size(), 22u);
         QCOMPARE(chart->chartView()->chart().labels[21], std::string("XYZ mutual fund."));
@@ -147,7 +147,7 @@ class TestChartWindows : public QObject {
         QWidget* calculator = m_frame->currentTask();
         QTest::mouseClick(calculator->findChild<QPushButton*>(calculate), Qt::LeftButton);
         QTest::mouseClick(calculator->findChild<QPushButton*>(graphs), Qt::LeftButton);
-        auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
+        auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
         QVERIFY(chart);
         if (!kindButton.isEmpty())
             QTest::mouseClick(chart->findChild<QPushButton*>(kindButton), Qt::LeftButton);
@@ -174,8 +174,8 @@ class TestChartWindows : public QObject {
                 {i + 1,
                  addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i),
                  10.0 + i});
-        m_frame->openOver(new TrendGraph);
-        auto* trend = qobject_cast<TrendGraph*>(m_frame->currentTask());
+        m_frame->openOver(new TrendGraphWindow);
+        auto* trend = qobject_cast<TrendGraphWindow*>(m_frame->currentTask());
         QVERIFY(trend);
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(trend->chartView());
         QVERIFY(face);
@@ -207,10 +207,10 @@ class TestChartWindows : public QObject {
         openFrame();
         program().shell.MortgageMode = MortgageKind::Loan;
         m_frame->menu()->button("LoanPmt")->click();
-        auto* loan = qobject_cast<MortgageCalc*>(m_frame->currentTask());
+        auto* loan = qobject_cast<MortgageWindow*>(m_frame->currentTask());
         loan->Calc_Click();
         loan->Graphs_Click();
-        auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
+        auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
         testing::whenModal([](QWidget* box) {
             box->findChild<QPushButton*>("AllYes")->click(); // continue
             testing::whenModal([](QWidget* colour) {
@@ -234,7 +234,7 @@ class TestChartWindows : public QObject {
     void theTrendGraphPagesAndReturns() {
         openFrame();
         m_frame->menu()->button("Ratios")->click();
-        auto* menu = qobject_cast<Trendmenu*>(m_frame->currentTask());
+        auto* menu = qobject_cast<DatabaseMenu*>(m_frame->currentTask());
         for (int i = 0; i < 30; ++i)
             valueDb().db.records.push_back(
                 {i + 1,
@@ -243,7 +243,7 @@ class TestChartWindows : public QObject {
         QVERIFY(testing::activate(m_frame.get()));
         menu->findChild<QPushButton*>("ShowTGraph")->setFocus();
         menu->findChild<QPushButton*>("ShowTGraph")->click();
-        auto* trend = qobject_cast<TrendGraph*>(m_frame->currentTask());
+        auto* trend = qobject_cast<TrendGraphWindow*>(m_frame->currentTask());
         QVERIFY(trend);
         // Opened by keyboard, the graph takes the focus: its keys work at once.
         QTRY_VERIFY(trend->isAncestorOf(QApplication::focusWidget()));
@@ -273,8 +273,8 @@ class TestChartWindows : public QObject {
                 {i + 1,
                  addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i),
                  5});
-        m_frame->openOver(new TrendGraph);
-        auto* trend = qobject_cast<TrendGraph*>(m_frame->currentTask());
+        m_frame->openOver(new TrendGraphWindow);
+        auto* trend = qobject_cast<TrendGraphWindow*>(m_frame->currentTask());
         QVERIFY(!trend->findChild<QPushButton*>("Forward")->isEnabled());
         QVERIFY(!trend->findChild<QPushButton*>("Prev")->isEnabled());
     }

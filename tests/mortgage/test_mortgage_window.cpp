@@ -26,10 +26,11 @@ using namespace brisk;
 class TestMortgageWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
-    MortgageCalc* open(MortgageKind mode) {
-        return testing::openTask<MortgageCalc>(m_frame, mode == MortgageKind::Loan ? "LoanPmt" : "Canadian");
+    MortgageWindow* open(MortgageKind mode) {
+        return testing::openTask<MortgageWindow>(m_frame,
+                                                 mode == MortgageKind::Loan ? "LoanPmt" : "Canadian");
     }
     template <typename T = QLabel> T* child(QWidget* w, const char* name) { return w->findChild<T*>(name); }
     static QString typeInto(EntryBox* box, const QString& keys, QWidget*) {
@@ -57,7 +58,7 @@ class TestMortgageWindow : public QObject {
         QFETCH(QString, caption);
         QFETCH(QString, principal);
         QFETCH(QString, term);
-        MortgageCalc* w = open(MortgageKind(mode));
+        MortgageWindow* w = open(MortgageKind(mode));
         QVERIFY(w);
         QCOMPARE(m_frame->windowTitle(), caption);
         QCOMPARE(child<EntryBox>(w, "InPrincipal")->text(), principal);
@@ -69,7 +70,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void calculateShowsTheSummaryAndTheGrid() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         w->Calc_Click();
         QCOMPARE(child(w, "InMonthPI")->text(), QString("     $917.53"));
         QCOMPARE(child(w, "NumPmtsYear")->text(), QString("          12"));
@@ -89,7 +90,7 @@ class TestMortgageWindow : public QObject {
 
     // The schedule saved as CSV reads back in a CSV reader as numbers, each to the cent of the grid.
     void theScheduleAsCsvHoldsPlainFigures() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         w->Calc_Click();
         const CsvRows read = parseCsv(w->resultGrid()->csvText());
         const GridModel* grid = w->resultGrid()->grid();
@@ -128,7 +129,7 @@ class TestMortgageWindow : public QObject {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(bool, message);
-        MortgageCalc* w = open(MortgageKind(mode));
+        MortgageWindow* w = open(MortgageKind(mode));
         QString text;
         bool shownMessage = false;
         testing::whenModal([&](QWidget* box) {
@@ -145,7 +146,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void aNewTermErasesTheAdditionalPayments() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         mortgage().inputs.ExtraPayments[2].amount = Currency::fromWhole(1000);
         mortgage().inputs.ExtraPaymentCount = 1;
         typeInto(child<EntryBox>(w, "InTerm"), "30", child<EntryBox>(w, "InPrincipal"));
@@ -154,7 +155,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void theDateViewAsksForTheFirstDate() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         child<QRadioButton>(w, "Option1")->click();
         w->Calc_Click();
         testing::whenModal([](QWidget* dialog) {
@@ -172,7 +173,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void anUnreadableDateKeepsThePreviousOne() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         mortgage().inputs.StartDate =
             Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)};
         QString message, shown;
@@ -192,11 +193,11 @@ class TestMortgageWindow : public QObject {
     }
 
     void additionalPaymentsChangeTheSchedule() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         w->Calc_Click();
         QCOMPARE(child(w, "TotSavd")->text(), QString("        $.00"));
         testing::whenModal([](QWidget* window) {
-            auto* dialog = static_cast<MortPrePay*>(window);
+            auto* dialog = static_cast<ExtraPaymentsDialog*>(window);
             GridModel* g = dialog->grid()->grid();
             QCOMPARE(g->rowCount(), 25);
             QCOMPARE(g->text(3, 0), QString("3"));
@@ -210,7 +211,7 @@ class TestMortgageWindow : public QObject {
         QCOMPARE(child(w, "AddPmtsOn")->palette().color(QPalette::Window), QColor(248, 0, 0));
         // Erase all, then OK: no payments, the indicator back to the button face.
         testing::whenModal([](QWidget* window) {
-            auto* dialog = static_cast<MortPrePay*>(window);
+            auto* dialog = static_cast<ExtraPaymentsDialog*>(window);
             dialog->DoNotUse_Click();
             dialog->UsePrePay_Click();
         });
@@ -220,10 +221,10 @@ class TestMortgageWindow : public QObject {
     }
 
     void amountCellsAreTypedRowAfterRow() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         QString first, second, third;
         testing::whenModal([&](QWidget* window) {
-            auto* dialog = static_cast<MortPrePay*>(window);
+            auto* dialog = static_cast<ExtraPaymentsDialog*>(window);
             ResultGrid* grid = dialog->grid();
             // The cell editor open now (an editor closed by Enter is hidden until it goes).
             auto editor = [grid]() -> QWidget* {
@@ -254,7 +255,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void thePercentageIsLimitedTo100() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         QString message, shown;
         testing::whenModal([&](QWidget* dialog) {
             testing::whenModal([&](QWidget* box) {
@@ -263,7 +264,7 @@ class TestMortgageWindow : public QObject {
             });
             shown = typeInto(dialog->findChild<EntryBox*>("InPercent"), "150",
                              dialog->findChild<QPushButton*>("UsePrePay"));
-            static_cast<MortPrePay*>(dialog)->UsePrePay_Click();
+            static_cast<ExtraPaymentsDialog*>(dialog)->UsePrePay_Click();
         });
         child<QPushButton>(w, "MAddPrePay")->click();
         QCOMPARE(message, QString("100% limit."));
@@ -272,8 +273,8 @@ class TestMortgageWindow : public QObject {
     }
 
     void theDaysChoiceTakesEffectOnExit() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
-        MortIRFTable dialog(w);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
+        DaysInYearDialog dialog(w);
         dialog.show();
         dialog.findChild<QRadioButton*>("IRFactor2")->click();
         QCOMPARE(mortgage().inputs.DaysChoice, 1); // not while the window is open
@@ -287,7 +288,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void aZeroRateShowsMessage3AndKeepsThePreviousGrid() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         w->Calc_Click();
         mortgage().inputs.rate = Percent();
         const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
@@ -296,7 +297,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void filesRoundTripAndTheOtherModeIsRefused() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         mortgage().inputs.frequency = FrequencyKind::BiweeklyAcc;
         mortgage().inputs.CalcMode = ShowPayments::All;
         w->Calc_Click();
@@ -321,7 +322,7 @@ class TestMortgageWindow : public QObject {
     // Save writes what the boxes show, even when it was not calculated yet; a date never set stays
     // empty.
     void saveWritesTheInputsShown() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         w->Calc_Click();
         typeInto(child<EntryBox>(w, "InRate"), "7", child<EntryBox>(w, "InPrincipal"));
         const QString path = QDir(program().dataFolder).filePath("Edited.umd");
@@ -335,7 +336,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void aFailedSaveKeepsTheEarlierFile() {
-        MortgageCalc* w = open(MortgageKind::Loan);
+        MortgageWindow* w = open(MortgageKind::Loan);
         w->Calc_Click();
         const QString message =
             testing::messageShownBy([&] { QVERIFY(!w->saveFile("/no/such/folder/Car.uld")); });
@@ -343,7 +344,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void nothingCalculatedRefusesPrintSaveAndGraph() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         QStringList messages;
         for (const char* button : {"MPrinter", "MSaveFile"}) {
             testing::whenModal([&](QWidget* box) {
@@ -356,7 +357,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void aShortLoanPrintsAndSaves() {
-        MortgageCalc* w = open(MortgageKind::Loan);
+        MortgageWindow* w = open(MortgageKind::Loan);
         typeInto(child<EntryBox>(w, "InTerm"), "6", child<EntryBox>(w, "InPrincipal"));
         w->Calc_Click();
         QVERIFY(w->saveFile(QDir(program().dataFolder).filePath("Short.uld")));
@@ -368,7 +369,7 @@ class TestMortgageWindow : public QObject {
 
     void printsTheScheduleToAPdf() {
         qputenv("BRISKLANE_PRINT_TO_PDF", "1");
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         child<QRadioButton>(w, "Option1")->click();
         w->Calc_Click();
         testing::whenModal([](QWidget* header) {
@@ -396,7 +397,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void helpSwapsWithTheGridAndEditingClosesIt() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         auto* help = child<QPushButton>(w, "MHelp");
         help->click();
         QCOMPARE(help->text(), QString("Close &Help"));
@@ -410,7 +411,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void exitReturnsToTheMenu() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         w->Calc_Click();
         w->Exit_Click();
         QTest::qWait(0);

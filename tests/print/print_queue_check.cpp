@@ -122,7 +122,7 @@ double difference(const QImage& queued, const QImage& fallback) {
 
 class PrintQueueCheck : public QObject {
     Q_OBJECT
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
     // The queue's PDF files and when each was written.
     static QHash<QString, QDateTime> queueFiles() {
@@ -211,7 +211,7 @@ class PrintQueueCheck : public QObject {
 
     // All 300 payments over pages: the header on the first, every page as the fallback's.
     void aMortgagePrintoutThroughTheQueue() {
-        auto* w = testing::openTask<MortgageCalc>(m_frame, "Canadian");
+        auto* w = testing::openTask<MortgageWindow>(m_frame, "Canadian");
         QVERIFY(w);
         w->findChild<QRadioButton*>("Option1")->click(); // all payments
         w->Calc_Click();
@@ -227,7 +227,7 @@ class PrintQueueCheck : public QObject {
     // are turned with the page, so the picture is compared: at most half as far from the fallback's
     // as the fallback's is from itself upside down.
     void aChartThroughTheQueue() {
-        auto* w = testing::openTask<MortgageCalc>(m_frame, "Canadian");
+        auto* w = testing::openTask<MortgageWindow>(m_frame, "Canadian");
         QVERIFY(w);
         w->Calc_Click();
         w->Graphs_Click();

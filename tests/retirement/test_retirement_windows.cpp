@@ -17,7 +17,7 @@ using namespace brisk;
 class TestRetirementWindows : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
     template <typename W> W* open(const char* button) { return testing::openTask<W>(m_frame, button); }
     static void type(QWidget* window, const char* box, const QString& keys, const char* leaveTo) {
@@ -39,7 +39,7 @@ class TestRetirementWindows : public QObject {
     void cleanup() { m_frame.reset(); }
 
     void percentageThenFixedAmount() {
-        auto* w = open<RetireCalc>("Retirement");
+        auto* w = open<RetirementWindow>("Retirement");
         QCOMPARE(m_frame->windowTitle(), QString(" Retirement Calculations"));
         w->Calc_Click();
         QCOMPARE(w->gridRows(), 25);
@@ -62,7 +62,7 @@ class TestRetirementWindows : public QObject {
     }
 
     void theLimitsAndTheCannotCompleteMessage() {
-        auto* w = open<RetireCalc>("Retirement");
+        auto* w = open<RetirementWindow>("Retirement");
         QString* message = captureMessage();
         type(w, "InTerm", "51", "InInvest");
         QCOMPARE(*message, QString("Wrong entry, 50 Years limit."));
@@ -76,7 +76,7 @@ class TestRetirementWindows : public QObject {
     }
 
     void capitalRequiredBothOptions() {
-        auto* w = open<CapitalReqdCalc>("CapReq");
+        auto* w = open<CapitalRequiredWindow>("CapReq");
         QCOMPARE(m_frame->windowTitle(), QString(" Capital Required"));
         w->Calc_Click();
         QCOMPARE(w->gridText(25, 3), QString("100,000.00"));
@@ -93,7 +93,7 @@ class TestRetirementWindows : public QObject {
     }
 
     void plan401kStartsBelowTheBalanceRow() {
-        auto* w = open<Plan401KCalc>("Plan401");
+        auto* w = open<Plan401kWindow>("Plan401");
         QCOMPARE(m_frame->windowTitle(), QString(" 401(k) Investment Growth Calculations"));
         w->Calc_Click();
         QCOMPARE(w->gridText(1, 4), QString("10,000.00"));
@@ -107,7 +107,7 @@ class TestRetirementWindows : public QObject {
     }
 
     void nothingCalculatedRefusesThePrintout() {
-        auto* w = open<Plan401KCalc>("Plan401");
+        auto* w = open<Plan401kWindow>("Plan401");
         QString* message = captureMessage();
         w->findChild<QPushButton*>("KPrinter")->click();
         QCOMPARE(*message, QString("No data to print. Calculate."));

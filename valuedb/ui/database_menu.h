@@ -8,10 +8,10 @@ class QLabel;
 
 namespace brisk {
 
-class Trendmenu : public QWidget {
+class DatabaseMenu : public QWidget {
     Q_OBJECT
   public:
-    explicit Trendmenu(QWidget* parent = nullptr);
+    explicit DatabaseMenu(QWidget* parent = nullptr);
     bool loadFile(const QString& path); // false (message 13 shown) leaves an empty database
     bool saveFile(const QString& path); // false (message 25 shown) leaves the earlier file whole
     void LoadaFile_Click();

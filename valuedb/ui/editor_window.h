@@ -12,10 +12,10 @@ namespace brisk {
 class EntryBox;
 class ResultGrid;
 
-class Dbase : public QWidget {
+class DatabaseEditor : public QWidget {
     Q_OBJECT
   public:
-    explicit Dbase(QWidget* parent = nullptr);
+    explicit DatabaseEditor(QWidget* parent = nullptr);
     void AddRecord_Click();
     void CorrRecord_Click();
     void NewFile_Click();

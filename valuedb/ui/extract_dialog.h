@@ -5,10 +5,10 @@
 
 namespace brisk {
 
-class Extract : public QDialog {
+class ExtractDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit Extract(QWidget* parent = nullptr);
+    explicit ExtractDialog(QWidget* parent = nullptr);
     void ExtractOk_Click();
 };
 

@@ -10,10 +10,10 @@ namespace brisk {
 class ChartView;
 struct TrendPage;
 
-class TrendGraph : public QWidget {
+class TrendGraphWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit TrendGraph(QWidget* parent = nullptr);
+    explicit TrendGraphWindow(QWidget* parent = nullptr);
     void Prev_Click();
     void Forward_Click();
     void Ptr_Click();
