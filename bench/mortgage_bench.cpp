@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     auto* window = new MortgageWindow;
     frame.openTask(window);
     mortgage().inputs = in;
-    const double window_ms = medianMs(21, [&] { window->Calc_Click(); });
+    const double window_ms = medianMs(21, [&] { window->calculate(); });
 
     std::printf("schedule rows:                %d\n", rows);
     std::printf("plain loop:                   %.3f ms (median)\n", plain);

@@ -120,7 +120,7 @@ MainMenu::MainMenu(MainFrame* frame) : m_frame(frame) {
     // Start-up: the caption, the working folder, the settings and today's date.
     frame->setWindowTitle(kMenuCaption);
     QDir::setCurrent(program().dataFolder);
-    LoadFnt();
+    loadPersonalSettings();
     shell.TodayText = shortDateText(today(), shell.DateForm);
 }
 
@@ -182,7 +182,7 @@ void MainMenu::runModal(QDialog* dialog) {
     if (opener && isAncestorOf(opener)) opener->setFocus(Qt::OtherFocusReason);
 }
 
-void MainMenu::LoadFnt() {
+void MainMenu::loadPersonalSettings() {
     ShellState& shell = program().shell;
     const auto settings = readPersonalSettings(ss(program().settingsPath()));
     if (!settings) {

@@ -40,7 +40,7 @@ class MainMenu : public QWidget {
     bool openFile(const QString& path);
 
     // Reads "Personal.zkp" into the settings and shows the user's name when there is one.
-    void LoadFnt();
+    void loadPersonalSettings();
     void showUserName();
     QPushButton* button(const QString& name) const;
 

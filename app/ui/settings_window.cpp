@@ -54,7 +54,7 @@ SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
     m_currency->setNext(m_name);
     m_name->setNext(exit);
     connect(m_name, &EntryBox::stored, this, [this] { program().shell.UserName = ss(m_name->text()); });
-    connect(exit, &QPushButton::clicked, this, &SettingsDialog::ExitFonts_Click);
+    connect(exit, &QPushButton::clicked, this, &SettingsDialog::saveAndClose);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(currencyLabel);
@@ -66,7 +66,7 @@ SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
     m_currency->setFocus();
 }
 
-void SettingsDialog::ExitFonts_Click() {
+void SettingsDialog::saveAndClose() {
     ShellState& shell = program().shell;
     // An empty symbol shows as "$" now, as it will after the next start.
     const QString symbol = m_currency->text().trimmed();

@@ -15,7 +15,7 @@ class SettingsDialog : public QDialog {
     explicit SettingsDialog(QWidget* parent = nullptr);
 
     // Saves the settings and closes; a failed save is reported and the window stays open.
-    void ExitFonts_Click();
+    void saveAndClose();
 
   private:
     EntryBox* m_currency;

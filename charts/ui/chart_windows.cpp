@@ -51,8 +51,8 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent) {
     });
     connect(oned, &QPushButton::clicked, this, [this] { showKind(kKindGainLoss); });
     connect(pie, &QPushButton::clicked, this, [this] { showKind(kKindPie); });
-    connect(ptr, &QPushButton::clicked, this, &ChartWindow::Ptr_Click);
-    connect(exit, &QPushButton::clicked, this, &ChartWindow::ExitBut_Click);
+    connect(ptr, &QPushButton::clicked, this, &ChartWindow::print);
+    connect(exit, &QPushButton::clicked, this, &ChartWindow::closeChart);
     // Only the buttons whose charts have data for this caller are offered.
     const std::vector<int> kinds = offeredKinds(h.GraphCaller, calcMode);
     auto offered = [&](int kind) { return std::find(kinds.begin(), kinds.end(), kind) != kinds.end(); };
@@ -81,11 +81,11 @@ void ChartWindow::Compare3D() {
     showKind(kKindCompare3D);
 }
 
-void ChartWindow::Ptr_Click() {
+void ChartWindow::print() {
     printChart(m_view->chart(), this);
 }
 
-void ChartWindow::ExitBut_Click() {
+void ChartWindow::closeChart() {
     if (program().frame) program().frame->closeOver(); // back to the calculator, its results intact
 }
 

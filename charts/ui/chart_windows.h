@@ -20,8 +20,8 @@ class ChartWindow : public QWidget {
     void Compare2D();
     void Compare3D();
     void showKind(int kind);
-    void Ptr_Click();
-    void ExitBut_Click();
+    void print();
+    void closeChart();
 
   private:
     int m_kind = 0;

@@ -231,7 +231,7 @@ void SavingsWindow::dropResults() {
     program().chart.GraphPointCount = 0;
 }
 
-void SavingsWindow::calculate() {
+void SavingsWindow::computeResults() {
     GrowthState& state = growth();
     const int examplesBefore = static_cast<int>(state.examples.size());
     if (comparisons() && examplesBefore >= kMaxExamples) {
@@ -337,7 +337,7 @@ void CompoundFinderWindow::dropResults() {
     if (growth().finderRows.empty()) resultGrid()->grid()->clearBelowHeadings();
 }
 
-void CompoundFinderWindow::calculate() {
+void CompoundFinderWindow::computeResults() {
     GrowthState& state = growth();
     const auto row = findCompoundGrowth(state.finderInputs);
     if (!row) {

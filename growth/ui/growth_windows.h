@@ -11,7 +11,7 @@ class SavingsWindow : public CalculatorWindow {
     explicit SavingsWindow(QWidget* parent = nullptr);
 
   protected:
-    void calculate() override;
+    void computeResults() override;
     void dropResults() override;
     bool hasResults() const override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;
@@ -28,7 +28,7 @@ class CompoundFinderWindow : public CalculatorWindow {
     explicit CompoundFinderWindow(QWidget* parent = nullptr);
 
   protected:
-    void calculate() override;
+    void computeResults() override;
     void dropResults() override;
     bool hasResults() const override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;

@@ -136,8 +136,8 @@ ExtraPaymentsDialog::ExtraPaymentsDialog(QWidget* parent)
     auto* erase = new QPushButton("&Erase all", this);
     erase->setObjectName("DoNotUse");
     erase->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &ExtraPaymentsDialog::UsePrePay_Click);
-    connect(erase, &QPushButton::clicked, this, &ExtraPaymentsDialog::DoNotUse_Click);
+    connect(ok, &QPushButton::clicked, this, &ExtraPaymentsDialog::keepExtraPayments);
+    connect(erase, &QPushButton::clicked, this, &ExtraPaymentsDialog::clearExtraPayments);
     m_percent->setNext(ok);
 
     auto* frames = new QHBoxLayout;
@@ -163,7 +163,7 @@ void ExtraPaymentsDialog::showRows() {
     }
 }
 
-void ExtraPaymentsDialog::DoNotUse_Click() {
+void ExtraPaymentsDialog::clearExtraPayments() {
     MortgageInputs& edited = *m_edited;
     for (int y = 1; y <= m_years; ++y)
         edited.ExtraPayments[y].amount = Currency();
@@ -173,7 +173,7 @@ void ExtraPaymentsDialog::DoNotUse_Click() {
     showRows();
 }
 
-void ExtraPaymentsDialog::UsePrePay_Click() {
+void ExtraPaymentsDialog::keepExtraPayments() {
     m_percent->store(); // a percentage typed and not left yet: OK pressed without moving the focus
     MortgageInputs& edited = *m_edited;
     edited.ExtraPaymentCount = edited.countExtraPayments();

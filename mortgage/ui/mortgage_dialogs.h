@@ -22,8 +22,8 @@ class ExtraPaymentsDialog : public QDialog {
   public:
     explicit ExtraPaymentsDialog(QWidget* parent = nullptr);
     ~ExtraPaymentsDialog() override;
-    void UsePrePay_Click();
-    void DoNotUse_Click();
+    void keepExtraPayments();
+    void clearExtraPayments();
     ResultGrid* grid() const { return m_grid; }
 
   private:

@@ -227,11 +227,11 @@ MortgageWindow::MortgageWindow(QWidget* parent)
                 "Cumulative Interest", "Cumulative Principal"},
                {520, 550, 650, 700, 700, 700}, 510);
 
-    QPushButton* save = addCommand("MSaveFile", "S&ave File", [this] { MSaveFile_Click(); });
-    QPushButton* open = addCommand("MLoadFile", "&Open File", [this] { MLoadFile_Click(); });
-    QPushButton* days = addCommand("MShowIRF", "&Days in year", [this] { MShowIRF_Click(); });
-    m_dateNumber = addCommand("MDateNumber", "&View payment date", [this] { MDateNumber_Click(); });
-    QPushButton* extra = addCommand("MAddPrePay", "&Additional payments", [this] { MAddPrePay_Click(); });
+    QPushButton* save = addCommand("MSaveFile", "S&ave File", [this] { saveFileAs(); });
+    QPushButton* open = addCommand("MLoadFile", "&Open File", [this] { openFile(); });
+    QPushButton* days = addCommand("MShowIRF", "&Days in year", [this] { chooseDaysInYear(); });
+    m_dateNumber = addCommand("MDateNumber", "&View payment date", [this] { switchDatesAndNumbers(); });
+    QPushButton* extra = addCommand("MAddPrePay", "&Additional payments", [this] { editExtraPayments(); });
     auto* above = new QVBoxLayout;
     above->addLayout(inputs);
     above->addLayout(results);
@@ -275,7 +275,7 @@ void MortgageWindow::updateExtraIndicator() {
     m_extraIndicator->setPalette(palette);
 }
 
-void MortgageWindow::calculate() {
+void MortgageWindow::computeResults() {
     MortgageState& state = mortgage();
     if (const auto message = validate(state.inputs)) {
         showMessage(*message, this);
@@ -346,14 +346,14 @@ void MortgageWindow::fillGrid() {
 }
 
 void MortgageWindow::recalculateIfShown() {
-    if (mortgage().schedule) Calc_Click();
+    if (mortgage().schedule) calculate();
 }
 
 QString MortgageWindow::helpText() const {
     return mortgageHelp(isLoan());
 }
 
-void MortgageWindow::MDateNumber_Click() {
+void MortgageWindow::switchDatesAndNumbers() {
     MortgageInputs& in = mortgage().inputs;
     if (m_dateNumber->text() == "&View payment date") {
         StartDateDialog dialog(this);
@@ -367,14 +367,14 @@ void MortgageWindow::MDateNumber_Click() {
     recalculateIfShown();
 }
 
-void MortgageWindow::MAddPrePay_Click() {
+void MortgageWindow::editExtraPayments() {
     ExtraPaymentsDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted) return; // closed: nothing changed
     updateExtraIndicator();
     recalculateIfShown();
 }
 
-void MortgageWindow::MShowIRF_Click() {
+void MortgageWindow::chooseDaysInYear() {
     DaysInYearDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted) return; // closed: the days as they were
     recalculateIfShown();
@@ -407,7 +407,7 @@ bool MortgageWindow::saveFile(const QString& path) {
     return true;
 }
 
-void MortgageWindow::MSaveFile_Click() {
+void MortgageWindow::saveFileAs() {
     if (!mortgage().schedule) {
         showMessage(Msg::NoRecords, this);
         return;
@@ -428,11 +428,11 @@ bool MortgageWindow::loadFile(const QString& path) {
     rememberFile(path);
     showInputs();
     updateExtraIndicator();
-    Calc_Click();
+    calculate();
     return true;
 }
 
-void MortgageWindow::MLoadFile_Click() {
+void MortgageWindow::openFile() {
     if (const auto chosen = FileDirectory(isLoan() ? FileOp::OpenLoan : FileOp::OpenMortgage, this))
         loadFile(*chosen);
 }

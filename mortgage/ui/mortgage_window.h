@@ -15,18 +15,18 @@ class MortgageWindow : public CalculatorWindow {
     explicit MortgageWindow(QWidget* parent = nullptr);
 
     // The mortgage window's own commands, as their buttons run them.
-    void MSaveFile_Click();
-    void MLoadFile_Click();
-    void MDateNumber_Click();
-    void MAddPrePay_Click();
-    void MShowIRF_Click();
+    void saveFileAs();
+    void openFile();
+    void switchDatesAndNumbers();
+    void editExtraPayments();
+    void chooseDaysInYear();
 
     // Reads a file into the window and calculates; false (message 13 shown) when it is refused.
     bool loadFile(const QString& path);
     bool saveFile(const QString& path);
 
   protected:
-    void calculate() override;
+    void computeResults() override;
     void dropResults() override;
     bool hasResults() const override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;

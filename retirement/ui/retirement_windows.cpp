@@ -136,7 +136,7 @@ RetirementWindow::RetirementWindow(QWidget* parent)
 
 void RetirementWindow::chooseOption(bool fixed) {
     const bool helpOpen = helpShown();
-    if (helpOpen) Help_Click();
+    if (helpOpen) toggleHelp();
     dropResults();
     RetireInputs& in = retirement().retire;
     EntryBox* invest = m_fields[0];
@@ -173,10 +173,10 @@ void RetirementWindow::chooseOption(bool fixed) {
     }
     drawn->setValue(in.drawn.toDouble());
     program().shell.entry.EntryEdited = 0;
-    if (helpOpen) Help_Click(); // the help follows the option
+    if (helpOpen) toggleHelp(); // the help follows the option
 }
 
-void RetirementWindow::calculate() {
+void RetirementWindow::computeResults() {
     dropResults();
     RetirementState& state = retirement();
     const auto table = calculateRetirement(state.retire);
@@ -277,7 +277,7 @@ CapitalRequiredWindow::CapitalRequiredWindow(QWidget* parent)
 
 void CapitalRequiredWindow::CRChoseCalc(bool income) {
     const bool helpOpen = helpShown();
-    if (helpOpen) Help_Click();
+    if (helpOpen) toggleHelp();
     dropResults();
     CapitalInputs& in = retirement().capital;
     in.option = income ? CapitalOption::Income : CapitalOption::Capital;
@@ -292,10 +292,10 @@ void CapitalRequiredWindow::CRChoseCalc(bool income) {
     m_fields[1]->setValue(15);
     m_fields[2]->setValue(25);
     program().shell.entry.EntryEdited = 0;
-    if (helpOpen) Help_Click();
+    if (helpOpen) toggleHelp();
 }
 
-void CapitalRequiredWindow::calculate() {
+void CapitalRequiredWindow::computeResults() {
     dropResults();
     RetirementState& state = retirement();
     const auto table = calculateCapital(state.capital);
@@ -369,7 +369,7 @@ Plan401kWindow::Plan401kWindow(QWidget* parent)
                  {300, 900, 900, 900, 1000});
 }
 
-void Plan401kWindow::calculate() {
+void Plan401kWindow::computeResults() {
     dropResults();
     RetirementState& state = retirement();
     const auto table = calculate401k(state.plan401k);

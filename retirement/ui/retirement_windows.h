@@ -31,7 +31,7 @@ class RetirementWindow : public YearTableWindow {
     void chooseOption(bool fixed);
 
   protected:
-    void calculate() override;
+    void computeResults() override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
 };
@@ -43,7 +43,7 @@ class CapitalRequiredWindow : public YearTableWindow {
     void CRChoseCalc(bool income);
 
   protected:
-    void calculate() override;
+    void computeResults() override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
 };
@@ -54,7 +54,7 @@ class Plan401kWindow : public YearTableWindow {
     explicit Plan401kWindow(QWidget* parent = nullptr);
 
   protected:
-    void calculate() override;
+    void computeResults() override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
 };

@@ -45,7 +45,7 @@ class Doubler : public CalculatorWindow {
     }
 
   protected:
-    void calculate() override {
+    void computeResults() override {
         ChartHandover chart;
         chart.setYearChart({2.0}, "Doubled");
         program().chart = chart;
@@ -184,7 +184,7 @@ class TestCalculatorWindow : public QObject {
         QVERIFY(!printer->isEnabled());
         QVERIFY(!graphs->isEnabled());
         // Calculate shows the grid again.
-        w->Calc_Click();
+        w->calculate();
         QVERIFY(!w->helpShown());
         QCOMPARE(help->text(), QString("Quick &Help"));
         QVERIFY(printer->isEnabled());
@@ -214,11 +214,11 @@ class TestCalculatorWindow : public QObject {
 
     void theChartOpensOverTheWindowAndExitReturnsToTheMenu() {
         Doubler* w = openDoubler();
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(program().chart.GraphPointCount, 1);
         QCOMPARE(m_frame->currentTask(), w);
         program().shell.CalcMode = PlannerMode::Comparisons;
-        w->Exit_Click();
+        w->exitToMenu();
         QCOMPARE(w->resets, 1);
         QCOMPARE(program().chart.GraphPointCount, 0);
         QVERIFY(program().shell.CalcMode == PlannerMode::None);
@@ -443,7 +443,7 @@ class TestCalculatorWindow : public QObject {
             QTRY_VERIFY(QApplication::focusWidget());
         }
         QVERIFY(w);
-        if (auto* calculator = qobject_cast<CalculatorWindow*>(w)) calculator->Calc_Click();
+        if (auto* calculator = qobject_cast<CalculatorWindow*>(w)) calculator->calculate();
         if (auto* menu = qobject_cast<DatabaseMenu*>(w))
             QVERIFY(menu->loadFile(QDir(program().helpFolder).filePath("Sample.Zrk")));
         QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->objectName() != opener);

@@ -106,7 +106,7 @@ class TestKeyboard : public QObject {
         program().shell.MortgageMode = MortgageKind::Mortgage;
         m_frame->menu()->button("Canadian")->click();
         auto* window = qobject_cast<MortgageWindow*>(m_frame->currentTask());
-        window->Calc_Click();
+        window->calculate();
         auto* grid = window->findChild<ResultGrid*>("MGrid");
         grid->setFocus();
         QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier); // nothing selected: the whole table

@@ -122,7 +122,7 @@ class TestMainWindow : public QObject {
         auto* label = frame.menu()->findChild<QLabel*>("MyName");
         QVERIFY(label->isVisible());
         writeSettings("\"$\",0,\"\"\r\n");
-        frame.menu()->LoadFnt();
+        frame.menu()->loadPersonalSettings();
         QVERIFY(!label->isVisible());
     }
 
@@ -210,7 +210,7 @@ class TestMainWindow : public QObject {
             warning = static_cast<QMessageBox*>(box)->text();
             box->close();
         });
-        window.ExitFonts_Click();
+        window.saveAndClose();
         stillOpen = window.isVisible();
         QVERIFY(warning.contains("could not be saved"));
         QVERIFY(stillOpen);

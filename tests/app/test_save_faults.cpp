@@ -125,13 +125,13 @@ class TestSaveFaults : public QObject {
         m_frame = std::make_unique<MainFrame>();
         m_frame->menu()->button(mode == MortgageKind::Loan ? "LoanPmt" : "Canadian")->click();
         auto* window = qobject_cast<MortgageWindow*>(m_frame->currentTask());
-        window->Calc_Click();
+        window->calculate();
         const QString path =
             QDir(program().dataFolder).filePath(mode == MortgageKind::Loan ? "Car.uld" : "House.umd");
         QVERIFY(window->saveFile(path));
         const QByteArray before = contents(path);
         mortgage().inputs.rate = Percent::fromWhole(7);
-        window->Calc_Click();
+        window->calculate();
         if (!prepare(fault)) QSKIP("a read-only folder does not stop root");
         const QString message = saveWithFault(step(fault), [&] { window->saveFile(path); });
         QCOMPARE(message,
@@ -146,7 +146,7 @@ class TestSaveFaults : public QObject {
         program().shell.UserName = "Ann";
         {
             SettingsDialog first;
-            first.ExitFonts_Click();
+            first.saveAndClose();
         }
         const QByteArray before = contents(program().settingsPath());
         QVERIFY(before.contains("Ann"));
@@ -154,7 +154,7 @@ class TestSaveFaults : public QObject {
         if (!prepare(fault)) QSKIP("a read-only folder does not stop root");
         SettingsDialog settings;
         settings.show();
-        const QString message = saveWithFault(step(fault), [&] { settings.ExitFonts_Click(); });
+        const QString message = saveWithFault(step(fault), [&] { settings.saveAndClose(); });
         QVERIFY2(message.contains("could not be saved"), qPrintable(message));
         QVERIFY(settings.isVisible()); // the window stays open to try again
         QCOMPARE(contents(program().settingsPath()), before);

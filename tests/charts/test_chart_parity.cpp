@@ -154,7 +154,7 @@ class TestChartParity : public QObject {
         growth().finderInputs.cost = *Currency::fromDouble(0.01);
         growth().finderInputs.value = Currency::fromWhole(900000000000);
         growth().finderInputs.term = Years::fromWhole(1);
-        QCOMPARE(testing::messageShownBy([finder] { finder->Calc_Click(); }),
+        QCOMPARE(testing::messageShownBy([finder] { finder->calculate(); }),
                  QString("Wrong or missing entry, try again."));
         QVERIFY(growth().finderRows.empty());
         QCOMPARE(program().chart.GraphPointCount, 0);

@@ -66,7 +66,7 @@ class TestChartWindows : public QObject {
         program().shell.MortgageMode = MortgageKind::Mortgage;
         m_frame->menu()->button("Canadian")->click();
         auto* mortgageWindow = qobject_cast<MortgageWindow*>(m_frame->currentTask());
-        mortgageWindow->Calc_Click();
+        mortgageWindow->calculate();
         mortgageWindow->findChild<QPushButton*>("MGraphs")->click();
         auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
         QVERIFY(chart);
@@ -76,7 +76,7 @@ class TestChartWindows : public QObject {
         QVERIFY(!chart->findChild<QPushButton*>("Oned")->isVisibleTo(chart));
         chart->findChild<QPushButton*>("ThreeDee")->click();
         QCOMPARE(chart->ChartKind(), int(kKindYear3D));
-        chart->ExitBut_Click();
+        chart->closeChart();
         QCOMPARE(m_frame->currentTask(), mortgageWindow);
         QVERIFY(mortgage().schedule.has_value());
         QCOMPARE(mortgageWindow->gridText(1, 1), QString("10,082.74"));
@@ -87,8 +87,8 @@ class TestChartWindows : public QObject {
         m_frame->menu()->button("CompCompare")->click();
         auto* finder = qobject_cast<CompoundFinderWindow*>(m_frame->currentTask());
         for (int i = 0; i < 22; ++i)
-            finder->Calc_Click();
-        finder->Graphs_Click();
+            finder->calculate();
+        finder->showChart();
         auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
         QCOMPARE(chart->ChartKind(), int(kKindCompare2D));
         QCOMPARE(chart->chartView()->chart().values.size(), 22u);
@@ -208,8 +208,8 @@ class TestChartWindows : public QObject {
         program().shell.MortgageMode = MortgageKind::Loan;
         m_frame->menu()->button("LoanPmt")->click();
         auto* loan = qobject_cast<MortgageWindow*>(m_frame->currentTask());
-        loan->Calc_Click();
-        loan->Graphs_Click();
+        loan->calculate();
+        loan->showChart();
         auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
         testing::whenModal([](QWidget* box) {
             box->findChild<QPushButton*>("AllYes")->click(); // continue
@@ -218,7 +218,7 @@ class TestChartWindows : public QObject {
                 testing::whenModal([](QWidget* info) { info->close(); });
             });
         });
-        chart->Ptr_Click();
+        chart->print();
         qunsetenv("BRISKLANE_PRINT_TO_PDF");
         const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         const QStringList pdfs = documents.entryList({"Personal Loan balance*.pdf"}, QDir::Files, QDir::Time);
@@ -252,15 +252,15 @@ class TestChartWindows : public QObject {
         QCOMPARE(trend->pageLast(), 26);
         QVERIFY(!trend->findChild<QPushButton*>("Forward")->isEnabled());
         QCOMPARE(trend->chartView()->chart().labels[0], std::string("27-12-02"));
-        trend->Prev_Click();
+        trend->showOlderPage();
         QCOMPARE(trend->pageFirst(), 27);
         QCOMPARE(trend->pageLast(), 30);
-        trend->Prev_Click();
+        trend->showOlderPage();
         QVERIFY(!trend->findChild<QPushButton*>("Prev")->isEnabled());
         QCOMPARE(trend->pageFirst(), 27);
-        trend->Forward_Click();
+        trend->showNewerPage();
         QCOMPARE(trend->pageFirst(), 1);
-        trend->ExitBut_Click();
+        trend->closeTrendGraph();
         QCOMPARE(m_frame->currentTask(), menu);
         QCOMPARE(m_frame->windowTitle(), QString("  Brisklane Menu"));
     }

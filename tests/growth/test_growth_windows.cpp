@@ -50,7 +50,7 @@ class TestGrowthWindows : public QObject {
     void planningDefaults() {
         auto* w = open<SavingsWindow>("Savings");
         QCOMPARE(m_frame->windowTitle(), QString(" Investment Growth Calculations"));
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridRows(), 29);
         QCOMPARE(w->gridText(1, 2), QString("240.00"));
         QCOMPARE(w->gridText(25, 3), QString("679,652.79"));
@@ -85,7 +85,7 @@ class TestGrowthWindows : public QObject {
         auto* w = open<SavingsWindow>("Savings");
         growth().inputs.frequency = *contributionsNamed(ss(frequency));
         type(w, "InTerm", term, "InLumpInv");
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridRows(), rows);
         QCOMPARE(w->gridText(totalRow, 0), QString("Total:"));
         QCOMPARE(w->gridText(0, 0), heading);
@@ -138,7 +138,7 @@ class TestGrowthWindows : public QObject {
 
     void editingEmptiesThePlanningTable() {
         auto* w = open<SavingsWindow>("Savings");
-        w->Calc_Click();
+        w->calculate();
         type(w, "InRate", "10", "InLumpInv");
         QCOMPARE(w->gridText(1, 1), QString());
         QCOMPARE(program().chart.GraphPointCount, 0);
@@ -165,10 +165,10 @@ class TestGrowthWindows : public QObject {
         auto* w = open<SavingsWindow>("SavComp");
         QCOMPARE(m_frame->windowTitle(), QString(" Investment Growth Comparisons"));
         for (int n = 1; n <= 22; ++n)
-            w->Calc_Click();
+            w->calculate();
         QCOMPARE(w->gridText(22, 7), QString("679,652.79"));
         QCOMPARE(program().chart.labels[2], std::string("Row  3"));
-        const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
+        const QString message = testing::messageShownBy([&] { w->calculate(); });
         QCOMPARE(message, QString("Limit is 22 entries."));
         QCOMPARE(growth().examples.size(), 22u);
         type(w, "InRate", "10", "InLumpInv"); // editing keeps the examples
@@ -178,10 +178,10 @@ class TestGrowthWindows : public QObject {
     void aFailedCalculationCountsNothing() {
         program().shell.CalcMode = PlannerMode::Comparisons;
         auto* w = open<SavingsWindow>("SavComp");
-        w->Calc_Click();
+        w->calculate();
         growth().inputs.frequency = Contributions::Quarterly;
         growth().inputs.increase = Percent::fromWhole(-150);
-        const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
+        const QString message = testing::messageShownBy([&] { w->calculate(); });
         QCOMPARE(message, QString("Wrong or missing entry, try again."));
         QCOMPARE(growth().examples.size(), 1u);
         QCOMPARE(w->gridText(2, 0), QString());
@@ -191,14 +191,14 @@ class TestGrowthWindows : public QObject {
         auto* w = open<CompoundFinderWindow>("CompCompare");
         QCOMPARE(m_frame->windowTitle(), QString(" Find Annual Compound Growth"));
         QCOMPARE(w->findChild<EntryBox*>("InCost")->text(), QString("      $10,000.00"));
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridText(1, 0), QString("XYZ mutual fund."));
         QCOMPARE(w->gridText(1, 4), QString("14.870%"));
         QCOMPARE(w->gridText(1, 5), QString("100.00%"));
         QCOMPARE(program().chart.GraphPointCount, 1);
         QCOMPARE(program().chart.charted[0], *Currency::fromDouble(14.8698));
         for (int n = 2; n <= 13; ++n)
-            w->Calc_Click();
+            w->calculate();
         const QString message = testing::messageShownBy([&] { type(w, "InTerm", "51", "InCost"); });
         QCOMPARE(message, QString("Wrong entry, 50 Years limit."));
         QCOMPARE(growth().finderInputs.term, Years::fromWhole(50));

@@ -94,7 +94,7 @@ class TestMortgageDialogs : public QObject {
         QVERIFY(w);
         mortgage().inputs.StartDate = kMarchFirst;
         w->findChild<QRadioButton*>("Option1")->click();
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridText(1, 1), QString("843.75")); // the first month's interest at 10.125%
         testing::typeAndLeave(w->findChild<EntryBox*>("InRate"), rate);
 
@@ -257,7 +257,7 @@ class TestMortgageDialogs : public QObject {
             }
             first = grid->grid()->text(1, 1);
             secondShown = grid->grid()->text(2, 1);
-            static_cast<ExtraPaymentsDialog*>(dialog)->UsePrePay_Click();
+            static_cast<ExtraPaymentsDialog*>(dialog)->keepExtraPayments();
         });
         QCOMPARE(message, QString());
         QCOMPARE(focused, focus);
@@ -285,7 +285,7 @@ class TestMortgageDialogs : public QObject {
             QTest::keyClicks(grid, "9");
             QVERIFY(openEditor(grid));
             QTest::keyClick(openEditor(grid), Qt::Key_Tab);
-            static_cast<ExtraPaymentsDialog*>(dialog)->UsePrePay_Click();
+            static_cast<ExtraPaymentsDialog*>(dialog)->keepExtraPayments();
         });
         QCOMPARE(mortgage().inputs.ExtraPayments[3].amount, Currency::fromWhole(9));
         QCOMPARE(mortgage().inputs.ExtraPaymentCount, 1);
@@ -339,7 +339,7 @@ class TestMortgageDialogs : public QObject {
         QFETCH(QString, how);
         MortgageWindow* w = open();
         QVERIFY(w);
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridText(0, 0), QString(" Payment  Year"));
         const auto choose = [&](const char* name) {
             auto* option = w->findChild<QRadioButton*>(name);

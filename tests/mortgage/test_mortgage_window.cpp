@@ -71,7 +71,7 @@ class TestMortgageWindow : public QObject {
 
     void calculateShowsTheSummaryAndTheGrid() {
         MortgageWindow* w = open(MortgageKind::Mortgage);
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(child(w, "InMonthPI")->text(), QString("     $917.53"));
         QCOMPARE(child(w, "NumPmtsYear")->text(), QString("          12"));
         QCOMPARE(child(w, "PeriodicR")->text(), QString("0.0084375"));
@@ -91,7 +91,7 @@ class TestMortgageWindow : public QObject {
     // The schedule saved as CSV reads back in a CSV reader as numbers, each to the cent of the grid.
     void theScheduleAsCsvHoldsPlainFigures() {
         MortgageWindow* w = open(MortgageKind::Mortgage);
-        w->Calc_Click();
+        w->calculate();
         const CsvRows read = parseCsv(w->resultGrid()->csvText());
         const GridModel* grid = w->resultGrid()->grid();
         QCOMPARE(int(read.rows.size()), grid->gridRows());
@@ -157,7 +157,7 @@ class TestMortgageWindow : public QObject {
     void theDateViewAsksForTheFirstDate() {
         MortgageWindow* w = open(MortgageKind::Mortgage);
         child<QRadioButton>(w, "Option1")->click();
-        w->Calc_Click();
+        w->calculate();
         testing::whenModal([](QWidget* dialog) {
             QCOMPARE(dialog->objectName(), QString("MortDateInput"));
             testing::typeAndLeave(dialog->findChild<EntryBox*>("InDate"), "1/31/2002");
@@ -194,7 +194,7 @@ class TestMortgageWindow : public QObject {
 
     void additionalPaymentsChangeTheSchedule() {
         MortgageWindow* w = open(MortgageKind::Mortgage);
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(child(w, "TotSavd")->text(), QString("        $.00"));
         testing::whenModal([](QWidget* window) {
             auto* dialog = static_cast<ExtraPaymentsDialog*>(window);
@@ -203,7 +203,7 @@ class TestMortgageWindow : public QObject {
             QCOMPARE(g->text(3, 0), QString("3"));
             g->setData(g->index(2, 1), "5000", Qt::EditRole); // year 3
             QCOMPARE(g->text(3, 1), QString("5,000.00"));
-            dialog->UsePrePay_Click();
+            dialog->keepExtraPayments();
         });
         child<QPushButton>(w, "MAddPrePay")->click();
         QCOMPARE(mortgage().inputs.ExtraPaymentCount, 1);
@@ -212,8 +212,8 @@ class TestMortgageWindow : public QObject {
         // Erase all, then OK: no payments, the indicator back to the button face.
         testing::whenModal([](QWidget* window) {
             auto* dialog = static_cast<ExtraPaymentsDialog*>(window);
-            dialog->DoNotUse_Click();
-            dialog->UsePrePay_Click();
+            dialog->clearExtraPayments();
+            dialog->keepExtraPayments();
         });
         child<QPushButton>(w, "MAddPrePay")->click();
         QCOMPARE(mortgage().inputs.ExtraPaymentCount, 0);
@@ -244,7 +244,7 @@ class TestMortgageWindow : public QObject {
             first = grid->grid()->text(1, 1);
             second = grid->grid()->text(2, 1);
             third = grid->grid()->text(3, 1);
-            dialog->UsePrePay_Click();
+            dialog->keepExtraPayments();
         });
         child<QPushButton>(w, "MAddPrePay")->click();
         QCOMPARE(first, QString("250.50"));
@@ -264,7 +264,7 @@ class TestMortgageWindow : public QObject {
             });
             shown = typeInto(dialog->findChild<EntryBox*>("InPercent"), "150",
                              dialog->findChild<QPushButton*>("UsePrePay"));
-            static_cast<ExtraPaymentsDialog*>(dialog)->UsePrePay_Click();
+            static_cast<ExtraPaymentsDialog*>(dialog)->keepExtraPayments();
         });
         child<QPushButton>(w, "MAddPrePay")->click();
         QCOMPARE(message, QString("100% limit."));
@@ -289,9 +289,9 @@ class TestMortgageWindow : public QObject {
 
     void aZeroRateShowsMessage3AndKeepsThePreviousGrid() {
         MortgageWindow* w = open(MortgageKind::Mortgage);
-        w->Calc_Click();
+        w->calculate();
         mortgage().inputs.rate = Percent();
-        const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
+        const QString message = testing::messageShownBy([&] { w->calculate(); });
         QCOMPARE(message, QString("Wrong or missing entry, try again."));
         QCOMPARE(w->gridText(1, 1), QString("10,082.74"));
     }
@@ -300,7 +300,7 @@ class TestMortgageWindow : public QObject {
         MortgageWindow* w = open(MortgageKind::Mortgage);
         mortgage().inputs.frequency = FrequencyKind::BiweeklyAcc;
         mortgage().inputs.CalcMode = ShowPayments::All;
-        w->Calc_Click();
+        w->calculate();
         const QString path = QDir(program().dataFolder).filePath("House.umd");
         QVERIFY(w->saveFile(path));
         QCOMPARE(program().shell.MortFileName, std::string("House.umd"));
@@ -323,7 +323,7 @@ class TestMortgageWindow : public QObject {
     // empty.
     void saveWritesTheInputsShown() {
         MortgageWindow* w = open(MortgageKind::Mortgage);
-        w->Calc_Click();
+        w->calculate();
         typeInto(child<EntryBox>(w, "InRate"), "7", child<EntryBox>(w, "InPrincipal"));
         const QString path = QDir(program().dataFolder).filePath("Edited.umd");
         QVERIFY(w->saveFile(path));
@@ -337,7 +337,7 @@ class TestMortgageWindow : public QObject {
 
     void aFailedSaveKeepsTheEarlierFile() {
         MortgageWindow* w = open(MortgageKind::Loan);
-        w->Calc_Click();
+        w->calculate();
         const QString message =
             testing::messageShownBy([&] { QVERIFY(!w->saveFile("/no/such/folder/Car.uld")); });
         QCOMPARE(message, QString("Bad Filename. Must be in the form MYFILE.ULD"));
@@ -359,9 +359,9 @@ class TestMortgageWindow : public QObject {
     void aShortLoanPrintsAndSaves() {
         MortgageWindow* w = open(MortgageKind::Loan);
         typeInto(child<EntryBox>(w, "InTerm"), "6", child<EntryBox>(w, "InPrincipal"));
-        w->Calc_Click();
+        w->calculate();
         QVERIFY(w->saveFile(QDir(program().dataFolder).filePath("Short.uld")));
-        w->Graphs_Click();
+        w->showChart();
         QVERIFY(program().chart.GraphCaller == ChartCaller::Mortgage);
         QCOMPARE(program().chart.GraphPointCount, 2);
         QCOMPARE(program().chart.GraphTitle, std::string("Personal Loan balance at start of each Year"));
@@ -371,7 +371,7 @@ class TestMortgageWindow : public QObject {
         qputenv("BRISKLANE_PRINT_TO_PDF", "1");
         MortgageWindow* w = open(MortgageKind::Mortgage);
         child<QRadioButton>(w, "Option1")->click();
-        w->Calc_Click();
+        w->calculate();
         testing::whenModal([](QWidget* header) {
             QTest::keyClicks(header->findChild<EntryBox*>("InFName"), "1");
             header->findChild<QPushButton*>("Acept")->click();
@@ -412,8 +412,8 @@ class TestMortgageWindow : public QObject {
 
     void exitReturnsToTheMenu() {
         MortgageWindow* w = open(MortgageKind::Mortgage);
-        w->Calc_Click();
-        w->Exit_Click();
+        w->calculate();
+        w->exitToMenu();
         QTest::qWait(0);
         QCOMPARE(m_frame->windowTitle(), QString(" Brisklane Menu"));
         QVERIFY(m_frame->menu()->isVisible());

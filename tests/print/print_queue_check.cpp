@@ -214,8 +214,8 @@ class PrintQueueCheck : public QObject {
         auto* w = testing::openTask<MortgageWindow>(m_frame, "Canadian");
         QVERIFY(w);
         w->findChild<QRadioButton*>("Option1")->click(); // all payments
-        w->Calc_Click();
-        const auto [queued, fallback] = printBothWays([w] { w->Printer_Click(); });
+        w->calculate();
+        const auto [queued, fallback] = printBothWays([w] { w->print(); });
         const QString words = run("pdftotext", {"-layout", fallback, "-"});
         QVERIFY(words.contains("Printed through a CUPS queue"));
         QVERIFY(words.contains("10,082.74") || words.contains("917.53"));
@@ -229,8 +229,8 @@ class PrintQueueCheck : public QObject {
     void aChartThroughTheQueue() {
         auto* w = testing::openTask<MortgageWindow>(m_frame, "Canadian");
         QVERIFY(w);
-        w->Calc_Click();
-        w->Graphs_Click();
+        w->calculate();
+        w->showChart();
         QWidget* chart = m_frame->currentTask();
         QVERIFY(chart && chart != w);
         const auto [queued, fallback] =

@@ -246,7 +246,7 @@ class TestValueDbWindows : public QObject {
     void savingRoundTripsAndAFailureNamesTheFile() {
         DatabaseMenu* menu = openMenu();
         QString* message = captureMessage();
-        menu->Saveafile_Click();
+        menu->saveFileAs();
         QCOMPARE(*message, QString("No Records."));
         QVERIFY(menu->loadFile(samplePath()));
         valueDb().db.DbChanged = 1;
@@ -278,17 +278,17 @@ class TestValueDbWindows : public QObject {
         QVERIFY(value->text().isEmpty());
         QVERIFY(value->hasFocus());
         QTest::keyClicks(value, "13");
-        editor->AddRecord_Click();
+        editor->addRecord();
         QCOMPARE(editor->gridText(1, 1), QString("2002-03-08"));
         QCOMPARE(editor->gridText(2, 2), QString("12.34"));
         QCOMPARE(valueDb().db.DbChanged, 1);
         QString* message = captureMessage();
-        editor->AddRecord_Click(); // the value box is empty
+        editor->addRecord(); // the value box is empty
         QCOMPARE(*message, QString("No complete record to add to database."));
         message = captureMessage();
         date->setText("31/31/2002");
         value->setText("5");
-        editor->AddRecord_Click();
+        editor->addRecord();
         QVERIFY(message->startsWith("Wrong date entry. Correct date format is "));
         QCOMPARE(valueDb().db.RecordCount(), 2);
     }
@@ -302,15 +302,15 @@ class TestValueDbWindows : public QObject {
             dialog->findChild<QRadioButton*>("CorInsDel0")->click();
             dialog->findChild<QPushButton*>("Accept")->click();
         });
-        editor->CorrRecord_Click();
+        editor->correctRecord();
         QCOMPARE(editor->findChild<QLabel*>("InNew")->text(), QString("1"));
         QVERIFY(!editor->findChild<QPushButton*>("Exitbut")->isVisible());
         editor->box("InDate")->setText("2026-11-28");
         QString* message = captureMessage();
-        editor->AddRecord_Click();
+        editor->addRecord();
         QCOMPARE(*message, QString("Date cannot be greater than last record: 2026-11-27"));
         editor->box("InDate")->setText("2026-11-26");
-        editor->AddRecord_Click();
+        editor->addRecord();
         QCOMPARE(valueDb().db.records[0].date,
                  (Date{std::chrono::year(2026), std::chrono::month(11), std::chrono::day(26)}));
         QVERIFY(editor->findChild<QPushButton*>("Exitbut")->isVisibleTo(editor));
@@ -325,7 +325,7 @@ class TestValueDbWindows : public QObject {
             dialog->findChild<EntryBox*>("CurVal")->setText("3");
             dialog->findChild<QPushButton*>("Accept")->click();
         });
-        editor->CorrRecord_Click();
+        editor->correctRecord();
         QCOMPARE(valueDb().db.RecordCount(), 129);
         QCOMPARE(editor->gridText(3, 1), QString("2026-11-06"));
     }
@@ -337,7 +337,7 @@ class TestValueDbWindows : public QObject {
             addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(d)},
                       10);
         QString* message = captureMessage();
-        editor->ToRatios_Click();
+        editor->showAverages();
         QCOMPARE(*message, QString("Minimum of two weeks data required for Ratios."));
     }
 
@@ -385,17 +385,17 @@ class TestValueDbWindows : public QObject {
             question = box->findChild<QLabel*>("Label1")->text();
             box->findChild<QPushButton*>("AllYes")->click();
         });
-        menu->ExitMenu_Click();
+        menu->exitToMenu();
         QVERIFY(question.endsWith(
             " file in memory will be erased. Do you wish to go back and save it to Disk?."));
         QCOMPARE(m_frame->currentTask(), menu); // back to save
         // Closing the question without an answer keeps the records too.
         testing::whenModal([](QWidget* box) { box->close(); });
-        menu->ExitMenu_Click();
+        menu->exitToMenu();
         QCOMPARE(m_frame->currentTask(), menu);
         QCOMPARE(valueDb().db.RecordCount(), 1);
         testing::whenModal([](QWidget* box) { box->findChild<QPushButton*>("AllNo")->click(); });
-        menu->ExitMenu_Click();
+        menu->exitToMenu();
         QTest::qWait(0);
         QVERIFY(m_frame->menu()->isVisible());
     }
@@ -599,10 +599,10 @@ class TestValueDbWindows : public QObject {
                 message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
                 box->close();
             });
-            static_cast<ExtractDialog*>(dialog)->ExtractOk_Click();
+            static_cast<ExtractDialog*>(dialog)->extractRecords();
             valueDb().ExtractLow = 3;
             valueDb().ExtractHigh = 5;
-            static_cast<ExtractDialog*>(dialog)->ExtractOk_Click();
+            static_cast<ExtractDialog*>(dialog)->extractRecords();
         });
         menu->findChild<QPushButton*>("SelectRec")->click();
         QCOMPARE(message, QString("Low number is greater than High."));

@@ -116,7 +116,7 @@ AveragesWindow::AveragesWindow(QWidget* parent) : QWidget(parent) {
     QPushButton* sheet = commandButton(this, "ShowSheet", "&Database");
     QPushButton* exit = commandButton(this, "ExitBut", "E&xit to Menu");
     graph->setEnabled(MainMenu::hasWindow("TrendGraph"));
-    connect(print, &QPushButton::clicked, this, &AveragesWindow::Print1_Click);
+    connect(print, &QPushButton::clicked, this, &AveragesWindow::print);
     connect(graph, &QPushButton::clicked, this, [this] {
         if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
         valueDb().TrendGraphCaller = TrendCaller::Averages;
@@ -206,7 +206,7 @@ void AveragesWindow::showPeriods(const PeriodTexts& t) {
     m_weekPoints->setText(qs(t.toggle));
 }
 
-void AveragesWindow::Print1_Click() {
+void AveragesWindow::print() {
     if (db().RecordCount() == 0) return showMessage(Msg::NoDataToPrint, this);
     if (!askYesNo(Question::ContinuePrintout, this)) return;
     // The sheet prints on white with its figures on cyan, then looks as before.

@@ -16,7 +16,7 @@ class AveragesWindow : public QWidget {
   public:
     explicit AveragesWindow(QWidget* parent = nullptr);
     QString labelText(const QString& name) const;
-    void Print1_Click();
+    void print();
 
   private:
     void computeAndShow();

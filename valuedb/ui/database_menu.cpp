@@ -62,8 +62,8 @@ DatabaseMenu::DatabaseMenu(QWidget* parent) : QWidget(parent) {
     // The tab order runs down the left column, then down the right one.
     for (std::size_t i = 0; i + 1 < std::size(buttons); ++i)
         setTabOrder(made[buttons[i].name], made[buttons[i + 1].name]);
-    connect(made["LoadaFile"], &QPushButton::clicked, this, &DatabaseMenu::LoadaFile_Click);
-    connect(made["Saveafile"], &QPushButton::clicked, this, &DatabaseMenu::Saveafile_Click);
+    connect(made["LoadaFile"], &QPushButton::clicked, this, &DatabaseMenu::openFile);
+    connect(made["Saveafile"], &QPushButton::clicked, this, &DatabaseMenu::saveFileAs);
     connect(made["OpenDbase"], &QPushButton::clicked, this, [] { frame()->openOver(new DatabaseEditor); });
     connect(made["ShowRatios"], &QPushButton::clicked, this, [] { frame()->openOver(new AveragesWindow); });
     connect(made["SelectRec"], &QPushButton::clicked, this, [this] {
@@ -72,15 +72,15 @@ DatabaseMenu::DatabaseMenu(QWidget* parent) : QWidget(parent) {
         if (dialog.exec() == QDialog::Accepted) updateInfoLabel();
         frame()->openOver(new DatabaseEditor);
     });
-    connect(made["ImportCsv"], &QPushButton::clicked, this, &DatabaseMenu::ImportCsv_Click);
-    connect(made["SortDBase"], &QPushButton::clicked, this, &DatabaseMenu::SortDBase_Click);
+    connect(made["ImportCsv"], &QPushButton::clicked, this, &DatabaseMenu::importPriceFile);
+    connect(made["SortDBase"], &QPushButton::clicked, this, &DatabaseMenu::sortDatabase);
     made["ShowTGraph"]->setEnabled(MainMenu::hasWindow("TrendGraph"));
     connect(made["ShowTGraph"], &QPushButton::clicked, this, [this] {
         if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
         valueDb().TrendGraphCaller = TrendCaller::Menu;
         if (QWidget* graph = MainMenu::makeWindow("TrendGraph")) frame()->openOver(graph);
     });
-    connect(made["ExitMenu"], &QPushButton::clicked, this, &DatabaseMenu::ExitMenu_Click);
+    connect(made["ExitMenu"], &QPushButton::clicked, this, &DatabaseMenu::exitToMenu);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(1395), twips(300), twips(1395), twips(300));
@@ -119,7 +119,7 @@ bool DatabaseMenu::loadFile(const QString& path) {
 
 // The file chosen replaces the records in memory: unsaved ones are asked about as leaving does,
 // and going back to save them keeps the menu.
-void DatabaseMenu::LoadaFile_Click() {
+void DatabaseMenu::openFile() {
     const auto chosen = FileDirectory(FileOp::OpenDatabase, this);
     if (chosen && !leaveAllowed()) return;
     if (chosen) loadFile(*chosen);
@@ -140,7 +140,7 @@ bool DatabaseMenu::saveFile(const QString& path) {
     return true;
 }
 
-void DatabaseMenu::Saveafile_Click() {
+void DatabaseMenu::saveFileAs() {
     if (db().RecordCount() == 0) return showMessage(Msg::NoRecords, this);
     if (const auto chosen = FileDirectory(FileOp::SaveDatabase, this)) saveFile(*chosen);
 }
@@ -161,11 +161,11 @@ bool DatabaseMenu::importPrices(const QString& path) {
 
 // Nothing is asked first: the preview shows which records the imported weeks replace, and the
 // database stays in memory, unsaved.
-void DatabaseMenu::ImportCsv_Click() {
+void DatabaseMenu::importPriceFile() {
     if (const auto chosen = FileDirectory(FileOp::OpenPrices, this)) importPrices(*chosen);
 }
 
-void DatabaseMenu::SortDBase_Click() {
+void DatabaseMenu::sortDatabase() {
     if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     sortRecords(db());
@@ -181,7 +181,7 @@ bool DatabaseMenu::leaveAllowed() {
     return true;
 }
 
-void DatabaseMenu::ExitMenu_Click() {
+void DatabaseMenu::exitToMenu() {
     if (!leaveAllowed()) return;
     valueDb() = ValueDbState{};
     program().shell.DbFileName.clear();

@@ -180,12 +180,12 @@ DatabaseEditor::DatabaseEditor(QWidget* parent) : QWidget(parent) {
     QPushButton* print = commandButton(this, "Printit", "To &Printer");
     QPushButton* exit = commandButton(this, "Exitbut", "E&xit to Menu");
     value->setNext(add);
-    connect(add, &QPushButton::clicked, this, &DatabaseEditor::AddRecord_Click);
-    connect(correct, &QPushButton::clicked, this, &DatabaseEditor::CorrRecord_Click);
-    connect(all, &QPushButton::clicked, this, &DatabaseEditor::NewFile_Click);
-    connect(ratios, &QPushButton::clicked, this, &DatabaseEditor::ToRatios_Click);
-    connect(print, &QPushButton::clicked, this, &DatabaseEditor::Printit_Click);
-    connect(exit, &QPushButton::clicked, this, &DatabaseEditor::Exitbut_Click);
+    connect(add, &QPushButton::clicked, this, &DatabaseEditor::addRecord);
+    connect(correct, &QPushButton::clicked, this, &DatabaseEditor::correctRecord);
+    connect(all, &QPushButton::clicked, this, &DatabaseEditor::startNewFile);
+    connect(ratios, &QPushButton::clicked, this, &DatabaseEditor::showAverages);
+    connect(print, &QPushButton::clicked, this, &DatabaseEditor::print);
+    connect(exit, &QPushButton::clicked, this, &DatabaseEditor::closeEditor);
     m_hideWhileEditing = {correct, all, ratios, print, exit};
 
     auto* top = new QHBoxLayout;
@@ -242,30 +242,30 @@ void DatabaseEditor::showNewRow() {
     box("InValue")->setFocus(Qt::OtherFocusReason);
 }
 
-void DatabaseEditor::MakInvisible() {
+void DatabaseEditor::hideCommandsWhileEditing() {
     for (QPushButton* b : m_hideWhileEditing)
         b->hide();
 }
 
-void DatabaseEditor::MakVisible() {
+void DatabaseEditor::showCommands() {
     for (QPushButton* b : m_hideWhileEditing)
         b->show();
 }
 
-void DatabaseEditor::AddRecord_Click() {
+void DatabaseEditor::addRecord() {
     ValueDbState& state = valueDb();
     const double value = typedValue(box("InValue")->text());
     const auto date = readDate(box("InDate")->text());
     Msg message = Msg::None;
     switch (state.EditMode) {
     case EditAction::Correcting:
-        message = correctRecord(db(), state.EditRecNo, date, value);
+        message = brisk::correctRecord(db(), state.EditRecNo, date, value);
         break;
     case EditAction::Inserting:
         message = insertRecord(db(), date, value);
         break;
     default:
-        message = addRecord(db(), date, value);
+        message = brisk::addRecord(db(), date, value);
         break;
     }
     if (message != Msg::None) {
@@ -276,12 +276,12 @@ void DatabaseEditor::AddRecord_Click() {
     }
     state.EditMode = EditAction::Adding;
     state.EditRecNo = 0;
-    MakVisible();
+    showCommands();
     fillGrid();
     showNewRow();
 }
 
-void DatabaseEditor::CorrRecord_Click() {
+void DatabaseEditor::correctRecord() {
     ValueDbState& state = valueDb();
     if (db().RecordCount() == 0) return showMessage(Msg::NoRecordsToCorrect, this);
     const auto choice = askRecordNumber(state.GridRecNo, this);
@@ -296,7 +296,7 @@ void DatabaseEditor::CorrRecord_Click() {
     case EditAction::Adding:
         break;
     case EditAction::Correcting:
-        MakInvisible();
+        hideCommandsWhileEditing();
         m_new->setText(qs(Format(state.EditRecNo, mask::Number)));
         box("InDate")->setText(dateText(r.date));
         box("InValue")->setText(qs(Format(r.value, mask::Cents)));
@@ -304,7 +304,7 @@ void DatabaseEditor::CorrRecord_Click() {
         box("InDate")->setFocus(Qt::OtherFocusReason);
         break;
     case EditAction::Inserting:
-        MakInvisible();
+        hideCommandsWhileEditing();
         m_new->setText("Insert");
         box("InDate")->clear();
         box("InDate")->setFocus(Qt::OtherFocusReason);
@@ -321,7 +321,7 @@ void DatabaseEditor::CorrRecord_Click() {
     }
 }
 
-void DatabaseEditor::NewFile_Click() {
+void DatabaseEditor::startNewFile() {
     if (ask(Question::SaveDatabaseFirst, this) != QuestionDialog::Answer::No) return; // only No erases
     const float factor = db().EarningsFactor;
     db() = ValueDatabase{};
@@ -332,14 +332,14 @@ void DatabaseEditor::NewFile_Click() {
     showNewRow();
 }
 
-void DatabaseEditor::ToRatios_Click() {
+void DatabaseEditor::showAverages() {
     if (db().RecordCount() <= 2) return showMessage(Msg::TwoWeeksForRatios, this);
     db().EarningsFactor = static_cast<float>(parseEntryText(ss(box("TEFName")->text()), ""));
     setCaption(" Averages and Ratios");
     frame()->replaceOver(new AveragesWindow);
 }
 
-void DatabaseEditor::Printit_Click() {
+void DatabaseEditor::print() {
     if (db().RecordCount() == 0) return showMessage(Msg::NoDataToPrint, this);
     const auto header = askPrintHeader(this);
     if (!header) return;
@@ -349,7 +349,7 @@ void DatabaseEditor::Printit_Click() {
         qs(db().DbTitle.empty() ? "Value Database" : db().DbTitle), this);
 }
 
-void DatabaseEditor::Exitbut_Click() {
+void DatabaseEditor::closeEditor() {
     valueDb().EditMode = EditAction::Adding;
     setCaption(kMenuCaption);
     frame()->closeOver();

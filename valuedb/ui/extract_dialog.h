@@ -9,7 +9,7 @@ class ExtractDialog : public QDialog {
     Q_OBJECT
   public:
     explicit ExtractDialog(QWidget* parent = nullptr);
-    void ExtractOk_Click();
+    void extractRecords();
 };
 
 } // namespace brisk

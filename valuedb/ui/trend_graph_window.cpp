@@ -27,10 +27,10 @@ TrendGraphWindow::TrendGraphWindow(QWidget* parent) : QWidget(parent) {
     QPushButton* exit = commandButton(this, "ExitBut", "E&xit");
     auto* label = new QLabel(this);
     label->setObjectName("Label1");
-    connect(m_forward, &QPushButton::clicked, this, &TrendGraphWindow::Forward_Click);
-    connect(m_prev, &QPushButton::clicked, this, &TrendGraphWindow::Prev_Click);
-    connect(ptr, &QPushButton::clicked, this, &TrendGraphWindow::Ptr_Click);
-    connect(exit, &QPushButton::clicked, this, &TrendGraphWindow::ExitBut_Click);
+    connect(m_forward, &QPushButton::clicked, this, &TrendGraphWindow::showNewerPage);
+    connect(m_prev, &QPushButton::clicked, this, &TrendGraphWindow::showOlderPage);
+    connect(ptr, &QPushButton::clicked, this, &TrendGraphWindow::print);
+    connect(exit, &QPushButton::clicked, this, &TrendGraphWindow::closeTrendGraph);
     connect(m_oned, &QPushButton::clicked, this, [this] {
         m_threeD = false;
         draw();
@@ -66,11 +66,11 @@ void TrendGraphWindow::draw() {
     m_threeDButton->setEnabled(!m_threeD);
 }
 
-void TrendGraphWindow::Prev_Click() {
+void TrendGraphWindow::showOlderPage() {
     turnPage(olderPage({m_first, m_last}, valueDb().db.RecordCount()), m_prev, m_forward);
 }
 
-void TrendGraphWindow::Forward_Click() {
+void TrendGraphWindow::showNewerPage() {
     turnPage(newerPage({m_first, m_last}), m_forward, m_prev);
 }
 
@@ -87,11 +87,11 @@ void TrendGraphWindow::turnPage(const TrendPage& next, QPushButton* pressed, QPu
     draw();
 }
 
-void TrendGraphWindow::Ptr_Click() {
+void TrendGraphWindow::print() {
     printChart(m_view->chart(), this);
 }
 
-void TrendGraphWindow::ExitBut_Click() {
+void TrendGraphWindow::closeTrendGraph() {
     ValueDbState& state = valueDb();
     const QString caption =
         state.TrendGraphCaller == TrendCaller::Averages ? "  Averages and Ratios" : "  Brisklane Menu";
