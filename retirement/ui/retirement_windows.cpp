@@ -103,8 +103,21 @@ RetirementWindow::RetirementWindow(QWidget* parent)
     EntryBox* term = addField("InTerm", "", EntryBox::Kind::Whole, mask::Years, 17, {});
     bindFigure(invest, &in.value);
     bindFigure(rate, &in.rate);
-    bindFigure(drawn, &in.drawn);
-    bindFigure(term, &in.fourth);
+    // The two last boxes hold the figures of the option chosen.
+    connect(drawn, &EntryBox::stored, this, [](double v) {
+        RetireInputs& in = retirement().retire;
+        if (in.option == RetireOption::Fixed)
+            in.monthly = Currency::fromDouble(v).value_or(Currency());
+        else
+            in.withdrawnPercent = Percent::fromDouble(v).value_or(Percent());
+    });
+    connect(term, &EntryBox::stored, this, [](double v) {
+        RetireInputs& in = retirement().retire;
+        if (in.option == RetireOption::Fixed)
+            in.yearlyIncrease = Percent::fromDouble(v).value_or(Percent());
+        else
+            in.years = Years::fromDouble(v).value_or(Years());
+    });
     invest->setValue(500000);
     rate->setValue(10);
     limitField(
@@ -152,8 +165,8 @@ void RetirementWindow::chooseOption(bool fixed) {
         term->setKind(EntryBox::Kind::Whole);
         term->setFormat(mask::Years, 17);
         term->setItems({"10", "15", "20", "25", "30"});
-        in.drawn = Currency::fromWhole(8);
-        in.fourth = Currency::fromWhole(20);
+        in.withdrawnPercent = Percent::fromWhole(8);
+        in.years = Years::fromWhole(20);
         term->setValue(20);
     } else {
         in.option = RetireOption::Fixed;
@@ -167,11 +180,11 @@ void RetirementWindow::chooseOption(bool fixed) {
         term->setItems({"2", "2.5", "3", "3.5"});
         in.value = Currency::fromWhole(100000);
         invest->setValue(100000);
-        in.drawn = Currency::fromWhole(1000);
-        in.fourth = Currency();
+        in.monthly = Currency::fromWhole(1000);
+        in.yearlyIncrease = Percent();
         term->setText(qs(RightAlign(Format(0, mask::Percent) + "%", 17)));
     }
-    drawn->setValue(in.drawn.toDouble());
+    drawn->setValue(fixed ? in.monthly.toDouble() : in.withdrawnPercent.toDouble());
     program().shell.entry.EntryEdited = 0;
     if (helpOpen) toggleHelp(); // the help follows the option
 }
@@ -252,7 +265,11 @@ CapitalRequiredWindow::CapitalRequiredWindow(QWidget* parent)
                               EntryBox::Kind::Rate, mask::Percent, 14, {"10", "12.5", "15", "17.5", "20"});
     EntryBox* term = addField("InTerm", " At the end of how many            years.", EntryBox::Kind::Whole,
                               mask::Years, 17, {"5", "10", "15", "20", "25", "30"});
-    bindFigure(amount, &in.amount);
+    connect(amount, &EntryBox::stored, this, [](double v) {
+        CapitalInputs& in = retirement().capital;
+        (in.option == CapitalOption::Income ? in.yearlyIncome : in.capital) =
+            Currency::fromDouble(v).value_or(Currency());
+    });
     bindFigure(rate, &in.rate);
     bindFigure(term, &in.term);
     limitField(
@@ -281,14 +298,15 @@ void CapitalRequiredWindow::CRChoseCalc(bool income) {
     dropResults();
     CapitalInputs& in = retirement().capital;
     in.option = income ? CapitalOption::Income : CapitalOption::Capital;
-    in.amount = Currency::fromWhole(income ? 40000 : 100000);
+    in.capital = Currency::fromWhole(100000);
+    in.yearlyIncome = Currency::fromWhole(40000);
     in.rate = Percent::fromWhole(15);
     in.term = Years::fromWhole(25);
     m_fields[0]->setItems(income ? QStringList{"25000", "30000", "35000", "40000", "45000", "50000"}
                                  : QStringList{"100000", "200000", "300000", "400000", "500000", "600000"});
     m_captions[0]->setText(income ? " Annual income required at         retirement"
                                   : " Amount of capital required at     retirement");
-    m_fields[0]->setValue(in.amount.toDouble());
+    m_fields[0]->setValue((income ? in.yearlyIncome : in.capital).toDouble());
     m_fields[1]->setValue(15);
     m_fields[2]->setValue(25);
     program().shell.entry.EntryEdited = 0;

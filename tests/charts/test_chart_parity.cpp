@@ -118,11 +118,11 @@ class TestChartParity : public QObject {
         } else if (calculator == "retirement") {
             const RetireInputs& in = retirement().retireCalculated;
             args << "--value" << figure(in.value) << "--rate" << figure(in.rate) << "--withdraw"
-                 << figure(in.drawn) << "--term" << figure(in.fourth);
+                 << figure(in.withdrawnPercent) << "--term" << figure(in.years);
         } else if (calculator == "capital") {
             const CapitalInputs& in = retirement().capitalCalculated;
-            args << "--amount" << figure(in.amount) << "--rate" << figure(in.rate) << "--term"
-                 << figure(in.term);
+            args << "--amount" << figure(in.option == CapitalOption::Income ? in.yearlyIncome : in.capital)
+                 << "--rate" << figure(in.rate) << "--term" << figure(in.term);
         } else {
             const Plan401kInputs& in = retirement().plan401kCalculated;
             args << "--balance" << figure(in.balance) << "--salary" << figure(in.salary) << "--contribution"

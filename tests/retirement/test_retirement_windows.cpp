@@ -66,7 +66,7 @@ class TestRetirementWindows : public QObject {
         QString* message = captureMessage();
         type(w, "InTerm", "51", "InInvest");
         QCOMPARE(*message, QString("Wrong entry, 50 Years limit."));
-        QCOMPARE(retirement().retire.fourth, Currency::fromWhole(50));
+        QCOMPARE(retirement().retire.years, Years::fromWhole(50));
         message = captureMessage();
         type(w, "InRateDrawn", "100", "InInvest");
         w->calculate();
