@@ -99,7 +99,9 @@ TEST(SavingsExamples, TheWorkedExampleAsTheGridAndThePrintoutShowIt) {
     EXPECT_EQ(shown("final_value"), "679,652.79");
     EXPECT_EQ(exampleLabel(3), "Row  3");
     std::vector<std::string> lines;
-    for (const PrintLine& line : comparisonsPrintout(table, {"", "$", 0, {}}).pages()[0].lines)
+    // Held here: a loop over a temporary printout's lines would read them after it is gone.
+    const Printout printout = comparisonsPrintout(table, {"", "$", 0, {}});
+    for (const PrintLine& line : printout.pages()[0].lines)
         lines.push_back(line.text());
     const std::string row = " 25         .00    1,200.00  20.00%    .00%    .00%    30,000.00    679,652.79";
     const auto at = std::find(lines.begin(), lines.end(), row);
