@@ -29,7 +29,7 @@ namespace brisk {
 
 namespace {
 
-QString amountText(Currency amount) {
+QString extraPaymentText(Currency amount) {
     return qs(Format(amount.toDouble(), mask::Amount));
 }
 
@@ -108,7 +108,7 @@ ExtraPaymentsDialog::ExtraPaymentsDialog(QWidget* parent)
         if (col != 1 || row < 1 || row > m_years) return;
         const auto amount = Currency::fromDouble(parseEntryText(ss(g->text(row, col)), ""));
         edited.ExtraPayments[row].amount = amount.value_or(Currency());
-        g->setText(row, col, amountText(edited.ExtraPayments[row].amount));
+        g->setText(row, col, extraPaymentText(edited.ExtraPayments[row].amount));
     });
     auto* yearsLayout = new QVBoxLayout(yearsFrame);
     yearsLayout->addWidget(m_grid);
