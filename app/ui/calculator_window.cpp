@@ -50,7 +50,7 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& letter, c
     connect(command(Command::Graphs), &QPushButton::clicked, this, &CalculatorWindow::showChart);
     connect(command(Command::Printer), &QPushButton::clicked, this, &CalculatorWindow::print);
     connect(command(Command::Exit), &QPushButton::clicked, this, &CalculatorWindow::exitToMenu);
-    command(Command::Graphs)->setEnabled(MainMenu::hasWindow("GraphsAll"));
+    command(Command::Graphs)->setEnabled(MainMenu::hasWindow(TaskWindow::Chart));
 }
 
 QPushButton* CalculatorWindow::command(Command which) const {
@@ -166,7 +166,7 @@ void CalculatorWindow::toggleHelp() {
         m_helpText->clear();
     m_gridOrHelp->setCurrentWidget(open ? static_cast<QWidget*>(m_helpText) : m_grid);
     command(Command::Printer)->setEnabled(!open);
-    command(Command::Graphs)->setEnabled(!open && MainMenu::hasWindow("GraphsAll"));
+    command(Command::Graphs)->setEnabled(!open && MainMenu::hasWindow(TaskWindow::Chart));
 }
 
 void CalculatorWindow::entryChanged() {

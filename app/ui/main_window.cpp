@@ -141,7 +141,7 @@ void MainFrame::replaceOver(QWidget* window) {
 
 void MainFrame::openChart(QWidget* caller) {
     if (currentTask() != caller) return;
-    if (QWidget* chart = MainMenu::makeWindow("GraphsAll")) openOver(chart);
+    if (QWidget* chart = MainMenu::makeWindow(TaskWindow::Chart)) openOver(chart);
 }
 
 QWidget* MainFrame::currentTask() const {

@@ -17,7 +17,7 @@
 namespace brisk {
 
 void registerChartWindows() {
-    MainMenu::registerWindow("GraphsAll", [] { return new ChartWindow; });
+    MainMenu::registerWindow(TaskWindow::Chart, [] { return new ChartWindow; });
 }
 
 void printChart(const ChartData& chart, QWidget* parent) {

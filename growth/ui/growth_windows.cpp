@@ -28,8 +28,8 @@ GrowthState& growth() {
 }
 
 void registerGrowthWindows() {
-    MainMenu::registerWindow("SavingsCalc", [] { return new SavingsWindow; });
-    MainMenu::registerWindow("FindCompoundCalc", [] { return new CompoundFinderWindow; });
+    MainMenu::registerWindow(TaskWindow::Savings, [] { return new SavingsWindow; });
+    MainMenu::registerWindow(TaskWindow::CompoundFinder, [] { return new CompoundFinderWindow; });
 }
 
 namespace {

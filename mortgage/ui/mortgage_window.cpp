@@ -40,15 +40,15 @@ MortgageState& mortgage() {
 }
 
 void registerMortgageWindows() {
-    MainMenu::registerWindow("MortgageCalc", [] { return new MortgageWindow; });
+    MainMenu::registerWindow(TaskWindow::Mortgage, [] { return new MortgageWindow; });
     // A .umd opens in the mortgage window, a .uld in the loan window, loaded and calculated.
     const auto load = [](QWidget* window, const QString& path) {
         return static_cast<MortgageWindow*>(window)->loadFile(path);
     };
     MainMenu::registerFileOpener(
-        "umd", {"MortgageCalc", [] { program().shell.MortgageMode = MortgageKind::Mortgage; }, load});
+        "umd", {TaskWindow::Mortgage, [] { program().shell.MortgageMode = MortgageKind::Mortgage; }, load});
     MainMenu::registerFileOpener(
-        "uld", {"MortgageCalc", [] { program().shell.MortgageMode = MortgageKind::Loan; }, load});
+        "uld", {TaskWindow::Mortgage, [] { program().shell.MortgageMode = MortgageKind::Loan; }, load});
 }
 
 namespace {

@@ -32,9 +32,9 @@ RetirementState& retirement() {
 }
 
 void registerRetirementWindows() {
-    MainMenu::registerWindow("RetireCalc", [] { return new RetirementWindow; });
-    MainMenu::registerWindow("CapitalReqdCalc", [] { return new CapitalRequiredWindow; });
-    MainMenu::registerWindow("Plan401KCalc", [] { return new Plan401kWindow; });
+    MainMenu::registerWindow(TaskWindow::Retirement, [] { return new RetirementWindow; });
+    MainMenu::registerWindow(TaskWindow::CapitalRequired, [] { return new CapitalRequiredWindow; });
+    MainMenu::registerWindow(TaskWindow::Plan401k, [] { return new Plan401kWindow; });
 }
 
 namespace {

@@ -3,6 +3,7 @@
 // and the way back to the menu.
 #include "app/core/layout_rules.h"
 #include "app/ui/calculator_window.h"
+#include "app/ui/main_menu.h"
 #include "app/ui/result_grid.h"
 #include "charts/ui/chart_windows.h"
 #include "growth/ui/growth_state.h"
@@ -127,6 +128,50 @@ class TestCalculatorWindow : public QObject {
     }
     void init() { testing::freshProgram(); }
     void cleanup() { m_frame.reset(); }
+
+    // Each button of the main menu opens its own window, in the mode it names; a button whose window
+    // is missing from the menu's table stays disabled and fails here.
+    void everyMenuButtonOpensItsWindow_data() {
+        QTest::addColumn<QString>("window");  // the window's object name
+        QTest::addColumn<QString>("caption"); // the frame's caption while it is open
+        QTest::newRow("Savings") << "SavingsCalc"
+                                 << " Investment Growth Calculations";
+        QTest::newRow("Plan401") << "Plan401KCalc"
+                                 << " 401(k) Investment Growth Calculations";
+        QTest::newRow("Retirement") << "RetireCalc"
+                                    << " Retirement Calculations";
+        QTest::newRow("SavComp") << "SavingsCalc"
+                                 << " Investment Growth Comparisons";
+        QTest::newRow("CapReq") << "CapitalReqdCalc"
+                                << " Capital Required";
+        QTest::newRow("LoanPmt") << "MortgageCalc"
+                                 << "Personal Loan Tables";
+        QTest::newRow("Canadian") << "MortgageCalc"
+                                  << "Mortgage Tables";
+        QTest::newRow("Ratios") << "Trendmenu"
+                                << " Brisklane Menu";
+        QTest::newRow("CompCompare") << "FindCompoundCalc"
+                                     << " Find Annual Compound Growth";
+    }
+    void everyMenuButtonOpensItsWindow() {
+        QFETCH(QString, window);
+        QFETCH(QString, caption);
+        m_frame = std::make_unique<MainFrame>();
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        QPushButton* button = m_frame->menu()->button(QTest::currentDataTag());
+        QVERIFY(button);
+        QVERIFY(button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QWidget* task = m_frame->currentTask();
+        QVERIFY(task);
+        QCOMPARE(task->objectName(), window);
+        QCOMPARE(m_frame->windowTitle(), caption);
+        QVERIFY(!m_frame->menu()->isVisible());
+    }
+
+    // The windows opened from other windows (the charts) are made by their subsystems too.
+    void everyWindowHasItsMaker() { QCOMPARE(MainMenu::missingWindows(), QStringList()); }
 
     void enterRunsThroughTheFieldsToCalculate() {
         Doubler w;

@@ -145,7 +145,7 @@ class TestMainWindow : public QObject {
     }
 
     void aTaskWindowReplacesTheMenuUntilItsExit() {
-        MainMenu::registerWindow("FindCompoundCalc", [] {
+        MainMenu::registerWindow(TaskWindow::CompoundFinder, [] {
             auto* task = new QWidget;
             task->setObjectName("FindCompoundCalc");
             return task;

@@ -115,12 +115,12 @@ AveragesWindow::AveragesWindow(QWidget* parent) : QWidget(parent) {
     QPushButton* graph = commandButton(this, "Graphshow", "&Show Graph");
     QPushButton* sheet = commandButton(this, "ShowSheet", "&Database");
     QPushButton* exit = commandButton(this, "ExitBut", "E&xit to Menu");
-    graph->setEnabled(MainMenu::hasWindow("TrendGraph"));
+    graph->setEnabled(MainMenu::hasWindow(TaskWindow::TrendGraph));
     connect(print, &QPushButton::clicked, this, &AveragesWindow::print);
     connect(graph, &QPushButton::clicked, this, [this] {
         if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
         valueDb().TrendGraphCaller = TrendCaller::Averages;
-        if (QWidget* trend = MainMenu::makeWindow("TrendGraph")) frame()->openOver(trend);
+        if (QWidget* trend = MainMenu::makeWindow(TaskWindow::TrendGraph)) frame()->openOver(trend);
     });
     connect(sheet, &QPushButton::clicked, this, [] {
         setCaption(" Add and Edit Database");

@@ -74,11 +74,11 @@ DatabaseMenu::DatabaseMenu(QWidget* parent) : QWidget(parent) {
     });
     connect(made["ImportCsv"], &QPushButton::clicked, this, &DatabaseMenu::importPriceFile);
     connect(made["SortDBase"], &QPushButton::clicked, this, &DatabaseMenu::sortDatabase);
-    made["ShowTGraph"]->setEnabled(MainMenu::hasWindow("TrendGraph"));
+    made["ShowTGraph"]->setEnabled(MainMenu::hasWindow(TaskWindow::TrendGraph));
     connect(made["ShowTGraph"], &QPushButton::clicked, this, [this] {
         if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
         valueDb().TrendGraphCaller = TrendCaller::Menu;
-        if (QWidget* graph = MainMenu::makeWindow("TrendGraph")) frame()->openOver(graph);
+        if (QWidget* graph = MainMenu::makeWindow(TaskWindow::TrendGraph)) frame()->openOver(graph);
     });
     connect(made["ExitMenu"], &QPushButton::clicked, this, &DatabaseMenu::exitToMenu);
 

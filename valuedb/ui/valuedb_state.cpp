@@ -18,12 +18,13 @@ ValueDbState& valueDb() {
 }
 
 void registerValueDbWindows() {
-    MainMenu::registerWindow("Trendmenu", [] { return new DatabaseMenu; });
-    MainMenu::registerWindow("TrendGraph", [] { return new TrendGraphWindow; });
+    MainMenu::registerWindow(TaskWindow::DatabaseMenu, [] { return new DatabaseMenu; });
+    MainMenu::registerWindow(TaskWindow::TrendGraph, [] { return new TrendGraphWindow; });
     // A .zrk opens in the database menu, in memory.
-    MainMenu::registerFileOpener("zrk", {"Trendmenu", {}, [](QWidget* window, const QString& path) {
-                                             return static_cast<DatabaseMenu*>(window)->loadFile(path);
-                                         }});
+    MainMenu::registerFileOpener("zrk",
+                                 {TaskWindow::DatabaseMenu, {}, [](QWidget* window, const QString& path) {
+                                      return static_cast<DatabaseMenu*>(window)->loadFile(path);
+                                  }});
 }
 
 ValueDatabase& db() {
