@@ -79,7 +79,10 @@ int main(int argc, char** argv) {
     brisk::registerRetirementWindows();
     brisk::registerValueDbWindows();
     brisk::registerChartWindows();
-    brisk::MDIContainer frame;
+    // A window left unregistered would leave its buttons doing nothing: refuse to start instead.
+    if (const QStringList missing = brisk::MainMenu::missingWindows(); !missing.isEmpty())
+        qFatal("No subsystem makes these windows: %s", qPrintable(missing.join(", ")));
+    brisk::MainFrame frame;
     if (options.isSet(exitWhenShown)) frame.menu()->installEventFilter(new QuitOnFirstPaint(&frame));
     frame.show();
     // A file named by the desktop (or the user) opens once the main menu is up.

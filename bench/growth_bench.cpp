@@ -37,11 +37,11 @@ int main(int argc, char** argv) {
         sink = sink + values.back();
     });
     program().shell.CalcMode = PlannerMode::Planning;
-    MDIContainer frame;
-    auto* window = new SavingsCalc;
+    MainFrame frame;
+    auto* window = new SavingsWindow;
     frame.openTask(window);
     growth().inputs = in;
-    const double window_ms = medianMs(21, [&] { window->Calc_Click(); });
+    const double window_ms = medianMs(21, [&] { window->calculate(); });
     std::printf("plain loop (480 periods):     %.4f ms (median)\n", plain);
     std::printf("calculation alone:            %.4f ms (median), %.2fx the plain loop\n", calc, calc / plain);
     std::printf("Calculate to grid filled:     %.3f ms (median)\n", window_ms);

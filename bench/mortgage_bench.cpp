@@ -58,11 +58,11 @@ int main(int argc, char** argv) {
     });
 
     program().shell.MortgageMode = MortgageKind::Mortgage;
-    MDIContainer frame;
-    auto* window = new MortgageCalc;
+    MainFrame frame;
+    auto* window = new MortgageWindow;
     frame.openTask(window);
     mortgage().inputs = in;
-    const double window_ms = medianMs(21, [&] { window->Calc_Click(); });
+    const double window_ms = medianMs(21, [&] { window->calculate(); });
 
     std::printf("schedule rows:                %d\n", rows);
     std::printf("plain loop:                   %.3f ms (median)\n", plain);

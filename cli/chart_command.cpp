@@ -59,7 +59,7 @@ std::optional<QString> chartOutputError(const QString& path) {
            chartOutputKinds().join(", .");
 }
 
-int writeChartFile(const ChartData& chart, const QString& path) {
+int writeChartOutput(const ChartData& chart, const QString& path) {
     if (const auto error = chartOutputError(path)) {
         printErr(*error + '\n');
         return 2;
@@ -67,7 +67,7 @@ int writeChartFile(const ChartData& chart, const QString& path) {
     const std::filesystem::path file = localPath(path);
     const auto written = path.endsWith(".json", Qt::CaseInsensitive)
                              ? writeFileAtomically(file, chartJson(chart))
-                             : brisk::writeChartFile(chart, file.string());
+                             : writeChartFile(chart, file.string());
     if (!written) {
         printErr("The chart could not be written to " + path + ": " +
                  QString::fromStdString(written.error()) + '\n');
@@ -102,7 +102,7 @@ int runChart(const CliCommand& calculator, const QCommandLineParser& parser, Cli
             return 2;
         }
     }
-    return writeChartFile(prepareChart(handover, kind, context.settings.CurrencySymbol), output);
+    return writeChartOutput(prepareChart(handover, kind, context.settings.CurrencySymbol), output);
 }
 
 } // namespace brisk

@@ -37,10 +37,11 @@ int report(const CliContext& context, const YearTable& t, Planner planner,
            const std::array<const char*, 3>& totalKeys, const Printout& printout, const QString& title) {
     if (!context.printoutPath.isEmpty())
         if (const int status = writePrintout(context, printout, title)) return status;
+    const bool income = planner == Planner::Income;
     writeResultTable(context, yearResultTable(t, planner),
                      {{"years", t.years()},
-                      {totalKeys[0], centsNumber(t.totals.first)},
-                      {totalKeys[1], centsNumber(t.totals.second)},
+                      {totalKeys[0], centsNumber(income ? t.totals.interest : t.totals.paidIn)},
+                      {totalKeys[1], centsNumber(income ? t.totals.withdrawn : t.totals.interest)},
                       {totalKeys[2], centsNumber(t.totals.value)}});
     return 0;
 }
@@ -57,17 +58,22 @@ std::pair<Msg, QString> retireInputs(const QCommandLineParser& parser, RetireInp
                                      const QStringList& only = {}) {
     const QString option = parser.value("option");
     if (option == "fixed") {
-        in = {RetireOption::Fixed, Currency::fromWhole(100000), Percent::fromWhole(10),
-              Currency::fromWhole(1000), Currency()};
-        return readCurrencies(
-            parser,
-            {{"value", &in.value}, {"rate", &in.rate}, {"monthly", &in.drawn}, {"increase", &in.fourth}},
-            only);
+        in.option = RetireOption::Fixed;
+        in.value = Currency::fromWhole(100000);
+        return readCurrencies(parser,
+                              {{"value", &in.value},
+                               {"rate", &in.rate},
+                               {"monthly", &in.monthly},
+                               {"increase", &in.yearlyIncrease}},
+                              only);
     }
     if (option == "percentage" || option.isEmpty())
-        return readCurrencies(
-            parser, {{"value", &in.value}, {"rate", &in.rate}, {"withdraw", &in.drawn}, {"term", &in.fourth}},
-            only);
+        return readCurrencies(parser,
+                              {{"value", &in.value},
+                               {"rate", &in.rate},
+                               {"withdraw", &in.withdrawnPercent},
+                               {"term", &in.years}},
+                              only);
     return {Msg::WrongEntry, optionText(parser, "option")};
 }
 
@@ -95,13 +101,12 @@ int runRetirement(const QCommandLineParser& parser, const CliContext& context) {
 std::pair<Msg, QString> capitalInputs(const QCommandLineParser& parser, CapitalInputs& in,
                                       const QStringList& only = {}) {
     const QString option = parser.value("option");
-    if (option == "income") {
+    if (option == "income")
         in.option = CapitalOption::Income;
-        in.amount = Currency::fromWhole(40000);
-    } else if (option != "capital" && !option.isEmpty()) {
+    else if (option != "capital" && !option.isEmpty())
         return {Msg::WrongEntry, optionText(parser, "option")};
-    }
-    return readCurrencies(parser, {{"amount", &in.amount}, {"rate", &in.rate}, {"term", &in.term}}, only);
+    Currency& amount = in.option == CapitalOption::Income ? in.yearlyIncome : in.capital;
+    return readCurrencies(parser, {{"amount", &amount}, {"rate", &in.rate}, {"term", &in.term}}, only);
 }
 
 int runCapital(const QCommandLineParser& parser, const CliContext& context) {

@@ -176,7 +176,7 @@ int runValueDb(const QCommandLineParser& parser, const CliContext& context) {
             printErr("--output FILE is needed: the file to draw the trend graph into\n");
             return 2;
         }
-        return writeChartFile(trendChart(db, page, parser.isSet("3d"), true), parser.value("output"));
+        return writeChartOutput(trendChart(db, page, parser.isSet("3d"), true), parser.value("output"));
     }
     if (action == "list") {
         writeResultTable(context, recordTable(db));

@@ -45,12 +45,12 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& letter, c
                                                      {"Exit", "E&xit to Menu"}};
     for (const auto& [suffix, text] : commands)
         m_commands << commandButton(nullptr, letter + suffix, text);
-    connect(command(Command::Calculate), &QPushButton::clicked, this, &CalculatorWindow::Calc_Click);
-    connect(command(Command::Help), &QPushButton::clicked, this, &CalculatorWindow::Help_Click);
-    connect(command(Command::Graphs), &QPushButton::clicked, this, &CalculatorWindow::Graphs_Click);
-    connect(command(Command::Printer), &QPushButton::clicked, this, &CalculatorWindow::Printer_Click);
-    connect(command(Command::Exit), &QPushButton::clicked, this, &CalculatorWindow::Exit_Click);
-    command(Command::Graphs)->setEnabled(MenuMain::hasWindow("GraphsAll"));
+    connect(command(Command::Calculate), &QPushButton::clicked, this, &CalculatorWindow::calculate);
+    connect(command(Command::Help), &QPushButton::clicked, this, &CalculatorWindow::toggleHelp);
+    connect(command(Command::Graphs), &QPushButton::clicked, this, &CalculatorWindow::showChart);
+    connect(command(Command::Printer), &QPushButton::clicked, this, &CalculatorWindow::print);
+    connect(command(Command::Exit), &QPushButton::clicked, this, &CalculatorWindow::exitToMenu);
+    command(Command::Graphs)->setEnabled(MainMenu::hasWindow(TaskWindow::Chart));
 }
 
 QPushButton* CalculatorWindow::command(Command which) const {
@@ -157,7 +157,7 @@ bool CalculatorWindow::helpShown() const {
 }
 
 // Quick Help swaps the grid for the help text; printing and charting wait while it shows.
-void CalculatorWindow::Help_Click() {
+void CalculatorWindow::toggleHelp() {
     const bool open = !helpShown();
     command(Command::Help)->setText(open ? "Close &Help" : "Quick &Help");
     if (open)
@@ -166,25 +166,25 @@ void CalculatorWindow::Help_Click() {
         m_helpText->clear();
     m_gridOrHelp->setCurrentWidget(open ? static_cast<QWidget*>(m_helpText) : m_grid);
     command(Command::Printer)->setEnabled(!open);
-    command(Command::Graphs)->setEnabled(!open && MenuMain::hasWindow("GraphsAll"));
+    command(Command::Graphs)->setEnabled(!open && MainMenu::hasWindow(TaskWindow::Chart));
 }
 
 void CalculatorWindow::entryChanged() {
     program().shell.entry.EntryEdited = 1;
     if (helpShown()) {
-        Help_Click();
+        toggleHelp();
         program().shell.entry.EntryEdited = 0;
     }
     dropResults();
 }
 
-void CalculatorWindow::Calc_Click() {
-    if (helpShown()) Help_Click();
+void CalculatorWindow::calculate() {
+    if (helpShown()) toggleHelp();
     program().shell.entry.EntryEdited = 0;
-    calculate();
+    computeResults();
 }
 
-void CalculatorWindow::Printer_Click() {
+void CalculatorWindow::print() {
     if (!hasResults()) {
         showMessage(Msg::NothingToPrint, this);
         return;
@@ -197,7 +197,7 @@ void CalculatorWindow::Printer_Click() {
     printAndReport(page, title, this);
 }
 
-void CalculatorWindow::Graphs_Click() {
+void CalculatorWindow::showChart() {
     if (program().chart.GraphPointCount == 0) {
         showMessage(Msg::NothingToGraph, this);
         return;
@@ -205,7 +205,7 @@ void CalculatorWindow::Graphs_Click() {
     if (program().frame) program().frame->openChart(this);
 }
 
-void CalculatorWindow::Exit_Click() {
+void CalculatorWindow::exitToMenu() {
     resetState();
     program().shell.CalcMode = PlannerMode::None;
     program().shell.entry.EntryEdited = 0;

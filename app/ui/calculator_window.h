@@ -38,11 +38,11 @@ class CalculatorWindow : public QWidget {
     enum class Command { Calculate, Help, Graphs, Printer, Exit };
 
     // The shared commands, as their buttons run them.
-    void Calc_Click();
-    void Help_Click();
-    void Graphs_Click();
-    void Printer_Click();
-    void Exit_Click();
+    void calculate();
+    void toggleHelp();
+    void showChart();
+    void print();
+    void exitToMenu();
 
     QPushButton* command(Command which) const;
     ResultGrid* resultGrid() const { return m_grid; }
@@ -75,7 +75,7 @@ class CalculatorWindow : public QWidget {
     void finish(QLayout* above, QList<QPushButton*> order = {});
 
     // What Calculate does: compute, fill the grid, hand over the chart; messages on failure.
-    virtual void calculate() = 0;
+    virtual void computeResults() = 0;
     // An entry was edited: results that no longer match the boxes are dropped.
     virtual void dropResults() {}
     // Whether there are results to print; then their printout, with its title.

@@ -13,7 +13,7 @@
 
 namespace brisk {
 
-PrinterHeaderInput::PrinterHeaderInput(QWidget* parent) : QDialog(parent) {
+PrintHeaderDialog::PrintHeaderDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("PrinterHeaderInput");
     setWindowTitle("Input");
     auto* label = new QLabel(" Type in one line header information.", this);
@@ -39,17 +39,17 @@ PrinterHeaderInput::PrinterHeaderInput(QWidget* parent) : QDialog(parent) {
     m_header->setFocus();
 }
 
-void PrinterHeaderInput::showEvent(QShowEvent* event) {
+void PrintHeaderDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     placeDialog(this, kHeaderInputOffsets);
 }
 
-QString PrinterHeaderInput::header() const {
+QString PrintHeaderDialog::header() const {
     return m_header->text();
 }
 
 std::optional<std::string> askPrintHeader(QWidget* parent) {
-    PrinterHeaderInput dialog(parent);
+    PrintHeaderDialog dialog(parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return ss(dialog.header());
 }

@@ -10,10 +10,10 @@ namespace brisk {
 
 class EntryBox;
 
-class PrinterHeaderInput : public QDialog {
+class PrintHeaderDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit PrinterHeaderInput(QWidget* parent = nullptr);
+    explicit PrintHeaderDialog(QWidget* parent = nullptr);
     QString header() const;
 
   protected:

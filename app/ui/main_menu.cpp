@@ -21,29 +21,89 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace brisk {
 
 namespace {
 
-QMap<QString, MenuMain::Opener>& openers() {
-    static QMap<QString, MenuMain::Opener> map;
-    return map;
+using Button = MainMenu::Button;
+
+// What a button does: open a task window (after setting the mode it opens in), or run one of the
+// menu's own commands.
+struct MenuEntry {
+    Button button;
+    const char* name; // the object name the screen reader and the tests know the button by
+    const char* caption;
+    int row = 0;
+    int column = 0;
+    std::optional<TaskWindow> opens;
+    void (MainMenu::*command)() = nullptr;
+    void (*prepare)(ShellState&) = nullptr;
+};
+
+// One row a button, in the order of their kinds (which is the tab order).
+constexpr std::array<MenuEntry, MainMenu::kButtonCount> kMenu{{
+    {Button::Savings, "Savings", "Planning your &Savings", 0, 0, TaskWindow::Savings, nullptr,
+     [](ShellState& shell) { shell.CalcMode = PlannerMode::Planning; }},
+    {Button::Plan401k, "Plan401", "Planning your &401(k)", 1, 0, TaskWindow::Plan401k},
+    {Button::Retirement, "Retirement", "Planning your &Retirement", 2, 0, TaskWindow::Retirement},
+    {Button::SavingsComparisons, "SavComp", "Savings &Comparisons", 3, 0, TaskWindow::Savings, nullptr,
+     [](ShellState& shell) { shell.CalcMode = PlannerMode::Comparisons; }},
+    {Button::CapitalRequired, "CapReq", "Amount of Capital R&equired", 4, 0, TaskWindow::CapitalRequired},
+    {Button::LoanPayment, "LoanPmt", "&Payment on a Loan", 5, 0, TaskWindow::Mortgage, nullptr,
+     [](ShellState& shell) { shell.MortgageMode = MortgageKind::Loan; }},
+    {Button::Mortgage, "Canadian", "&Mortgage", 6, 0, TaskWindow::Mortgage, nullptr,
+     [](ShellState& shell) { shell.MortgageMode = MortgageKind::Mortgage; }},
+    {Button::Database, "Ratios", "&Brisklane Menu", 0, 1, TaskWindow::DatabaseMenu},
+    {Button::CompoundFinder, "CompCompare", "&Find Annual Compound Growth", 1, 1, TaskWindow::CompoundFinder},
+    {Button::HowToGetRich, "HowGetRich", "&How to Get Rich and Stay Rich", 2, 1, {}, &MainMenu::showRichHelp},
+    {Button::HowToUse, "HowtoUse", "How to Use the &Program", 3, 1, {}, &MainMenu::showUseHelp},
+    {Button::About, "About", "&About...", 4, 1, {}, &MainMenu::showAbout},
+    {Button::Settings, "PtrFnt", "Personalize &Settings", 5, 1, {}, &MainMenu::personalize},
+    {Button::Exit, "Exit", "E&xit Program", 6, 1, {}, &MainMenu::exitProgram},
+}};
+
+// A row left out, or out of place, fails here rather than leaving a button that does nothing.
+constexpr bool everyButtonInItsPlace() {
+    for (std::size_t i = 0; i < kMenu.size(); ++i) {
+        const MenuEntry& entry = kMenu[i];
+        if (static_cast<std::size_t>(entry.button) != i || !entry.name || !entry.caption) return false;
+        if (entry.opens.has_value() == (entry.command != nullptr)) return false;
+    }
+    return true;
+}
+static_assert(everyButtonInItsPlace(), "each menu button has its row, in the order of their kinds");
+
+const char* const kWindowNames[kTaskWindowCount] = {"savings",          "compound finder", "retirement",
+                                                    "capital required", "401(k)",          "mortgage",
+                                                    "database menu",    "trend graph",     "chart"};
+
+std::array<MainMenu::Factory, kTaskWindowCount>& factories() {
+    static std::array<MainMenu::Factory, kTaskWindowCount> made;
+    return made;
 }
 
 } // namespace
 
-void MenuMain::registerWindow(const QString& windowName, Opener opener) {
-    openers()[windowName] = std::move(opener);
+void MainMenu::registerWindow(TaskWindow window, Factory factory) {
+    factories().at(static_cast<std::size_t>(window)) = std::move(factory);
 }
-bool MenuMain::hasWindow(const QString& windowName) {
-    return openers().contains(windowName);
+bool MainMenu::hasWindow(TaskWindow window) {
+    return static_cast<bool>(factories().at(static_cast<std::size_t>(window)));
 }
-QWidget* MenuMain::makeWindow(const QString& windowName) {
-    const auto opener = openers().value(windowName);
-    return opener ? opener() : nullptr;
+QWidget* MainMenu::makeWindow(TaskWindow window) {
+    const Factory& factory = factories().at(static_cast<std::size_t>(window));
+    return factory ? factory() : nullptr;
+}
+QStringList MainMenu::missingWindows() {
+    QStringList missing;
+    for (std::size_t i = 0; i < kTaskWindowCount; ++i)
+        if (!factories()[i]) missing << kWindowNames[i];
+    return missing;
 }
 
-MenuMain::MenuMain(MDIContainer* frame) : m_frame(frame) {
+MainMenu::MainMenu(MainFrame* frame) : m_frame(frame) {
     setObjectName("MenuMain");
     QLabel* title = programTitle(this);
     m_name = new QLabel(this);
@@ -54,28 +114,25 @@ MenuMain::MenuMain(MDIContainer* frame) : m_frame(frame) {
     auto* buttons = new QGridLayout;
     buttons->setHorizontalSpacing(twips(5040 - 1260 - 3030));
     buttons->setVerticalSpacing(twips(2050 - 1440 - 400));
-    addButton("Savings", "Planning your &Savings", 0, 0);
-    addButton("Plan401", "Planning your &401(k)", 1, 0);
-    addButton("Retirement", "Planning your &Retirement", 2, 0);
-    addButton("SavComp", "Savings &Comparisons", 3, 0);
-    addButton("CapReq", "Amount of Capital R&equired", 4, 0);
-    addButton("LoanPmt", "&Payment on a Loan", 5, 0);
-    addButton("Canadian", "&Mortgage", 6, 0);
-    addButton("Ratios", "&Brisklane Menu", 0, 1);
-    addButton("CompCompare", "&Find Annual Compound Growth", 1, 1);
-    addButton("HowGetRich", "&How to Get Rich and Stay Rich", 2, 1);
-    addButton("HowtoUse", "How to Use the &Program", 3, 1);
-    addButton("About", "&About...", 4, 1);
-    addButton("PtrFnt", "Personalize &Settings", 5, 1);
-    addButton("Exit", "E&xit Program", 6, 1);
-    for (auto* b : m_buttons)
-        buttons->addWidget(b, b->property("row").toInt(), b->property("column").toInt());
-    // Tab order: down the left column, then down the right one.
     QWidget* previous = nullptr;
-    for (const char* name : {"Savings", "Plan401", "Retirement", "SavComp", "CapReq", "LoanPmt", "Canadian",
-                             "Ratios", "CompCompare", "HowGetRich", "HowtoUse", "About", "PtrFnt", "Exit"}) {
-        if (previous) setTabOrder(previous, m_buttons[name]);
-        previous = m_buttons[name];
+    for (const MenuEntry& entry : kMenu) {
+        auto* b = new QPushButton(entry.caption, this);
+        b->setObjectName(entry.name);
+        b->setMinimumSize(twipSize(3030, 400));
+        buttons->addWidget(b, entry.row, entry.column);
+        m_buttons[entry.name] = b;
+        if (previous) setTabOrder(previous, b);
+        previous = b;
+        if (entry.opens) {
+            // A window no subsystem registered (only in a test) leaves its button disabled.
+            b->setEnabled(hasWindow(*entry.opens));
+            connect(b, &QPushButton::clicked, this, [this, entry] {
+                if (entry.prepare) entry.prepare(program().shell);
+                openWindow(*entry.opens);
+            });
+        } else {
+            connect(b, &QPushButton::clicked, this, entry.command);
+        }
     }
 
     auto* layout = new QVBoxLayout(this);
@@ -86,78 +143,62 @@ MenuMain::MenuMain(MDIContainer* frame) : m_frame(frame) {
     layout->addLayout(buttons);
     layout->addStretch();
 
-    auto connectTask = [this](const char* button, const QString& window, std::function<void()> mode = {}) {
-        connect(m_buttons[button], &QPushButton::clicked, this, [this, window, mode] {
-            if (mode) mode();
-            openWindow(window);
-        });
-        m_buttons[button]->setEnabled(openers().contains(window));
-    };
-    ShellState& shell = program().shell;
-    connectTask("Savings", "SavingsCalc", [&shell] { shell.CalcMode = PlannerMode::Planning; });
-    connectTask("SavComp", "SavingsCalc", [&shell] { shell.CalcMode = PlannerMode::Comparisons; });
-    connectTask("Plan401", "Plan401KCalc");
-    connectTask("Retirement", "RetireCalc");
-    connectTask("CapReq", "CapitalReqdCalc");
-    connectTask("LoanPmt", "MortgageCalc", [&shell] { shell.MortgageMode = MortgageKind::Loan; });
-    connectTask("Canadian", "MortgageCalc", [&shell] { shell.MortgageMode = MortgageKind::Mortgage; });
-    connectTask("Ratios", "Trendmenu");
-    connectTask("CompCompare", "FindCompoundCalc");
-    connect(m_buttons["HowGetRich"], &QPushButton::clicked, this,
-            [this] { openHelp(kHelpRichFile, 1, this); });
-    connect(m_buttons["HowtoUse"], &QPushButton::clicked, this, [this] { openHelp(kHelpUseFile, 2, this); });
-    connect(m_buttons["About"], &QPushButton::clicked, this, [this] {
-        AboutBox about(this);
-        runModal(&about);
-    });
-    connect(m_buttons["PtrFnt"], &QPushButton::clicked, this, [this] {
-        ChangeFnt settings(this);
-        runModal(&settings);
-        showUserName();
-    });
-    connect(m_buttons["Exit"], &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
-
     // Start-up: the caption, the working folder, the settings and today's date.
+    ShellState& shell = program().shell;
     frame->setWindowTitle(kMenuCaption);
     QDir::setCurrent(program().dataFolder);
-    LoadFnt();
+    loadPersonalSettings();
     shell.TodayText = shortDateText(today(), shell.DateForm);
 }
 
-void MenuMain::addButton(const QString& name, const QString& caption, int row, int column) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    b->setMinimumSize(twipSize(3030, 400));
-    b->setProperty("row", row);
-    b->setProperty("column", column);
-    m_buttons[name] = b;
+void MainMenu::showRichHelp() {
+    openHelp(kHelpRichFile, 1, this);
 }
 
-QPushButton* MenuMain::button(const QString& name) const {
+void MainMenu::showUseHelp() {
+    openHelp(kHelpUseFile, 2, this);
+}
+
+void MainMenu::showAbout() {
+    AboutBox about(this);
+    runModal(&about);
+}
+
+void MainMenu::personalize() {
+    SettingsDialog settings(this);
+    runModal(&settings);
+    showUserName();
+}
+
+void MainMenu::exitProgram() {
+    QCoreApplication::exit(0);
+}
+
+QPushButton* MainMenu::button(const QString& name) const {
     return m_buttons.value(name);
 }
 
 namespace {
 
-QMap<QString, MenuMain::FileOpener>& fileOpeners() {
-    static QMap<QString, MenuMain::FileOpener> registered;
+QMap<QString, MainMenu::FileOpener>& fileOpeners() {
+    static QMap<QString, MainMenu::FileOpener> registered;
     return registered;
 }
 
 } // namespace
 
-void MenuMain::registerFileOpener(const QString& suffix, FileOpener opener) {
+void MainMenu::registerFileOpener(const QString& suffix, FileOpener opener) {
     fileOpeners()[suffix.toLower()] = std::move(opener);
 }
 
-bool MenuMain::openFile(const QString& path) {
+bool MainMenu::openFile(const QString& path) {
     const auto opener = fileOpeners().find(QFileInfo(path).suffix().toLower());
-    if (opener == fileOpeners().end() || !hasWindow(opener->windowName)) {
+    if (opener == fileOpeners().end() || !hasWindow(opener->window)) {
         showMessage(Msg::BadFile, this);
         return false;
     }
     if (opener->prepare) opener->prepare();
-    QWidget* window = makeWindow(opener->windowName);
+    QWidget* window = makeWindow(opener->window);
     m_frame->openTask(window);
     if (opener->load(window, QFileInfo(path).absoluteFilePath())) {
         rememberFile(QFileInfo(path).suffix().toLower(), QFileInfo(path).absoluteFilePath());
@@ -167,12 +208,12 @@ bool MenuMain::openFile(const QString& path) {
     return false;
 }
 
-void MenuMain::openWindow(const QString& windowName) {
-    if (QWidget* task = makeWindow(windowName)) m_frame->openTask(task);
+void MainMenu::openWindow(TaskWindow window) {
+    if (QWidget* task = makeWindow(window)) m_frame->openTask(task);
 }
 
 // The menu steps aside while a modal window of its own is open.
-void MenuMain::runModal(QDialog* dialog) {
+void MainMenu::runModal(QDialog* dialog) {
     // Hiding the menu takes the focus from the button that opened the window: it goes back there.
     const QPointer<QWidget> opener = QApplication::focusWidget();
     parentWidget()->hide();
@@ -182,7 +223,7 @@ void MenuMain::runModal(QDialog* dialog) {
     if (opener && isAncestorOf(opener)) opener->setFocus(Qt::OtherFocusReason);
 }
 
-void MenuMain::LoadFnt() {
+void MainMenu::loadPersonalSettings() {
     ShellState& shell = program().shell;
     const auto settings = readPersonalSettings(ss(program().settingsPath()));
     if (!settings) {
@@ -195,7 +236,7 @@ void MenuMain::LoadFnt() {
     showUserName();
 }
 
-void MenuMain::showUserName() {
+void MainMenu::showUserName() {
     const QString name = qs(program().shell.UserName);
     m_name->setText(name);
     m_name->setVisible(!name.isEmpty());

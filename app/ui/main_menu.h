@@ -5,6 +5,8 @@
 #include <QMap>
 #include <QWidget>
 
+#include <array>
+#include <cstddef>
 #include <functional>
 
 class QDialog;
@@ -13,24 +15,61 @@ class QPushButton;
 
 namespace brisk {
 
-class MDIContainer;
+class MainFrame;
 
-class MenuMain : public QWidget {
+// The windows opened by what they are rather than by their class: each lives in a subsystem the
+// menu does not link, which registers how its own are made.
+enum class TaskWindow {
+    Savings,
+    CompoundFinder,
+    Retirement,
+    CapitalRequired,
+    Plan401k,
+    Mortgage,
+    DatabaseMenu,
+    TrendGraph,
+    Chart,
+};
+inline constexpr std::size_t kTaskWindowCount = 9;
+static_assert(static_cast<std::size_t>(TaskWindow::Chart) + 1 == kTaskWindowCount);
+
+class MainMenu : public QWidget {
     Q_OBJECT
   public:
-    explicit MenuMain(MDIContainer* frame);
+    explicit MainMenu(MainFrame* frame);
 
-    // Each subsystem registers how its task windows are made, by window name ("MortgageCalc").
-    using Opener = std::function<QWidget*()>;
-    static void registerWindow(const QString& windowName, Opener opener);
-    static bool hasWindow(const QString& windowName);
-    static QWidget* makeWindow(const QString& windowName);
+    using Factory = std::function<QWidget*()>;
+    static void registerWindow(TaskWindow window, Factory factory);
+    static bool hasWindow(TaskWindow window);
+    static QWidget* makeWindow(TaskWindow window);
+    // The windows no subsystem has registered, by name; the program starts only when there are none.
+    static QStringList missingWindows();
+
+    // The menu's buttons, in tab order: down the left column, then down the right one.
+    enum class Button {
+        Savings,
+        Plan401k,
+        Retirement,
+        SavingsComparisons,
+        CapitalRequired,
+        LoanPayment,
+        Mortgage,
+        Database,
+        CompoundFinder,
+        HowToGetRich,
+        HowToUse,
+        About,
+        Settings,
+        Exit,
+    };
+    static constexpr std::size_t kButtonCount = 14;
+    static_assert(static_cast<std::size_t>(Button::Exit) + 1 == kButtonCount);
 
     // Each subsystem registers the files it opens, by suffix ("zrk"): the window that opens them
     // (after `prepare`, which sets its mode) and how it loads one, as its Open File does; false
     // when the file could not be read (its message shown).
     struct FileOpener {
-        QString windowName;
+        TaskWindow window;
         std::function<void()> prepare;
         std::function<bool(QWidget* window, const QString& path)> load;
     };
@@ -40,16 +79,22 @@ class MenuMain : public QWidget {
     bool openFile(const QString& path);
 
     // Reads "Personal.zkp" into the settings and shows the user's name when there is one.
-    void LoadFnt();
+    void loadPersonalSettings();
     void showUserName();
     QPushButton* button(const QString& name) const;
 
+    // The buttons that open no task window.
+    void showRichHelp();
+    void showUseHelp();
+    void showAbout();
+    void personalize();
+    void exitProgram();
+
   private:
-    void addButton(const QString& name, const QString& caption, int row, int column);
-    void openWindow(const QString& windowName);
+    void openWindow(TaskWindow window);
     void runModal(QDialog* dialog);
 
-    MDIContainer* m_frame;
+    MainFrame* m_frame;
     QLabel* m_name;
     QMap<QString, QPushButton*> m_buttons;
 };

@@ -19,7 +19,7 @@
 
 namespace brisk {
 
-MDIContainer::MDIContainer(QWidget* parent) : QMainWindow(parent) {
+MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent) {
     setObjectName("MDIContainer");
     program().frame = this;
     m_area = new QMdiArea(this);
@@ -41,23 +41,23 @@ MDIContainer::MDIContainer(QWidget* parent) : QMainWindow(parent) {
     restoreFrameGeometry(*this);
     // The menu's Exit ends the program without closing the frame.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { saveFrameGeometry(*this); });
-    m_menu = new MenuMain(this);
+    m_menu = new MainMenu(this);
     m_menuWindow = addChild(m_menu);
     connect(m_area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { placeCurrentChild(); });
 }
 
 // The children go after the members: they must no longer call back into the frame.
-MDIContainer::~MDIContainer() {
+MainFrame::~MainFrame() {
     m_area->disconnect(this);
 }
 
-QSize MDIContainer::childSize() const {
+QSize MainFrame::childSize() const {
     if (isLargeLayout(program().shell.LayoutClass) && m_normalChildSize.isValid()) return m_normalChildSize;
     const TwipPoint border = childPosition(kLayoutNormal);
     return m_area->viewport()->size() + twipSize(-2 * border.x, -2 * border.y);
 }
 
-QMdiSubWindow* MDIContainer::addChild(QWidget* child) {
+QMdiSubWindow* MainFrame::addChild(QWidget* child) {
     auto* window = m_area->addSubWindow(child, Qt::FramelessWindowHint);
     // The frame's caption is the window's own (each sets it as it opens): the title a screen reader
     // names the frameless child by.
@@ -68,11 +68,11 @@ QMdiSubWindow* MDIContainer::addChild(QWidget* child) {
     return window;
 }
 
-QMdiSubWindow* MDIContainer::top() const {
+QMdiSubWindow* MainFrame::top() const {
     return m_windows.isEmpty() ? nullptr : m_windows.last().window.data();
 }
 
-void MDIContainer::showTop(QWidget* focus) {
+void MainFrame::showTop(QWidget* focus) {
     QMdiSubWindow* window = top() ? top() : m_menuWindow;
     window->show();
     m_area->setActiveSubWindow(window);
@@ -86,7 +86,7 @@ void MDIContainer::showTop(QWidget* focus) {
 
 // The keyboard starts in a window's first field or button that takes it (a disabled one does not),
 // not on its frame.
-void MDIContainer::focusFirstField(QMdiSubWindow* window) {
+void MainFrame::focusFirstField(QMdiSubWindow* window) {
     QWidget* content = window ? window->widget() : nullptr;
     if (!content || content->isAncestorOf(QApplication::focusWidget())) return;
     for (QWidget* w = content->nextInFocusChain(); w && w != content; w = w->nextInFocusChain()) {
@@ -98,7 +98,7 @@ void MDIContainer::focusFirstField(QMdiSubWindow* window) {
     }
 }
 
-QWidget* MDIContainer::dropTop() {
+QWidget* MainFrame::dropTop() {
     if (m_windows.isEmpty()) return nullptr;
     const Opened opened = m_windows.takeLast();
     if (opened.window) {
@@ -108,7 +108,7 @@ QWidget* MDIContainer::dropTop() {
     return opened.opener;
 }
 
-void MDIContainer::openTask(QWidget* task) {
+void MainFrame::openTask(QWidget* task) {
     QWidget* opener = QApplication::focusWidget();
     while (!m_windows.isEmpty())
         dropTop();
@@ -117,7 +117,7 @@ void MDIContainer::openTask(QWidget* task) {
     showTop();
 }
 
-void MDIContainer::returnToMenu() {
+void MainFrame::returnToMenu() {
     QWidget* opener = nullptr;
     while (!m_windows.isEmpty())
         opener = dropTop();
@@ -125,14 +125,14 @@ void MDIContainer::returnToMenu() {
     showTop(opener);
 }
 
-void MDIContainer::openOver(QWidget* window) {
+void MainFrame::openOver(QWidget* window) {
     QWidget* opener = QApplication::focusWidget();
     if (QMdiSubWindow* current = top()) current->hide();
     m_windows << Opened{addChild(window), opener};
     showTop();
 }
 
-void MDIContainer::closeOver() {
+void MainFrame::closeOver() {
     QWidget* opener = dropTop();
     if (m_windows.isEmpty())
         returnToMenu();
@@ -140,22 +140,22 @@ void MDIContainer::closeOver() {
         showTop(opener);
 }
 
-void MDIContainer::replaceOver(QWidget* window) {
+void MainFrame::replaceOver(QWidget* window) {
     QWidget* opener = dropTop();
     m_windows << Opened{addChild(window), opener};
     showTop();
 }
 
-void MDIContainer::openChart(QWidget* caller) {
+void MainFrame::openChart(QWidget* caller) {
     if (currentTask() != caller) return;
-    if (QWidget* chart = MenuMain::makeWindow("GraphsAll")) openOver(chart);
+    if (QWidget* chart = MainMenu::makeWindow(TaskWindow::Chart)) openOver(chart);
 }
 
-QWidget* MDIContainer::currentTask() const {
+QWidget* MainFrame::currentTask() const {
     return top() ? top()->widget() : nullptr;
 }
 
-void MDIContainer::placeCurrentChild() {
+void MainFrame::placeCurrentChild() {
     if (!isLargeLayout(program().shell.LayoutClass)) m_normalChildSize = childSize();
     QMdiSubWindow* current = top() ? top() : m_menuWindow;
     if (!current || !current->isVisible()) return;
@@ -172,7 +172,7 @@ void MDIContainer::placeCurrentChild() {
 
 // A window that needs more room than the frame has (a large font, a long currency symbol) grows a
 // frame that is not maximised, as far as the screen allows; beyond that the area scrolls.
-void MDIContainer::growToFit(const QWidget* child) {
+void MainFrame::growToFit(const QWidget* child) {
     const TwipPoint border = childPosition(kLayoutNormal);
     const QSize lack =
         child->minimumSizeHint() + twipSize(2 * border.x, 2 * border.y) - m_area->viewport()->size();
@@ -188,7 +188,7 @@ void MDIContainer::growToFit(const QWidget* child) {
 }
 
 // A child's frame that takes the focus (on activation) hands it to the child's first field.
-bool MDIContainer::eventFilter(QObject* watched, QEvent* event) {
+bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
     // After the frame's own handling, which keeps the focus for itself.
     if (event->type() == QEvent::FocusIn)
         if (auto* window = qobject_cast<QMdiSubWindow*>(watched))
@@ -197,13 +197,13 @@ bool MDIContainer::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MDIContainer::resizeEvent(QResizeEvent* event) {
+void MainFrame::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     program().shell.LayoutClass = layoutClassForHeight(pixelsToTwips(frameGeometry().height()));
     placeCurrentChild();
 }
 
-void MDIContainer::closeEvent(QCloseEvent* event) {
+void MainFrame::closeEvent(QCloseEvent* event) {
     // A task's windows may keep the program open (unsaved data the user goes back to save). Each is
     // asked, none is closed: one that refuses finds every window over it as it was.
     for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it) {

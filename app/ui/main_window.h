@@ -10,15 +10,15 @@ class QMdiSubWindow;
 
 namespace brisk {
 
-class MenuMain;
+class MainMenu;
 
-class MDIContainer : public QMainWindow {
+class MainFrame : public QMainWindow {
     Q_OBJECT
   public:
-    explicit MDIContainer(QWidget* parent = nullptr);
-    ~MDIContainer() override;
+    explicit MainFrame(QWidget* parent = nullptr);
+    ~MainFrame() override;
 
-    MenuMain* menu() const { return m_menu; }
+    MainMenu* menu() const { return m_menu; }
     QMdiArea* area() const { return m_area; }
 
     // Hides the main menu and shows a task window (a calculator, the database menu) in its place.
@@ -60,7 +60,7 @@ class MDIContainer : public QMainWindow {
     void focusFirstField(QMdiSubWindow* window);
 
     QMdiArea* m_area;
-    MenuMain* m_menu;
+    MainMenu* m_menu;
     QMdiSubWindow* m_menuWindow;
     struct Opened {
         QPointer<QMdiSubWindow> window;

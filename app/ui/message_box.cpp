@@ -13,7 +13,7 @@
 
 namespace brisk {
 
-AMsgbox::AMsgbox(Msg message, const QString& detail, const QString& lowText, QWidget* parent)
+MessageDialog::MessageDialog(Msg message, const QString& detail, const QString& lowText, QWidget* parent)
     : QDialog(parent) {
     setObjectName("AMsgbox");
     setWindowTitle("Help");
@@ -37,16 +37,16 @@ AMsgbox::AMsgbox(Msg message, const QString& detail, const QString& lowText, QWi
     exit->setFocus();
 }
 
-QString AMsgbox::messageText() const {
+QString MessageDialog::messageText() const {
     return m_text->toPlainText();
 }
 
-void AMsgbox::showEvent(QShowEvent* event) {
+void MessageDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     placeDialog(this, kMessageBoxOffsets);
 }
 
-AllYesNo::AllYesNo(Question question, const QString& detail, QWidget* parent) : QDialog(parent) {
+QuestionDialog::QuestionDialog(Question question, const QString& detail, QWidget* parent) : QDialog(parent) {
     setObjectName("AllYesNo");
     setWindowTitle("Help");
     m_label = new QLabel(qs(QuestionText(question, program().shell.DbFileName, ss(detail))), this);
@@ -76,28 +76,28 @@ AllYesNo::AllYesNo(Question question, const QString& detail, QWidget* parent) : 
     setMinimumWidth(twips(3600));
 }
 
-QString AllYesNo::questionText() const {
+QString QuestionDialog::questionText() const {
     return m_label->text();
 }
 
-void AllYesNo::showEvent(QShowEvent* event) {
+void QuestionDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     placeDialog(this, kYesNoOffsets);
 }
 
 void showMessage(Msg message, QWidget* parent, const QString& detail, const QString& lowText) {
-    AMsgbox box(message, detail, lowText, parent);
+    MessageDialog box(message, detail, lowText, parent);
     box.exec();
 }
 
-AllYesNo::Answer ask(Question question, QWidget* parent, const QString& detail) {
-    AllYesNo box(question, detail, parent);
+QuestionDialog::Answer ask(Question question, QWidget* parent, const QString& detail) {
+    QuestionDialog box(question, detail, parent);
     box.exec();
     return box.answer();
 }
 
 bool askYesNo(Question question, QWidget* parent, const QString& detail) {
-    return ask(question, parent, detail) == AllYesNo::Answer::Yes;
+    return ask(question, parent, detail) == QuestionDialog::Answer::Yes;
 }
 
 } // namespace brisk

@@ -15,10 +15,10 @@ class QPushButton;
 namespace brisk {
 
 // Shows a numbered message until the user exits it.
-class AMsgbox : public QDialog {
+class MessageDialog : public QDialog {
     Q_OBJECT
   public:
-    AMsgbox(Msg message, const QString& detail, const QString& lowText, QWidget* parent = nullptr);
+    MessageDialog(Msg message, const QString& detail, const QString& lowText, QWidget* parent = nullptr);
     QString messageText() const;
 
   protected:
@@ -29,10 +29,10 @@ class AMsgbox : public QDialog {
 };
 
 // Asks a numbered question: Yes accepts, No rejects, closing the box cancels.
-class AllYesNo : public QDialog {
+class QuestionDialog : public QDialog {
     Q_OBJECT
   public:
-    AllYesNo(Question question, const QString& detail, QWidget* parent = nullptr);
+    QuestionDialog(Question question, const QString& detail, QWidget* parent = nullptr);
     QString questionText() const;
     enum class Answer { Yes, No, Cancel };
     Answer answer() const { return m_answer; }
@@ -48,7 +48,7 @@ class AllYesNo : public QDialog {
 void showMessage(Msg message, QWidget* parent = nullptr, const QString& detail = {},
                  const QString& lowText = {});
 // The answer to the question; a box closed without one is Cancel.
-AllYesNo::Answer ask(Question question, QWidget* parent = nullptr, const QString& detail = {});
+QuestionDialog::Answer ask(Question question, QWidget* parent = nullptr, const QString& detail = {});
 // True for Yes alone.
 bool askYesNo(Question question, QWidget* parent = nullptr, const QString& detail = {});
 

@@ -10,14 +10,14 @@
 
 namespace brisk {
 
-class MDIContainer;
+class MainFrame;
 
 struct ProgramState {
     ShellState shell;
     ChartHandover chart;
     QString dataFolder; // "Personal.zkp" and the user's files
     QString helpFolder; // the two help files
-    QPointer<MDIContainer> frame;
+    QPointer<MainFrame> frame;
 
     QString settingsPath() const;
 };

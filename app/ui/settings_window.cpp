@@ -15,7 +15,7 @@
 
 namespace brisk {
 
-ChangeFnt::ChangeFnt(QWidget* parent) : QDialog(parent) {
+SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("ChangeFnt");
     setWindowTitle("Personalize");
     ShellState& shell = program().shell;
@@ -54,7 +54,7 @@ ChangeFnt::ChangeFnt(QWidget* parent) : QDialog(parent) {
     m_currency->setNext(m_name);
     m_name->setNext(exit);
     connect(m_name, &EntryBox::stored, this, [this] { program().shell.UserName = ss(m_name->text()); });
-    connect(exit, &QPushButton::clicked, this, &ChangeFnt::ExitFonts_Click);
+    connect(exit, &QPushButton::clicked, this, &SettingsDialog::saveAndClose);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(currencyLabel);
@@ -66,7 +66,7 @@ ChangeFnt::ChangeFnt(QWidget* parent) : QDialog(parent) {
     m_currency->setFocus();
 }
 
-void ChangeFnt::ExitFonts_Click() {
+void SettingsDialog::saveAndClose() {
     ShellState& shell = program().shell;
     // An empty symbol shows as "$" now, as it will after the next start.
     const QString symbol = m_currency->text().trimmed();

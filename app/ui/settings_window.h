@@ -9,13 +9,13 @@ namespace brisk {
 
 class EntryBox;
 
-class ChangeFnt : public QDialog {
+class SettingsDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit ChangeFnt(QWidget* parent = nullptr);
+    explicit SettingsDialog(QWidget* parent = nullptr);
 
     // Saves the settings and closes; a failed save is reported and the window stays open.
-    void ExitFonts_Click();
+    void saveAndClose();
 
   private:
     EntryBox* m_currency;

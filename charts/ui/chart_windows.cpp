@@ -17,7 +17,7 @@
 namespace brisk {
 
 void registerChartWindows() {
-    MenuMain::registerWindow("GraphsAll", [] { return new GraphsAll; });
+    MainMenu::registerWindow(TaskWindow::Chart, [] { return new ChartWindow; });
 }
 
 void printChart(const ChartData& chart, QWidget* parent) {
@@ -29,7 +29,7 @@ void printChart(const ChartData& chart, QWidget* parent) {
         [printed](QPainter& painter, const QRectF& page) { paintChart(painter, page, printed); }, parent);
 }
 
-GraphsAll::GraphsAll(QWidget* parent) : QWidget(parent) {
+ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent) {
     setObjectName("GraphsAll");
     m_view = new ChartView(this);
     const ChartHandover& h = program().chart;
@@ -51,8 +51,8 @@ GraphsAll::GraphsAll(QWidget* parent) : QWidget(parent) {
     });
     connect(oned, &QPushButton::clicked, this, [this] { showKind(kKindGainLoss); });
     connect(pie, &QPushButton::clicked, this, [this] { showKind(kKindPie); });
-    connect(ptr, &QPushButton::clicked, this, &GraphsAll::Ptr_Click);
-    connect(exit, &QPushButton::clicked, this, &GraphsAll::ExitBut_Click);
+    connect(ptr, &QPushButton::clicked, this, &ChartWindow::print);
+    connect(exit, &QPushButton::clicked, this, &ChartWindow::closeChart);
     // Only the buttons whose charts have data for this caller are offered.
     const std::vector<int> kinds = offeredKinds(h.GraphCaller, calcMode);
     auto offered = [&](int kind) { return std::find(kinds.begin(), kinds.end(), kind) != kinds.end(); };
@@ -69,23 +69,23 @@ GraphsAll::GraphsAll(QWidget* parent) : QWidget(parent) {
     showKind(firstKind(h.GraphCaller, calcMode));
 }
 
-void GraphsAll::showKind(int kind) {
+void ChartWindow::showKind(int kind) {
     m_kind = kind;
     m_view->setChart(prepareChart(program().chart, kind, program().shell.CurrencySymbol));
 }
 
-void GraphsAll::Compare2D() {
+void ChartWindow::Compare2D() {
     showKind(kKindCompare2D);
 }
-void GraphsAll::Compare3D() {
+void ChartWindow::Compare3D() {
     showKind(kKindCompare3D);
 }
 
-void GraphsAll::Ptr_Click() {
+void ChartWindow::print() {
     printChart(m_view->chart(), this);
 }
 
-void GraphsAll::ExitBut_Click() {
+void ChartWindow::closeChart() {
     if (program().frame) program().frame->closeOver(); // back to the calculator, its results intact
 }
 

@@ -11,17 +11,17 @@ namespace brisk {
 class ChartView;
 struct ChartData;
 
-class GraphsAll : public QWidget {
+class ChartWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit GraphsAll(QWidget* parent = nullptr);
+    explicit ChartWindow(QWidget* parent = nullptr);
     int ChartKind() const { return m_kind; }
     ChartView* chartView() const { return m_view; }
     void Compare2D();
     void Compare3D();
     void showKind(int kind);
-    void Ptr_Click();
-    void ExitBut_Click();
+    void print();
+    void closeChart();
 
   private:
     int m_kind = 0;

@@ -28,8 +28,8 @@ GrowthState& growth() {
 }
 
 void registerGrowthWindows() {
-    MenuMain::registerWindow("SavingsCalc", [] { return new SavingsCalc; });
-    MenuMain::registerWindow("FindCompoundCalc", [] { return new FindCompoundCalc; });
+    MainMenu::registerWindow(TaskWindow::Savings, [] { return new SavingsWindow; });
+    MainMenu::registerWindow(TaskWindow::CompoundFinder, [] { return new CompoundFinderWindow; });
 }
 
 namespace {
@@ -113,11 +113,11 @@ QString finderHelp() {
 
 } // namespace
 
-bool SavingsCalc::comparisons() const {
+bool SavingsWindow::comparisons() const {
     return program().shell.CalcMode == PlannerMode::Comparisons;
 }
 
-SavingsCalc::SavingsCalc(QWidget* parent)
+SavingsWindow::SavingsWindow(QWidget* parent)
     : CalculatorWindow("SavingsCalc", "S",
                        program().shell.CalcMode == PlannerMode::Comparisons
                            ? " Investment Growth Comparisons"
@@ -223,7 +223,7 @@ SavingsCalc::SavingsCalc(QWidget* parent)
     finish(fieldGrid(7));
 }
 
-void SavingsCalc::dropResults() {
+void SavingsWindow::dropResults() {
     if (growth().examples.empty()) {
         resultGrid()->grid()->clearBelowHeadings();
         growth().plan.reset();
@@ -231,7 +231,7 @@ void SavingsCalc::dropResults() {
     program().chart.GraphPointCount = 0;
 }
 
-void SavingsCalc::calculate() {
+void SavingsWindow::computeResults() {
     GrowthState& state = growth();
     const int examplesBefore = static_cast<int>(state.examples.size());
     if (comparisons() && examplesBefore >= kMaxExamples) {
@@ -272,12 +272,12 @@ void SavingsCalc::calculate() {
     resultGrid()->setCurrentCell(1, 0);
 }
 
-bool SavingsCalc::hasResults() const {
+bool SavingsWindow::hasResults() const {
     return program().chart.GraphPointCount > 0 && (comparisons() || growth().plan);
 }
 
 // The examples' text stays after printing: a second printout shows them again.
-std::pair<Printout, QString> SavingsCalc::printout(const PrintContext& context) const {
+std::pair<Printout, QString> SavingsWindow::printout(const PrintContext& context) const {
     const GrowthState& state = growth();
     if (comparisons())
         return {comparisonsPrintout(comparisonsTable(state.examples), context),
@@ -285,15 +285,15 @@ std::pair<Printout, QString> SavingsCalc::printout(const PrintContext& context) 
     return {savingsPrintout(state.planned, *state.plan, context), "Investment Growth Calculation"};
 }
 
-QString SavingsCalc::helpText() const {
+QString SavingsWindow::helpText() const {
     return savingsHelp(comparisons());
 }
 
-void SavingsCalc::resetState() {
+void SavingsWindow::resetState() {
     growth() = GrowthState{};
 }
 
-FindCompoundCalc::FindCompoundCalc(QWidget* parent)
+CompoundFinderWindow::CompoundFinderWindow(QWidget* parent)
     : CalculatorWindow("FindCompoundCalc", "F", " Find Annual Compound Growth") {
     setParent(parent);
     GrowthState& state = growth();
@@ -333,11 +333,11 @@ FindCompoundCalc::FindCompoundCalc(QWidget* parent)
     finish(fieldGrid(4));
 }
 
-void FindCompoundCalc::dropResults() {
+void CompoundFinderWindow::dropResults() {
     if (growth().finderRows.empty()) resultGrid()->grid()->clearBelowHeadings();
 }
 
-void FindCompoundCalc::calculate() {
+void CompoundFinderWindow::computeResults() {
     GrowthState& state = growth();
     const auto row = findCompoundGrowth(state.finderInputs);
     if (!row) {
@@ -358,20 +358,20 @@ void FindCompoundCalc::calculate() {
     resultGrid()->setCurrentCell(1, 0);
 }
 
-bool FindCompoundCalc::hasResults() const {
+bool CompoundFinderWindow::hasResults() const {
     return !growth().finderRows.empty();
 }
 
-std::pair<Printout, QString> FindCompoundCalc::printout(const PrintContext& context) const {
+std::pair<Printout, QString> CompoundFinderWindow::printout(const PrintContext& context) const {
     const GrowthState& state = growth();
     return {finderPrintout(finderTable(state.finderRows), context), "Annual Compounding Comparisons"};
 }
 
-QString FindCompoundCalc::helpText() const {
+QString CompoundFinderWindow::helpText() const {
     return finderHelp();
 }
 
-void FindCompoundCalc::resetState() {
+void CompoundFinderWindow::resetState() {
     growth() = GrowthState{};
 }
 

@@ -5,13 +5,13 @@
 
 namespace brisk {
 
-class SavingsCalc : public CalculatorWindow {
+class SavingsWindow : public CalculatorWindow {
     Q_OBJECT
   public:
-    explicit SavingsCalc(QWidget* parent = nullptr);
+    explicit SavingsWindow(QWidget* parent = nullptr);
 
   protected:
-    void calculate() override;
+    void computeResults() override;
     void dropResults() override;
     bool hasResults() const override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;
@@ -22,13 +22,13 @@ class SavingsCalc : public CalculatorWindow {
     bool comparisons() const;
 };
 
-class FindCompoundCalc : public CalculatorWindow {
+class CompoundFinderWindow : public CalculatorWindow {
     Q_OBJECT
   public:
-    explicit FindCompoundCalc(QWidget* parent = nullptr);
+    explicit CompoundFinderWindow(QWidget* parent = nullptr);
 
   protected:
-    void calculate() override;
+    void computeResults() override;
     void dropResults() override;
     bool hasResults() const override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;

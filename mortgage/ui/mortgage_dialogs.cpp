@@ -29,7 +29,7 @@ namespace brisk {
 
 namespace {
 
-QString amountText(Currency amount) {
+QString extraPaymentText(Currency amount) {
     return qs(Format(amount.toDouble(), mask::Amount));
 }
 
@@ -73,9 +73,9 @@ class AmountDelegate : public QStyledItemDelegate {
 
 } // namespace
 
-MortPrePay::~MortPrePay() = default;
+ExtraPaymentsDialog::~ExtraPaymentsDialog() = default;
 
-MortPrePay::MortPrePay(QWidget* parent)
+ExtraPaymentsDialog::ExtraPaymentsDialog(QWidget* parent)
     : QDialog(parent), m_edited(std::make_unique<MortgageInputs>(mortgage().inputs)) {
     MortgageInputs& edited = *m_edited;
     setObjectName("MortPrePay");
@@ -108,7 +108,7 @@ MortPrePay::MortPrePay(QWidget* parent)
         if (col != 1 || row < 1 || row > m_years) return;
         const auto amount = Currency::fromDouble(parseEntryText(ss(g->text(row, col)), ""));
         edited.ExtraPayments[row].amount = amount.value_or(Currency());
-        g->setText(row, col, amountText(edited.ExtraPayments[row].amount));
+        g->setText(row, col, extraPaymentText(edited.ExtraPayments[row].amount));
     });
     auto* yearsLayout = new QVBoxLayout(yearsFrame);
     yearsLayout->addWidget(m_grid);
@@ -136,8 +136,8 @@ MortPrePay::MortPrePay(QWidget* parent)
     auto* erase = new QPushButton("&Erase all", this);
     erase->setObjectName("DoNotUse");
     erase->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &MortPrePay::UsePrePay_Click);
-    connect(erase, &QPushButton::clicked, this, &MortPrePay::DoNotUse_Click);
+    connect(ok, &QPushButton::clicked, this, &ExtraPaymentsDialog::keepExtraPayments);
+    connect(erase, &QPushButton::clicked, this, &ExtraPaymentsDialog::clearExtraPayments);
     m_percent->setNext(ok);
 
     auto* frames = new QHBoxLayout;
@@ -154,7 +154,7 @@ MortPrePay::MortPrePay(QWidget* parent)
     showRows();
 }
 
-void MortPrePay::showRows() {
+void ExtraPaymentsDialog::showRows() {
     MortgageInputs& edited = *m_edited;
     GridModel* g = m_grid->grid();
     for (int y = 1; y <= m_years; ++y) {
@@ -163,7 +163,7 @@ void MortPrePay::showRows() {
     }
 }
 
-void MortPrePay::DoNotUse_Click() {
+void ExtraPaymentsDialog::clearExtraPayments() {
     MortgageInputs& edited = *m_edited;
     for (int y = 1; y <= m_years; ++y)
         edited.ExtraPayments[y].amount = Currency();
@@ -173,7 +173,7 @@ void MortPrePay::DoNotUse_Click() {
     showRows();
 }
 
-void MortPrePay::UsePrePay_Click() {
+void ExtraPaymentsDialog::keepExtraPayments() {
     m_percent->store(); // a percentage typed and not left yet: OK pressed without moving the focus
     MortgageInputs& edited = *m_edited;
     edited.ExtraPaymentCount = edited.countExtraPayments();
@@ -184,7 +184,7 @@ void MortPrePay::UsePrePay_Click() {
     accept();
 }
 
-MortIRFTable::MortIRFTable(QWidget* parent) : QDialog(parent) {
+DaysInYearDialog::DaysInYearDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("MortIRFTable");
     setWindowTitle("Accelerated payments");
     auto* frame = new QGroupBox(" Change interest rate factor - days ", this);
@@ -208,12 +208,12 @@ MortIRFTable::MortIRFTable(QWidget* parent) : QDialog(parent) {
     layout->addWidget(exit, 0, Qt::AlignRight);
 }
 
-void MortIRFTable::accept() {
+void DaysInYearDialog::accept() {
     mortgage().inputs.DaysChoice = m_options->checkedId();
     QDialog::accept();
 }
 
-MortDateInput::MortDateInput(QWidget* parent) : QDialog(parent) {
+StartDateDialog::StartDateDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("MortDateInput");
     setWindowTitle("Date Input");
     const ShellState& shell = program().shell;
@@ -246,7 +246,7 @@ MortDateInput::MortDateInput(QWidget* parent) : QDialog(parent) {
     m_date->setFocus();
 }
 
-void MortDateInput::accept() {
+void StartDateDialog::accept() {
     m_date->store(); // a date typed and not left yet: OK pressed without moving the focus
     mortgage().inputs.StartDate = m_startDate;
     QDialog::accept();

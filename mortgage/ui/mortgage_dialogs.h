@@ -17,13 +17,13 @@ struct MortgageInputs;
 
 // A yearly additional payment per year of the term, and a percentage increase of the payment.
 // Changes are made on a copy: OK keeps them, closing the window drops them.
-class MortPrePay : public QDialog {
+class ExtraPaymentsDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit MortPrePay(QWidget* parent = nullptr);
-    ~MortPrePay() override;
-    void UsePrePay_Click();
-    void DoNotUse_Click();
+    explicit ExtraPaymentsDialog(QWidget* parent = nullptr);
+    ~ExtraPaymentsDialog() override;
+    void keepExtraPayments();
+    void clearExtraPayments();
     ResultGrid* grid() const { return m_grid; }
 
   private:
@@ -36,10 +36,10 @@ class MortPrePay : public QDialog {
 
 // The days in a year for two-weekly and weekly payment periods. The option checked counts from
 // E&xit on; closing the window keeps the choice as it was.
-class MortIRFTable : public QDialog {
+class DaysInYearDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit MortIRFTable(QWidget* parent = nullptr);
+    explicit DaysInYearDialog(QWidget* parent = nullptr);
     void accept() override;
 
   private:
@@ -47,10 +47,10 @@ class MortIRFTable : public QDialog {
 };
 
 // The date of the first payment: OK keeps the date typed, closing the window keeps the one before.
-class MortDateInput : public QDialog {
+class StartDateDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit MortDateInput(QWidget* parent = nullptr);
+    explicit StartDateDialog(QWidget* parent = nullptr);
     void accept() override;
 
   private:

@@ -40,15 +40,15 @@ MortgageState& mortgage() {
 }
 
 void registerMortgageWindows() {
-    MenuMain::registerWindow("MortgageCalc", [] { return new MortgageCalc; });
+    MainMenu::registerWindow(TaskWindow::Mortgage, [] { return new MortgageWindow; });
     // A .umd opens in the mortgage window, a .uld in the loan window, loaded and calculated.
     const auto load = [](QWidget* window, const QString& path) {
-        return static_cast<MortgageCalc*>(window)->loadFile(path);
+        return static_cast<MortgageWindow*>(window)->loadFile(path);
     };
-    MenuMain::registerFileOpener(
-        "umd", {"MortgageCalc", [] { program().shell.MortgageMode = MortgageKind::Mortgage; }, load});
-    MenuMain::registerFileOpener(
-        "uld", {"MortgageCalc", [] { program().shell.MortgageMode = MortgageKind::Loan; }, load});
+    MainMenu::registerFileOpener(
+        "umd", {TaskWindow::Mortgage, [] { program().shell.MortgageMode = MortgageKind::Mortgage; }, load});
+    MainMenu::registerFileOpener(
+        "uld", {TaskWindow::Mortgage, [] { program().shell.MortgageMode = MortgageKind::Loan; }, load});
 }
 
 namespace {
@@ -107,17 +107,17 @@ QString money(double value, int width = 12) {
 
 } // namespace
 
-void MortgageCalc::rememberFile(const QString& path) {
+void MortgageWindow::rememberFile(const QString& path) {
     ShellState& shell = program().shell;
     (isLoan() ? shell.LoanFileName : shell.MortFileName) = ss(QFileInfo(path).fileName());
     (isLoan() ? shell.LoanFolder : shell.MortFolder) = ss(QFileInfo(path).absolutePath());
 }
 
-bool MortgageCalc::isLoan() const {
+bool MortgageWindow::isLoan() const {
     return mortgage().inputs.MortgageMode == MortgageKind::Loan;
 }
 
-MortgageCalc::MortgageCalc(QWidget* parent)
+MortgageWindow::MortgageWindow(QWidget* parent)
     : CalculatorWindow("MortgageCalc", "M",
                        program().shell.MortgageMode == MortgageKind::Loan ? "Personal Loan Tables"
                                                                           : "Mortgage Tables") {
@@ -227,11 +227,11 @@ MortgageCalc::MortgageCalc(QWidget* parent)
                 "Cumulative Interest", "Cumulative Principal"},
                {520, 550, 650, 700, 700, 700}, 510);
 
-    QPushButton* save = addCommand("MSaveFile", "S&ave File", [this] { MSaveFile_Click(); });
-    QPushButton* open = addCommand("MLoadFile", "&Open File", [this] { MLoadFile_Click(); });
-    QPushButton* days = addCommand("MShowIRF", "&Days in year", [this] { MShowIRF_Click(); });
-    m_dateNumber = addCommand("MDateNumber", "&View payment date", [this] { MDateNumber_Click(); });
-    QPushButton* extra = addCommand("MAddPrePay", "&Additional payments", [this] { MAddPrePay_Click(); });
+    QPushButton* save = addCommand("MSaveFile", "S&ave File", [this] { saveFileAs(); });
+    QPushButton* open = addCommand("MLoadFile", "&Open File", [this] { openFile(); });
+    QPushButton* days = addCommand("MShowIRF", "&Days in year", [this] { chooseDaysInYear(); });
+    m_dateNumber = addCommand("MDateNumber", "&View payment date", [this] { switchDatesAndNumbers(); });
+    QPushButton* extra = addCommand("MAddPrePay", "&Additional payments", [this] { editExtraPayments(); });
     auto* above = new QVBoxLayout;
     above->addLayout(inputs);
     above->addLayout(results);
@@ -247,7 +247,7 @@ MortgageCalc::MortgageCalc(QWidget* parent)
     updateExtraIndicator();
 }
 
-void MortgageCalc::showInputs() {
+void MortgageWindow::showInputs() {
     const MortgageInputs& in = mortgage().inputs;
     m_principal->setValue(in.principal.toDouble());
     m_rate->setValue(in.rate.toDouble());
@@ -262,11 +262,11 @@ void MortgageCalc::showInputs() {
     m_dateNumber->setText(in.ViewDates ? "&View payment No." : "&View payment date");
 }
 
-void MortgageCalc::dropResults() {
+void MortgageWindow::dropResults() {
     m_includes->setText(" P+I includes      0.000%");
 }
 
-void MortgageCalc::updateExtraIndicator() {
+void MortgageWindow::updateExtraIndicator() {
     const MortgageInputs& in = mortgage().inputs;
     const bool active = in.ExtraPercent > 0 || in.ExtraPaymentCount > 0;
     QPalette palette = m_extraIndicator->palette();
@@ -275,7 +275,7 @@ void MortgageCalc::updateExtraIndicator() {
     m_extraIndicator->setPalette(palette);
 }
 
-void MortgageCalc::calculate() {
+void MortgageWindow::computeResults() {
     MortgageState& state = mortgage();
     if (const auto message = validate(state.inputs)) {
         showMessage(*message, this);
@@ -298,7 +298,7 @@ void MortgageCalc::calculate() {
     fillGrid();
 }
 
-void MortgageCalc::showResults() {
+void MortgageWindow::showResults() {
     const MortgageState& state = mortgage();
     const Schedule& s = *state.schedule;
     const float percent = state.calculated.ExtraPercent * 100.0f;
@@ -314,7 +314,7 @@ void MortgageCalc::showResults() {
     findChild<QLabel*>("TotSavd")->setText(money(s.interestSavings));
 }
 
-void MortgageCalc::fillGrid() {
+void MortgageWindow::fillGrid() {
     const MortgageState& state = mortgage();
     const Schedule& s = *state.schedule;
     const ShortDateForm& form = program().shell.DateForm;
@@ -345,18 +345,18 @@ void MortgageCalc::fillGrid() {
     grid->scrollToTop();
 }
 
-void MortgageCalc::recalculateIfShown() {
-    if (mortgage().schedule) Calc_Click();
+void MortgageWindow::recalculateIfShown() {
+    if (mortgage().schedule) calculate();
 }
 
-QString MortgageCalc::helpText() const {
+QString MortgageWindow::helpText() const {
     return mortgageHelp(isLoan());
 }
 
-void MortgageCalc::MDateNumber_Click() {
+void MortgageWindow::switchDatesAndNumbers() {
     MortgageInputs& in = mortgage().inputs;
     if (m_dateNumber->text() == "&View payment date") {
-        MortDateInput dialog(this);
+        StartDateDialog dialog(this);
         if (dialog.exec() != QDialog::Accepted) return; // still payment numbers, nothing changed
         in.ViewDates = true;
         m_dateNumber->setText("&View payment No.");
@@ -367,24 +367,24 @@ void MortgageCalc::MDateNumber_Click() {
     recalculateIfShown();
 }
 
-void MortgageCalc::MAddPrePay_Click() {
-    MortPrePay dialog(this);
+void MortgageWindow::editExtraPayments() {
+    ExtraPaymentsDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted) return; // closed: nothing changed
     updateExtraIndicator();
     recalculateIfShown();
 }
 
-void MortgageCalc::MShowIRF_Click() {
-    MortIRFTable dialog(this);
+void MortgageWindow::chooseDaysInYear() {
+    DaysInYearDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted) return; // closed: the days as they were
     recalculateIfShown();
 }
 
-bool MortgageCalc::hasResults() const {
+bool MortgageWindow::hasResults() const {
     return mortgage().schedule.has_value();
 }
 
-std::pair<Printout, QString> MortgageCalc::printout(const PrintContext& context) const {
+std::pair<Printout, QString> MortgageWindow::printout(const PrintContext& context) const {
     const MortgageState& state = mortgage();
     return {mortgagePrintout(state.calculated, *state.schedule, context),
             isLoan() ? "Personal Loan Table" : "Mortgage Table"};
@@ -392,7 +392,7 @@ std::pair<Printout, QString> MortgageCalc::printout(const PrintContext& context)
 
 // The file holds the inputs as the boxes show them (loading calculates again), a first date never
 // set as an empty field; what a file could not hold is refused here as Calculate refuses it.
-bool MortgageCalc::saveFile(const QString& path) {
+bool MortgageWindow::saveFile(const QString& path) {
     const MortgageInputs& in = mortgage().inputs;
     if (const auto message = validate(in)) {
         showMessage(*message, this);
@@ -407,7 +407,7 @@ bool MortgageCalc::saveFile(const QString& path) {
     return true;
 }
 
-void MortgageCalc::MSaveFile_Click() {
+void MortgageWindow::saveFileAs() {
     if (!mortgage().schedule) {
         showMessage(Msg::NoRecords, this);
         return;
@@ -416,7 +416,7 @@ void MortgageCalc::MSaveFile_Click() {
         saveFile(*chosen);
 }
 
-bool MortgageCalc::loadFile(const QString& path) {
+bool MortgageWindow::loadFile(const QString& path) {
     const auto bytes = readFileStart(ss(path), 1 << 20);
     auto in = bytes ? parseMortgageFile(*bytes, mortgage().inputs.MortgageMode, program().shell.DateForm)
                     : Outcome<MortgageInputs>::failure(Msg::BadFile);
@@ -428,16 +428,16 @@ bool MortgageCalc::loadFile(const QString& path) {
     rememberFile(path);
     showInputs();
     updateExtraIndicator();
-    Calc_Click();
+    calculate();
     return true;
 }
 
-void MortgageCalc::MLoadFile_Click() {
+void MortgageWindow::openFile() {
     if (const auto chosen = FileDirectory(isLoan() ? FileOp::OpenLoan : FileOp::OpenMortgage, this))
         loadFile(*chosen);
 }
 
-void MortgageCalc::resetState() {
+void MortgageWindow::resetState() {
     mortgage() = MortgageState{};
 }
 

@@ -9,24 +9,24 @@ class QRadioButton;
 
 namespace brisk {
 
-class MortgageCalc : public CalculatorWindow {
+class MortgageWindow : public CalculatorWindow {
     Q_OBJECT
   public:
-    explicit MortgageCalc(QWidget* parent = nullptr);
+    explicit MortgageWindow(QWidget* parent = nullptr);
 
     // The mortgage window's own commands, as their buttons run them.
-    void MSaveFile_Click();
-    void MLoadFile_Click();
-    void MDateNumber_Click();
-    void MAddPrePay_Click();
-    void MShowIRF_Click();
+    void saveFileAs();
+    void openFile();
+    void switchDatesAndNumbers();
+    void editExtraPayments();
+    void chooseDaysInYear();
 
     // Reads a file into the window and calculates; false (message 13 shown) when it is refused.
     bool loadFile(const QString& path);
     bool saveFile(const QString& path);
 
   protected:
-    void calculate() override;
+    void computeResults() override;
     void dropResults() override;
     bool hasResults() const override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;

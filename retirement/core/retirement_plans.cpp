@@ -4,6 +4,7 @@
 #include "app/core/whole_number.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace brisk {
@@ -31,11 +32,11 @@ double RetireYearEnd(double value, float rate, double drawn) {
 
 YearTable percentageOption(const RetireInputs& in, float r) {
     YearTable t;
-    const double w = in.drawn.toDouble() / 100;
+    const double w = in.withdrawnPercent.toDouble() / 100;
     double V = in.value.toDouble();
     t.startValue = V;
     double TI = 0, TW = 0, E = 0;
-    const int years = toInt16OrFail(in.fourth.toDouble());
+    const int years = toInt16OrFail(in.years.toDouble());
     for (int k = 1; k <= years; ++k) {
         const double I = RetireWithdrawal(V, w);
         if (I > V) throw CalcFailure(Msg::CannotComplete);
@@ -43,19 +44,19 @@ YearTable percentageOption(const RetireInputs& in, float r) {
         const double G = V * r;
         TI += G;
         requireFinite({E, G});
-        t.rows.push_back({k, 0, G, I, E});
+        t.rows.push_back({.year = k, .withdrawn = I, .interest = G, .value = E});
         V = currencyOf(E);
         TW += I;
     }
-    t.totals = {years, 0, TI, TW, E};
+    t.totals = {.year = years, .withdrawn = TW, .interest = TI, .value = E};
     return t;
 }
 
 YearTable fixedOption(const RetireInputs& in, float r) {
     YearTable t;
-    double m = in.drawn.toDouble();
+    double m = in.monthly.toDouble();
     double A = 12 * m;
-    const double g = currencyOf(in.fourth.toDouble() / 100);
+    const double g = currencyOf(in.yearlyIncrease.toDouble() / 100);
     const float q = static_cast<float>(std::pow(static_cast<double>(r) + 1, 1.0 / 12) - 1);
     double V = in.value.toDouble();
     t.startValue = V;
@@ -75,7 +76,7 @@ YearTable fixedOption(const RetireInputs& in, float r) {
         double H = 0;
         for (int n = 0; n < 12; ++n)
             month(H);
-        t.rows.push_back({k, 0, H, A, D});
+        t.rows.push_back({.year = k, .withdrawn = A, .interest = H, .value = D});
         TW += A;
         // The test carries the next year's raise on the year-end value, as the planner always has;
         // only the figures shown must be real money.
@@ -98,11 +99,11 @@ YearTable fixedOption(const RetireInputs& in, float r) {
         for (int n = 0; n < months; ++n)
             month(H);
         const double residue = D - V;
-        t.rows.push_back({k, 0, H, B + H, residue});
+        t.rows.push_back({.year = k, .withdrawn = B + H, .interest = H, .value = residue});
         TW += B + H;
         D = residue;
     }
-    t.totals = {t.years(), 0, TI, TW, t.rows.back().value};
+    t.totals = {.year = t.years(), .withdrawn = TW, .interest = TI, .value = t.rows.back().value};
     return t;
 }
 
@@ -117,7 +118,7 @@ std::string RetireYearsText(int years) {
 }
 
 Outcome<YearTable> calculateRetirement(const RetireInputs& in) {
-    if (in.option == RetireOption::Percentage && in.fourth.toDouble() >= kRetireYearLimit + 1)
+    if (in.option == RetireOption::Percentage && in.years.toDouble() >= kRetireYearLimit + 1)
         return Outcome<YearTable>::failure(Msg::YearLimit50);
     return trapCalc([&] {
         const float r = static_cast<float>(in.rate.toDouble() / 100);
@@ -132,8 +133,8 @@ Outcome<YearTable> calculateCapital(const CapitalInputs& in) {
     if (R <= 0 || *n <= 0) return Outcome<YearTable>::failure(Msg::WrongEntry);
     return trapCalc([&] {
         YearTable t;
-        double C = in.amount.toDouble();
-        if (in.option == CapitalOption::Income) C = C * (100 / R);
+        const double C = in.option == CapitalOption::Income ? in.yearlyIncome.toDouble() * (100 / R)
+                                                            : in.capital.toDouble();
         const double i = R / 100;
         const double P = C / ((1 + i) * ((std::pow(1 + i, *n) - 1) / i));
         double V = 0, TP = 0, TI = 0;
@@ -144,9 +145,9 @@ Outcome<YearTable> calculateCapital(const CapitalInputs& in) {
             TP += P;
             TI += G;
             requireFinite({P, V, G});
-            t.rows.push_back({k, 0, P, shown, V});
+            t.rows.push_back({.year = k, .paidIn = P, .interest = shown, .value = V});
         }
-        t.totals = {*n + 1, 0, TP, TI, V};
+        t.totals = {.year = *n + 1, .paidIn = TP, .interest = TI, .value = V};
         return t;
     });
 }
@@ -168,7 +169,7 @@ Outcome<YearTable> calculate401k(const Plan401kInputs& in) {
         const double G1 = currencyOf((B + C) * r);
         double V = B + G1 + C;
         V = V - V * f;
-        t.rows.push_back({1, S, C, G1, V});
+        t.rows.push_back({.year = 1, .salary = S, .paidIn = C, .interest = G1, .value = V});
         double X = V + C;
         double TC = B + C;
         for (int k = 2; k <= *n; ++k) {
@@ -179,11 +180,11 @@ Outcome<YearTable> calculate401k(const Plan401kInputs& in) {
             V = V - V * f;
             TC += C;
             requireFinite({S, V});
-            t.rows.push_back({k, S, C, G, V});
+            t.rows.push_back({.year = k, .salary = S, .paidIn = C, .interest = G, .value = V});
             // The year's new contribution level is compounded from the year after.
             X = V + C;
         }
-        t.totals = {*n, 0, TC, V - TC, V};
+        t.totals = {.year = *n, .paidIn = TC, .interest = V - TC, .value = V};
         return t;
     });
 }
@@ -211,12 +212,14 @@ ResultTable yearResultTable(const YearTable& table, Planner planner) {
     }
     out.columns.push_back(money("value", "Current Value"));
     const bool salary = planner == Planner::Plan401k;
-    const auto cells = [salary](const YearRow& row, bool totals) {
+    const auto cells = [salary, planner](const YearRow& row, bool totals) {
         TableRow line(salary ? 5 : 4);
         if (!totals) line[0] = std::int64_t{row.year};
         if (salary && !totals) line[1] = row.salary;
         std::size_t c = salary ? 2 : 1;
-        for (double figure : {row.first, row.second, row.value})
+        const auto figures = planner == Planner::Income ? std::array{row.interest, row.withdrawn, row.value}
+                                                        : std::array{row.paidIn, row.interest, row.value};
+        for (double figure : figures)
             line[c++] = figure;
         return line;
     };

@@ -13,13 +13,14 @@ namespace brisk {
 
 inline constexpr int kRetireYearLimit = 50;
 
-// One year of a planner's table. The two middle figures are, by planner: interest and withdrawn
-// (income), investment and interest (capital required), contribution and interest (401(k)).
+// One year of a planner's table. Money goes in (the capital planner's investment, the 401(k)'s
+// contributions) or comes out (the income withdrawn); each planner shows its own with the interest.
 struct YearRow {
     int year = 0;
-    double salary = 0; // 401(k) only
-    double first = 0;
-    double second = 0;
+    double salary = 0;    // 401(k) only
+    double paidIn = 0;    // capital required and 401(k)
+    double withdrawn = 0; // income only
+    double interest = 0;
     double value = 0;
 };
 
@@ -44,24 +45,29 @@ int gridRowsFor(int years);
 // The number of year rows as text with a leading blank for its sign (" 25").
 std::string RetireYearsText(int years);
 
-// Retirement income. Option percentage: `drawn` is the percent of the value withdrawn each year
-// and `fourth` the years. Option fixed: `drawn` is the monthly amount and `fourth` its yearly
-// increase in percent.
+// Retirement income: a percentage of the value withdrawn each year for a number of years, or a
+// fixed monthly amount raised each year until the capital runs out. Each option reads its own two.
 enum class RetireOption { Percentage, Fixed };
 struct RetireInputs {
     RetireOption option = RetireOption::Percentage;
     Currency value = Currency::fromWhole(500000); // InputValue 1
     Percent rate = Percent::fromWhole(10);        // InputValue 2
-    Currency drawn = Currency::fromWhole(8);      // InputValue 3
-    Currency fourth = Currency::fromWhole(20);    // InputValue 4
+    // Percentage: InputValues 3 and 4.
+    Percent withdrawnPercent = Percent::fromWhole(8);
+    Years years = Years::fromWhole(20);
+    // Fixed: InputValues 3 and 4.
+    Currency monthly = Currency::fromWhole(1000);
+    Percent yearlyIncrease;
 };
 // Message 4 past 50 years, 7 when the income exceeds the capital, 3 when nothing can be drawn.
 Outcome<YearTable> calculateRetirement(const RetireInputs& inputs);
 
 enum class CapitalOption { Capital, Income };
+// The goal is a capital, or a yearly income drawn at the rate; each option reads its own amount.
 struct CapitalInputs {
     CapitalOption option = CapitalOption::Capital;
-    Currency amount = Currency::fromWhole(100000); // capital, or the yearly income required
+    Currency capital = Currency::fromWhole(100000);
+    Currency yearlyIncome = Currency::fromWhole(40000);
     Percent rate = Percent::fromWhole(15);
     Years term = Years::fromWhole(25);
 };

@@ -94,11 +94,12 @@ Printout retirementPrintout(const RetireInputs& in, const YearTable& table, cons
         {"Current Value of your Investments on Retirement", amountAt(51, in.value.toDouble(), c)});
     r.inputs.push_back({"Annual Interest/Growth Rate (%)", rateAt(52, in.rate)});
     if (in.option == RetireOption::Fixed) {
-        r.inputs.push_back({"Monthly Amount of Cash Withdrawn", amountAt(51, in.drawn.toDouble(), c)});
-        r.inputs.push_back({"Increase Annual Amount Withdrawn by %", rateAt(52, in.fourth)});
+        r.inputs.push_back({"Monthly Amount of Cash Withdrawn", amountAt(51, in.monthly.toDouble(), c)});
+        r.inputs.push_back({"Increase Annual Amount Withdrawn by %", rateAt(52, in.yearlyIncrease)});
     } else {
-        r.inputs.push_back({"Annual Income Withdrawn as a (%) of Current Value", rateAt(52, in.drawn)});
-        r.inputs.push_back({"Time in Years", yearsAt(51, in.fourth)});
+        r.inputs.push_back(
+            {"Annual Income Withdrawn as a (%) of Current Value", rateAt(52, in.withdrawnPercent)});
+        r.inputs.push_back({"Time in Years", yearsAt(51, in.years)});
     }
     return yearReport(r, table, context);
 }
@@ -115,7 +116,8 @@ Printout capitalPrintout(const CapitalInputs& in, const YearTable& table, const 
                  {}};
     r.inputs.push_back(
         {income ? "Amount of Income required on Retirement." : "Amount of Capital required on Retirement.",
-         amountAt(52, in.amount.toDouble(), context.currencySymbol, mask::NarrowAmount)});
+         amountAt(52, (income ? in.yearlyIncome : in.capital).toDouble(), context.currencySymbol,
+                  mask::NarrowAmount)});
     r.inputs.push_back({"Annual Interest/Growth Rate(%).", rateAt(53, in.rate)});
     r.inputs.push_back({"At the end of how many Years.", yearsAt(52, in.term)});
     return yearReport(r, table, context);

@@ -32,9 +32,9 @@ RetirementState& retirement() {
 }
 
 void registerRetirementWindows() {
-    MenuMain::registerWindow("RetireCalc", [] { return new RetireCalc; });
-    MenuMain::registerWindow("CapitalReqdCalc", [] { return new CapitalReqdCalc; });
-    MenuMain::registerWindow("Plan401KCalc", [] { return new Plan401KCalc; });
+    MainMenu::registerWindow(TaskWindow::Retirement, [] { return new RetirementWindow; });
+    MainMenu::registerWindow(TaskWindow::CapitalRequired, [] { return new CapitalRequiredWindow; });
+    MainMenu::registerWindow(TaskWindow::Plan401k, [] { return new Plan401kWindow; });
 }
 
 namespace {
@@ -89,7 +89,8 @@ void YearTableWindow::showTable(const YearTable& table, Planner planner, bool ba
     retirement().table = table;
 }
 
-RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " Retirement Calculations") {
+RetirementWindow::RetirementWindow(QWidget* parent)
+    : YearTableWindow("RetireCalc", "R", " Retirement Calculations") {
     setParent(parent);
     RetireInputs& in = retirement().retire;
     in = RetireInputs{};
@@ -102,8 +103,21 @@ RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " R
     EntryBox* term = addField("InTerm", "", EntryBox::Kind::Whole, mask::Years, 17, {});
     bindFigure(invest, &in.value);
     bindFigure(rate, &in.rate);
-    bindFigure(drawn, &in.drawn);
-    bindFigure(term, &in.fourth);
+    // The two last boxes hold the figures of the option chosen.
+    connect(drawn, &EntryBox::stored, this, [](double v) {
+        RetireInputs& in = retirement().retire;
+        if (in.option == RetireOption::Fixed)
+            in.monthly = Currency::fromDouble(v).value_or(Currency());
+        else
+            in.withdrawnPercent = Percent::fromDouble(v).value_or(Percent());
+    });
+    connect(term, &EntryBox::stored, this, [](double v) {
+        RetireInputs& in = retirement().retire;
+        if (in.option == RetireOption::Fixed)
+            in.yearlyIncrease = Percent::fromDouble(v).value_or(Percent());
+        else
+            in.years = Years::fromDouble(v).value_or(Years());
+    });
     invest->setValue(500000);
     rate->setValue(10);
     limitField(
@@ -133,9 +147,9 @@ RetireCalc::RetireCalc(QWidget* parent) : YearTableWindow("RetireCalc", "R", " R
     chooseOption(false);
 }
 
-void RetireCalc::chooseOption(bool fixed) {
+void RetirementWindow::chooseOption(bool fixed) {
     const bool helpOpen = helpShown();
-    if (helpOpen) Help_Click();
+    if (helpOpen) toggleHelp();
     dropResults();
     RetireInputs& in = retirement().retire;
     EntryBox* invest = m_fields[0];
@@ -151,8 +165,8 @@ void RetireCalc::chooseOption(bool fixed) {
         term->setKind(EntryBox::Kind::Whole);
         term->setFormat(mask::Years, 17);
         term->setItems({"10", "15", "20", "25", "30"});
-        in.drawn = Currency::fromWhole(8);
-        in.fourth = Currency::fromWhole(20);
+        in.withdrawnPercent = Percent::fromWhole(8);
+        in.years = Years::fromWhole(20);
         term->setValue(20);
     } else {
         in.option = RetireOption::Fixed;
@@ -166,16 +180,16 @@ void RetireCalc::chooseOption(bool fixed) {
         term->setItems({"2", "2.5", "3", "3.5"});
         in.value = Currency::fromWhole(100000);
         invest->setValue(100000);
-        in.drawn = Currency::fromWhole(1000);
-        in.fourth = Currency();
+        in.monthly = Currency::fromWhole(1000);
+        in.yearlyIncrease = Percent();
         term->setText(qs(RightAlign(Format(0, mask::Percent) + "%", 17)));
     }
-    drawn->setValue(in.drawn.toDouble());
+    drawn->setValue(fixed ? in.monthly.toDouble() : in.withdrawnPercent.toDouble());
     program().shell.entry.EntryEdited = 0;
-    if (helpOpen) Help_Click(); // the help follows the option
+    if (helpOpen) toggleHelp(); // the help follows the option
 }
 
-void RetireCalc::calculate() {
+void RetirementWindow::computeResults() {
     dropResults();
     RetirementState& state = retirement();
     const auto table = calculateRetirement(state.retire);
@@ -189,13 +203,13 @@ void RetireCalc::calculate() {
     state.RetireYearsText = RetireYearsText(table->years());
 }
 
-std::pair<Printout, QString> RetireCalc::printout(const PrintContext& context) const {
+std::pair<Printout, QString> RetirementWindow::printout(const PrintContext& context) const {
     const RetirementState& state = retirement();
     return {retirementPrintout(state.retireCalculated, *state.table, context),
             "Retirement Income Calculation"};
 }
 
-QString RetireCalc::helpText() const {
+QString RetirementWindow::helpText() const {
     const QString b = "\r\n";
     QString text;
     if (retirement().retire.option == RetireOption::Percentage) {
@@ -241,7 +255,7 @@ QString RetireCalc::helpText() const {
     return text + b.repeated(3) + QString(70, ' ') + "End";
 }
 
-CapitalReqdCalc::CapitalReqdCalc(QWidget* parent)
+CapitalRequiredWindow::CapitalRequiredWindow(QWidget* parent)
     : YearTableWindow("CapitalReqdCalc", "C", " Capital Required") {
     setParent(parent);
     CapitalInputs& in = retirement().capital;
@@ -251,7 +265,11 @@ CapitalReqdCalc::CapitalReqdCalc(QWidget* parent)
                               EntryBox::Kind::Rate, mask::Percent, 14, {"10", "12.5", "15", "17.5", "20"});
     EntryBox* term = addField("InTerm", " At the end of how many            years.", EntryBox::Kind::Whole,
                               mask::Years, 17, {"5", "10", "15", "20", "25", "30"});
-    bindFigure(amount, &in.amount);
+    connect(amount, &EntryBox::stored, this, [](double v) {
+        CapitalInputs& in = retirement().capital;
+        (in.option == CapitalOption::Income ? in.yearlyIncome : in.capital) =
+            Currency::fromDouble(v).value_or(Currency());
+    });
     bindFigure(rate, &in.rate);
     bindFigure(term, &in.term);
     limitField(
@@ -274,27 +292,28 @@ CapitalReqdCalc::CapitalReqdCalc(QWidget* parent)
     CRChoseCalc(false);
 }
 
-void CapitalReqdCalc::CRChoseCalc(bool income) {
+void CapitalRequiredWindow::CRChoseCalc(bool income) {
     const bool helpOpen = helpShown();
-    if (helpOpen) Help_Click();
+    if (helpOpen) toggleHelp();
     dropResults();
     CapitalInputs& in = retirement().capital;
     in.option = income ? CapitalOption::Income : CapitalOption::Capital;
-    in.amount = Currency::fromWhole(income ? 40000 : 100000);
+    in.capital = Currency::fromWhole(100000);
+    in.yearlyIncome = Currency::fromWhole(40000);
     in.rate = Percent::fromWhole(15);
     in.term = Years::fromWhole(25);
     m_fields[0]->setItems(income ? QStringList{"25000", "30000", "35000", "40000", "45000", "50000"}
                                  : QStringList{"100000", "200000", "300000", "400000", "500000", "600000"});
     m_captions[0]->setText(income ? " Annual income required at         retirement"
                                   : " Amount of capital required at     retirement");
-    m_fields[0]->setValue(in.amount.toDouble());
+    m_fields[0]->setValue((income ? in.yearlyIncome : in.capital).toDouble());
     m_fields[1]->setValue(15);
     m_fields[2]->setValue(25);
     program().shell.entry.EntryEdited = 0;
-    if (helpOpen) Help_Click();
+    if (helpOpen) toggleHelp();
 }
 
-void CapitalReqdCalc::calculate() {
+void CapitalRequiredWindow::computeResults() {
     dropResults();
     RetirementState& state = retirement();
     const auto table = calculateCapital(state.capital);
@@ -307,12 +326,12 @@ void CapitalReqdCalc::calculate() {
     showTable(*table.value, Planner::Capital, false);
 }
 
-std::pair<Printout, QString> CapitalReqdCalc::printout(const PrintContext& context) const {
+std::pair<Printout, QString> CapitalRequiredWindow::printout(const PrintContext& context) const {
     const RetirementState& state = retirement();
     return {capitalPrintout(state.capitalCalculated, *state.table, context), "Amount of Capital Required"};
 }
 
-QString CapitalReqdCalc::helpText() const {
+QString CapitalRequiredWindow::helpText() const {
     if (retirement().capital.option == CapitalOption::Income)
         return QStringList{"Annual Income Required Option", "40,000.00", "       20%", "        25",
                            "Example. Will show how much annual savings are required for 25 years when "
@@ -327,7 +346,7 @@ QString CapitalReqdCalc::helpText() const {
         .join("\r\n");
 }
 
-Plan401KCalc::Plan401KCalc(QWidget* parent)
+Plan401kWindow::Plan401kWindow(QWidget* parent)
     : YearTableWindow("Plan401KCalc", "K", " 401(k) Investment Growth Calculations") {
     setParent(parent);
     Plan401kInputs& in = retirement().plan401k;
@@ -368,7 +387,7 @@ Plan401KCalc::Plan401KCalc(QWidget* parent)
                  {300, 900, 900, 900, 1000});
 }
 
-void Plan401KCalc::calculate() {
+void Plan401kWindow::computeResults() {
     dropResults();
     RetirementState& state = retirement();
     const auto table = calculate401k(state.plan401k);
@@ -381,13 +400,13 @@ void Plan401KCalc::calculate() {
     showTable(*table.value, Planner::Plan401k, state.plan401k.balance.toDouble() > 1);
 }
 
-std::pair<Printout, QString> Plan401KCalc::printout(const PrintContext& context) const {
+std::pair<Printout, QString> Plan401kWindow::printout(const PrintContext& context) const {
     const RetirementState& state = retirement();
     return {plan401kPrintout(state.plan401kCalculated, *state.table, context),
             "Investment Growth - 401K Plan"};
 }
 
-QString Plan401KCalc::helpText() const {
+QString Plan401kWindow::helpText() const {
     return QStringList{" For results click Calculate.",
                        " Click any green box and type in your figures.",
                        " If you have already have a plan, type the current balance. If none type 0.",

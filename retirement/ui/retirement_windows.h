@@ -24,37 +24,37 @@ class YearTableWindow : public CalculatorWindow {
     void resetState() override;
 };
 
-class RetireCalc : public YearTableWindow {
+class RetirementWindow : public YearTableWindow {
     Q_OBJECT
   public:
-    explicit RetireCalc(QWidget* parent = nullptr);
+    explicit RetirementWindow(QWidget* parent = nullptr);
     void chooseOption(bool fixed);
 
   protected:
-    void calculate() override;
+    void computeResults() override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
 };
 
-class CapitalReqdCalc : public YearTableWindow {
+class CapitalRequiredWindow : public YearTableWindow {
     Q_OBJECT
   public:
-    explicit CapitalReqdCalc(QWidget* parent = nullptr);
+    explicit CapitalRequiredWindow(QWidget* parent = nullptr);
     void CRChoseCalc(bool income);
 
   protected:
-    void calculate() override;
+    void computeResults() override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
 };
 
-class Plan401KCalc : public YearTableWindow {
+class Plan401kWindow : public YearTableWindow {
     Q_OBJECT
   public:
-    explicit Plan401KCalc(QWidget* parent = nullptr);
+    explicit Plan401kWindow(QWidget* parent = nullptr);
 
   protected:
-    void calculate() override;
+    void computeResults() override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
 };

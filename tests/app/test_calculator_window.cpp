@@ -3,6 +3,7 @@
 // and the way back to the menu.
 #include "app/core/layout_rules.h"
 #include "app/ui/calculator_window.h"
+#include "app/ui/main_menu.h"
 #include "app/ui/result_grid.h"
 #include "charts/ui/chart_windows.h"
 #include "growth/ui/growth_state.h"
@@ -45,7 +46,7 @@ class Doubler : public CalculatorWindow {
     }
 
   protected:
-    void calculate() override {
+    void computeResults() override {
         ChartHandover chart;
         chart.setYearChart({2.0}, "Doubled");
         program().chart = chart;
@@ -107,10 +108,10 @@ const char* const kEveryWindow[] = {"Canadian",   "LoanPmt", "Savings", "SavComp
 
 class TestCalculatorWindow : public QObject {
     Q_OBJECT
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
     Doubler* openDoubler() {
-        m_frame = std::make_unique<MDIContainer>();
+        m_frame = std::make_unique<MainFrame>();
         m_frame->show();
         auto* window = new Doubler;
         m_frame->openTask(window);
@@ -127,6 +128,50 @@ class TestCalculatorWindow : public QObject {
     }
     void init() { testing::freshProgram(); }
     void cleanup() { m_frame.reset(); }
+
+    // Each button of the main menu opens its own window, in the mode it names; a button whose window
+    // is missing from the menu's table stays disabled and fails here.
+    void everyMenuButtonOpensItsWindow_data() {
+        QTest::addColumn<QString>("window");  // the window's object name
+        QTest::addColumn<QString>("caption"); // the frame's caption while it is open
+        QTest::newRow("Savings") << "SavingsCalc"
+                                 << " Investment Growth Calculations";
+        QTest::newRow("Plan401") << "Plan401KCalc"
+                                 << " 401(k) Investment Growth Calculations";
+        QTest::newRow("Retirement") << "RetireCalc"
+                                    << " Retirement Calculations";
+        QTest::newRow("SavComp") << "SavingsCalc"
+                                 << " Investment Growth Comparisons";
+        QTest::newRow("CapReq") << "CapitalReqdCalc"
+                                << " Capital Required";
+        QTest::newRow("LoanPmt") << "MortgageCalc"
+                                 << "Personal Loan Tables";
+        QTest::newRow("Canadian") << "MortgageCalc"
+                                  << "Mortgage Tables";
+        QTest::newRow("Ratios") << "Trendmenu"
+                                << " Brisklane Menu";
+        QTest::newRow("CompCompare") << "FindCompoundCalc"
+                                     << " Find Annual Compound Growth";
+    }
+    void everyMenuButtonOpensItsWindow() {
+        QFETCH(QString, window);
+        QFETCH(QString, caption);
+        m_frame = std::make_unique<MainFrame>();
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        QPushButton* button = m_frame->menu()->button(QTest::currentDataTag());
+        QVERIFY(button);
+        QVERIFY(button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QWidget* task = m_frame->currentTask();
+        QVERIFY(task);
+        QCOMPARE(task->objectName(), window);
+        QCOMPARE(m_frame->windowTitle(), caption);
+        QVERIFY(!m_frame->menu()->isVisible());
+    }
+
+    // The windows opened from other windows (the charts) are made by their subsystems too.
+    void everyWindowHasItsMaker() { QCOMPARE(MainMenu::missingWindows(), QStringList()); }
 
     void enterRunsThroughTheFieldsToCalculate() {
         Doubler w;
@@ -184,7 +229,7 @@ class TestCalculatorWindow : public QObject {
         QVERIFY(!printer->isEnabled());
         QVERIFY(!graphs->isEnabled());
         // Calculate shows the grid again.
-        w->Calc_Click();
+        w->calculate();
         QVERIFY(!w->helpShown());
         QCOMPARE(help->text(), QString("Quick &Help"));
         QVERIFY(printer->isEnabled());
@@ -214,11 +259,11 @@ class TestCalculatorWindow : public QObject {
 
     void theChartOpensOverTheWindowAndExitReturnsToTheMenu() {
         Doubler* w = openDoubler();
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(program().chart.GraphPointCount, 1);
         QCOMPARE(m_frame->currentTask(), w);
         program().shell.CalcMode = PlannerMode::Comparisons;
-        w->Exit_Click();
+        w->exitToMenu();
         QCOMPARE(w->resets, 1);
         QCOMPARE(program().chart.GraphPointCount, 0);
         QVERIFY(program().shell.CalcMode == PlannerMode::None);
@@ -279,7 +324,7 @@ class TestCalculatorWindow : public QObject {
     // A maximised frame moves a window to the large layout's place without stretching it: the whole
     // window, its commands too, lies inside the frame; restored, the frame fits the window again.
     void aWindowInAMaximisedFrameLiesInsideIt() {
-        m_frame = std::make_unique<MDIContainer>();
+        m_frame = std::make_unique<MainFrame>();
         m_frame->showMaximized();
         if (!QTest::qWaitFor([] { return isLargeLayout(program().shell.LayoutClass); }, 2000))
             QSKIP("this platform's screen is too small for the large layout");
@@ -436,15 +481,15 @@ class TestCalculatorWindow : public QObject {
         QWidget* w =
             task.isEmpty() ? nullptr : testing::openTask<QWidget>(m_frame, task.toLatin1().constData());
         if (task.isEmpty()) {
-            m_frame = std::make_unique<MDIContainer>();
+            m_frame = std::make_unique<MainFrame>();
             m_frame->show();
             QVERIFY(testing::activate(m_frame.get()));
             w = m_frame->menu();
             QTRY_VERIFY(QApplication::focusWidget());
         }
         QVERIFY(w);
-        if (auto* calculator = qobject_cast<CalculatorWindow*>(w)) calculator->Calc_Click();
-        if (auto* menu = qobject_cast<Trendmenu*>(w))
+        if (auto* calculator = qobject_cast<CalculatorWindow*>(w)) calculator->calculate();
+        if (auto* menu = qobject_cast<DatabaseMenu*>(w))
             QVERIFY(menu->loadFile(QDir(program().helpFolder).filePath("Sample.Zrk")));
         QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->objectName() != opener);
         if (close == "Escape")

@@ -26,8 +26,8 @@ void startAgain() {
     initProgram();
 }
 
-std::unique_ptr<MDIContainer> shownFrame() {
-    auto frame = std::make_unique<MDIContainer>();
+std::unique_ptr<MainFrame> shownFrame() {
+    auto frame = std::make_unique<MainFrame>();
     frame->show();
     if (!QTest::qWaitForWindowExposed(frame.get())) return nullptr;
     return frame;

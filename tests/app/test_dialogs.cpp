@@ -64,9 +64,9 @@ class TestDialogs : public QObject {
     void questionsAnswerYesNoOrCancel_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("answer");
-        QTest::newRow("yes") << "AllYes" << int(AllYesNo::Answer::Yes);
-        QTest::newRow("no") << "AllNo" << int(AllYesNo::Answer::No);
-        QTest::newRow("closed") << "" << int(AllYesNo::Answer::Cancel);
+        QTest::newRow("yes") << "AllYes" << int(QuestionDialog::Answer::Yes);
+        QTest::newRow("no") << "AllNo" << int(QuestionDialog::Answer::No);
+        QTest::newRow("closed") << "" << int(QuestionDialog::Answer::Cancel);
     }
     void questionsAnswerYesNoOrCancel() {
         QFETCH(QString, button);
@@ -80,7 +80,7 @@ class TestDialogs : public QObject {
             else
                 box->findChild<QPushButton*>(button)->click();
         });
-        const AllYesNo::Answer given = ask(Question::SaveDatabaseFirst);
+        const QuestionDialog::Answer given = ask(Question::SaveDatabaseFirst);
         QCOMPARE(
             question,
             QString(

@@ -139,7 +139,7 @@ QString copied(const TableCell& cell, FigureKind kind, bool csv = false) {
 class TestGridTables : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
   private slots:
     void initTestCase() {
@@ -170,9 +170,9 @@ class TestGridTables : public QObject {
         QWidget* window = testing::openTask<QWidget>(m_frame, c.button);
         QVERIFY(window);
         if (c.editor) {
-            QVERIFY(qobject_cast<Trendmenu*>(window)->loadFile(
+            QVERIFY(qobject_cast<DatabaseMenu*>(window)->loadFile(
                 QDir(program().helpFolder).filePath("Sample.Zrk")));
-            m_frame->openOver(new Dbase);
+            m_frame->openOver(new DatabaseEditor);
             window = m_frame->currentTask();
         }
         c.work(window);

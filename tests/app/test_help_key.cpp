@@ -49,13 +49,13 @@ QString f1OpensTheHelpIn(QWidget* window) {
 
 class TestHelpKey : public QObject {
     Q_OBJECT
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
   private slots:
     void initTestCase() { registerGrowthWindows(); }
     void init() {
         testing::freshProgram();
-        m_frame = std::make_unique<MDIContainer>();
+        m_frame = std::make_unique<MainFrame>();
         m_frame->show();
         QVERIFY(testing::activate(m_frame.get()));
     }

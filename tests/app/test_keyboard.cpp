@@ -24,7 +24,7 @@ using namespace brisk;
 class TestKeyboard : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
     static void keys(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
     static void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
@@ -42,7 +42,7 @@ class TestKeyboard : public QObject {
     void init() {
         testing::freshProgram();
         program().shell.DateForm = ShortDateForm{};
-        m_frame = std::make_unique<MDIContainer>();
+        m_frame = std::make_unique<MainFrame>();
         m_frame->show();
         QVERIFY(testing::activate(m_frame.get()));
     }
@@ -52,7 +52,7 @@ class TestKeyboard : public QObject {
         QTest::qWait(50);
         key(Qt::Key_M, Qt::AltModifier); // "&Mortgage"
         QTest::qWait(200);
-        auto* window = qobject_cast<MortgageCalc*>(m_frame->currentTask());
+        auto* window = qobject_cast<MortgageWindow*>(m_frame->currentTask());
         QVERIFY(window);
         QCOMPARE(focusName(), QString("InPrincipal"));
         keys("150000");
@@ -83,10 +83,10 @@ class TestKeyboard : public QObject {
         QTest::qWait(50);
         key(Qt::Key_B, Qt::AltModifier); // "&Brisklane Menu"
         QTest::qWait(200);
-        QVERIFY(qobject_cast<Trendmenu*>(m_frame->currentTask()));
+        QVERIFY(qobject_cast<DatabaseMenu*>(m_frame->currentTask()));
         key(Qt::Key_A, Qt::AltModifier); // "&Add and Edit Database"
         QTest::qWait(200);
-        auto* editor = qobject_cast<Dbase*>(m_frame->currentTask());
+        auto* editor = qobject_cast<DatabaseEditor*>(m_frame->currentTask());
         QVERIFY(editor);
         editor->box("InDate")->setFocus(Qt::TabFocusReason);
         keys("2002-03-01");
@@ -105,8 +105,8 @@ class TestKeyboard : public QObject {
     void aCopiedTableParsesBackToItsFigures() {
         program().shell.MortgageMode = MortgageKind::Mortgage;
         m_frame->menu()->button("Canadian")->click();
-        auto* window = qobject_cast<MortgageCalc*>(m_frame->currentTask());
-        window->Calc_Click();
+        auto* window = qobject_cast<MortgageWindow*>(m_frame->currentTask());
+        window->calculate();
         auto* grid = window->findChild<ResultGrid*>("MGrid");
         grid->setFocus();
         QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier); // nothing selected: the whole table

@@ -33,13 +33,13 @@ class TestMainWindow : public QObject {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    static QMdiSubWindow* menuWindow(MDIContainer& frame) { return frame.area()->subWindowList().first(); }
+    static QMdiSubWindow* menuWindow(MainFrame& frame) { return frame.area()->subWindowList().first(); }
 
   private slots:
     void init() { testing::freshProgram(); }
 
     void startsWithTheDefaultsWhenThereIsNoSettingsFile() {
-        MDIContainer frame;
+        MainFrame frame;
         frame.show();
         QCOMPARE(frame.windowTitle(), QString(" Brisklane Menu"));
         const ShellState& shell = program().shell;
@@ -52,7 +52,7 @@ class TestMainWindow : public QObject {
     }
 
     void theMenuHasItsFourteenButtonsInTabOrder() {
-        MDIContainer frame;
+        MainFrame frame;
         frame.show();
         const QStringList expected = {"Planning your &Savings",
                                       "Planning your &401(k)",
@@ -103,7 +103,7 @@ class TestMainWindow : public QObject {
         QFETCH(int, font);
         QFETCH(QString, name);
         writeSettings(file);
-        MDIContainer frame;
+        MainFrame frame;
         frame.show();
         const ShellState& shell = program().shell;
         QCOMPARE(qs(shell.CurrencySymbol), symbol);
@@ -117,17 +117,17 @@ class TestMainWindow : public QObject {
 
     void anEmptyNameHidesTheLabelOnTheNextLoad() {
         writeSettings("\"$\",0,\"Ann\"\r\n");
-        MDIContainer frame;
+        MainFrame frame;
         frame.show();
         auto* label = frame.menu()->findChild<QLabel*>("MyName");
         QVERIFY(label->isVisible());
         writeSettings("\"$\",0,\"\"\r\n");
-        frame.menu()->LoadFnt();
+        frame.menu()->loadPersonalSettings();
         QVERIFY(!label->isVisible());
     }
 
     void childrenArePlacedByTheLayoutClass() {
-        MDIContainer frame;
+        MainFrame frame;
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         QCOMPARE(program().shell.LayoutClass, kLayoutNormal);
@@ -145,12 +145,12 @@ class TestMainWindow : public QObject {
     }
 
     void aTaskWindowReplacesTheMenuUntilItsExit() {
-        MenuMain::registerWindow("FindCompoundCalc", [] {
+        MainMenu::registerWindow(TaskWindow::CompoundFinder, [] {
             auto* task = new QWidget;
             task->setObjectName("FindCompoundCalc");
             return task;
         });
-        MDIContainer frame;
+        MainFrame frame;
         frame.show();
         QPushButton* button = frame.menu()->button("CompCompare");
         QVERIFY(button->isEnabled());
@@ -166,7 +166,7 @@ class TestMainWindow : public QObject {
     }
 
     void settingsRoundTripThroughTheFile() {
-        MDIContainer frame;
+        MainFrame frame;
         frame.show();
         testing::whenModal([](QWidget* window) {
             QVERIFY(testing::activate(window));
@@ -193,7 +193,7 @@ class TestMainWindow : public QObject {
 
         // The next start reads back what was saved.
         program().shell = ShellState{};
-        MDIContainer again;
+        MainFrame again;
         QCOMPARE(program().shell.CurrencySymbol, std::string("€"));
         QCOMPARE(program().shell.PrinterFontChoice, 3);
         QCOMPARE(program().shell.UserName, std::string("Ann Q Lee"));
@@ -204,13 +204,13 @@ class TestMainWindow : public QObject {
         QVERIFY(QDir().mkpath(program().settingsPath()));
         QString warning;
         bool stillOpen = false;
-        ChangeFnt window;
+        SettingsDialog window;
         window.show();
         testing::whenModalOf<QMessageBox>([&](QMessageBox* box) {
             warning = box->text();
             box->close();
         });
-        window.ExitFonts_Click();
+        window.saveAndClose();
         stillOpen = window.isVisible();
         QVERIFY(warning.contains("could not be saved"));
         QVERIFY(stillOpen);
@@ -218,7 +218,7 @@ class TestMainWindow : public QObject {
     }
 
     void helpOpensAtItsTopic() {
-        MDIContainer frame;
+        MainFrame frame;
         frame.show();
         frame.menu()->button("HowtoUse")->click();
         auto* viewer = frame.findChild<HelpViewer*>("HelpViewer");
@@ -232,7 +232,7 @@ class TestMainWindow : public QObject {
     }
 
     void aboutShowsTheVersionAndBringsTheMenuBack() {
-        MDIContainer frame;
+        MainFrame frame;
         frame.show();
         QString version;
         bool menuHidden = false;

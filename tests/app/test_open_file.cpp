@@ -71,7 +71,7 @@ class TestOpenFile : public QObject {
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(contents);
         }
-        MDIContainer frame;
+        MainFrame frame;
         frame.show();
         bool opened = false;
         const QString shown = testing::messageShownBy([&] { opened = frame.menu()->openFile(path); });

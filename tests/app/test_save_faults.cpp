@@ -53,7 +53,7 @@ QString saveWithFault(std::optional<WriteStep> fault, const std::function<void()
 class TestSaveFaults : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
     // The fault to inject, or none for the read-only folder.
     void faults() {
@@ -88,9 +88,9 @@ class TestSaveFaults : public QObject {
     void valueDatabase_data() { faults(); }
     void valueDatabase() {
         QFETCH(int, fault);
-        m_frame = std::make_unique<MDIContainer>();
+        m_frame = std::make_unique<MainFrame>();
         m_frame->menu()->button("Ratios")->click();
-        auto* menu = qobject_cast<Trendmenu*>(m_frame->currentTask());
+        auto* menu = qobject_cast<DatabaseMenu*>(m_frame->currentTask());
         addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)},
                   10);
         const QString path = QDir(program().dataFolder).filePath("Fund.zrk");
@@ -122,16 +122,16 @@ class TestSaveFaults : public QObject {
         QFETCH(int, modeNumber);
         const auto mode = MortgageKind(modeNumber);
         program().shell.MortgageMode = mode;
-        m_frame = std::make_unique<MDIContainer>();
+        m_frame = std::make_unique<MainFrame>();
         m_frame->menu()->button(mode == MortgageKind::Loan ? "LoanPmt" : "Canadian")->click();
-        auto* window = qobject_cast<MortgageCalc*>(m_frame->currentTask());
-        window->Calc_Click();
+        auto* window = qobject_cast<MortgageWindow*>(m_frame->currentTask());
+        window->calculate();
         const QString path =
             QDir(program().dataFolder).filePath(mode == MortgageKind::Loan ? "Car.uld" : "House.umd");
         QVERIFY(window->saveFile(path));
         const QByteArray before = contents(path);
         mortgage().inputs.rate = Percent::fromWhole(7);
-        window->Calc_Click();
+        window->calculate();
         if (!prepare(fault)) QSKIP("a read-only folder does not stop root");
         const QString message = saveWithFault(step(fault), [&] { window->saveFile(path); });
         QCOMPARE(message,
@@ -145,16 +145,16 @@ class TestSaveFaults : public QObject {
         QFETCH(int, fault);
         program().shell.UserName = "Ann";
         {
-            ChangeFnt first;
-            first.ExitFonts_Click();
+            SettingsDialog first;
+            first.saveAndClose();
         }
         const QByteArray before = contents(program().settingsPath());
         QVERIFY(before.contains("Ann"));
         program().shell.UserName = "Bob";
         if (!prepare(fault)) QSKIP("a read-only folder does not stop root");
-        ChangeFnt settings;
+        SettingsDialog settings;
         settings.show();
-        const QString message = saveWithFault(step(fault), [&] { settings.ExitFonts_Click(); });
+        const QString message = saveWithFault(step(fault), [&] { settings.saveAndClose(); });
         QVERIFY2(message.contains("could not be saved"), qPrintable(message));
         QVERIFY(settings.isVisible()); // the window stays open to try again
         QCOMPARE(contents(program().settingsPath()), before);

@@ -51,7 +51,7 @@ Q_DECLARE_METATYPE(Probe)
 
 class TestTypedFigures : public QObject {
     Q_OBJECT
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
     QString samplePath() const { return QDir(program().helpFolder).filePath("Sample.Zrk"); }
 
@@ -122,13 +122,13 @@ class TestTypedFigures : public QObject {
         // File shares the A: the first Alt+A moves to it, the second to Additional payments.)
         // (These probes read the dialog the command opened, then close it.)
         const Probe extraYears = [](QWidget* shown) {
-            auto* dialog = qobject_cast<MortPrePay*>(shown);
+            auto* dialog = qobject_cast<ExtraPaymentsDialog*>(shown);
             shown->close();
             return dialog ? QString::number(dialog->grid()->grid()->gridRows() - 1) : shown->objectName();
         };
         const Probe principalWhenDaysOpen = [](QWidget* shown) {
             shown->close();
-            return qobject_cast<MortIRFTable*>(shown)
+            return qobject_cast<DaysInYearDialog*>(shown)
                        ? QString::number(mortgage().inputs.principal.toDouble())
                        : shown->objectName();
         };
@@ -152,7 +152,7 @@ class TestTypedFigures : public QObject {
                                             << "3/15/2027"
                                             << "Alt+O" << firstDate << "3/15/2027";
         const Probe title = [](QWidget*) {
-            const bool sheet = qobject_cast<Averatios*>(program().frame->currentTask());
+            const bool sheet = qobject_cast<AveragesWindow*>(program().frame->currentTask());
             return qs(db().DbTitle) + (sheet ? "" : " (no sheet)");
         };
         QTest::newRow("database title, ratios") << "Ratios/OpenDbase"
@@ -182,7 +182,7 @@ class TestTypedFigures : public QObject {
         QFETCH(QString, expected);
         QWidget* w = testing::openTask<QWidget>(m_frame, open.section('/', 0, 0).toLatin1().constData());
         QVERIFY(w);
-        if (auto* menu = qobject_cast<Trendmenu*>(w)) QVERIFY(menu->loadFile(samplePath()));
+        if (auto* menu = qobject_cast<DatabaseMenu*>(w)) QVERIFY(menu->loadFile(samplePath()));
         if (open.contains('/')) {
             w->findChild<QPushButton*>(open.section('/', 1))->click();
             w = m_frame->currentTask();
@@ -224,7 +224,7 @@ class TestTypedFigures : public QObject {
     void closingTheProgramAsksAboutTheFigureTyped() {
         QWidget* w = testing::openTask<QWidget>(m_frame, "Ratios");
         QVERIFY(w);
-        QVERIFY(qobject_cast<Trendmenu*>(w)->loadFile(samplePath()));
+        QVERIFY(qobject_cast<DatabaseMenu*>(w)->loadFile(samplePath()));
         w->findChild<QPushButton*>("OpenDbase")->click();
         auto* earnings = m_frame->currentTask()->findChild<EntryBox*>("InEarnTxt0");
         QVERIFY(earnings);

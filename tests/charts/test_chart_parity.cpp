@@ -48,7 +48,7 @@ QJsonObject commandLineChart(const QStringList& arguments, int kind) {
 
 class TestChartParity : public QObject {
     Q_OBJECT
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
   private slots:
     void initTestCase() {
@@ -118,11 +118,11 @@ class TestChartParity : public QObject {
         } else if (calculator == "retirement") {
             const RetireInputs& in = retirement().retireCalculated;
             args << "--value" << figure(in.value) << "--rate" << figure(in.rate) << "--withdraw"
-                 << figure(in.drawn) << "--term" << figure(in.fourth);
+                 << figure(in.withdrawnPercent) << "--term" << figure(in.years);
         } else if (calculator == "capital") {
             const CapitalInputs& in = retirement().capitalCalculated;
-            args << "--amount" << figure(in.amount) << "--rate" << figure(in.rate) << "--term"
-                 << figure(in.term);
+            args << "--amount" << figure(in.option == CapitalOption::Income ? in.yearlyIncome : in.capital)
+                 << "--rate" << figure(in.rate) << "--term" << figure(in.term);
         } else {
             const Plan401kInputs& in = retirement().plan401kCalculated;
             args << "--balance" << figure(in.balance) << "--salary" << figure(in.salary) << "--contribution"
@@ -149,12 +149,12 @@ class TestChartParity : public QObject {
     // An investment whose rate cannot be charted: the finder says so, in the window and on the command
     // line, and lists nothing.
     void aRateTooLargeToChartIsAMessage() {
-        auto* finder = testing::openTask<FindCompoundCalc>(m_frame, "CompCompare");
+        auto* finder = testing::openTask<CompoundFinderWindow>(m_frame, "CompCompare");
         QVERIFY(finder);
         growth().finderInputs.cost = *Currency::fromDouble(0.01);
         growth().finderInputs.value = Currency::fromWhole(900000000000);
         growth().finderInputs.term = Years::fromWhole(1);
-        QCOMPARE(testing::messageShownBy([finder] { finder->Calc_Click(); }),
+        QCOMPARE(testing::messageShownBy([finder] { finder->calculate(); }),
                  QString("Wrong or missing entry, try again."));
         QVERIFY(growth().finderRows.empty());
         QCOMPARE(program().chart.GraphPointCount, 0);

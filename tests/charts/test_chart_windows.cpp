@@ -29,10 +29,10 @@ using namespace brisk;
 class TestChartWindows : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
     void openFrame() {
-        m_frame = std::make_unique<MDIContainer>();
+        m_frame = std::make_unique<MainFrame>();
         m_frame->show();
     }
     static QImage render(const ChartData& chart) {
@@ -65,10 +65,10 @@ class TestChartWindows : public QObject {
         openFrame();
         program().shell.MortgageMode = MortgageKind::Mortgage;
         m_frame->menu()->button("Canadian")->click();
-        auto* mortgageWindow = qobject_cast<MortgageCalc*>(m_frame->currentTask());
-        mortgageWindow->Calc_Click();
+        auto* mortgageWindow = qobject_cast<MortgageWindow*>(m_frame->currentTask());
+        mortgageWindow->calculate();
         mortgageWindow->findChild<QPushButton*>("MGraphs")->click();
-        auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
+        auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
         QVERIFY(chart);
         QCOMPARE(chart->ChartKind(), int(kKindYear2D));
         QCOMPARE(chart->chartView()->chart().values.size(), 25u);
@@ -76,7 +76,7 @@ class TestChartWindows : public QObject {
         QVERIFY(!chart->findChild<QPushButton*>("Oned")->isVisibleTo(chart));
         chart->findChild<QPushButton*>("ThreeDee")->click();
         QCOMPARE(chart->ChartKind(), int(kKindYear3D));
-        chart->ExitBut_Click();
+        chart->closeChart();
         QCOMPARE(m_frame->currentTask(), mortgageWindow);
         QVERIFY(mortgage().schedule.has_value());
         QCOMPARE(mortgageWindow->gridText(1, 1), QString("10,082.74"));
@@ -85,11 +85,11 @@ class TestChartWindows : public QObject {
     void comparisonsOfferTheirFourKinds() {
         openFrame();
         m_frame->menu()->button("CompCompare")->click();
-        auto* finder = qobject_cast<FindCompoundCalc*>(m_frame->currentTask());
+        auto* finder = qobject_cast<CompoundFinderWindow*>(m_frame->currentTask());
         for (int i = 0; i < 22; ++i)
-            finder->Calc_Click();
-        finder->Graphs_Click();
-        auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
+            finder->calculate();
+        finder->showChart();
+        auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
         QCOMPARE(chart->ChartKind(), int(kKindCompare2D));
         QCOMPARE(chart->chartView()->chart().values.size(), 22u);
         QCOMPARE(chart->chartView()->chart().labels[21], std::string("XYZ mutual fund."));
@@ -147,7 +147,7 @@ class TestChartWindows : public QObject {
         QWidget* calculator = m_frame->currentTask();
         QTest::mouseClick(calculator->findChild<QPushButton*>(calculate), Qt::LeftButton);
         QTest::mouseClick(calculator->findChild<QPushButton*>(graphs), Qt::LeftButton);
-        auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
+        auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
         QVERIFY(chart);
         if (!kindButton.isEmpty())
             QTest::mouseClick(chart->findChild<QPushButton*>(kindButton), Qt::LeftButton);
@@ -174,8 +174,8 @@ class TestChartWindows : public QObject {
                 {i + 1,
                  addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i),
                  10.0 + i});
-        m_frame->openOver(new TrendGraph);
-        auto* trend = qobject_cast<TrendGraph*>(m_frame->currentTask());
+        m_frame->openOver(new TrendGraphWindow);
+        auto* trend = qobject_cast<TrendGraphWindow*>(m_frame->currentTask());
         QVERIFY(trend);
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(trend->chartView());
         QVERIFY(face);
@@ -207,10 +207,10 @@ class TestChartWindows : public QObject {
         openFrame();
         program().shell.MortgageMode = MortgageKind::Loan;
         m_frame->menu()->button("LoanPmt")->click();
-        auto* loan = qobject_cast<MortgageCalc*>(m_frame->currentTask());
-        loan->Calc_Click();
-        loan->Graphs_Click();
-        auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
+        auto* loan = qobject_cast<MortgageWindow*>(m_frame->currentTask());
+        loan->calculate();
+        loan->showChart();
+        auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
         testing::whenModal([](QWidget* box) {
             box->findChild<QPushButton*>("AllYes")->click(); // continue
             testing::whenModal([](QWidget* colour) {
@@ -218,7 +218,7 @@ class TestChartWindows : public QObject {
                 testing::whenModal([](QWidget* info) { info->close(); });
             });
         });
-        chart->Ptr_Click();
+        chart->print();
         qunsetenv("BRISKLANE_PRINT_TO_PDF");
         const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         const QStringList pdfs = documents.entryList({"Personal Loan balance*.pdf"}, QDir::Files, QDir::Time);
@@ -234,7 +234,7 @@ class TestChartWindows : public QObject {
     void theTrendGraphPagesAndReturns() {
         openFrame();
         m_frame->menu()->button("Ratios")->click();
-        auto* menu = qobject_cast<Trendmenu*>(m_frame->currentTask());
+        auto* menu = qobject_cast<DatabaseMenu*>(m_frame->currentTask());
         for (int i = 0; i < 30; ++i)
             valueDb().db.records.push_back(
                 {i + 1,
@@ -243,7 +243,7 @@ class TestChartWindows : public QObject {
         QVERIFY(testing::activate(m_frame.get()));
         menu->findChild<QPushButton*>("ShowTGraph")->setFocus();
         menu->findChild<QPushButton*>("ShowTGraph")->click();
-        auto* trend = qobject_cast<TrendGraph*>(m_frame->currentTask());
+        auto* trend = qobject_cast<TrendGraphWindow*>(m_frame->currentTask());
         QVERIFY(trend);
         // Opened by keyboard, the graph takes the focus: its keys work at once.
         QTRY_VERIFY(trend->isAncestorOf(QApplication::focusWidget()));
@@ -252,15 +252,15 @@ class TestChartWindows : public QObject {
         QCOMPARE(trend->pageLast(), 26);
         QVERIFY(!trend->findChild<QPushButton*>("Forward")->isEnabled());
         QCOMPARE(trend->chartView()->chart().labels[0], std::string("27-12-02"));
-        trend->Prev_Click();
+        trend->showOlderPage();
         QCOMPARE(trend->pageFirst(), 27);
         QCOMPARE(trend->pageLast(), 30);
-        trend->Prev_Click();
+        trend->showOlderPage();
         QVERIFY(!trend->findChild<QPushButton*>("Prev")->isEnabled());
         QCOMPARE(trend->pageFirst(), 27);
-        trend->Forward_Click();
+        trend->showNewerPage();
         QCOMPARE(trend->pageFirst(), 1);
-        trend->ExitBut_Click();
+        trend->closeTrendGraph();
         QCOMPARE(m_frame->currentTask(), menu);
         QCOMPARE(m_frame->windowTitle(), QString("  Brisklane Menu"));
     }
@@ -273,8 +273,8 @@ class TestChartWindows : public QObject {
                 {i + 1,
                  addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i),
                  5});
-        m_frame->openOver(new TrendGraph);
-        auto* trend = qobject_cast<TrendGraph*>(m_frame->currentTask());
+        m_frame->openOver(new TrendGraphWindow);
+        auto* trend = qobject_cast<TrendGraphWindow*>(m_frame->currentTask());
         QVERIFY(!trend->findChild<QPushButton*>("Forward")->isEnabled());
         QVERIFY(!trend->findChild<QPushButton*>("Prev")->isEnabled());
     }

@@ -17,7 +17,7 @@ using namespace brisk;
 class TestGrowthWindows : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
     template <typename W> W* open(const char* button) { return testing::openTask<W>(m_frame, button); }
     static void click(QWidget* window, const char* button) {
@@ -48,9 +48,9 @@ class TestGrowthWindows : public QObject {
     void cleanup() { m_frame.reset(); }
 
     void planningDefaults() {
-        auto* w = open<SavingsCalc>("Savings");
+        auto* w = open<SavingsWindow>("Savings");
         QCOMPARE(m_frame->windowTitle(), QString(" Investment Growth Calculations"));
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridRows(), 29);
         QCOMPARE(w->gridText(1, 2), QString("240.00"));
         QCOMPARE(w->gridText(25, 3), QString("679,652.79"));
@@ -82,10 +82,10 @@ class TestGrowthWindows : public QObject {
         QFETCH(int, rows);
         QFETCH(int, totalRow);
         QFETCH(QString, heading);
-        auto* w = open<SavingsCalc>("Savings");
+        auto* w = open<SavingsWindow>("Savings");
         growth().inputs.frequency = *contributionsNamed(ss(frequency));
         type(w, "InTerm", term, "InLumpInv");
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridRows(), rows);
         QCOMPARE(w->gridText(totalRow, 0), QString("Total:"));
         QCOMPARE(w->gridText(0, 0), heading);
@@ -115,7 +115,7 @@ class TestGrowthWindows : public QObject {
         QFETCH(QString, printing);
         QFETCH(QString, graphMessage);
         QFETCH(int, points);
-        auto* w = open<SavingsCalc>(comparisons ? "SavComp" : "Savings");
+        auto* w = open<SavingsWindow>(comparisons ? "SavComp" : "Savings");
         QVERIFY(w);
         type(w, "InTerm", term, "InLumpInv");
         click(w, "SCalc");
@@ -131,14 +131,14 @@ class TestGrowthWindows : public QObject {
             return;
         }
         click(w, "SGraphs");
-        auto* chart = qobject_cast<GraphsAll*>(m_frame->currentTask());
+        auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
         QVERIFY(chart);
         QCOMPARE(chart->chartView()->chart().values.size(), std::size_t(points));
     }
 
     void editingEmptiesThePlanningTable() {
-        auto* w = open<SavingsCalc>("Savings");
-        w->Calc_Click();
+        auto* w = open<SavingsWindow>("Savings");
+        w->calculate();
         type(w, "InRate", "10", "InLumpInv");
         QCOMPARE(w->gridText(1, 1), QString());
         QCOMPARE(program().chart.GraphPointCount, 0);
@@ -146,7 +146,7 @@ class TestGrowthWindows : public QObject {
     }
 
     void minusSignsInTheIncreaseAndInflationBoxes() {
-        auto* w = open<SavingsCalc>("Savings");
+        auto* w = open<SavingsWindow>("Savings");
         type(w, "inInflatRate", "-5", "InLumpInv");
         QCOMPARE(growth().inputs.inflation, Percent::fromWhole(-5));
         type(w, "InRate", "-5", "InLumpInv"); // the rate box takes no minus
@@ -154,7 +154,7 @@ class TestGrowthWindows : public QObject {
     }
 
     void theTermIsLimitedTo40Years() {
-        auto* w = open<SavingsCalc>("Savings");
+        auto* w = open<SavingsWindow>("Savings");
         const QString message = testing::messageShownBy([&] { type(w, "InTerm", "41", "InLumpInv"); });
         QCOMPARE(message, QString("Wrong entry, 40 Years limit."));
         QCOMPARE(growth().inputs.term, Years::fromWhole(40));
@@ -162,13 +162,13 @@ class TestGrowthWindows : public QObject {
 
     void comparisonsListUpTo22Examples() {
         program().shell.CalcMode = PlannerMode::Comparisons;
-        auto* w = open<SavingsCalc>("SavComp");
+        auto* w = open<SavingsWindow>("SavComp");
         QCOMPARE(m_frame->windowTitle(), QString(" Investment Growth Comparisons"));
         for (int n = 1; n <= 22; ++n)
-            w->Calc_Click();
+            w->calculate();
         QCOMPARE(w->gridText(22, 7), QString("679,652.79"));
         QCOMPARE(program().chart.labels[2], std::string("Row  3"));
-        const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
+        const QString message = testing::messageShownBy([&] { w->calculate(); });
         QCOMPARE(message, QString("Limit is 22 entries."));
         QCOMPARE(growth().examples.size(), 22u);
         type(w, "InRate", "10", "InLumpInv"); // editing keeps the examples
@@ -177,28 +177,28 @@ class TestGrowthWindows : public QObject {
 
     void aFailedCalculationCountsNothing() {
         program().shell.CalcMode = PlannerMode::Comparisons;
-        auto* w = open<SavingsCalc>("SavComp");
-        w->Calc_Click();
+        auto* w = open<SavingsWindow>("SavComp");
+        w->calculate();
         growth().inputs.frequency = Contributions::Quarterly;
         growth().inputs.increase = Percent::fromWhole(-150);
-        const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
+        const QString message = testing::messageShownBy([&] { w->calculate(); });
         QCOMPARE(message, QString("Wrong or missing entry, try again."));
         QCOMPARE(growth().examples.size(), 1u);
         QCOMPARE(w->gridText(2, 0), QString());
     }
 
     void theFinderListsRowsAndItsPrintoutText() {
-        auto* w = open<FindCompoundCalc>("CompCompare");
+        auto* w = open<CompoundFinderWindow>("CompCompare");
         QCOMPARE(m_frame->windowTitle(), QString(" Find Annual Compound Growth"));
         QCOMPARE(w->findChild<EntryBox*>("InCost")->text(), QString("      $10,000.00"));
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridText(1, 0), QString("XYZ mutual fund."));
         QCOMPARE(w->gridText(1, 4), QString("14.870%"));
         QCOMPARE(w->gridText(1, 5), QString("100.00%"));
         QCOMPARE(program().chart.GraphPointCount, 1);
         QCOMPARE(program().chart.charted[0], *Currency::fromDouble(14.8698));
         for (int n = 2; n <= 13; ++n)
-            w->Calc_Click();
+            w->calculate();
         const QString message = testing::messageShownBy([&] { type(w, "InTerm", "51", "InCost"); });
         QCOMPARE(message, QString("Wrong entry, 50 Years limit."));
         QCOMPARE(growth().finderInputs.term, Years::fromWhole(50));

@@ -41,9 +41,9 @@ QLineEdit* openEditor(ResultGrid* grid) {
 class TestMortgageDialogs : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
-    MortgageCalc* open() { return testing::openTask<MortgageCalc>(m_frame, "Canadian"); }
+    MortgageWindow* open() { return testing::openTask<MortgageWindow>(m_frame, "Canadian"); }
 
     // Clicks `button`, lets `act` work the dialog named `name` it opens and close it, and returns the
     // text of a message box shown after the dialog closed (closed again), empty when none. A dialog
@@ -90,11 +90,11 @@ class TestMortgageDialogs : public QObject {
         QFETCH(QString, button);
         QFETCH(bool, escape);
         QFETCH(QString, rate);
-        MortgageCalc* w = open();
+        MortgageWindow* w = open();
         QVERIFY(w);
         mortgage().inputs.StartDate = kMarchFirst;
         w->findChild<QRadioButton*>("Option1")->click();
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridText(1, 1), QString("843.75")); // the first month's interest at 10.125%
         testing::typeAndLeave(w->findChild<EntryBox*>("InRate"), rate);
 
@@ -146,7 +146,7 @@ class TestMortgageDialogs : public QObject {
 
     // A first payment date never set is not set by opening the date dialog and leaving it.
     void escapeInTheDateInputKeepsADateNeverSet() {
-        MortgageCalc* w = open();
+        MortgageWindow* w = open();
         QVERIFY(w);
         const QString message = answerDialog(w, "MDateNumber", "MortDateInput", [](QDialog* dialog) {
             QVERIFY(testing::activate(dialog));
@@ -168,7 +168,7 @@ class TestMortgageDialogs : public QObject {
     }
     void okInTheDateInputKeepsTheDateTyped() {
         QFETCH(bool, leave);
-        MortgageCalc* w = open();
+        MortgageWindow* w = open();
         QVERIFY(w);
         const QString message = answerDialog(w, "MDateNumber", "MortDateInput", [&](QDialog* dialog) {
             QVERIFY(testing::activate(dialog));
@@ -193,7 +193,7 @@ class TestMortgageDialogs : public QObject {
 
     // The same for a payment increase typed and not left.
     void okInAdditionalPaymentsKeepsTheIncreaseTyped() {
-        MortgageCalc* w = open();
+        MortgageWindow* w = open();
         QVERIFY(w);
         const QString message = answerDialog(w, "MAddPrePay", "MortPrePay", [](QDialog* dialog) {
             QVERIFY(testing::activate(dialog));
@@ -233,7 +233,7 @@ class TestMortgageDialogs : public QObject {
         QFETCH(QString, focus);
         QFETCH(QString, second);
         QFETCH(float, percent);
-        MortgageCalc* w = open();
+        MortgageWindow* w = open();
         QVERIFY(w);
         QString first, secondShown, focused;
         bool editing = true;
@@ -257,7 +257,7 @@ class TestMortgageDialogs : public QObject {
             }
             first = grid->grid()->text(1, 1);
             secondShown = grid->grid()->text(2, 1);
-            static_cast<MortPrePay*>(dialog)->UsePrePay_Click();
+            static_cast<ExtraPaymentsDialog*>(dialog)->keepExtraPayments();
         });
         QCOMPARE(message, QString());
         QCOMPARE(focused, focus);
@@ -270,7 +270,7 @@ class TestMortgageDialogs : public QObject {
 
     // Back in the grid after Tab, typing edits the cell that was current.
     void afterTabTheGridIsTypedInAgain() {
-        MortgageCalc* w = open();
+        MortgageWindow* w = open();
         QVERIFY(w);
         answerDialog(w, "MAddPrePay", "MortPrePay", [&](QDialog* dialog) {
             QVERIFY(testing::activate(dialog));
@@ -285,7 +285,7 @@ class TestMortgageDialogs : public QObject {
             QTest::keyClicks(grid, "9");
             QVERIFY(openEditor(grid));
             QTest::keyClick(openEditor(grid), Qt::Key_Tab);
-            static_cast<MortPrePay*>(dialog)->UsePrePay_Click();
+            static_cast<ExtraPaymentsDialog*>(dialog)->keepExtraPayments();
         });
         QCOMPARE(mortgage().inputs.ExtraPayments[3].amount, Currency::fromWhole(9));
         QCOMPARE(mortgage().inputs.ExtraPaymentCount, 1);
@@ -306,7 +306,7 @@ class TestMortgageDialogs : public QObject {
         QFETCH(int, choice);
         QFETCH(int, key);
         QFETCH(int, kept);
-        MortgageCalc* w = open();
+        MortgageWindow* w = open();
         QVERIFY(w);
         mortgage().inputs.DaysChoice = choice;
         QString focused;
@@ -337,9 +337,9 @@ class TestMortgageDialogs : public QObject {
     }
     void theShownPaymentsFollowTheOption() {
         QFETCH(QString, how);
-        MortgageCalc* w = open();
+        MortgageWindow* w = open();
         QVERIFY(w);
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridText(0, 0), QString(" Payment  Year"));
         const auto choose = [&](const char* name) {
             auto* option = w->findChild<QRadioButton*>(name);
@@ -365,9 +365,9 @@ class TestMortgageDialogs : public QObject {
 
     // A screen reader tells the additional payments grid from the schedule's.
     void theAdditionalPaymentsGridHasItsOwnName() {
-        MortgageCalc* w = open();
+        MortgageWindow* w = open();
         QVERIFY(w);
-        MortPrePay dialog(w);
+        ExtraPaymentsDialog dialog(w);
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(dialog.grid());
         QVERIFY(face);
         QCOMPARE(face->text(QAccessible::Name), QString("Additional payments by year"));

@@ -26,10 +26,11 @@ using namespace brisk;
 class TestMortgageWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
-    MortgageCalc* open(MortgageKind mode) {
-        return testing::openTask<MortgageCalc>(m_frame, mode == MortgageKind::Loan ? "LoanPmt" : "Canadian");
+    MortgageWindow* open(MortgageKind mode) {
+        return testing::openTask<MortgageWindow>(m_frame,
+                                                 mode == MortgageKind::Loan ? "LoanPmt" : "Canadian");
     }
     template <typename T = QLabel> T* child(QWidget* w, const char* name) { return w->findChild<T*>(name); }
     static QString typeInto(EntryBox* box, const QString& keys, QWidget*) {
@@ -57,7 +58,7 @@ class TestMortgageWindow : public QObject {
         QFETCH(QString, caption);
         QFETCH(QString, principal);
         QFETCH(QString, term);
-        MortgageCalc* w = open(MortgageKind(mode));
+        MortgageWindow* w = open(MortgageKind(mode));
         QVERIFY(w);
         QCOMPARE(m_frame->windowTitle(), caption);
         QCOMPARE(child<EntryBox>(w, "InPrincipal")->text(), principal);
@@ -69,8 +70,8 @@ class TestMortgageWindow : public QObject {
     }
 
     void calculateShowsTheSummaryAndTheGrid() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
-        w->Calc_Click();
+        MortgageWindow* w = open(MortgageKind::Mortgage);
+        w->calculate();
         QCOMPARE(child(w, "InMonthPI")->text(), QString("     $917.53"));
         QCOMPARE(child(w, "NumPmtsYear")->text(), QString("          12"));
         QCOMPARE(child(w, "PeriodicR")->text(), QString("0.0084375"));
@@ -89,8 +90,8 @@ class TestMortgageWindow : public QObject {
 
     // The schedule saved as CSV reads back in a CSV reader as numbers, each to the cent of the grid.
     void theScheduleAsCsvHoldsPlainFigures() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
-        w->Calc_Click();
+        MortgageWindow* w = open(MortgageKind::Mortgage);
+        w->calculate();
         const CsvRows read = parseCsv(w->resultGrid()->csvText());
         const GridModel* grid = w->resultGrid()->grid();
         QCOMPARE(int(read.rows.size()), grid->gridRows());
@@ -128,7 +129,7 @@ class TestMortgageWindow : public QObject {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(bool, message);
-        MortgageCalc* w = open(MortgageKind(mode));
+        MortgageWindow* w = open(MortgageKind(mode));
         QString text;
         bool shownMessage = false;
         testing::whenModal([&](QWidget* box) {
@@ -145,7 +146,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void aNewTermErasesTheAdditionalPayments() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         mortgage().inputs.ExtraPayments[2].amount = Currency::fromWhole(1000);
         mortgage().inputs.ExtraPaymentCount = 1;
         typeInto(child<EntryBox>(w, "InTerm"), "30", child<EntryBox>(w, "InPrincipal"));
@@ -154,9 +155,9 @@ class TestMortgageWindow : public QObject {
     }
 
     void theDateViewAsksForTheFirstDate() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         child<QRadioButton>(w, "Option1")->click();
-        w->Calc_Click();
+        w->calculate();
         testing::whenModal([](QWidget* dialog) {
             QCOMPARE(dialog->objectName(), QString("MortDateInput"));
             testing::typeAndLeave(dialog->findChild<EntryBox*>("InDate"), "1/31/2002");
@@ -172,7 +173,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void anUnreadableDateKeepsThePreviousOne() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         mortgage().inputs.StartDate =
             Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)};
         QString message, shown;
@@ -192,17 +193,17 @@ class TestMortgageWindow : public QObject {
     }
 
     void additionalPaymentsChangeTheSchedule() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
-        w->Calc_Click();
+        MortgageWindow* w = open(MortgageKind::Mortgage);
+        w->calculate();
         QCOMPARE(child(w, "TotSavd")->text(), QString("        $.00"));
         testing::whenModal([](QWidget* window) {
-            auto* dialog = static_cast<MortPrePay*>(window);
+            auto* dialog = static_cast<ExtraPaymentsDialog*>(window);
             GridModel* g = dialog->grid()->grid();
             QCOMPARE(g->rowCount(), 25);
             QCOMPARE(g->text(3, 0), QString("3"));
             g->setData(g->index(2, 1), "5000", Qt::EditRole); // year 3
             QCOMPARE(g->text(3, 1), QString("5,000.00"));
-            dialog->UsePrePay_Click();
+            dialog->keepExtraPayments();
         });
         child<QPushButton>(w, "MAddPrePay")->click();
         QCOMPARE(mortgage().inputs.ExtraPaymentCount, 1);
@@ -210,9 +211,9 @@ class TestMortgageWindow : public QObject {
         QCOMPARE(child(w, "AddPmtsOn")->palette().color(QPalette::Window), QColor(248, 0, 0));
         // Erase all, then OK: no payments, the indicator back to the button face.
         testing::whenModal([](QWidget* window) {
-            auto* dialog = static_cast<MortPrePay*>(window);
-            dialog->DoNotUse_Click();
-            dialog->UsePrePay_Click();
+            auto* dialog = static_cast<ExtraPaymentsDialog*>(window);
+            dialog->clearExtraPayments();
+            dialog->keepExtraPayments();
         });
         child<QPushButton>(w, "MAddPrePay")->click();
         QCOMPARE(mortgage().inputs.ExtraPaymentCount, 0);
@@ -220,10 +221,10 @@ class TestMortgageWindow : public QObject {
     }
 
     void amountCellsAreTypedRowAfterRow() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         QString first, second, third;
         testing::whenModal([&](QWidget* window) {
-            auto* dialog = static_cast<MortPrePay*>(window);
+            auto* dialog = static_cast<ExtraPaymentsDialog*>(window);
             ResultGrid* grid = dialog->grid();
             // The cell editor open now (an editor closed by Enter is hidden until it goes).
             auto editor = [grid]() -> QWidget* {
@@ -243,7 +244,7 @@ class TestMortgageWindow : public QObject {
             first = grid->grid()->text(1, 1);
             second = grid->grid()->text(2, 1);
             third = grid->grid()->text(3, 1);
-            dialog->UsePrePay_Click();
+            dialog->keepExtraPayments();
         });
         child<QPushButton>(w, "MAddPrePay")->click();
         QCOMPARE(first, QString("250.50"));
@@ -254,7 +255,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void thePercentageIsLimitedTo100() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         QString message, shown;
         testing::whenModal([&](QWidget* dialog) {
             testing::whenModal([&](QWidget* box) {
@@ -263,7 +264,7 @@ class TestMortgageWindow : public QObject {
             });
             shown = typeInto(dialog->findChild<EntryBox*>("InPercent"), "150",
                              dialog->findChild<QPushButton*>("UsePrePay"));
-            static_cast<MortPrePay*>(dialog)->UsePrePay_Click();
+            static_cast<ExtraPaymentsDialog*>(dialog)->keepExtraPayments();
         });
         child<QPushButton>(w, "MAddPrePay")->click();
         QCOMPARE(message, QString("100% limit."));
@@ -272,8 +273,8 @@ class TestMortgageWindow : public QObject {
     }
 
     void theDaysChoiceTakesEffectOnExit() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
-        MortIRFTable dialog(w);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
+        DaysInYearDialog dialog(w);
         dialog.show();
         dialog.findChild<QRadioButton*>("IRFactor2")->click();
         QCOMPARE(mortgage().inputs.DaysChoice, 1); // not while the window is open
@@ -287,19 +288,19 @@ class TestMortgageWindow : public QObject {
     }
 
     void aZeroRateShowsMessage3AndKeepsThePreviousGrid() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
-        w->Calc_Click();
+        MortgageWindow* w = open(MortgageKind::Mortgage);
+        w->calculate();
         mortgage().inputs.rate = Percent();
-        const QString message = testing::messageShownBy([&] { w->Calc_Click(); });
+        const QString message = testing::messageShownBy([&] { w->calculate(); });
         QCOMPARE(message, QString("Wrong or missing entry, try again."));
         QCOMPARE(w->gridText(1, 1), QString("10,082.74"));
     }
 
     void filesRoundTripAndTheOtherModeIsRefused() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         mortgage().inputs.frequency = FrequencyKind::BiweeklyAcc;
         mortgage().inputs.CalcMode = ShowPayments::All;
-        w->Calc_Click();
+        w->calculate();
         const QString path = QDir(program().dataFolder).filePath("House.umd");
         QVERIFY(w->saveFile(path));
         QCOMPARE(program().shell.MortFileName, std::string("House.umd"));
@@ -321,8 +322,8 @@ class TestMortgageWindow : public QObject {
     // Save writes what the boxes show, even when it was not calculated yet; a date never set stays
     // empty.
     void saveWritesTheInputsShown() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
-        w->Calc_Click();
+        MortgageWindow* w = open(MortgageKind::Mortgage);
+        w->calculate();
         typeInto(child<EntryBox>(w, "InRate"), "7", child<EntryBox>(w, "InPrincipal"));
         const QString path = QDir(program().dataFolder).filePath("Edited.umd");
         QVERIFY(w->saveFile(path));
@@ -335,15 +336,15 @@ class TestMortgageWindow : public QObject {
     }
 
     void aFailedSaveKeepsTheEarlierFile() {
-        MortgageCalc* w = open(MortgageKind::Loan);
-        w->Calc_Click();
+        MortgageWindow* w = open(MortgageKind::Loan);
+        w->calculate();
         const QString message =
             testing::messageShownBy([&] { QVERIFY(!w->saveFile("/no/such/folder/Car.uld")); });
         QCOMPARE(message, QString("Bad Filename. Must be in the form MYFILE.ULD"));
     }
 
     void nothingCalculatedRefusesPrintSaveAndGraph() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         QStringList messages;
         for (const char* button : {"MPrinter", "MSaveFile"}) {
             testing::whenModal([&](QWidget* box) {
@@ -356,11 +357,11 @@ class TestMortgageWindow : public QObject {
     }
 
     void aShortLoanPrintsAndSaves() {
-        MortgageCalc* w = open(MortgageKind::Loan);
+        MortgageWindow* w = open(MortgageKind::Loan);
         typeInto(child<EntryBox>(w, "InTerm"), "6", child<EntryBox>(w, "InPrincipal"));
-        w->Calc_Click();
+        w->calculate();
         QVERIFY(w->saveFile(QDir(program().dataFolder).filePath("Short.uld")));
-        w->Graphs_Click();
+        w->showChart();
         QVERIFY(program().chart.GraphCaller == ChartCaller::Mortgage);
         QCOMPARE(program().chart.GraphPointCount, 2);
         QCOMPARE(program().chart.GraphTitle, std::string("Personal Loan balance at start of each Year"));
@@ -368,9 +369,9 @@ class TestMortgageWindow : public QObject {
 
     void printsTheScheduleToAPdf() {
         qputenv("BRISKLANE_PRINT_TO_PDF", "1");
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         child<QRadioButton>(w, "Option1")->click();
-        w->Calc_Click();
+        w->calculate();
         testing::whenModal([](QWidget* header) {
             QTest::keyClicks(header->findChild<EntryBox*>("InFName"), "1");
             header->findChild<QPushButton*>("Acept")->click();
@@ -396,7 +397,7 @@ class TestMortgageWindow : public QObject {
     }
 
     void helpSwapsWithTheGridAndEditingClosesIt() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
+        MortgageWindow* w = open(MortgageKind::Mortgage);
         auto* help = child<QPushButton>(w, "MHelp");
         help->click();
         QCOMPARE(help->text(), QString("Close &Help"));
@@ -410,9 +411,9 @@ class TestMortgageWindow : public QObject {
     }
 
     void exitReturnsToTheMenu() {
-        MortgageCalc* w = open(MortgageKind::Mortgage);
-        w->Calc_Click();
-        w->Exit_Click();
+        MortgageWindow* w = open(MortgageKind::Mortgage);
+        w->calculate();
+        w->exitToMenu();
         QTest::qWait(0);
         QCOMPARE(m_frame->windowTitle(), QString(" Brisklane Menu"));
         QVERIFY(m_frame->menu()->isVisible());

@@ -123,7 +123,7 @@ double difference(const QImage& queued, const QImage& fallback) {
 
 class PrintQueueCheck : public QObject {
     Q_OBJECT
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
     // The queue's PDF files and when each was written.
     static QHash<QString, QDateTime> queueFiles() {
@@ -215,11 +215,11 @@ class PrintQueueCheck : public QObject {
 
     // All 300 payments over pages: the header on the first, every page as the fallback's.
     void aMortgagePrintoutThroughTheQueue() {
-        auto* w = testing::openTask<MortgageCalc>(m_frame, "Canadian");
+        auto* w = testing::openTask<MortgageWindow>(m_frame, "Canadian");
         QVERIFY(w);
         w->findChild<QRadioButton*>("Option1")->click(); // all payments
-        w->Calc_Click();
-        const auto [queued, fallback] = printBothWays([w] { w->Printer_Click(); });
+        w->calculate();
+        const auto [queued, fallback] = printBothWays([w] { w->print(); });
         const QString words = run("pdftotext", {"-layout", fallback, "-"});
         QVERIFY(words.contains("Printed through a CUPS queue"));
         QVERIFY(words.contains("10,082.74") || words.contains("917.53"));
@@ -230,17 +230,17 @@ class PrintQueueCheck : public QObject {
     // Two copies of pages 2 and 3, chosen in the print dialog with the keyboard and the mouse: the
     // queue prints those two pages twice, each as the fallback's page of that number.
     void twoCopiesOfTwoPagesThroughTheQueue() {
-        auto* w = testing::openTask<MortgageCalc>(m_frame, "Canadian");
+        auto* w = testing::openTask<MortgageWindow>(m_frame, "Canadian");
         QVERIFY(w);
         w->findChild<QRadioButton*>("Option1")->click(); // all payments
-        w->Calc_Click();
+        w->calculate();
         const auto typeNumber = [](QSpinBox* box, int number) {
             box->setFocus();
             QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(box, QString::number(number));
         };
         const auto [queued, fallback] =
-            printBothWays([w] { w->Printer_Click(); },
+            printBothWays([w] { w->print(); },
                           [&](QPrintDialog* dialog) {
                               typeNumber(dialog->findChild<QSpinBox*>("copies"), 2);
                               auto* range = dialog->findChild<QRadioButton*>("printRange");
@@ -260,10 +260,10 @@ class PrintQueueCheck : public QObject {
     // are turned with the page, so the picture is compared: at most half as far from the fallback's
     // as the fallback's is from itself upside down.
     void aChartThroughTheQueue() {
-        auto* w = testing::openTask<MortgageCalc>(m_frame, "Canadian");
+        auto* w = testing::openTask<MortgageWindow>(m_frame, "Canadian");
         QVERIFY(w);
-        w->Calc_Click();
-        w->Graphs_Click();
+        w->calculate();
+        w->showChart();
         QWidget* chart = m_frame->currentTask();
         QVERIFY(chart && chart != w);
         const auto [queued, fallback] =

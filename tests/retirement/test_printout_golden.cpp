@@ -35,13 +35,13 @@ printed(Inputs in, Outcome<YearTable> (*calculate)(const Inputs&),
 TEST(RetirementPrintoutGolden, EveryPlannerAsBefore) {
     RetireInputs fixed;
     fixed.option = RetireOption::Fixed;
-    fixed.drawn = whole(3000);
-    fixed.fourth = whole(3);
+    fixed.monthly = whole(3000);
+    fixed.yearlyIncrease = Percent::fromWhole(3);
     RetireInputs longPercentage;
-    longPercentage.fourth = whole(50);
+    longPercentage.years = Years::fromWhole(50);
     CapitalInputs income;
     income.option = CapitalOption::Income;
-    income.amount = whole(40000);
+    income.yearlyIncome = whole(40000);
     income.rate = *Percent::fromDouble(7.5);
     income.term = Years::fromWhole(45);
     Plan401kInputs noBalance;
@@ -50,7 +50,7 @@ TEST(RetirementPrintoutGolden, EveryPlannerAsBefore) {
     RetireInputs huge; // figures wider than their columns keep every digit
     huge.value = whole(2000000000);
     huge.rate = Percent::fromWhole(40);
-    huge.drawn = whole(2);
+    huge.withdrawnPercent = Percent::fromWhole(2);
     Plan401kInputs hugeSalary;
     hugeSalary.salary = whole(900000000);
     hugeSalary.returnRate = Percent::fromWhole(45);

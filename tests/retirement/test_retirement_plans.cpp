@@ -15,12 +15,20 @@ using namespace brisk;
 namespace {
 
 RetireInputs percentage(double value, double rate, double drawn, double years) {
-    return {RetireOption::Percentage, *Currency::fromDouble(value), *Percent::fromDouble(rate),
-            *Currency::fromDouble(drawn), *Currency::fromDouble(years)};
+    RetireInputs in;
+    in.option = RetireOption::Percentage;
+    in.value = *Currency::fromDouble(value);
+    in.rate = *Percent::fromDouble(rate);
+    in.withdrawnPercent = *Percent::fromDouble(drawn);
+    in.years = *Years::fromDouble(years);
+    return in;
 }
 RetireInputs fixed(double value, double rate, double monthly, double increase) {
-    return {RetireOption::Fixed, *Currency::fromDouble(value), *Percent::fromDouble(rate),
-            *Currency::fromDouble(monthly), *Currency::fromDouble(increase)};
+    return {.option = RetireOption::Fixed,
+            .value = *Currency::fromDouble(value),
+            .rate = *Percent::fromDouble(rate),
+            .monthly = *Currency::fromDouble(monthly),
+            .yearlyIncrease = *Percent::fromDouble(increase)};
 }
 template <typename O> YearTable ok(const O& outcome) {
     EXPECT_TRUE(outcome) << "message " << outcome.message;
@@ -32,11 +40,11 @@ template <typename O> YearTable ok(const O& outcome) {
 TEST(Retirement, PercentageWorkedExampleGrowsFivePercentAYear) {
     const YearTable t = ok(calculateRetirement(percentage(100000, 20, 15, 25)));
     ASSERT_EQ(t.years(), 25);
-    EXPECT_NEAR(t.rows[0].first, 20000.0, 0.001);   // interest
-    EXPECT_DOUBLE_EQ(t.rows[0].second, 15000.0005); // income: cut to cents, plus 0.0005
+    EXPECT_NEAR(t.rows[0].interest, 20000.0, 0.001);   // interest
+    EXPECT_DOUBLE_EQ(t.rows[0].withdrawn, 15000.0005); // income: cut to cents, plus 0.0005
     EXPECT_DOUBLE_EQ(t.rows[0].value, 105000.0005);
     for (int k = 1; k < 25; ++k) {
-        EXPECT_NEAR(t.rows[k].second, t.rows[k - 1].second * 1.05, 0.02) << k;
+        EXPECT_NEAR(t.rows[k].withdrawn, t.rows[k - 1].withdrawn * 1.05, 0.02) << k;
         EXPECT_NEAR(t.rows[k].value, t.rows[k - 1].value * 1.05, 0.02) << k;
     }
     EXPECT_EQ(t.totals.value, t.rows.back().value);
@@ -80,12 +88,12 @@ TEST(Retirement, AFixedAmountRunningOutEndsWithAPartialYear) {
     EXPECT_NEAR(t.rows[11].value, 13950.1899, 0.0001); // what is left after year 12
     const YearRow& last = t.rows.back();
     // Ten whole months of the raised amount, then what is left is withdrawn with the interest.
-    EXPECT_NEAR(last.first, 660.1841236906843, 1e-6);
-    EXPECT_NEAR(last.second, 13950.1899 + 660.1841236906843, 1e-6);
+    EXPECT_NEAR(last.interest, 660.1841236906843, 1e-6);
+    EXPECT_NEAR(last.withdrawn, 13950.1899 + 660.1841236906843, 1e-6);
     EXPECT_LE(std::fabs(last.value), 0.00005);
     EXPECT_EQ(t.totals.value, last.value);
     // Every figure is real money: capital plus interest is what was withdrawn plus what is left.
-    EXPECT_NEAR(100000 + t.totals.first, t.totals.second + t.totals.value, 0.005);
+    EXPECT_NEAR(100000 + t.totals.interest, t.totals.withdrawn + t.totals.value, 0.005);
 }
 
 TEST(Retirement, NothingToDrawFromNothingIsMessage3) {
@@ -93,38 +101,52 @@ TEST(Retirement, NothingToDrawFromNothingIsMessage3) {
 }
 
 TEST(CapitalRequired, LevelInvestmentReachesTheCapital) {
-    const YearTable t = ok(calculateCapital(
-        {CapitalOption::Capital, Currency::fromWhole(100000), Percent::fromWhole(20), Years::fromWhole(25)}));
+    const YearTable t = ok(calculateCapital({.option = CapitalOption::Capital,
+                                             .capital = Currency::fromWhole(100000),
+                                             .rate = Percent::fromWhole(20),
+                                             .term = Years::fromWhole(25)}));
     ASSERT_EQ(t.years(), 25);
-    EXPECT_NEAR(t.rows[0].first, 176.56, 0.005); // 100,000 / (1.2 x 471.98)
+    EXPECT_NEAR(t.rows[0].paidIn, 176.56, 0.005); // 100,000 / (1.2 x 471.98)
     EXPECT_NEAR(t.rows.back().value, 100000, 1e-6);
-    EXPECT_NEAR(t.totals.first, 25 * t.rows[0].first, 1e-6);
+    EXPECT_NEAR(t.totals.paidIn, 25 * t.rows[0].paidIn, 1e-6);
     EXPECT_EQ(t.totals.year, 26);
-    const YearTable one = ok(calculateCapital(
-        {CapitalOption::Capital, Currency::fromWhole(11000), Percent::fromWhole(10), Years::fromWhole(1)}));
+    const YearTable one = ok(calculateCapital({.option = CapitalOption::Capital,
+                                               .capital = Currency::fromWhole(11000),
+                                               .rate = Percent::fromWhole(10),
+                                               .term = Years::fromWhole(1)}));
     ASSERT_EQ(one.years(), 1);
-    EXPECT_NEAR(one.rows[0].first, 10000, 1e-6); // C / (1 + i)
+    EXPECT_NEAR(one.rows[0].paidIn, 10000, 1e-6); // C / (1 + i)
     EXPECT_NEAR(one.rows[0].value, 11000, 1e-6);
-    const YearTable income = ok(calculateCapital(
-        {CapitalOption::Income, Currency::fromWhole(40000), Percent::fromWhole(20), Years::fromWhole(25)}));
+    const YearTable income = ok(calculateCapital({.option = CapitalOption::Income,
+                                                  .yearlyIncome = Currency::fromWhole(40000),
+                                                  .rate = Percent::fromWhole(20),
+                                                  .term = Years::fromWhole(25)}));
     EXPECT_NEAR(income.rows.back().value, 200000, 1e-6);
 }
 
 TEST(CapitalRequired, RefusesWhatHasNoAnswer) {
-    EXPECT_EQ(
-        calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Percent(), Years::fromWhole(5)})
-            .message,
-        Msg::WrongEntry);
-    EXPECT_EQ(
-        calculateCapital({CapitalOption::Income, Currency::fromWhole(1000), Percent(), Years::fromWhole(5)})
-            .message,
-        Msg::WrongEntry);
-    EXPECT_EQ(
-        calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Percent::fromWhole(5), Years()})
-            .message,
-        Msg::WrongEntry);
-    EXPECT_EQ(calculateCapital({CapitalOption::Capital, Currency::fromWhole(1000), Percent::fromWhole(5),
-                                Years::fromWhole(51)})
+    EXPECT_EQ(calculateCapital({.option = CapitalOption::Capital,
+                                .capital = Currency::fromWhole(1000),
+                                .rate = Percent(),
+                                .term = Years::fromWhole(5)})
+                  .message,
+              Msg::WrongEntry);
+    EXPECT_EQ(calculateCapital({.option = CapitalOption::Income,
+                                .yearlyIncome = Currency::fromWhole(1000),
+                                .rate = Percent(),
+                                .term = Years::fromWhole(5)})
+                  .message,
+              Msg::WrongEntry);
+    EXPECT_EQ(calculateCapital({.option = CapitalOption::Capital,
+                                .capital = Currency::fromWhole(1000),
+                                .rate = Percent::fromWhole(5),
+                                .term = Years()})
+                  .message,
+              Msg::WrongEntry);
+    EXPECT_EQ(calculateCapital({.option = CapitalOption::Capital,
+                                .capital = Currency::fromWhole(1000),
+                                .rate = Percent::fromWhole(5),
+                                .term = Years::fromWhole(51)})
                   .message,
               Msg::YearLimit50);
 }
@@ -148,14 +170,14 @@ TEST(Plan401k, ContributionsCompoundFromTheYearAfter) {
     in.years = Years::fromWhole(2);
     const YearTable t = ok(calculate401k(in));
     ASSERT_EQ(t.years(), 2);
-    EXPECT_EQ(t.rows[0].first, 4500.0); // 9% of 50,000
-    EXPECT_EQ(t.rows[0].second, 450.0);
+    EXPECT_EQ(t.rows[0].paidIn, 4500.0); // 9% of 50,000
+    EXPECT_EQ(t.rows[0].interest, 450.0);
     EXPECT_EQ(t.rows[0].value, 4950.0);
-    EXPECT_EQ(t.rows[1].first, 4500.0); // no raise: the same contribution
-    EXPECT_EQ(t.rows[1].second, 945.0); // on 4,950 + 4,500
+    EXPECT_EQ(t.rows[1].paidIn, 4500.0);  // no raise: the same contribution
+    EXPECT_EQ(t.rows[1].interest, 945.0); // on 4,950 + 4,500
     EXPECT_EQ(t.rows[1].value, 10395.0);
-    EXPECT_EQ(t.totals.first, 9000.0);
-    EXPECT_EQ(t.totals.second, 1395.0);
+    EXPECT_EQ(t.totals.paidIn, 9000.0);
+    EXPECT_EQ(t.totals.interest, 1395.0);
     in.inflation = Percent::fromWhole(10);
     const YearTable real = ok(calculate401k(in));
     EXPECT_NEAR(real.rows[0].value, 4455.0, 1e-9);
@@ -174,8 +196,10 @@ TEST(RetirementPrintouts, PagesRepeatTheirHeadingsAndNumberEachPage) {
     const RetireInputs retire = fixed(500000, 10, 1000, 0);
     Plan401kInputs k;
     k.years = Years::fromWhole(50);
-    const CapitalInputs capital{CapitalOption::Capital, Currency::fromWhole(100000), Percent::fromWhole(20),
-                                Years::fromWhole(50)};
+    const CapitalInputs capital{.option = CapitalOption::Capital,
+                                .capital = Currency::fromWhole(100000),
+                                .rate = Percent::fromWhole(20),
+                                .term = Years::fromWhole(50)};
     for (const Case& c :
          {Case{retirementPrintout(retire, ok(calculateRetirement(retire)), context),
                "Year         Interest/Growth          Annual Income        Current Value", 50},
@@ -208,8 +232,10 @@ TEST(RetirementPrintouts, PagesRepeatTheirHeadingsAndNumberEachPage) {
 // year is 105,000.0005 (100,000 at 20% less 15% withdrawn, with the half-cent the cut leaves).
 TEST(RetirementChart, TheChartIsTheTablesValueColumn) {
     const YearTable income = ok(calculateRetirement(percentage(100000, 20, 15, 25)));
-    const YearTable capital = ok(calculateCapital(
-        {CapitalOption::Capital, Currency::fromWhole(100000), Percent::fromWhole(10), Years::fromWhole(10)}));
+    const YearTable capital = ok(calculateCapital({.option = CapitalOption::Capital,
+                                                   .capital = Currency::fromWhole(100000),
+                                                   .rate = Percent::fromWhole(10),
+                                                   .term = Years::fromWhole(10)}));
     const YearTable plan401k = ok(calculate401k(Plan401kInputs{}));
     const struct {
         const YearTable& table;

@@ -17,7 +17,7 @@ using namespace brisk;
 class TestRetirementWindows : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
     template <typename W> W* open(const char* button) { return testing::openTask<W>(m_frame, button); }
     static void type(QWidget* window, const char* box, const QString& keys, const char* leaveTo) {
@@ -39,9 +39,9 @@ class TestRetirementWindows : public QObject {
     void cleanup() { m_frame.reset(); }
 
     void percentageThenFixedAmount() {
-        auto* w = open<RetireCalc>("Retirement");
+        auto* w = open<RetirementWindow>("Retirement");
         QCOMPARE(m_frame->windowTitle(), QString(" Retirement Calculations"));
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridRows(), 25);
         QCOMPARE(w->gridText(1, 1), QString("50,000.00"));
         QCOMPARE(w->gridText(22, 0), QString("Total:"));
@@ -53,7 +53,7 @@ class TestRetirementWindows : public QObject {
         QCOMPARE(w->findChild<EntryBox*>("InTerm")->text(), QString("             .00%"));
         QCOMPARE(w->gridText(1, 1), QString()); // the change emptied the table
         QCOMPARE(program().chart.GraphPointCount, 0);
-        w->Calc_Click();
+        w->calculate();
         // 1,000 a month from 100,000 at 10%: an annuity of about 201 months, so 16 years and a part.
         QCOMPARE(program().chart.GraphPointCount, 17);
         QCOMPARE(w->gridRows(), 25);
@@ -62,52 +62,52 @@ class TestRetirementWindows : public QObject {
     }
 
     void theLimitsAndTheCannotCompleteMessage() {
-        auto* w = open<RetireCalc>("Retirement");
+        auto* w = open<RetirementWindow>("Retirement");
         QString* message = captureMessage();
         type(w, "InTerm", "51", "InInvest");
         QCOMPARE(*message, QString("Wrong entry, 50 Years limit."));
-        QCOMPARE(retirement().retire.fourth, Currency::fromWhole(50));
+        QCOMPARE(retirement().retire.years, Years::fromWhole(50));
         message = captureMessage();
         type(w, "InRateDrawn", "100", "InInvest");
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(*message, QString("Unknown error. Cannot complete."));
         QCOMPARE(program().chart.GraphPointCount, 0);
         QCOMPARE(w->gridText(1, 1), QString());
     }
 
     void capitalRequiredBothOptions() {
-        auto* w = open<CapitalReqdCalc>("CapReq");
+        auto* w = open<CapitalRequiredWindow>("CapReq");
         QCOMPARE(m_frame->windowTitle(), QString(" Capital Required"));
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridText(25, 3), QString("100,000.00"));
         w->findChild<QRadioButton*>("CRCapitalChoices1")->click();
         QCOMPARE(w->findChild<EntryBox*>("InLumpInv")->text(), QString("   $40,000.00"));
         type(w, "InRate", "20", "InLumpInv");
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridText(25, 3), QString("200,000.00"));
         QString* message = captureMessage();
         type(w, "InRate", "0", "InLumpInv");
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(*message, QString("Wrong or missing entry, try again."));
         QCOMPARE(program().chart.GraphPointCount, 0);
     }
 
     void plan401kStartsBelowTheBalanceRow() {
-        auto* w = open<Plan401KCalc>("Plan401");
+        auto* w = open<Plan401kWindow>("Plan401");
         QCOMPARE(m_frame->windowTitle(), QString(" 401(k) Investment Growth Calculations"));
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridText(1, 4), QString("10,000.00"));
         QCOMPARE(w->gridText(2, 0), QString("1"));
         QCOMPARE(w->gridText(2, 2), QString("4,500.00"));
         QCOMPARE(w->gridText(28, 0), QString("Total:"));
         type(w, "InCurrBal", "0", "InCurrSal");
-        w->Calc_Click();
+        w->calculate();
         QCOMPARE(w->gridText(1, 0), QString("1"));
         QCOMPARE(w->gridText(27, 0), QString("Total:"));
     }
 
     void nothingCalculatedRefusesThePrintout() {
-        auto* w = open<Plan401KCalc>("Plan401");
+        auto* w = open<Plan401kWindow>("Plan401");
         QString* message = captureMessage();
         w->findChild<QPushButton*>("KPrinter")->click();
         QCOMPARE(*message, QString("No data to print. Calculate."));

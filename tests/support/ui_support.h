@@ -100,8 +100,8 @@ inline void typeText(QWidget* widget, const QString& text) {
 
 // Opens the frame and, from the main menu, the task of `button`; nothing when the frame will not
 // become active (focus, and so the entry boxes, need an active window).
-template <typename W> W* openTask(std::unique_ptr<MDIContainer>& frame, const char* button) {
-    frame = std::make_unique<MDIContainer>();
+template <typename W> W* openTask(std::unique_ptr<MainFrame>& frame, const char* button) {
+    frame = std::make_unique<MainFrame>();
     frame->show();
     frame->activateWindow();
     if (!QTest::qWaitForWindowActive(frame.get())) return nullptr;

@@ -78,12 +78,12 @@ void answerModals(std::shared_ptr<Modals> m) {
 class TestValueDbWindows : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MDIContainer> m_frame;
+    std::unique_ptr<MainFrame> m_frame;
 
-    Trendmenu* openMenu() { return testing::openTask<Trendmenu>(m_frame, "Ratios"); }
-    Dbase* openEditor() {
-        m_frame->openOver(new Dbase);
-        return qobject_cast<Dbase*>(m_frame->currentTask());
+    DatabaseMenu* openMenu() { return testing::openTask<DatabaseMenu>(m_frame, "Ratios"); }
+    DatabaseEditor* openEditor() {
+        m_frame->openOver(new DatabaseEditor);
+        return qobject_cast<DatabaseEditor*>(m_frame->currentTask());
     }
     static QString* captureMessage() {
         static QString text;
@@ -111,7 +111,7 @@ class TestValueDbWindows : public QObject {
     void cleanup() { m_frame.reset(); }
 
     void loadingTheSampleAndADamagedFile() {
-        Trendmenu* menu = openMenu();
+        DatabaseMenu* menu = openMenu();
         auto* info = menu->findChild<QLabel*>("InfoLabel");
         QVERIFY(!info->isVisible());
         QVERIFY(menu->loadFile(samplePath()));
@@ -164,7 +164,7 @@ class TestValueDbWindows : public QObject {
         QFETCH(QString, firstFate);
         QFETCH(int, records);
         QFETCH(QString, newest);
-        Trendmenu* menu = openMenu();
+        DatabaseMenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
         QCOMPARE(qs(isoDateText(valueDb().db.records[0].date)), QString("2026-11-27"));
         const QString prices = QDir(program().dataFolder).filePath("prices.csv");
@@ -220,7 +220,7 @@ class TestValueDbWindows : public QObject {
 
     // A file that cannot be read at all is message 13 and changes nothing.
     void importingAnUnreadableFileChangesNothing() {
-        Trendmenu* menu = openMenu();
+        DatabaseMenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
         QString* message = captureMessage();
         QVERIFY(!menu->importPrices(QDir(program().dataFolder).filePath("missing.csv")));
@@ -230,7 +230,7 @@ class TestValueDbWindows : public QObject {
 
     // Every command of the menu has its own access key.
     void theMenusAccessKeysDiffer() {
-        Trendmenu* menu = openMenu();
+        DatabaseMenu* menu = openMenu();
         QStringList keys;
         for (QPushButton* button : menu->findChildren<QPushButton*>()) {
             const int amp = button->text().indexOf('&');
@@ -244,9 +244,9 @@ class TestValueDbWindows : public QObject {
     }
 
     void savingRoundTripsAndAFailureNamesTheFile() {
-        Trendmenu* menu = openMenu();
+        DatabaseMenu* menu = openMenu();
         QString* message = captureMessage();
-        menu->Saveafile_Click();
+        menu->saveFileAs();
         QCOMPARE(*message, QString("No Records."));
         QVERIFY(menu->loadFile(samplePath()));
         valueDb().db.DbChanged = 1;
@@ -263,7 +263,7 @@ class TestValueDbWindows : public QObject {
 
     void typingAWeeklySeries() {
         openMenu();
-        Dbase* editor = openEditor();
+        DatabaseEditor* editor = openEditor();
         EntryBox* date = editor->box("InDate");
         EntryBox* value = editor->box("InValue");
         typeInto(date, "2002-03-01");
@@ -278,74 +278,74 @@ class TestValueDbWindows : public QObject {
         QVERIFY(value->text().isEmpty());
         QVERIFY(value->hasFocus());
         QTest::keyClicks(value, "13");
-        editor->AddRecord_Click();
+        editor->addRecord();
         QCOMPARE(editor->gridText(1, 1), QString("2002-03-08"));
         QCOMPARE(editor->gridText(2, 2), QString("12.34"));
         QCOMPARE(valueDb().db.DbChanged, 1);
         QString* message = captureMessage();
-        editor->AddRecord_Click(); // the value box is empty
+        editor->addRecord(); // the value box is empty
         QCOMPARE(*message, QString("No complete record to add to database."));
         message = captureMessage();
         date->setText("31/31/2002");
         value->setText("5");
-        editor->AddRecord_Click();
+        editor->addRecord();
         QVERIFY(message->startsWith("Wrong date entry. Correct date format is "));
         QCOMPARE(valueDb().db.RecordCount(), 2);
     }
 
     void aCorrectionLaterThanTheNewestIsRefused() {
-        Trendmenu* menu = openMenu();
+        DatabaseMenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
-        Dbase* editor = openEditor();
+        DatabaseEditor* editor = openEditor();
         valueDb().GridRecNo = 1;
         testing::whenModal([](QWidget* dialog) {
             dialog->findChild<QRadioButton*>("CorInsDel0")->click();
             dialog->findChild<QPushButton*>("Accept")->click();
         });
-        editor->CorrRecord_Click();
+        editor->correctRecord();
         QCOMPARE(editor->findChild<QLabel*>("InNew")->text(), QString("1"));
         QVERIFY(!editor->findChild<QPushButton*>("Exitbut")->isVisible());
         editor->box("InDate")->setText("2026-11-28");
         QString* message = captureMessage();
-        editor->AddRecord_Click();
+        editor->addRecord();
         QCOMPARE(*message, QString("Date cannot be greater than last record: 2026-11-27"));
         editor->box("InDate")->setText("2026-11-26");
-        editor->AddRecord_Click();
+        editor->addRecord();
         QCOMPARE(valueDb().db.records[0].date,
                  (Date{std::chrono::year(2026), std::chrono::month(11), std::chrono::day(26)}));
         QVERIFY(editor->findChild<QPushButton*>("Exitbut")->isVisibleTo(editor));
     }
 
     void deletingARecord() {
-        Trendmenu* menu = openMenu();
+        DatabaseMenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
-        Dbase* editor = openEditor();
+        DatabaseEditor* editor = openEditor();
         testing::whenModal([](QWidget* dialog) {
             dialog->findChild<QRadioButton*>("CorInsDel2")->click();
             dialog->findChild<EntryBox*>("CurVal")->setText("3");
             dialog->findChild<QPushButton*>("Accept")->click();
         });
-        editor->CorrRecord_Click();
+        editor->correctRecord();
         QCOMPARE(valueDb().db.RecordCount(), 129);
         QCOMPARE(editor->gridText(3, 1), QString("2026-11-06"));
     }
 
     void ratiosNeedThreeRecordsAndShowTheSheet() {
         openMenu();
-        Dbase* editor = openEditor();
+        DatabaseEditor* editor = openEditor();
         for (int d : {1, 8})
             addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(d)},
                       10);
         QString* message = captureMessage();
-        editor->ToRatios_Click();
+        editor->showAverages();
         QCOMPARE(*message, QString("Minimum of two weeks data required for Ratios."));
     }
 
     void theSheetOfTheSample() {
-        Trendmenu* menu = openMenu();
+        DatabaseMenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
-        m_frame->openOver(new Averatios);
-        auto* sheet = qobject_cast<Averatios*>(m_frame->currentTask());
+        m_frame->openOver(new AveragesWindow);
+        auto* sheet = qobject_cast<AveragesWindow*>(m_frame->currentTask());
         QCOMPARE(sheet->labelText("Label2"), QString("Northfield Growth Fund"));
         QCOMPARE(sheet->labelText("Label52"), QString(" 130 Weeks (All)"));
         QCOMPARE(sheet->labelText("Label41"), QString("20.34  "));
@@ -359,8 +359,8 @@ class TestValueDbWindows : public QObject {
     }
 
     void earningsTypedWithoutRatiosAreSaved() {
-        Trendmenu* menu = openMenu();
-        Dbase* editor = openEditor();
+        DatabaseMenu* menu = openMenu();
+        DatabaseEditor* editor = openEditor();
         for (int d : {1, 8, 15})
             addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(d)},
                       10);
@@ -377,7 +377,7 @@ class TestValueDbWindows : public QObject {
     }
 
     void leavingWithUnsavedRecordsAsks() {
-        Trendmenu* menu = openMenu();
+        DatabaseMenu* menu = openMenu();
         addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)},
                   10);
         QString question;
@@ -385,17 +385,17 @@ class TestValueDbWindows : public QObject {
             question = box->findChild<QLabel*>("Label1")->text();
             box->findChild<QPushButton*>("AllYes")->click();
         });
-        menu->ExitMenu_Click();
+        menu->exitToMenu();
         QVERIFY(question.endsWith(
             " file in memory will be erased. Do you wish to go back and save it to Disk?."));
         QCOMPARE(m_frame->currentTask(), menu); // back to save
         // Closing the question without an answer keeps the records too.
         testing::whenModal([](QWidget* box) { box->close(); });
-        menu->ExitMenu_Click();
+        menu->exitToMenu();
         QCOMPARE(m_frame->currentTask(), menu);
         QCOMPARE(valueDb().db.RecordCount(), 1);
         testing::whenModal([](QWidget* box) { box->findChild<QPushButton*>("AllNo")->click(); });
-        menu->ExitMenu_Click();
+        menu->exitToMenu();
         QTest::qWait(0);
         QVERIFY(m_frame->menu()->isVisible());
     }
@@ -404,7 +404,7 @@ class TestValueDbWindows : public QObject {
     // the editor as it was, records and all, and the program can still be closed after a No.
     void closingWithUnsavedRecordsKeepsTheEditor() {
         openMenu();
-        Dbase* editor = openEditor();
+        DatabaseEditor* editor = openEditor();
         addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)},
                   10);
         testing::whenModal([](QWidget* box) { box->findChild<QPushButton*>("AllYes")->click(); });
@@ -446,9 +446,9 @@ class TestValueDbWindows : public QObject {
         QFETCH(QString, message);
         QFETCH(QString, newRow);
         QFETCH(int, records);
-        Trendmenu* menu = openMenu();
+        DatabaseMenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
-        Dbase* editor = openEditor();
+        DatabaseEditor* editor = openEditor();
         QString dialogName, typedText;
         auto after = std::make_shared<QString>(); // what a window over the editor said afterwards
         testing::whenModal([&, after](QWidget* dialog) {
@@ -503,9 +503,9 @@ class TestValueDbWindows : public QObject {
         QFETCH(QString, message);
         QFETCH(int, year);
         QFETCH(int, changed);
-        Trendmenu* menu = openMenu();
+        DatabaseMenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
-        Dbase* editor = openEditor();
+        DatabaseEditor* editor = openEditor();
         EntryBox* box = editor->box("InDatext0");
         QCOMPARE(box->text().trimmed(), QString("2025"));
         typeInto(box, typed);
@@ -560,7 +560,7 @@ class TestValueDbWindows : public QObject {
         QFETCH(int, records);
         QFETCH(int, changed);
         QFETCH(bool, toEditor);
-        Trendmenu* menu = openMenu();
+        DatabaseMenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
         if (unsaved)
             QCOMPARE(addRecord(valueDb().db,
@@ -585,11 +585,11 @@ class TestValueDbWindows : public QObject {
         QCOMPARE(valueDb().db.RecordCount(), records);
         QCOMPARE(valueDb().db.DbChanged, changed);
         QCOMPARE(valueDb().db.DbTitle, std::string(records == 2 ? "Other" : "Northfield Growth Fund"));
-        QCOMPARE(qobject_cast<Dbase*>(m_frame->currentTask()) != nullptr, toEditor);
+        QCOMPARE(qobject_cast<DatabaseEditor*>(m_frame->currentTask()) != nullptr, toEditor);
     }
 
     void extractingARange() {
-        Trendmenu* menu = openMenu();
+        DatabaseMenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
         QString message;
         testing::whenModal([&](QWidget* dialog) {
@@ -599,17 +599,17 @@ class TestValueDbWindows : public QObject {
                 message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
                 box->close();
             });
-            static_cast<Extract*>(dialog)->ExtractOk_Click();
+            static_cast<ExtractDialog*>(dialog)->extractRecords();
             valueDb().ExtractLow = 3;
             valueDb().ExtractHigh = 5;
-            static_cast<Extract*>(dialog)->ExtractOk_Click();
+            static_cast<ExtractDialog*>(dialog)->extractRecords();
         });
         menu->findChild<QPushButton*>("SelectRec")->click();
         QCOMPARE(message, QString("Low number is greater than High."));
         QCOMPARE(valueDb().db.RecordCount(), 3);
         QCOMPARE(valueDb().db.DbTitle, std::string("Extracted"));
         QCOMPARE(program().shell.DbFileName, std::string("Extract.zrk"));
-        QVERIFY(qobject_cast<Dbase*>(m_frame->currentTask()));
+        QVERIFY(qobject_cast<DatabaseEditor*>(m_frame->currentTask()));
     }
 };
 

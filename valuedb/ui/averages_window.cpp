@@ -22,7 +22,7 @@
 
 namespace brisk {
 
-QLabel* Averatios::valueLabel(const QString& name) {
+QLabel* AveragesWindow::valueLabel(const QString& name) {
     auto* label = new QLabel(this);
     label->setObjectName(name);
     label->setAutoFillBackground(true);
@@ -31,11 +31,11 @@ QLabel* Averatios::valueLabel(const QString& name) {
     return label;
 }
 
-QString Averatios::labelText(const QString& name) const {
+QString AveragesWindow::labelText(const QString& name) const {
     return m_labels.contains(name) ? m_labels[name]->text() : QString();
 }
 
-Averatios::Averatios(QWidget* parent) : QWidget(parent) {
+AveragesWindow::AveragesWindow(QWidget* parent) : QWidget(parent) {
     setObjectName("Averatios");
     setCaption("  Averages and Ratios");
     auto caption = [this](const char* name, const QString& text) {
@@ -115,21 +115,21 @@ Averatios::Averatios(QWidget* parent) : QWidget(parent) {
     QPushButton* graph = commandButton(this, "Graphshow", "&Show Graph");
     QPushButton* sheet = commandButton(this, "ShowSheet", "&Database");
     QPushButton* exit = commandButton(this, "ExitBut", "E&xit to Menu");
-    graph->setEnabled(MenuMain::hasWindow("TrendGraph"));
-    connect(print, &QPushButton::clicked, this, &Averatios::Print1_Click);
+    graph->setEnabled(MainMenu::hasWindow(TaskWindow::TrendGraph));
+    connect(print, &QPushButton::clicked, this, &AveragesWindow::print);
     connect(graph, &QPushButton::clicked, this, [this] {
         if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
         valueDb().TrendGraphCaller = TrendCaller::Averages;
-        if (QWidget* trend = MenuMain::makeWindow("TrendGraph")) frame()->openOver(trend);
+        if (QWidget* trend = MainMenu::makeWindow(TaskWindow::TrendGraph)) frame()->openOver(trend);
     });
     connect(sheet, &QPushButton::clicked, this, [] {
         setCaption(" Add and Edit Database");
-        frame()->replaceOver(new Dbase);
+        frame()->replaceOver(new DatabaseEditor);
     });
     connect(exit, &QPushButton::clicked, this, [] {
         frame()->closeOver();
         setCaption("  Brisklane Menu");
-        if (auto* menu = qobject_cast<Trendmenu*>(frame()->currentTask())) menu->updateInfoLabel();
+        if (auto* menu = qobject_cast<DatabaseMenu*>(frame()->currentTask())) menu->updateInfoLabel();
     });
 
     auto* columns = new QHBoxLayout;
@@ -150,7 +150,7 @@ Averatios::Averatios(QWidget* parent) : QWidget(parent) {
     setPeriodLabels();
 }
 
-void Averatios::computeAndShow() {
+void AveragesWindow::computeAndShow() {
     const ValueDbState& state = valueDb();
     m_labels["Label2"]->setText(qs(state.db.DbTitle));
     QPalette normal = m_labels["Label17"]->palette();
@@ -194,11 +194,11 @@ void Averatios::computeAndShow() {
     }
 }
 
-void Averatios::setPeriodLabels() {
+void AveragesWindow::setPeriodLabels() {
     showPeriods(periodTexts(db().RecordCount(), valueDb().WeekPointsMode));
 }
 
-void Averatios::showPeriods(const PeriodTexts& t) {
+void AveragesWindow::showPeriods(const PeriodTexts& t) {
     const char* const periods[7] = {"Label4", "Label5", "Label6", "Label7", "Label8", "Label34", "Label28"};
     for (int p = 0; p < 7; ++p)
         m_labels[periods[p]]->setText(qs(t.periods[p]));
@@ -206,7 +206,7 @@ void Averatios::showPeriods(const PeriodTexts& t) {
     m_weekPoints->setText(qs(t.toggle));
 }
 
-void Averatios::Print1_Click() {
+void AveragesWindow::print() {
     if (db().RecordCount() == 0) return showMessage(Msg::NoDataToPrint, this);
     if (!askYesNo(Question::ContinuePrintout, this)) return;
     // The sheet prints on white with its figures on cyan, then looks as before.

@@ -11,12 +11,12 @@ namespace brisk {
 
 struct PeriodTexts;
 
-class Averatios : public QWidget {
+class AveragesWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit Averatios(QWidget* parent = nullptr);
+    explicit AveragesWindow(QWidget* parent = nullptr);
     QString labelText(const QString& name) const;
-    void Print1_Click();
+    void print();
 
   private:
     void computeAndShow();

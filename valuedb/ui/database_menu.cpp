@@ -26,7 +26,7 @@
 
 namespace brisk {
 
-Trendmenu::Trendmenu(QWidget* parent) : QWidget(parent) {
+DatabaseMenu::DatabaseMenu(QWidget* parent) : QWidget(parent) {
     setObjectName("Trendmenu");
     valueDb() = ValueDbState{};
     program().shell.DbFileName.clear();
@@ -62,25 +62,25 @@ Trendmenu::Trendmenu(QWidget* parent) : QWidget(parent) {
     // The tab order runs down the left column, then down the right one.
     for (std::size_t i = 0; i + 1 < std::size(buttons); ++i)
         setTabOrder(made[buttons[i].name], made[buttons[i + 1].name]);
-    connect(made["LoadaFile"], &QPushButton::clicked, this, &Trendmenu::LoadaFile_Click);
-    connect(made["Saveafile"], &QPushButton::clicked, this, &Trendmenu::Saveafile_Click);
-    connect(made["OpenDbase"], &QPushButton::clicked, this, [] { frame()->openOver(new Dbase); });
-    connect(made["ShowRatios"], &QPushButton::clicked, this, [] { frame()->openOver(new Averatios); });
+    connect(made["LoadaFile"], &QPushButton::clicked, this, &DatabaseMenu::openFile);
+    connect(made["Saveafile"], &QPushButton::clicked, this, &DatabaseMenu::saveFileAs);
+    connect(made["OpenDbase"], &QPushButton::clicked, this, [] { frame()->openOver(new DatabaseEditor); });
+    connect(made["ShowRatios"], &QPushButton::clicked, this, [] { frame()->openOver(new AveragesWindow); });
     connect(made["SelectRec"], &QPushButton::clicked, this, [this] {
         if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
-        Extract dialog(this);
+        ExtractDialog dialog(this);
         if (dialog.exec() == QDialog::Accepted) updateInfoLabel();
-        frame()->openOver(new Dbase);
+        frame()->openOver(new DatabaseEditor);
     });
-    connect(made["ImportCsv"], &QPushButton::clicked, this, &Trendmenu::ImportCsv_Click);
-    connect(made["SortDBase"], &QPushButton::clicked, this, &Trendmenu::SortDBase_Click);
-    made["ShowTGraph"]->setEnabled(MenuMain::hasWindow("TrendGraph"));
+    connect(made["ImportCsv"], &QPushButton::clicked, this, &DatabaseMenu::importPriceFile);
+    connect(made["SortDBase"], &QPushButton::clicked, this, &DatabaseMenu::sortDatabase);
+    made["ShowTGraph"]->setEnabled(MainMenu::hasWindow(TaskWindow::TrendGraph));
     connect(made["ShowTGraph"], &QPushButton::clicked, this, [this] {
         if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
         valueDb().TrendGraphCaller = TrendCaller::Menu;
-        if (QWidget* graph = MenuMain::makeWindow("TrendGraph")) frame()->openOver(graph);
+        if (QWidget* graph = MainMenu::makeWindow(TaskWindow::TrendGraph)) frame()->openOver(graph);
     });
-    connect(made["ExitMenu"], &QPushButton::clicked, this, &Trendmenu::ExitMenu_Click);
+    connect(made["ExitMenu"], &QPushButton::clicked, this, &DatabaseMenu::exitToMenu);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(1395), twips(300), twips(1395), twips(300));
@@ -91,13 +91,13 @@ Trendmenu::Trendmenu(QWidget* parent) : QWidget(parent) {
     layout->addStretch();
 }
 
-void Trendmenu::updateInfoLabel() {
+void DatabaseMenu::updateInfoLabel() {
     const QString title = qs(db().DbTitle);
     m_info->setText(" File in Memory = " + title + " ");
     m_info->setVisible(!title.isEmpty());
 }
 
-bool Trendmenu::loadFile(const QString& path) {
+bool DatabaseMenu::loadFile(const QString& path) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto bytes = readFileStart(ss(path), 1 << 20);
     const auto loaded = bytes ? parseZrk(*bytes) : Outcome<ValueDatabase>::failure(Msg::BadFile);
@@ -119,14 +119,14 @@ bool Trendmenu::loadFile(const QString& path) {
 
 // The file chosen replaces the records in memory: unsaved ones are asked about as leaving does,
 // and going back to save them keeps the menu.
-void Trendmenu::LoadaFile_Click() {
+void DatabaseMenu::openFile() {
     const auto chosen = FileDirectory(FileOp::OpenDatabase, this);
     if (chosen && !leaveAllowed()) return;
     if (chosen) loadFile(*chosen);
-    frame()->openOver(new Dbase);
+    frame()->openOver(new DatabaseEditor);
 }
 
-bool Trendmenu::saveFile(const QString& path) {
+bool DatabaseMenu::saveFile(const QString& path) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto written = writeFileAtomically(ss(path), zrkBytes(db()));
     QGuiApplication::restoreOverrideCursor();
@@ -140,14 +140,14 @@ bool Trendmenu::saveFile(const QString& path) {
     return true;
 }
 
-void Trendmenu::Saveafile_Click() {
+void DatabaseMenu::saveFileAs() {
     if (db().RecordCount() == 0) return showMessage(Msg::NoRecords, this);
     if (const auto chosen = FileDirectory(FileOp::SaveDatabase, this)) saveFile(*chosen);
 }
 
 // Weekly values from a price file merged into the database in memory, unsaved like any edit, once
 // the user has seen what they will do.
-bool Trendmenu::importPrices(const QString& path) {
+bool DatabaseMenu::importPrices(const QString& path) {
     const auto imported = previewPriceImport(db(), path, this);
     if (!imported) return false;
     db() = imported->db;
@@ -161,11 +161,11 @@ bool Trendmenu::importPrices(const QString& path) {
 
 // Nothing is asked first: the preview shows which records the imported weeks replace, and the
 // database stays in memory, unsaved.
-void Trendmenu::ImportCsv_Click() {
+void DatabaseMenu::importPriceFile() {
     if (const auto chosen = FileDirectory(FileOp::OpenPrices, this)) importPrices(*chosen);
 }
 
-void Trendmenu::SortDBase_Click() {
+void DatabaseMenu::sortDatabase() {
     if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     sortRecords(db());
@@ -174,14 +174,14 @@ void Trendmenu::SortDBase_Click() {
 
 // Unsaved records: question 3 asks whether to go back and save them. Only No lets them go: a box
 // closed without an answer keeps them.
-bool Trendmenu::leaveAllowed() {
+bool DatabaseMenu::leaveAllowed() {
     if (db().DbChanged != 1 || db().RecordCount() == 0) return true;
-    if (ask(Question::SaveDatabaseFirst, this) != AllYesNo::Answer::No) return false;
+    if (ask(Question::SaveDatabaseFirst, this) != QuestionDialog::Answer::No) return false;
     db().DbChanged = 0;
     return true;
 }
 
-void Trendmenu::ExitMenu_Click() {
+void DatabaseMenu::exitToMenu() {
     if (!leaveAllowed()) return;
     valueDb() = ValueDbState{};
     program().shell.DbFileName.clear();
@@ -189,7 +189,7 @@ void Trendmenu::ExitMenu_Click() {
     setCaption("  Brisklane Menu");
 }
 
-void Trendmenu::closeEvent(QCloseEvent* event) {
+void DatabaseMenu::closeEvent(QCloseEvent* event) {
     if (leaveAllowed())
         event->accept();
     else

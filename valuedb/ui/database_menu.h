@@ -8,17 +8,17 @@ class QLabel;
 
 namespace brisk {
 
-class Trendmenu : public QWidget {
+class DatabaseMenu : public QWidget {
     Q_OBJECT
   public:
-    explicit Trendmenu(QWidget* parent = nullptr);
+    explicit DatabaseMenu(QWidget* parent = nullptr);
     bool loadFile(const QString& path); // false (message 13 shown) leaves an empty database
     bool saveFile(const QString& path); // false (message 25 shown) leaves the earlier file whole
-    void LoadaFile_Click();
-    void Saveafile_Click();
-    void ExitMenu_Click();
-    void SortDBase_Click();
-    void ImportCsv_Click();
+    void openFile();
+    void saveFileAs();
+    void exitToMenu();
+    void sortDatabase();
+    void importPriceFile();
     // False (cancelled, or message 13 shown) leaves the database as it was.
     bool importPrices(const QString& path);
     void updateInfoLabel();

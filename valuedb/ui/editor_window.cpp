@@ -31,7 +31,7 @@
 
 namespace brisk {
 
-Dbase::Dbase(QWidget* parent) : QWidget(parent) {
+DatabaseEditor::DatabaseEditor(QWidget* parent) : QWidget(parent) {
     setObjectName("Dbase");
     setCaption(" Add and Edit Database");
     ValueDbState& state = valueDb();
@@ -180,12 +180,12 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
     QPushButton* print = commandButton(this, "Printit", "To &Printer");
     QPushButton* exit = commandButton(this, "Exitbut", "E&xit to Menu");
     value->setNext(add);
-    connect(add, &QPushButton::clicked, this, &Dbase::AddRecord_Click);
-    connect(correct, &QPushButton::clicked, this, &Dbase::CorrRecord_Click);
-    connect(all, &QPushButton::clicked, this, &Dbase::NewFile_Click);
-    connect(ratios, &QPushButton::clicked, this, &Dbase::ToRatios_Click);
-    connect(print, &QPushButton::clicked, this, &Dbase::Printit_Click);
-    connect(exit, &QPushButton::clicked, this, &Dbase::Exitbut_Click);
+    connect(add, &QPushButton::clicked, this, &DatabaseEditor::addRecord);
+    connect(correct, &QPushButton::clicked, this, &DatabaseEditor::correctRecord);
+    connect(all, &QPushButton::clicked, this, &DatabaseEditor::startNewFile);
+    connect(ratios, &QPushButton::clicked, this, &DatabaseEditor::showAverages);
+    connect(print, &QPushButton::clicked, this, &DatabaseEditor::print);
+    connect(exit, &QPushButton::clicked, this, &DatabaseEditor::closeEditor);
     m_hideWhileEditing = {correct, all, ratios, print, exit};
 
     auto* top = new QHBoxLayout;
@@ -218,11 +218,11 @@ Dbase::Dbase(QWidget* parent) : QWidget(parent) {
     showNewRow();
 }
 
-EntryBox* Dbase::box(const QString& name) const {
+EntryBox* DatabaseEditor::box(const QString& name) const {
     return findChild<EntryBox*>(name);
 }
 
-void Dbase::fillEarnings() {
+void DatabaseEditor::fillEarnings() {
     for (int j = 0; j < kMaxEarnings; ++j) {
         box(QString("InDatext%1").arg(j))->setValue(db().earnings[j].year);
         box(QString("InEarnTxt%1").arg(j))->setValue(db().earnings[j].amount);
@@ -230,11 +230,11 @@ void Dbase::fillEarnings() {
     box("DBName")->setText(qs(db().DbTitle));
 }
 
-void Dbase::fillGrid() {
+void DatabaseEditor::fillGrid() {
     m_grid->showTable(recordTable(db()), program().shell.DateForm, program().shell.CurrencySymbol);
 }
 
-void Dbase::showNewRow() {
+void DatabaseEditor::showNewRow() {
     m_new->setText("New");
     box("InValue")->clear();
     box("InDate")->setText(db().records.empty() ? qs(todayText())
@@ -242,30 +242,30 @@ void Dbase::showNewRow() {
     box("InValue")->setFocus(Qt::OtherFocusReason);
 }
 
-void Dbase::MakInvisible() {
+void DatabaseEditor::hideCommandsWhileEditing() {
     for (QPushButton* b : m_hideWhileEditing)
         b->hide();
 }
 
-void Dbase::MakVisible() {
+void DatabaseEditor::showCommands() {
     for (QPushButton* b : m_hideWhileEditing)
         b->show();
 }
 
-void Dbase::AddRecord_Click() {
+void DatabaseEditor::addRecord() {
     ValueDbState& state = valueDb();
     const double value = typedValue(box("InValue")->text());
     const auto date = readDate(box("InDate")->text());
     Msg message = Msg::None;
     switch (state.EditMode) {
     case EditAction::Correcting:
-        message = correctRecord(db(), state.EditRecNo, date, value);
+        message = brisk::correctRecord(db(), state.EditRecNo, date, value);
         break;
     case EditAction::Inserting:
         message = insertRecord(db(), date, value);
         break;
     default:
-        message = addRecord(db(), date, value);
+        message = brisk::addRecord(db(), date, value);
         break;
     }
     if (message != Msg::None) {
@@ -276,12 +276,12 @@ void Dbase::AddRecord_Click() {
     }
     state.EditMode = EditAction::Adding;
     state.EditRecNo = 0;
-    MakVisible();
+    showCommands();
     fillGrid();
     showNewRow();
 }
 
-void Dbase::CorrRecord_Click() {
+void DatabaseEditor::correctRecord() {
     ValueDbState& state = valueDb();
     if (db().RecordCount() == 0) return showMessage(Msg::NoRecordsToCorrect, this);
     const auto choice = askRecordNumber(state.GridRecNo, this);
@@ -296,7 +296,7 @@ void Dbase::CorrRecord_Click() {
     case EditAction::Adding:
         break;
     case EditAction::Correcting:
-        MakInvisible();
+        hideCommandsWhileEditing();
         m_new->setText(qs(Format(state.EditRecNo, mask::Number)));
         box("InDate")->setText(dateText(r.date));
         box("InValue")->setText(qs(Format(r.value, mask::Cents)));
@@ -304,7 +304,7 @@ void Dbase::CorrRecord_Click() {
         box("InDate")->setFocus(Qt::OtherFocusReason);
         break;
     case EditAction::Inserting:
-        MakInvisible();
+        hideCommandsWhileEditing();
         m_new->setText("Insert");
         box("InDate")->clear();
         box("InDate")->setFocus(Qt::OtherFocusReason);
@@ -321,8 +321,8 @@ void Dbase::CorrRecord_Click() {
     }
 }
 
-void Dbase::NewFile_Click() {
-    if (ask(Question::SaveDatabaseFirst, this) != AllYesNo::Answer::No) return; // only No erases
+void DatabaseEditor::startNewFile() {
+    if (ask(Question::SaveDatabaseFirst, this) != QuestionDialog::Answer::No) return; // only No erases
     const float factor = db().EarningsFactor;
     db() = ValueDatabase{};
     db().EarningsFactor = factor;
@@ -332,14 +332,14 @@ void Dbase::NewFile_Click() {
     showNewRow();
 }
 
-void Dbase::ToRatios_Click() {
+void DatabaseEditor::showAverages() {
     if (db().RecordCount() <= 2) return showMessage(Msg::TwoWeeksForRatios, this);
     db().EarningsFactor = static_cast<float>(parseEntryText(ss(box("TEFName")->text()), ""));
     setCaption(" Averages and Ratios");
-    frame()->replaceOver(new Averatios);
+    frame()->replaceOver(new AveragesWindow);
 }
 
-void Dbase::Printit_Click() {
+void DatabaseEditor::print() {
     if (db().RecordCount() == 0) return showMessage(Msg::NoDataToPrint, this);
     const auto header = askPrintHeader(this);
     if (!header) return;
@@ -349,14 +349,14 @@ void Dbase::Printit_Click() {
         qs(db().DbTitle.empty() ? "Value Database" : db().DbTitle), this);
 }
 
-void Dbase::Exitbut_Click() {
+void DatabaseEditor::closeEditor() {
     valueDb().EditMode = EditAction::Adding;
     setCaption(kMenuCaption);
     frame()->closeOver();
-    if (auto* menu = qobject_cast<Trendmenu*>(frame()->currentTask())) menu->updateInfoLabel();
+    if (auto* menu = qobject_cast<DatabaseMenu*>(frame()->currentTask())) menu->updateInfoLabel();
 }
 
-QString Dbase::gridText(int row, int col) const {
+QString DatabaseEditor::gridText(int row, int col) const {
     return m_grid->grid()->text(row, col);
 }
 

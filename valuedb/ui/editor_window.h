@@ -12,24 +12,24 @@ namespace brisk {
 class EntryBox;
 class ResultGrid;
 
-class Dbase : public QWidget {
+class DatabaseEditor : public QWidget {
     Q_OBJECT
   public:
-    explicit Dbase(QWidget* parent = nullptr);
-    void AddRecord_Click();
-    void CorrRecord_Click();
-    void NewFile_Click();
-    void ToRatios_Click();
-    void Printit_Click();
-    void Exitbut_Click();
+    explicit DatabaseEditor(QWidget* parent = nullptr);
+    void addRecord();
+    void correctRecord();
+    void startNewFile();
+    void showAverages();
+    void print();
+    void closeEditor();
     QString gridText(int row, int col) const;
     EntryBox* box(const QString& name) const;
 
   private:
     void fillGrid();
     void fillEarnings();
-    void MakInvisible();
-    void MakVisible();
+    void hideCommandsWhileEditing();
+    void showCommands();
     void showNewRow();
 
     ResultGrid* m_grid;

@@ -20,7 +20,7 @@
 
 namespace brisk {
 
-Extract::Extract(QWidget* parent) : QDialog(parent) {
+ExtractDialog::ExtractDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("Extract");
     setWindowTitle("Extract");
     setCaption(" Extract");
@@ -65,7 +65,7 @@ Extract::Extract(QWidget* parent) : QDialog(parent) {
     help->hide();
     low->setNext(high);
     high->setNext(ok);
-    connect(ok, &QPushButton::clicked, this, &Extract::ExtractOk_Click);
+    connect(ok, &QPushButton::clicked, this, &ExtractDialog::extractRecords);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, [helpButton, help] {
         if (helpButton->text() == "Quick &Help") {
@@ -104,9 +104,9 @@ Extract::Extract(QWidget* parent) : QDialog(parent) {
     layout->addWidget(help);
 }
 
-void Extract::ExtractOk_Click() {
+void ExtractDialog::extractRecords() {
     ValueDbState& state = valueDb();
-    const auto kept = extractRecords(state.db, state.ExtractLow, state.ExtractHigh);
+    const auto kept = brisk::extractRecords(state.db, state.ExtractLow, state.ExtractHigh);
     if (!kept) return showMessage(kept.message, this);
     const int changed = state.db.DbChanged; // the extract leaves the changed flag as it was
     state.db = *kept.value;

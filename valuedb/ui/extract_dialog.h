@@ -5,11 +5,11 @@
 
 namespace brisk {
 
-class Extract : public QDialog {
+class ExtractDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit Extract(QWidget* parent = nullptr);
-    void ExtractOk_Click();
+    explicit ExtractDialog(QWidget* parent = nullptr);
+    void extractRecords();
 };
 
 } // namespace brisk

@@ -33,7 +33,7 @@ int typedRecordNumber(const QString& text) {
 
 } // namespace
 
-InRecNum::InRecNum(int gridRecNo, QWidget* parent) : QDialog(parent) {
+RecordNumberDialog::RecordNumberDialog(int gridRecNo, QWidget* parent) : QDialog(parent) {
     setObjectName("InRecNum");
     setWindowTitle("Input ");
     auto* frameBox = new QGroupBox(" Select Option", this);
@@ -89,7 +89,7 @@ InRecNum::InRecNum(int gridRecNo, QWidget* parent) : QDialog(parent) {
 }
 
 std::optional<RecordChoice> askRecordNumber(int gridRecNo, QWidget* parent) {
-    InRecNum dialog(gridRecNo, parent);
+    RecordNumberDialog dialog(gridRecNo, parent);
     dialog.exec();
     return dialog.choice();
 }

@@ -9,11 +9,11 @@
 
 namespace brisk {
 
-class InRecNum : public QDialog {
+class RecordNumberDialog : public QDialog {
     Q_OBJECT
   public:
     // `gridRecNo` is the record clicked in the grid, offered as the number (0 for none).
-    InRecNum(int gridRecNo, QWidget* parent = nullptr);
+    RecordNumberDialog(int gridRecNo, QWidget* parent = nullptr);
     // The option chosen with its record number; nothing when cancelled or no number was given.
     std::optional<RecordChoice> choice() const { return m_choice; }
 

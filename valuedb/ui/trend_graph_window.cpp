@@ -15,7 +15,7 @@
 
 namespace brisk {
 
-TrendGraph::TrendGraph(QWidget* parent) : QWidget(parent) {
+TrendGraphWindow::TrendGraphWindow(QWidget* parent) : QWidget(parent) {
     setObjectName("TrendGraph");
     if (program().frame) program().frame->setWindowTitle(" Brisklane Graphs");
     m_view = new ChartView(this);
@@ -27,10 +27,10 @@ TrendGraph::TrendGraph(QWidget* parent) : QWidget(parent) {
     QPushButton* exit = commandButton(this, "ExitBut", "E&xit");
     auto* label = new QLabel(this);
     label->setObjectName("Label1");
-    connect(m_forward, &QPushButton::clicked, this, &TrendGraph::Forward_Click);
-    connect(m_prev, &QPushButton::clicked, this, &TrendGraph::Prev_Click);
-    connect(ptr, &QPushButton::clicked, this, &TrendGraph::Ptr_Click);
-    connect(exit, &QPushButton::clicked, this, &TrendGraph::ExitBut_Click);
+    connect(m_forward, &QPushButton::clicked, this, &TrendGraphWindow::showNewerPage);
+    connect(m_prev, &QPushButton::clicked, this, &TrendGraphWindow::showOlderPage);
+    connect(ptr, &QPushButton::clicked, this, &TrendGraphWindow::print);
+    connect(exit, &QPushButton::clicked, this, &TrendGraphWindow::closeTrendGraph);
     connect(m_oned, &QPushButton::clicked, this, [this] {
         m_threeD = false;
         draw();
@@ -60,22 +60,22 @@ TrendGraph::TrendGraph(QWidget* parent) : QWidget(parent) {
     draw();
 }
 
-void TrendGraph::draw() {
+void TrendGraphWindow::draw() {
     m_view->setChart(trendChart(valueDb().db, {m_first, m_last}, m_threeD, true));
     m_oned->setEnabled(m_threeD);
     m_threeDButton->setEnabled(!m_threeD);
 }
 
-void TrendGraph::Prev_Click() {
+void TrendGraphWindow::showOlderPage() {
     turnPage(olderPage({m_first, m_last}, valueDb().db.RecordCount()), m_prev, m_forward);
 }
 
-void TrendGraph::Forward_Click() {
+void TrendGraphWindow::showNewerPage() {
     turnPage(newerPage({m_first, m_last}), m_forward, m_prev);
 }
 
 // Shows `next`; when there is no page that way, the button pressed only disables itself.
-void TrendGraph::turnPage(const TrendPage& next, QPushButton* pressed, QPushButton* other) {
+void TrendGraphWindow::turnPage(const TrendPage& next, QPushButton* pressed, QPushButton* other) {
     other->setEnabled(true);
     if (next == TrendPage{m_first, m_last}) {
         pressed->setEnabled(false);
@@ -87,11 +87,11 @@ void TrendGraph::turnPage(const TrendPage& next, QPushButton* pressed, QPushButt
     draw();
 }
 
-void TrendGraph::Ptr_Click() {
+void TrendGraphWindow::print() {
     printChart(m_view->chart(), this);
 }
 
-void TrendGraph::ExitBut_Click() {
+void TrendGraphWindow::closeTrendGraph() {
     ValueDbState& state = valueDb();
     const QString caption =
         state.TrendGraphCaller == TrendCaller::Averages ? "  Averages and Ratios" : "  Brisklane Menu";

@@ -10,14 +10,14 @@ namespace brisk {
 class ChartView;
 struct TrendPage;
 
-class TrendGraph : public QWidget {
+class TrendGraphWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit TrendGraph(QWidget* parent = nullptr);
-    void Prev_Click();
-    void Forward_Click();
-    void Ptr_Click();
-    void ExitBut_Click();
+    explicit TrendGraphWindow(QWidget* parent = nullptr);
+    void showOlderPage();
+    void showNewerPage();
+    void print();
+    void closeTrendGraph();
     ChartView* chartView() const { return m_view; }
     int pageFirst() const { return m_first; }
     int pageLast() const { return m_last; }

@@ -18,18 +18,19 @@ ValueDbState& valueDb() {
 }
 
 void registerValueDbWindows() {
-    MenuMain::registerWindow("Trendmenu", [] { return new Trendmenu; });
-    MenuMain::registerWindow("TrendGraph", [] { return new TrendGraph; });
+    MainMenu::registerWindow(TaskWindow::DatabaseMenu, [] { return new DatabaseMenu; });
+    MainMenu::registerWindow(TaskWindow::TrendGraph, [] { return new TrendGraphWindow; });
     // A .zrk opens in the database menu, in memory.
-    MenuMain::registerFileOpener("zrk", {"Trendmenu", {}, [](QWidget* window, const QString& path) {
-                                             return static_cast<Trendmenu*>(window)->loadFile(path);
-                                         }});
+    MainMenu::registerFileOpener("zrk",
+                                 {TaskWindow::DatabaseMenu, {}, [](QWidget* window, const QString& path) {
+                                      return static_cast<DatabaseMenu*>(window)->loadFile(path);
+                                  }});
 }
 
 ValueDatabase& db() {
     return valueDb().db;
 }
-MDIContainer* frame() {
+MainFrame* frame() {
     return program().frame;
 }
 void setCaption(const QString& caption) {

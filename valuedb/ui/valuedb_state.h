@@ -15,7 +15,7 @@ class QWidget;
 
 namespace brisk {
 
-class MDIContainer;
+class MainFrame;
 
 // EditMode: what the editor's Add Record does with the record typed.
 enum class EditAction { Adding = 0, Correcting = 1, Inserting = 2, Deleting = 3 };
@@ -44,7 +44,7 @@ void registerValueDbWindows();
 
 // Shared by the database windows.
 ValueDatabase& db();
-MDIContainer* frame();
+MainFrame* frame();
 void setCaption(const QString& caption);
 // The numbered messages and the database's own, in the shared message box's place.
 void showDbMessage(Msg message, QWidget* parent, const QString& detail = {});
