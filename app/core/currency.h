@@ -56,6 +56,15 @@ using FigureSlot = std::variant<Currency*, Percent*, Years*>;
 inline double valueIn(FigureSlot slot) {
     return std::visit([](auto* figure) { return figure->toDouble(); }, slot);
 }
+// Stores `value` into the input, rounded to its four decimals; 0 when it is out of range.
+inline void storeIn(FigureSlot slot, double value) {
+    std::visit(
+        [value](auto* figure) {
+            using Figure = std::decay_t<decltype(*figure)>;
+            *figure = Figure::fromDouble(value).value_or(Figure());
+        },
+        slot);
+}
 
 extern template class Fixed<MoneyKind>;
 extern template class Fixed<PercentKind>;

@@ -14,7 +14,6 @@ inline constexpr char Amount[] = "###,,###.00";      // results and most amount 
 inline constexpr char WideAmount[] = "####,,###.00"; // to the principal's hundreds of millions
 inline constexpr char NarrowAmount[] = "##,,###.00"; // a payment or an additional amount
 inline constexpr char ShortAmount[] = "#,,###.00";   // earnings, the finder's gain column
-inline constexpr char ListAmount[] = "###,###.00";   // the additional payments list
 inline constexpr char Total[] = "####,,##0.00";      // totals show their zero (0.00)
 inline constexpr char WideTotal[] = "#####,,##0.00"; // the comparisons' totals
 inline constexpr char WideFigure[] = "#,,##0.##";    // a chart axis: as many decimals as it has

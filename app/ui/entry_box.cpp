@@ -451,13 +451,7 @@ void EntryBox::focusOutEvent(QFocusEvent* event) {
 }
 
 void bindFigure(EntryBox* box, FigureSlot slot) {
-    std::visit(
-        [box](auto* input) {
-            using Figure = std::decay_t<decltype(*input)>;
-            QObject::connect(box, &EntryBox::stored, box,
-                             [input](double v) { *input = Figure::fromDouble(v).value_or(Figure()); });
-        },
-        slot);
+    QObject::connect(box, &EntryBox::stored, box, [slot](double v) { storeIn(slot, v); });
 }
 
 } // namespace brisk

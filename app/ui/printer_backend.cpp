@@ -145,19 +145,14 @@ PrintOutcome printThroughDialog(QPrinter& printer, int pageCount,
                 dialog.accept(); // the choices reach the printer only when the dialog is accepted
             });
         }
-        if (dialog.exec() != QDialog::Accepted) {
+        const PreviewChoice choice = dialog.exec() != QDialog::Accepted ? PreviewChoice::Cancel
+                                     : preview                          ? showPreview(printer, render, parent)
+                                                                        : PreviewChoice::Print;
+        if (choice == PreviewChoice::Cancel) {
             outcome.cancelled = true;
             return outcome;
         }
-        if (preview) {
-            const PreviewChoice choice = showPreview(printer, render, parent);
-            if (choice == PreviewChoice::Back) continue;
-            if (choice == PreviewChoice::Cancel) {
-                outcome.cancelled = true;
-                return outcome;
-            }
-        }
-        break;
+        if (choice == PreviewChoice::Print) break;
     }
     {
         const WaitCursor waiting;

@@ -159,7 +159,7 @@ void ExtraPaymentsDialog::showRows() {
     GridModel* g = m_grid->grid();
     for (int y = 1; y <= m_years; ++y) {
         g->setText(y, 0, qs(Format(edited.ExtraPayments[y].year.toDouble(), mask::Years)));
-        g->setText(y, 1, qs(Format(edited.ExtraPayments[y].amount.toDouble(), mask::ListAmount)));
+        g->setText(y, 1, qs(Format(edited.ExtraPayments[y].amount.toDouble(), mask::Amount)));
     }
 }
 

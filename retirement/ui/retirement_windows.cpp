@@ -106,17 +106,11 @@ RetirementWindow::RetirementWindow(QWidget* parent)
     // The two last boxes hold the figures of the option chosen.
     connect(drawn, &EntryBox::stored, this, [](double v) {
         RetireInputs& in = retirement().retire;
-        if (in.option == RetireOption::Fixed)
-            in.monthly = Currency::fromDouble(v).value_or(Currency());
-        else
-            in.withdrawnPercent = Percent::fromDouble(v).value_or(Percent());
+        storeIn(in.option == RetireOption::Fixed ? FigureSlot(&in.monthly) : &in.withdrawnPercent, v);
     });
     connect(term, &EntryBox::stored, this, [](double v) {
         RetireInputs& in = retirement().retire;
-        if (in.option == RetireOption::Fixed)
-            in.yearlyIncrease = Percent::fromDouble(v).value_or(Percent());
-        else
-            in.years = Years::fromDouble(v).value_or(Years());
+        storeIn(in.option == RetireOption::Fixed ? FigureSlot(&in.yearlyIncrease) : &in.years, v);
     });
     invest->setValue(500000);
     rate->setValue(10);
