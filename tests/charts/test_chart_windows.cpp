@@ -18,7 +18,9 @@
 #include "valuedb/ui/valuedb_state.h"
 
 #include <QAccessible>
+#include <QFileInfo>
 #include <QImage>
+#include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
@@ -211,23 +213,25 @@ class TestChartWindows : public QObject {
         loan->calculate();
         loan->showChart();
         auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
-        testing::whenModal([](QWidget* box) {
+        QString path; // as the box that says where the PDF went names it
+        testing::whenModal([&path](QWidget* box) {
             box->findChild<QPushButton*>("AllYes")->click(); // continue
-            testing::whenModal([](QWidget* colour) {
+            testing::whenModal([&path](QWidget* colour) {
                 colour->findChild<QPushButton*>("AllNo")->click(); // black and white
-                testing::whenModal([](QWidget* info) { info->close(); });
+                testing::whenModalOf<QMessageBox>([&path](QMessageBox* info) {
+                    path = info->text().section('\n', 1).trimmed();
+                    info->close();
+                });
             });
         });
         chart->print();
         qunsetenv("BRISKLANE_PRINT_TO_PDF");
-        const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-        const QStringList pdfs = documents.entryList({"Personal Loan balance*.pdf"}, QDir::Files, QDir::Time);
-        QVERIFY(!pdfs.isEmpty());
+        QVERIFY2(QFileInfo(path).fileName().startsWith("Personal Loan balance"), qPrintable(path));
         QProcess process;
-        process.start("pdftotext", {documents.filePath(pdfs.first()), "-"});
+        process.start("pdftotext", {path, "-"});
         QVERIFY(process.waitForFinished(20000));
         QVERIFY(process.readAllStandardOutput().contains("Personal Loan balance at start of each Year"));
-        QFile::remove(documents.filePath(pdfs.first()));
+        QFile::remove(path);
         QCOMPARE(chart->chartView()->chart().colour, true); // the screen keeps its colours
     }
 

@@ -11,9 +11,11 @@
 #include "support/ui_support.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -372,18 +374,20 @@ class TestMortgageWindow : public QObject {
         MortgageWindow* w = open(MortgageKind::Mortgage);
         child<QRadioButton>(w, "Option1")->click();
         w->calculate();
-        testing::whenModal([](QWidget* header) {
+        // The file named by the box that says where the PDF went: tests running beside this one
+        // print into the same folder.
+        QString path;
+        testing::whenModal([&path](QWidget* header) {
             QTest::keyClicks(header->findChild<EntryBox*>("InFName"), "1");
             header->findChild<QPushButton*>("Acept")->click();
-            testing::whenModal([](QWidget* info) { info->close(); }); // where the PDF went
+            testing::whenModalOf<QMessageBox>([&path](QMessageBox* info) {
+                path = info->text().section('\n', 1).trimmed();
+                info->close();
+            });
         });
         child<QPushButton>(w, "MPrinter")->click();
         qunsetenv("BRISKLANE_PRINT_TO_PDF");
-        const QStringList pdfs = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                                     .entryList({"Mortgage Table *.pdf"}, QDir::Files, QDir::Time);
-        QVERIFY(!pdfs.isEmpty());
-        const QString path =
-            QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(pdfs.first());
+        QVERIFY2(QFileInfo(path).fileName().startsWith("Mortgage Table "), qPrintable(path));
         QProcess process;
         process.start("pdftotext", {"-layout", path, "-"});
         QVERIFY(process.waitForFinished(20000));
