@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
@@ -42,9 +43,13 @@ QString pdfPathFor(const QString& title) {
     if (folder.isEmpty()) folder = program().dataFolder;
     QDir().mkpath(folder);
     const QString stamp = QDateTime::currentDateTime().toString("yyyy-MM-dd hh.mm.ss");
-    QString name = QString("%1 %2.pdf").arg(title, stamp);
+    QString name = QString("%1 %2").arg(title, stamp);
     name.replace('/', '-');
-    return QDir(folder).filePath(name);
+    // A second printout of the same title within the second gets a name of its own, not the first's.
+    QString path = QDir(folder).filePath(name + ".pdf");
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QDir(folder).filePath(QString("%1 (%2).pdf").arg(name).arg(n));
+    return path;
 }
 
 // The hourglass while pages are drawn, not while a dialog waits for the user.
