@@ -4,9 +4,9 @@
 #include "app/ui/main_window.h"
 #include "app/ui/program_state.h"
 #include "charts/ui/chart_windows.h"
-#include "growth/ui/growth_state.h"
-#include "mortgage/ui/mortgage_state.h"
-#include "retirement/ui/retirement_state.h"
+#include "growth/ui/growth_document.h"
+#include "mortgage/ui/mortgage_document.h"
+#include "retirement/ui/retirement_document.h"
 #include "valuedb/ui/valuedb_state.h"
 
 #include <QApplication>
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     // A window left unregistered would leave its buttons doing nothing: refuse to start instead.
     if (const QStringList missing = brisk::MainMenu::missingWindows(); !missing.isEmpty())
         qFatal("No subsystem makes these windows: %s", qPrintable(missing.join(", ")));
-    brisk::MainFrame frame;
+    brisk::MainFrame frame(brisk::program());
     if (options.isSet(exitWhenShown)) frame.menu()->installEventFilter(new QuitOnFirstPaint(&frame));
     frame.show();
     // A file named by the desktop (or the user) opens once the main menu is up.

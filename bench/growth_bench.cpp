@@ -4,7 +4,7 @@
 #include "app/ui/program_state.h"
 #include "bench/timing.h"
 #include "growth/core/savings_plan.h"
-#include "growth/ui/growth_state.h"
+#include "growth/ui/growth_document.h"
 #include "growth/ui/growth_windows.h"
 
 #include <QApplication>
@@ -36,11 +36,11 @@ int main(int argc, char** argv) {
         }
         sink = sink + values.back();
     });
-    program().shell.CalcMode = PlannerMode::Planning;
-    MainFrame frame;
-    auto* window = new SavingsWindow;
+    MainFrame frame(program());
+    auto* document = new SavingsDocument(PlannerMode::Planning);
+    document->inputs = in;
+    auto* window = new SavingsWindow(program(), document);
     frame.openTask(window);
-    growth().inputs = in;
     const double window_ms = medianMs(21, [&] { window->calculate(); });
     std::printf("plain loop (480 periods):     %.4f ms (median)\n", plain);
     std::printf("calculation alone:            %.4f ms (median), %.2fx the plain loop\n", calc, calc / plain);

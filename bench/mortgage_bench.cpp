@@ -4,7 +4,7 @@
 #include "app/ui/program_state.h"
 #include "bench/timing.h"
 #include "mortgage/core/schedule.h"
-#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_document.h"
 #include "mortgage/ui/mortgage_window.h"
 
 #include <QApplication>
@@ -57,11 +57,11 @@ int main(int argc, char** argv) {
         sink = sink + out.back().balance;
     });
 
-    program().shell.MortgageMode = MortgageKind::Mortgage;
-    MainFrame frame;
-    auto* window = new MortgageWindow;
+    MainFrame frame(program());
+    auto* document = new MortgageDocument(MortgageKind::Mortgage);
+    document->inputs = in;
+    auto* window = new MortgageWindow(program(), document);
     frame.openTask(window);
-    mortgage().inputs = in;
     const double window_ms = medianMs(21, [&] { window->calculate(); });
 
     std::printf("schedule rows:                %d\n", rows);

@@ -1,12 +1,8 @@
-// The program-wide values of the application shell: layout, modes, personal settings and the files
-// in memory.
+// What is program-wide: the frame's layout, today's date and its short form, the personal settings,
+// and the folders the file dialogs start in.
 #pragma once
 
 #include "app/core/dates.h"
-#include "app/core/key_filter.h"
-#include "app/core/modes.h"
-
-#include <optional>
 #include <string>
 
 namespace brisk {
@@ -14,8 +10,6 @@ namespace brisk {
 struct ShellState {
     int LayoutClass = 0;   // 6810 normal, 8670 large, 0 before the frame's first resize
     std::string TodayText; // today in the short date form, taken once at start
-    PlannerMode CalcMode = PlannerMode::None;
-    MortgageKind MortgageMode = MortgageKind::Mortgage;
     ShortDateForm DateForm;
 
     // Personal settings.
@@ -24,12 +18,10 @@ struct ShellState {
     int PrinterFontChoice = 0;
     int PageLines = 53;
 
-    // The files in memory, and the folders they came from: the open and save dialogs start there.
-    std::string DbFileName, MortFileName, LoanFileName;
-    std::string DbFolder, MortFolder, LoanFolder;
+    // The database in memory, and the folder it came from: the open and save dialogs start there.
+    std::string DbFileName;
+    std::string DbFolder;
     std::string CsvFolder; // of the last price file read or table saved as CSV
-
-    EntryState entry;
 };
 
 } // namespace brisk

@@ -21,11 +21,13 @@
 
 namespace brisk {
 
-CalculatorWindow::CalculatorWindow(const QString& name, const QString& letter, const QString& caption) {
+CalculatorWindow::CalculatorWindow(ProgramState& program, CalculatorDocument* document, const QString& name,
+                                   const QString& letter, const QString& caption)
+    : m_program(program), m_document(document) {
     setObjectName(name);
-    program().chart.reset();
-    program().shell.entry.EntryEdited = 0;
-    if (program().frame) program().frame->setWindowTitle(caption);
+    document->setParent(this);
+    typingState().EntryEdited = 0;
+    if (program.frame) program.frame->setWindowTitle(caption);
 
     // The grid and the commands join the window in finish(), after the fields, so that the focus
     // chain (and Tab) runs from the first field through the grid to the commands.
@@ -50,7 +52,7 @@ CalculatorWindow::CalculatorWindow(const QString& name, const QString& letter, c
     connect(command(Command::Graphs), &QPushButton::clicked, this, &CalculatorWindow::showChart);
     connect(command(Command::Printer), &QPushButton::clicked, this, &CalculatorWindow::print);
     connect(command(Command::Exit), &QPushButton::clicked, this, &CalculatorWindow::exitToMenu);
-    command(Command::Graphs)->setEnabled(MainMenu::hasWindow(TaskWindow::Chart));
+    command(Command::Graphs)->setEnabled(MainMenu::hasChartWindow());
 }
 
 QPushButton* CalculatorWindow::command(Command which) const {
@@ -61,6 +63,7 @@ EntryBox* CalculatorWindow::addField(const QString& name, const QString& caption
                                      const QString& mask, int width, const QStringList& items) {
     auto* box = new EntryBox(kind, this);
     box->setObjectName(name);
+    box->setCurrencySymbol(m_program.shell.CurrencySymbol);
     if (!mask.isEmpty()) box->setFormat(mask, width);
     box->setItems(items, kind == EntryBox::Kind::Text && !items.isEmpty());
     box->setLeastWidth(twips(1300));
@@ -78,12 +81,12 @@ EntryBox* CalculatorWindow::addField(const QString& name, const QString& caption
 void CalculatorWindow::limitField(EntryBox* box, std::function<int()> limit, Msg message,
                                   std::function<bool()> applies) {
     box->setLimitCheck([this, limit, message, applies](EntryBox& b) {
-        if (!program().shell.entry.EntryEdited || (applies && !applies())) return;
+        if (!typingState().EntryEdited || (applies && !applies())) return;
         if (parseEntryText(ss(b.text()), "") <= limit()) return;
         showMessage(message, this);
         b.setText(QString::number(limit()));
         // Stored even though the message box took the focus away and back.
-        program().shell.entry.EntryEdited = 1;
+        typingState().EntryEdited = 1;
     });
 }
 
@@ -92,7 +95,7 @@ bool CalculatorWindow::handOverChart(const Outcome<ChartHandover>& chart) {
         showMessage(chart.message, this);
         return false;
     }
-    program().chart = *chart;
+    m_document->chart = *chart;
     return true;
 }
 
@@ -166,21 +169,22 @@ void CalculatorWindow::toggleHelp() {
         m_helpText->clear();
     m_gridOrHelp->setCurrentWidget(open ? static_cast<QWidget*>(m_helpText) : m_grid);
     command(Command::Printer)->setEnabled(!open);
-    command(Command::Graphs)->setEnabled(!open && MainMenu::hasWindow(TaskWindow::Chart));
+    command(Command::Graphs)->setEnabled(!open && MainMenu::hasChartWindow());
 }
 
 void CalculatorWindow::entryChanged() {
-    program().shell.entry.EntryEdited = 1;
+    typingState().EntryEdited = 1;
+    m_document->markChanged();
     if (helpShown()) {
         toggleHelp();
-        program().shell.entry.EntryEdited = 0;
+        typingState().EntryEdited = 0;
     }
     dropResults();
 }
 
 void CalculatorWindow::calculate() {
     if (helpShown()) toggleHelp();
-    program().shell.entry.EntryEdited = 0;
+    typingState().EntryEdited = 0;
     computeResults();
 }
 
@@ -191,26 +195,23 @@ void CalculatorWindow::print() {
     }
     const auto header = askPrintHeader(this);
     if (!header) return;
-    const ShellState& shell = program().shell;
+    const ShellState& shell = m_program.shell;
     const auto [page, title] =
         printout({*header, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm});
     printAndReport(page, title, this);
 }
 
 void CalculatorWindow::showChart() {
-    if (program().chart.GraphPointCount == 0) {
+    if (m_document->chart.GraphPointCount == 0) {
         showMessage(Msg::NothingToGraph, this);
         return;
     }
-    if (program().frame) program().frame->openChart(this);
+    if (m_program.frame) m_program.frame->openChart(m_document->chart);
 }
 
 void CalculatorWindow::exitToMenu() {
-    resetState();
-    program().shell.CalcMode = PlannerMode::None;
-    program().shell.entry.EntryEdited = 0;
-    program().chart.reset();
-    if (program().frame) program().frame->returnToMenu();
+    typingState().EntryEdited = 0;
+    if (m_program.frame) m_program.frame->returnToMenu();
 }
 
 QString CalculatorWindow::gridText(int row, int col) const {

@@ -5,6 +5,7 @@
 // and what Calculate does.
 #pragma once
 
+#include "app/ui/calculator_document.h"
 #include "app/ui/entry_box.h"
 
 // moc reads no further than the class; the core header's C++20 library includes are beyond it.
@@ -29,6 +30,7 @@ class QStackedWidget;
 
 namespace brisk {
 
+struct ProgramState;
 class ResultGrid;
 class TextArea;
 
@@ -49,11 +51,14 @@ class CalculatorWindow : public QWidget {
     bool helpShown() const;
     QString gridText(int row, int col) const;
     int gridRows() const;
+    // What the window works on, whichever calculator it is.
+    CalculatorDocument& calculatorDocument() const { return *m_document; }
 
   protected:
     // `letter` names the commands, the grid and the help text ("M" gives MCalc, MGrid, MTextBox);
-    // `caption` is the frame's caption while the window is open.
-    CalculatorWindow(const QString& name, const QString& letter, const QString& caption);
+    // `caption` is the frame's caption while the window is open. The window owns its document.
+    CalculatorWindow(ProgramState& program, CalculatorDocument* document, const QString& name,
+                     const QString& letter, const QString& caption);
 
     // An entry field: Enter moves from each field to the next, and from the last to Calculate.
     EntryBox* addField(const QString& name, const QString& caption, EntryBox::Kind kind,
@@ -62,7 +67,7 @@ class CalculatorWindow : public QWidget {
     // puts the limit in the box, which is then stored.
     void limitField(EntryBox* box, std::function<int()> limit, Msg message,
                     std::function<bool()> applies = {});
-    // A calculation's chart into the program's hand-over; false (its message shown) where it has none.
+    // A calculation's chart into the document; false (its message shown) where it has none.
     bool handOverChart(const Outcome<ChartHandover>& chart);
     // A command of this calculator alone, placed before Exit to Menu.
     QPushButton* addCommand(const QString& name, const QString& caption, std::function<void()> run);
@@ -82,15 +87,15 @@ class CalculatorWindow : public QWidget {
     virtual bool hasResults() const = 0;
     virtual std::pair<Printout, QString> printout(const PrintContext& context) const = 0;
     virtual QString helpText() const = 0;
-    // Exit to Menu: the calculator's program-wide values back to their start.
-    virtual void resetState() = 0;
 
+    ProgramState& m_program;
     QList<EntryBox*> m_fields;
     QList<QLabel*> m_captions;
 
   private:
     void entryChanged();
 
+    CalculatorDocument* m_document;
     ResultGrid* m_grid;
     TextArea* m_helpText;
     QStackedWidget* m_gridOrHelp;

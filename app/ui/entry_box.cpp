@@ -25,10 +25,15 @@
 
 namespace brisk {
 
+EntryState& typingState() {
+    static EntryState state;
+    return state;
+}
+
 namespace {
 
 EntryState& entry() {
-    return program().shell.entry;
+    return typingState();
 }
 
 // A box that takes only a choice from its list is a drop-down list to a screen reader: its value is
@@ -178,7 +183,7 @@ void EntryBox::setItems(const QStringList& items, bool listOnly) {
 QString EntryBox::displayText(double value) const {
     switch (m_kind) {
     case Kind::Amount:
-        return qs(amountText(value, program().shell.CurrencySymbol, ss(m_mask), m_width));
+        return qs(amountText(value, m_symbol, ss(m_mask), m_width));
     case Kind::Rate:
         return qs(percentText(value, ss(m_mask), m_width));
     case Kind::Whole:
@@ -431,8 +436,7 @@ void EntryBox::store() {
     if (state.EntryEdited) {
         state.EntryEdited = 0;
         if (m_kind == Kind::Amount || m_kind == Kind::Rate || m_kind == Kind::Number) {
-            const auto value =
-                Currency::fromDouble(parseEntryText(ss(text()), program().shell.CurrencySymbol));
+            const auto value = Currency::fromDouble(parseEntryText(ss(text()), m_symbol));
             if (!value) showMessage(Msg::WrongEntry, this);
             setValue(value ? value->toDouble() : 0.0);
         } else if (m_kind == Kind::Whole) {

@@ -4,6 +4,7 @@
 
 #ifndef Q_MOC_RUN // moc cannot read the standard library's concepts
 #include "app/core/currency.h"
+#include "app/core/key_filter.h"
 #endif
 
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <string>
 
 class QMenu;
 
@@ -62,6 +64,9 @@ class EntryBox : public QLineEdit {
     // The text of the value as the box shows it after storing.
     QString displayText(double value) const;
 
+    // The symbol an amount is shown and typed with (the user's, from the personal settings).
+    void setCurrencySymbol(const std::string& symbol) { m_symbol = symbol; }
+
     // Runs on leaving, before storing: a window's limit checks (it may put the limit back as text).
     void setLimitCheck(std::function<void(EntryBox&)> check) { m_limitCheck = std::move(check); }
 
@@ -110,12 +115,16 @@ class EntryBox : public QLineEdit {
     bool m_emptiesOnFirstKey = true;
     bool m_eraseEmpties = false;
     bool m_storing = false;
+    std::string m_symbol = "$";
     QStringList m_items;
     QPointer<QWidget> m_next;
     std::function<void(EntryBox&)> m_limitCheck;
 };
 
 #ifndef Q_MOC_RUN
+// Whether the box with the focus was typed into: one for every box, as only one has the keyboard.
+EntryState& typingState();
+
 // Keeps the input equal to what the box stores (0 when the figure is out of range).
 void bindFigure(EntryBox* box, FigureSlot slot);
 #endif

@@ -11,8 +11,11 @@
 
 namespace brisk {
 
-FileOperation fileOperation(FileOp op) {
+FileOperation fileOperation(FileOp op, const QString& current) {
     const ShellState& s = program().shell;
+    const QFileInfo file(current);
+    const QString name = current.isEmpty() ? QString() : file.fileName();
+    const QString folder = current.isEmpty() ? QString() : file.absolutePath();
     const QString zrk = "Investment Manager Database (*.zrk)";
     const QString umd = "Mortgage Database (*.umd)";
     const QString uld = "Loan Database (*.uld)";
@@ -29,13 +32,13 @@ FileOperation fileOperation(FileOp op) {
     case FileOp::SaveDatabase:
         return FileOperation{true, zrk, "zrk", qs(s.DbFileName), qs(s.DbFolder)};
     case FileOp::OpenMortgage:
-        return FileOperation{false, umd, "umd", qs(s.MortFileName), qs(s.MortFolder)};
+        return FileOperation{false, umd, "umd", name, folder};
     case FileOp::SaveMortgage:
-        return FileOperation{true, umd, "umd", qs(s.MortFileName), qs(s.MortFolder)};
+        return FileOperation{true, umd, "umd", name, folder};
     case FileOp::OpenLoan:
-        return FileOperation{false, uld, "uld", qs(s.LoanFileName), qs(s.LoanFolder)};
+        return FileOperation{false, uld, "uld", name, folder};
     case FileOp::SaveLoan:
-        return FileOperation{true, uld, "uld", qs(s.LoanFileName), qs(s.LoanFolder)};
+        return FileOperation{true, uld, "uld", name, folder};
     case FileOp::OpenPrices:
         return FileOperation{false,
                              "CSV Files (*.csv *.CSV *.txt);;All Files (*)",
@@ -49,8 +52,8 @@ FileOperation fileOperation(FileOp op) {
     return FileOperation{false, zrk, "zrk", {}, {}};
 }
 
-std::optional<QString> FileDirectory(FileOp fileOp, QWidget* parent) {
-    const std::optional<FileOperation> op = fileOperation(fileOp);
+std::optional<QString> FileDirectory(FileOp fileOp, QWidget* parent, const QString& current) {
+    const std::optional<FileOperation> op = fileOperation(fileOp, current);
     QFileDialog dialog(parent, "Folders");
     dialog.setObjectName("FileDir");
     // The desktop's own dialog where it has one; Qt's where there is no desktop (the tests find its

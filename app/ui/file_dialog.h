@@ -28,10 +28,12 @@ struct FileOperation {
     QString folder; // of the file in memory; empty for the user's data folder
 };
 
-FileOperation fileOperation(FileOp op);
+// `current`: the file in memory of the window asking (its whole path), where the dialog starts.
+FileOperation fileOperation(FileOp op, const QString& current = {});
 
-// Shows the dialog (the desktop's own where there is one), in the folder last used for the kind
-// and offering the folders of its recent files: the chosen path, or nothing when the user cancelled.
-std::optional<QString> FileDirectory(FileOp op, QWidget* parent = nullptr);
+// Shows the dialog (the desktop's own where there is one), in the folder of the file in memory or
+// the one last used for the kind, offering the folders of its recent files: the chosen path, or
+// nothing when the user cancelled.
+std::optional<QString> FileDirectory(FileOp op, QWidget* parent = nullptr, const QString& current = {});
 
 } // namespace brisk

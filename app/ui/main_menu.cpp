@@ -39,22 +39,17 @@ struct MenuEntry {
     int column = 0;
     std::optional<TaskWindow> opens;
     void (MainMenu::*command)() = nullptr;
-    void (*prepare)(ShellState&) = nullptr;
 };
 
 // One row a button, in the order of their kinds (which is the tab order).
 constexpr std::array<MenuEntry, MainMenu::kButtonCount> kMenu{{
-    {Button::Savings, "Savings", "Planning your &Savings", 0, 0, TaskWindow::Savings, nullptr,
-     [](ShellState& shell) { shell.CalcMode = PlannerMode::Planning; }},
+    {Button::Savings, "Savings", "Planning your &Savings", 0, 0, TaskWindow::Savings},
     {Button::Plan401k, "Plan401", "Planning your &401(k)", 1, 0, TaskWindow::Plan401k},
     {Button::Retirement, "Retirement", "Planning your &Retirement", 2, 0, TaskWindow::Retirement},
-    {Button::SavingsComparisons, "SavComp", "Savings &Comparisons", 3, 0, TaskWindow::Savings, nullptr,
-     [](ShellState& shell) { shell.CalcMode = PlannerMode::Comparisons; }},
+    {Button::SavingsComparisons, "SavComp", "Savings &Comparisons", 3, 0, TaskWindow::SavingsComparisons},
     {Button::CapitalRequired, "CapReq", "Amount of Capital R&equired", 4, 0, TaskWindow::CapitalRequired},
-    {Button::LoanPayment, "LoanPmt", "&Payment on a Loan", 5, 0, TaskWindow::Mortgage, nullptr,
-     [](ShellState& shell) { shell.MortgageMode = MortgageKind::Loan; }},
-    {Button::Mortgage, "Canadian", "&Mortgage", 6, 0, TaskWindow::Mortgage, nullptr,
-     [](ShellState& shell) { shell.MortgageMode = MortgageKind::Mortgage; }},
+    {Button::LoanPayment, "LoanPmt", "&Payment on a Loan", 5, 0, TaskWindow::Loan},
+    {Button::Mortgage, "Canadian", "&Mortgage", 6, 0, TaskWindow::Mortgage},
     {Button::Database, "Ratios", "&Brisklane Menu", 0, 1, TaskWindow::DatabaseMenu},
     {Button::CompoundFinder, "CompCompare", "&Find Annual Compound Growth", 1, 1, TaskWindow::CompoundFinder},
     {Button::HowToGetRich, "HowGetRich", "&How to Get Rich and Stay Rich", 2, 1, {}, &MainMenu::showRichHelp},
@@ -75,9 +70,11 @@ constexpr bool everyButtonInItsPlace() {
 }
 static_assert(everyButtonInItsPlace(), "each menu button has its row, in the order of their kinds");
 
-const char* const kWindowNames[kTaskWindowCount] = {"savings",          "compound finder", "retirement",
-                                                    "capital required", "401(k)",          "mortgage",
-                                                    "database menu",    "trend graph",     "chart"};
+const char* const kWindowNames[kTaskWindowCount] = {"savings",          "savings comparisons",
+                                                    "compound finder",  "retirement",
+                                                    "capital required", "401(k)",
+                                                    "mortgage",         "loan",
+                                                    "database menu",    "trend graph"};
 
 std::array<MainMenu::Factory, kTaskWindowCount>& factories() {
     static std::array<MainMenu::Factory, kTaskWindowCount> made;
@@ -92,14 +89,32 @@ void MainMenu::registerWindow(TaskWindow window, Factory factory) {
 bool MainMenu::hasWindow(TaskWindow window) {
     return static_cast<bool>(factories().at(static_cast<std::size_t>(window)));
 }
-QWidget* MainMenu::makeWindow(TaskWindow window) {
+QWidget* MainMenu::makeWindow(TaskWindow window, ProgramState& program) {
     const Factory& factory = factories().at(static_cast<std::size_t>(window));
-    return factory ? factory() : nullptr;
+    return factory ? factory(program) : nullptr;
+}
+
+namespace {
+MainMenu::ChartFactory& chartFactory() {
+    static MainMenu::ChartFactory made;
+    return made;
+}
+} // namespace
+
+void MainMenu::registerChartWindow(ChartFactory factory) {
+    chartFactory() = std::move(factory);
+}
+bool MainMenu::hasChartWindow() {
+    return static_cast<bool>(chartFactory());
+}
+QWidget* MainMenu::makeChartWindow(ProgramState& program, const ChartHandover& chart) {
+    return chartFactory() ? chartFactory()(program, chart) : nullptr;
 }
 QStringList MainMenu::missingWindows() {
     QStringList missing;
     for (std::size_t i = 0; i < kTaskWindowCount; ++i)
         if (!factories()[i]) missing << kWindowNames[i];
+    if (!hasChartWindow()) missing << "chart";
     return missing;
 }
 
@@ -126,10 +141,7 @@ MainMenu::MainMenu(MainFrame* frame) : m_frame(frame) {
         if (entry.opens) {
             // A window no subsystem registered (only in a test) leaves its button disabled.
             b->setEnabled(hasWindow(*entry.opens));
-            connect(b, &QPushButton::clicked, this, [this, entry] {
-                if (entry.prepare) entry.prepare(program().shell);
-                openWindow(*entry.opens);
-            });
+            connect(b, &QPushButton::clicked, this, [this, entry] { openWindow(*entry.opens); });
         } else {
             connect(b, &QPushButton::clicked, this, entry.command);
         }
@@ -144,9 +156,9 @@ MainMenu::MainMenu(MainFrame* frame) : m_frame(frame) {
     layout->addStretch();
 
     // Start-up: the caption, the working folder, the settings and today's date.
-    ShellState& shell = program().shell;
+    ShellState& shell = m_frame->program().shell;
     frame->setWindowTitle(kMenuCaption);
-    QDir::setCurrent(program().dataFolder);
+    QDir::setCurrent(m_frame->program().dataFolder);
     loadPersonalSettings();
     shell.TodayText = shortDateText(today(), shell.DateForm);
 }
@@ -165,7 +177,7 @@ void MainMenu::showAbout() {
 }
 
 void MainMenu::personalize() {
-    SettingsDialog settings(this);
+    SettingsDialog settings(m_frame->program(), this);
     runModal(&settings);
     showUserName();
 }
@@ -197,8 +209,7 @@ bool MainMenu::openFile(const QString& path) {
         showMessage(Msg::BadFile, this);
         return false;
     }
-    if (opener->prepare) opener->prepare();
-    QWidget* window = makeWindow(opener->window);
+    QWidget* window = makeWindow(opener->window, m_frame->program());
     m_frame->openTask(window);
     if (opener->load(window, QFileInfo(path).absoluteFilePath())) {
         rememberFile(QFileInfo(path).suffix().toLower(), QFileInfo(path).absoluteFilePath());
@@ -209,7 +220,7 @@ bool MainMenu::openFile(const QString& path) {
 }
 
 void MainMenu::openWindow(TaskWindow window) {
-    if (QWidget* task = makeWindow(window)) m_frame->openTask(task);
+    if (QWidget* task = makeWindow(window, m_frame->program())) m_frame->openTask(task);
 }
 
 // The menu steps aside while a modal window of its own is open.
@@ -224,8 +235,8 @@ void MainMenu::runModal(QDialog* dialog) {
 }
 
 void MainMenu::loadPersonalSettings() {
-    ShellState& shell = program().shell;
-    const auto settings = readPersonalSettings(ss(program().settingsPath()));
+    ShellState& shell = m_frame->program().shell;
+    const auto settings = readPersonalSettings(ss(m_frame->program().settingsPath()));
     if (!settings) {
         shell.PageLines = 53; // a missing or damaged file leaves the settings as they were
         return;
@@ -237,7 +248,7 @@ void MainMenu::loadPersonalSettings() {
 }
 
 void MainMenu::showUserName() {
-    const QString name = qs(program().shell.UserName);
+    const QString name = qs(m_frame->program().shell.UserName);
     m_name->setText(name);
     m_name->setVisible(!name.isEmpty());
 }

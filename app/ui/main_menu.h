@@ -16,32 +16,41 @@ class QPushButton;
 namespace brisk {
 
 class MainFrame;
+struct ChartHandover;
+struct ProgramState;
 
 // The windows opened by what they are rather than by their class: each lives in a subsystem the
 // menu does not link, which registers how its own are made.
 enum class TaskWindow {
     Savings,
+    SavingsComparisons,
     CompoundFinder,
     Retirement,
     CapitalRequired,
     Plan401k,
     Mortgage,
+    Loan,
     DatabaseMenu,
     TrendGraph,
-    Chart,
 };
-inline constexpr std::size_t kTaskWindowCount = 9;
-static_assert(static_cast<std::size_t>(TaskWindow::Chart) + 1 == kTaskWindowCount);
+inline constexpr std::size_t kTaskWindowCount = 10;
+static_assert(static_cast<std::size_t>(TaskWindow::TrendGraph) + 1 == kTaskWindowCount);
 
 class MainMenu : public QWidget {
     Q_OBJECT
   public:
     explicit MainMenu(MainFrame* frame);
 
-    using Factory = std::function<QWidget*()>;
+    // A window is made with a fresh document of its own and the program-wide values.
+    using Factory = std::function<QWidget*(ProgramState&)>;
     static void registerWindow(TaskWindow window, Factory factory);
     static bool hasWindow(TaskWindow window);
-    static QWidget* makeWindow(TaskWindow window);
+    static QWidget* makeWindow(TaskWindow window, ProgramState& program);
+    // The chart window is made with the chart it shows.
+    using ChartFactory = std::function<QWidget*(ProgramState&, const ChartHandover&)>;
+    static void registerChartWindow(ChartFactory factory);
+    static bool hasChartWindow();
+    static QWidget* makeChartWindow(ProgramState& program, const ChartHandover& chart);
     // The windows no subsystem has registered, by name; the program starts only when there are none.
     static QStringList missingWindows();
 
@@ -66,11 +75,10 @@ class MainMenu : public QWidget {
     static_assert(static_cast<std::size_t>(Button::Exit) + 1 == kButtonCount);
 
     // Each subsystem registers the files it opens, by suffix ("zrk"): the window that opens them
-    // (after `prepare`, which sets its mode) and how it loads one, as its Open File does; false
-    // when the file could not be read (its message shown).
+    // and how it loads one, as its Open File does; false when the file could not be read (its
+    // message shown).
     struct FileOpener {
         TaskWindow window;
-        std::function<void()> prepare;
         std::function<bool(QWidget* window, const QString& path)> load;
     };
     static void registerFileOpener(const QString& suffix, FileOpener opener);

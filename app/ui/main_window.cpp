@@ -19,9 +19,9 @@
 
 namespace brisk {
 
-MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent) {
+MainFrame::MainFrame(ProgramState& program, QWidget* parent) : QMainWindow(parent), m_program(program) {
     setObjectName("MDIContainer");
-    program().frame = this;
+    program.frame = this;
     m_area = new QMdiArea(this);
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -52,7 +52,7 @@ MainFrame::~MainFrame() {
 }
 
 QSize MainFrame::childSize() const {
-    if (isLargeLayout(program().shell.LayoutClass) && m_normalChildSize.isValid()) return m_normalChildSize;
+    if (isLargeLayout(m_program.shell.LayoutClass) && m_normalChildSize.isValid()) return m_normalChildSize;
     const TwipPoint border = childPosition(kLayoutNormal);
     return m_area->viewport()->size() + twipSize(-2 * border.x, -2 * border.y);
 }
@@ -146,9 +146,8 @@ void MainFrame::replaceOver(QWidget* window) {
     showTop();
 }
 
-void MainFrame::openChart(QWidget* caller) {
-    if (currentTask() != caller) return;
-    if (QWidget* chart = MainMenu::makeWindow(TaskWindow::Chart)) openOver(chart);
+void MainFrame::openChart(const ChartHandover& chart) {
+    if (QWidget* window = MainMenu::makeChartWindow(m_program, chart)) openOver(window);
 }
 
 QWidget* MainFrame::currentTask() const {
@@ -156,7 +155,7 @@ QWidget* MainFrame::currentTask() const {
 }
 
 void MainFrame::placeCurrentChild() {
-    if (!isLargeLayout(program().shell.LayoutClass)) m_normalChildSize = childSize();
+    if (!isLargeLayout(m_program.shell.LayoutClass)) m_normalChildSize = childSize();
     QMdiSubWindow* current = top() ? top() : m_menuWindow;
     if (!current || !current->isVisible()) return;
     // The windows are moved, never stretched: a maximised frame shows them at their normal size at
@@ -164,7 +163,7 @@ void MainFrame::placeCurrentChild() {
     growToFit(current->widget());
     // A window wider or taller than its place allows moves towards the frame's corner to stay whole.
     current->resize(childSize().expandedTo(current->widget()->minimumSizeHint()));
-    const QPoint place = twipPoint(childPosition(program().shell.LayoutClass));
+    const QPoint place = twipPoint(childPosition(m_program.shell.LayoutClass));
     const QSize room = m_area->viewport()->size() - current->size();
     const auto fit = [](int place, int room) { return place <= 0 ? place : std::clamp(room, 0, place); };
     current->move(fit(place.x(), room.width()), fit(place.y(), room.height()));
@@ -199,7 +198,7 @@ bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
 
 void MainFrame::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    program().shell.LayoutClass = layoutClassForHeight(pixelsToTwips(frameGeometry().height()));
+    m_program.shell.LayoutClass = layoutClassForHeight(pixelsToTwips(frameGeometry().height()));
     placeCurrentChild();
 }
 

@@ -11,13 +11,17 @@ class QMdiSubWindow;
 namespace brisk {
 
 class MainMenu;
+struct ChartHandover;
+struct ProgramState;
 
 class MainFrame : public QMainWindow {
     Q_OBJECT
   public:
-    explicit MainFrame(QWidget* parent = nullptr);
+    // The frame of `program`, which it outlives.
+    explicit MainFrame(ProgramState& program, QWidget* parent = nullptr);
     ~MainFrame() override;
 
+    ProgramState& program() const { return m_program; }
     MainMenu* menu() const { return m_menu; }
     QMdiArea* area() const { return m_area; }
 
@@ -35,8 +39,8 @@ class MainFrame : public QMainWindow {
     // Replaces the window on show by another over the same task (the editor by the averages sheet).
     void replaceOver(QWidget* window);
 
-    // The chart window over the calculator that fills its hand-over.
-    void openChart(QWidget* caller);
+    // The chart window of a calculator's result, over the calculator.
+    void openChart(const ChartHandover& chart);
 
     // The size every full-size child gets: the frame's client area in the normal layout and the
     // border the placement pushes outside it. A large (maximised) frame does not stretch it.
@@ -59,6 +63,7 @@ class MainFrame : public QMainWindow {
     QWidget* dropTop();
     void focusFirstField(QMdiSubWindow* window);
 
+    ProgramState& m_program;
     QMdiArea* m_area;
     MainMenu* m_menu;
     QMdiSubWindow* m_menuWindow;

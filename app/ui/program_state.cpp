@@ -129,7 +129,7 @@ class DesktopConventions : public QObject {
         // first): its edit must not count for the next box the user enters.
         if (auto* box = qobject_cast<EntryBox*>(QApplication::focusWidget());
             box && dialog->isAncestorOf(box))
-            program().shell.entry.EntryEdited = 0;
+            typingState().EntryEdited = 0;
         const auto opener = dialog->property(kOpener).value<QPointer<QWidget>>();
         if (opener && opener->isVisible() && opener->isEnabled() && !dialog->isAncestorOf(opener))
             opener->setFocus(Qt::ActiveWindowFocusReason);

@@ -1,8 +1,8 @@
-// The program-wide values every window shares, and where the program keeps its files.
+// The program-wide values, made once in main() and handed to the windows: the personal settings,
+// the folders and the frame.
 #pragma once
 
 #include "app/core/shell_state.h"
-#include "charts/core/chart_handover.h"
 
 #include <QPointer>
 #include <QString>
@@ -14,7 +14,6 @@ class MainFrame;
 
 struct ProgramState {
     ShellState shell;
-    ChartHandover chart;
     QString dataFolder; // "Personal.zkp" and the user's files
     QString helpFolder; // the two help files
     QPointer<MainFrame> frame;

@@ -15,10 +15,10 @@
 
 namespace brisk {
 
-SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
+SettingsDialog::SettingsDialog(ProgramState& program, QWidget* parent) : QDialog(parent), m_program(program) {
     setObjectName("ChangeFnt");
     setWindowTitle("Personalize");
-    ShellState& shell = program().shell;
+    ShellState& shell = m_program.shell;
 
     m_currency = new EntryBox(EntryBox::Kind::Text, this);
     m_currency->setObjectName("InCurrency");
@@ -46,14 +46,15 @@ SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
     const int choice =
         shell.PrinterFontChoice >= 0 && shell.PrinterFontChoice <= 3 ? shell.PrinterFontChoice : 0;
     m_fonts->button(choice)->setChecked(true);
-    connect(m_fonts, &QButtonGroup::idClicked, this, [](int id) { program().shell.PrinterFontChoice = id; });
+    connect(m_fonts, &QButtonGroup::idClicked, this,
+            [this](int id) { m_program.shell.PrinterFontChoice = id; });
 
     auto* exit = new QPushButton("E&xit to Menu", this);
     exit->setObjectName("ExitFonts");
     exit->setAutoDefault(false);
     m_currency->setNext(m_name);
     m_name->setNext(exit);
-    connect(m_name, &EntryBox::stored, this, [this] { program().shell.UserName = ss(m_name->text()); });
+    connect(m_name, &EntryBox::stored, this, [this] { m_program.shell.UserName = ss(m_name->text()); });
     connect(exit, &QPushButton::clicked, this, &SettingsDialog::saveAndClose);
 
     auto* layout = new QVBoxLayout(this);
@@ -67,20 +68,20 @@ SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void SettingsDialog::saveAndClose() {
-    ShellState& shell = program().shell;
+    ShellState& shell = m_program.shell;
     // An empty symbol shows as "$" now, as it will after the next start.
     const QString symbol = m_currency->text().trimmed();
     shell.CurrencySymbol = symbol.isEmpty() ? "$" : ss(symbol);
     shell.UserName = ss(m_name->text());
     const PersonalSettings settings{ss(symbol), shell.PrinterFontChoice, shell.UserName};
     if (const auto written =
-            writeFileAtomically(ss(program().settingsPath()), personalSettingsBytes(settings));
+            writeFileAtomically(ss(m_program.settingsPath()), personalSettingsBytes(settings));
         !written) {
         QMessageBox::warning(
             this, "Personalize",
             QString("The settings could not be saved in %1: %2.\nThe settings saved before are "
                     "kept there.")
-                .arg(program().settingsPath(), qs(written.error())));
+                .arg(m_program.settingsPath(), qs(written.error())));
         return;
     }
     accept();

@@ -7,12 +7,15 @@ class QButtonGroup;
 
 namespace brisk {
 
+struct ProgramState;
+
 class EntryBox;
 
 class SettingsDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit SettingsDialog(QWidget* parent = nullptr);
+    // Edits and saves the personal settings of `program`.
+    explicit SettingsDialog(ProgramState& program, QWidget* parent = nullptr);
 
     // Saves the settings and closes; a failed save is reported and the window stays open.
     void saveAndClose();
@@ -21,6 +24,7 @@ class SettingsDialog : public QDialog {
     EntryBox* m_currency;
     EntryBox* m_name;
     QButtonGroup* m_fonts;
+    ProgramState& m_program;
 };
 
 } // namespace brisk

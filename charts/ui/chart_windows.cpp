@@ -17,7 +17,8 @@
 namespace brisk {
 
 void registerChartWindows() {
-    MainMenu::registerWindow(TaskWindow::Chart, [] { return new ChartWindow; });
+    MainMenu::registerChartWindow(
+        [](ProgramState& program, const ChartHandover& chart) { return new ChartWindow(program, chart); });
 }
 
 void printChart(const ChartData& chart, QWidget* parent) {
@@ -29,10 +30,11 @@ void printChart(const ChartData& chart, QWidget* parent) {
         [printed](QPainter& painter, const QRectF& page) { paintChart(painter, page, printed); }, parent);
 }
 
-ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent) {
+ChartWindow::ChartWindow(ProgramState& program, ChartHandover chart, QWidget* parent)
+    : QWidget(parent), m_program(program), m_chart(std::move(chart)) {
     setObjectName("GraphsAll");
     m_view = new ChartView(this);
-    const ChartHandover& h = program().chart;
+    const ChartHandover& h = m_chart;
     const PlannerMode calcMode = h.CalcMode;
     const bool comparisons = isComparisonCaller(h.GraphCaller, calcMode);
     QPushButton* sav2d = commandButton(this, "Sav2D", "Show Graph in &2D");
@@ -47,7 +49,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent) {
         if (comparisons)
             Compare3D();
         else
-            showKind(program().chart.GraphCaller == ChartCaller::None ? kKindPie3D : kKindYear3D);
+            showKind(m_chart.GraphCaller == ChartCaller::None ? kKindPie3D : kKindYear3D);
     });
     connect(oned, &QPushButton::clicked, this, [this] { showKind(kKindGainLoss); });
     connect(pie, &QPushButton::clicked, this, [this] { showKind(kKindPie); });
@@ -71,7 +73,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent) {
 
 void ChartWindow::showKind(int kind) {
     m_kind = kind;
-    m_view->setChart(prepareChart(program().chart, kind, program().shell.CurrencySymbol));
+    m_view->setChart(prepareChart(m_chart, kind, m_program.shell.CurrencySymbol));
 }
 
 void ChartWindow::Compare2D() {
@@ -86,7 +88,7 @@ void ChartWindow::print() {
 }
 
 void ChartWindow::closeChart() {
-    if (program().frame) program().frame->closeOver(); // back to the calculator, its results intact
+    if (m_program.frame) m_program.frame->closeOver(); // back to the calculator, its results intact
 }
 
 } // namespace brisk

@@ -3,6 +3,11 @@
 
 #include <QWidget>
 
+// moc reads no further than the class; the core header's C++20 library includes are beyond it.
+#ifndef Q_MOC_RUN
+#include "charts/core/chart_handover.h"
+#endif
+
 class QLabel;
 class QPushButton;
 
@@ -10,11 +15,13 @@ namespace brisk {
 
 class ChartView;
 struct ChartData;
+struct ProgramState;
 
 class ChartWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit ChartWindow(QWidget* parent = nullptr);
+    // Shows `chart`, a calculator's result, in the user's currency.
+    ChartWindow(ProgramState& program, ChartHandover chart, QWidget* parent = nullptr);
     int ChartKind() const { return m_kind; }
     ChartView* chartView() const { return m_view; }
     void Compare2D();
@@ -24,6 +31,8 @@ class ChartWindow : public QWidget {
     void closeChart();
 
   private:
+    ProgramState& m_program;
+    const ChartHandover m_chart;
     int m_kind = 0;
     ChartView* m_view;
 };

@@ -14,7 +14,7 @@
 #include "app/ui/twips.h"
 #include "growth/core/growth_chart.h"
 #include "growth/core/growth_printout.h"
-#include "growth/ui/growth_state.h"
+#include "growth/ui/growth_document.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,20 +22,21 @@
 
 namespace brisk {
 
-GrowthState& growth() {
-    static GrowthState state;
-    return state;
-}
-
 void registerGrowthWindows() {
-    MainMenu::registerWindow(TaskWindow::Savings, [] { return new SavingsWindow; });
-    MainMenu::registerWindow(TaskWindow::CompoundFinder, [] { return new CompoundFinderWindow; });
+    MainMenu::registerWindow(TaskWindow::Savings, [](ProgramState& program) {
+        return new SavingsWindow(program, new SavingsDocument(PlannerMode::Planning));
+    });
+    MainMenu::registerWindow(TaskWindow::SavingsComparisons, [](ProgramState& program) {
+        return new SavingsWindow(program, new SavingsDocument(PlannerMode::Comparisons));
+    });
+    MainMenu::registerWindow(TaskWindow::CompoundFinder, [](ProgramState& program) {
+        return new CompoundFinderWindow(program, new FinderDocument);
+    });
 }
 
 namespace {
 
-QString savingsHelp(bool comparisons) {
-    const QString s = qs(program().shell.CurrencySymbol);
+QString savingsHelp(bool comparisons, const QString& s) {
     QStringList parts = {
         "  Example 1                 Example 2                 Example 3                 Example 4           "
         "      Example 5\r\n"
@@ -91,8 +92,7 @@ QString savingsHelp(bool comparisons) {
     return parts.join("\r\n\r\n");
 }
 
-QString finderHelp() {
-    const QString s = qs(program().shell.CurrencySymbol);
+QString finderHelp(const QString& s) {
     return QStringList{
         "Click any green box and type in numbers, deletes previous ones, then 'Calculate'.",
         " To compare different investments on an annual compound yield basis.",
@@ -113,20 +113,12 @@ QString finderHelp() {
 
 } // namespace
 
-bool SavingsWindow::comparisons() const {
-    return program().shell.CalcMode == PlannerMode::Comparisons;
-}
-
-SavingsWindow::SavingsWindow(QWidget* parent)
-    : CalculatorWindow("SavingsCalc", "S",
-                       program().shell.CalcMode == PlannerMode::Comparisons
-                           ? " Investment Growth Comparisons"
-                           : " Investment Growth Calculations") {
+SavingsWindow::SavingsWindow(ProgramState& program, SavingsDocument* document, QWidget* parent)
+    : CalculatorWindow(program, document, "SavingsCalc", "S",
+                       document->comparisons() ? " Investment Growth Comparisons"
+                                               : " Investment Growth Calculations"),
+      m_doc(document) {
     setParent(parent);
-    GrowthState& state = growth();
-    state.inputs = SavingsInputs{};
-    state.plan.reset();
-    state.examples.clear();
 
     struct Field {
         const char* name;
@@ -137,7 +129,7 @@ SavingsWindow::SavingsWindow(QWidget* parent)
         QStringList items;
         std::optional<FigureSlot> slot; // none for the frequency list
     };
-    SavingsInputs& in = state.inputs;
+    SavingsInputs& in = m_doc->inputs;
     const Field fields[] = {
         {"InLumpInv",
          " Amount of  lump sum             invested at start.",
@@ -197,14 +189,14 @@ SavingsWindow::SavingsWindow(QWidget* parent)
             bindFigure(box, *f.slot);
         } else {
             box->setText("Annually");
-            connect(box, &EntryBox::stored, this, [box] {
+            connect(box, &EntryBox::stored, this, [this, box] {
                 if (const auto frequency = contributionsNamed(ss(box->text())))
-                    growth().inputs.frequency = *frequency;
+                    m_doc->inputs.frequency = *frequency;
             });
         }
     }
     // The amount shows its opening figure with the shorter mask.
-    m_fields[1]->setText(qs(RightAlign(moneyText(program().shell.CurrencySymbol, 1200, mask::Amount), 13)));
+    m_fields[1]->setText(qs(RightAlign(moneyText(program.shell.CurrencySymbol, 1200, mask::Amount), 13)));
     m_fields[4]->setAllowMinus(true);
     m_fields[5]->setAllowMinus(true);
     limitField(
@@ -224,19 +216,19 @@ SavingsWindow::SavingsWindow(QWidget* parent)
 }
 
 void SavingsWindow::dropResults() {
-    if (growth().examples.empty()) {
+    if (m_doc->examples.empty()) {
         resultGrid()->grid()->clearBelowHeadings();
-        growth().plan.reset();
+        m_doc->result.reset();
     }
-    program().chart.GraphPointCount = 0;
+    m_doc->chart.GraphPointCount = 0;
 }
 
 void SavingsWindow::computeResults() {
-    GrowthState& state = growth();
+    SavingsDocument& state = *m_doc;
     const int examplesBefore = static_cast<int>(state.examples.size());
     if (comparisons() && examplesBefore >= kMaxExamples) {
         showMessage(Msg::ExampleLimit, this);
-        program().chart.GraphPointCount = examplesBefore;
+        state.chart.GraphPointCount = examplesBefore;
         return;
     }
     auto outcome = calculateSavings(state.inputs);
@@ -248,8 +240,8 @@ void SavingsWindow::computeResults() {
     std::vector<SavingsExample> examples = state.examples;
     if (comparisons()) examples.push_back({state.inputs, plan});
     if (!handOverChart(comparisons() ? comparisonsChart(examples) : planChart(plan))) return;
-    const ShortDateForm& dates = program().shell.DateForm;
-    const std::string& symbol = program().shell.CurrencySymbol;
+    const ShortDateForm& dates = m_program.shell.DateForm;
+    const std::string& symbol = m_program.shell.CurrencySymbol;
     if (!comparisons()) {
         const int p = plan.periodsPerYear;
         const int term = plan.periodCount / p;
@@ -263,47 +255,40 @@ void SavingsWindow::computeResults() {
         resultGrid()->showTable(
             table, dates, symbol,
             {.leastRows = p == 1 ? std::max(term + 4, 25) : p * term + 4, .totalsMask = mask::Total});
-        state.plan = plan;
-        state.planned = state.inputs;
+        state.setResult(plan);
     } else {
         state.examples = std::move(examples);
         resultGrid()->showTable(comparisonsTable(state.examples), dates, symbol, {.leastRows = 23});
+        state.setResult(plan);
     }
     resultGrid()->setCurrentCell(1, 0);
 }
 
 bool SavingsWindow::hasResults() const {
-    return program().chart.GraphPointCount > 0 && (comparisons() || growth().plan);
+    return m_doc->chart.GraphPointCount > 0 && (comparisons() || m_doc->result);
 }
 
 // The examples' text stays after printing: a second printout shows them again.
 std::pair<Printout, QString> SavingsWindow::printout(const PrintContext& context) const {
-    const GrowthState& state = growth();
     if (comparisons())
-        return {comparisonsPrintout(comparisonsTable(state.examples), context),
+        return {comparisonsPrintout(comparisonsTable(m_doc->examples), context),
                 "Investment Growth Comparisons"};
-    return {savingsPrintout(state.planned, *state.plan, context), "Investment Growth Calculation"};
+    return {savingsPrintout(m_doc->calculated, *m_doc->result, context), "Investment Growth Calculation"};
 }
 
 QString SavingsWindow::helpText() const {
-    return savingsHelp(comparisons());
+    return savingsHelp(comparisons(), qs(m_program.shell.CurrencySymbol));
 }
 
-void SavingsWindow::resetState() {
-    growth() = GrowthState{};
-}
-
-CompoundFinderWindow::CompoundFinderWindow(QWidget* parent)
-    : CalculatorWindow("FindCompoundCalc", "F", " Find Annual Compound Growth") {
+CompoundFinderWindow::CompoundFinderWindow(ProgramState& program, FinderDocument* document, QWidget* parent)
+    : CalculatorWindow(program, document, "FindCompoundCalc", "F", " Find Annual Compound Growth"),
+      m_doc(document) {
     setParent(parent);
-    GrowthState& state = growth();
-    state.finderInputs = FinderInputs{};
-    state.finderRows.clear();
-    FinderInputs& in = state.finderInputs;
+    FinderInputs& in = m_doc->inputs;
     EntryBox* cost = addField("InCost", " Purchase cost of your       investment.", EntryBox::Kind::Amount,
                               mask::WideAmount, 16);
     // The opening figures as the window has always shown them, with the user's currency symbol.
-    const std::string& symbol = program().shell.CurrencySymbol;
+    const std::string& symbol = program.shell.CurrencySymbol;
     cost->setValue(10000);
     cost->setText(qs(RightAlign(symbol + "10,000.00", 16)));
     EntryBox* value = addField("InValNow", " Present or future                value.    ",
@@ -319,7 +304,7 @@ CompoundFinderWindow::CompoundFinderWindow(QWidget* parent)
     bindFigure(cost, &in.cost);
     bindFigure(value, &in.value);
     bindFigure(term, &in.term);
-    connect(name, &EntryBox::stored, this, [name] { growth().finderInputs.name = ss(name->text()); });
+    connect(name, &EntryBox::stored, this, [this, name] { m_doc->inputs.name = ss(name->text()); });
     limitField(
         term, [] { return kFinderYearLimit; }, Msg::YearLimit50);
     for (EntryBox* box : m_fields)
@@ -333,46 +318,44 @@ CompoundFinderWindow::CompoundFinderWindow(QWidget* parent)
     finish(fieldGrid(4));
 }
 
+const std::vector<FinderRow>& CompoundFinderWindow::rows() const {
+    static const std::vector<FinderRow> none;
+    return m_doc->result ? *m_doc->result : none;
+}
+
 void CompoundFinderWindow::dropResults() {
-    if (growth().finderRows.empty()) resultGrid()->grid()->clearBelowHeadings();
+    if (rows().empty()) resultGrid()->grid()->clearBelowHeadings();
 }
 
 void CompoundFinderWindow::computeResults() {
-    GrowthState& state = growth();
-    const auto row = findCompoundGrowth(state.finderInputs);
+    const auto row = findCompoundGrowth(m_doc->inputs);
     if (!row) {
         showMessage(row.message, this);
         return;
     }
-    if (state.finderRows.size() >= static_cast<std::size_t>(kMaxExamples)) {
+    if (rows().size() >= static_cast<std::size_t>(kMaxExamples)) {
         showMessage(Msg::ExampleLimit, this);
         return;
     }
-    std::vector<FinderRow> rows = state.finderRows;
-    rows.push_back(*row.value);
-    if (!handOverChart(finderChart(rows))) return;
-    state.finderRows = std::move(rows);
-    const std::string& symbol = program().shell.CurrencySymbol;
-    resultGrid()->showTable(finderTable(state.finderRows), program().shell.DateForm, symbol,
+    std::vector<FinderRow> listed = rows();
+    listed.push_back(*row.value);
+    if (!handOverChart(finderChart(listed))) return;
+    m_doc->setResult(std::move(listed));
+    resultGrid()->showTable(finderTable(rows()), m_program.shell.DateForm, m_program.shell.CurrencySymbol,
                             {.leastRows = 24, .symbolColumns = {"cost", "value"}});
     resultGrid()->setCurrentCell(1, 0);
 }
 
 bool CompoundFinderWindow::hasResults() const {
-    return !growth().finderRows.empty();
+    return !rows().empty();
 }
 
 std::pair<Printout, QString> CompoundFinderWindow::printout(const PrintContext& context) const {
-    const GrowthState& state = growth();
-    return {finderPrintout(finderTable(state.finderRows), context), "Annual Compounding Comparisons"};
+    return {finderPrintout(finderTable(rows()), context), "Annual Compounding Comparisons"};
 }
 
 QString CompoundFinderWindow::helpText() const {
-    return finderHelp();
-}
-
-void CompoundFinderWindow::resetState() {
-    growth() = GrowthState{};
+    return finderHelp(qs(m_program.shell.CurrencySymbol));
 }
 
 } // namespace brisk

@@ -2,13 +2,16 @@
 #pragma once
 
 #include "app/ui/calculator_window.h"
+#include "growth/ui/growth_document.h"
 
 namespace brisk {
 
 class SavingsWindow : public CalculatorWindow {
     Q_OBJECT
   public:
-    explicit SavingsWindow(QWidget* parent = nullptr);
+    // The window owns `document`; its mode makes it the planner or the comparisons.
+    SavingsWindow(ProgramState& program, SavingsDocument* document, QWidget* parent = nullptr);
+    SavingsDocument& document() const { return *m_doc; }
 
   protected:
     void computeResults() override;
@@ -16,16 +19,18 @@ class SavingsWindow : public CalculatorWindow {
     bool hasResults() const override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
-    void resetState() override;
 
   private:
-    bool comparisons() const;
+    bool comparisons() const { return m_doc->comparisons(); }
+
+    SavingsDocument* m_doc;
 };
 
 class CompoundFinderWindow : public CalculatorWindow {
     Q_OBJECT
   public:
-    explicit CompoundFinderWindow(QWidget* parent = nullptr);
+    CompoundFinderWindow(ProgramState& program, FinderDocument* document, QWidget* parent = nullptr);
+    FinderDocument& document() const { return *m_doc; }
 
   protected:
     void computeResults() override;
@@ -33,7 +38,11 @@ class CompoundFinderWindow : public CalculatorWindow {
     bool hasResults() const override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
-    void resetState() override;
+
+  private:
+    const std::vector<FinderRow>& rows() const;
+
+    FinderDocument* m_doc;
 };
 
 } // namespace brisk

@@ -9,7 +9,7 @@
 #include "app/ui/program_state.h"
 #include "app/ui/result_grid.h"
 #include "app/ui/twips.h"
-#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/core/mortgage_inputs.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -75,8 +75,8 @@ class AmountDelegate : public QStyledItemDelegate {
 
 ExtraPaymentsDialog::~ExtraPaymentsDialog() = default;
 
-ExtraPaymentsDialog::ExtraPaymentsDialog(QWidget* parent)
-    : QDialog(parent), m_edited(std::make_unique<MortgageInputs>(mortgage().inputs)) {
+ExtraPaymentsDialog::ExtraPaymentsDialog(const MortgageInputs& inputs, QWidget* parent)
+    : QDialog(parent), m_edited(std::make_unique<MortgageInputs>(inputs)) {
     MortgageInputs& edited = *m_edited;
     setObjectName("MortPrePay");
     setWindowTitle("Additional Payments");
@@ -119,7 +119,7 @@ ExtraPaymentsDialog::ExtraPaymentsDialog(QWidget* parent)
     m_percent->setFormat(mask::RateWithZero, 9, 3);
     m_percent->setValue(edited.ExtraPercent * 100.0);
     m_percent->setLimitCheck([this](EntryBox& box) {
-        if (program().shell.entry.EntryEdited && parseEntryText(ss(box.text()), "") > 100) {
+        if (typingState().EntryEdited && parseEntryText(ss(box.text()), "") > 100) {
             showMessage(Msg::PercentLimit, this);
             box.setText("100");
         }
@@ -175,16 +175,16 @@ void ExtraPaymentsDialog::clearExtraPayments() {
 
 void ExtraPaymentsDialog::keepExtraPayments() {
     m_percent->store(); // a percentage typed and not left yet: OK pressed without moving the focus
-    MortgageInputs& edited = *m_edited;
-    edited.ExtraPaymentCount = edited.countExtraPayments();
-    MortgageInputs& in = mortgage().inputs;
-    in.ExtraPayments = edited.ExtraPayments;
-    in.ExtraPaymentCount = edited.ExtraPaymentCount;
-    in.ExtraPercent = edited.ExtraPercent;
+    m_edited->ExtraPaymentCount = m_edited->countExtraPayments();
     accept();
 }
 
-DaysInYearDialog::DaysInYearDialog(QWidget* parent) : QDialog(parent) {
+std::optional<MortgageInputs> ExtraPaymentsDialog::ask() {
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return *m_edited;
+}
+
+DaysInYearDialog::DaysInYearDialog(int choice, QWidget* parent) : QDialog(parent) {
     setObjectName("MortIRFTable");
     setWindowTitle("Accelerated payments");
     auto* frame = new QGroupBox(" Change interest rate factor - days ", this);
@@ -197,7 +197,7 @@ DaysInYearDialog::DaysInYearDialog(QWidget* parent) : QDialog(parent) {
         frameLayout->addWidget(option);
     }
     // The focus starts on the choice in use: Space keeps it, the arrows walk the others.
-    QAbstractButton* current = m_options->button(mortgage().inputs.DaysChoice);
+    QAbstractButton* current = m_options->button(choice);
     current->setChecked(true);
     current->setFocus();
     auto* exit = new QPushButton("E&xit", this);
@@ -208,29 +208,26 @@ DaysInYearDialog::DaysInYearDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(exit, 0, Qt::AlignRight);
 }
 
-void DaysInYearDialog::accept() {
-    mortgage().inputs.DaysChoice = m_options->checkedId();
-    QDialog::accept();
+std::optional<int> DaysInYearDialog::ask() {
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return m_options->checkedId();
 }
 
-StartDateDialog::StartDateDialog(QWidget* parent) : QDialog(parent) {
+StartDateDialog::StartDateDialog(std::optional<Date> date, Date today, const ShortDateForm& form,
+                                 QWidget* parent)
+    : QDialog(parent), m_startDate(date.value_or(today)), m_form(form) {
     setObjectName("MortDateInput");
     setWindowTitle("Date Input");
-    const ShellState& shell = program().shell;
-    const MortgageInputs& in = mortgage().inputs;
-    // A first date never set is today.
-    m_startDate = in.StartDate ? *in.StartDate : parseDate(shell.TodayText, shell.DateForm).value_or(today());
     m_date = new EntryBox(EntryBox::Kind::Date, this);
     m_date->setObjectName("InDate");
-    m_date->setText(qs(shortDateText(m_startDate, shell.DateForm)));
-    program().shell.entry.EntryEdited = 0;
+    m_date->setText(qs(shortDateText(m_startDate, m_form)));
+    typingState().EntryEdited = 0;
     connect(m_date, &EntryBox::stored, this, [this] {
-        const ShellState& shell = program().shell;
-        if (const auto date = parseDate(ss(m_date->text()), shell.DateForm))
-            m_startDate = *date;
+        if (const auto typed = parseDate(ss(m_date->text()), m_form))
+            m_startDate = *typed;
         else
             showMessage(Msg::WrongDate, this); // and the date before stays
-        m_date->setText(qs(shortDateText(m_startDate, shell.DateForm)));
+        m_date->setText(qs(shortDateText(m_startDate, m_form)));
     });
     auto* ok = new QPushButton("&OK", this);
     ok->setObjectName("OkExit");
@@ -248,8 +245,12 @@ StartDateDialog::StartDateDialog(QWidget* parent) : QDialog(parent) {
 
 void StartDateDialog::accept() {
     m_date->store(); // a date typed and not left yet: OK pressed without moving the focus
-    mortgage().inputs.StartDate = m_startDate;
     QDialog::accept();
+}
+
+std::optional<Date> StartDateDialog::ask() {
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return m_startDate;
 }
 
 } // namespace brisk

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
 class QButtonGroup;
 
@@ -20,8 +21,10 @@ struct MortgageInputs;
 class ExtraPaymentsDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit ExtraPaymentsDialog(QWidget* parent = nullptr);
+    ExtraPaymentsDialog(const MortgageInputs& inputs, QWidget* parent = nullptr);
     ~ExtraPaymentsDialog() override;
+    // The inputs with the payments and the increase as OK left them; nothing when closed.
+    std::optional<MortgageInputs> ask();
     void keepExtraPayments();
     void clearExtraPayments();
     ResultGrid* grid() const { return m_grid; }
@@ -39,8 +42,10 @@ class ExtraPaymentsDialog : public QDialog {
 class DaysInYearDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit DaysInYearDialog(QWidget* parent = nullptr);
-    void accept() override;
+    // `choice`: the days in use (an index of kDaysChoices).
+    DaysInYearDialog(int choice, QWidget* parent = nullptr);
+    // The days chosen when left with Exit; nothing when closed.
+    std::optional<int> ask();
 
   private:
     QButtonGroup* m_options;
@@ -50,12 +55,17 @@ class DaysInYearDialog : public QDialog {
 class StartDateDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit StartDateDialog(QWidget* parent = nullptr);
+    // The date shown first is `date`, or `today` when none was set; typed and shown in `form`.
+    StartDateDialog(std::optional<Date> date, Date today, const ShortDateForm& form,
+                    QWidget* parent = nullptr);
     void accept() override;
+    // The date kept with OK; nothing when closed.
+    std::optional<Date> ask();
 
   private:
     EntryBox* m_date;
     Date m_startDate; // the date the window works on
+    ShortDateForm m_form;
 };
 
 } // namespace brisk

@@ -19,7 +19,7 @@
 #include "mortgage/core/mortgage_printout.h"
 #include "mortgage/core/schedule_text.h"
 #include "mortgage/ui/mortgage_dialogs.h"
-#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_document.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -34,21 +34,19 @@
 
 namespace brisk {
 
-MortgageState& mortgage() {
-    static MortgageState state;
-    return state;
-}
-
 void registerMortgageWindows() {
-    MainMenu::registerWindow(TaskWindow::Mortgage, [] { return new MortgageWindow; });
+    MainMenu::registerWindow(TaskWindow::Mortgage, [](ProgramState& program) {
+        return new MortgageWindow(program, new MortgageDocument(MortgageKind::Mortgage));
+    });
+    MainMenu::registerWindow(TaskWindow::Loan, [](ProgramState& program) {
+        return new MortgageWindow(program, new MortgageDocument(MortgageKind::Loan));
+    });
     // A .umd opens in the mortgage window, a .uld in the loan window, loaded and calculated.
     const auto load = [](QWidget* window, const QString& path) {
         return static_cast<MortgageWindow*>(window)->loadFile(path);
     };
-    MainMenu::registerFileOpener(
-        "umd", {TaskWindow::Mortgage, [] { program().shell.MortgageMode = MortgageKind::Mortgage; }, load});
-    MainMenu::registerFileOpener(
-        "uld", {TaskWindow::Mortgage, [] { program().shell.MortgageMode = MortgageKind::Loan; }, load});
+    MainMenu::registerFileOpener("umd", {TaskWindow::Mortgage, load});
+    MainMenu::registerFileOpener("uld", {TaskWindow::Loan, load});
 }
 
 namespace {
@@ -100,32 +98,17 @@ QString mortgageHelp(bool loan) {
     return lines.join("\r\n");
 }
 
-QString money(double value, int width = 12) {
-    return qs(RightAlign(moneyText(program().shell.CurrencySymbol, value, mask::Amount), width,
-                         Overflow::KeepWhole));
+QString money(const std::string& symbol, double value) {
+    return qs(RightAlign(moneyText(symbol, value, mask::Amount), 12, Overflow::KeepWhole));
 }
 
 } // namespace
 
-void MortgageWindow::rememberFile(const QString& path) {
-    ShellState& shell = program().shell;
-    (isLoan() ? shell.LoanFileName : shell.MortFileName) = ss(QFileInfo(path).fileName());
-    (isLoan() ? shell.LoanFolder : shell.MortFolder) = ss(QFileInfo(path).absolutePath());
-}
-
-bool MortgageWindow::isLoan() const {
-    return mortgage().inputs.MortgageMode == MortgageKind::Loan;
-}
-
-MortgageWindow::MortgageWindow(QWidget* parent)
-    : CalculatorWindow("MortgageCalc", "M",
-                       program().shell.MortgageMode == MortgageKind::Loan ? "Personal Loan Tables"
-                                                                          : "Mortgage Tables") {
+MortgageWindow::MortgageWindow(ProgramState& program, MortgageDocument* document, QWidget* parent)
+    : CalculatorWindow(program, document, "MortgageCalc", "M",
+                       document->isLoan() ? "Personal Loan Tables" : "Mortgage Tables"),
+      m_doc(document) {
     setParent(parent);
-    MortgageState& state = mortgage();
-    state = MortgageState{};
-    state.inputs = MortgageInputs::defaults(
-        program().shell.MortgageMode == MortgageKind::Loan ? MortgageKind::Loan : MortgageKind::Mortgage);
     const bool loan = isLoan();
 
     m_principal =
@@ -146,13 +129,13 @@ MortgageWindow::MortgageWindow(QWidget* parent)
                            listItems(kFrequencies));
 
     connect(m_principal, &EntryBox::stored, this,
-            [](double v) { mortgage().inputs.principal = Currency::fromDoubleOrFail(v); });
+            [this](double v) { m_doc->inputs.principal = Currency::fromDoubleOrFail(v); });
     connect(m_rate, &EntryBox::stored, this,
-            [](double v) { mortgage().inputs.rate = Percent::fromDoubleOrFail(v); });
+            [this](double v) { m_doc->inputs.rate = Percent::fromDoubleOrFail(v); });
     limitField(
         m_term, [this] { return isLoan() ? kLoanMonthLimit : kMortgageYearLimit; }, Msg::YearLimit40);
     connect(m_term, &EntryBox::stored, this, [this](double v) {
-        MortgageInputs& in = mortgage().inputs;
+        MortgageInputs& in = m_doc->inputs;
         in.termYears = Years::fromDouble(isLoan() ? v / 12 : v).value_or(Years());
         // A new term makes the additional payments of the old one meaningless.
         in.eraseExtraPayments();
@@ -160,11 +143,10 @@ MortgageWindow::MortgageWindow(QWidget* parent)
     });
     connect(m_compounding, &EntryBox::stored, this, [this] {
         if (const Compounding* c = findCompounding(ss(m_compounding->text())))
-            mortgage().inputs.compounding = c->kind;
+            m_doc->inputs.compounding = c->kind;
     });
     connect(m_frequency, &EntryBox::stored, this, [this] {
-        if (const Frequency* f = findFrequency(ss(m_frequency->text())))
-            mortgage().inputs.frequency = f->kind;
+        if (const Frequency* f = findFrequency(ss(m_frequency->text()))) m_doc->inputs.frequency = f->kind;
     });
 
     auto* showGroup = new QGroupBox(" Show payments.", this);
@@ -179,12 +161,12 @@ MortgageWindow::MortgageWindow(QWidget* parent)
     // Toggled, not clicked: the keyboard, a program and a screen reader change the option too.
     connect(m_all, &QRadioButton::toggled, this, [this](bool checked) {
         if (!checked) return;
-        mortgage().inputs.CalcMode = ShowPayments::All;
+        m_doc->inputs.CalcMode = ShowPayments::All;
         recalculateIfShown();
     });
     connect(m_annual, &QRadioButton::toggled, this, [this](bool checked) {
         if (!checked) return;
-        mortgage().inputs.CalcMode = ShowPayments::Annual;
+        m_doc->inputs.CalcMode = ShowPayments::Annual;
         recalculateIfShown();
     });
     QGridLayout* inputs = fieldGrid(5);
@@ -240,7 +222,7 @@ MortgageWindow::MortgageWindow(QWidget* parent)
 
     showInputs();
     // The opening texts, as the window has always shown them.
-    const QString symbol = qs(program().shell.CurrencySymbol);
+    const QString symbol = qs(program.shell.CurrencySymbol);
     m_principal->setText(symbol + (loan ? "   20,000.00" : "   100,000.00"));
     m_rate->setText(loan ? "         10.125%" : "        10.125%");
     m_term->setText(loan ? "            48" : "            25");
@@ -248,7 +230,7 @@ MortgageWindow::MortgageWindow(QWidget* parent)
 }
 
 void MortgageWindow::showInputs() {
-    const MortgageInputs& in = mortgage().inputs;
+    const MortgageInputs& in = m_doc->inputs;
     m_principal->setValue(in.principal.toDouble());
     m_rate->setValue(in.rate.toDouble());
     m_term->setValue(isLoan() ? in.termYears.toDouble() * 12 : in.termYears.toDouble());
@@ -267,7 +249,7 @@ void MortgageWindow::dropResults() {
 }
 
 void MortgageWindow::updateExtraIndicator() {
-    const MortgageInputs& in = mortgage().inputs;
+    const MortgageInputs& in = m_doc->inputs;
     const bool active = in.ExtraPercent > 0 || in.ExtraPaymentCount > 0;
     QPalette palette = m_extraIndicator->palette();
     palette.setColor(QPalette::Window,
@@ -276,14 +258,13 @@ void MortgageWindow::updateExtraIndicator() {
 }
 
 void MortgageWindow::computeResults() {
-    MortgageState& state = mortgage();
-    if (const auto message = validate(state.inputs)) {
+    if (const auto message = validate(m_doc->inputs)) {
         showMessage(*message, this);
         return;
     }
     dropResults();
-    MortgageInputs in = state.inputs;
-    if (!in.StartDate) in.StartDate = parseDate(program().shell.TodayText, program().shell.DateForm);
+    MortgageInputs in = m_doc->inputs;
+    if (!in.StartDate) in.StartDate = parseDate(m_program.shell.TodayText, m_program.shell.DateForm);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     auto outcome = calculateSchedule(in);
     QGuiApplication::restoreOverrideCursor();
@@ -292,36 +273,35 @@ void MortgageWindow::computeResults() {
         return;
     }
     if (!handOverChart(mortgageChart(in, *outcome.value))) return;
-    state.schedule = std::move(outcome.value);
-    state.calculated = in;
+    m_doc->setResult(std::move(*outcome.value), in);
     showResults();
     fillGrid();
 }
 
 void MortgageWindow::showResults() {
-    const MortgageState& state = mortgage();
-    const Schedule& s = *state.schedule;
-    const float percent = state.calculated.ExtraPercent * 100.0f;
-    findChild<QLabel*>("InMonthPI")->setText(money(s.payment));
+    const Schedule& s = *m_doc->result;
+    const std::string& symbol = m_program.shell.CurrencySymbol;
+    const float percent = m_doc->calculated.ExtraPercent * 100.0f;
+    findChild<QLabel*>("InMonthPI")->setText(money(symbol, s.payment));
     findChild<QLabel*>("NumPmtsYear")->setText(qs(RightAlign(Format(s.paymentsPerYear, mask::Years), 12)));
     findChild<QLabel*>("PeriodicR")->setText(qs(rateFactorText(s)));
     findChild<QLabel*>("InDays")->setText(qs(daysInYearText(s)));
     m_includes->setText(qs(" P+I includes  " + RightAlign(Format(percent, mask::RateWithZero), 9) + "%"));
-    findChild<QLabel*>("PPpercent")->setText(money(s.paymentIncrease));
+    findChild<QLabel*>("PPpercent")->setText(money(symbol, s.paymentIncrease));
     findChild<QLabel*>("EndMortYear")
-        ->setText(qs(RightAlign(finalPaymentText(s, state.calculated.MortgageMode), 12)));
-    findChild<QLabel*>("AllPayments")->setText(money(s.totalPaid));
-    findChild<QLabel*>("TotSavd")->setText(money(s.interestSavings));
+        ->setText(qs(RightAlign(finalPaymentText(s, m_doc->calculated.MortgageMode), 12)));
+    findChild<QLabel*>("AllPayments")->setText(money(symbol, s.totalPaid));
+    findChild<QLabel*>("TotSavd")->setText(money(symbol, s.interestSavings));
 }
 
 void MortgageWindow::fillGrid() {
-    const MortgageState& state = mortgage();
-    const Schedule& s = *state.schedule;
-    const ShortDateForm& form = program().shell.DateForm;
+    const Schedule& s = *m_doc->result;
+    const MortgageInputs& calculated = m_doc->calculated;
+    const ShortDateForm& form = m_program.shell.DateForm;
     const int shown = static_cast<int>(s.shown().size());
-    const int extras = state.calculated.countExtraPayments();
+    const int extras = calculated.countExtraPayments();
     ResultGrid* grid = resultGrid();
-    grid->showTable(scheduleTable(s, form), form, program().shell.CurrencySymbol,
+    grid->showTable(scheduleTable(s, form), form, m_program.shell.CurrencySymbol,
                     {.leastRows = std::max(shown + 4 + (extras > 0 ? extras + 4 : 0), 23), .headings = true});
     // Under the totals, the window's own list of the additional payments and whether each applied.
     if (extras > 0) {
@@ -331,8 +311,8 @@ void MortgageWindow::fillGrid() {
         g->setText(r, 1, "Payments  ");
         g->setText(r, 2, "Applied  ");
         g->setText(++r, 0, "Year  ");
-        for (int y = 1; y <= state.calculated.extraYears(); ++y) {
-            const Currency amount = state.calculated.ExtraPayments[y].amount;
+        for (int y = 1; y <= calculated.extraYears(); ++y) {
+            const Currency amount = calculated.ExtraPayments[y].amount;
             if (amount <= Currency()) continue;
             const bool applied = std::find(s.appliedExtraYears.begin(), s.appliedExtraYears.end(), y) !=
                                  s.appliedExtraYears.end();
@@ -346,7 +326,7 @@ void MortgageWindow::fillGrid() {
 }
 
 void MortgageWindow::recalculateIfShown() {
-    if (mortgage().schedule) calculate();
+    if (m_doc->result) calculate();
 }
 
 QString MortgageWindow::helpText() const {
@@ -354,10 +334,14 @@ QString MortgageWindow::helpText() const {
 }
 
 void MortgageWindow::switchDatesAndNumbers() {
-    MortgageInputs& in = mortgage().inputs;
+    MortgageInputs& in = m_doc->inputs;
     if (m_dateNumber->text() == "&View payment date") {
-        StartDateDialog dialog(this);
-        if (dialog.exec() != QDialog::Accepted) return; // still payment numbers, nothing changed
+        const ShellState& shell = m_program.shell;
+        StartDateDialog dialog(in.StartDate, parseDate(shell.TodayText, shell.DateForm).value_or(today()),
+                               shell.DateForm, this);
+        const auto date = dialog.ask();
+        if (!date) return; // still payment numbers, nothing changed
+        in.StartDate = *date;
         in.ViewDates = true;
         m_dateNumber->setText("&View payment No.");
     } else {
@@ -368,64 +352,75 @@ void MortgageWindow::switchDatesAndNumbers() {
 }
 
 void MortgageWindow::editExtraPayments() {
-    ExtraPaymentsDialog dialog(this);
-    if (dialog.exec() != QDialog::Accepted) return; // closed: nothing changed
+    ExtraPaymentsDialog dialog(m_doc->inputs, this);
+    const auto edited = dialog.ask();
+    if (!edited) return; // closed: nothing changed
+    MortgageInputs& in = m_doc->inputs;
+    in.ExtraPayments = edited->ExtraPayments;
+    in.ExtraPaymentCount = edited->ExtraPaymentCount;
+    in.ExtraPercent = edited->ExtraPercent;
+    m_doc->markChanged();
     updateExtraIndicator();
     recalculateIfShown();
 }
 
 void MortgageWindow::chooseDaysInYear() {
-    DaysInYearDialog dialog(this);
-    if (dialog.exec() != QDialog::Accepted) return; // closed: the days as they were
+    DaysInYearDialog dialog(m_doc->inputs.DaysChoice, this);
+    const auto choice = dialog.ask();
+    if (!choice) return; // closed: the days as they were
+    if (*choice != m_doc->inputs.DaysChoice) m_doc->markChanged();
+    m_doc->inputs.DaysChoice = *choice;
     recalculateIfShown();
 }
 
 bool MortgageWindow::hasResults() const {
-    return mortgage().schedule.has_value();
+    return m_doc->result.has_value();
 }
 
 std::pair<Printout, QString> MortgageWindow::printout(const PrintContext& context) const {
-    const MortgageState& state = mortgage();
-    return {mortgagePrintout(state.calculated, *state.schedule, context),
+    return {mortgagePrintout(m_doc->calculated, *m_doc->result, context),
             isLoan() ? "Personal Loan Table" : "Mortgage Table"};
 }
 
 // The file holds the inputs as the boxes show them (loading calculates again), a first date never
 // set as an empty field; what a file could not hold is refused here as Calculate refuses it.
 bool MortgageWindow::saveFile(const QString& path) {
-    const MortgageInputs& in = mortgage().inputs;
+    const MortgageInputs& in = m_doc->inputs;
     if (const auto message = validate(in)) {
         showMessage(*message, this);
         return false;
     }
-    const std::string bytes = mortgageFileBytes(in, program().shell.DateForm);
+    const std::string bytes = mortgageFileBytes(in, m_program.shell.DateForm);
     if (!writeFileAtomically(ss(path), bytes)) {
         showMessage(isLoan() ? Msg::BadLoanName : Msg::BadMortgageName, this);
         return false;
     }
-    rememberFile(path);
+    m_doc->file = QFileInfo(path).absoluteFilePath();
+    m_doc->modified = false;
     return true;
 }
 
 void MortgageWindow::saveFileAs() {
-    if (!mortgage().schedule) {
+    if (!m_doc->result) {
         showMessage(Msg::NoRecords, this);
         return;
     }
-    if (const auto chosen = FileDirectory(isLoan() ? FileOp::SaveLoan : FileOp::SaveMortgage, this))
+    if (const auto chosen =
+            FileDirectory(isLoan() ? FileOp::SaveLoan : FileOp::SaveMortgage, this, m_doc->file))
         saveFile(*chosen);
 }
 
 bool MortgageWindow::loadFile(const QString& path) {
     const auto bytes = readFileStart(ss(path), 1 << 20);
-    auto in = bytes ? parseMortgageFile(*bytes, mortgage().inputs.MortgageMode, program().shell.DateForm)
+    auto in = bytes ? parseMortgageFile(*bytes, m_doc->inputs.MortgageMode, m_program.shell.DateForm)
                     : Outcome<MortgageInputs>::failure(Msg::BadFile);
     if (!in) {
         showMessage(Msg::BadFile, this);
         return false;
     }
-    mortgage().inputs = *in.value;
-    rememberFile(path);
+    m_doc->inputs = *in.value;
+    m_doc->file = QFileInfo(path).absoluteFilePath();
+    m_doc->modified = false;
     showInputs();
     updateExtraIndicator();
     calculate();
@@ -433,12 +428,9 @@ bool MortgageWindow::loadFile(const QString& path) {
 }
 
 void MortgageWindow::openFile() {
-    if (const auto chosen = FileDirectory(isLoan() ? FileOp::OpenLoan : FileOp::OpenMortgage, this))
+    if (const auto chosen =
+            FileDirectory(isLoan() ? FileOp::OpenLoan : FileOp::OpenMortgage, this, m_doc->file))
         loadFile(*chosen);
-}
-
-void MortgageWindow::resetState() {
-    mortgage() = MortgageState{};
 }
 
 } // namespace brisk

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/ui/calculator_window.h"
+#include "mortgage/ui/mortgage_document.h"
 
 class QLabel;
 class QPushButton;
@@ -12,7 +13,9 @@ namespace brisk {
 class MortgageWindow : public CalculatorWindow {
     Q_OBJECT
   public:
-    explicit MortgageWindow(QWidget* parent = nullptr);
+    // The window owns `document`, a mortgage's or a loan's.
+    MortgageWindow(ProgramState& program, MortgageDocument* document, QWidget* parent = nullptr);
+    MortgageDocument& document() const { return *m_doc; }
 
     // The mortgage window's own commands, as their buttons run them.
     void saveFileAs();
@@ -31,7 +34,6 @@ class MortgageWindow : public CalculatorWindow {
     bool hasResults() const override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
-    void resetState() override;
 
   private:
     void showInputs();
@@ -39,10 +41,9 @@ class MortgageWindow : public CalculatorWindow {
     void fillGrid();
     void recalculateIfShown();
     void updateExtraIndicator();
-    bool isLoan() const;
-    // The file in memory, where the next open or save dialog starts.
-    void rememberFile(const QString& path);
+    bool isLoan() const { return m_doc->isLoan(); }
 
+    MortgageDocument* m_doc;
     EntryBox* m_principal;
     EntryBox* m_rate;
     EntryBox* m_term;

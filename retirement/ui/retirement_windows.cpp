@@ -15,7 +15,7 @@
 #include "retirement/core/retirement_chart.h"
 #include "retirement/core/retirement_plans.h"
 #include "retirement/core/retirement_printouts.h"
-#include "retirement/ui/retirement_state.h"
+#include "retirement/ui/retirement_document.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,29 +26,22 @@
 
 namespace brisk {
 
-RetirementState& retirement() {
-    static RetirementState state;
-    return state;
-}
-
 void registerRetirementWindows() {
-    MainMenu::registerWindow(TaskWindow::Retirement, [] { return new RetirementWindow; });
-    MainMenu::registerWindow(TaskWindow::CapitalRequired, [] { return new CapitalRequiredWindow; });
-    MainMenu::registerWindow(TaskWindow::Plan401k, [] { return new Plan401kWindow; });
+    MainMenu::registerWindow(TaskWindow::Retirement, [](ProgramState& program) {
+        return new RetirementWindow(program, new RetirementDocument);
+    });
+    MainMenu::registerWindow(TaskWindow::CapitalRequired, [](ProgramState& program) {
+        return new CapitalRequiredWindow(program, new CapitalDocument);
+    });
+    MainMenu::registerWindow(TaskWindow::Plan401k, [](ProgramState& program) {
+        return new Plan401kWindow(program, new Plan401kDocument);
+    });
 }
 
-namespace {
-
-QString symbol() {
-    return qs(program().shell.CurrencySymbol);
-}
-
-} // namespace
-
-YearTableWindow::YearTableWindow(const QString& name, const QString& letter, const QString& caption)
-    : CalculatorWindow(name, letter, caption) {
-    retirement().table.reset();
-}
+YearTableWindow::YearTableWindow(ProgramState& program, CalculatorDocument* document,
+                                 std::optional<YearTable>& table, const QString& name, const QString& letter,
+                                 const QString& caption)
+    : CalculatorWindow(program, document, name, letter, caption), m_table(table) {}
 
 void YearTableWindow::finishLayout(QWidget* options, const QStringList& headings, const QList<int>& widen) {
     resultGrid()->grid()->setRows(25);
@@ -62,16 +55,12 @@ void YearTableWindow::finishLayout(QWidget* options, const QStringList& headings
 void YearTableWindow::dropResults() {
     resultGrid()->grid()->clearBelowHeadings();
     resultGrid()->setCurrentCell(1, 0);
-    retirement().table.reset();
-    program().chart.GraphPointCount = 0;
+    m_table.reset();
+    calculatorDocument().chart.GraphPointCount = 0;
 }
 
 bool YearTableWindow::hasResults() const {
-    return retirement().table.has_value();
-}
-
-void YearTableWindow::resetState() {
-    retirement() = RetirementState{};
+    return m_table.has_value();
 }
 
 void YearTableWindow::showTable(const YearTable& table, Planner planner, bool balanceRow) {
@@ -83,17 +72,16 @@ void YearTableWindow::showTable(const YearTable& table, Planner planner, bool ba
         shown.rows.insert(shown.rows.begin(), std::move(start));
     }
     resultGrid()->showTable(
-        shown, program().shell.DateForm, program().shell.CurrencySymbol,
+        shown, m_program.shell.DateForm, m_program.shell.CurrencySymbol,
         {.leastRows = gridRowsFor(table.years()) + (balanceRow ? 1 : 0), .totalsMask = mask::Total});
     resultGrid()->setCurrentCell(1, 0);
-    retirement().table = table;
 }
 
-RetirementWindow::RetirementWindow(QWidget* parent)
-    : YearTableWindow("RetireCalc", "R", " Retirement Calculations") {
+RetirementWindow::RetirementWindow(ProgramState& program, RetirementDocument* document, QWidget* parent)
+    : YearTableWindow(program, document, document->result, "RetireCalc", "R", " Retirement Calculations"),
+      m_doc(document) {
     setParent(parent);
-    RetireInputs& in = retirement().retire;
-    in = RetireInputs{};
+    RetireInputs& in = m_doc->inputs;
     EntryBox* invest = addField("InInvest", " Current value of your             investment on retirement",
                                 EntryBox::Kind::Amount, mask::WideAmount, 13,
                                 {"500000", "600000", "700000", "800000", "900000", "1000000"});
@@ -104,22 +92,22 @@ RetirementWindow::RetirementWindow(QWidget* parent)
     bindFigure(invest, &in.value);
     bindFigure(rate, &in.rate);
     // The two last boxes hold the figures of the option chosen.
-    connect(drawn, &EntryBox::stored, this, [](double v) {
-        RetireInputs& in = retirement().retire;
+    connect(drawn, &EntryBox::stored, this, [this](double v) {
+        RetireInputs& in = m_doc->inputs;
         storeIn(in.option == RetireOption::Fixed ? FigureSlot(&in.monthly) : &in.withdrawnPercent, v);
     });
-    connect(term, &EntryBox::stored, this, [](double v) {
-        RetireInputs& in = retirement().retire;
+    connect(term, &EntryBox::stored, this, [this](double v) {
+        RetireInputs& in = m_doc->inputs;
         storeIn(in.option == RetireOption::Fixed ? FigureSlot(&in.yearlyIncrease) : &in.years, v);
     });
     invest->setValue(500000);
     rate->setValue(10);
     limitField(
         term, [] { return kRetireYearLimit; }, Msg::YearLimit50,
-        [] { return retirement().retire.option == RetireOption::Percentage; });
+        [this] { return m_doc->inputs.option == RetireOption::Percentage; });
     // A fixed-amount increase shows its "%" after editing.
-    connect(term, &EntryBox::stored, this, [term](double v) {
-        if (retirement().retire.option == RetireOption::Fixed)
+    connect(term, &EntryBox::stored, this, [this, term](double v) {
+        if (m_doc->inputs.option == RetireOption::Fixed)
             term->setText(qs(RightAlign(Format(v, mask::Percent), 15, Overflow::KeepWhole) + "%"));
     });
 
@@ -145,7 +133,7 @@ void RetirementWindow::chooseOption(bool fixed) {
     const bool helpOpen = helpShown();
     if (helpOpen) toggleHelp();
     dropResults();
-    RetireInputs& in = retirement().retire;
+    RetireInputs& in = m_doc->inputs;
     EntryBox* invest = m_fields[0];
     EntryBox* drawn = m_fields[2];
     EntryBox* term = m_fields[3];
@@ -179,39 +167,36 @@ void RetirementWindow::chooseOption(bool fixed) {
         term->setText(qs(RightAlign(Format(0, mask::Percent) + "%", 17)));
     }
     drawn->setValue(fixed ? in.monthly.toDouble() : in.withdrawnPercent.toDouble());
-    program().shell.entry.EntryEdited = 0;
+    typingState().EntryEdited = 0;
     if (helpOpen) toggleHelp(); // the help follows the option
 }
 
 void RetirementWindow::computeResults() {
     dropResults();
-    RetirementState& state = retirement();
-    const auto table = calculateRetirement(state.retire);
+    auto table = calculateRetirement(m_doc->inputs);
     if (!table) {
         showMessage(table.message, this);
         return;
     }
-    if (!handOverChart(retirementChart(*table.value, state.retire.option == RetireOption::Fixed))) return;
-    state.retireCalculated = state.retire;
-    showTable(*table.value, Planner::Income, false);
-    state.RetireYearsText = RetireYearsText(table->years());
+    if (!handOverChart(retirementChart(*table.value, m_doc->inputs.option == RetireOption::Fixed))) return;
+    m_doc->setResult(std::move(*table.value));
+    showTable(*m_doc->result, Planner::Income, false);
 }
 
 std::pair<Printout, QString> RetirementWindow::printout(const PrintContext& context) const {
-    const RetirementState& state = retirement();
-    return {retirementPrintout(state.retireCalculated, *state.table, context),
-            "Retirement Income Calculation"};
+    return {retirementPrintout(m_doc->calculated, *m_doc->result, context), "Retirement Income Calculation"};
 }
 
 QString RetirementWindow::helpText() const {
     const QString b = "\r\n";
     QString text;
-    if (retirement().retire.option == RetireOption::Percentage) {
+    if (m_doc->inputs.option == RetireOption::Percentage) {
         text = " Using Percentage Option. Click green box to change, start typing in numbers, deletes "
                "previous ones. For "
                "results click Calculate.  Press F1 key for detailed information." +
                b.repeated(2) + "100,000.00" + b.repeated(4) + "         20%" + b.repeated(5) + "        15%" +
-               b.repeated(5) + "          25" + b.repeated(2) + "Shows " + symbol() +
+               b.repeated(5) + "          25" + b.repeated(2) + "Shows " +
+               qs(m_program.shell.CurrencySymbol) +
                "100,000.00 lump sum invested on retirement at 20% Interest/Growth rate compounded annually "
                "for 25 years, after "
                "withdrawing 15% each year." +
@@ -249,18 +234,19 @@ QString RetirementWindow::helpText() const {
     return text + b.repeated(3) + QString(70, ' ') + "End";
 }
 
-CapitalRequiredWindow::CapitalRequiredWindow(QWidget* parent)
-    : YearTableWindow("CapitalReqdCalc", "C", " Capital Required") {
+CapitalRequiredWindow::CapitalRequiredWindow(ProgramState& program, CapitalDocument* document,
+                                             QWidget* parent)
+    : YearTableWindow(program, document, document->result, "CapitalReqdCalc", "C", " Capital Required"),
+      m_doc(document) {
     setParent(parent);
-    CapitalInputs& in = retirement().capital;
-    in = CapitalInputs{};
+    CapitalInputs& in = m_doc->inputs;
     EntryBox* amount = addField("InLumpInv", "", EntryBox::Kind::Amount, mask::WideAmount, 13, {});
     EntryBox* rate = addField("InRate", " Annual interest/growth               rate (%).",
                               EntryBox::Kind::Rate, mask::Percent, 14, {"10", "12.5", "15", "17.5", "20"});
     EntryBox* term = addField("InTerm", " At the end of how many            years.", EntryBox::Kind::Whole,
                               mask::Years, 17, {"5", "10", "15", "20", "25", "30"});
-    connect(amount, &EntryBox::stored, this, [](double v) {
-        CapitalInputs& in = retirement().capital;
+    connect(amount, &EntryBox::stored, this, [this](double v) {
+        CapitalInputs& in = m_doc->inputs;
         (in.option == CapitalOption::Income ? in.yearlyIncome : in.capital) =
             Currency::fromDouble(v).value_or(Currency());
     });
@@ -276,21 +262,21 @@ CapitalRequiredWindow::CapitalRequiredWindow(QWidget* parent)
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(capital);
     groupLayout->addWidget(income);
-    connect(capital, &QRadioButton::clicked, this, [this] { CRChoseCalc(false); });
-    connect(income, &QRadioButton::clicked, this, [this] { CRChoseCalc(true); });
+    connect(capital, &QRadioButton::clicked, this, [this] { chooseOption(false); });
+    connect(income, &QRadioButton::clicked, this, [this] { chooseOption(true); });
     finishLayout(group,
                  {"Year Number", "        Annual       Investment", "Interest/Growth Compounded",
                   "             Current              Value"},
                  {450, 1400, 1410, 1450});
     capital->setChecked(true);
-    CRChoseCalc(false);
+    chooseOption(false);
 }
 
-void CapitalRequiredWindow::CRChoseCalc(bool income) {
+void CapitalRequiredWindow::chooseOption(bool income) {
     const bool helpOpen = helpShown();
     if (helpOpen) toggleHelp();
     dropResults();
-    CapitalInputs& in = retirement().capital;
+    CapitalInputs& in = m_doc->inputs;
     in.option = income ? CapitalOption::Income : CapitalOption::Capital;
     in.capital = Currency::fromWhole(100000);
     in.yearlyIncome = Currency::fromWhole(40000);
@@ -303,30 +289,28 @@ void CapitalRequiredWindow::CRChoseCalc(bool income) {
     m_fields[0]->setValue((income ? in.yearlyIncome : in.capital).toDouble());
     m_fields[1]->setValue(15);
     m_fields[2]->setValue(25);
-    program().shell.entry.EntryEdited = 0;
+    typingState().EntryEdited = 0;
     if (helpOpen) toggleHelp();
 }
 
 void CapitalRequiredWindow::computeResults() {
     dropResults();
-    RetirementState& state = retirement();
-    const auto table = calculateCapital(state.capital);
+    auto table = calculateCapital(m_doc->inputs);
     if (!table) {
         showMessage(table.message, this);
         return;
     }
     if (!handOverChart(capitalChart(*table.value))) return;
-    state.capitalCalculated = state.capital;
-    showTable(*table.value, Planner::Capital, false);
+    m_doc->setResult(std::move(*table.value));
+    showTable(*m_doc->result, Planner::Capital, false);
 }
 
 std::pair<Printout, QString> CapitalRequiredWindow::printout(const PrintContext& context) const {
-    const RetirementState& state = retirement();
-    return {capitalPrintout(state.capitalCalculated, *state.table, context), "Amount of Capital Required"};
+    return {capitalPrintout(m_doc->calculated, *m_doc->result, context), "Amount of Capital Required"};
 }
 
 QString CapitalRequiredWindow::helpText() const {
-    if (retirement().capital.option == CapitalOption::Income)
+    if (m_doc->inputs.option == CapitalOption::Income)
         return QStringList{"Annual Income Required Option", "40,000.00", "       20%", "        25",
                            "Example. Will show how much annual savings are required for 25 years when "
                            "compounded annually at "
@@ -336,15 +320,16 @@ QString CapitalRequiredWindow::helpText() const {
                        "Example. Will show how much annual savings are required for 25 years when compounded "
                        "annually at 20% "
                        "interest/growth rate to build your capital to " +
-                           symbol() + "100,000.00."}
+                           qs(m_program.shell.CurrencySymbol) + "100,000.00."}
         .join("\r\n");
 }
 
-Plan401kWindow::Plan401kWindow(QWidget* parent)
-    : YearTableWindow("Plan401KCalc", "K", " 401(k) Investment Growth Calculations") {
+Plan401kWindow::Plan401kWindow(ProgramState& program, Plan401kDocument* document, QWidget* parent)
+    : YearTableWindow(program, document, document->result, "Plan401KCalc", "K",
+                      " 401(k) Investment Growth Calculations"),
+      m_doc(document) {
     setParent(parent);
-    Plan401kInputs& in = retirement().plan401k;
-    in = Plan401kInputs{};
+    Plan401kInputs& in = m_doc->inputs;
     const EntryBox::Kind amount = EntryBox::Kind::Amount, rate = EntryBox::Kind::Rate;
     struct Field {
         const char* name;
@@ -371,8 +356,8 @@ Plan401kWindow::Plan401kWindow(QWidget* parent)
         bindFigure(box, f.slot);
         box->setValue(valueIn(f.slot));
     }
-    m_fields[0]->setText(qs(RightAlign(moneyText(program().shell.CurrencySymbol, 10000, mask::Amount), 13)));
-    m_fields[1]->setText(qs(RightAlign(moneyText(program().shell.CurrencySymbol, 50000, mask::Amount), 13)));
+    m_fields[0]->setText(qs(RightAlign(moneyText(program.shell.CurrencySymbol, 10000, mask::Amount), 13)));
+    m_fields[1]->setText(qs(RightAlign(moneyText(program.shell.CurrencySymbol, 50000, mask::Amount), 13)));
     limitField(
         m_fields.last(), [] { return kRetireYearLimit; }, Msg::YearLimit50);
     finishLayout(nullptr,
@@ -383,21 +368,18 @@ Plan401kWindow::Plan401kWindow(QWidget* parent)
 
 void Plan401kWindow::computeResults() {
     dropResults();
-    RetirementState& state = retirement();
-    const auto table = calculate401k(state.plan401k);
+    auto table = calculate401k(m_doc->inputs);
     if (!table) {
         showMessage(table.message, this);
         return;
     }
     if (!handOverChart(plan401kChart(*table.value))) return;
-    state.plan401kCalculated = state.plan401k;
-    showTable(*table.value, Planner::Plan401k, state.plan401k.balance.toDouble() > 1);
+    m_doc->setResult(std::move(*table.value));
+    showTable(*m_doc->result, Planner::Plan401k, m_doc->inputs.balance.toDouble() > 1);
 }
 
 std::pair<Printout, QString> Plan401kWindow::printout(const PrintContext& context) const {
-    const RetirementState& state = retirement();
-    return {plan401kPrintout(state.plan401kCalculated, *state.table, context),
-            "Investment Growth - 401K Plan"};
+    return {plan401kPrintout(m_doc->calculated, *m_doc->result, context), "Investment Growth - 401K Plan"};
 }
 
 QString Plan401kWindow::helpText() const {

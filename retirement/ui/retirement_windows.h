@@ -3,60 +3,76 @@
 #pragma once
 
 #include "app/ui/calculator_window.h"
+#include "retirement/ui/retirement_document.h"
 
 #include <functional>
 
 namespace brisk {
 
-struct YearTable;
 enum class Planner;
 
 class YearTableWindow : public CalculatorWindow {
     Q_OBJECT
   protected:
-    YearTableWindow(const QString& name, const QString& letter, const QString& caption);
+    // `table`: the document's year table, which the window shows.
+    YearTableWindow(ProgramState& program, CalculatorDocument* document, std::optional<YearTable>& table,
+                    const QString& name, const QString& letter, const QString& caption);
     // The fields four to a row beside the window's options, over the year table.
     void finishLayout(QWidget* options, const QStringList& headings, const QList<int>& widen);
     void showTable(const YearTable& table, Planner planner, bool balanceRow);
 
     void dropResults() override;
     bool hasResults() const override;
-    void resetState() override;
+
+  private:
+    std::optional<YearTable>& m_table;
 };
 
 class RetirementWindow : public YearTableWindow {
     Q_OBJECT
   public:
-    explicit RetirementWindow(QWidget* parent = nullptr);
+    RetirementWindow(ProgramState& program, RetirementDocument* document, QWidget* parent = nullptr);
+    RetirementDocument& document() const { return *m_doc; }
     void chooseOption(bool fixed);
 
   protected:
     void computeResults() override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
+
+  private:
+    RetirementDocument* m_doc;
 };
 
 class CapitalRequiredWindow : public YearTableWindow {
     Q_OBJECT
   public:
-    explicit CapitalRequiredWindow(QWidget* parent = nullptr);
-    void CRChoseCalc(bool income);
+    CapitalRequiredWindow(ProgramState& program, CapitalDocument* document, QWidget* parent = nullptr);
+    CapitalDocument& document() const { return *m_doc; }
+    void chooseOption(bool income);
 
   protected:
     void computeResults() override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
+
+  private:
+    CapitalDocument* m_doc;
 };
 
 class Plan401kWindow : public YearTableWindow {
     Q_OBJECT
   public:
-    explicit Plan401kWindow(QWidget* parent = nullptr);
+    Plan401kWindow(ProgramState& program, Plan401kDocument* document, QWidget* parent = nullptr);
+    Plan401kDocument& document() const { return *m_doc; }
 
   protected:
     void computeResults() override;
     std::pair<Printout, QString> printout(const PrintContext& context) const override;
     QString helpText() const override;
+
+  private:
+    Plan401kDocument* m_doc;
 };
 
 } // namespace brisk

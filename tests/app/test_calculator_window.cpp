@@ -6,11 +6,11 @@
 #include "app/ui/main_menu.h"
 #include "app/ui/result_grid.h"
 #include "charts/ui/chart_windows.h"
-#include "growth/ui/growth_state.h"
+#include "growth/ui/growth_document.h"
 #include "growth/ui/growth_windows.h"
-#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_document.h"
 #include "mortgage/ui/mortgage_window.h"
-#include "retirement/ui/retirement_state.h"
+#include "retirement/ui/retirement_document.h"
 #include "retirement/ui/retirement_windows.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/database_menu.h"
@@ -33,10 +33,9 @@ namespace {
 // A calculator with two fields whose result is a chart of one point.
 class Doubler : public CalculatorWindow {
   public:
-    int resets = 0;
     bool calculated = false;
 
-    Doubler() : CalculatorWindow("Doubler", "D", " Doubler") {
+    Doubler() : CalculatorWindow(program(), new CalculatorDocument, "Doubler", "D", " Doubler") {
         addField("InFirst", " First", EntryBox::Kind::Amount, "####,,###.00", 13);
         addField("InSecond", " Second", EntryBox::Kind::Amount, "####,,###.00", 13);
         addCommand("DOwn", "&Own", [] {});
@@ -49,20 +48,19 @@ class Doubler : public CalculatorWindow {
     void computeResults() override {
         ChartHandover chart;
         chart.setYearChart({2.0}, "Doubled");
-        program().chart = chart;
+        handOverChart(Outcome<ChartHandover>{chart});
         resultGrid()->grid()->setText(1, 1, "2.00");
         calculated = true;
     }
     void dropResults() override {
         calculated = false;
-        program().chart.GraphPointCount = 0;
+        calculatorDocument().chart.GraphPointCount = 0;
     }
     bool hasResults() const override { return calculated; }
     std::pair<Printout, QString> printout(const PrintContext&) const override {
         return {Printout(0), "Doubler"};
     }
     QString helpText() const override { return "Type two figures."; }
-    void resetState() override { ++resets; }
 };
 
 // Whether a line edit shows `text` whole: with nothing scrolled out, the cursor moves from the first
@@ -111,7 +109,7 @@ class TestCalculatorWindow : public QObject {
     std::unique_ptr<MainFrame> m_frame;
 
     Doubler* openDoubler() {
-        m_frame = std::make_unique<MainFrame>();
+        m_frame = std::make_unique<MainFrame>(program());
         m_frame->show();
         auto* window = new Doubler;
         m_frame->openTask(window);
@@ -156,7 +154,7 @@ class TestCalculatorWindow : public QObject {
     void everyMenuButtonOpensItsWindow() {
         QFETCH(QString, window);
         QFETCH(QString, caption);
-        m_frame = std::make_unique<MainFrame>();
+        m_frame = std::make_unique<MainFrame>(program());
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
         QPushButton* button = m_frame->menu()->button(QTest::currentDataTag());
@@ -257,16 +255,14 @@ class TestCalculatorWindow : public QObject {
         QCOMPARE(testing::messageShownBy([button] { button->click(); }), message);
     }
 
-    void theChartOpensOverTheWindowAndExitReturnsToTheMenu() {
+    void exitClosesTheWindowWithItsDocument() {
         Doubler* w = openDoubler();
         w->calculate();
-        QCOMPARE(program().chart.GraphPointCount, 1);
+        const QPointer<CalculatorDocument> document = &w->calculatorDocument();
+        QCOMPARE(document->chart.GraphPointCount, 1);
         QCOMPARE(m_frame->currentTask(), w);
-        program().shell.CalcMode = PlannerMode::Comparisons;
         w->exitToMenu();
-        QCOMPARE(w->resets, 1);
-        QCOMPARE(program().chart.GraphPointCount, 0);
-        QVERIFY(program().shell.CalcMode == PlannerMode::None);
+        QVERIFY(QTest::qWaitFor([&document] { return document.isNull(); }));
         QVERIFY(m_frame->menu()->isVisible());
     }
 
@@ -324,7 +320,7 @@ class TestCalculatorWindow : public QObject {
     // A maximised frame moves a window to the large layout's place without stretching it: the whole
     // window, its commands too, lies inside the frame; restored, the frame fits the window again.
     void aWindowInAMaximisedFrameLiesInsideIt() {
-        m_frame = std::make_unique<MainFrame>();
+        m_frame = std::make_unique<MainFrame>(program());
         m_frame->showMaximized();
         if (!QTest::qWaitFor([] { return isLargeLayout(program().shell.LayoutClass); }, 2000))
             QSKIP("this platform's screen is too small for the large layout");
@@ -481,7 +477,7 @@ class TestCalculatorWindow : public QObject {
         QWidget* w =
             task.isEmpty() ? nullptr : testing::openTask<QWidget>(m_frame, task.toLatin1().constData());
         if (task.isEmpty()) {
-            m_frame = std::make_unique<MainFrame>();
+            m_frame = std::make_unique<MainFrame>(program());
             m_frame->show();
             QVERIFY(testing::activate(m_frame.get()));
             w = m_frame->menu();

@@ -27,7 +27,7 @@ void startAgain() {
 }
 
 std::unique_ptr<MainFrame> shownFrame() {
-    auto frame = std::make_unique<MainFrame>();
+    auto frame = std::make_unique<MainFrame>(program());
     frame->show();
     if (!QTest::qWaitForWindowExposed(frame.get())) return nullptr;
     return frame;

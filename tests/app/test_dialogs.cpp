@@ -89,9 +89,8 @@ class TestDialogs : public QObject {
     }
 
     void fileOperationsHaveTheirFilters() {
-        program().shell.MortFileName = "House.umd";
         QCOMPARE(fileOperation(FileOp::SaveMortgage).filter, QString("Mortgage Database (*.umd)"));
-        QCOMPARE(fileOperation(FileOp::SaveMortgage).initialName, QString("House.umd"));
+        QCOMPARE(fileOperation(FileOp::SaveMortgage, "/home/me/House.umd").initialName, QString("House.umd"));
         QVERIFY(fileOperation(FileOp::SaveMortgage).save);
         QVERIFY(!fileOperation(FileOp::OpenLoan).save);
         QCOMPARE(fileOperation(FileOp::OpenLoan).filter, QString("Loan Database (*.uld)"));
@@ -124,14 +123,12 @@ class TestDialogs : public QObject {
     // The dialog starts in the folder of the file in memory, wherever it came from.
     void theDialogStartsWhereTheFileInMemoryIs() {
         QTemporaryDir elsewhere;
-        program().shell.MortFileName = "House.umd";
-        program().shell.MortFolder = ss(elsewhere.path());
         QString folder;
         testing::whenModalOf<QFileDialog>([&](QFileDialog* dialog) {
             folder = dialog->directory().absolutePath();
             dialog->reject();
         });
-        FileDirectory(FileOp::SaveMortgage);
+        FileDirectory(FileOp::SaveMortgage, nullptr, QDir(elsewhere.path()).filePath("House.umd"));
         QCOMPARE(folder, QDir(elsewhere.path()).absolutePath());
     }
 

@@ -141,7 +141,7 @@ class TestEntryBox : public QObject {
         QCOMPARE(target->text(), shown);
         QCOMPARE(refusals.count(), refused);
         QVERIFY(stale.count() >= 1);
-        QCOMPARE(program().shell.entry.EntryEdited, 0);
+        QCOMPARE(typingState().EntryEdited, 0);
     }
 
     void clickThenTypingInsertsInPlace() {

@@ -8,13 +8,13 @@
 #include "app/ui/program_state.h"
 #include "app/ui/result_grid.h"
 #include "growth/core/compound_finder.h"
-#include "growth/ui/growth_state.h"
+#include "growth/ui/growth_document.h"
 #include "growth/ui/growth_windows.h"
 #include "mortgage/core/schedule_text.h"
-#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_document.h"
 #include "mortgage/ui/mortgage_window.h"
 #include "retirement/core/retirement_plans.h"
-#include "retirement/ui/retirement_state.h"
+#include "retirement/ui/retirement_document.h"
 #include "retirement/ui/retirement_windows.h"
 #include "support/ui_support.h"
 #include "valuedb/core/value_database.h"
@@ -59,16 +59,23 @@ void typeInto(QWidget* window, const char* box, const QString& keys) {
 }
 
 ResultTable schedule() {
-    return scheduleTable(*mortgage().schedule, program().shell.DateForm);
+    return scheduleTable(*testing::documentOf<MortgageWindow>().result, program().shell.DateForm);
 }
 
 ResultTable yearTable(Planner planner) {
-    return yearResultTable(*retirement().table, planner);
+    switch (planner) {
+    case Planner::Income:
+        return yearResultTable(*testing::documentOf<RetirementWindow>().result, planner);
+    case Planner::Capital:
+        return yearResultTable(*testing::documentOf<CapitalRequiredWindow>().result, planner);
+    default:
+        return yearResultTable(*testing::documentOf<Plan401kWindow>().result, planner);
+    }
 }
 
 // The planner's periods with the totals the window shows under them.
 ResultTable plan() {
-    const SavingsPlan& p = *growth().plan;
+    const SavingsPlan& p = *testing::documentOf<SavingsWindow>().result;
     ResultTable table = planTable(p);
     table.totals = TableRow{{}, p.totalInvested, p.totalInterest(), p.finalValue};
     return table;
@@ -86,7 +93,8 @@ const std::vector<GridCase>& cases() {
         {"LoanPmt", calculate, schedule},
         {"Savings",
          [](QWidget* w) {
-             growth().inputs.frequency = Contributions::Monthly; // as the list box sets it
+             testing::documentOf<SavingsWindow>().inputs.frequency =
+                 Contributions::Monthly; // as the list box sets it
              typeInto(w, "InTerm", "3");
              calculate(w);
          },
@@ -98,7 +106,7 @@ const std::vector<GridCase>& cases() {
              typeInto(w, "InLumpInv", "1234567.89");
              calculate(w);
          },
-         [] { return comparisonsTable(growth().examples); }},
+         [] { return comparisonsTable(testing::documentOf<SavingsWindow>().examples); }},
         {"CompCompare",
          [](QWidget* w) {
              calculate(w);
@@ -106,7 +114,7 @@ const std::vector<GridCase>& cases() {
              typeInto(w, "InValNow", "5.14");
              calculate(w);
          },
-         [] { return finderTable(growth().finderRows); },
+         [] { return finderTable(*testing::documentOf<CompoundFinderWindow>().result); },
          1,
          {"cost", "value"}},
         {"Retirement", calculate, [] { return yearTable(Planner::Income); }},

@@ -3,7 +3,7 @@
 #include "app/ui/header_input.h"
 #include "app/ui/help_viewer.h"
 #include "app/ui/message_box.h"
-#include "growth/ui/growth_state.h"
+#include "growth/ui/growth_document.h"
 #include "support/ui_support.h"
 
 #include <QPushButton>
@@ -55,7 +55,7 @@ class TestHelpKey : public QObject {
     void initTestCase() { registerGrowthWindows(); }
     void init() {
         testing::freshProgram();
-        m_frame = std::make_unique<MainFrame>();
+        m_frame = std::make_unique<MainFrame>(program());
         m_frame->show();
         QVERIFY(testing::activate(m_frame.get()));
     }

@@ -4,7 +4,7 @@
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
 #include "app/ui/result_grid.h"
-#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_document.h"
 #include "mortgage/ui/mortgage_window.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/averages_window.h"
@@ -42,7 +42,7 @@ class TestKeyboard : public QObject {
     void init() {
         testing::freshProgram();
         program().shell.DateForm = ShortDateForm{};
-        m_frame = std::make_unique<MainFrame>();
+        m_frame = std::make_unique<MainFrame>(program());
         m_frame->show();
         QVERIFY(testing::activate(m_frame.get()));
     }
@@ -70,8 +70,8 @@ class TestKeyboard : public QObject {
         QCOMPARE(focusName(), QString("FreqPmt"));
         key(Qt::Key_C, Qt::AltModifier); // "&Calculate"
         QTest::qWait(200);               // a mnemonic clicks once the button has shown it is pressed
-        QCOMPARE(mortgage().inputs.principal, Currency::fromWhole(150000));
-        QCOMPARE(mortgage().inputs.termYears, Years::fromWhole(30));
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.principal, Currency::fromWhole(150000));
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.termYears, Years::fromWhole(30));
         // 150,000 at 5% over 30 years: 805.23 a month.
         QCOMPARE(window->findChild<QLabel*>("InMonthPI")->text().trimmed(), QString("$805.23"));
         key(Qt::Key_X, Qt::AltModifier); // "E&xit to Menu"
@@ -103,7 +103,6 @@ class TestKeyboard : public QObject {
     }
 
     void aCopiedTableParsesBackToItsFigures() {
-        program().shell.MortgageMode = MortgageKind::Mortgage;
         m_frame->menu()->button("Canadian")->click();
         auto* window = qobject_cast<MortgageWindow*>(m_frame->currentTask());
         window->calculate();

@@ -39,7 +39,7 @@ class TestMainWindow : public QObject {
     void init() { testing::freshProgram(); }
 
     void startsWithTheDefaultsWhenThereIsNoSettingsFile() {
-        MainFrame frame;
+        MainFrame frame(program());
         frame.show();
         QCOMPARE(frame.windowTitle(), QString(" Brisklane Menu"));
         const ShellState& shell = program().shell;
@@ -52,7 +52,7 @@ class TestMainWindow : public QObject {
     }
 
     void theMenuHasItsFourteenButtonsInTabOrder() {
-        MainFrame frame;
+        MainFrame frame(program());
         frame.show();
         const QStringList expected = {"Planning your &Savings",
                                       "Planning your &401(k)",
@@ -103,7 +103,7 @@ class TestMainWindow : public QObject {
         QFETCH(int, font);
         QFETCH(QString, name);
         writeSettings(file);
-        MainFrame frame;
+        MainFrame frame(program());
         frame.show();
         const ShellState& shell = program().shell;
         QCOMPARE(qs(shell.CurrencySymbol), symbol);
@@ -117,7 +117,7 @@ class TestMainWindow : public QObject {
 
     void anEmptyNameHidesTheLabelOnTheNextLoad() {
         writeSettings("\"$\",0,\"Ann\"\r\n");
-        MainFrame frame;
+        MainFrame frame(program());
         frame.show();
         auto* label = frame.menu()->findChild<QLabel*>("MyName");
         QVERIFY(label->isVisible());
@@ -127,7 +127,7 @@ class TestMainWindow : public QObject {
     }
 
     void childrenArePlacedByTheLayoutClass() {
-        MainFrame frame;
+        MainFrame frame(program());
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         QCOMPARE(program().shell.LayoutClass, kLayoutNormal);
@@ -145,12 +145,12 @@ class TestMainWindow : public QObject {
     }
 
     void aTaskWindowReplacesTheMenuUntilItsExit() {
-        MainMenu::registerWindow(TaskWindow::CompoundFinder, [] {
+        MainMenu::registerWindow(TaskWindow::CompoundFinder, [](ProgramState&) {
             auto* task = new QWidget;
             task->setObjectName("FindCompoundCalc");
             return task;
         });
-        MainFrame frame;
+        MainFrame frame(program());
         frame.show();
         QPushButton* button = frame.menu()->button("CompCompare");
         QVERIFY(button->isEnabled());
@@ -166,7 +166,7 @@ class TestMainWindow : public QObject {
     }
 
     void settingsRoundTripThroughTheFile() {
-        MainFrame frame;
+        MainFrame frame(program());
         frame.show();
         testing::whenModal([](QWidget* window) {
             QVERIFY(testing::activate(window));
@@ -193,7 +193,7 @@ class TestMainWindow : public QObject {
 
         // The next start reads back what was saved.
         program().shell = ShellState{};
-        MainFrame again;
+        MainFrame again(program());
         QCOMPARE(program().shell.CurrencySymbol, std::string("€"));
         QCOMPARE(program().shell.PrinterFontChoice, 3);
         QCOMPARE(program().shell.UserName, std::string("Ann Q Lee"));
@@ -204,7 +204,7 @@ class TestMainWindow : public QObject {
         QVERIFY(QDir().mkpath(program().settingsPath()));
         QString warning;
         bool stillOpen = false;
-        SettingsDialog window;
+        SettingsDialog window(program());
         window.show();
         testing::whenModalOf<QMessageBox>([&](QMessageBox* box) {
             warning = box->text();
@@ -218,7 +218,7 @@ class TestMainWindow : public QObject {
     }
 
     void helpOpensAtItsTopic() {
-        MainFrame frame;
+        MainFrame frame(program());
         frame.show();
         frame.menu()->button("HowtoUse")->click();
         auto* viewer = frame.findChild<HelpViewer*>("HelpViewer");
@@ -232,7 +232,7 @@ class TestMainWindow : public QObject {
     }
 
     void aboutShowsTheVersionAndBringsTheMenuBack() {
-        MainFrame frame;
+        MainFrame frame(program());
         frame.show();
         QString version;
         bool menuHidden = false;

@@ -2,7 +2,7 @@
 // that cannot be read gives message 13 and leaves the main menu shown.
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
-#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_document.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/valuedb_state.h"
@@ -71,7 +71,7 @@ class TestOpenFile : public QObject {
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(contents);
         }
-        MainFrame frame;
+        MainFrame frame(program());
         frame.show();
         bool opened = false;
         const QString shown = testing::messageShownBy([&] { opened = frame.menu()->openFile(path); });

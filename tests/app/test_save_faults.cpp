@@ -4,7 +4,7 @@
 #include "app/ui/entry_box.h"
 #include "app/ui/main_window.h"
 #include "app/ui/settings_window.h"
-#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_document.h"
 #include "mortgage/ui/mortgage_window.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/averages_window.h"
@@ -88,7 +88,7 @@ class TestSaveFaults : public QObject {
     void valueDatabase_data() { faults(); }
     void valueDatabase() {
         QFETCH(int, fault);
-        m_frame = std::make_unique<MainFrame>();
+        m_frame = std::make_unique<MainFrame>(program());
         m_frame->menu()->button("Ratios")->click();
         auto* menu = qobject_cast<DatabaseMenu*>(m_frame->currentTask());
         addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)},
@@ -121,8 +121,7 @@ class TestSaveFaults : public QObject {
         QFETCH(int, fault);
         QFETCH(int, modeNumber);
         const auto mode = MortgageKind(modeNumber);
-        program().shell.MortgageMode = mode;
-        m_frame = std::make_unique<MainFrame>();
+        m_frame = std::make_unique<MainFrame>(program());
         m_frame->menu()->button(mode == MortgageKind::Loan ? "LoanPmt" : "Canadian")->click();
         auto* window = qobject_cast<MortgageWindow*>(m_frame->currentTask());
         window->calculate();
@@ -130,7 +129,7 @@ class TestSaveFaults : public QObject {
             QDir(program().dataFolder).filePath(mode == MortgageKind::Loan ? "Car.uld" : "House.umd");
         QVERIFY(window->saveFile(path));
         const QByteArray before = contents(path);
-        mortgage().inputs.rate = Percent::fromWhole(7);
+        testing::documentOf<MortgageWindow>().inputs.rate = Percent::fromWhole(7);
         window->calculate();
         if (!prepare(fault)) QSKIP("a read-only folder does not stop root");
         const QString message = saveWithFault(step(fault), [&] { window->saveFile(path); });
@@ -145,14 +144,14 @@ class TestSaveFaults : public QObject {
         QFETCH(int, fault);
         program().shell.UserName = "Ann";
         {
-            SettingsDialog first;
+            SettingsDialog first(program());
             first.saveAndClose();
         }
         const QByteArray before = contents(program().settingsPath());
         QVERIFY(before.contains("Ann"));
         program().shell.UserName = "Bob";
         if (!prepare(fault)) QSKIP("a read-only folder does not stop root");
-        SettingsDialog settings;
+        SettingsDialog settings(program());
         settings.show();
         const QString message = saveWithFault(step(fault), [&] { settings.saveAndClose(); });
         QVERIFY2(message.contains("could not be saved"), qPrintable(message));

@@ -4,12 +4,12 @@
 #include "app/ui/result_grid.h"
 #include "app/ui/settings_window.h"
 #include "charts/ui/chart_windows.h"
-#include "growth/ui/growth_state.h"
+#include "growth/ui/growth_document.h"
 #include "growth/ui/growth_windows.h"
 #include "mortgage/ui/mortgage_dialogs.h"
-#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_document.h"
 #include "mortgage/ui/mortgage_window.h"
-#include "retirement/ui/retirement_state.h"
+#include "retirement/ui/retirement_document.h"
 #include "retirement/ui/retirement_windows.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/averages_window.h"
@@ -129,7 +129,7 @@ class TestTypedFigures : public QObject {
         const Probe principalWhenDaysOpen = [](QWidget* shown) {
             shown->close();
             return qobject_cast<DaysInYearDialog*>(shown)
-                       ? QString::number(mortgage().inputs.principal.toDouble())
+                       ? QString::number(testing::documentOf<MortgageWindow>().inputs.principal.toDouble())
                        : shown->objectName();
         };
         QTest::newRow("mortgage term, additional payments") << "Canadian"
@@ -143,7 +143,7 @@ class TestTypedFigures : public QObject {
                                                           << "200000"
                                                           << "Alt+D" << principalWhenDaysOpen << "200000";
         const Probe firstDate = [](QWidget*) {
-            const auto& date = mortgage().inputs.StartDate;
+            const auto& date = testing::documentOf<MortgageWindow>().inputs.StartDate;
             return date ? qs(shortDateText(*date, program().shell.DateForm)) : QString("none");
         };
         QTest::newRow("first payment date") << "Canadian"

@@ -2,11 +2,11 @@
 // window's inputs go to brisklane-calc, and both charts must match point for point.
 #include "app/core/mask_format.h"
 #include "charts/core/chart_data.h"
-#include "growth/ui/growth_state.h"
+#include "growth/ui/growth_document.h"
 #include "growth/ui/growth_windows.h"
-#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_document.h"
 #include "mortgage/ui/mortgage_window.h"
-#include "retirement/ui/retirement_state.h"
+#include "retirement/ui/retirement_document.h"
 #include "retirement/ui/retirement_windows.h"
 #include "support/ui_support.h"
 
@@ -86,19 +86,21 @@ class TestChartParity : public QObject {
         QVERIFY(window);
         for (QPushButton* b : window->findChildren<QPushButton*>())
             if (b->objectName().endsWith("Calc")) b->click();
-        const ChartHandover& handover = program().chart;
+        const ChartHandover& handover = testing::chartOf(window);
         QVERIFY(handover.GraphPointCount > 0);
 
         // The window's inputs, as options of the command line.
         QStringList args{calculator};
         if (calculator == "mortgage") {
-            const MortgageInputs& in = mortgage().calculated;
+            const MortgageInputs& in = testing::documentOf<MortgageWindow>().calculated;
             const bool loan = in.MortgageMode == MortgageKind::Loan;
             if (loan) args << "--loan";
             args << "--principal" << figure(in.principal) << "--rate" << figure(in.rate) << "--term"
                  << QString::number(loan ? in.termYears.toDouble() * 12 : in.termYears.toDouble());
         } else if (calculator == "growth") {
-            const SavingsInputs& in = button == "Savings" ? growth().planned : growth().examples.at(0).inputs;
+            const SavingsInputs& in = button == "Savings"
+                                          ? testing::documentOf<SavingsWindow>().calculated
+                                          : testing::documentOf<SavingsWindow>().examples.at(0).inputs;
             const QStringList pairs{"lump=" + figure(in.lumpSum),
                                     "amount=" + figure(in.amount),
                                     "rate=" + figure(in.rate),
@@ -112,19 +114,19 @@ class TestChartParity : public QObject {
             else
                 args << "--example" << pairs.join(',');
         } else if (calculator == "compound") {
-            const FinderInputs& in = growth().finderRows.at(0).inputs;
+            const FinderInputs& in = testing::documentOf<CompoundFinderWindow>().result->at(0).inputs;
             args << "--cost" << figure(in.cost) << "--value" << figure(in.value) << "--term"
                  << figure(in.term) << "--name" << QString::fromStdString(in.name);
         } else if (calculator == "retirement") {
-            const RetireInputs& in = retirement().retireCalculated;
+            const RetireInputs& in = testing::documentOf<RetirementWindow>().calculated;
             args << "--value" << figure(in.value) << "--rate" << figure(in.rate) << "--withdraw"
                  << figure(in.withdrawnPercent) << "--term" << figure(in.years);
         } else if (calculator == "capital") {
-            const CapitalInputs& in = retirement().capitalCalculated;
+            const CapitalInputs& in = testing::documentOf<CapitalRequiredWindow>().calculated;
             args << "--amount" << figure(in.option == CapitalOption::Income ? in.yearlyIncome : in.capital)
                  << "--rate" << figure(in.rate) << "--term" << figure(in.term);
         } else {
-            const Plan401kInputs& in = retirement().plan401kCalculated;
+            const Plan401kInputs& in = testing::documentOf<Plan401kWindow>().calculated;
             args << "--balance" << figure(in.balance) << "--salary" << figure(in.salary) << "--contribution"
                  << figure(in.contribution) << "--company" << figure(in.company) << "--raise"
                  << figure(in.raise) << "--return" << figure(in.returnRate) << "--inflation"
@@ -151,13 +153,13 @@ class TestChartParity : public QObject {
     void aRateTooLargeToChartIsAMessage() {
         auto* finder = testing::openTask<CompoundFinderWindow>(m_frame, "CompCompare");
         QVERIFY(finder);
-        growth().finderInputs.cost = *Currency::fromDouble(0.01);
-        growth().finderInputs.value = Currency::fromWhole(900000000000);
-        growth().finderInputs.term = Years::fromWhole(1);
+        testing::documentOf<CompoundFinderWindow>().inputs.cost = *Currency::fromDouble(0.01);
+        testing::documentOf<CompoundFinderWindow>().inputs.value = Currency::fromWhole(900000000000);
+        testing::documentOf<CompoundFinderWindow>().inputs.term = Years::fromWhole(1);
         QCOMPARE(testing::messageShownBy([finder] { finder->calculate(); }),
                  QString("Wrong or missing entry, try again."));
-        QVERIFY(growth().finderRows.empty());
-        QCOMPARE(program().chart.GraphPointCount, 0);
+        QVERIFY(!testing::documentOf<CompoundFinderWindow>().result);
+        QCOMPARE(testing::chartOf(finder).GraphPointCount, 0);
 
         QProcess calc;
         calc.start(BRISKLANE_CALC, {"chart", "compound", "--cost", "0.01", "--value", "900000000000",

@@ -4,9 +4,9 @@
 #include "charts/render/chart_painter.h"
 #include "charts/ui/chart_view.h"
 #include "charts/ui/chart_windows.h"
-#include "growth/ui/growth_state.h"
+#include "growth/ui/growth_document.h"
 #include "growth/ui/growth_windows.h"
-#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_document.h"
 #include "mortgage/ui/mortgage_window.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/averages_window.h"
@@ -34,7 +34,7 @@ class TestChartWindows : public QObject {
     std::unique_ptr<MainFrame> m_frame;
 
     void openFrame() {
-        m_frame = std::make_unique<MainFrame>();
+        m_frame = std::make_unique<MainFrame>(program());
         m_frame->show();
     }
     static QImage render(const ChartData& chart) {
@@ -65,7 +65,6 @@ class TestChartWindows : public QObject {
 
     void theMortgageChartAndTheWayBack() {
         openFrame();
-        program().shell.MortgageMode = MortgageKind::Mortgage;
         m_frame->menu()->button("Canadian")->click();
         auto* mortgageWindow = qobject_cast<MortgageWindow*>(m_frame->currentTask());
         mortgageWindow->calculate();
@@ -80,7 +79,7 @@ class TestChartWindows : public QObject {
         QCOMPARE(chart->ChartKind(), int(kKindYear3D));
         chart->closeChart();
         QCOMPARE(m_frame->currentTask(), mortgageWindow);
-        QVERIFY(mortgage().schedule.has_value());
+        QVERIFY(testing::documentOf<MortgageWindow>().result.has_value());
         QCOMPARE(mortgageWindow->gridText(1, 1), QString("10,082.74"));
     }
 
@@ -207,7 +206,6 @@ class TestChartWindows : public QObject {
     void aPrintedChartHoldsItsTitle() {
         qputenv("BRISKLANE_PRINT_TO_PDF", "1");
         openFrame();
-        program().shell.MortgageMode = MortgageKind::Loan;
         m_frame->menu()->button("LoanPmt")->click();
         auto* loan = qobject_cast<MortgageWindow*>(m_frame->currentTask());
         loan->calculate();

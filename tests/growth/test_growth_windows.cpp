@@ -4,7 +4,7 @@
 #include "app/ui/main_window.h"
 #include "charts/ui/chart_view.h"
 #include "charts/ui/chart_windows.h"
-#include "growth/ui/growth_state.h"
+#include "growth/ui/growth_document.h"
 #include "growth/ui/growth_windows.h"
 #include "support/ui_support.h"
 
@@ -57,8 +57,8 @@ class TestGrowthWindows : public QObject {
         QCOMPARE(w->gridText(26, 0), QString());
         QCOMPARE(w->gridText(27, 0), QString("Total:"));
         QCOMPARE(w->gridText(27, 1), QString("$30,000.00"));
-        QCOMPARE(program().chart.GraphPointCount, 25);
-        QCOMPARE(program().chart.GraphTitle, std::string("Investment value at end of each Year"));
+        QCOMPARE(testing::chartOf(w).GraphPointCount, 25);
+        QCOMPARE(testing::chartOf(w).GraphTitle, std::string("Investment value at end of each Year"));
     }
 
     void theGridFollowsTheFrequencyAndTerm_data() {
@@ -83,7 +83,7 @@ class TestGrowthWindows : public QObject {
         QFETCH(int, totalRow);
         QFETCH(QString, heading);
         auto* w = open<SavingsWindow>("Savings");
-        growth().inputs.frequency = *contributionsNamed(ss(frequency));
+        testing::documentOf<SavingsWindow>().inputs.frequency = *contributionsNamed(ss(frequency));
         type(w, "InTerm", term, "InLumpInv");
         w->calculate();
         QCOMPARE(w->gridRows(), rows);
@@ -141,49 +141,47 @@ class TestGrowthWindows : public QObject {
         w->calculate();
         type(w, "InRate", "10", "InLumpInv");
         QCOMPARE(w->gridText(1, 1), QString());
-        QCOMPARE(program().chart.GraphPointCount, 0);
-        QCOMPARE(growth().inputs.rate, Percent::fromWhole(10));
+        QCOMPARE(testing::chartOf(w).GraphPointCount, 0);
+        QCOMPARE(testing::documentOf<SavingsWindow>().inputs.rate, Percent::fromWhole(10));
     }
 
     void minusSignsInTheIncreaseAndInflationBoxes() {
         auto* w = open<SavingsWindow>("Savings");
         type(w, "inInflatRate", "-5", "InLumpInv");
-        QCOMPARE(growth().inputs.inflation, Percent::fromWhole(-5));
+        QCOMPARE(testing::documentOf<SavingsWindow>().inputs.inflation, Percent::fromWhole(-5));
         type(w, "InRate", "-5", "InLumpInv"); // the rate box takes no minus
-        QCOMPARE(growth().inputs.rate, Percent::fromWhole(5));
+        QCOMPARE(testing::documentOf<SavingsWindow>().inputs.rate, Percent::fromWhole(5));
     }
 
     void theTermIsLimitedTo40Years() {
         auto* w = open<SavingsWindow>("Savings");
         const QString message = testing::messageShownBy([&] { type(w, "InTerm", "41", "InLumpInv"); });
         QCOMPARE(message, QString("Wrong entry, 40 Years limit."));
-        QCOMPARE(growth().inputs.term, Years::fromWhole(40));
+        QCOMPARE(testing::documentOf<SavingsWindow>().inputs.term, Years::fromWhole(40));
     }
 
     void comparisonsListUpTo22Examples() {
-        program().shell.CalcMode = PlannerMode::Comparisons;
         auto* w = open<SavingsWindow>("SavComp");
         QCOMPARE(m_frame->windowTitle(), QString(" Investment Growth Comparisons"));
         for (int n = 1; n <= 22; ++n)
             w->calculate();
         QCOMPARE(w->gridText(22, 7), QString("679,652.79"));
-        QCOMPARE(program().chart.labels[2], std::string("Row  3"));
+        QCOMPARE(testing::chartOf(w).labels[2], std::string("Row  3"));
         const QString message = testing::messageShownBy([&] { w->calculate(); });
         QCOMPARE(message, QString("Limit is 22 entries."));
-        QCOMPARE(growth().examples.size(), 22u);
+        QCOMPARE(testing::documentOf<SavingsWindow>().examples.size(), 22u);
         type(w, "InRate", "10", "InLumpInv"); // editing keeps the examples
         QCOMPARE(w->gridText(1, 7), QString("679,652.79"));
     }
 
     void aFailedCalculationCountsNothing() {
-        program().shell.CalcMode = PlannerMode::Comparisons;
         auto* w = open<SavingsWindow>("SavComp");
         w->calculate();
-        growth().inputs.frequency = Contributions::Quarterly;
-        growth().inputs.increase = Percent::fromWhole(-150);
+        testing::documentOf<SavingsWindow>().inputs.frequency = Contributions::Quarterly;
+        testing::documentOf<SavingsWindow>().inputs.increase = Percent::fromWhole(-150);
         const QString message = testing::messageShownBy([&] { w->calculate(); });
         QCOMPARE(message, QString("Wrong or missing entry, try again."));
-        QCOMPARE(growth().examples.size(), 1u);
+        QCOMPARE(testing::documentOf<SavingsWindow>().examples.size(), 1u);
         QCOMPARE(w->gridText(2, 0), QString());
     }
 
@@ -195,13 +193,13 @@ class TestGrowthWindows : public QObject {
         QCOMPARE(w->gridText(1, 0), QString("XYZ mutual fund."));
         QCOMPARE(w->gridText(1, 4), QString("14.870%"));
         QCOMPARE(w->gridText(1, 5), QString("100.00%"));
-        QCOMPARE(program().chart.GraphPointCount, 1);
-        QCOMPARE(program().chart.charted[0], *Currency::fromDouble(14.8698));
+        QCOMPARE(testing::chartOf(w).GraphPointCount, 1);
+        QCOMPARE(testing::chartOf(w).charted[0], *Currency::fromDouble(14.8698));
         for (int n = 2; n <= 13; ++n)
             w->calculate();
         const QString message = testing::messageShownBy([&] { type(w, "InTerm", "51", "InCost"); });
         QCOMPARE(message, QString("Wrong entry, 50 Years limit."));
-        QCOMPARE(growth().finderInputs.term, Years::fromWhole(50));
+        QCOMPARE(testing::documentOf<CompoundFinderWindow>().inputs.term, Years::fromWhole(50));
         QCOMPARE(w->gridText(1, 4), QString("14.870%")); // rows stay when a field is edited
     }
 };

@@ -5,7 +5,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/result_grid.h"
 #include "mortgage/ui/mortgage_dialogs.h"
-#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_document.h"
 #include "mortgage/ui/mortgage_window.h"
 #include "support/ui_support.h"
 
@@ -92,7 +92,7 @@ class TestMortgageDialogs : public QObject {
         QFETCH(QString, rate);
         MortgageWindow* w = open();
         QVERIFY(w);
-        mortgage().inputs.StartDate = kMarchFirst;
+        testing::documentOf<MortgageWindow>().inputs.StartDate = kMarchFirst;
         w->findChild<QRadioButton*>("Option1")->click();
         w->calculate();
         QCOMPARE(w->gridText(1, 1), QString("843.75")); // the first month's interest at 10.125%
@@ -131,7 +131,7 @@ class TestMortgageDialogs : public QObject {
             QVERIFY(!dialog->isVisible());
         });
         QCOMPARE(message, QString());
-        const MortgageInputs& in = mortgage().inputs;
+        const MortgageInputs& in = testing::documentOf<MortgageWindow>().inputs;
         QCOMPARE(in.ExtraPayments[2].amount, Currency());
         QCOMPARE(in.ExtraPercent, 0.0f);
         QCOMPARE(in.ExtraPaymentCount, 0);
@@ -155,7 +155,7 @@ class TestMortgageDialogs : public QObject {
             QVERIFY(!dialog->isVisible());
         });
         QCOMPARE(message, QString());
-        QVERIFY(!mortgage().inputs.StartDate);
+        QVERIFY(!testing::documentOf<MortgageWindow>().inputs.StartDate);
         QCOMPARE(w->findChild<QPushButton*>("MDateNumber")->text(), QString("&View payment date"));
     }
 
@@ -185,9 +185,9 @@ class TestMortgageDialogs : public QObject {
             }
         });
         QCOMPARE(message, QString());
-        QVERIFY(mortgage().inputs.StartDate ==
+        QVERIFY(testing::documentOf<MortgageWindow>().inputs.StartDate ==
                 (Date{std::chrono::year(2002), std::chrono::month(1), std::chrono::day(31)}));
-        QVERIFY(mortgage().inputs.ViewDates);
+        QVERIFY(testing::documentOf<MortgageWindow>().inputs.ViewDates);
         QCOMPARE(w->findChild<QPushButton*>("MDateNumber")->text(), QString("&View payment No."));
     }
 
@@ -207,7 +207,7 @@ class TestMortgageDialogs : public QObject {
             QTRY_VERIFY(!dialog->isVisible());
         });
         QCOMPARE(message, QString());
-        QCOMPARE(mortgage().inputs.ExtraPercent, 0.025f);
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.ExtraPercent, 0.025f);
         QCOMPARE(w->findChild<QLabel*>("AddPmtsOn")->palette().color(QPalette::Window), QColor(248, 0, 0));
     }
 
@@ -264,8 +264,9 @@ class TestMortgageDialogs : public QObject {
         QVERIFY(!editing);
         QCOMPARE(first, QString("250.00"));
         QCOMPARE(secondShown, second);
-        QCOMPARE(mortgage().inputs.ExtraPayments[1].amount, Currency::fromWhole(250));
-        QCOMPARE(mortgage().inputs.ExtraPercent, percent);
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.ExtraPayments[1].amount,
+                 Currency::fromWhole(250));
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.ExtraPercent, percent);
     }
 
     // Back in the grid after Tab, typing edits the cell that was current.
@@ -287,8 +288,9 @@ class TestMortgageDialogs : public QObject {
             QTest::keyClick(openEditor(grid), Qt::Key_Tab);
             static_cast<ExtraPaymentsDialog*>(dialog)->keepExtraPayments();
         });
-        QCOMPARE(mortgage().inputs.ExtraPayments[3].amount, Currency::fromWhole(9));
-        QCOMPARE(mortgage().inputs.ExtraPaymentCount, 1);
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.ExtraPayments[3].amount,
+                 Currency::fromWhole(9));
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.ExtraPaymentCount, 1);
     }
 
     // The focus starts on the option in use, so that Space keeps it; the arrows walk the options, and
@@ -308,7 +310,7 @@ class TestMortgageDialogs : public QObject {
         QFETCH(int, kept);
         MortgageWindow* w = open();
         QVERIFY(w);
-        mortgage().inputs.DaysChoice = choice;
+        testing::documentOf<MortgageWindow>().inputs.DaysChoice = choice;
         QString focused;
         int afterSpace = -1;
         const QString message = answerDialog(w, "MShowIRF", "MortIRFTable", [&](QDialog* dialog) {
@@ -319,14 +321,14 @@ class TestMortgageDialogs : public QObject {
                 if (dialog->findChild<QRadioButton*>(QString("IRFactor%1").arg(c))->isChecked())
                     afterSpace = c;
             QTest::keyClick(keyTarget(dialog), Qt::Key(key));
-            QCOMPARE(mortgage().inputs.DaysChoice, choice); // not before E&xit
+            QCOMPARE(testing::documentOf<MortgageWindow>().inputs.DaysChoice, choice); // not before E&xit
             QTest::keyClick(keyTarget(dialog), Qt::Key_X, Qt::AltModifier);
             QTRY_VERIFY(!dialog->isVisible()); // the button shows itself pressed first
         });
         QCOMPARE(message, QString());
         QCOMPARE(focused, QString("IRFactor%1").arg(choice));
         QCOMPARE(afterSpace, choice);
-        QCOMPARE(mortgage().inputs.DaysChoice, kept);
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.DaysChoice, kept);
     }
 
     // All and Annual recalculate however the option changes: a click, a program, a screen reader.
@@ -353,12 +355,12 @@ class TestMortgageDialogs : public QObject {
             QVERIFY(option->isChecked());
         };
         choose("Option1");
-        QCOMPARE(mortgage().inputs.CalcMode, ShowPayments::All);
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.CalcMode, ShowPayments::All);
         QCOMPARE(w->gridText(0, 0), QString("  Payment   No.  Year"));
         QCOMPARE(w->gridText(1, 0), QString("   1   1"));
         QCOMPARE(w->gridText(300, 3), QString(".00")); // 25 years of 12 payments
         choose("Option2");
-        QCOMPARE(mortgage().inputs.CalcMode, ShowPayments::Annual);
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.CalcMode, ShowPayments::Annual);
         QCOMPARE(w->gridText(0, 0), QString(" Payment  Year"));
         QCOMPARE(w->gridText(27, 0), QString("Total:")); // two rows below year 25
     }
@@ -367,7 +369,7 @@ class TestMortgageDialogs : public QObject {
     void theAdditionalPaymentsGridHasItsOwnName() {
         MortgageWindow* w = open();
         QVERIFY(w);
-        ExtraPaymentsDialog dialog(w);
+        ExtraPaymentsDialog dialog(w->document().inputs, w);
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(dialog.grid());
         QVERIFY(face);
         QCOMPARE(face->text(QAccessible::Name), QString("Additional payments by year"));

@@ -6,7 +6,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/result_grid.h"
 #include "mortgage/ui/mortgage_dialogs.h"
-#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_document.h"
 #include "mortgage/ui/mortgage_window.h"
 #include "support/ui_support.h"
 
@@ -144,16 +144,16 @@ class TestMortgageWindow : public QObject {
         if (message) QCOMPARE(text, QString("Wrong entry, 40 Years limit."));
         QCOMPARE(child<EntryBox>(w, "InTerm")->text().trimmed(), shown.trimmed());
         const double years = shown.trimmed().toDouble() / (MortgageKind(mode) == MortgageKind::Loan ? 12 : 1);
-        QCOMPARE(mortgage().inputs.termYears.toDouble(), years);
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.termYears.toDouble(), years);
     }
 
     void aNewTermErasesTheAdditionalPayments() {
         MortgageWindow* w = open(MortgageKind::Mortgage);
-        mortgage().inputs.ExtraPayments[2].amount = Currency::fromWhole(1000);
-        mortgage().inputs.ExtraPaymentCount = 1;
+        testing::documentOf<MortgageWindow>().inputs.ExtraPayments[2].amount = Currency::fromWhole(1000);
+        testing::documentOf<MortgageWindow>().inputs.ExtraPaymentCount = 1;
         typeInto(child<EntryBox>(w, "InTerm"), "30", child<EntryBox>(w, "InPrincipal"));
-        QCOMPARE(mortgage().inputs.ExtraPaymentCount, 0);
-        QCOMPARE(mortgage().inputs.ExtraPayments[2].amount, Currency());
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.ExtraPaymentCount, 0);
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.ExtraPayments[2].amount, Currency());
     }
 
     void theDateViewAsksForTheFirstDate() {
@@ -176,7 +176,7 @@ class TestMortgageWindow : public QObject {
 
     void anUnreadableDateKeepsThePreviousOne() {
         MortgageWindow* w = open(MortgageKind::Mortgage);
-        mortgage().inputs.StartDate =
+        testing::documentOf<MortgageWindow>().inputs.StartDate =
             Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)};
         QString message, shown;
         testing::whenModal([&](QWidget* dialog) {
@@ -191,7 +191,7 @@ class TestMortgageWindow : public QObject {
         child<QPushButton>(w, "MDateNumber")->click();
         QVERIFY(message.startsWith("Wrong date entry."));
         QCOMPARE(shown, QString("3/1/2002"));
-        QCOMPARE(mortgage().inputs.StartDate->day(), std::chrono::day(1));
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.StartDate->day(), std::chrono::day(1));
     }
 
     void additionalPaymentsChangeTheSchedule() {
@@ -208,7 +208,7 @@ class TestMortgageWindow : public QObject {
             dialog->keepExtraPayments();
         });
         child<QPushButton>(w, "MAddPrePay")->click();
-        QCOMPARE(mortgage().inputs.ExtraPaymentCount, 1);
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.ExtraPaymentCount, 1);
         QVERIFY(child(w, "TotSavd")->text() != QString("        $.00"));
         QCOMPARE(child(w, "AddPmtsOn")->palette().color(QPalette::Window), QColor(248, 0, 0));
         // Erase all, then OK: no payments, the indicator back to the button face.
@@ -218,7 +218,7 @@ class TestMortgageWindow : public QObject {
             dialog->keepExtraPayments();
         });
         child<QPushButton>(w, "MAddPrePay")->click();
-        QCOMPARE(mortgage().inputs.ExtraPaymentCount, 0);
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.ExtraPaymentCount, 0);
         QVERIFY(child(w, "AddPmtsOn")->palette().color(QPalette::Window) != QColor(248, 0, 0));
     }
 
@@ -252,8 +252,9 @@ class TestMortgageWindow : public QObject {
         QCOMPARE(first, QString("250.50"));
         QCOMPARE(second, QString("100.00"));
         QCOMPARE(third, QString(".00"));
-        QCOMPARE(mortgage().inputs.ExtraPayments[1].amount, *Currency::fromDouble(250.5));
-        QCOMPARE(mortgage().inputs.ExtraPaymentCount, 2);
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.ExtraPayments[1].amount,
+                 *Currency::fromDouble(250.5));
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.ExtraPaymentCount, 2);
     }
 
     void thePercentageIsLimitedTo100() {
@@ -271,28 +272,45 @@ class TestMortgageWindow : public QObject {
         child<QPushButton>(w, "MAddPrePay")->click();
         QCOMPARE(message, QString("100% limit."));
         QCOMPARE(shown, QString("  100.000%"));
-        QCOMPARE(mortgage().inputs.ExtraPercent, 1.0f);
+        QCOMPARE(testing::documentOf<MortgageWindow>().inputs.ExtraPercent, 1.0f);
     }
 
+    // The choice counts from E&xit on; closing the dialog leaves the document as it was.
+    void theDaysChoiceTakesEffectOnExit_data() {
+        QTest::addColumn<bool>("exit");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("exit") << true << 2;
+        QTest::newRow("closed") << false << 1;
+    }
     void theDaysChoiceTakesEffectOnExit() {
+        QFETCH(bool, exit);
+        QFETCH(int, kept);
         MortgageWindow* w = open(MortgageKind::Mortgage);
-        DaysInYearDialog dialog(w);
-        dialog.show();
-        dialog.findChild<QRadioButton*>("IRFactor2")->click();
-        QCOMPARE(mortgage().inputs.DaysChoice, 1); // not while the window is open
-        dialog.findChild<QPushButton*>()->click(); // E&xit
-        QCOMPARE(mortgage().inputs.DaysChoice, 2);
-        // Its title, wider than its controls, shows whole in a bold title bar beside the buttons.
-        QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-        title.setBold(true);
-        QVERIFY(dialog.width() >= QFontMetrics(title).horizontalAdvance(dialog.windowTitle()) +
-                                      4 * QFontMetrics(title).height());
+        int whileOpen = -1, titleRoom = 0;
+        testing::whenModalOf<DaysInYearDialog>([&](DaysInYearDialog* dialog) {
+            dialog->findChild<QRadioButton*>("IRFactor2")->click();
+            whileOpen = w->document().inputs.DaysChoice;
+            // Its title, wider than its controls, shows whole in a bold title bar beside the buttons.
+            QFont title = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+            title.setBold(true);
+            titleRoom = dialog->width() - QFontMetrics(title).horizontalAdvance(dialog->windowTitle()) -
+                        4 * QFontMetrics(title).height();
+            if (exit)
+                dialog->findChild<QPushButton*>()->click(); // E&xit
+            else
+                dialog->reject();
+        });
+        w->chooseDaysInYear();
+        QCOMPARE(whileOpen, 1);
+        QVERIFY(titleRoom >= 0);
+        QCOMPARE(w->document().inputs.DaysChoice, kept);
+        QCOMPARE(w->document().modified, exit);
     }
 
     void aZeroRateShowsMessage3AndKeepsThePreviousGrid() {
         MortgageWindow* w = open(MortgageKind::Mortgage);
         w->calculate();
-        mortgage().inputs.rate = Percent();
+        testing::documentOf<MortgageWindow>().inputs.rate = Percent();
         const QString message = testing::messageShownBy([&] { w->calculate(); });
         QCOMPARE(message, QString("Wrong or missing entry, try again."));
         QCOMPARE(w->gridText(1, 1), QString("10,082.74"));
@@ -300,17 +318,17 @@ class TestMortgageWindow : public QObject {
 
     void filesRoundTripAndTheOtherModeIsRefused() {
         MortgageWindow* w = open(MortgageKind::Mortgage);
-        mortgage().inputs.frequency = FrequencyKind::BiweeklyAcc;
-        mortgage().inputs.CalcMode = ShowPayments::All;
+        testing::documentOf<MortgageWindow>().inputs.frequency = FrequencyKind::BiweeklyAcc;
+        testing::documentOf<MortgageWindow>().inputs.CalcMode = ShowPayments::All;
         w->calculate();
         const QString path = QDir(program().dataFolder).filePath("House.umd");
         QVERIFY(w->saveFile(path));
-        QCOMPARE(program().shell.MortFileName, std::string("House.umd"));
-        mortgage().inputs = MortgageInputs::defaults(MortgageKind::Mortgage);
+        QCOMPARE(w->document().file, path);
+        testing::documentOf<MortgageWindow>().inputs = MortgageInputs::defaults(MortgageKind::Mortgage);
         QVERIFY(w->loadFile(path));
         QCOMPARE(child<EntryBox>(w, "FreqPmt")->text(), QString(" Biweekly(Acc)"));
         QVERIFY(child<QRadioButton>(w, "Option1")->isChecked());
-        QCOMPARE(mortgage().schedule->payments.size(), 482u);
+        QCOMPARE(testing::documentOf<MortgageWindow>().result->payments.size(), 482u);
 
         QFile loan(QDir(program().dataFolder).filePath("Car.uld"));
         QVERIFY(loan.open(QIODevice::WriteOnly));
@@ -332,7 +350,7 @@ class TestMortgageWindow : public QObject {
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().startsWith("100000,7,25,\"      Monthly\",\"      Monthly\",\"\","));
-        mortgage().inputs.principal = *Currency::fromDouble(200000000000);
+        testing::documentOf<MortgageWindow>().inputs.principal = *Currency::fromDouble(200000000000);
         const QString message = testing::messageShownBy([&] { QVERIFY(!w->saveFile(path)); });
         QCOMPARE(message, QString("Wrong or missing entry, try again."));
     }
@@ -364,9 +382,9 @@ class TestMortgageWindow : public QObject {
         w->calculate();
         QVERIFY(w->saveFile(QDir(program().dataFolder).filePath("Short.uld")));
         w->showChart();
-        QVERIFY(program().chart.GraphCaller == ChartCaller::Mortgage);
-        QCOMPARE(program().chart.GraphPointCount, 2);
-        QCOMPARE(program().chart.GraphTitle, std::string("Personal Loan balance at start of each Year"));
+        QVERIFY(testing::chartOf(w).GraphCaller == ChartCaller::Mortgage);
+        QCOMPARE(testing::chartOf(w).GraphPointCount, 2);
+        QCOMPARE(testing::chartOf(w).GraphTitle, std::string("Personal Loan balance at start of each Year"));
     }
 
     void printsTheScheduleToAPdf() {
@@ -417,11 +435,11 @@ class TestMortgageWindow : public QObject {
     void exitReturnsToTheMenu() {
         MortgageWindow* w = open(MortgageKind::Mortgage);
         w->calculate();
+        const QPointer<MortgageDocument> document = &w->document();
         w->exitToMenu();
-        QTest::qWait(0);
         QCOMPARE(m_frame->windowTitle(), QString(" Brisklane Menu"));
         QVERIFY(m_frame->menu()->isVisible());
-        QVERIFY(!mortgage().schedule);
+        QVERIFY(QTest::qWaitFor([&document] { return document.isNull(); })); // the results went with it
     }
 };
 

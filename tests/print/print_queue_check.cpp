@@ -6,7 +6,7 @@
 // for each letter (a letter whose symbol became a blank is lost), so the fallback's text is the key.
 // A chart's few words turn with its landscape page: the chart is compared as a picture.
 #include "charts/ui/chart_windows.h"
-#include "mortgage/ui/mortgage_state.h"
+#include "mortgage/ui/mortgage_document.h"
 #include "mortgage/ui/mortgage_window.h"
 #include "support/ui_support.h"
 

@@ -2,7 +2,7 @@
 #include "app/ui/entry_box.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
-#include "retirement/ui/retirement_state.h"
+#include "retirement/ui/retirement_document.h"
 #include "retirement/ui/retirement_windows.h"
 #include "support/ui_support.h"
 
@@ -45,20 +45,19 @@ class TestRetirementWindows : public QObject {
         QCOMPARE(w->gridRows(), 25);
         QCOMPARE(w->gridText(1, 1), QString("50,000.00"));
         QCOMPARE(w->gridText(22, 0), QString("Total:"));
-        QCOMPARE(program().chart.GraphPointCount, 20);
-        QCOMPARE(retirement().RetireYearsText, std::string(" 20"));
+        QCOMPARE(testing::chartOf(w).GraphPointCount, 20);
         w->findChild<QRadioButton*>("Option2")->click();
-        QVERIFY(retirement().retire.option == RetireOption::Fixed);
+        QVERIFY(testing::documentOf<RetirementWindow>().inputs.option == RetireOption::Fixed);
         QCOMPARE(w->findChild<EntryBox*>("InInvest")->text(), QString("  $100,000.00"));
         QCOMPARE(w->findChild<EntryBox*>("InTerm")->text(), QString("             .00%"));
         QCOMPARE(w->gridText(1, 1), QString()); // the change emptied the table
-        QCOMPARE(program().chart.GraphPointCount, 0);
+        QCOMPARE(testing::chartOf(w).GraphPointCount, 0);
         w->calculate();
         // 1,000 a month from 100,000 at 10%: an annuity of about 201 months, so 16 years and a part.
-        QCOMPARE(program().chart.GraphPointCount, 17);
+        QCOMPARE(testing::chartOf(w).GraphPointCount, 17);
         QCOMPARE(w->gridRows(), 25);
         QCOMPARE(w->gridText(17, 3), QString(".00"));
-        QCOMPARE(program().chart.GraphTitle, std::string("Retirement value at start of each Year"));
+        QCOMPARE(testing::chartOf(w).GraphTitle, std::string("Retirement value at start of each Year"));
     }
 
     void theLimitsAndTheCannotCompleteMessage() {
@@ -66,12 +65,12 @@ class TestRetirementWindows : public QObject {
         QString* message = captureMessage();
         type(w, "InTerm", "51", "InInvest");
         QCOMPARE(*message, QString("Wrong entry, 50 Years limit."));
-        QCOMPARE(retirement().retire.years, Years::fromWhole(50));
+        QCOMPARE(testing::documentOf<RetirementWindow>().inputs.years, Years::fromWhole(50));
         message = captureMessage();
         type(w, "InRateDrawn", "100", "InInvest");
         w->calculate();
         QCOMPARE(*message, QString("Unknown error. Cannot complete."));
-        QCOMPARE(program().chart.GraphPointCount, 0);
+        QCOMPARE(testing::chartOf(w).GraphPointCount, 0);
         QCOMPARE(w->gridText(1, 1), QString());
     }
 
@@ -89,7 +88,7 @@ class TestRetirementWindows : public QObject {
         type(w, "InRate", "0", "InLumpInv");
         w->calculate();
         QCOMPARE(*message, QString("Wrong or missing entry, try again."));
-        QCOMPARE(program().chart.GraphPointCount, 0);
+        QCOMPARE(testing::chartOf(w).GraphPointCount, 0);
     }
 
     void plan401kStartsBelowTheBalanceRow() {

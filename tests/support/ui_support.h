@@ -1,6 +1,7 @@
 // Helpers for the window tests: answering modal windows, and a fresh data folder for each test.
 #pragma once
 
+#include "app/ui/calculator_window.h"
 #include "app/ui/entry_box.h"
 #include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
@@ -101,12 +102,23 @@ inline void typeText(QWidget* widget, const QString& text) {
 // Opens the frame and, from the main menu, the task of `button`; nothing when the frame will not
 // become active (focus, and so the entry boxes, need an active window).
 template <typename W> W* openTask(std::unique_ptr<MainFrame>& frame, const char* button) {
-    frame = std::make_unique<MainFrame>();
+    frame = std::make_unique<MainFrame>(program());
     frame->show();
     frame->activateWindow();
     if (!QTest::qWaitForWindowActive(frame.get())) return nullptr;
     frame->menu()->button(button)->click();
     return qobject_cast<W*>(frame->currentTask());
+}
+
+// The document of the open window of type W (the window the test opened).
+template <typename W> auto& documentOf() {
+    W* window = program().frame ? program().frame->findChild<W*>() : nullptr;
+    if (!window) qFatal("no %s is open", W::staticMetaObject.className());
+    return window->document();
+}
+// The chart the open calculator `window` would show.
+inline const ChartHandover& chartOf(QWidget* window) {
+    return qobject_cast<CalculatorWindow*>(window)->calculatorDocument().chart;
 }
 
 // Leaving a box, as the Tab key does. Sent to the box itself: the offscreen platform does not always

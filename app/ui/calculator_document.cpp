@@ -1,0 +1,1 @@
+#include "app/ui/calculator_document.h"
