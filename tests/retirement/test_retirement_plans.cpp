@@ -145,30 +145,23 @@ TEST(CapitalRequired, LevelInvestmentReachesTheCapital) {
 }
 
 TEST(CapitalRequired, RefusesWhatHasNoAnswer) {
-    EXPECT_EQ(calculateCapital({.option = CapitalOption::Capital,
-                                .capital = Currency::fromWhole(1000),
-                                .rate = Percent(),
-                                .term = Years::fromWhole(5)})
-                  .message,
-              Msg::WrongEntry);
-    EXPECT_EQ(calculateCapital({.option = CapitalOption::Income,
-                                .yearlyIncome = Currency::fromWhole(1000),
-                                .rate = Percent(),
-                                .term = Years::fromWhole(5)})
-                  .message,
-              Msg::WrongEntry);
-    EXPECT_EQ(calculateCapital({.option = CapitalOption::Capital,
-                                .capital = Currency::fromWhole(1000),
-                                .rate = Percent::fromWhole(5),
-                                .term = Years()})
-                  .message,
-              Msg::WrongEntry);
-    EXPECT_EQ(calculateCapital({.option = CapitalOption::Capital,
-                                .capital = Currency::fromWhole(1000),
-                                .rate = Percent::fromWhole(5),
-                                .term = Years::fromWhole(51)})
-                  .message,
-              Msg::YearLimit50);
+    const struct {
+        CapitalOption option;
+        Percent rate;
+        Years term;
+        Msg message;
+    } cases[] = {{CapitalOption::Capital, Percent(), Years::fromWhole(5), Msg::WrongEntry},
+                 {CapitalOption::Income, Percent(), Years::fromWhole(5), Msg::WrongEntry},
+                 {CapitalOption::Capital, Percent::fromWhole(5), Years(), Msg::WrongEntry},
+                 {CapitalOption::Capital, Percent::fromWhole(5), Years::fromWhole(51), Msg::YearLimit50}};
+    for (const auto& c : cases)
+        EXPECT_EQ(calculateCapital({.option = c.option,
+                                    .capital = Currency::fromWhole(1000),
+                                    .yearlyIncome = Currency::fromWhole(1000),
+                                    .rate = c.rate,
+                                    .term = c.term})
+                      .message,
+                  c.message);
 }
 
 TEST(Plan401k, NoYearsIsMessage3) {

@@ -27,6 +27,15 @@ ValueDatabase weekly(std::vector<double> newestFirst) {
     return db;
 }
 
+// The same with its earnings, latest first.
+ValueDatabase withEarnings(std::vector<double> newestFirst, std::vector<EarningsRow> earnings) {
+    ValueDatabase db = weekly(std::move(newestFirst));
+    for (std::size_t k = 0; k < earnings.size(); ++k)
+        db.earnings[k] = earnings[k];
+    db.EarnCount = static_cast<int>(earnings.size());
+    return db;
+}
+
 } // namespace
 
 TEST(ZrkFile, RoundTripNewestFirstAndTheLayout) {
@@ -191,11 +200,8 @@ TEST(Sheet, RiskFigures) {
           Case{30, 10, "15.00  ", "-33.33%", " Could Drop to:", " Risk at 10 times Earnings", "20.00  "},
           Case{16, 8, "8.00  ", ".00%", " Could Remain at:", " Risk at 8 times Earnings", "16.00  "},
           Case{16, 0, "8.00  ", "-100.00%", " Could Drop to:", " Risk at 0 times Earnings", ".00  "}}) {
-        ValueDatabase db = weekly({c.last, 10, 10});
-        db.EarningsFactor = c.factor;
-        db.earnings[0] = {2001, 2};
-        db.earnings[1] = {2000, 1.6};
-        db.EarnCount = 2;
+        ValueDatabase db = withEarnings({c.last, 10, 10}, {{2001, 2}, {2000, 1.6}});
+        db.EarningsFactor = static_cast<float>(c.factor);
         const auto sheet = computeSheet(db, iso);
         ASSERT_TRUE(sheet.figures);
         const SheetTexts t = sheetTexts(*sheet.figures.value, db, "$", SheetPeriods::Weeks);
@@ -216,10 +222,7 @@ TEST(Sheet, DivisionsByZeroAreMessage27WithTheDate) {
     EXPECT_EQ(zero.figures.message, Msg::CheckDataValues);
     EXPECT_EQ(zero.detail, "2002-02-15");
     // An earnings row without an amount is not a row: nothing divides by it.
-    ValueDatabase db = weekly({5, 4, 3});
-    db.earnings[0] = {2001, 2};
-    db.earnings[1] = {2000, 0};
-    db.EarnCount = 2;
+    const ValueDatabase db = withEarnings({5, 4, 3}, {{2001, 2}, {2000, 0}});
     const auto sheet = computeSheet(db, iso);
     ASSERT_TRUE(sheet.figures);
     EXPECT_TRUE(sheet.figures->earnChanges.empty());
@@ -228,10 +231,7 @@ TEST(Sheet, DivisionsByZeroAreMessage27WithTheDate) {
 // Earnings changes are kept to four decimals; one too large for a currency value is message 27,
 // not the end of the program. On both sides of the limit (922,337,203,685,477.5807).
 TEST(Sheet, AnEarningsChangeTooLargeIsMessage27) {
-    ValueDatabase db = weekly({5, 4, 3});
-    db.earnings[0] = {2001, 1e15};
-    db.earnings[1] = {2000, 0.5};
-    db.EarnCount = 2;
+    ValueDatabase db = withEarnings({5, 4, 3}, {{2001, 1e15}, {2000, 0.5}});
     const auto tooLarge = computeSheet(db, iso);
     EXPECT_EQ(tooLarge.figures.message, Msg::CheckDataValues);
     EXPECT_EQ(tooLarge.detail, "2002-02-15");
@@ -243,11 +243,8 @@ TEST(Sheet, AnEarningsChangeTooLargeIsMessage27) {
 
 // The 4-decimal rounding of the changes, and the fourth change of five earnings rows.
 TEST(Sheet, EarningsChangesToFourDecimals) {
-    ValueDatabase db = weekly({5, 4, 3});
-    const double amounts[5] = {3, 2.5, 2, 1.5, 1.2};
-    for (int k = 0; k < 5; ++k)
-        db.earnings[k] = {2005 - k, amounts[k]};
-    db.EarnCount = 5;
+    const ValueDatabase db =
+        withEarnings({5, 4, 3}, {{2005, 3}, {2004, 2.5}, {2003, 2}, {2002, 1.5}, {2001, 1.2}});
     const auto sheet = computeSheet(db, iso);
     ASSERT_TRUE(sheet.figures);
     // 3/2.5 - 1 = 0.2; 2.5/2 - 1 = 0.25; 2/1.5 - 1 = 0.33333 -> 0.3333; 1.5/1.2 - 1 = 0.25
