@@ -116,6 +116,31 @@ TEST(MaskFormat, CentsRoundHalfUp) {
     }
 }
 
+// A figure exactly half a unit past the last place a mask shows rounds away from zero, whether
+// the place below is odd or even (half to even would show .12, .062 and 2); just below the half it
+// stays. Halves exact in binary where they can be, to no, two, three and four places; the figure
+// below 1e-4 takes the exact path, the others the quick one.
+TEST(MaskFormat, HalfPastTheLastPlaceRoundsAwayFromZero) {
+    const struct {
+        double value;
+        const char* mask;
+        const char* half;
+        const char* below; // a billionth of the value nearer zero
+    } cases[] = {
+        {0.125, mask::Amount, ".13", ".12"},
+        {-0.375, mask::Total, "-0.38", "-0.37"},
+        {0.0625, mask::InterestRate, ".063", ".062"},
+        {2.5, mask::Years, "3", "2"},
+        {0.00005, mask::GrowthRate4, ".0001", ".0000"},
+        {0.00125, mask::FractionPercent, ".13%", ".12%"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Format(c.value, c.mask), c.half) << c.value << " with " << c.mask;
+        const double below = c.value - std::copysign(std::fabs(c.value) * 1e-9, c.value);
+        EXPECT_EQ(Format(below, c.mask), c.below) << below << " with " << c.mask;
+    }
+}
+
 TEST(RightAlign, PadsAndCutsPlainText) {
     EXPECT_EQ(RightAlign("abc", 5), "  abc");
     EXPECT_EQ(RightAlign("abcdef", 4), "abcd");

@@ -1,4 +1,4 @@
-// The chart hand-over every calculator fills: its points and series, and exit resets the caller.
+// The chart hand-over every calculator fills: its points and series.
 #include "charts/core/chart_handover.h"
 
 #include <gtest/gtest.h>
@@ -20,10 +20,4 @@ TEST(ChartHandover, YearAndComparisonPoints) {
     EXPECT_EQ(chart.charted, (std::vector<Currency>{*Currency::fromDouble(6.9), *Currency::fromDouble(1.5)}));
     EXPECT_EQ(chart.shares, (std::vector<Currency>{Currency::fromWhole(16000), Currency::fromWhole(900)}));
     EXPECT_EQ(chart.GraphPointCount, 2);
-
-    chart.GraphCaller = ChartCaller::CompoundFinder;
-    chart.GraphPointCount = 22;
-    chart.reset();
-    EXPECT_EQ(chart.GraphCaller, ChartCaller::None);
-    EXPECT_EQ(chart.GraphPointCount, 0);
 }

@@ -126,20 +126,12 @@ TEST_F(Calc, OutputToAFullDiskIsAnError) {
     const std::vector<std::vector<std::string>> commands = {
         {"mortgage"},
         {"mortgage", "--format", "csv"},
-        {"mortgage", "--format", "json", "--annual"},
-        {"growth", "--format", "csv"},
-        {"growth", "--example", "rate=6", "--example", "rate=8"},
-        {"compound"},
         {"retirement", "--format", "json"},
-        {"capital"},
-        {"401k", "--format", "csv"},
+        {"growth", "--example", "rate=6", "--example", "rate=8"},
         {"format", "--mask", "#.00", "5"},
-        {"valuedb", kSample, "list"},
-        {"valuedb", kSample, "ratios"},
         {"valuedb", kSample, "ratios", "--format", "text"},
         {"--help"},
         {"--version"},
-        {"mortgage", "--help"},
         {"mortgage", "--term", "1", "--printout", path("never.txt")},
     };
     for (const auto& args : commands) {
@@ -233,8 +225,9 @@ TEST_F(Calc, FileNamesKeepTheirBytes) {
     EXPECT_NE(missing.err.find(path(latin1 + "-none.umd")), std::string::npos) << missing.err;
 }
 
-// The window saves the start date in the user's short date form: the command line loads it in that
-// form first, and in any other that gives one date only.
+// The window saves the start date in the user's short date form: the command line loads it in the
+// form of its locale first, and in any other that gives one date only (every form is read by the
+// mortgage file's own tests; here the locale chooses).
 TEST_F(Calc, AStartDateSavedByTheWindowLoads) {
     const Result saved = calc({"mortgage", "--start-date", "2026-01-15", "--save", path("iso.umd")});
     ASSERT_EQ(saved.status, 0) << saved.err;
@@ -250,10 +243,7 @@ TEST_F(Calc, AStartDateSavedByTheWindowLoads) {
         {"12/7/2026", "en_GB.UTF-8", "2026-07-12"},
         {"12.7.2026", "de_DE.UTF-8", "2026-07-12"},
         {"25/12/2026", "en_US.UTF-8", "2026-12-25"},
-        {"25/12/2026", "C.UTF-8", "2026-12-25"},
-        {"2026-01-15", "en_US.UTF-8", "2026-01-15"},
         {"12/7/2026", "C.UTF-8", ""},
-        {"31/31/2026", "en_US.UTF-8", ""},
     };
     for (const auto& c : cases) {
         std::string bytes = iso;
@@ -279,15 +269,10 @@ TEST_F(Calc, AFailedCommandWritesNoPrintout) {
         {"valuedb", kSample, "extract", "1", "999", "--output", path("part.zrk")},
         {"valuedb", kSample, "sort"}, // no --output
         {"valuedb", kSample, "trend", "--page", "9", "--output", path("t.png")},
-        {"valuedb", kSample, "nosuch"},
         {"mortgage", "--term", "41", "--save", path("m.umd")},
         {"mortgage", "--start-date", "9990-01-01", "--save", path("m.umd")},
-        {"growth", "--term", "41"},
         {"growth", "--example", "rate=6", "--example", "term=x"},
-        {"compound", "--term", "51"},
         {"retirement", "--withdraw", "100"},
-        {"capital", "--option", "x"},
-        {"401k", "--years", "51"},
         {"chart", "401k", "--kind", "2", "--output", path("c.png")},
         {"chart", "growth", "--term", "0", "--output", path("c.png")},
     };
@@ -335,10 +320,7 @@ TEST_F(Calc, ErrorsNameTheOptionAndTheMessageNumber) {
         {{"mortgage", "--term", "0.01"}, "--term 0.01: Wrong or missing entry, try again. (message 3)\n"},
         {{"mortgage", "--increase", "101"}, "--increase 101: "},
         {{"mortgage", "--extra", "99=5"}, "--extra 99=5: Wrong or missing entry, try again. (message 3)\n"},
-        {{"growth", "--term", "41"}, "--term 41: Wrong entry, 40 Years limit. (message 5)\n"},
-        {{"growth", "--rate", "x"}, "--rate x: Wrong or missing entry, try again. (message 3)\n"},
         {{"compound", "--term", "51"}, "--term 51: Wrong entry, 50 Years limit. (message 4)\n"},
-        {{"401k", "--years", "51"}, "--years 51: Wrong entry, 50 Years limit. (message 4)\n"},
         {{"retirement", "--withdraw", "100"},
          "--withdraw 100: Unknown error. Cannot complete. (message 7)\n"},
         {{"capital", "--option", "x"}, "--option x: Wrong or missing entry, try again. (message 3)\n"},

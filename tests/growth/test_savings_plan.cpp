@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 using namespace brisk;
 
@@ -137,34 +138,25 @@ TEST(CompoundFinder, TheWorkedExamples) {
 }
 
 TEST(CompoundFinder, PathFallingValueAndLimits) {
-    const auto up =
-        findCompoundGrowth({Currency::fromWhole(1000), Currency::fromWhole(2000), Years::fromWhole(5), ""});
+    const auto find = [](double cost, double value, double years) {
+        return findCompoundGrowth(
+            {*Currency::fromDouble(cost), *Currency::fromDouble(value), *Years::fromDouble(years), ""});
+    };
+    const auto up = find(1000, 2000, 5);
     ASSERT_TRUE(up);
     ASSERT_EQ(up->path.size(), 5u);
     EXPECT_EQ(up->path[0], 1148.0);        // 1,000 x 1.148698 rounded down
     EXPECT_NEAR(up->path[4], 2000.0, 1.0); // floating point may leave it a hair under
-    const auto down =
-        findCompoundGrowth({Currency::fromWhole(2000), Currency::fromWhole(1000), Years::fromWhole(5), ""});
+    const auto down = find(2000, 1000, 5);
     ASSERT_TRUE(down);
     EXPECT_LT(down->rate, 0);
     const ResultTable fallen = finderTable({*down.value});
     EXPECT_EQ(displayText(fallen.rows[0][5], fallen.columns[5], {}), "-50.00%");
-    EXPECT_TRUE(
-        findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Years::fromWhole(50), ""}));
-    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Years::fromWhole(51), ""})
-                  .message,
-              Msg::YearLimit50);
-    // A later value of nothing, or below nothing, has no compound rate.
-    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency(), Years::fromWhole(5), ""}).message,
-              Msg::WrongEntry);
-    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(-2), Years::fromWhole(5), ""})
-                  .message,
-              Msg::WrongEntry);
-    EXPECT_EQ(findCompoundGrowth({Currency(), Currency::fromWhole(2), Years::fromWhole(5), ""}).message,
-              Msg::WrongEntry);
-    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(-1), Currency::fromWhole(2), Years::fromWhole(5), ""})
-                  .message,
-              Msg::WrongEntry);
-    EXPECT_EQ(findCompoundGrowth({Currency::fromWhole(1), Currency::fromWhole(2), Years(), ""}).message,
-              Msg::WrongEntry);
+    EXPECT_TRUE(find(1, 2, 50));
+    EXPECT_EQ(find(1, 2, 51).message, Msg::YearLimit50);
+    // A later value of nothing, or below nothing, has no compound rate; nor has a cost or a term of
+    // nothing.
+    for (const auto& [cost, value, years] :
+         {std::tuple{1, 0, 5}, {1, -2, 5}, {0, 2, 5}, {-1, 2, 5}, {1, 2, 0}})
+        EXPECT_EQ(find(cost, value, years).message, Msg::WrongEntry) << cost << " " << value << " " << years;
 }

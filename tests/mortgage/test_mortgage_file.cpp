@@ -3,12 +3,27 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace brisk;
 using namespace std::chrono;
 
 namespace {
 const ShortDateForm us = shortDateFormFromPattern("M/d/yyyy");
+
+// A mortgage file's first line, of no payment lines, with the fields changed (0 the principal).
+std::string firstLine(const std::map<std::size_t, std::string>& changed = {}) {
+    std::vector<std::string> fields = {
+        "1000", "5",     "10", "\"      Monthly\"", "\"      Monthly\"", "\"\"", "0", "1", "1", "0", "0", "1",
+        "365",  "\"O\"", "0"};
+    for (const auto& [at, value] : changed)
+        fields[at] = value;
+    std::string line;
+    for (const std::string& field : fields)
+        line += (line.empty() ? "" : ",") + field;
+    return line + "\r\n";
 }
+} // namespace
 
 TEST(MortgageFile, WritesTheFifteenFieldsAndThePaymentLines) {
     MortgageInputs in = MortgageInputs::defaults(MortgageKind::Mortgage);
@@ -114,41 +129,36 @@ TEST(MortgageFile, AFileWithNoPaymentLinesHasOneLine) {
 }
 
 TEST(MortgageFile, DaysChoiceFourReadsAs365Point25) {
-    const auto in =
-        parseMortgageFile("1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,4,1,0,0,1,365.25,\"O\",0\r\n",
-                          MortgageKind::Mortgage, us);
+    std::string bytes = firstLine({{7, "4"}});
+    bytes.replace(bytes.find(",365,"), 5, ",365.25,");
+    const auto in = parseMortgageFile(bytes, MortgageKind::Mortgage, us);
     ASSERT_TRUE(in);
     EXPECT_EQ(in->DaysChoice, 0);
 }
 
 TEST(MortgageFile, AcceptsAnyCountUpToFortyFiveWhateverTheTerm) {
-    std::string bytes = "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,45,0,1,365,\"O\",0\r\n";
+    std::string bytes = firstLine({{9, "45"}});
     for (int i = 1; i <= 45; ++i)
         bytes += std::to_string(i) + ",0\r\n";
     EXPECT_TRUE(parseMortgageFile(bytes, MortgageKind::Mortgage, us));
 }
 
 TEST(MortgageFile, RefusesDamagedFilesWithMessage13) {
-    const std::string good = "1000,5,10,\"      Monthly\",\"      "
-                             "Monthly\",\"3/1/2002\",0,1,1,2,0,1,365,\"O\",0\r\n1,0\r\n2,0\r\n";
-    ASSERT_TRUE(parseMortgageFile(good, MortgageKind::Mortgage, us));
+    const std::string good = firstLine({{5, "\"3/1/2002\""}, {9, "2"}}) + "1,0\r\n2,0\r\n";
     std::vector<std::pair<std::string, std::string>> cases = {
         {"empty", ""},
         {"truncated", good.substr(0, 40)},
         {"missing line", good.substr(0, good.size() - 5)},
-        {"other mode", "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,2,365,\"O\",0\r\n"},
-        {"unknown list text", "1000,5,10,\"Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
+        {"other mode", firstLine({{11, "2"}})},
+        {"unknown list text", firstLine({{3, "\"Monthly\""}})},
         {"reordered", "\"      Monthly\",1000,5,10,\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
-        {"negative principal",
-         "-1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
-        {"huge principal", "1e14,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
-        {"term past the limit",
-         "1000,5,41,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"O\",0\r\n"},
-        {"count below 0", "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,-1,0,1,365,\"O\",0\r\n"},
-        {"count above 45", "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,46,0,1,365,\"O\",0\r\n"},
-        {"bad date",
-         "1000,5,10,\"      Monthly\",\"      Monthly\",\"2/30/2002\",0,1,1,0,0,1,365,\"O\",0\r\n"},
-        {"no marker", "1000,5,10,\"      Monthly\",\"      Monthly\",\"\",0,1,1,0,0,1,365,\"X\",0\r\n"},
+        {"negative principal", firstLine({{0, "-1000"}})},
+        {"huge principal", firstLine({{0, "1e14"}})},
+        {"term past the limit", firstLine({{2, "41"}})},
+        {"count below 0", firstLine({{9, "-1"}})},
+        {"count above 45", firstLine({{9, "46"}})},
+        {"bad date", firstLine({{5, "\"2/30/2002\""}})},
+        {"no marker", firstLine({{13, "\"X\""}})},
         {"binary", std::string("\x00\x01\x02\xff\xfe", 5)},
     };
     for (const auto& [why, bytes] : cases) {

@@ -222,15 +222,6 @@ TEST(Schedule, ALoanCountsMonthsAndAShortOneStillCharts) {
     EXPECT_EQ(points[1], 0.0);
 }
 
-// Long figures: tests/reference/figures.py works them out apart from the program.
-TEST(Schedule, YearStartBalancesFollowTheSchedule) {
-    const Schedule s = run(mortgage(100000, 10.125, 25));
-    const auto points = s.yearStartBalances(100000);
-    ASSERT_EQ(points.size(), 25u);
-    EXPECT_EQ(points[0], 100000.0);
-    EXPECT_NEAR(points[1], 99072.4096611934, 0.005);
-}
-
 // Payment dates stay within the four-digit years a file can hold.
 TEST(Schedule, DatesEndBeforeTheYear10000) {
     MortgageInputs in = mortgage(100000, 10, 25);

@@ -85,7 +85,49 @@ def retirement_figures():
     yield "test_retirement_plans AFixedAmountRunningOut: last year's interest", interest
 
 
+def fixed_amount(capital, rate, monthly, increase):
+    """The fixed amount option's whole years, month by month: each month the interest at the
+    monthly equivalent of the yearly rate (single precision), the amount drawn; after each year the
+    amount is raised, and the next year follows while what is left with that year's raise is above
+    the raised annual amount, to 50 years. Returns each year's (interest, value at its end) and
+    whether the 50 years were reached."""
+    q = single((1 + single(rate / 100)) ** (1 / 12) - 1)
+    g = cents4(increase / 100)
+    value, annual, rows = capital, 12 * monthly, []
+    while True:
+        interest = 0.0
+        for _ in range(12):
+            i = value * q
+            end = value + cents4(i) - monthly
+            interest += i
+            value = cents4(end)
+        rows.append((interest, end))
+        raised, monthly, annual = end + monthly * g, monthly + monthly * g, annual + annual * g
+        if len(rows) == 50:
+            return rows, True
+        if not raised > annual:
+            return rows, False
+
+
+def fifty_year_figures():
+    # The least capital that lasts the 50 years at 8.57%, drawing 448.15 a month raised 1.26% a
+    # year (found by halving the range of whole cents); with a cent less, the 49th year's end is the
+    # last whole one and the 50th is the partial year the capital runs out in.
+    rows, full = fixed_amount(74080.01, 8.57, 448.15, 1.26)
+    yield "test_retirement_plans AFixedAmountLastsFiftyYearsFromTheLeastCapital: 74,080.01 lasts", full
+    yield "test_retirement_plans AFixedAmountLastsFiftyYearsFromTheLeastCapital: year 1 interest", rows[0][0]
+    yield "test_retirement_plans AFixedAmountLastsFiftyYearsFromTheLeastCapital: year 2 interest", rows[1][0]
+    yield "test_retirement_plans AFixedAmountLastsFiftyYearsFromTheLeastCapital: value after year 50", rows[-1][1]
+    rows, full = fixed_amount(74080.00, 8.57, 448.15, 1.26)
+    yield "test_retirement_plans AFixedAmountLastsFiftyYearsFromTheLeastCapital: 74,080.00 lasts", full
+    yield "test_retirement_plans AFixedAmountLastsFiftyYearsFromTheLeastCapital: whole years", len(rows)
+    # Nothing drawn: 10,000 at 6% only grows, for the 50 years.
+    rows, full = fixed_amount(10000, 6, 0, 3)
+    yield "test_retirement_plans NothingDrawnMonthlyGrowsFiftyYears: years", len(rows)
+    yield "test_retirement_plans NothingDrawnMonthlyGrowsFiftyYears: value after year 50", rows[-1][1]
+
+
 if __name__ == "__main__":
-    for figures in (mortgage_figures, savings_figures, retirement_figures):
+    for figures in (mortgage_figures, savings_figures, retirement_figures, fifty_year_figures):
         for name, value in figures():
             print(f"{name}: {value!r}")

@@ -9,7 +9,9 @@
 
 #include <clocale>
 #include <cstdio>
+#include <fstream>
 #include <map>
+#include <unistd.h>
 
 using namespace brisk;
 using namespace std::chrono;
@@ -436,6 +438,24 @@ TEST(PriceImport, TheCutToCentsKeepsEveryCentOfLargeValues) {
     EXPECT_EQ(cutToCents(14.379), 14.37);
     EXPECT_EQ(cutToCents(-14.379), -14.37);
     EXPECT_EQ(cutToCents(0.009), 0);
+}
+
+// A file of exactly the largest size read is read whole; a byte more is refused unread (64 MiB,
+// far beyond any export of one investment's daily prices). Made sparse: no bytes are written.
+TEST(PriceImport, TheSizeLimitAtItsEdge) {
+    constexpr std::uintmax_t kLargest = 64u << 20;
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("brisk-prices-" + std::to_string(::getpid()) + ".csv");
+    std::ofstream(file) << "Date,Close\n";
+    std::filesystem::resize_file(file, kLargest);
+    const auto read = priceFileText(file);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->size(), kLargest);
+    EXPECT_TRUE(read->starts_with("Date,Close\n"));
+    std::filesystem::resize_file(file, kLargest + 1);
+    EXPECT_FALSE(priceFileText(file));
+    EXPECT_EQ(readPriceFile(file, {}).problem->kind, PriceFileProblem::Kind::Unreadable);
+    std::filesystem::remove(file);
 }
 
 TEST(PriceImport, SummaryWordsEachCount) {
