@@ -120,7 +120,8 @@ AveragesWindow::AveragesWindow(QWidget* parent) : QWidget(parent) {
     connect(graph, &QPushButton::clicked, this, [this] {
         if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
         valueDb().TrendGraphCaller = TrendCaller::Averages;
-        if (QWidget* trend = MainMenu::makeWindow(TaskWindow::TrendGraph)) frame()->openOver(trend);
+        if (QWidget* trend = MainMenu::makeWindow(TaskWindow::TrendGraph, program()))
+            frame()->openOver(trend);
     });
     connect(sheet, &QPushButton::clicked, this, [] {
         setCaption(" Add and Edit Database");

@@ -78,7 +78,8 @@ DatabaseMenu::DatabaseMenu(QWidget* parent) : QWidget(parent) {
     connect(made["ShowTGraph"], &QPushButton::clicked, this, [this] {
         if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
         valueDb().TrendGraphCaller = TrendCaller::Menu;
-        if (QWidget* graph = MainMenu::makeWindow(TaskWindow::TrendGraph)) frame()->openOver(graph);
+        if (QWidget* graph = MainMenu::makeWindow(TaskWindow::TrendGraph, program()))
+            frame()->openOver(graph);
     });
     connect(made["ExitMenu"], &QPushButton::clicked, this, &DatabaseMenu::exitToMenu);
 

@@ -78,10 +78,10 @@ DatabaseEditor::DatabaseEditor(QWidget* parent) : QWidget(parent) {
         // A year is a 16-bit whole number: a larger one is a wrong entry, and the box shows the
         // year stored again instead of keeping what cannot be stored.
         year->setLimitCheck([this, j](EntryBox& box) {
-            if (!program().shell.entry.EntryEdited || toInt16(parseEntryText(ss(box.text()), ""))) return;
+            if (!typingState().EntryEdited || toInt16(parseEntryText(ss(box.text()), ""))) return;
             // Nothing new to store, here or in the box the message box takes the focus from.
             box.setValue(db().earnings[j].year);
-            program().shell.entry.EntryEdited = 0;
+            typingState().EntryEdited = 0;
             showMessage(Msg::WrongEntry, this);
         });
         auto* amount = new EntryBox(EntryBox::Kind::Number, earnings);

@@ -47,10 +47,10 @@ ExtractDialog::ExtractDialog(QWidget* parent) : QDialog(parent) {
         if (n < 1 || n > count) {
             showMessage(Msg::OutOfRange, this, QString::number(count), " 1");
             box.setText(QString::number(n < 1 ? 1 : count));
-            program().shell.entry.EntryEdited = 1;
+            typingState().EntryEdited = 1;
         } else if (text.isEmpty()) {
             box.setText("1");
-            program().shell.entry.EntryEdited = 1;
+            typingState().EntryEdited = 1;
         }
     };
     low->setLimitCheck(limit);

@@ -18,13 +18,12 @@ ValueDbState& valueDb() {
 }
 
 void registerValueDbWindows() {
-    MainMenu::registerWindow(TaskWindow::DatabaseMenu, [] { return new DatabaseMenu; });
-    MainMenu::registerWindow(TaskWindow::TrendGraph, [] { return new TrendGraphWindow; });
+    MainMenu::registerWindow(TaskWindow::DatabaseMenu, [](ProgramState&) { return new DatabaseMenu; });
+    MainMenu::registerWindow(TaskWindow::TrendGraph, [](ProgramState&) { return new TrendGraphWindow; });
     // A .zrk opens in the database menu, in memory.
-    MainMenu::registerFileOpener("zrk",
-                                 {TaskWindow::DatabaseMenu, {}, [](QWidget* window, const QString& path) {
-                                      return static_cast<DatabaseMenu*>(window)->loadFile(path);
-                                  }});
+    MainMenu::registerFileOpener("zrk", {TaskWindow::DatabaseMenu, [](QWidget* window, const QString& path) {
+                                             return static_cast<DatabaseMenu*>(window)->loadFile(path);
+                                         }});
 }
 
 ValueDatabase& db() {
