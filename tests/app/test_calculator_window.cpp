@@ -104,9 +104,8 @@ const char* const kEveryWindow[] = {"Canadian",   "LoanPmt", "Savings", "SavComp
 
 } // namespace
 
-class TestCalculatorWindow : public QObject {
+class TestCalculatorWindow : public testing::WindowTest {
     Q_OBJECT
-    std::unique_ptr<MainFrame> m_frame;
 
     Doubler* openDoubler() {
         m_frame = std::make_unique<MainFrame>(program());
@@ -124,8 +123,6 @@ class TestCalculatorWindow : public QObject {
         registerChartWindows();
         registerValueDbWindows();
     }
-    void init() { testing::freshProgram(); }
-    void cleanup() { m_frame.reset(); }
 
     // Each button of the main menu opens its own window, in the mode it names; a button whose window
     // is missing from the menu's table stays disabled and fails here.
@@ -268,7 +265,7 @@ class TestCalculatorWindow : public QObject {
 
     // A screen reader speaks a name for every box, grid and button of every window.
     QWidget* openWindow(const QString& button) {
-        QWidget* w = testing::openTask<QWidget>(m_frame, button.section('/', 0, 0).toLatin1().constData());
+        QWidget* w = openFromMenu<QWidget>(button.section('/', 0, 0).toLatin1().constData());
         if (w && button.contains('/')) { // a window the task opens over itself
             w->findChild<QPushButton*>(button.section('/', 1))->click();
             w = m_frame->currentTask();
@@ -474,8 +471,7 @@ class TestCalculatorWindow : public QObject {
         QFETCH(QString, press);
         QFETCH(QString, opener);
         QFETCH(QString, close);
-        QWidget* w =
-            task.isEmpty() ? nullptr : testing::openTask<QWidget>(m_frame, task.toLatin1().constData());
+        QWidget* w = task.isEmpty() ? nullptr : openFromMenu<QWidget>(task.toLatin1().constData());
         if (task.isEmpty()) {
             m_frame = std::make_unique<MainFrame>(program());
             m_frame->show();
@@ -519,7 +515,7 @@ class TestCalculatorWindow : public QObject {
     void everyCalculatorHasTheShape() {
         QFETCH(QString, button);
         QFETCH(QString, letter);
-        auto* w = testing::openTask<CalculatorWindow>(m_frame, button.toLatin1().constData());
+        auto* w = openFromMenu<CalculatorWindow>(button.toLatin1().constData());
         QVERIFY(w);
         for (const char* suffix : {"Calc", "Help", "Graphs", "Printer", "Exit"})
             QVERIFY(w->findChild<QPushButton*>(letter + suffix));

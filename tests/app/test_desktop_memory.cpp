@@ -75,11 +75,10 @@ Offered offeredBy(FileOp op) {
 
 } // namespace
 
-class TestDesktopMemory : public QObject {
+class TestDesktopMemory : public testing::WindowTest {
     Q_OBJECT
 
   private slots:
-    void init() { testing::freshProgram(); }
 
     // Left somewhere on the screen, the frame comes back there; left off every screen there is now,
     // it comes back wholly onto one; maximised, maximised. The settings file is not touched.

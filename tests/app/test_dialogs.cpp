@@ -16,11 +16,10 @@
 
 using namespace brisk;
 
-class TestDialogs : public QObject {
+class TestDialogs : public testing::WindowTest {
     Q_OBJECT
 
   private slots:
-    void init() { testing::freshProgram(); }
 
     void messagesShowTheirNumberedText_data() {
         QTest::addColumn<int>("number");

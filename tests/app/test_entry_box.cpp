@@ -16,7 +16,7 @@
 
 using namespace brisk;
 
-class TestEntryBox : public QObject {
+class TestEntryBox : public testing::WindowTest {
     Q_OBJECT
 
     QWidget* m_window = nullptr;
@@ -34,7 +34,7 @@ class TestEntryBox : public QObject {
 
   private slots:
     void init() {
-        testing::freshProgram();
+        WindowTest::init();
         m_window = new QWidget;
         auto* layout = new QVBoxLayout(m_window);
         m_amount = new EntryBox(EntryBox::Kind::Amount);

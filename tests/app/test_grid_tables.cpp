@@ -54,9 +54,7 @@ void calculate(QWidget* window) {
     QTest::mouseClick(buttonText(window, "&Calculate"), Qt::LeftButton);
 }
 
-void typeInto(QWidget* window, const char* box, const QString& keys) {
-    testing::typeAndLeave(window, box, keys, nullptr);
-}
+using testing::typeInto;
 
 ResultTable schedule() {
     return scheduleTable(*testing::documentOf<MortgageWindow>().result, program().shell.DateForm);
@@ -144,10 +142,8 @@ QString copied(const TableCell& cell, FigureKind kind, bool csv = false) {
 
 } // namespace
 
-class TestGridTables : public QObject {
+class TestGridTables : public testing::WindowTest {
     Q_OBJECT
-
-    std::unique_ptr<MainFrame> m_frame;
 
   private slots:
     void initTestCase() {
@@ -156,8 +152,6 @@ class TestGridTables : public QObject {
         registerRetirementWindows();
         registerValueDbWindows();
     }
-    void init() { testing::freshProgram(); }
-    void cleanup() { m_frame.reset(); }
 
     void everyGridShowsAndCopiesItsTable_data() {
         QTest::addColumn<int>("index");
@@ -175,7 +169,7 @@ class TestGridTables : public QObject {
     void everyGridShowsAndCopiesItsTable() {
         QFETCH(int, index);
         const GridCase& c = cases()[index];
-        QWidget* window = testing::openTask<QWidget>(m_frame, c.button);
+        QWidget* window = openFromMenu<QWidget>(c.button);
         QVERIFY(window);
         if (c.editor) {
             QVERIFY(qobject_cast<DatabaseMenu*>(window)->loadFile(

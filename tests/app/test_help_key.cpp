@@ -47,19 +47,17 @@ QString f1OpensTheHelpIn(QWidget* window) {
 
 } // namespace
 
-class TestHelpKey : public QObject {
+class TestHelpKey : public testing::WindowTest {
     Q_OBJECT
-    std::unique_ptr<MainFrame> m_frame;
 
   private slots:
     void initTestCase() { registerGrowthWindows(); }
     void init() {
-        testing::freshProgram();
+        WindowTest::init();
         m_frame = std::make_unique<MainFrame>(program());
         m_frame->show();
         QVERIFY(testing::activate(m_frame.get()));
     }
-    void cleanup() { m_frame.reset(); }
 
     void f1InAWindowOpensTheHelp_data() {
         QTest::addColumn<QString>("window");

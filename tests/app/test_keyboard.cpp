@@ -21,10 +21,8 @@
 
 using namespace brisk;
 
-class TestKeyboard : public QObject {
+class TestKeyboard : public testing::WindowTest {
     Q_OBJECT
-
-    std::unique_ptr<MainFrame> m_frame;
 
     static void keys(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
     static void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
@@ -40,13 +38,12 @@ class TestKeyboard : public QObject {
         registerValueDbWindows();
     }
     void init() {
-        testing::freshProgram();
+        WindowTest::init();
         program().shell.DateForm = ShortDateForm{};
         m_frame = std::make_unique<MainFrame>(program());
         m_frame->show();
         QVERIFY(testing::activate(m_frame.get()));
     }
-    void cleanup() { m_frame.reset(); }
 
     void aMortgageFromTheKeyboard() {
         QTest::qWait(50);

@@ -25,7 +25,7 @@
 
 using namespace brisk;
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public testing::WindowTest {
     Q_OBJECT
 
     static void writeSettings(const QByteArray& bytes) {
@@ -36,7 +36,6 @@ class TestMainWindow : public QObject {
     static QMdiSubWindow* menuWindow(MainFrame& frame) { return frame.area()->subWindowList().first(); }
 
   private slots:
-    void init() { testing::freshProgram(); }
 
     void startsWithTheDefaultsWhenThereIsNoSettingsFile() {
         MainFrame frame(program());

@@ -14,7 +14,7 @@
 
 using namespace brisk;
 
-class TestOpenFile : public QObject {
+class TestOpenFile : public testing::WindowTest {
     Q_OBJECT
 
   private slots:
@@ -22,7 +22,6 @@ class TestOpenFile : public QObject {
         registerMortgageWindows();
         registerValueDbWindows();
     }
-    void init() { testing::freshProgram(); }
 
     void opensEachKindInItsWindow_data() {
         QTest::addColumn<QString>("name");

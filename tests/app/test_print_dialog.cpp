@@ -59,11 +59,10 @@ void typeNumber(QSpinBox* box, int number) {
 
 } // namespace
 
-class TestPrintDialog : public QObject {
+class TestPrintDialog : public testing::WindowTest {
     Q_OBJECT
 
   private slots:
-    void init() { testing::freshProgram(); }
 
     void theDialogsChoicesArePrinted_data() {
         QTest::addColumn<int>("copies");

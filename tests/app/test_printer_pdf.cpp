@@ -14,7 +14,7 @@
 
 using namespace brisk;
 
-class TestPrinterPdf : public QObject {
+class TestPrinterPdf : public testing::WindowTest {
     Q_OBJECT
 
     static QString pdfText(const QString& path) {
@@ -49,7 +49,6 @@ class TestPrinterPdf : public QObject {
     }
 
   private slots:
-    void init() { testing::freshProgram(); }
 
     void aPdfHoldsEveryLineAndPage_data() {
         QTest::addColumn<int>("font");

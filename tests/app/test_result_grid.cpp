@@ -13,7 +13,7 @@
 
 using namespace brisk;
 
-class TestResultGrid : public QObject {
+class TestResultGrid : public testing::WindowTest {
     Q_OBJECT
 
     static void fillSample(ResultGrid& grid) {
@@ -30,7 +30,6 @@ class TestResultGrid : public QObject {
     }
 
   private slots:
-    void init() { testing::freshProgram(); }
 
     void headingsLiveInTheHeaderAndCellsBelow() {
         ResultGrid grid;

@@ -50,10 +50,8 @@ QString saveWithFault(std::optional<WriteStep> fault, const std::function<void()
 
 } // namespace
 
-class TestSaveFaults : public QObject {
+class TestSaveFaults : public testing::WindowTest {
     Q_OBJECT
-
-    std::unique_ptr<MainFrame> m_frame;
 
     // The fault to inject, or none for the read-only folder.
     void faults() {
@@ -79,7 +77,6 @@ class TestSaveFaults : public QObject {
         registerMortgageWindows();
         registerValueDbWindows();
     }
-    void init() { testing::freshProgram(); }
     void cleanup() {
         restore();
         m_frame.reset();

@@ -49,9 +49,8 @@ QString periods(QWidget* w) {
 
 Q_DECLARE_METATYPE(Probe)
 
-class TestTypedFigures : public QObject {
+class TestTypedFigures : public testing::WindowTest {
     Q_OBJECT
-    std::unique_ptr<MainFrame> m_frame;
 
     QString samplePath() const { return QDir(program().helpFolder).filePath("Sample.Zrk"); }
 
@@ -63,8 +62,6 @@ class TestTypedFigures : public QObject {
         registerChartWindows();
         registerValueDbWindows();
     }
-    void init() { testing::freshProgram(); }
-    void cleanup() { m_frame.reset(); }
 
     // `open`: the main menu's button, then (after a slash) the task's button of a window over it;
     // `dialog`: the button of the modal dialog that holds the box, or "opens" where the command
@@ -180,7 +177,7 @@ class TestTypedFigures : public QObject {
         QFETCH(QString, press);
         QFETCH(Probe, probe);
         QFETCH(QString, expected);
-        QWidget* w = testing::openTask<QWidget>(m_frame, open.section('/', 0, 0).toLatin1().constData());
+        QWidget* w = openFromMenu<QWidget>(open.section('/', 0, 0).toLatin1().constData());
         QVERIFY(w);
         if (auto* menu = qobject_cast<DatabaseMenu*>(w)) QVERIFY(menu->loadFile(samplePath()));
         if (open.contains('/')) {
@@ -222,7 +219,7 @@ class TestTypedFigures : public QObject {
     // Closing the program acts on the figure being typed: the earnings just typed are unsaved, so
     // the database menu asks before they are lost (and the program stays open when told to).
     void closingTheProgramAsksAboutTheFigureTyped() {
-        QWidget* w = testing::openTask<QWidget>(m_frame, "Ratios");
+        QWidget* w = openFromMenu<QWidget>("Ratios");
         QVERIFY(w);
         QVERIFY(qobject_cast<DatabaseMenu*>(w)->loadFile(samplePath()));
         w->findChild<QPushButton*>("OpenDbase")->click();
@@ -252,7 +249,7 @@ class TestTypedFigures : public QObject {
     void anOpeningAmountIsWhatItStores() {
         QFETCH(QString, open);
         program().shell.CurrencySymbol = "EUR ";
-        QWidget* w = testing::openTask<QWidget>(m_frame, open.toLatin1().constData());
+        QWidget* w = openFromMenu<QWidget>(open.toLatin1().constData());
         QVERIFY(w);
         QStringList changed;
         for (EntryBox* box : w->findChildren<EntryBox*>()) {

@@ -46,9 +46,8 @@ QJsonObject commandLineChart(const QStringList& arguments, int kind) {
 
 } // namespace
 
-class TestChartParity : public QObject {
+class TestChartParity : public testing::WindowTest {
     Q_OBJECT
-    std::unique_ptr<MainFrame> m_frame;
 
   private slots:
     void initTestCase() {
@@ -56,8 +55,6 @@ class TestChartParity : public QObject {
         registerGrowthWindows();
         registerRetirementWindows();
     }
-    void init() { testing::freshProgram(); }
-    void cleanup() { m_frame.reset(); }
 
     void sameChartInWindowAndCommandLine_data() {
         QTest::addColumn<QString>("button");
@@ -82,7 +79,7 @@ class TestChartParity : public QObject {
     void sameChartInWindowAndCommandLine() {
         QFETCH(QString, button);
         QFETCH(QString, calculator);
-        QWidget* window = testing::openTask<QWidget>(m_frame, button.toLatin1().constData());
+        QWidget* window = openFromMenu<QWidget>(button.toLatin1().constData());
         QVERIFY(window);
         for (QPushButton* b : window->findChildren<QPushButton*>())
             if (b->objectName().endsWith("Calc")) b->click();
@@ -151,7 +148,7 @@ class TestChartParity : public QObject {
     // An investment whose rate cannot be charted: the finder says so, in the window and on the command
     // line, and lists nothing.
     void aRateTooLargeToChartIsAMessage() {
-        auto* finder = testing::openTask<CompoundFinderWindow>(m_frame, "CompCompare");
+        auto* finder = openFromMenu<CompoundFinderWindow>("CompCompare");
         QVERIFY(finder);
         testing::documentOf<CompoundFinderWindow>().inputs.cost = *Currency::fromDouble(0.01);
         testing::documentOf<CompoundFinderWindow>().inputs.value = Currency::fromWhole(900000000000);

@@ -28,10 +28,8 @@
 
 using namespace brisk;
 
-class TestChartWindows : public QObject {
+class TestChartWindows : public testing::WindowTest {
     Q_OBJECT
-
-    std::unique_ptr<MainFrame> m_frame;
 
     void openFrame() {
         m_frame = std::make_unique<MainFrame>(program());
@@ -60,8 +58,6 @@ class TestChartWindows : public QObject {
         registerValueDbWindows();
         registerChartWindows();
     }
-    void init() { testing::freshProgram(); }
-    void cleanup() { m_frame.reset(); }
 
     void theMortgageChartAndTheWayBack() {
         openFrame();

@@ -14,12 +14,9 @@
 
 using namespace brisk;
 
-class TestGrowthWindows : public QObject {
+class TestGrowthWindows : public testing::WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<MainFrame> m_frame;
-
-    template <typename W> W* open(const char* button) { return testing::openTask<W>(m_frame, button); }
     static void click(QWidget* window, const char* button) {
         QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
     }
@@ -36,19 +33,14 @@ class TestGrowthWindows : public QObject {
         act();
         return shown;
     }
-    static void type(QWidget* window, const char* box, const QString& keys, const char* leaveTo) {
-        testing::typeAndLeave(window, box, keys, leaveTo);
-    }
   private slots:
     void initTestCase() {
         registerGrowthWindows();
         registerChartWindows();
     }
-    void init() { testing::freshProgram(); }
-    void cleanup() { m_frame.reset(); }
 
     void planningDefaults() {
-        auto* w = open<SavingsWindow>("Savings");
+        auto* w = openFromMenu<SavingsWindow>("Savings");
         QCOMPARE(m_frame->windowTitle(), QString(" Investment Growth Calculations"));
         w->calculate();
         QCOMPARE(w->gridRows(), 29);
@@ -82,9 +74,9 @@ class TestGrowthWindows : public QObject {
         QFETCH(int, rows);
         QFETCH(int, totalRow);
         QFETCH(QString, heading);
-        auto* w = open<SavingsWindow>("Savings");
+        auto* w = openFromMenu<SavingsWindow>("Savings");
         testing::documentOf<SavingsWindow>().inputs.frequency = *contributionsNamed(ss(frequency));
-        type(w, "InTerm", term, "InLumpInv");
+        typeInto(w, "InTerm", term);
         w->calculate();
         QCOMPARE(w->gridRows(), rows);
         QCOMPARE(w->gridText(totalRow, 0), QString("Total:"));
@@ -115,9 +107,9 @@ class TestGrowthWindows : public QObject {
         QFETCH(QString, printing);
         QFETCH(QString, graphMessage);
         QFETCH(int, points);
-        auto* w = open<SavingsWindow>(comparisons ? "SavComp" : "Savings");
+        auto* w = openFromMenu<SavingsWindow>(comparisons ? "SavComp" : "Savings");
         QVERIFY(w);
-        type(w, "InTerm", term, "InLumpInv");
+        typeInto(w, "InTerm", term);
         click(w, "SCalc");
         // The one period: 1,200 at 20% (lump sum 0).
         if (comparisons)
@@ -126,7 +118,7 @@ class TestGrowthWindows : public QObject {
             QCOMPARE(w->gridText(3, 0), QString("Total:"));
         QCOMPARE(modalShownBy([&] { click(w, "SPrinter"); }), printing);
         if (!graphMessage.isEmpty()) {
-            QCOMPARE(testing::messageShownBy([&] { click(w, "SGraphs"); }), graphMessage);
+            QCOMPARE(nextMessage([&] { click(w, "SGraphs"); }), graphMessage);
             QCOMPARE(m_frame->currentTask(), w);
             return;
         }
@@ -137,56 +129,56 @@ class TestGrowthWindows : public QObject {
     }
 
     void editingEmptiesThePlanningTable() {
-        auto* w = open<SavingsWindow>("Savings");
+        auto* w = openFromMenu<SavingsWindow>("Savings");
         w->calculate();
-        type(w, "InRate", "10", "InLumpInv");
+        typeInto(w, "InRate", "10");
         QCOMPARE(w->gridText(1, 1), QString());
         QCOMPARE(testing::chartOf(w).GraphPointCount, 0);
         QCOMPARE(testing::documentOf<SavingsWindow>().inputs.rate, Percent::fromWhole(10));
     }
 
     void minusSignsInTheIncreaseAndInflationBoxes() {
-        auto* w = open<SavingsWindow>("Savings");
-        type(w, "inInflatRate", "-5", "InLumpInv");
+        auto* w = openFromMenu<SavingsWindow>("Savings");
+        typeInto(w, "inInflatRate", "-5");
         QCOMPARE(testing::documentOf<SavingsWindow>().inputs.inflation, Percent::fromWhole(-5));
-        type(w, "InRate", "-5", "InLumpInv"); // the rate box takes no minus
+        typeInto(w, "InRate", "-5"); // the rate box takes no minus
         QCOMPARE(testing::documentOf<SavingsWindow>().inputs.rate, Percent::fromWhole(5));
     }
 
     void theTermIsLimitedTo40Years() {
-        auto* w = open<SavingsWindow>("Savings");
-        const QString message = testing::messageShownBy([&] { type(w, "InTerm", "41", "InLumpInv"); });
+        auto* w = openFromMenu<SavingsWindow>("Savings");
+        const QString message = nextMessage([&] { typeInto(w, "InTerm", "41"); });
         QCOMPARE(message, QString("Wrong entry, 40 Years limit."));
         QCOMPARE(testing::documentOf<SavingsWindow>().inputs.term, Years::fromWhole(40));
     }
 
     void comparisonsListUpTo22Examples() {
-        auto* w = open<SavingsWindow>("SavComp");
+        auto* w = openFromMenu<SavingsWindow>("SavComp");
         QCOMPARE(m_frame->windowTitle(), QString(" Investment Growth Comparisons"));
         for (int n = 1; n <= 22; ++n)
             w->calculate();
         QCOMPARE(w->gridText(22, 7), QString("679,652.79"));
         QCOMPARE(testing::chartOf(w).labels[2], std::string("Row  3"));
-        const QString message = testing::messageShownBy([&] { w->calculate(); });
+        const QString message = nextMessage([&] { w->calculate(); });
         QCOMPARE(message, QString("Limit is 22 entries."));
         QCOMPARE(testing::documentOf<SavingsWindow>().examples.size(), 22u);
-        type(w, "InRate", "10", "InLumpInv"); // editing keeps the examples
+        typeInto(w, "InRate", "10"); // editing keeps the examples
         QCOMPARE(w->gridText(1, 7), QString("679,652.79"));
     }
 
     void aFailedCalculationCountsNothing() {
-        auto* w = open<SavingsWindow>("SavComp");
+        auto* w = openFromMenu<SavingsWindow>("SavComp");
         w->calculate();
         testing::documentOf<SavingsWindow>().inputs.frequency = Contributions::Quarterly;
         testing::documentOf<SavingsWindow>().inputs.increase = Percent::fromWhole(-150);
-        const QString message = testing::messageShownBy([&] { w->calculate(); });
+        const QString message = nextMessage([&] { w->calculate(); });
         QCOMPARE(message, QString("Wrong or missing entry, try again."));
         QCOMPARE(testing::documentOf<SavingsWindow>().examples.size(), 1u);
         QCOMPARE(w->gridText(2, 0), QString());
     }
 
     void theFinderListsRowsAndItsPrintoutText() {
-        auto* w = open<CompoundFinderWindow>("CompCompare");
+        auto* w = openFromMenu<CompoundFinderWindow>("CompCompare");
         QCOMPARE(m_frame->windowTitle(), QString(" Find Annual Compound Growth"));
         QCOMPARE(w->findChild<EntryBox*>("InCost")->text(), QString("      $10,000.00"));
         w->calculate();
@@ -197,7 +189,7 @@ class TestGrowthWindows : public QObject {
         QCOMPARE(testing::chartOf(w).charted[0], *Currency::fromDouble(14.8698));
         for (int n = 2; n <= 13; ++n)
             w->calculate();
-        const QString message = testing::messageShownBy([&] { type(w, "InTerm", "51", "InCost"); });
+        const QString message = nextMessage([&] { typeInto(w, "InTerm", "51"); });
         QCOMPARE(message, QString("Wrong entry, 50 Years limit."));
         QCOMPARE(testing::documentOf<CompoundFinderWindow>().inputs.term, Years::fromWhole(50));
         QCOMPARE(w->gridText(1, 4), QString("14.870%")); // rows stay when a field is edited

@@ -38,12 +38,10 @@ QLineEdit* openEditor(ResultGrid* grid) {
 
 } // namespace
 
-class TestMortgageDialogs : public QObject {
+class TestMortgageDialogs : public testing::WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<MainFrame> m_frame;
-
-    MortgageWindow* open() { return testing::openTask<MortgageWindow>(m_frame, "Canadian"); }
+    MortgageWindow* open() { return openFromMenu<MortgageWindow>("Canadian"); }
 
     // Clicks `button`, lets `act` work the dialog named `name` it opens and close it, and returns the
     // text of a message box shown after the dialog closed (closed again), empty when none. A dialog
@@ -69,8 +67,6 @@ class TestMortgageDialogs : public QObject {
 
   private slots:
     void initTestCase() { registerMortgageWindows(); }
-    void init() { testing::freshProgram(); }
-    void cleanup() { m_frame.reset(); }
 
     // Whatever was typed or chosen, leaving a dialog with Escape or its close button leaves the
     // inputs and the schedule as they were, and calculates nothing (a wrong entry typed meanwhile on

@@ -25,23 +25,16 @@
 
 using namespace brisk;
 
-class TestMortgageWindow : public QObject {
+class TestMortgageWindow : public testing::WindowTest {
     Q_OBJECT
-
-    std::unique_ptr<MainFrame> m_frame;
 
     MortgageWindow* open(MortgageKind mode) {
         return testing::openTask<MortgageWindow>(m_frame,
                                                  mode == MortgageKind::Loan ? "LoanPmt" : "Canadian");
     }
     template <typename T = QLabel> T* child(QWidget* w, const char* name) { return w->findChild<T*>(name); }
-    static QString typeInto(EntryBox* box, const QString& keys, QWidget*) {
-        return testing::typeAndLeave(box, keys);
-    }
   private slots:
     void initTestCase() { registerMortgageWindows(); }
-    void init() { testing::freshProgram(); }
-    void cleanup() { m_frame.reset(); }
 
     void opensWithTheDefaultsOfEachMode_data() {
         QTest::addColumn<int>("mode");
@@ -139,7 +132,7 @@ class TestMortgageWindow : public QObject {
             shownMessage = true;
             box->close();
         });
-        typeInto(child<EntryBox>(w, "InTerm"), typed, child<EntryBox>(w, "InPrincipal"));
+        typeInto(w, "InTerm", typed);
         QCOMPARE(shownMessage, message);
         if (message) QCOMPARE(text, QString("Wrong entry, 40 Years limit."));
         QCOMPARE(child<EntryBox>(w, "InTerm")->text().trimmed(), shown.trimmed());
@@ -151,7 +144,7 @@ class TestMortgageWindow : public QObject {
         MortgageWindow* w = open(MortgageKind::Mortgage);
         testing::documentOf<MortgageWindow>().inputs.ExtraPayments[2].amount = Currency::fromWhole(1000);
         testing::documentOf<MortgageWindow>().inputs.ExtraPaymentCount = 1;
-        typeInto(child<EntryBox>(w, "InTerm"), "30", child<EntryBox>(w, "InPrincipal"));
+        typeInto(w, "InTerm", "30");
         QCOMPARE(testing::documentOf<MortgageWindow>().inputs.ExtraPaymentCount, 0);
         QCOMPARE(testing::documentOf<MortgageWindow>().inputs.ExtraPayments[2].amount, Currency());
     }
@@ -185,7 +178,7 @@ class TestMortgageWindow : public QObject {
                 box->close();
             });
             auto* date = dialog->findChild<EntryBox*>("InDate");
-            shown = typeInto(date, "13/45/2002", dialog->findChild<QPushButton*>("OkExit"));
+            shown = testing::typeAndLeave(date, "13/45/2002");
             dialog->findChild<QPushButton*>("OkExit")->click();
         });
         child<QPushButton>(w, "MDateNumber")->click();
@@ -265,8 +258,7 @@ class TestMortgageWindow : public QObject {
                 message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
                 box->close();
             });
-            shown = typeInto(dialog->findChild<EntryBox*>("InPercent"), "150",
-                             dialog->findChild<QPushButton*>("UsePrePay"));
+            shown = testing::typeAndLeave(dialog->findChild<EntryBox*>("InPercent"), "150");
             static_cast<ExtraPaymentsDialog*>(dialog)->keepExtraPayments();
         });
         child<QPushButton>(w, "MAddPrePay")->click();
@@ -344,7 +336,7 @@ class TestMortgageWindow : public QObject {
     void saveWritesTheInputsShown() {
         MortgageWindow* w = open(MortgageKind::Mortgage);
         w->calculate();
-        typeInto(child<EntryBox>(w, "InRate"), "7", child<EntryBox>(w, "InPrincipal"));
+        typeInto(w, "InRate", "7");
         const QString path = QDir(program().dataFolder).filePath("Edited.umd");
         QVERIFY(w->saveFile(path));
         QFile file(path);
@@ -378,7 +370,7 @@ class TestMortgageWindow : public QObject {
 
     void aShortLoanPrintsAndSaves() {
         MortgageWindow* w = open(MortgageKind::Loan);
-        typeInto(child<EntryBox>(w, "InTerm"), "6", child<EntryBox>(w, "InPrincipal"));
+        typeInto(w, "InTerm", "6");
         w->calculate();
         QVERIFY(w->saveFile(QDir(program().dataFolder).filePath("Short.uld")));
         w->showChart();

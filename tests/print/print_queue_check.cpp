@@ -121,9 +121,8 @@ double difference(const QImage& queued, const QImage& fallback) {
 
 } // namespace
 
-class PrintQueueCheck : public QObject {
+class PrintQueueCheck : public testing::WindowTest {
     Q_OBJECT
-    std::unique_ptr<MainFrame> m_frame;
 
     // The queue's PDF files and when each was written.
     static QHash<QString, QDateTime> queueFiles() {
@@ -210,12 +209,10 @@ class PrintQueueCheck : public QObject {
         registerChartWindows();
         QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), QString("BriskPDF"));
     }
-    void init() { testing::freshProgram(); }
-    void cleanup() { m_frame.reset(); }
 
     // All 300 payments over pages: the header on the first, every page as the fallback's.
     void aMortgagePrintoutThroughTheQueue() {
-        auto* w = testing::openTask<MortgageWindow>(m_frame, "Canadian");
+        auto* w = openFromMenu<MortgageWindow>("Canadian");
         QVERIFY(w);
         w->findChild<QRadioButton*>("Option1")->click(); // all payments
         w->calculate();
@@ -230,7 +227,7 @@ class PrintQueueCheck : public QObject {
     // Two copies of pages 2 and 3, chosen in the print dialog with the keyboard and the mouse: the
     // queue prints those two pages twice, each as the fallback's page of that number.
     void twoCopiesOfTwoPagesThroughTheQueue() {
-        auto* w = testing::openTask<MortgageWindow>(m_frame, "Canadian");
+        auto* w = openFromMenu<MortgageWindow>("Canadian");
         QVERIFY(w);
         w->findChild<QRadioButton*>("Option1")->click(); // all payments
         w->calculate();
@@ -260,7 +257,7 @@ class PrintQueueCheck : public QObject {
     // are turned with the page, so the picture is compared: at most half as far from the fallback's
     // as the fallback's is from itself upside down.
     void aChartThroughTheQueue() {
-        auto* w = testing::openTask<MortgageWindow>(m_frame, "Canadian");
+        auto* w = openFromMenu<MortgageWindow>("Canadian");
         QVERIFY(w);
         w->calculate();
         w->showChart();

@@ -14,15 +14,9 @@
 
 using namespace brisk;
 
-class TestRetirementWindows : public QObject {
+class TestRetirementWindows : public testing::WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<MainFrame> m_frame;
-
-    template <typename W> W* open(const char* button) { return testing::openTask<W>(m_frame, button); }
-    static void type(QWidget* window, const char* box, const QString& keys, const char* leaveTo) {
-        testing::typeAndLeave(window, box, keys, leaveTo);
-    }
     static QString* captureMessage() {
         static QString text;
         text.clear();
@@ -35,11 +29,9 @@ class TestRetirementWindows : public QObject {
 
   private slots:
     void initTestCase() { registerRetirementWindows(); }
-    void init() { testing::freshProgram(); }
-    void cleanup() { m_frame.reset(); }
 
     void percentageThenFixedAmount() {
-        auto* w = open<RetirementWindow>("Retirement");
+        auto* w = openFromMenu<RetirementWindow>("Retirement");
         QCOMPARE(m_frame->windowTitle(), QString(" Retirement Calculations"));
         w->calculate();
         QCOMPARE(w->gridRows(), 25);
@@ -61,13 +53,13 @@ class TestRetirementWindows : public QObject {
     }
 
     void theLimitsAndTheCannotCompleteMessage() {
-        auto* w = open<RetirementWindow>("Retirement");
+        auto* w = openFromMenu<RetirementWindow>("Retirement");
         QString* message = captureMessage();
-        type(w, "InTerm", "51", "InInvest");
+        typeInto(w, "InTerm", "51");
         QCOMPARE(*message, QString("Wrong entry, 50 Years limit."));
         QCOMPARE(testing::documentOf<RetirementWindow>().inputs.years, Years::fromWhole(50));
         message = captureMessage();
-        type(w, "InRateDrawn", "100", "InInvest");
+        typeInto(w, "InRateDrawn", "100");
         w->calculate();
         QCOMPARE(*message, QString("Unknown error. Cannot complete."));
         QCOMPARE(testing::chartOf(w).GraphPointCount, 0);
@@ -75,38 +67,38 @@ class TestRetirementWindows : public QObject {
     }
 
     void capitalRequiredBothOptions() {
-        auto* w = open<CapitalRequiredWindow>("CapReq");
+        auto* w = openFromMenu<CapitalRequiredWindow>("CapReq");
         QCOMPARE(m_frame->windowTitle(), QString(" Capital Required"));
         w->calculate();
         QCOMPARE(w->gridText(25, 3), QString("100,000.00"));
         w->findChild<QRadioButton*>("CRCapitalChoices1")->click();
         QCOMPARE(w->findChild<EntryBox*>("InLumpInv")->text(), QString("   $40,000.00"));
-        type(w, "InRate", "20", "InLumpInv");
+        typeInto(w, "InRate", "20");
         w->calculate();
         QCOMPARE(w->gridText(25, 3), QString("200,000.00"));
         QString* message = captureMessage();
-        type(w, "InRate", "0", "InLumpInv");
+        typeInto(w, "InRate", "0");
         w->calculate();
         QCOMPARE(*message, QString("Wrong or missing entry, try again."));
         QCOMPARE(testing::chartOf(w).GraphPointCount, 0);
     }
 
     void plan401kStartsBelowTheBalanceRow() {
-        auto* w = open<Plan401kWindow>("Plan401");
+        auto* w = openFromMenu<Plan401kWindow>("Plan401");
         QCOMPARE(m_frame->windowTitle(), QString(" 401(k) Investment Growth Calculations"));
         w->calculate();
         QCOMPARE(w->gridText(1, 4), QString("10,000.00"));
         QCOMPARE(w->gridText(2, 0), QString("1"));
         QCOMPARE(w->gridText(2, 2), QString("4,500.00"));
         QCOMPARE(w->gridText(28, 0), QString("Total:"));
-        type(w, "InCurrBal", "0", "InCurrSal");
+        typeInto(w, "InCurrBal", "0");
         w->calculate();
         QCOMPARE(w->gridText(1, 0), QString("1"));
         QCOMPARE(w->gridText(27, 0), QString("Total:"));
     }
 
     void nothingCalculatedRefusesThePrintout() {
-        auto* w = open<Plan401kWindow>("Plan401");
+        auto* w = openFromMenu<Plan401kWindow>("Plan401");
         QString* message = captureMessage();
         w->findChild<QPushButton*>("KPrinter")->click();
         QCOMPARE(*message, QString("No data to print. Calculate."));

@@ -1,4 +1,5 @@
-// Helpers for the window tests: answering modal windows, and a fresh data folder for each test.
+// Helpers for the window tests: answering modal windows, typing, a fresh program for each test, and
+// the base every window test is built on.
 #pragma once
 
 #include "app/ui/calculator_window.h"
@@ -136,8 +137,9 @@ inline QString typeAndLeave(EntryBox* box, const QString& keys) {
     leaveBox(box);
     return box->text();
 }
-inline void typeAndLeave(QWidget* window, const char* box, const QString& keys, const char*) {
-    typeAndLeave(window->findChild<EntryBox*>(box), keys);
+// Types into the box `box` of `window` and leaves it; the box's text after.
+inline QString typeInto(QWidget* window, const char* box, const QString& keys) {
+    return typeAndLeave(window->findChild<EntryBox*>(box), keys);
 }
 
 // The text of the message box that `act` shows (closed again); empty when it shows none.
@@ -178,5 +180,44 @@ inline void freshProgram() {
     QDir().mkpath(program().dataFolder);
     program().shell.DateForm = shortDateFormFromPattern("M/d/yyyy");
 }
+
+// What every window test starts from: before each test a program as at a first start, and after it
+// the frame closed with every window in it. A test class that needs more in its init() calls this one's.
+class WindowTest : public QObject {
+    Q_OBJECT
+  protected slots:
+    void init() { freshProgram(); }
+    void cleanup() { m_frame.reset(); }
+
+  protected:
+    // The frame, shown and active (made on first use): focus, and so typing, needs an active window.
+    MainFrame* frame() {
+        if (!m_frame) {
+            m_frame = std::make_unique<MainFrame>(program());
+            m_frame->show();
+            activate(m_frame.get());
+        }
+        return m_frame.get();
+    }
+    // The task window of a main-menu button, opened as the user opens it; nothing when another came.
+    template <typename W> W* openFromMenu(const char* button) {
+        frame()->menu()->button(button)->click();
+        return qobject_cast<W*>(m_frame->currentTask());
+    }
+    // A window made with `document` of its own, opened as the frame's task.
+    template <typename W, typename D> W* open(D* document) {
+        auto* window = new W(program(), document);
+        frame()->openTask(window);
+        return window;
+    }
+    // Types into the box `box` of `window` as a user does, and leaves it; the box's text after.
+    static QString typeInto(QWidget* window, const char* box, const QString& keys) {
+        return testing::typeInto(window, box, keys);
+    }
+    // The text of the message box that `act` shows (closed again); empty when it shows none.
+    static QString nextMessage(const std::function<void()>& act) { return messageShownBy(act); }
+
+    std::unique_ptr<MainFrame> m_frame;
+};
 
 } // namespace brisk::testing
