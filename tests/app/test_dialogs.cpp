@@ -71,7 +71,6 @@ class TestDialogs : public QObject {
     void questionsAnswerYesNoOrCancel() {
         QFETCH(QString, button);
         QFETCH(int, answer);
-        program().shell.DbFileName = "Sample.Zrk";
         QString question;
         testing::whenModal([&](QWidget* box) {
             question = box->findChild<QLabel*>("Label1")->text();
@@ -80,7 +79,7 @@ class TestDialogs : public QObject {
             else
                 box->findChild<QPushButton*>(button)->click();
         });
-        const QuestionDialog::Answer given = ask(Question::SaveDatabaseFirst);
+        const QuestionDialog::Answer given = ask(Question::SaveDatabaseFirst, nullptr, "Sample.Zrk");
         QCOMPARE(
             question,
             QString(
