@@ -613,6 +613,118 @@ class TestValueDbWindows : public QObject {
         QCOMPARE(document().fileName(), QString("Extract.zrk"));
         QVERIFY(qobject_cast<DatabaseEditor*>(m_frame->currentTask()));
     }
+
+    // Two database menus, each with its own editor: a record typed into one database leaves the
+    // other's records, file, unsaved state and grid as they were.
+    void twoMenusKeepTheirDatabasesApart() {
+        DatabaseMenu sample(program()), typed(program());
+        QVERIFY(sample.loadFile(samplePath()));
+        DatabaseEditor sampleEditor(program(), sample.document());
+        DatabaseEditor editor(program(), typed.document());
+        editor.show();
+        QVERIFY(testing::activate(&editor));
+        EntryBox* date = editor.box("InDate");
+        date->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(date, "2002-03-01");
+        QTest::keyClick(date, Qt::Key_Return);
+        QTest::keyClicks(editor.box("InValue"), "12.50");
+        QTest::mouseClick(editor.findChild<QPushButton*>("AddRecord"), Qt::LeftButton);
+
+        QCOMPARE(typed.document().database().RecordCount(), 1);
+        QCOMPARE(typed.document().database().records[0].value, 12.5);
+        QVERIFY(typed.document().isModified());
+        QCOMPARE(editor.gridText(1, 1), QString("2002-03-01"));
+        QCOMPARE(sample.document().database().RecordCount(), 130);
+        QVERIFY(!sample.document().isModified());
+        QCOMPARE(sample.document().fileName(), QString("Sample.Zrk"));
+        QVERIFY(typed.document().fileName().isEmpty());
+        QCOMPARE(sample.findChild<QLabel*>("InfoLabel")->text(),
+                 QString(" File in Memory = Northfield Growth Fund "));
+        QCOMPARE(sampleEditor.gridText(1, 1), QString("2026-11-27"));
+    }
+
+    // The extract and the record-number dialogs, filled in and then cancelled by their Cancel button
+    // or by Escape: asked directly they give nothing, and asked from their windows the database and
+    // its file stay as they were (the editor adds records again).
+    void aCancelledDialogChangesNothing_data() {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("cancel"); // a button's name, or Escape
+        QTest::newRow("extract, Cancel") << "Extract"
+                                         << "ExitExtract";
+        QTest::newRow("extract, Escape") << "Extract"
+                                         << "Escape";
+        QTest::newRow("record number, Cancel") << "InRecNum"
+                                               << "NoAccept";
+        QTest::newRow("record number, Escape") << "InRecNum"
+                                               << "Escape";
+    }
+    void aCancelledDialogChangesNothing() {
+        QFETCH(QString, dialog);
+        QFETCH(QString, cancel);
+        DatabaseMenu* menu = openMenu();
+        QVERIFY(menu->loadFile(samplePath()));
+        const Date newest{std::chrono::year(2026), std::chrono::month(12), std::chrono::day(4)};
+        QCOMPARE(addRecord(db(), newest, 21), Msg::None); // an unsaved record
+        auto shown = std::make_shared<int>(0);            // times the dialog came
+        auto filledIn = std::make_shared<bool>(true);     // and took what was typed each time
+        const auto fillInAndCancel = [dialog, cancel, shown, filledIn] {
+            testing::whenModalNamed(dialog, [cancel, shown, filledIn](QWidget* modal) {
+                ++*shown;
+                if (modal->objectName() == "Extract") {
+                    const QString low = testing::typeAndLeave(modal->findChild<EntryBox*>("LowRecNo"), "3");
+                    const QString high = testing::typeAndLeave(modal->findChild<EntryBox*>("HighRecNo"), "5");
+                    *filledIn = *filledIn && low.trimmed() == "3" && high.trimmed() == "5";
+                } else {
+                    auto* deleting = modal->findChild<QRadioButton*>("CorInsDel2");
+                    QStyleOptionButton look;
+                    look.initFrom(deleting);
+                    QTest::mouseClick(deleting, Qt::LeftButton, {},
+                                      deleting->style()
+                                          ->subElementRect(QStyle::SE_RadioButtonIndicator, &look, deleting)
+                                          .center());
+                    auto* number = modal->findChild<EntryBox*>("CurVal");
+                    QTest::keyClicks(number, "3");
+                    *filledIn = *filledIn && deleting->isChecked() && number->text() == "3";
+                }
+                if (cancel == "Escape")
+                    QTest::keyClick(modal, Qt::Key_Escape);
+                else
+                    QTest::mouseClick(modal->findChild<QPushButton*>(cancel), Qt::LeftButton);
+            });
+        };
+        const auto unchanged = [this] {
+            QCOMPARE(db().RecordCount(), 131);
+            QCOMPARE(qs(isoDateText(db().records[0].date)), QString("2026-12-04"));
+            QCOMPARE(qs(isoDateText(db().records[130].date)), QString("2024-06-07")); // the sample's oldest
+            QVERIFY(document().isModified());
+            QCOMPARE(document().fileName(), QString("Sample.Zrk"));
+        };
+
+        fillInAndCancel();
+        const bool gave = dialog == "Extract" ? ExtractDialog::ask(program(), document(), menu).has_value()
+                                              : RecordNumberDialog::ask(3, menu).has_value();
+        QCOMPARE(*shown, 1);
+        QVERIFY(*filledIn);
+        QVERIFY(!gave);
+        unchanged();
+
+        fillInAndCancel();
+        DatabaseEditor* editor = nullptr;
+        if (dialog == "Extract") {
+            QTest::mouseClick(menu->findChild<QPushButton*>("SelectRec"), Qt::LeftButton);
+            editor = qobject_cast<DatabaseEditor*>(m_frame->currentTask()); // shown after a cancel too
+        } else {
+            editor = openEditor();
+            QTest::mouseClick(editor->findChild<QPushButton*>("CorrRecord"), Qt::LeftButton);
+        }
+        QCOMPARE(*shown, 2);
+        QVERIFY(*filledIn);
+        unchanged();
+        QVERIFY(editor);
+        QCOMPARE(editor->editMode(), EditAction::Adding);
+        QCOMPARE(editor->findChild<QLabel*>("InNew")->text(), QString("New"));
+        QCOMPARE(editor->gridText(131, 1), QString("2024-06-07"));
+    }
 };
 
 QTEST_MAIN(TestValueDbWindows)
