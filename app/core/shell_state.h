@@ -18,8 +18,7 @@ struct ShellState {
     int PrinterFontChoice = 0;
     int PageLines = 53;
 
-    // The database in memory, and the folder it came from: the open and save dialogs start there.
-    std::string DbFileName;
+    // The folder of the last database read or saved: its open and save dialogs start there.
     std::string DbFolder;
     std::string CsvFolder; // of the last price file read or table saved as CSV
 };

@@ -28,9 +28,9 @@ FileOperation fileOperation(FileOp op, const QString& current) {
     };
     switch (op) {
     case FileOp::OpenDatabase:
-        return FileOperation{false, zrk, "zrk", qs(s.DbFileName), qs(s.DbFolder)};
+        return FileOperation{false, zrk, "zrk", name, current.isEmpty() ? qs(s.DbFolder) : folder};
     case FileOp::SaveDatabase:
-        return FileOperation{true, zrk, "zrk", qs(s.DbFileName), qs(s.DbFolder)};
+        return FileOperation{true, zrk, "zrk", name, current.isEmpty() ? qs(s.DbFolder) : folder};
     case FileOp::OpenMortgage:
         return FileOperation{false, umd, "umd", name, folder};
     case FileOp::SaveMortgage:

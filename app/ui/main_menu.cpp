@@ -74,7 +74,7 @@ const char* const kWindowNames[kTaskWindowCount] = {"savings",          "savings
                                                     "compound finder",  "retirement",
                                                     "capital required", "401(k)",
                                                     "mortgage",         "loan",
-                                                    "database menu",    "trend graph"};
+                                                    "database menu"};
 
 std::array<MainMenu::Factory, kTaskWindowCount>& factories() {
     static std::array<MainMenu::Factory, kTaskWindowCount> made;

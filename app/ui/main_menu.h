@@ -31,10 +31,9 @@ enum class TaskWindow {
     Mortgage,
     Loan,
     DatabaseMenu,
-    TrendGraph,
 };
-inline constexpr std::size_t kTaskWindowCount = 10;
-static_assert(static_cast<std::size_t>(TaskWindow::TrendGraph) + 1 == kTaskWindowCount);
+inline constexpr std::size_t kTaskWindowCount = 9;
+static_assert(static_cast<std::size_t>(TaskWindow::DatabaseMenu) + 1 == kTaskWindowCount);
 
 class MainMenu : public QWidget {
     Q_OBJECT

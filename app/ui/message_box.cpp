@@ -49,7 +49,8 @@ void MessageDialog::showEvent(QShowEvent* event) {
 QuestionDialog::QuestionDialog(Question question, const QString& detail, QWidget* parent) : QDialog(parent) {
     setObjectName("AllYesNo");
     setWindowTitle("Help");
-    m_label = new QLabel(qs(QuestionText(question, program().shell.DbFileName, ss(detail))), this);
+    // The detail names the file in memory in question 3, the record in question 4.
+    m_label = new QLabel(qs(QuestionText(question, ss(detail), ss(detail))), this);
     m_label->setObjectName("Label1");
     m_label->setWordWrap(true);
     auto* yes = new QPushButton("&Yes", this);

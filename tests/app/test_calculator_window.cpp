@@ -13,6 +13,7 @@
 #include "retirement/ui/retirement_document.h"
 #include "retirement/ui/retirement_windows.h"
 #include "support/ui_support.h"
+#include "valuedb/ui/database_document.h"
 #include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/valuedb_state.h"
 
@@ -300,8 +301,8 @@ class TestCalculatorWindow : public testing::WindowTest {
         QFETCH(QString, command);
         QWidget* w = openWindow(command.section('/', 0, -2));
         QVERIFY(w);
-        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)},
-                  10);
+        addRecord(m_frame->findChild<DatabaseMenu*>()->document().database(),
+                  Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)}, 10);
         QString opened;
         QStringList faults;
         testing::whenModal([&](QWidget* dialog) {

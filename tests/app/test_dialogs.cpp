@@ -70,7 +70,6 @@ class TestDialogs : public testing::WindowTest {
     void questionsAnswerYesNoOrCancel() {
         QFETCH(QString, button);
         QFETCH(int, answer);
-        program().shell.DbFileName = "Sample.Zrk";
         QString question;
         testing::whenModal([&](QWidget* box) {
             question = box->findChild<QLabel*>("Label1")->text();
@@ -79,7 +78,7 @@ class TestDialogs : public testing::WindowTest {
             else
                 box->findChild<QPushButton*>(button)->click();
         });
-        const QuestionDialog::Answer given = ask(Question::SaveDatabaseFirst);
+        const QuestionDialog::Answer given = ask(Question::SaveDatabaseFirst, nullptr, "Sample.Zrk");
         QCOMPARE(
             question,
             QString(
@@ -97,14 +96,13 @@ class TestDialogs : public testing::WindowTest {
     }
 
     void cancellingTheFileDialogGivesNothing() {
-        program().shell.DbFileName = "Sample.Zrk";
         QString filter, name;
         testing::whenModalOf<QFileDialog>([&](QFileDialog* dialog) {
             filter = dialog->selectedNameFilter();
             name = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
             dialog->reject();
         });
-        const auto chosen = FileDirectory(FileOp::SaveDatabase);
+        const auto chosen = FileDirectory(FileOp::SaveDatabase, nullptr, "/home/me/Sample.Zrk");
         QCOMPARE(filter, QString("Investment Manager Database (*.zrk)"));
         QCOMPARE(name, QString("Sample.Zrk"));
         QVERIFY(!chosen);

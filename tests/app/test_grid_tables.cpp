@@ -18,6 +18,7 @@
 #include "retirement/ui/retirement_windows.h"
 #include "support/ui_support.h"
 #include "valuedb/core/value_database.h"
+#include "valuedb/ui/database_document.h"
 #include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/valuedb_state.h"
@@ -119,7 +120,12 @@ const std::vector<GridCase>& cases() {
         {"CapReq", calculate, [] { return yearTable(Planner::Capital); }},
         // The balance brought in stands in a row of its own above the years.
         {"Plan401", calculate, [] { return yearTable(Planner::Plan401k); }, 2},
-        {"Ratios", [](QWidget*) {}, [] { return recordTable(valueDb().db); }, 1, {}, true},
+        {"Ratios",
+         [](QWidget*) {},
+         [] { return recordTable(program().frame->findChild<DatabaseMenu*>()->document().database()); },
+         1,
+         {},
+         true},
     };
     return all;
 }
@@ -174,7 +180,7 @@ class TestGridTables : public testing::WindowTest {
         if (c.editor) {
             QVERIFY(qobject_cast<DatabaseMenu*>(window)->loadFile(
                 QDir(program().helpFolder).filePath("Sample.Zrk")));
-            m_frame->openOver(new DatabaseEditor);
+            m_frame->openOver(new DatabaseEditor(program(), qobject_cast<DatabaseMenu*>(window)->document()));
             window = m_frame->currentTask();
         }
         c.work(window);

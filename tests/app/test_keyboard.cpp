@@ -8,6 +8,7 @@
 #include "mortgage/ui/mortgage_window.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/averages_window.h"
+#include "valuedb/ui/database_document.h"
 #include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
@@ -94,7 +95,7 @@ class TestKeyboard : public testing::WindowTest {
             key(Qt::Key_Return); // to Add Record
             key(Qt::Key_Return); // adds it, and the next week's date is there
         }
-        QCOMPARE(valueDb().db.RecordCount(), 3);
+        QCOMPARE(m_frame->findChild<DatabaseMenu*>()->document().database().RecordCount(), 3);
         QCOMPARE(editor->gridText(1, 1), QString("2002-03-15"));
         QCOMPARE(editor->box("InDate")->text(), QString("2002-03-22"));
     }

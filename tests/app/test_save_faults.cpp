@@ -8,6 +8,7 @@
 #include "mortgage/ui/mortgage_window.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/averages_window.h"
+#include "valuedb/ui/database_document.h"
 #include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
@@ -88,18 +89,18 @@ class TestSaveFaults : public testing::WindowTest {
         m_frame = std::make_unique<MainFrame>(program());
         m_frame->menu()->button("Ratios")->click();
         auto* menu = qobject_cast<DatabaseMenu*>(m_frame->currentTask());
-        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)},
-                  10);
+        addRecord(menu->document().database(),
+                  Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)}, 10);
         const QString path = QDir(program().dataFolder).filePath("Fund.zrk");
         QVERIFY(menu->saveFile(path));
         const QByteArray before = contents(path);
-        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(8)},
-                  11);
+        addRecord(menu->document().database(),
+                  Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(8)}, 11);
         if (!prepare(fault)) QSKIP("a read-only folder does not stop root");
         const QString message = saveWithFault(step(fault), [&] { menu->saveFile(path); });
         QCOMPARE(message, QString("Fund.zrk Bad Filename. Must be in the form MYFILE.ZRK"));
         QCOMPARE(contents(path), before);
-        QCOMPARE(valueDb().db.DbChanged, 1); // still unsaved
+        QCOMPARE(menu->document().database().DbChanged, 1); // still unsaved
     }
 
     void mortgageAndLoanFiles_data() {

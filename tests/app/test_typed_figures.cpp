@@ -13,6 +13,7 @@
 #include "retirement/ui/retirement_windows.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/averages_window.h"
+#include "valuedb/ui/database_document.h"
 #include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/valuedb_state.h"
 
@@ -22,6 +23,11 @@
 using namespace brisk;
 
 namespace {
+
+// The records of the database menu open.
+ValueDatabase& db() {
+    return program().frame->findChild<DatabaseMenu*>()->document().database();
+}
 
 using Probe = std::function<QString(QWidget*)>;
 

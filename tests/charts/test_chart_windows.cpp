@@ -10,6 +10,7 @@
 #include "mortgage/ui/mortgage_window.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/averages_window.h"
+#include "valuedb/ui/database_document.h"
 #include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
@@ -165,13 +166,13 @@ class TestChartWindows : public testing::WindowTest {
         QFETCH(QString, name);
         openFrame();
         m_frame->menu()->button("Ratios")->click();
-        valueDb().db.DbTitle = title.toStdString();
+        m_frame->findChild<DatabaseMenu*>()->document().database().DbTitle = title.toStdString();
         for (int i = 0; i < 3; ++i)
-            valueDb().db.records.push_back(
+            m_frame->findChild<DatabaseMenu*>()->document().database().records.push_back(
                 {i + 1,
                  addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i),
                  10.0 + i});
-        m_frame->openOver(new TrendGraphWindow);
+        m_frame->openOver(new TrendGraphWindow(program(), m_frame->findChild<DatabaseMenu*>()->document()));
         auto* trend = qobject_cast<TrendGraphWindow*>(m_frame->currentTask());
         QVERIFY(trend);
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(trend->chartView());
@@ -234,7 +235,7 @@ class TestChartWindows : public testing::WindowTest {
         m_frame->menu()->button("Ratios")->click();
         auto* menu = qobject_cast<DatabaseMenu*>(m_frame->currentTask());
         for (int i = 0; i < 30; ++i)
-            valueDb().db.records.push_back(
+            m_frame->findChild<DatabaseMenu*>()->document().database().records.push_back(
                 {i + 1,
                  addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i),
                  10.0 + i});
@@ -267,11 +268,11 @@ class TestChartWindows : public testing::WindowTest {
         openFrame();
         m_frame->menu()->button("Ratios")->click();
         for (int i = 0; i < 26; ++i)
-            valueDb().db.records.push_back(
+            m_frame->findChild<DatabaseMenu*>()->document().database().records.push_back(
                 {i + 1,
                  addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i),
                  5});
-        m_frame->openOver(new TrendGraphWindow);
+        m_frame->openOver(new TrendGraphWindow(program(), m_frame->findChild<DatabaseMenu*>()->document()));
         auto* trend = qobject_cast<TrendGraphWindow*>(m_frame->currentTask());
         QVERIFY(!trend->findChild<QPushButton*>("Forward")->isEnabled());
         QVERIFY(!trend->findChild<QPushButton*>("Prev")->isEnabled());

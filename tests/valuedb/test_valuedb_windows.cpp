@@ -5,6 +5,7 @@
 #include "app/ui/result_grid.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/averages_window.h"
+#include "valuedb/ui/database_document.h"
 #include "valuedb/ui/database_menu.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
@@ -79,10 +80,14 @@ class TestValueDbWindows : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainFrame> m_frame;
+    DatabaseMenu* m_menu = nullptr;
 
-    DatabaseMenu* openMenu() { return testing::openTask<DatabaseMenu>(m_frame, "Ratios"); }
+    // Each menu opened works on a document of its own.
+    DatabaseMenu* openMenu() { return m_menu = testing::openTask<DatabaseMenu>(m_frame, "Ratios"); }
+    DatabaseDocument& document() { return m_menu->document(); }
+    ValueDatabase& db() { return document().database(); }
     DatabaseEditor* openEditor() {
-        m_frame->openOver(new DatabaseEditor);
+        m_frame->openOver(new DatabaseEditor(program(), document()));
         return qobject_cast<DatabaseEditor*>(m_frame->currentTask());
     }
     static QString* captureMessage() {
@@ -108,16 +113,19 @@ class TestValueDbWindows : public QObject {
         testing::freshProgram();
         program().shell.DateForm = ShortDateForm{}; // yyyy-mm-dd
     }
-    void cleanup() { m_frame.reset(); }
+    void cleanup() {
+        m_frame.reset();
+        m_menu = nullptr;
+    }
 
     void loadingTheSampleAndADamagedFile() {
         DatabaseMenu* menu = openMenu();
         auto* info = menu->findChild<QLabel*>("InfoLabel");
         QVERIFY(!info->isVisible());
         QVERIFY(menu->loadFile(samplePath()));
-        QCOMPARE(valueDb().db.RecordCount(), 130);
+        QCOMPARE(db().RecordCount(), 130);
         QCOMPARE(info->text(), QString(" File in Memory = Northfield Growth Fund "));
-        QCOMPARE(program().shell.DbFileName, std::string("Sample.Zrk"));
+        QCOMPARE(document().fileName(), QString("Sample.Zrk"));
         const QString bad = QDir(program().dataFolder).filePath("bad.zrk");
         QFile file(bad);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -126,7 +134,7 @@ class TestValueDbWindows : public QObject {
         QString* message = captureMessage();
         QVERIFY(!menu->loadFile(bad));
         QCOMPARE(*message, QString("File not found or wrong format. Check Filename and/or Directory."));
-        QCOMPARE(valueDb().db.RecordCount(), 0);
+        QCOMPARE(db().RecordCount(), 0);
         QVERIFY(!info->isVisible());
     }
 
@@ -166,7 +174,7 @@ class TestValueDbWindows : public QObject {
         QFETCH(QString, newest);
         DatabaseMenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
-        QCOMPARE(qs(isoDateText(valueDb().db.records[0].date)), QString("2026-11-27"));
+        QCOMPARE(qs(isoDateText(db().records[0].date)), QString("2026-11-27"));
         const QString prices = QDir(program().dataFolder).filePath("prices.csv");
         QFile file(prices);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -211,9 +219,9 @@ class TestValueDbWindows : public QObject {
         done.replace("to import", "imported").replace("to add", "added").replace("to replace", "replaced");
         done.replace("will hold", "holds").replace("to skip", "skipped");
         QCOMPARE(summary, finalKey == Qt::Key_Return ? done : QString());
-        QCOMPARE(valueDb().db.RecordCount(), records);
-        QCOMPARE(qs(isoDateText(valueDb().db.records[0].date)), newest);
-        QCOMPARE(valueDb().db.DbChanged, records == 130 && finalKey == Qt::Key_Escape ? 0 : 1);
+        QCOMPARE(db().RecordCount(), records);
+        QCOMPARE(qs(isoDateText(db().records[0].date)), newest);
+        QCOMPARE(db().DbChanged, records == 130 && finalKey == Qt::Key_Escape ? 0 : 1);
         QCOMPARE(menu->findChild<QLabel*>("InfoLabel")->text(),
                  QString(" File in Memory = Northfield Growth Fund "));
     }
@@ -225,7 +233,7 @@ class TestValueDbWindows : public QObject {
         QString* message = captureMessage();
         QVERIFY(!menu->importPrices(QDir(program().dataFolder).filePath("missing.csv")));
         QCOMPARE(*message, QString("File not found or wrong format. Check Filename and/or Directory."));
-        QCOMPARE(valueDb().db.RecordCount(), 130);
+        QCOMPARE(db().RecordCount(), 130);
     }
 
     // Every command of the menu has its own access key.
@@ -249,10 +257,10 @@ class TestValueDbWindows : public QObject {
         menu->saveFileAs();
         QCOMPARE(*message, QString("No Records."));
         QVERIFY(menu->loadFile(samplePath()));
-        valueDb().db.DbChanged = 1;
+        db().DbChanged = 1;
         const QString copy = QDir(program().dataFolder).filePath("Copy.zrk");
         QVERIFY(menu->saveFile(copy));
-        QCOMPARE(valueDb().db.DbChanged, 0);
+        QCOMPARE(db().DbChanged, 0);
         QFile original(samplePath()), saved(copy);
         QVERIFY(original.open(QIODevice::ReadOnly) && saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), original.readAll()); // the program reads and writes the same bytes
@@ -272,8 +280,8 @@ class TestValueDbWindows : public QObject {
         QTest::keyClicks(value, "12.345");
         QTest::keyClick(value, Qt::Key_Return);                       // to Add Record
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // adds it
-        QCOMPARE(valueDb().db.RecordCount(), 1);
-        QCOMPARE(valueDb().db.records[0].value, 12.34);
+        QCOMPARE(db().RecordCount(), 1);
+        QCOMPARE(db().records[0].value, 12.34);
         QCOMPARE(date->text(), QString("2002-03-08"));
         QVERIFY(value->text().isEmpty());
         QVERIFY(value->hasFocus());
@@ -281,7 +289,7 @@ class TestValueDbWindows : public QObject {
         editor->addRecord();
         QCOMPARE(editor->gridText(1, 1), QString("2002-03-08"));
         QCOMPARE(editor->gridText(2, 2), QString("12.34"));
-        QCOMPARE(valueDb().db.DbChanged, 1);
+        QCOMPARE(db().DbChanged, 1);
         QString* message = captureMessage();
         editor->addRecord(); // the value box is empty
         QCOMPARE(*message, QString("No complete record to add to database."));
@@ -290,14 +298,14 @@ class TestValueDbWindows : public QObject {
         value->setText("5");
         editor->addRecord();
         QVERIFY(message->startsWith("Wrong date entry. Correct date format is "));
-        QCOMPARE(valueDb().db.RecordCount(), 2);
+        QCOMPARE(db().RecordCount(), 2);
     }
 
     void aCorrectionLaterThanTheNewestIsRefused() {
         DatabaseMenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
         DatabaseEditor* editor = openEditor();
-        valueDb().GridRecNo = 1;
+        editor->chooseGridRecord(1);
         testing::whenModal([](QWidget* dialog) {
             dialog->findChild<QRadioButton*>("CorInsDel0")->click();
             dialog->findChild<QPushButton*>("Accept")->click();
@@ -311,7 +319,7 @@ class TestValueDbWindows : public QObject {
         QCOMPARE(*message, QString("Date cannot be greater than last record: 2026-11-27"));
         editor->box("InDate")->setText("2026-11-26");
         editor->addRecord();
-        QCOMPARE(valueDb().db.records[0].date,
+        QCOMPARE(db().records[0].date,
                  (Date{std::chrono::year(2026), std::chrono::month(11), std::chrono::day(26)}));
         QVERIFY(editor->findChild<QPushButton*>("Exitbut")->isVisibleTo(editor));
     }
@@ -326,7 +334,7 @@ class TestValueDbWindows : public QObject {
             dialog->findChild<QPushButton*>("Accept")->click();
         });
         editor->correctRecord();
-        QCOMPARE(valueDb().db.RecordCount(), 129);
+        QCOMPARE(db().RecordCount(), 129);
         QCOMPARE(editor->gridText(3, 1), QString("2026-11-06"));
     }
 
@@ -334,8 +342,7 @@ class TestValueDbWindows : public QObject {
         openMenu();
         DatabaseEditor* editor = openEditor();
         for (int d : {1, 8})
-            addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(d)},
-                      10);
+            addRecord(db(), Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(d)}, 10);
         QString* message = captureMessage();
         editor->showAverages();
         QCOMPARE(*message, QString("Minimum of two weeks data required for Ratios."));
@@ -344,7 +351,7 @@ class TestValueDbWindows : public QObject {
     void theSheetOfTheSample() {
         DatabaseMenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
-        m_frame->openOver(new AveragesWindow);
+        m_frame->openOver(new AveragesWindow(program(), document()));
         auto* sheet = qobject_cast<AveragesWindow*>(m_frame->currentTask());
         QCOMPARE(sheet->labelText("Label2"), QString("Northfield Growth Fund"));
         QCOMPARE(sheet->labelText("Label52"), QString(" 130 Weeks (All)"));
@@ -362,8 +369,7 @@ class TestValueDbWindows : public QObject {
         DatabaseMenu* menu = openMenu();
         DatabaseEditor* editor = openEditor();
         for (int d : {1, 8, 15})
-            addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(d)},
-                      10);
+            addRecord(db(), Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(d)}, 10);
         typeInto(editor->box("InDatext0"), "2001");
         typeInto(editor->box("InEarnTxt0"), "1.25");
         typeInto(editor->box("TEFName"), "12");
@@ -371,15 +377,14 @@ class TestValueDbWindows : public QObject {
         const QString path = QDir(program().dataFolder).filePath("Typed.zrk");
         QVERIFY(menu->saveFile(path));
         QVERIFY(menu->loadFile(path));
-        QCOMPARE(valueDb().db.EarnCount, 1);
-        QCOMPARE(valueDb().db.earnings[0].amount, 1.25);
-        QCOMPARE(valueDb().db.EarningsFactor, 12.0f);
+        QCOMPARE(db().EarnCount, 1);
+        QCOMPARE(db().earnings[0].amount, 1.25);
+        QCOMPARE(db().EarningsFactor, 12.0f);
     }
 
     void leavingWithUnsavedRecordsAsks() {
         DatabaseMenu* menu = openMenu();
-        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)},
-                  10);
+        addRecord(db(), Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)}, 10);
         QString question;
         testing::whenModal([&](QWidget* box) {
             question = box->findChild<QLabel*>("Label1")->text();
@@ -393,7 +398,7 @@ class TestValueDbWindows : public QObject {
         testing::whenModal([](QWidget* box) { box->close(); });
         menu->exitToMenu();
         QCOMPARE(m_frame->currentTask(), menu);
-        QCOMPARE(valueDb().db.RecordCount(), 1);
+        QCOMPARE(db().RecordCount(), 1);
         testing::whenModal([](QWidget* box) { box->findChild<QPushButton*>("AllNo")->click(); });
         menu->exitToMenu();
         QTest::qWait(0);
@@ -405,14 +410,13 @@ class TestValueDbWindows : public QObject {
     void closingWithUnsavedRecordsKeepsTheEditor() {
         openMenu();
         DatabaseEditor* editor = openEditor();
-        addRecord(valueDb().db, Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)},
-                  10);
+        addRecord(db(), Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)}, 10);
         testing::whenModal([](QWidget* box) { box->findChild<QPushButton*>("AllYes")->click(); });
         QVERIFY(!m_frame->close());
         QCOMPARE(m_frame->currentTask(), editor);
         QVERIFY(editor->isVisible());
         QVERIFY(editor->findChild<QPushButton*>("AddRecord")->isVisible());
-        QCOMPARE(valueDb().db.RecordCount(), 1);
+        QCOMPARE(db().RecordCount(), 1);
         testing::whenModal([](QWidget* box) { box->findChild<QPushButton*>("AllNo")->click(); });
         QVERIFY(m_frame->close());
     }
@@ -476,8 +480,8 @@ class TestValueDbWindows : public QObject {
         QCOMPARE(typedText, typed);
         QCOMPARE(*after, message);
         QCOMPARE(editor->findChild<QLabel*>("InNew")->text(), newRow);
-        QCOMPARE(valueDb().db.RecordCount(), records);
-        QCOMPARE(valueDb().EditMode, newRow == "New" ? EditAction::Adding : EditAction::Correcting);
+        QCOMPARE(db().RecordCount(), records);
+        QCOMPARE(editor->editMode(), newRow == "New" ? EditAction::Adding : EditAction::Correcting);
         // Correcting, the keys go to the record's boxes, never to the title over them.
         if (newRow != "New") {
             QVERIFY(testing::activate(editor->window()));
@@ -511,9 +515,9 @@ class TestValueDbWindows : public QObject {
         typeInto(box, typed);
         QCOMPARE(box->text(), typed);
         QCOMPARE(testing::messageShownBy([box] { QTest::keyClick(box, Qt::Key_Return); }), message);
-        QCOMPARE(valueDb().db.earnings[0].year, year);
+        QCOMPARE(db().earnings[0].year, year);
         QCOMPARE(box->text().trimmed(), QString::number(year));
-        QCOMPARE(valueDb().db.DbChanged, changed);
+        QCOMPARE(db().DbChanged, changed);
     }
 
     // Opening a file over unsaved records asks first, as leaving the menu does: only No lets them
@@ -563,7 +567,7 @@ class TestValueDbWindows : public QObject {
         DatabaseMenu* menu = openMenu();
         QVERIFY(menu->loadFile(samplePath()));
         if (unsaved)
-            QCOMPARE(addRecord(valueDb().db,
+            QCOMPARE(addRecord(db(),
                                Date{std::chrono::year(2026), std::chrono::month(12), std::chrono::day(18)},
                                22),
                      Msg::None);
@@ -582,9 +586,9 @@ class TestValueDbWindows : public QObject {
             QCOMPARE(m->question,
                      QString("Sample.Zrk file in memory will be erased. Do you wish to go back and "
                              "save it to Disk?."));
-        QCOMPARE(valueDb().db.RecordCount(), records);
-        QCOMPARE(valueDb().db.DbChanged, changed);
-        QCOMPARE(valueDb().db.DbTitle, std::string(records == 2 ? "Other" : "Northfield Growth Fund"));
+        QCOMPARE(db().RecordCount(), records);
+        QCOMPARE(db().DbChanged, changed);
+        QCOMPARE(db().DbTitle, std::string(records == 2 ? "Other" : "Northfield Growth Fund"));
         QCOMPARE(qobject_cast<DatabaseEditor*>(m_frame->currentTask()) != nullptr, toEditor);
     }
 
@@ -593,23 +597,133 @@ class TestValueDbWindows : public QObject {
         QVERIFY(menu->loadFile(samplePath()));
         QString message;
         testing::whenModal([&](QWidget* dialog) {
-            valueDb().ExtractLow = 6;
-            valueDb().ExtractHigh = 5;
+            static_cast<ExtractDialog*>(dialog)->setRange(6, 5);
             testing::whenModal([&](QWidget* box) {
                 message = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
                 box->close();
             });
             static_cast<ExtractDialog*>(dialog)->extractRecords();
-            valueDb().ExtractLow = 3;
-            valueDb().ExtractHigh = 5;
+            static_cast<ExtractDialog*>(dialog)->setRange(3, 5);
             static_cast<ExtractDialog*>(dialog)->extractRecords();
         });
         menu->findChild<QPushButton*>("SelectRec")->click();
         QCOMPARE(message, QString("Low number is greater than High."));
-        QCOMPARE(valueDb().db.RecordCount(), 3);
-        QCOMPARE(valueDb().db.DbTitle, std::string("Extracted"));
-        QCOMPARE(program().shell.DbFileName, std::string("Extract.zrk"));
+        QCOMPARE(db().RecordCount(), 3);
+        QCOMPARE(db().DbTitle, std::string("Extracted"));
+        QCOMPARE(document().fileName(), QString("Extract.zrk"));
         QVERIFY(qobject_cast<DatabaseEditor*>(m_frame->currentTask()));
+    }
+
+    // Two database menus, each with its own editor: a record typed into one database leaves the
+    // other's records, file, unsaved state and grid as they were.
+    void twoMenusKeepTheirDatabasesApart() {
+        DatabaseMenu sample(program()), typed(program());
+        QVERIFY(sample.loadFile(samplePath()));
+        DatabaseEditor sampleEditor(program(), sample.document());
+        DatabaseEditor editor(program(), typed.document());
+        editor.show();
+        QVERIFY(testing::activate(&editor));
+        EntryBox* date = editor.box("InDate");
+        date->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(date, "2002-03-01");
+        QTest::keyClick(date, Qt::Key_Return);
+        QTest::keyClicks(editor.box("InValue"), "12.50");
+        QTest::mouseClick(editor.findChild<QPushButton*>("AddRecord"), Qt::LeftButton);
+
+        QCOMPARE(typed.document().database().RecordCount(), 1);
+        QCOMPARE(typed.document().database().records[0].value, 12.5);
+        QVERIFY(typed.document().isModified());
+        QCOMPARE(editor.gridText(1, 1), QString("2002-03-01"));
+        QCOMPARE(sample.document().database().RecordCount(), 130);
+        QVERIFY(!sample.document().isModified());
+        QCOMPARE(sample.document().fileName(), QString("Sample.Zrk"));
+        QVERIFY(typed.document().fileName().isEmpty());
+        QCOMPARE(sample.findChild<QLabel*>("InfoLabel")->text(),
+                 QString(" File in Memory = Northfield Growth Fund "));
+        QCOMPARE(sampleEditor.gridText(1, 1), QString("2026-11-27"));
+    }
+
+    // The extract and the record-number dialogs, filled in and then cancelled by their Cancel button
+    // or by Escape: asked directly they give nothing, and asked from their windows the database and
+    // its file stay as they were (the editor adds records again).
+    void aCancelledDialogChangesNothing_data() {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("cancel"); // a button's name, or Escape
+        QTest::newRow("extract, Cancel") << "Extract"
+                                         << "ExitExtract";
+        QTest::newRow("extract, Escape") << "Extract"
+                                         << "Escape";
+        QTest::newRow("record number, Cancel") << "InRecNum"
+                                               << "NoAccept";
+        QTest::newRow("record number, Escape") << "InRecNum"
+                                               << "Escape";
+    }
+    void aCancelledDialogChangesNothing() {
+        QFETCH(QString, dialog);
+        QFETCH(QString, cancel);
+        DatabaseMenu* menu = openMenu();
+        QVERIFY(menu->loadFile(samplePath()));
+        const Date newest{std::chrono::year(2026), std::chrono::month(12), std::chrono::day(4)};
+        QCOMPARE(addRecord(db(), newest, 21), Msg::None); // an unsaved record
+        auto shown = std::make_shared<int>(0);            // times the dialog came
+        auto filledIn = std::make_shared<bool>(true);     // and took what was typed each time
+        const auto fillInAndCancel = [dialog, cancel, shown, filledIn] {
+            testing::whenModalNamed(dialog, [cancel, shown, filledIn](QWidget* modal) {
+                ++*shown;
+                if (modal->objectName() == "Extract") {
+                    const QString low = testing::typeAndLeave(modal->findChild<EntryBox*>("LowRecNo"), "3");
+                    const QString high = testing::typeAndLeave(modal->findChild<EntryBox*>("HighRecNo"), "5");
+                    *filledIn = *filledIn && low.trimmed() == "3" && high.trimmed() == "5";
+                } else {
+                    auto* deleting = modal->findChild<QRadioButton*>("CorInsDel2");
+                    QStyleOptionButton look;
+                    look.initFrom(deleting);
+                    QTest::mouseClick(deleting, Qt::LeftButton, {},
+                                      deleting->style()
+                                          ->subElementRect(QStyle::SE_RadioButtonIndicator, &look, deleting)
+                                          .center());
+                    auto* number = modal->findChild<EntryBox*>("CurVal");
+                    QTest::keyClicks(number, "3");
+                    *filledIn = *filledIn && deleting->isChecked() && number->text() == "3";
+                }
+                if (cancel == "Escape")
+                    QTest::keyClick(modal, Qt::Key_Escape);
+                else
+                    QTest::mouseClick(modal->findChild<QPushButton*>(cancel), Qt::LeftButton);
+            });
+        };
+        const auto unchanged = [this] {
+            QCOMPARE(db().RecordCount(), 131);
+            QCOMPARE(qs(isoDateText(db().records[0].date)), QString("2026-12-04"));
+            QCOMPARE(qs(isoDateText(db().records[130].date)), QString("2024-06-07")); // the sample's oldest
+            QVERIFY(document().isModified());
+            QCOMPARE(document().fileName(), QString("Sample.Zrk"));
+        };
+
+        fillInAndCancel();
+        const bool gave = dialog == "Extract" ? ExtractDialog::ask(program(), document(), menu).has_value()
+                                              : RecordNumberDialog::ask(3, menu).has_value();
+        QCOMPARE(*shown, 1);
+        QVERIFY(*filledIn);
+        QVERIFY(!gave);
+        unchanged();
+
+        fillInAndCancel();
+        DatabaseEditor* editor = nullptr;
+        if (dialog == "Extract") {
+            QTest::mouseClick(menu->findChild<QPushButton*>("SelectRec"), Qt::LeftButton);
+            editor = qobject_cast<DatabaseEditor*>(m_frame->currentTask()); // shown after a cancel too
+        } else {
+            editor = openEditor();
+            QTest::mouseClick(editor->findChild<QPushButton*>("CorrRecord"), Qt::LeftButton);
+        }
+        QCOMPARE(*shown, 2);
+        QVERIFY(*filledIn);
+        unchanged();
+        QVERIFY(editor);
+        QCOMPARE(editor->editMode(), EditAction::Adding);
+        QCOMPARE(editor->findChild<QLabel*>("InNew")->text(), QString("New"));
+        QCOMPARE(editor->gridText(131, 1), QString("2024-06-07"));
     }
 };
 

@@ -1,15 +1,15 @@
 #include "valuedb/ui/averages_window.h"
 
 #include "app/ui/calculator_parts.h"
-#include "app/ui/main_menu.h"
 #include "app/ui/main_window.h"
 #include "app/ui/message_box.h"
 #include "app/ui/printer_backend.h"
 #include "app/ui/program_state.h"
 #include "app/ui/twips.h"
 #include "valuedb/core/averages.h"
-#include "valuedb/ui/database_menu.h"
+#include "valuedb/ui/database_document.h"
 #include "valuedb/ui/editor_window.h"
+#include "valuedb/ui/trend_graph_window.h"
 #include "valuedb/ui/valuedb_state.h"
 
 #include <QCheckBox>
@@ -35,9 +35,10 @@ QString AveragesWindow::labelText(const QString& name) const {
     return m_labels.contains(name) ? m_labels[name]->text() : QString();
 }
 
-AveragesWindow::AveragesWindow(QWidget* parent) : QWidget(parent) {
+AveragesWindow::AveragesWindow(ProgramState& program, DatabaseDocument& document, QWidget* parent)
+    : QWidget(parent), m_program(program), m_document(document) {
     setObjectName("Averatios");
-    setCaption("  Averages and Ratios");
+    setCaption(m_program, "  Averages and Ratios");
     auto caption = [this](const char* name, const QString& text) {
         auto* label = new QLabel(text, this);
         label->setObjectName(name);
@@ -106,31 +107,27 @@ AveragesWindow::AveragesWindow(QWidget* parent) : QWidget(parent) {
 
     m_weekPoints = new QCheckBox(this);
     m_weekPoints->setObjectName("WeekPoints");
-    m_weekPoints->setChecked(valueDb().WeekPointsMode == SheetPeriods::Values);
+    m_weekPoints->setChecked(m_document.sheetPeriods() == SheetPeriods::Values);
     connect(m_weekPoints, &QCheckBox::toggled, this, [this](bool checked) {
-        valueDb().WeekPointsMode = checked ? SheetPeriods::Values : SheetPeriods::Weeks;
+        m_document.setSheetPeriods(checked ? SheetPeriods::Values : SheetPeriods::Weeks);
         setPeriodLabels();
     });
     QPushButton* print = commandButton(this, "Print1", "To &Printer");
     QPushButton* graph = commandButton(this, "Graphshow", "&Show Graph");
     QPushButton* sheet = commandButton(this, "ShowSheet", "&Database");
     QPushButton* exit = commandButton(this, "ExitBut", "E&xit to Menu");
-    graph->setEnabled(MainMenu::hasWindow(TaskWindow::TrendGraph));
     connect(print, &QPushButton::clicked, this, &AveragesWindow::print);
     connect(graph, &QPushButton::clicked, this, [this] {
-        if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
-        valueDb().TrendGraphCaller = TrendCaller::Averages;
-        if (QWidget* trend = MainMenu::makeWindow(TaskWindow::TrendGraph, program()))
-            frame()->openOver(trend);
+        if (m_document.database().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
+        m_program.frame->openOver(new TrendGraphWindow(m_program, m_document, TrendCaller::Averages));
     });
-    connect(sheet, &QPushButton::clicked, this, [] {
-        setCaption(" Add and Edit Database");
-        frame()->replaceOver(new DatabaseEditor);
+    connect(sheet, &QPushButton::clicked, this, [this] {
+        setCaption(m_program, " Add and Edit Database");
+        m_program.frame->replaceOver(new DatabaseEditor(m_program, m_document));
     });
-    connect(exit, &QPushButton::clicked, this, [] {
-        frame()->closeOver();
-        setCaption("  Brisklane Menu");
-        if (auto* menu = qobject_cast<DatabaseMenu*>(frame()->currentTask())) menu->updateInfoLabel();
+    connect(exit, &QPushButton::clicked, this, [this] {
+        m_program.frame->closeOver();
+        setCaption(m_program, "  Brisklane Menu");
     });
 
     auto* columns = new QHBoxLayout;
@@ -152,20 +149,20 @@ AveragesWindow::AveragesWindow(QWidget* parent) : QWidget(parent) {
 }
 
 void AveragesWindow::computeAndShow() {
-    const ValueDbState& state = valueDb();
-    m_labels["Label2"]->setText(qs(state.db.DbTitle));
+    const ValueDatabase& db = m_document.database();
+    m_labels["Label2"]->setText(qs(db.DbTitle));
     QPalette normal = m_labels["Label17"]->palette();
     normal.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::WindowText));
     m_labels["Label17"]->setPalette(normal);
-    if (state.db.RecordCount() < 2) return;
-    const SheetOutcome sheet = computeSheet(state.db, program().shell.DateForm);
+    if (db.RecordCount() < 2) return;
+    const SheetOutcome sheet = computeSheet(db, m_program.shell.DateForm);
     if (!sheet.figures) {
         if (sheet.figures.message == Msg::CheckDataValues)
             showMessage(Msg::CheckDataValues, this, qs(sheet.detail));
         return;
     }
     const SheetTexts t =
-        sheetTexts(*sheet.figures.value, state.db, program().shell.CurrencySymbol, state.WeekPointsMode);
+        sheetTexts(*sheet.figures.value, db, m_program.shell.CurrencySymbol, m_document.sheetPeriods());
     const std::pair<const char*, const std::string*> shown[] = {
         {"Label2", &t.title},           {"Label53", &t.averageAll},
         {"Label16", &t.direction},      {"Label41", &t.last},
@@ -196,7 +193,7 @@ void AveragesWindow::computeAndShow() {
 }
 
 void AveragesWindow::setPeriodLabels() {
-    showPeriods(periodTexts(db().RecordCount(), valueDb().WeekPointsMode));
+    showPeriods(periodTexts(m_document.database().RecordCount(), m_document.sheetPeriods()));
 }
 
 void AveragesWindow::showPeriods(const PeriodTexts& t) {
@@ -208,7 +205,7 @@ void AveragesWindow::showPeriods(const PeriodTexts& t) {
 }
 
 void AveragesWindow::print() {
-    if (db().RecordCount() == 0) return showMessage(Msg::NoDataToPrint, this);
+    if (m_document.database().RecordCount() == 0) return showMessage(Msg::NoDataToPrint, this);
     if (!askYesNo(Question::ContinuePrintout, this)) return;
     // The sheet prints on white with its figures on cyan, then looks as before.
     const QPalette before = palette();

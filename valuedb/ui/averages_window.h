@@ -9,12 +9,14 @@ class QLabel;
 
 namespace brisk {
 
+class DatabaseDocument;
 struct PeriodTexts;
+struct ProgramState;
 
 class AveragesWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit AveragesWindow(QWidget* parent = nullptr);
+    AveragesWindow(ProgramState& program, DatabaseDocument& document, QWidget* parent = nullptr);
     QString labelText(const QString& name) const;
     void print();
 
@@ -23,6 +25,8 @@ class AveragesWindow : public QWidget {
     void setPeriodLabels();
     void showPeriods(const PeriodTexts& texts);
     QLabel* valueLabel(const QString& name);
+    ProgramState& m_program;
+    DatabaseDocument& m_document;
     QMap<QString, QLabel*> m_labels;
     QCheckBox* m_weekPoints;
 };

@@ -10,12 +10,15 @@
 #include "app/ui/twips.h"
 #include "valuedb/core/price_import.h"
 #include "valuedb/ui/averages_window.h"
+#include "valuedb/ui/database_document.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
 #include "valuedb/ui/price_import_dialog.h"
+#include "valuedb/ui/trend_graph_window.h"
 #include "valuedb/ui/valuedb_state.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -26,11 +29,11 @@
 
 namespace brisk {
 
-DatabaseMenu::DatabaseMenu(QWidget* parent) : QWidget(parent) {
+DatabaseMenu::DatabaseMenu(ProgramState& program, QWidget* parent)
+    : QWidget(parent), m_program(program), m_document(new DatabaseDocument(this)) {
     setObjectName("Trendmenu");
-    valueDb() = ValueDbState{};
-    program().shell.DbFileName.clear();
-    setCaption(kMenuCaption);
+    setCaption(m_program, kMenuCaption);
+    connect(m_document, &DatabaseDocument::changed, this, &DatabaseMenu::updateInfoLabel);
     m_info = new QLabel(this);
     m_info->setObjectName("InfoLabel");
     m_info->setAlignment(Qt::AlignCenter);
@@ -64,23 +67,14 @@ DatabaseMenu::DatabaseMenu(QWidget* parent) : QWidget(parent) {
         setTabOrder(made[buttons[i].name], made[buttons[i + 1].name]);
     connect(made["LoadaFile"], &QPushButton::clicked, this, &DatabaseMenu::openFile);
     connect(made["Saveafile"], &QPushButton::clicked, this, &DatabaseMenu::saveFileAs);
-    connect(made["OpenDbase"], &QPushButton::clicked, this, [] { frame()->openOver(new DatabaseEditor); });
-    connect(made["ShowRatios"], &QPushButton::clicked, this, [] { frame()->openOver(new AveragesWindow); });
-    connect(made["SelectRec"], &QPushButton::clicked, this, [this] {
-        if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
-        ExtractDialog dialog(this);
-        if (dialog.exec() == QDialog::Accepted) updateInfoLabel();
-        frame()->openOver(new DatabaseEditor);
-    });
+    connect(made["OpenDbase"], &QPushButton::clicked, this,
+            [this] { m_program.frame->openOver(new DatabaseEditor(m_program, *m_document)); });
+    connect(made["ShowRatios"], &QPushButton::clicked, this,
+            [this] { m_program.frame->openOver(new AveragesWindow(m_program, *m_document)); });
+    connect(made["SelectRec"], &QPushButton::clicked, this, &DatabaseMenu::extractRange);
     connect(made["ImportCsv"], &QPushButton::clicked, this, &DatabaseMenu::importPriceFile);
     connect(made["SortDBase"], &QPushButton::clicked, this, &DatabaseMenu::sortDatabase);
-    made["ShowTGraph"]->setEnabled(MainMenu::hasWindow(TaskWindow::TrendGraph));
-    connect(made["ShowTGraph"], &QPushButton::clicked, this, [this] {
-        if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
-        valueDb().TrendGraphCaller = TrendCaller::Menu;
-        if (QWidget* graph = MainMenu::makeWindow(TaskWindow::TrendGraph, program()))
-            frame()->openOver(graph);
-    });
+    connect(made["ShowTGraph"], &QPushButton::clicked, this, &DatabaseMenu::showTrendGraph);
     connect(made["ExitMenu"], &QPushButton::clicked, this, &DatabaseMenu::exitToMenu);
 
     auto* layout = new QVBoxLayout(this);
@@ -93,7 +87,7 @@ DatabaseMenu::DatabaseMenu(QWidget* parent) : QWidget(parent) {
 }
 
 void DatabaseMenu::updateInfoLabel() {
-    const QString title = qs(db().DbTitle);
+    const QString title = qs(m_document->database().DbTitle);
     m_info->setText(" File in Memory = " + title + " ");
     m_info->setVisible(!title.isEmpty());
 }
@@ -105,54 +99,76 @@ bool DatabaseMenu::loadFile(const QString& path) {
     QGuiApplication::restoreOverrideCursor();
     if (!loaded) {
         showMessage(Msg::BadFile, this);
-        valueDb().db = ValueDatabase{}; // nothing of a half-read file is kept
-        valueDb().WeekPointsMode = SheetPeriods::Weeks;
-        program().shell.DbFileName.clear();
-        updateInfoLabel();
+        m_document->setSheetPeriods(SheetPeriods::Weeks);
+        m_document->replace({}, {}); // nothing of a half-read file is kept
         return false;
     }
-    valueDb().db = *loaded.value;
-    program().shell.DbFileName = ss(QFileInfo(path).fileName());
-    program().shell.DbFolder = ss(QFileInfo(path).absolutePath());
-    updateInfoLabel();
+    m_document->replace(*loaded.value, QFileInfo(path).fileName());
+    rememberFolder(path);
     return true;
+}
+
+// The open and save dialogs start in the folder of the last database file, offering this one's name.
+std::optional<QString> DatabaseMenu::chooseFile(FileOp op) {
+    const QString name = m_document->fileName();
+    return FileDirectory(op, this,
+                         name.isEmpty() ? QString() : QDir(qs(m_program.shell.DbFolder)).filePath(name));
+}
+
+void DatabaseMenu::rememberFolder(const QString& path) {
+    m_program.shell.DbFolder = ss(QFileInfo(path).absolutePath());
 }
 
 // The file chosen replaces the records in memory: unsaved ones are asked about as leaving does,
 // and going back to save them keeps the menu.
 void DatabaseMenu::openFile() {
-    const auto chosen = FileDirectory(FileOp::OpenDatabase, this);
+    const auto chosen = chooseFile(FileOp::OpenDatabase);
     if (chosen && !leaveAllowed()) return;
     if (chosen) loadFile(*chosen);
-    frame()->openOver(new DatabaseEditor);
+    m_program.frame->openOver(new DatabaseEditor(m_program, *m_document));
 }
 
 bool DatabaseMenu::saveFile(const QString& path) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto written = writeFileAtomically(ss(path), zrkBytes(db()));
+    const auto written = writeFileAtomically(ss(path), zrkBytes(m_document->database()));
     QGuiApplication::restoreOverrideCursor();
     if (!written) {
         showMessage(Msg::BadDatabaseName, this, QFileInfo(path).fileName()); // message 25 names the file
         return false;
     }
-    program().shell.DbFileName = ss(QFileInfo(path).fileName());
-    program().shell.DbFolder = ss(QFileInfo(path).absolutePath());
-    db().DbChanged = 0;
+    m_document->setFileName(QFileInfo(path).fileName());
+    m_document->setModified(false);
+    rememberFolder(path);
     return true;
 }
 
 void DatabaseMenu::saveFileAs() {
-    if (db().RecordCount() == 0) return showMessage(Msg::NoRecords, this);
-    if (const auto chosen = FileDirectory(FileOp::SaveDatabase, this)) saveFile(*chosen);
+    if (m_document->database().RecordCount() == 0) return showMessage(Msg::NoRecords, this);
+    if (const auto chosen = chooseFile(FileOp::SaveDatabase)) saveFile(*chosen);
+}
+
+// The records chosen replace the database in memory, which then shows in the editor; the editor
+// opens after a cancel too.
+void DatabaseMenu::extractRange() {
+    if (m_document->database().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
+    if (auto kept = ExtractDialog::ask(m_program, *m_document, this)) {
+        kept->DbChanged = m_document->database().DbChanged; // the extract leaves the changed flag as it was
+        m_document->replace(std::move(*kept), "Extract.zrk");
+    }
+    m_program.frame->openOver(new DatabaseEditor(m_program, *m_document));
+}
+
+void DatabaseMenu::showTrendGraph() {
+    if (m_document->database().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
+    m_program.frame->openOver(new TrendGraphWindow(m_program, *m_document, TrendCaller::Menu));
 }
 
 // Weekly values from a price file merged into the database in memory, unsaved like any edit, once
 // the user has seen what they will do.
 bool DatabaseMenu::importPrices(const QString& path) {
-    const auto imported = previewPriceImport(db(), path, this);
+    const auto imported = previewPriceImport(m_program, m_document->database(), path, this);
     if (!imported) return false;
-    db() = imported->db;
-    updateInfoLabel();
+    m_document->replace(imported->db, m_document->fileName());
     QMessageBox box(QMessageBox::Information, "Import Values from a CSV File",
                     qs(importSummary(imported->counts)), QMessageBox::Ok, this);
     box.setObjectName("ImportSummary");
@@ -167,27 +183,27 @@ void DatabaseMenu::importPriceFile() {
 }
 
 void DatabaseMenu::sortDatabase() {
-    if (db().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
+    if (m_document->database().RecordCount() == 0) return showMessage(Msg::NoDatabase, this);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    sortRecords(db());
+    sortRecords(m_document->database());
+    m_document->edited();
     QGuiApplication::restoreOverrideCursor();
 }
 
 // Unsaved records: question 3 asks whether to go back and save them. Only No lets them go: a box
 // closed without an answer keeps them.
 bool DatabaseMenu::leaveAllowed() {
-    if (db().DbChanged != 1 || db().RecordCount() == 0) return true;
-    if (ask(Question::SaveDatabaseFirst, this) != QuestionDialog::Answer::No) return false;
-    db().DbChanged = 0;
+    if (!m_document->isModified() || m_document->database().RecordCount() == 0) return true;
+    if (ask(Question::SaveDatabaseFirst, this, m_document->fileName()) != QuestionDialog::Answer::No)
+        return false;
+    m_document->setModified(false);
     return true;
 }
 
 void DatabaseMenu::exitToMenu() {
     if (!leaveAllowed()) return;
-    valueDb() = ValueDbState{};
-    program().shell.DbFileName.clear();
-    frame()->returnToMenu();
-    setCaption("  Brisklane Menu");
+    m_program.frame->returnToMenu();
+    setCaption(m_program, "  Brisklane Menu");
 }
 
 void DatabaseMenu::closeEvent(QCloseEvent* event) {

@@ -17,7 +17,7 @@
 #include "valuedb/core/database_printout.h"
 #include "valuedb/core/value_database.h"
 #include "valuedb/ui/averages_window.h"
-#include "valuedb/ui/database_menu.h"
+#include "valuedb/ui/database_document.h"
 #include "valuedb/ui/record_number_dialog.h"
 #include "valuedb/ui/valuedb_state.h"
 
@@ -31,18 +31,19 @@
 
 namespace brisk {
 
-DatabaseEditor::DatabaseEditor(QWidget* parent) : QWidget(parent) {
+DatabaseEditor::DatabaseEditor(ProgramState& program, DatabaseDocument& document, QWidget* parent)
+    : QWidget(parent), m_program(program), m_document(document) {
     setObjectName("Dbase");
-    setCaption(" Add and Edit Database");
-    ValueDbState& state = valueDb();
-    state.GridRecNo = 0;
-    state.EditMode = EditAction::Adding;
+    setCaption(m_program, " Add and Edit Database");
 
     auto* name = new EntryBox(EntryBox::Kind::FreeText, this);
     name->setObjectName("DBName");
     name->setAccessibleName("Name of the investment");
     name->setText(qs(db().DbTitle));
-    connect(name, &EntryBox::stored, this, [name] { db().DbTitle = ss(name->text()); });
+    connect(name, &EntryBox::stored, this, [this, name] {
+        db().DbTitle = ss(name->text());
+        m_document.edited();
+    });
     m_new = new QLabel("New", this);
     m_new->setObjectName("InNew");
     auto* date = new EntryBox(EntryBox::Kind::Date, this);
@@ -55,9 +56,9 @@ DatabaseEditor::DatabaseEditor(QWidget* parent) : QWidget(parent) {
     value->setFormat(mask::Cents, 0);
     connect(date, &EntryBox::stored, this, [this, date] {
         if (date->text().trimmed().isEmpty()) return;
-        const auto parsed = readDate(date->text());
+        const auto parsed = readDate(m_program, date->text());
         if (parsed)
-            date->setText(dateText(*parsed));
+            date->setText(dateText(m_program, *parsed));
         else
             showMessage(Msg::WrongDate, this);
     });
@@ -88,20 +89,13 @@ DatabaseEditor::DatabaseEditor(QWidget* parent) : QWidget(parent) {
         amount->setObjectName(QString("InEarnTxt%1").arg(j));
         amount->setFormat(mask::Amount, 10);
         amount->setAccessibleName(QString("Earnings %1").arg(j + 1));
-        // The earnings count follows every change, so what is typed is what is saved.
-        connect(year, &EntryBox::stored, this, [j](double v) {
+        connect(year, &EntryBox::stored, this, [this, j](double v) {
             db().earnings[j].year = toInt16(v).value_or(0);
-            db().EarnCount = 0;
-            for (const EarningsRow& row : db().earnings)
-                db().EarnCount += row.filled();
-            db().DbChanged = 1;
+            countEarnings();
         });
-        connect(amount, &EntryBox::stored, this, [j](double v) {
+        connect(amount, &EntryBox::stored, this, [this, j](double v) {
             db().earnings[j].amount = v;
-            db().EarnCount = 0;
-            for (const EarningsRow& row : db().earnings)
-                db().EarnCount += row.filled();
-            db().DbChanged = 1;
+            countEarnings();
         });
         earningsLayout->addWidget(year, j + 1, 0);
         earningsLayout->addWidget(amount, j + 1, 1);
@@ -118,9 +112,10 @@ DatabaseEditor::DatabaseEditor(QWidget* parent) : QWidget(parent) {
     factor->setValue(db().EarningsFactor);
     factor->setEraseEmpties(true);
     factor->setAccessibleName("Times Earnings Factor");
-    connect(factor, &EntryBox::stored, this, [](double v) {
+    connect(factor, &EntryBox::stored, this, [this](double v) {
         db().EarningsFactor = static_cast<float>(v);
-        db().DbChanged = 1;
+        m_document.setModified(true);
+        m_document.edited();
     });
     earningsLayout->addWidget(new QLabel(" Times Earnings Factor", earnings), kMaxEarnings + 1, 0);
     earningsLayout->addWidget(factor, kMaxEarnings + 1, 1);
@@ -141,14 +136,14 @@ DatabaseEditor::DatabaseEditor(QWidget* parent) : QWidget(parent) {
     m_grid->setColWidthTwips(1, 1300);
     m_grid->setColWidthTwips(2, 1500);
     m_grid->setHeadingHeightTwips(310);
-    connect(m_grid, &ResultGrid::cellClicked, this, [](int row, int) { valueDb().GridRecNo = row; });
+    connect(m_grid, &ResultGrid::cellClicked, this, [this](int row, int) { m_gridRecNo = row; });
 
     auto* help = new TextArea(this);
     help->setObjectName("HelpText");
     QPalette yellow = help->palette();
     yellow.setColor(QPalette::Base, QColor(255, 255, 192));
     help->setPalette(yellow);
-    const QString t = qs(todayText());
+    const QString t = qs(todayText(m_program));
     help->setPlainText(QStringList{
         "  To Create a new file.", "All entries are made in the green input boxes.",
         "Click box at top, type your File Name.",
@@ -218,6 +213,19 @@ DatabaseEditor::DatabaseEditor(QWidget* parent) : QWidget(parent) {
     showNewRow();
 }
 
+ValueDatabase& DatabaseEditor::db() const {
+    return m_document.database();
+}
+
+// The earnings count follows every change, so what is typed is what is saved.
+void DatabaseEditor::countEarnings() {
+    db().EarnCount = 0;
+    for (const EarningsRow& row : db().earnings)
+        db().EarnCount += row.filled();
+    m_document.setModified(true);
+    m_document.edited();
+}
+
 EntryBox* DatabaseEditor::box(const QString& name) const {
     return findChild<EntryBox*>(name);
 }
@@ -231,14 +239,14 @@ void DatabaseEditor::fillEarnings() {
 }
 
 void DatabaseEditor::fillGrid() {
-    m_grid->showTable(recordTable(db()), program().shell.DateForm, program().shell.CurrencySymbol);
+    m_grid->showTable(recordTable(db()), m_program.shell.DateForm, m_program.shell.CurrencySymbol);
 }
 
 void DatabaseEditor::showNewRow() {
     m_new->setText("New");
     box("InValue")->clear();
-    box("InDate")->setText(db().records.empty() ? qs(todayText())
-                                                : dateText(addDays(db().records.front().date, 7)));
+    box("InDate")->setText(db().records.empty() ? qs(todayText(m_program))
+                                                : dateText(m_program, addDays(db().records.front().date, 7)));
     box("InValue")->setFocus(Qt::OtherFocusReason);
 }
 
@@ -253,13 +261,12 @@ void DatabaseEditor::showCommands() {
 }
 
 void DatabaseEditor::addRecord() {
-    ValueDbState& state = valueDb();
-    const double value = typedValue(box("InValue")->text());
-    const auto date = readDate(box("InDate")->text());
+    const double value = typedValue(m_program, box("InValue")->text());
+    const auto date = readDate(m_program, box("InDate")->text());
     Msg message = Msg::None;
-    switch (state.EditMode) {
+    switch (m_editMode) {
     case EditAction::Correcting:
-        message = brisk::correctRecord(db(), state.EditRecNo, date, value);
+        message = brisk::correctRecord(db(), m_editRecNo, date, value);
         break;
     case EditAction::Inserting:
         message = insertRecord(db(), date, value);
@@ -270,35 +277,35 @@ void DatabaseEditor::addRecord() {
     }
     if (message != Msg::None) {
         const QString detail =
-            message == Msg::DateAfterLastRecord ? dateText(db().records.front().date) : QString();
+            message == Msg::DateAfterLastRecord ? dateText(m_program, db().records.front().date) : QString();
         showDbMessage(message, this, detail);
         return;
     }
-    state.EditMode = EditAction::Adding;
-    state.EditRecNo = 0;
+    m_document.edited();
+    m_editMode = EditAction::Adding;
+    m_editRecNo = 0;
     showCommands();
     fillGrid();
     showNewRow();
 }
 
 void DatabaseEditor::correctRecord() {
-    ValueDbState& state = valueDb();
     if (db().RecordCount() == 0) return showMessage(Msg::NoRecordsToCorrect, this);
-    const auto choice = askRecordNumber(state.GridRecNo, this);
-    state.GridRecNo = 0;
+    const auto choice = RecordNumberDialog::ask(m_gridRecNo, this);
+    m_gridRecNo = 0;
     if (!choice) return;
     if (choice->record < 1 || choice->record > db().RecordCount())
         return showMessage(Msg::NoSuchRecord, this);
-    state.EditMode = choice->action;
-    state.EditRecNo = choice->record;
-    const ValueRecord& r = db().records[state.EditRecNo - 1];
-    switch (state.EditMode) {
+    m_editMode = choice->action;
+    m_editRecNo = choice->record;
+    const ValueRecord& r = db().records[m_editRecNo - 1];
+    switch (m_editMode) {
     case EditAction::Adding:
         break;
     case EditAction::Correcting:
         hideCommandsWhileEditing();
-        m_new->setText(qs(Format(state.EditRecNo, mask::Number)));
-        box("InDate")->setText(dateText(r.date));
+        m_new->setText(qs(Format(m_editRecNo, mask::Number)));
+        box("InDate")->setText(dateText(m_program, r.date));
         box("InValue")->setText(qs(Format(r.value, mask::Cents)));
         // The record's boxes take the keys, not the title the hidden commands would pass them to.
         box("InDate")->setFocus(Qt::OtherFocusReason);
@@ -311,9 +318,10 @@ void DatabaseEditor::correctRecord() {
         break;
     case EditAction::Deleting:
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        deleteRecord(db(), state.EditRecNo);
-        state.EditMode = EditAction::Adding;
-        state.EditRecNo = 0;
+        deleteRecord(db(), m_editRecNo);
+        m_document.edited();
+        m_editMode = EditAction::Adding;
+        m_editRecNo = 0;
         fillGrid();
         showNewRow();
         QGuiApplication::restoreOverrideCursor();
@@ -322,11 +330,11 @@ void DatabaseEditor::correctRecord() {
 }
 
 void DatabaseEditor::startNewFile() {
-    if (ask(Question::SaveDatabaseFirst, this) != QuestionDialog::Answer::No) return; // only No erases
-    const float factor = db().EarningsFactor;
-    db() = ValueDatabase{};
-    db().EarningsFactor = factor;
-    program().shell.DbFileName.clear();
+    if (ask(Question::SaveDatabaseFirst, this, m_document.fileName()) != QuestionDialog::Answer::No)
+        return; // only No erases
+    ValueDatabase empty;
+    empty.EarningsFactor = db().EarningsFactor;
+    m_document.replace(std::move(empty), {});
     fillEarnings();
     fillGrid();
     showNewRow();
@@ -335,25 +343,24 @@ void DatabaseEditor::startNewFile() {
 void DatabaseEditor::showAverages() {
     if (db().RecordCount() <= 2) return showMessage(Msg::TwoWeeksForRatios, this);
     db().EarningsFactor = static_cast<float>(parseEntryText(ss(box("TEFName")->text()), ""));
-    setCaption(" Averages and Ratios");
-    frame()->replaceOver(new AveragesWindow);
+    setCaption(m_program, " Averages and Ratios");
+    m_program.frame->replaceOver(new AveragesWindow(m_program, m_document));
 }
 
 void DatabaseEditor::print() {
     if (db().RecordCount() == 0) return showMessage(Msg::NoDataToPrint, this);
     const auto header = askPrintHeader(this);
     if (!header) return;
-    const ShellState& shell = program().shell;
+    const ShellState& shell = m_program.shell;
     printAndReport(
         databasePrintout(db(), {*header, shell.CurrencySymbol, shell.PrinterFontChoice, shell.DateForm}),
         qs(db().DbTitle.empty() ? "Value Database" : db().DbTitle), this);
 }
 
 void DatabaseEditor::closeEditor() {
-    valueDb().EditMode = EditAction::Adding;
-    setCaption(kMenuCaption);
-    frame()->closeOver();
-    if (auto* menu = qobject_cast<DatabaseMenu*>(frame()->currentTask())) menu->updateInfoLabel();
+    m_editMode = EditAction::Adding;
+    setCaption(m_program, kMenuCaption);
+    m_program.frame->closeOver();
 }
 
 QString DatabaseEditor::gridText(int row, int col) const {

@@ -2,6 +2,8 @@
 // records.
 #pragma once
 
+#include "valuedb/ui/valuedb_state.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -9,13 +11,16 @@ class QPushButton;
 
 namespace brisk {
 
+class DatabaseDocument;
 class EntryBox;
 class ResultGrid;
+struct ProgramState;
+struct ValueDatabase;
 
 class DatabaseEditor : public QWidget {
     Q_OBJECT
   public:
-    explicit DatabaseEditor(QWidget* parent = nullptr);
+    DatabaseEditor(ProgramState& program, DatabaseDocument& document, QWidget* parent = nullptr);
     void addRecord();
     void correctRecord();
     void startNewFile();
@@ -24,14 +29,25 @@ class DatabaseEditor : public QWidget {
     void closeEditor();
     QString gridText(int row, int col) const;
     EntryBox* box(const QString& name) const;
+    EditAction editMode() const { return m_editMode; }
+    // The record clicked in the grid, offered by Correct Record (0 for none).
+    void chooseGridRecord(int record) { m_gridRecNo = record; }
 
   private:
+    void countEarnings();
     void fillGrid();
     void fillEarnings();
     void hideCommandsWhileEditing();
     void showCommands();
     void showNewRow();
 
+    ValueDatabase& db() const;
+
+    ProgramState& m_program;
+    DatabaseDocument& m_document;
+    EditAction m_editMode = EditAction::Adding;
+    int m_editRecNo = 0;
+    int m_gridRecNo = 0;
     ResultGrid* m_grid;
     QLabel* m_new;
     QList<QPushButton*> m_hideWhileEditing;

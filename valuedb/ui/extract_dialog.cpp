@@ -9,6 +9,7 @@
 #include "app/ui/message_box.h"
 #include "app/ui/program_state.h"
 #include "app/ui/text_area.h"
+#include "valuedb/ui/database_document.h"
 #include "valuedb/ui/valuedb_state.h"
 
 #include <QGridLayout>
@@ -20,14 +21,13 @@
 
 namespace brisk {
 
-ExtractDialog::ExtractDialog(QWidget* parent) : QDialog(parent) {
+ExtractDialog::ExtractDialog(ProgramState& program, const DatabaseDocument& document, QWidget* parent)
+    : QDialog(parent), m_program(program), m_document(document) {
     setObjectName("Extract");
     setWindowTitle("Extract");
-    setCaption(" Extract");
-    ValueDbState& state = valueDb();
-    const int count = state.db.RecordCount();
-    state.ExtractLow = 1;
-    state.ExtractHigh = count;
+    setCaption(m_program, " Extract");
+    const int count = m_document.database().RecordCount();
+    m_high = count;
     auto* frameBox = new QGroupBox("Extract records from between two dates.", this);
     frameBox->setObjectName("Frame1");
     auto* low = new EntryBox(EntryBox::Kind::Whole, frameBox);
@@ -55,8 +55,8 @@ ExtractDialog::ExtractDialog(QWidget* parent) : QDialog(parent) {
     };
     low->setLimitCheck(limit);
     high->setLimitCheck(limit);
-    connect(low, &EntryBox::stored, this, [](double v) { valueDb().ExtractLow = static_cast<int>(v); });
-    connect(high, &EntryBox::stored, this, [](double v) { valueDb().ExtractHigh = static_cast<int>(v); });
+    connect(low, &EntryBox::stored, this, [this](double v) { m_low = static_cast<int>(v); });
+    connect(high, &EntryBox::stored, this, [this](double v) { m_high = static_cast<int>(v); });
     auto* ok = commandButton(this, "ExtractOk", "&Extract Records");
     auto* cancel = commandButton(this, "ExitExtract", "&Cancel");
     auto* helpButton = commandButton(this, "HelpBut1", "Quick &Help");
@@ -104,15 +104,23 @@ ExtractDialog::ExtractDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(help);
 }
 
+void ExtractDialog::setRange(int low, int high) {
+    m_low = low;
+    m_high = high;
+}
+
 void ExtractDialog::extractRecords() {
-    ValueDbState& state = valueDb();
-    const auto kept = brisk::extractRecords(state.db, state.ExtractLow, state.ExtractHigh);
+    const auto kept = brisk::extractRecords(m_document.database(), m_low, m_high);
     if (!kept) return showMessage(kept.message, this);
-    const int changed = state.db.DbChanged; // the extract leaves the changed flag as it was
-    state.db = *kept.value;
-    state.db.DbChanged = changed;
-    program().shell.DbFileName = "Extract.zrk";
+    m_extracted = *kept.value;
     accept();
+}
+
+std::optional<ValueDatabase> ExtractDialog::ask(ProgramState& program, const DatabaseDocument& document,
+                                                QWidget* parent) {
+    ExtractDialog dialog(program, document, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.extracted();
 }
 
 } // namespace brisk

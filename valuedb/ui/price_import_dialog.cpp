@@ -45,13 +45,14 @@ QComboBox* columnList(QWidget* parent, const QString& name, const QString& acces
     return list;
 }
 
-QString fateText(const ImportedWeek& week) {
+QString fateText(const ProgramState& program, const ImportedWeek& week) {
     switch (week.fate) {
     case ImportedWeek::Fate::Added:
         return "added";
     case ImportedWeek::Fate::Replaced:
         return QString("replaces %1 of %2")
-            .arg(qs(Format(week.replaced->value, mask::Total)).trimmed(), dateText(week.replaced->date));
+            .arg(qs(Format(week.replaced->value, mask::Total)).trimmed(),
+                 dateText(program, week.replaced->date));
     case ImportedWeek::Fate::LeftOut:
         break;
     }
@@ -60,9 +61,9 @@ QString fateText(const ImportedWeek& week) {
 
 } // namespace
 
-PriceImportDialog::PriceImportDialog(const ValueDatabase& db, const QString& fileName, std::string csv,
-                                     QWidget* parent)
-    : QDialog(parent), m_db(db), m_csv(std::move(csv)) {
+PriceImportDialog::PriceImportDialog(const ProgramState& program, const ValueDatabase& db,
+                                     const QString& fileName, std::string csv, QWidget* parent)
+    : QDialog(parent), m_program(program), m_db(db), m_csv(std::move(csv)) {
     setObjectName("ImportPreview");
     setWindowTitle("Import Values from a CSV File");
     const PriceTable first = readPriceTable(m_csv, {});
@@ -166,14 +167,15 @@ void PriceImportDialog::preview() {
     for (std::size_t i = 0; i < m_import->weeks.size(); ++i) {
         const ImportedWeek& week = m_import->weeks[i];
         const int row = static_cast<int>(i) + 1;
-        g->setText(row, 0, dateText(week.date));
+        g->setText(row, 0, dateText(m_program, week.date));
         g->setText(row, 1, qs(Format(week.value, mask::WideAmount)));
-        g->setText(row, 2, fateText(week));
+        g->setText(row, 2, fateText(m_program, week));
     }
     m_importButton->setEnabled(m_import->counts.added + m_import->counts.replaced > 0);
 }
 
-std::optional<PriceImport> previewPriceImport(const ValueDatabase& db, const QString& path, QWidget* parent) {
+std::optional<PriceImport> previewPriceImport(const ProgramState& program, const ValueDatabase& db,
+                                              const QString& path, QWidget* parent) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto csv = priceFileText(QFile::encodeName(path).toStdString());
     QGuiApplication::restoreOverrideCursor();
@@ -181,7 +183,7 @@ std::optional<PriceImport> previewPriceImport(const ValueDatabase& db, const QSt
         showMessage(Msg::BadFile, parent);
         return std::nullopt;
     }
-    PriceImportDialog dialog(db, QFileInfo(path).fileName(), *csv, parent);
+    PriceImportDialog dialog(program, db, QFileInfo(path).fileName(), *csv, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.imported();
 }

@@ -18,13 +18,14 @@ class QPushButton;
 namespace brisk {
 
 class ResultGrid;
+struct ProgramState;
 
 class PriceImportDialog : public QDialog {
     Q_OBJECT
   public:
     // `csv` is the file's text; `db` the database the weeks merge into.
-    PriceImportDialog(const ValueDatabase& db, const QString& fileName, std::string csv,
-                      QWidget* parent = nullptr);
+    PriceImportDialog(const ProgramState& program, const ValueDatabase& db, const QString& fileName,
+                      std::string csv, QWidget* parent = nullptr);
     // The merged database when Import was pressed.
     const std::optional<PriceImport>& imported() const { return m_import; }
 
@@ -33,6 +34,7 @@ class PriceImportDialog : public QDialog {
     void preview();
     PriceImportOptions chosenOptions() const;
 
+    const ProgramState& m_program;
     const ValueDatabase& m_db;
     std::string m_csv;
     std::optional<PriceImport> m_import;
@@ -46,6 +48,7 @@ class PriceImportDialog : public QDialog {
 
 // Reads the file and lets the user look before the import: the merged database, or nothing when the
 // file cannot be read (message 13 shown) or the user cancels.
-std::optional<PriceImport> previewPriceImport(const ValueDatabase& db, const QString& path, QWidget* parent);
+std::optional<PriceImport> previewPriceImport(const ProgramState& program, const ValueDatabase& db,
+                                              const QString& path, QWidget* parent);
 
 } // namespace brisk

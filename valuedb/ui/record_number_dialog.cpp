@@ -6,7 +6,6 @@
 #include "app/ui/calculator_parts.h"
 #include "app/ui/entry_box.h"
 #include "app/ui/program_state.h"
-#include "valuedb/ui/valuedb_state.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -88,9 +87,9 @@ RecordNumberDialog::RecordNumberDialog(int gridRecNo, QWidget* parent) : QDialog
     layout->addLayout(buttons);
 }
 
-std::optional<RecordChoice> askRecordNumber(int gridRecNo, QWidget* parent) {
+std::optional<RecordChoice> RecordNumberDialog::ask(int gridRecNo, QWidget* parent) {
     RecordNumberDialog dialog(gridRecNo, parent);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.choice();
 }
 

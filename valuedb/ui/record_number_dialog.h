@@ -16,11 +16,10 @@ class RecordNumberDialog : public QDialog {
     RecordNumberDialog(int gridRecNo, QWidget* parent = nullptr);
     // The option chosen with its record number; nothing when cancelled or no number was given.
     std::optional<RecordChoice> choice() const { return m_choice; }
+    static std::optional<RecordChoice> ask(int gridRecNo, QWidget* parent);
 
   private:
     std::optional<RecordChoice> m_choice;
 };
-
-std::optional<RecordChoice> askRecordNumber(int gridRecNo, QWidget* parent);
 
 } // namespace brisk

@@ -7,6 +7,7 @@
 #include "charts/ui/chart_view.h"
 #include "charts/ui/chart_windows.h"
 #include "valuedb/core/trend_pages.h"
+#include "valuedb/ui/database_document.h"
 #include "valuedb/ui/valuedb_state.h"
 
 #include <QHBoxLayout>
@@ -15,9 +16,11 @@
 
 namespace brisk {
 
-TrendGraphWindow::TrendGraphWindow(QWidget* parent) : QWidget(parent) {
+TrendGraphWindow::TrendGraphWindow(ProgramState& program, const DatabaseDocument& document,
+                                   TrendCaller caller, QWidget* parent)
+    : QWidget(parent), m_program(program), m_document(document), m_caller(caller) {
     setObjectName("TrendGraph");
-    if (program().frame) program().frame->setWindowTitle(" Brisklane Graphs");
+    setCaption(m_program, " Brisklane Graphs");
     m_view = new ChartView(this);
     m_forward = commandButton(this, "Forward", "&Forward");
     m_prev = commandButton(this, "Prev", "&Back");
@@ -47,7 +50,7 @@ TrendGraphWindow::TrendGraphWindow(QWidget* parent) : QWidget(parent) {
     buttons->addWidget(exit);
     layOutChartWindow(this, m_view, buttons);
 
-    const int records = valueDb().db.RecordCount();
+    const int records = m_document.database().RecordCount();
     if (records == 0) {
         showMessage(Msg::NoData, this);
         return;
@@ -61,13 +64,13 @@ TrendGraphWindow::TrendGraphWindow(QWidget* parent) : QWidget(parent) {
 }
 
 void TrendGraphWindow::draw() {
-    m_view->setChart(trendChart(valueDb().db, {m_first, m_last}, m_threeD, true));
+    m_view->setChart(trendChart(m_document.database(), {m_first, m_last}, m_threeD, true));
     m_oned->setEnabled(m_threeD);
     m_threeDButton->setEnabled(!m_threeD);
 }
 
 void TrendGraphWindow::showOlderPage() {
-    turnPage(olderPage({m_first, m_last}, valueDb().db.RecordCount()), m_prev, m_forward);
+    turnPage(olderPage({m_first, m_last}, m_document.database().RecordCount()), m_prev, m_forward);
 }
 
 void TrendGraphWindow::showNewerPage() {
@@ -92,13 +95,9 @@ void TrendGraphWindow::print() {
 }
 
 void TrendGraphWindow::closeTrendGraph() {
-    ValueDbState& state = valueDb();
-    const QString caption =
-        state.TrendGraphCaller == TrendCaller::Averages ? "  Averages and Ratios" : "  Brisklane Menu";
-    state.TrendGraphCaller = TrendCaller::None;
-    if (!program().frame) return;
-    program().frame->closeOver();
-    program().frame->setWindowTitle(caption);
+    if (!m_program.frame) return;
+    m_program.frame->closeOver();
+    setCaption(m_program, m_caller == TrendCaller::Averages ? "  Averages and Ratios" : "  Brisklane Menu");
 }
 
 } // namespace brisk

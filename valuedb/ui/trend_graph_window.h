@@ -8,12 +8,18 @@ class QPushButton;
 namespace brisk {
 
 class ChartView;
+class DatabaseDocument;
+struct ProgramState;
 struct TrendPage;
+
+// The window the graph returns to, whose caption comes back.
+enum class TrendCaller { Menu, Averages };
 
 class TrendGraphWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit TrendGraphWindow(QWidget* parent = nullptr);
+    TrendGraphWindow(ProgramState& program, const DatabaseDocument& document,
+                     TrendCaller caller = TrendCaller::Menu, QWidget* parent = nullptr);
     void showOlderPage();
     void showNewerPage();
     void print();
@@ -25,6 +31,9 @@ class TrendGraphWindow : public QWidget {
   private:
     void draw();
     void turnPage(const TrendPage& next, QPushButton* pressed, QPushButton* other);
+    ProgramState& m_program;
+    const DatabaseDocument& m_document;
+    TrendCaller m_caller;
     int m_first = 1, m_last = 0;
     bool m_threeD = false;
     ChartView* m_view;

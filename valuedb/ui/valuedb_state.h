@@ -1,10 +1,8 @@
-// The value database's program-wide values (the database in memory and the editor's, the sheet's
-// and the extract's state), and the small helpers its windows share.
+// The value database's registration with the main menu, and the small helpers its windows share.
 #pragma once
 
 #include "app/core/dates.h"
-#include "valuedb/core/averages.h"
-#include "valuedb/core/value_database.h"
+#include "app/core/messages.h"
 
 #include <QString>
 
@@ -15,7 +13,7 @@ class QWidget;
 
 namespace brisk {
 
-class MainFrame;
+struct ProgramState;
 
 // EditMode: what the editor's Add Record does with the record typed.
 enum class EditAction { Adding = 0, Correcting = 1, Inserting = 2, Deleting = 3 };
@@ -24,34 +22,17 @@ struct RecordChoice {
     int record; // from 1
 };
 
-// TrendGraphCaller: the window the trend graph returns to.
-enum class TrendCaller { None = 0, Averages = 1, Menu = 2 };
-
-struct ValueDbState {
-    ValueDatabase db;
-    SheetPeriods WeekPointsMode = SheetPeriods::Weeks;
-    TrendCaller TrendGraphCaller = TrendCaller::None;
-    EditAction EditMode = EditAction::Adding;
-    int EditRecNo = 0;
-    int GridRecNo = 0;
-    int ExtractLow = 0, ExtractHigh = 0;
-};
-
-ValueDbState& valueDb();
-
-// Makes the main menu's "Brisklane Menu" open the database menu, and its windows the trend graph.
+// Makes the main menu's "Brisklane Menu" open the database menu, and .zrk files open in it.
 void registerValueDbWindows();
 
 // Shared by the database windows.
-ValueDatabase& db();
-MainFrame* frame();
-void setCaption(const QString& caption);
+void setCaption(const ProgramState& program, const QString& caption);
 // The numbered messages and the database's own, in the shared message box's place.
 void showDbMessage(Msg message, QWidget* parent, const QString& detail = {});
-std::string todayText();
-std::optional<Date> readDate(const QString& text);
-QString dateText(Date date);
+std::string todayText(const ProgramState& program);
+std::optional<Date> readDate(const ProgramState& program, const QString& text);
+QString dateText(const ProgramState& program, Date date);
 // The value typed: cut after two decimals as text, so what was typed is what is kept.
-double typedValue(const QString& text);
+double typedValue(const ProgramState& program, const QString& text);
 
 } // namespace brisk
