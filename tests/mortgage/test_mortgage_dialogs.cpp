@@ -362,6 +362,40 @@ class TestMortgageDialogs : public testing::WindowTest {
     }
 
     // A screen reader tells the additional payments grid from the schedule's.
+    // A dialog left with Escape gives back nothing; left with OK, what it shows.
+    void aDialogGivesBackWhatItEdited_data() {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("OK") << false;
+        QTest::newRow("Escape") << true;
+    }
+    void aDialogGivesBackWhatItEdited() {
+        QFETCH(bool, escape);
+        ExtraPaymentsDialog payments(MortgageInputs::defaults(MortgageKind::Mortgage));
+        testing::whenModalOf<ExtraPaymentsDialog>([escape](ExtraPaymentsDialog* dialog) {
+            testing::typeAndLeave(dialog->findChild<EntryBox*>("InPercent"), "5");
+            if (escape)
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else
+                dialog->keepExtraPayments();
+        });
+        const auto edited = payments.ask();
+        QCOMPARE(edited.has_value(), !escape);
+        if (edited) QCOMPARE(edited->ExtraPercent, 0.05f);
+
+        StartDateDialog date(std::nullopt, kMarchFirst, shortDateFormFromPattern("M/d/yyyy"));
+        testing::whenModalOf<StartDateDialog>([escape](StartDateDialog* dialog) {
+            testing::typeAndLeave(dialog->findChild<EntryBox*>("InDate"), "1/31/2002");
+            if (escape)
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else
+                dialog->accept();
+        });
+        const auto chosen = date.ask();
+        QCOMPARE(chosen.has_value(), !escape);
+        if (chosen)
+            QVERIFY(*chosen == Date(std::chrono::year(2002), std::chrono::month(1), std::chrono::day(31)));
+    }
+
     void theAdditionalPaymentsGridHasItsOwnName() {
         MortgageWindow* w = open();
         QVERIFY(w);

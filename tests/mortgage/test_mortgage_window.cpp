@@ -28,9 +28,9 @@ using namespace brisk;
 class TestMortgageWindow : public testing::WindowTest {
     Q_OBJECT
 
+    using WindowTest::open;
     MortgageWindow* open(MortgageKind mode) {
-        return testing::openTask<MortgageWindow>(m_frame,
-                                                 mode == MortgageKind::Loan ? "LoanPmt" : "Canadian");
+        return openFromMenu<MortgageWindow>(mode == MortgageKind::Loan ? "LoanPmt" : "Canadian");
     }
     template <typename T = QLabel> T* child(QWidget* w, const char* name) { return w->findChild<T*>(name); }
   private slots:
@@ -422,6 +422,28 @@ class TestMortgageWindow : public testing::WindowTest {
         principal->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(principal, "5");
         QCOMPARE(help->text(), QString("Quick &Help"));
+    }
+
+    // Two windows, each made with a document of its own: what is typed and calculated in the one on
+    // top stays out of the one beneath, which comes back as it was left.
+    void twoWindowsKeepTheirDocumentsApart() {
+        auto* first = open<MortgageWindow>(new MortgageDocument(MortgageKind::Mortgage));
+        typeInto(first, "InRate", "5");
+        first->calculate();
+        const QString firstInterest = first->gridText(1, 1);
+        auto* second = new MortgageWindow(program(), new MortgageDocument(MortgageKind::Mortgage));
+        m_frame->openOver(second);
+        typeInto(second, "InRate", "9");
+        typeInto(second, "InPrincipal", "50000");
+        second->calculate();
+        QCOMPARE(first->document().inputs.rate, Percent::fromWhole(5));
+        QCOMPARE(first->document().inputs.principal, Currency::fromWhole(100000));
+        QCOMPARE(second->document().inputs.rate, Percent::fromWhole(9));
+        QVERIFY(first->document().result->payment != second->document().result->payment);
+        m_frame->closeOver();
+        QCOMPARE(m_frame->currentTask(), first);
+        QCOMPARE(first->gridText(1, 1), firstInterest);
+        QCOMPARE(child<EntryBox>(first, "InRate")->text().trimmed(), QString("5.000%"));
     }
 
     void exitReturnsToTheMenu() {

@@ -100,17 +100,6 @@ inline void typeText(QWidget* widget, const QString& text) {
     }
 }
 
-// Opens the frame and, from the main menu, the task of `button`; nothing when the frame will not
-// become active (focus, and so the entry boxes, need an active window).
-template <typename W> W* openTask(std::unique_ptr<MainFrame>& frame, const char* button) {
-    frame = std::make_unique<MainFrame>(program());
-    frame->show();
-    frame->activateWindow();
-    if (!QTest::qWaitForWindowActive(frame.get())) return nullptr;
-    frame->menu()->button(button)->click();
-    return qobject_cast<W*>(frame->currentTask());
-}
-
 // The document of the open window of type W (the window the test opened).
 template <typename W> auto& documentOf() {
     W* window = program().frame ? program().frame->findChild<W*>() : nullptr;

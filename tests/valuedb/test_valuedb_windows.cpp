@@ -76,14 +76,13 @@ void answerModals(std::shared_ptr<Modals> m) {
 
 } // namespace
 
-class TestValueDbWindows : public QObject {
+class TestValueDbWindows : public testing::WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<MainFrame> m_frame;
     DatabaseMenu* m_menu = nullptr;
 
     // Each menu opened works on a document of its own.
-    DatabaseMenu* openMenu() { return m_menu = testing::openTask<DatabaseMenu>(m_frame, "Ratios"); }
+    DatabaseMenu* openMenu() { return m_menu = openFromMenu<DatabaseMenu>("Ratios"); }
     DatabaseDocument& document() { return m_menu->document(); }
     ValueDatabase& db() { return document().database(); }
     DatabaseEditor* openEditor() {
@@ -110,7 +109,7 @@ class TestValueDbWindows : public QObject {
   private slots:
     void initTestCase() { registerValueDbWindows(); }
     void init() {
-        testing::freshProgram();
+        WindowTest::init();
         program().shell.DateForm = ShortDateForm{}; // yyyy-mm-dd
     }
     void cleanup() {
