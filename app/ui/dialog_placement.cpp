@@ -6,10 +6,16 @@
 
 namespace brisk {
 
+// Placed from the frame of the window that opens the dialog, by the frame's layout.
 void placeDialog(QWidget* dialog, const DialogOffsets& offsets) {
-    const QWidget* frame = program().frame;
+    // The opener may itself be a dialog over the frame.
+    const MainFrame* frame = nullptr;
+    for (QWidget* opener = dialog->parentWidget(); opener && !frame;
+         opener = opener->window()->parentWidget())
+        frame = qobject_cast<const MainFrame*>(opener->window());
     const QPoint origin = frame ? frame->frameGeometry().topLeft() : QPoint(0, 0);
-    dialog->move(origin + twipPoint(offsets.forLayout(program().shell.LayoutClass)));
+    const int layout = frame ? frame->program().shell.LayoutClass : 0;
+    dialog->move(origin + twipPoint(offsets.forLayout(layout)));
 }
 
 } // namespace brisk

@@ -3,9 +3,11 @@
 #include "app/ui/file_dialog.h"
 #include "app/ui/header_input.h"
 #include "app/ui/message_box.h"
+#include "app/ui/twips.h"
 #include "support/ui_support.h"
 
 #include <QAccessible>
+#include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,29 @@ class TestDialogs : public testing::WindowTest {
     Q_OBJECT
 
   private slots:
+
+    // A message box stands at its place from the frame's corner, whether a window in the frame or
+    // a dialog over it asked (the dialog's own corner is elsewhere).
+    void aMessageIsPlacedFromTheFrame_data() {
+        QTest::addColumn<bool>("fromDialog");
+        QTest::newRow("window") << false;
+        QTest::newRow("dialog over the window") << true;
+    }
+    void aMessageIsPlacedFromTheFrame() {
+        QFETCH(bool, fromDialog);
+        frame()->move(170, 90);
+        auto* window = new QWidget;
+        frame()->openTask(window);
+        QDialog dialog(window);
+        dialog.move(500, 400);
+        QPoint placed;
+        testing::whenModal([&placed](QWidget* box) {
+            placed = box->pos();
+            box->close();
+        });
+        showMessage(Msg::WrongEntry, fromDialog ? static_cast<QWidget*>(&dialog) : window);
+        QCOMPARE(placed - m_frame->frameGeometry().topLeft(), twipPoint({3600, 2000}));
+    }
 
     void messagesShowTheirNumberedText_data() {
         QTest::addColumn<int>("number");
