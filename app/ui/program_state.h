@@ -1,5 +1,5 @@
-// The program-wide values, made once in main() and handed to the windows: the personal settings,
-// the folders and the frame.
+// The program-wide values, handed by main() to the frame and by the frame to each window: the personal
+// settings, the folders and the frame.
 #pragma once
 
 #include "app/core/shell_state.h"
@@ -21,6 +21,8 @@ struct ProgramState {
     QString settingsPath() const;
 };
 
+// The one instance. Windows are handed it; only main() and the shared services below the windows
+// (the file dialog, the help viewer, the printer's folder) reach for it.
 ProgramState& program();
 
 // Sets the folders for this user (creating the data folder) and the short date form of the locale.
