@@ -32,9 +32,13 @@ using namespace brisk;
 class TestChartWindows : public testing::WindowTest {
     Q_OBJECT
 
-    void openFrame() {
-        m_frame = std::make_unique<MainFrame>(program());
-        m_frame->show();
+    // The database menu's document, holding `count` weekly values back from 2002-12-27, from `first` up.
+    DatabaseDocument& menuWithWeeks(int count, double first, double step) {
+        DatabaseDocument& document = openFromMenu<DatabaseMenu>("Ratios")->document();
+        const Date newest{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)};
+        for (int i = 0; i < count; ++i)
+            document.database().records.push_back({i + 1, addDays(newest, -7 * i), first + step * i});
+        return document;
     }
     static QImage render(const ChartData& chart) {
         QImage image(800, 500, QImage::Format_RGB32);
@@ -61,9 +65,7 @@ class TestChartWindows : public testing::WindowTest {
     }
 
     void theMortgageChartAndTheWayBack() {
-        openFrame();
-        m_frame->menu()->button("Canadian")->click();
-        auto* mortgageWindow = qobject_cast<MortgageWindow*>(m_frame->currentTask());
+        auto* mortgageWindow = openFromMenu<MortgageWindow>("Canadian");
         mortgageWindow->calculate();
         mortgageWindow->findChild<QPushButton*>("MGraphs")->click();
         auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
@@ -81,9 +83,7 @@ class TestChartWindows : public testing::WindowTest {
     }
 
     void comparisonsOfferTheirFourKinds() {
-        openFrame();
-        m_frame->menu()->button("CompCompare")->click();
-        auto* finder = qobject_cast<CompoundFinderWindow*>(m_frame->currentTask());
+        auto* finder = openFromMenu<CompoundFinderWindow>("CompCompare");
         for (int i = 0; i < 22; ++i)
             finder->calculate();
         finder->showChart();
@@ -101,50 +101,30 @@ class TestChartWindows : public testing::WindowTest {
     // The drawing is all a screen reader finds of a chart: its name tells which chart it is.
     void theChartIsNamedByItsTitle_data() {
         QTest::addColumn<QString>("menuButton");
-        QTest::addColumn<QString>("calculate");
-        QTest::addColumn<QString>("graphs");
+        QTest::addColumn<QString>("letter");     // of the calculator's commands: SCalc, SGraphs
         QTest::addColumn<QString>("kindButton"); // pressed in the chart window, if any
         QTest::addColumn<QString>("name");
         QTest::newRow("planning") << "Savings"
-                                  << "SCalc"
-                                  << "SGraphs" << QString() << "Chart: Investment value at end of each Year";
-        QTest::newRow("planning in 3D") << "Savings"
-                                        << "SCalc"
-                                        << "SGraphs"
-                                        << "ThreeDee"
-                                        << "Chart: Investment value at end of each Year";
+                                  << "S" << QString() << "Chart: Investment value at end of each Year";
         QTest::newRow("comparisons") << "SavComp"
-                                     << "SCalc"
-                                     << "SGraphs" << QString() << "Chart: Savings Comparisons";
-        QTest::newRow("comparisons by value") << "SavComp"
-                                              << "SCalc"
-                                              << "SGraphs"
-                                              << "Pie2d"
-                                              << "Chart: Distribution";
+                                     << "S" << QString() << "Chart: Savings Comparisons";
         QTest::newRow("finder") << "CompCompare"
-                                << "FCalc"
-                                << "FGraphs" << QString() << "Chart: Annual compound growth comparisons";
+                                << "F" << QString() << "Chart: Annual compound growth comparisons";
         QTest::newRow("finder's gains") << "CompCompare"
-                                        << "FCalc"
-                                        << "FGraphs"
+                                        << "F"
                                         << "Oned"
                                         << "Chart: Current Value";
         QTest::newRow("loan") << "LoanPmt"
-                              << "MCalc"
-                              << "MGraphs" << QString()
-                              << "Chart: Personal Loan balance at start of each Year";
+                              << "M" << QString() << "Chart: Personal Loan balance at start of each Year";
     }
     void theChartIsNamedByItsTitle() {
         QFETCH(QString, menuButton);
-        QFETCH(QString, calculate);
-        QFETCH(QString, graphs);
+        QFETCH(QString, letter);
         QFETCH(QString, kindButton);
         QFETCH(QString, name);
-        openFrame();
-        m_frame->menu()->button(menuButton.toLatin1().constData())->click();
-        QWidget* calculator = m_frame->currentTask();
-        QTest::mouseClick(calculator->findChild<QPushButton*>(calculate), Qt::LeftButton);
-        QTest::mouseClick(calculator->findChild<QPushButton*>(graphs), Qt::LeftButton);
+        QWidget* calculator = openFromMenu<QWidget>(menuButton.toLatin1().constData());
+        QTest::mouseClick(calculator->findChild<QPushButton*>(letter + "Calc"), Qt::LeftButton);
+        QTest::mouseClick(calculator->findChild<QPushButton*>(letter + "Graphs"), Qt::LeftButton);
         auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
         QVERIFY(chart);
         if (!kindButton.isEmpty())
@@ -164,15 +144,9 @@ class TestChartWindows : public testing::WindowTest {
     void theTrendGraphIsNamedByItsInvestment() {
         QFETCH(QString, title);
         QFETCH(QString, name);
-        openFrame();
-        m_frame->menu()->button("Ratios")->click();
-        m_frame->findChild<DatabaseMenu*>()->document().database().DbTitle = title.toStdString();
-        for (int i = 0; i < 3; ++i)
-            m_frame->findChild<DatabaseMenu*>()->document().database().records.push_back(
-                {i + 1,
-                 addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i),
-                 10.0 + i});
-        m_frame->openOver(new TrendGraphWindow(program(), m_frame->findChild<DatabaseMenu*>()->document()));
+        DatabaseDocument& document = menuWithWeeks(3, 10, 1);
+        document.database().DbTitle = title.toStdString();
+        m_frame->openOver(new TrendGraphWindow(program(), document));
         auto* trend = qobject_cast<TrendGraphWindow*>(m_frame->currentTask());
         QVERIFY(trend);
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(trend->chartView());
@@ -202,9 +176,7 @@ class TestChartWindows : public testing::WindowTest {
 
     void aPrintedChartHoldsItsTitle() {
         qputenv("BRISKLANE_PRINT_TO_PDF", "1");
-        openFrame();
-        m_frame->menu()->button("LoanPmt")->click();
-        auto* loan = qobject_cast<MortgageWindow*>(m_frame->currentTask());
+        auto* loan = openFromMenu<MortgageWindow>("LoanPmt");
         loan->calculate();
         loan->showChart();
         auto* chart = qobject_cast<ChartWindow*>(m_frame->currentTask());
@@ -231,14 +203,8 @@ class TestChartWindows : public testing::WindowTest {
     }
 
     void theTrendGraphPagesAndReturns() {
-        openFrame();
-        m_frame->menu()->button("Ratios")->click();
+        menuWithWeeks(30, 10, 1);
         auto* menu = qobject_cast<DatabaseMenu*>(m_frame->currentTask());
-        for (int i = 0; i < 30; ++i)
-            m_frame->findChild<DatabaseMenu*>()->document().database().records.push_back(
-                {i + 1,
-                 addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i),
-                 10.0 + i});
         QVERIFY(testing::activate(m_frame.get()));
         menu->findChild<QPushButton*>("ShowTGraph")->setFocus();
         menu->findChild<QPushButton*>("ShowTGraph")->click();
@@ -265,14 +231,8 @@ class TestChartWindows : public testing::WindowTest {
     }
 
     void exactly26RecordsDisableBothPagingButtons() {
-        openFrame();
-        m_frame->menu()->button("Ratios")->click();
-        for (int i = 0; i < 26; ++i)
-            m_frame->findChild<DatabaseMenu*>()->document().database().records.push_back(
-                {i + 1,
-                 addDays(Date{std::chrono::year(2002), std::chrono::month(12), std::chrono::day(27)}, -7 * i),
-                 5});
-        m_frame->openOver(new TrendGraphWindow(program(), m_frame->findChild<DatabaseMenu*>()->document()));
+        DatabaseDocument& document = menuWithWeeks(26, 5, 0);
+        m_frame->openOver(new TrendGraphWindow(program(), document));
         auto* trend = qobject_cast<TrendGraphWindow*>(m_frame->currentTask());
         QVERIFY(!trend->findChild<QPushButton*>("Forward")->isEnabled());
         QVERIFY(!trend->findChild<QPushButton*>("Prev")->isEnabled());
