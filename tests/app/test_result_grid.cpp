@@ -2,7 +2,6 @@
 #include "app/core/numeric_parse.h"
 #include "app/core/text_table.h"
 #include "app/ui/result_grid.h"
-#include "app/ui/twips.h"
 #include "support/ui_support.h"
 
 #include <QClipboard>
@@ -47,30 +46,6 @@ class TestResultGrid : public testing::WindowTest {
         // The fixed first column looks like a heading.
         QVERIFY(m->data(m->index(0, 0), Qt::BackgroundRole).isValid());
         QVERIFY(!m->data(m->index(0, 1), Qt::BackgroundRole).isValid());
-    }
-
-    void fillAndClearBelowHeadings() {
-        ResultGrid grid;
-        fillSample(grid);
-        GridModel* m = grid.grid();
-        m->clearBelowHeadings();
-        QCOMPARE(m->text(0, 1), QString("Interest"));
-        for (int r = 1; r < 4; ++r)
-            for (int c = 0; c < 3; ++c)
-                QCOMPARE(m->text(r, c), QString());
-        m->fill(1, 1, 2, 2, "x");
-        QCOMPARE(m->text(2, 2), QString("x"));
-        QCOMPARE(m->text(3, 2), QString());
-        m->setText(9, 9, "outside"); // ignored, not a crash
-    }
-
-    void sizesAreInTwips() {
-        ResultGrid grid;
-        fillSample(grid);
-        grid.setColWidthTwips(1, grid.defaultColWidthTwips() + 600);
-        QCOMPARE(grid.columnWidth(1), twips(600 + 600));
-        grid.setHeadingHeightTwips(500);
-        QCOMPARE(grid.horizontalHeader()->height(), twips(500));
     }
 
     void copiesTheSelectionOrTheWholeTableAsTabSeparatedText() {

@@ -86,9 +86,7 @@ class TestSaveFaults : public testing::WindowTest {
     void valueDatabase_data() { faults(); }
     void valueDatabase() {
         QFETCH(int, fault);
-        m_frame = std::make_unique<MainFrame>(program());
-        m_frame->menu()->button("Ratios")->click();
-        auto* menu = qobject_cast<DatabaseMenu*>(m_frame->currentTask());
+        auto* menu = openFromMenu<DatabaseMenu>("Ratios");
         addRecord(menu->document().database(),
                   Date{std::chrono::year(2002), std::chrono::month(3), std::chrono::day(1)}, 10);
         const QString path = QDir(program().dataFolder).filePath("Fund.zrk");
@@ -119,9 +117,7 @@ class TestSaveFaults : public testing::WindowTest {
         QFETCH(int, fault);
         QFETCH(int, modeNumber);
         const auto mode = MortgageKind(modeNumber);
-        m_frame = std::make_unique<MainFrame>(program());
-        m_frame->menu()->button(mode == MortgageKind::Loan ? "LoanPmt" : "Canadian")->click();
-        auto* window = qobject_cast<MortgageWindow*>(m_frame->currentTask());
+        auto* window = openFromMenu<MortgageWindow>(mode == MortgageKind::Loan ? "LoanPmt" : "Canadian");
         window->calculate();
         const QString path =
             QDir(program().dataFolder).filePath(mode == MortgageKind::Loan ? "Car.uld" : "House.umd");
