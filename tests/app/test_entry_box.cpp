@@ -135,16 +135,6 @@ class TestEntryBox : public testing::WindowTest {
         QCOMPARE(typingState().EntryEdited, 0);
     }
 
-    void clickThenTypingInsertsInPlace() {
-        enterByTab(m_years);
-        QTest::mouseClick(m_years, Qt::LeftButton, {}, QPoint(m_years->width() - 4, m_years->height() / 2));
-        m_years->end(false);
-        QTest::keyClicks(m_years, "7");
-        QCOMPARE(m_years->text(), QString("   257"));
-        leave();
-        QCOMPARE(m_years->value(), 257.0);
-    }
-
     void editingTheShownAmountKeepsWhatTheUserSees() {
         enterByTab(m_amount);
         QTest::mouseClick(m_amount, Qt::LeftButton);

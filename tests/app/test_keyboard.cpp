@@ -33,13 +33,13 @@ class TestKeyboard : public testing::WindowTest {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
     }
 
-    // Waits for the frame's task to be a window of type W, and the focus to be in it.
+    // Waits for the frame's task to be a window of type W with the focus in it; nothing when none came.
     template <typename W> W* taskOf() {
-        QTest::qWaitFor([this] {
+        const bool there = QTest::qWaitFor([this] {
             auto* task = qobject_cast<W*>(m_frame->currentTask());
             return task && task->isAncestorOf(QApplication::focusWidget());
         });
-        return qobject_cast<W*>(m_frame->currentTask());
+        return there ? qobject_cast<W*>(m_frame->currentTask()) : nullptr;
     }
 
   private slots:
