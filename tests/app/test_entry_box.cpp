@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <memory>
 #include <tuple>
 
 using namespace brisk;
@@ -33,6 +34,25 @@ class TestEntryBox : public testing::WindowTest {
         QVERIFY(box->hasFocus());
     }
     void leave() { m_list->setFocus(Qt::TabFocusReason); }
+    // Once the list opens (a popup menu running its own loop): the item it opened on; then `key` and
+    // Return are pressed in it. A list still open after five seconds is closed, so that the test fails.
+    std::shared_ptr<QString> answerList(Qt::Key key) {
+        auto* poll = new QTimer(m_window);
+        const auto opened = std::make_shared<QString>();
+        connect(poll, &QTimer::timeout, poll, [poll, opened, key] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            poll->stop();
+            *opened = menu->activeAction() ? menu->activeAction()->text() : QString("none");
+            QTest::keyClick(menu, key);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QTimer::singleShot(5000, poll, [] {
+            if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        });
+        poll->start(10);
+        return opened;
+    }
 
   private slots:
     void init() {
@@ -323,22 +343,9 @@ class TestEntryBox : public testing::WindowTest {
         QTest::keyClick(m_list, Qt::Key_Up);
         QCOMPARE(m_list->text(), items[1]);
 
-        QString current;
-        QTimer poll; // the list is a popup menu running its own loop
-        connect(&poll, &QTimer::timeout, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu) return;
-            poll.stop();
-            current = menu->activeAction() ? menu->activeAction()->text() : QString("none");
-            QTest::keyClick(menu, Qt::Key_Up);
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
-        poll.start(10);
-        QTimer::singleShot(5000, [] { // should the list not react, the test goes on and fails
-            if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-        });
+        const auto opened = answerList(Qt::Key_Up);
         QTest::keyClick(m_list, Qt::Key_Down, Qt::AltModifier);
-        QCOMPARE(current, items[1]);
+        QCOMPARE(*opened, items[1]);
         QCOMPARE(m_list->text(), items[0]);
     }
 
@@ -353,19 +360,9 @@ class TestEntryBox : public testing::WindowTest {
         QCOMPARE(face->textInterface()->text(0, face->textInterface()->characterCount()), QString("Monthly"));
         QAccessibleActionInterface* actions = face->actionInterface();
         QVERIFY(actions && actions->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
-        QString opened;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu) return;
-            poll.stop();
-            opened = menu->activeAction() ? menu->activeAction()->text() : QString("none");
-            QTest::keyClick(menu, Qt::Key_Down);
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
-        poll.start(10);
+        const auto opened = answerList(Qt::Key_Down);
         actions->doAction(QAccessibleActionInterface::showMenuAction());
-        QTRY_COMPARE(opened, QString("Monthly"));
+        QTRY_COMPARE(*opened, QString("Monthly"));
         QTRY_COMPARE(face->text(QAccessible::Value), QString("Weekly"));
         // A box that is typed in, with a list beside, says how to open it.
         m_rate->setItems({"6 ", "7 "});
