@@ -237,7 +237,7 @@ class TestCalculatorWindow : public testing::WindowTest {
         QFETCH(QString, message);
         Doubler* w = openDoubler();
         QPushButton* button = w->command(CalculatorWindow::Command(which));
-        QCOMPARE(testing::messageShownBy([button] { button->click(); }), message);
+        QCOMPARE(nextMessage([button] { button->click(); }), message);
     }
 
     void exitClosesTheWindowWithItsDocument() {

@@ -1,5 +1,4 @@
 // The result grid: its operations as the windows use them, and copying for a spreadsheet.
-#include "app/core/numeric_parse.h"
 #include "app/core/text_table.h"
 #include "app/ui/result_grid.h"
 #include "support/ui_support.h"
@@ -56,15 +55,15 @@ class TestResultGrid : public testing::WindowTest {
     }
 
     // The copied cells (the selection, or all) under their headings as CSV, figures plain, written
-    // where the file dialog says; read back by a CSV reader cell for cell.
+    // where the file dialog says.
     void savesTheCopiedCellsAsCsvWithPlainFigures() {
         ResultGrid grid;
         fillSample(grid);
         program().shell.CurrencySymbol =
             std::string(1, '$'); // not a literal: gcc 12 warns wrongly of overlap
-        QCOMPARE(grid.csvText(),
-                 std::string("Year,Interest,Balance\r\n1,1000.00,99000.00\r\n2,900.00,98000.00\r\n"
-                             "Total,1900.00,\r\n"));
+        const std::string whole = "Year,Interest,Balance\r\n1,1000.00,99000.00\r\n2,900.00,98000.00\r\n"
+                                  "Total,1900.00,\r\n";
+        QCOMPARE(grid.csvText(), whole);
         grid.selectionModel()->select(QItemSelection(grid.grid()->index(1, 1), grid.grid()->index(2, 2)),
                                       QItemSelectionModel::Select);
         QCOMPARE(grid.csvText(), std::string("Interest,Balance\r\n900.00,98000.00\r\n1900.00,\r\n"));
@@ -76,9 +75,7 @@ class TestResultGrid : public testing::WindowTest {
         const QModelIndex cell = grid.grid()->index(1, 1);
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(cell).center());
         QCOMPARE(grid.selectionModel()->selectedIndexes().size(), 1);
-        QCOMPARE(grid.csvText(),
-                 std::string("Year,Interest,Balance\r\n1,1000.00,99000.00\r\n2,900.00,98000.00\r\n"
-                             "Total,1900.00,\r\n"));
+        QCOMPARE(grid.csvText(), whole);
         grid.selectionModel()->clear();
 
         const QString path = QDir(program().dataFolder).filePath("table");
@@ -91,17 +88,7 @@ class TestResultGrid : public testing::WindowTest {
         grid.saveAsCsv();
         QFile file(path + ".csv");
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const CsvRows read = parseCsv(file.readAll().toStdString());
-        QCOMPARE(read.rows.size(), std::size_t(4));
-        for (int r = 0; r < 4; ++r)
-            for (int c = 0; c < 3; ++c) {
-                const QString shown = grid.grid()->text(r, c).trimmed();
-                const QString saved = QString::fromStdString(read.rows[r][c]);
-                if (r == 0 || c == 0 || shown.isEmpty())
-                    QCOMPARE(saved, shown);
-                else
-                    QCOMPARE(saved.toDouble(), parseEntryText(ss(shown), "$"));
-            }
+        QCOMPARE(file.readAll().toStdString(), whole);
         QCOMPARE(program().shell.CsvFolder, ss(program().dataFolder)); // the next save starts there
     }
 
