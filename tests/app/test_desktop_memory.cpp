@@ -87,7 +87,6 @@ class TestDesktopMemory : public testing::WindowTest {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("maximised");
         QTest::addColumn<bool>("samePlace");
-        QTest::newRow("on the screen") << QPoint(60, 40) << QSize(700, 500) << false << true;
         QTest::newRow("at the screen's bottom right") << QPoint(95, 95) << QSize(700, 500) << false << true;
         QTest::newRow("right and below every screen")
             << QPoint(20000, 15000) << QSize(700, 500) << false << false;

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <tuple>
+
 using namespace brisk;
 
 class TestDialogs : public testing::WindowTest {
@@ -51,18 +53,13 @@ class TestDialogs : public testing::WindowTest {
         QTest::addColumn<QString>("detail");
         QTest::addColumn<QString>("low");
         QTest::addColumn<QString>("text");
-        QTest::newRow("43") << 43 << "30"
-                            << "1"
-                            << "Must be between 1 and 30";
-        QTest::newRow("19") << 19 << "abc"
-                            << ""
-                            << "Wrong Value entry: abc";
-        QTest::newRow("no text") << 11 << ""
-                                 << ""
-                                 << "";
-        QTest::newRow("30") << 30 << ""
-                            << ""
-                            << "Wrong date entry. Correct date format is ";
+        for (const auto& [number, detail, low, text] :
+             std::initializer_list<std::tuple<int, const char*, const char*, const char*>>{
+                 {43, "30", "1", "Must be between 1 and 30"},
+                 {19, "abc", "", "Wrong Value entry: abc"},
+                 {11, "", "", ""},
+                 {30, "", "", "Wrong date entry. Correct date format is "}})
+            QTest::newRow(qPrintable(QString::number(number))) << number << detail << low << text;
     }
     void messagesShowTheirNumberedText() {
         QFETCH(int, number);
@@ -109,15 +106,6 @@ class TestDialogs : public testing::WindowTest {
             QString(
                 "Sample.Zrk file in memory will be erased. Do you wish to go back and save it to Disk?."));
         QCOMPARE(int(given), answer);
-    }
-
-    void fileOperationsHaveTheirFilters() {
-        QCOMPARE(fileOperation(FileOp::SaveMortgage).filter, QString("Mortgage Database (*.umd)"));
-        QCOMPARE(fileOperation(FileOp::SaveMortgage, "/home/me/House.umd").initialName, QString("House.umd"));
-        QVERIFY(fileOperation(FileOp::SaveMortgage).save);
-        QVERIFY(!fileOperation(FileOp::OpenLoan).save);
-        QCOMPARE(fileOperation(FileOp::OpenLoan).filter, QString("Loan Database (*.uld)"));
-        QCOMPARE(fileOperation(FileOp::OpenDatabase).filter, QString("Investment Manager Database (*.zrk)"));
     }
 
     void cancellingTheFileDialogGivesNothing() {

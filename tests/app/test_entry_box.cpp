@@ -14,6 +14,9 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <memory>
+#include <tuple>
+
 using namespace brisk;
 
 class TestEntryBox : public testing::WindowTest {
@@ -31,6 +34,25 @@ class TestEntryBox : public testing::WindowTest {
         QVERIFY(box->hasFocus());
     }
     void leave() { m_list->setFocus(Qt::TabFocusReason); }
+    // Once the list opens (a popup menu running its own loop): the item it opened on; then `key` and
+    // Return are pressed in it. A list still open after five seconds is closed, so that the test fails.
+    std::shared_ptr<QString> answerList(Qt::Key key) {
+        auto* poll = new QTimer(m_window);
+        const auto opened = std::make_shared<QString>();
+        connect(poll, &QTimer::timeout, poll, [poll, opened, key] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            poll->stop();
+            *opened = menu->activeAction() ? menu->activeAction()->text() : QString("none");
+            QTest::keyClick(menu, key);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QTimer::singleShot(5000, poll, [] {
+            if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        });
+        poll->start(10);
+        return opened;
+    }
 
   private slots:
     void init() {
@@ -93,32 +115,21 @@ class TestEntryBox : public testing::WindowTest {
         QCOMPARE(m_years->value(), 10.0);
     }
 
-    void storedFormsAreTheDisplayShapes() {
-        QCOMPARE(m_amount->text(), QString("       $1,234.50"));
-        QCOMPARE(m_rate->text(), QString("         6.500%"));
-        QCOMPARE(m_years->text(), QString("   25"));
-    }
-
     void tabThenTypingReplaces_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<double>("stored");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("refused");
-        QTest::newRow("amount") << "amount"
-                                << "7" << 7.0 << "           $7.00" << 0;
-        QTest::newRow("two decimals stop") << "amount"
-                                           << "12.345" << 12.34 << "          $12.34" << 1;
-        QTest::newRow("second point passes") << "amount"
-                                             << "1..5" << 1.0 << "           $1.00" << 0;
-        QTest::newRow("letters refused") << "amount"
-                                         << "3a,5" << 35.0 << "          $35.00" << 2;
-        QTest::newRow("three decimals") << "rate"
-                                        << "6.5005" << 6.5 << "         6.500%" << 1;
-        QTest::newRow("whole number") << "years"
-                                      << "3.0" << 30.0 << "   30" << 1;
-        QTest::newRow("first backspace empties") << "years"
-                                                 << "\b" << 0.0 << "     " << 0;
+        for (const auto& [tag, box, keys, stored, shown, refused] : std::initializer_list<
+                 std::tuple<const char*, const char*, const char*, double, const char*, int>>{
+                 {"two decimals stop", "amount", "12.345", 12.34, "          $12.34", 1},
+                 {"second point passes", "amount", "1..5", 1.0, "           $1.00", 0},
+                 {"letters refused", "amount", "3a,5", 35.0, "          $35.00", 2},
+                 {"three decimals", "rate", "6.5005", 6.5, "         6.500%", 1},
+                 {"whole number", "years", "3.0", 30.0, "   30", 1},
+                 {"first backspace empties", "years", "\b", 0.0, "     ", 0}})
+            QTest::newRow(tag) << box << keys << stored << shown << refused;
     }
     void tabThenTypingReplaces() {
         QFETCH(QString, box);
@@ -142,16 +153,6 @@ class TestEntryBox : public testing::WindowTest {
         QCOMPARE(refusals.count(), refused);
         QVERIFY(stale.count() >= 1);
         QCOMPARE(typingState().EntryEdited, 0);
-    }
-
-    void clickThenTypingInsertsInPlace() {
-        enterByTab(m_years);
-        QTest::mouseClick(m_years, Qt::LeftButton, {}, QPoint(m_years->width() - 4, m_years->height() / 2));
-        m_years->end(false);
-        QTest::keyClicks(m_years, "7");
-        QCOMPARE(m_years->text(), QString("   257"));
-        leave();
-        QCOMPARE(m_years->value(), 257.0);
     }
 
     void editingTheShownAmountKeepsWhatTheUserSees() {
@@ -202,15 +203,9 @@ class TestEntryBox : public testing::WindowTest {
             QTest::addRow("%s: a figure", path) << "amount"
                                                 << "1234.56"
                                                 << "       $1,234.56" << false;
-            QTest::addRow("%s: letters dropped", path) << "rate"
-                                                       << "x9y"
-                                                       << "         9.000%" << true;
             QTest::addRow("%s: sign and exponent dropped", path) << "amount"
                                                                  << "-5e3"
                                                                  << "          $53.00" << true;
-            QTest::addRow("%s: two decimals stop", path) << "amount"
-                                                         << "12.345"
-                                                         << "          $12.34" << true;
             QTest::addRow("%s: a list takes no paste", path) << "list"
                                                              << "Weekly"
                                                              << "Monthly" << true;
@@ -257,27 +252,15 @@ class TestEntryBox : public testing::WindowTest {
         QTest::addColumn<QString>("keys"); // ',' and '.' from the keypad when `keypad`
         QTest::addColumn<bool>("keypad");
         QTest::addColumn<double>("stored");
-        QTest::newRow("German comma, rate") << "de_DE"
-                                            << "rate"
-                                            << "5,5" << false << 5.5;
-        QTest::newRow("German comma, amount") << "de_DE"
-                                              << "amount"
-                                              << "250000,50" << false << 250000.5;
-        QTest::newRow("German point") << "de_DE"
-                                      << "amount"
-                                      << "12.5" << false << 12.5;
-        QTest::newRow("German comma, whole number") << "de_DE"
-                                                    << "years"
-                                                    << "5,5" << false << 55.0;
-        QTest::newRow("English comma refused") << "en_US"
-                                               << "amount"
-                                               << "5,5" << false << 55.0;
-        QTest::newRow("keypad comma, English") << "en_US"
-                                               << "amount"
-                                               << "5,5" << true << 5.5;
-        QTest::newRow("keypad point, German") << "de_DE"
-                                              << "rate"
-                                              << "6.25" << true << 6.25;
+        for (const auto& [tag, locale, box, keys, keypad, stored] : std::initializer_list<
+                 std::tuple<const char*, const char*, const char*, const char*, bool, double>>{
+                 {"German comma, amount", "de_DE", "amount", "250000,50", false, 250000.5},
+                 {"German point", "de_DE", "amount", "12.5", false, 12.5},
+                 {"German comma, whole number", "de_DE", "years", "5,5", false, 55.0},
+                 {"English comma refused", "en_US", "amount", "5,5", false, 55.0},
+                 {"keypad comma, English", "en_US", "amount", "5,5", true, 5.5},
+                 {"keypad point, German", "de_DE", "rate", "6.25", true, 6.25}})
+            QTest::newRow(tag) << locale << box << keys << keypad << stored;
     }
     void theDecimalSeparatorIsThePoint() {
         QFETCH(QString, locale);
@@ -338,50 +321,31 @@ class TestEntryBox : public testing::WindowTest {
         QCOMPARE(m_amount->value(), 7.0);
     }
 
+    // A list box takes only its items. They keep their leading blanks, as the windows list them: the
+    // arrow keys walk them from the one shown, and the open list starts on it.
     void aListBoxTakesOnlyItsItems() {
+        const QStringList items = {"      Monthly", "    Bimonthly", "   Semi-annual"};
+        m_list->setItems(items, true);
+        m_list->setText(items[0]);
         QSignalSpy stale(m_list, &EntryBox::stale);
         QSignalSpy refusals(m_list, &EntryBox::refused);
         enterByTab(m_list);
         QTest::keyClicks(m_list, "x");
-        QCOMPARE(m_list->text(), QString("Monthly"));
-        QTest::keyClick(m_list, Qt::Key_Down);
-        QCOMPARE(m_list->text(), QString("Weekly"));
-        QCOMPARE(m_list->currentItem(), 1);
+        QCOMPARE(m_list->text(), items[0]);
         QCOMPARE(refusals.count(), 1);
-        QCOMPARE(stale.count(), 1);
-    }
-
-    // The items keep their leading blanks, as the windows list them: the arrow keys walk them from
-    // the one shown, and the open list starts on it.
-    void arrowKeysWalkItemsWithTheirBlanks() {
-        const QStringList items = {"      Monthly", "    Bimonthly", "   Semi-annual"};
-        m_list->setItems(items, true);
-        m_list->setText(items[0]);
-        enterByTab(m_list);
         QTest::keyClick(m_list, Qt::Key_Down);
         QCOMPARE(m_list->text(), items[1]);
+        QCOMPARE(m_list->currentItem(), 1);
+        QCOMPARE(stale.count(), 1);
         QTest::keyClick(m_list, Qt::Key_Down);
         QTest::keyClick(m_list, Qt::Key_Down); // stays on the last
         QCOMPARE(m_list->text(), items[2]);
         QTest::keyClick(m_list, Qt::Key_Up);
         QCOMPARE(m_list->text(), items[1]);
 
-        QString current;
-        QTimer poll; // the list is a popup menu running its own loop
-        connect(&poll, &QTimer::timeout, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu) return;
-            poll.stop();
-            current = menu->activeAction() ? menu->activeAction()->text() : QString("none");
-            QTest::keyClick(menu, Qt::Key_Up);
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
-        poll.start(10);
-        QTimer::singleShot(5000, [] { // should the list not react, the test goes on and fails
-            if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-        });
+        const auto opened = answerList(Qt::Key_Up);
         QTest::keyClick(m_list, Qt::Key_Down, Qt::AltModifier);
-        QCOMPARE(current, items[1]);
+        QCOMPARE(*opened, items[1]);
         QCOMPARE(m_list->text(), items[0]);
     }
 
@@ -396,19 +360,9 @@ class TestEntryBox : public testing::WindowTest {
         QCOMPARE(face->textInterface()->text(0, face->textInterface()->characterCount()), QString("Monthly"));
         QAccessibleActionInterface* actions = face->actionInterface();
         QVERIFY(actions && actions->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
-        QString opened;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu) return;
-            poll.stop();
-            opened = menu->activeAction() ? menu->activeAction()->text() : QString("none");
-            QTest::keyClick(menu, Qt::Key_Down);
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
-        poll.start(10);
+        const auto opened = answerList(Qt::Key_Down);
         actions->doAction(QAccessibleActionInterface::showMenuAction());
-        QTRY_COMPARE(opened, QString("Monthly"));
+        QTRY_COMPARE(*opened, QString("Monthly"));
         QTRY_COMPARE(face->text(QAccessible::Value), QString("Weekly"));
         // A box that is typed in, with a list beside, says how to open it.
         m_rate->setItems({"6 ", "7 "});
@@ -416,15 +370,9 @@ class TestEntryBox : public testing::WindowTest {
     }
 
     void anAmountOutOfRangeIsRefusedWithMessage3() {
-        QString shownMessage;
-        testing::whenModal([&](QWidget* box) {
-            shownMessage = box->findChild<QPlainTextEdit*>("TextMsg")->toPlainText();
-            box->close();
-        });
         enterByTab(m_amount);
         QTest::keyClicks(m_amount, "99999999999999999");
-        leave();
-        QCOMPARE(shownMessage, QString("Wrong or missing entry, try again."));
+        QCOMPARE(nextMessage([this] { leave(); }), QString("Wrong or missing entry, try again."));
         QCOMPARE(m_amount->value(), 0.0);
     }
 

@@ -54,9 +54,7 @@ class TestHelpKey : public testing::WindowTest {
     void initTestCase() { registerGrowthWindows(); }
     void init() {
         WindowTest::init();
-        m_frame = std::make_unique<MainFrame>(program());
-        m_frame->show();
-        QVERIFY(testing::activate(m_frame.get()));
+        QVERIFY(testing::activate(frame()));
     }
 
     void f1InAWindowOpensTheHelp_data() {

@@ -33,6 +33,15 @@ class TestKeyboard : public testing::WindowTest {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
     }
 
+    // Waits for the frame's task to be a window of type W with the focus in it; nothing when none came.
+    template <typename W> W* taskOf() {
+        const bool there = QTest::qWaitFor([this] {
+            auto* task = qobject_cast<W*>(m_frame->currentTask());
+            return task && task->isAncestorOf(QApplication::focusWidget());
+        });
+        return there ? qobject_cast<W*>(m_frame->currentTask()) : nullptr;
+    }
+
   private slots:
     void initTestCase() {
         registerMortgageWindows();
@@ -41,16 +50,13 @@ class TestKeyboard : public testing::WindowTest {
     void init() {
         WindowTest::init();
         program().shell.DateForm = ShortDateForm{};
-        m_frame = std::make_unique<MainFrame>(program());
-        m_frame->show();
-        QVERIFY(testing::activate(m_frame.get()));
+        frame();
+        QVERIFY(QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }));
     }
 
     void aMortgageFromTheKeyboard() {
-        QTest::qWait(50);
         key(Qt::Key_M, Qt::AltModifier); // "&Mortgage"
-        QTest::qWait(200);
-        auto* window = qobject_cast<MortgageWindow*>(m_frame->currentTask());
+        auto* window = taskOf<MortgageWindow>();
         QVERIFY(window);
         QCOMPARE(focusName(), QString("InPrincipal"));
         keys("150000");
@@ -66,25 +72,20 @@ class TestKeyboard : public testing::WindowTest {
         key(Qt::Key_Up);   // back to "      Monthly"
         key(Qt::Key_Return);
         QCOMPARE(focusName(), QString("FreqPmt"));
-        key(Qt::Key_C, Qt::AltModifier); // "&Calculate"
-        QTest::qWait(200);               // a mnemonic clicks once the button has shown it is pressed
+        key(Qt::Key_C, Qt::AltModifier); // "&Calculate": clicks once the button has shown it is pressed
+        // 150,000 at 5% over 30 years: 805.23 a month.
+        QTRY_COMPARE(window->findChild<QLabel*>("InMonthPI")->text().trimmed(), QString("$805.23"));
         QCOMPARE(testing::documentOf<MortgageWindow>().inputs.principal, Currency::fromWhole(150000));
         QCOMPARE(testing::documentOf<MortgageWindow>().inputs.termYears, Years::fromWhole(30));
-        // 150,000 at 5% over 30 years: 805.23 a month.
-        QCOMPARE(window->findChild<QLabel*>("InMonthPI")->text().trimmed(), QString("$805.23"));
         key(Qt::Key_X, Qt::AltModifier); // "E&xit to Menu"
-        QTest::qWait(200);
-        QVERIFY(m_frame->menu()->isVisible());
+        QTRY_VERIFY(m_frame->menu()->isVisible());
     }
 
     void aWeekOfValuesFromTheKeyboard() {
-        QTest::qWait(50);
         key(Qt::Key_B, Qt::AltModifier); // "&Brisklane Menu"
-        QTest::qWait(200);
-        QVERIFY(qobject_cast<DatabaseMenu*>(m_frame->currentTask()));
+        QVERIFY(taskOf<DatabaseMenu>());
         key(Qt::Key_A, Qt::AltModifier); // "&Add and Edit Database"
-        QTest::qWait(200);
-        auto* editor = qobject_cast<DatabaseEditor*>(m_frame->currentTask());
+        auto* editor = taskOf<DatabaseEditor>();
         QVERIFY(editor);
         editor->box("InDate")->setFocus(Qt::TabFocusReason);
         keys("2002-03-01");
@@ -101,8 +102,7 @@ class TestKeyboard : public testing::WindowTest {
     }
 
     void aCopiedTableParsesBackToItsFigures() {
-        m_frame->menu()->button("Canadian")->click();
-        auto* window = qobject_cast<MortgageWindow*>(m_frame->currentTask());
+        auto* window = openFromMenu<MortgageWindow>("Canadian");
         window->calculate();
         auto* grid = window->findChild<ResultGrid*>("MGrid");
         grid->setFocus();

@@ -70,8 +70,7 @@ class TestOpenFile : public testing::WindowTest {
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(contents);
         }
-        MainFrame frame(program());
-        frame.show();
+        MainFrame& frame = *this->frame();
         bool opened = false;
         const QString shown = testing::messageShownBy([&] { opened = frame.menu()->openFile(path); });
         QCOMPARE(shown, message);

@@ -1,8 +1,6 @@
 // The result grid: its operations as the windows use them, and copying for a spreadsheet.
-#include "app/core/numeric_parse.h"
 #include "app/core/text_table.h"
 #include "app/ui/result_grid.h"
-#include "app/ui/twips.h"
 #include "support/ui_support.h"
 
 #include <QClipboard>
@@ -38,39 +36,9 @@ class TestResultGrid : public testing::WindowTest {
         QCOMPARE(m->rowCount(), 3);
         QCOMPARE(m->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Interest"));
         QCOMPARE(m->data(m->index(0, 2), Qt::DisplayRole).toString(), QString(" $99,000.00"));
-        m->setColAlignment(1, 1);
-        m->setFixedAlignment(1, 2);
-        QCOMPARE(m->data(m->index(0, 1), Qt::TextAlignmentRole).value<Qt::Alignment>(),
-                 Qt::AlignRight | Qt::AlignVCenter);
-        QCOMPARE(m->headerData(1, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>(),
-                 Qt::Alignment(Qt::AlignCenter));
         // The fixed first column looks like a heading.
         QVERIFY(m->data(m->index(0, 0), Qt::BackgroundRole).isValid());
         QVERIFY(!m->data(m->index(0, 1), Qt::BackgroundRole).isValid());
-    }
-
-    void fillAndClearBelowHeadings() {
-        ResultGrid grid;
-        fillSample(grid);
-        GridModel* m = grid.grid();
-        m->clearBelowHeadings();
-        QCOMPARE(m->text(0, 1), QString("Interest"));
-        for (int r = 1; r < 4; ++r)
-            for (int c = 0; c < 3; ++c)
-                QCOMPARE(m->text(r, c), QString());
-        m->fill(1, 1, 2, 2, "x");
-        QCOMPARE(m->text(2, 2), QString("x"));
-        QCOMPARE(m->text(3, 2), QString());
-        m->setText(9, 9, "outside"); // ignored, not a crash
-    }
-
-    void sizesAreInTwips() {
-        ResultGrid grid;
-        fillSample(grid);
-        grid.setColWidthTwips(1, grid.defaultColWidthTwips() + 600);
-        QCOMPARE(grid.columnWidth(1), twips(600 + 600));
-        grid.setHeadingHeightTwips(500);
-        QCOMPARE(grid.horizontalHeader()->height(), twips(500));
     }
 
     void copiesTheSelectionOrTheWholeTableAsTabSeparatedText() {
@@ -87,15 +55,15 @@ class TestResultGrid : public testing::WindowTest {
     }
 
     // The copied cells (the selection, or all) under their headings as CSV, figures plain, written
-    // where the file dialog says; read back by a CSV reader cell for cell.
+    // where the file dialog says.
     void savesTheCopiedCellsAsCsvWithPlainFigures() {
         ResultGrid grid;
         fillSample(grid);
         program().shell.CurrencySymbol =
             std::string(1, '$'); // not a literal: gcc 12 warns wrongly of overlap
-        QCOMPARE(grid.csvText(),
-                 std::string("Year,Interest,Balance\r\n1,1000.00,99000.00\r\n2,900.00,98000.00\r\n"
-                             "Total,1900.00,\r\n"));
+        const std::string whole = "Year,Interest,Balance\r\n1,1000.00,99000.00\r\n2,900.00,98000.00\r\n"
+                                  "Total,1900.00,\r\n";
+        QCOMPARE(grid.csvText(), whole);
         grid.selectionModel()->select(QItemSelection(grid.grid()->index(1, 1), grid.grid()->index(2, 2)),
                                       QItemSelectionModel::Select);
         QCOMPARE(grid.csvText(), std::string("Interest,Balance\r\n900.00,98000.00\r\n1900.00,\r\n"));
@@ -107,9 +75,7 @@ class TestResultGrid : public testing::WindowTest {
         const QModelIndex cell = grid.grid()->index(1, 1);
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(cell).center());
         QCOMPARE(grid.selectionModel()->selectedIndexes().size(), 1);
-        QCOMPARE(grid.csvText(),
-                 std::string("Year,Interest,Balance\r\n1,1000.00,99000.00\r\n2,900.00,98000.00\r\n"
-                             "Total,1900.00,\r\n"));
+        QCOMPARE(grid.csvText(), whole);
         grid.selectionModel()->clear();
 
         const QString path = QDir(program().dataFolder).filePath("table");
@@ -122,17 +88,7 @@ class TestResultGrid : public testing::WindowTest {
         grid.saveAsCsv();
         QFile file(path + ".csv");
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const CsvRows read = parseCsv(file.readAll().toStdString());
-        QCOMPARE(read.rows.size(), std::size_t(4));
-        for (int r = 0; r < 4; ++r)
-            for (int c = 0; c < 3; ++c) {
-                const QString shown = grid.grid()->text(r, c).trimmed();
-                const QString saved = QString::fromStdString(read.rows[r][c]);
-                if (r == 0 || c == 0 || shown.isEmpty())
-                    QCOMPARE(saved, shown);
-                else
-                    QCOMPARE(saved.toDouble(), parseEntryText(ss(shown), "$"));
-            }
+        QCOMPARE(file.readAll().toStdString(), whole);
         QCOMPARE(program().shell.CsvFolder, ss(program().dataFolder)); // the next save starts there
     }
 

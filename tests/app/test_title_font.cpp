@@ -3,6 +3,7 @@
 // face must stand in.
 #include "app/ui/calculator_parts.h"
 #include "app/ui/program_state.h"
+#include "support/ui_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,7 +44,7 @@ const auto kFonts = std::make_unique<LiberationOnly>();
 
 } // namespace
 
-class TestTitleFont : public QObject {
+class TestTitleFont : public testing::WindowTest {
     Q_OBJECT
 
   private slots:

@@ -84,43 +84,6 @@ class TestTypedFigures : public testing::WindowTest {
         const Probe years = periods;
         const Probe listedTerm = [](QWidget* w) { return cell(w, 1, 0); };
         const Probe foundTerm = [](QWidget* w) { return cell(w, 1, 1); };
-        // 200,000 at 10.125% compounded monthly over 300 months: P r / (1 - (1 + r)^-300), r = 0.10125 / 12.
-        QTest::newRow("mortgage principal") << "Canadian"
-                                            << ""
-                                            << "InPrincipal"
-                                            << "200000"
-                                            << "Alt+C" << payment << "$1,835.05";
-        // 30,000 over 48 months at the same rate.
-        QTest::newRow("loan principal") << "LoanPmt"
-                                        << ""
-                                        << "InPrincipal"
-                                        << "30000"
-                                        << "Alt+C" << payment << "$762.68";
-        QTest::newRow("savings term") << "Savings"
-                                      << ""
-                                      << "InTerm"
-                                      << "3"
-                                      << "Alt+C" << years << "3";
-        QTest::newRow("comparisons term") << "SavComp"
-                                          << ""
-                                          << "InTerm"
-                                          << "3"
-                                          << "Alt+C" << listedTerm << "3";
-        QTest::newRow("finder term") << "CompCompare"
-                                     << ""
-                                     << "InTerm"
-                                     << "3"
-                                     << "Alt+C" << foundTerm << "3";
-        QTest::newRow("retirement term") << "Retirement"
-                                         << ""
-                                         << "InTerm"
-                                         << "3"
-                                         << "Alt+C" << years << "3";
-        QTest::newRow("capital term") << "CapReq"
-                                      << ""
-                                      << "InTerm"
-                                      << "3"
-                                      << "Alt+C" << years << "3";
         // A dialog opened by an access key gets what the boxes show: the typed term's years. (S&ave
         // File shares the A: the first Alt+A moves to it, the second to Additional payments.)
         // (These probes read the dialog the command opened, then close it.)
@@ -135,45 +98,41 @@ class TestTypedFigures : public testing::WindowTest {
                        ? QString::number(testing::documentOf<MortgageWindow>().inputs.principal.toDouble())
                        : shown->objectName();
         };
-        QTest::newRow("mortgage term, additional payments") << "Canadian"
-                                                            << "opens"
-                                                            << "InTerm"
-                                                            << "10"
-                                                            << "Alt+A Alt+A Return" << extraYears << "10";
-        QTest::newRow("mortgage principal, days in year") << "Canadian"
-                                                          << "opens"
-                                                          << "InPrincipal"
-                                                          << "200000"
-                                                          << "Alt+D" << principalWhenDaysOpen << "200000";
         const Probe firstDate = [](QWidget*) {
             const auto& date = testing::documentOf<MortgageWindow>().inputs.StartDate;
             return date ? qs(shortDateText(*date, program().shell.DateForm)) : QString("none");
         };
-        QTest::newRow("first payment date") << "Canadian"
-                                            << "MDateNumber"
-                                            << "InDate"
-                                            << "3/15/2027"
-                                            << "Alt+O" << firstDate << "3/15/2027";
         const Probe title = [](QWidget*) {
             const bool sheet = qobject_cast<AveragesWindow*>(program().frame->currentTask());
             return qs(db().DbTitle) + (sheet ? "" : " (no sheet)");
         };
-        QTest::newRow("database title, ratios") << "Ratios/OpenDbase"
-                                                << ""
-                                                << "DBName"
-                                                << "Fund X"
-                                                << "Alt+R" << title << "Fund X";
         const Probe records = [](QWidget*) { return QString::number(db().RecordCount()); };
-        QTest::newRow("extract") << "Ratios"
-                                 << "SelectRec"
-                                 << "LowRecNo"
-                                 << "3\t5"
-                                 << "Alt+E" << records << "3";
-        QTest::newRow("401k years") << "Plan401"
-                                    << ""
-                                    << "InNumYears"
-                                    << "3"
-                                    << "Alt+C" << years << "3";
+        struct Row {
+            const char *tag, *open, *dialog, *box, *keys, *press;
+            Probe probe;
+            const char* expected;
+        };
+        // 200,000 at 10.125% compounded monthly over 300 months: P r / (1 - (1 + r)^-300), r = 0.10125 / 12.
+        for (const Row& row : std::initializer_list<Row>{
+                 {"mortgage principal", "Canadian", "", "InPrincipal", "200000", "Alt+C", payment,
+                  "$1,835.05"},
+                 {"savings term", "Savings", "", "InTerm", "3", "Alt+C", years, "3"},
+                 {"comparisons term", "SavComp", "", "InTerm", "3", "Alt+C", listedTerm, "3"},
+                 {"finder term", "CompCompare", "", "InTerm", "3", "Alt+C", foundTerm, "3"},
+                 {"retirement term", "Retirement", "", "InTerm", "3", "Alt+C", years, "3"},
+                 {"capital term", "CapReq", "", "InTerm", "3", "Alt+C", years, "3"},
+                 {"401k years", "Plan401", "", "InNumYears", "3", "Alt+C", years, "3"},
+                 {"mortgage term, additional payments", "Canadian", "opens", "InTerm", "10",
+                  "Alt+A Alt+A Return", extraYears, "10"},
+                 {"mortgage principal, days in year", "Canadian", "opens", "InPrincipal", "200000", "Alt+D",
+                  principalWhenDaysOpen, "200000"},
+                 {"first payment date", "Canadian", "MDateNumber", "InDate", "3/15/2027", "Alt+O", firstDate,
+                  "3/15/2027"},
+                 {"database title, ratios", "Ratios/OpenDbase", "", "DBName", "Fund X", "Alt+R", title,
+                  "Fund X"},
+                 {"extract", "Ratios", "SelectRec", "LowRecNo", "3\t5", "Alt+E", records, "3"}})
+            QTest::newRow(row.tag) << row.open << row.dialog << row.box << row.keys << row.press << row.probe
+                                   << row.expected;
     }
     void anAccessKeyActsOnTheTypedFigure() {
         QFETCH(QString, open);
