@@ -53,10 +53,6 @@ template <class Inputs, class Result> class Document : public CalculatorDocument
         announceCalculated();
     }
     void setResult(Result value) { setResult(std::move(value), inputs); }
-    void dropResult() {
-        result.reset();
-        chart.reset();
-    }
 };
 
 } // namespace brisk
