@@ -7,7 +7,7 @@
 #include "growth/ui/growth_document.h"
 #include "mortgage/ui/mortgage_document.h"
 #include "retirement/ui/retirement_document.h"
-#include "valuedb/ui/valuedb_state.h"
+#include "valuedb/ui/database_windows.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -15,7 +15,7 @@
 #include "support/ui_support.h"
 #include "valuedb/ui/database_document.h"
 #include "valuedb/ui/database_menu.h"
-#include "valuedb/ui/valuedb_state.h"
+#include "valuedb/ui/database_windows.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -19,8 +19,8 @@
 #include "valuedb/core/value_database.h"
 #include "valuedb/ui/database_document.h"
 #include "valuedb/ui/database_menu.h"
+#include "valuedb/ui/database_windows.h"
 #include "valuedb/ui/editor_window.h"
-#include "valuedb/ui/valuedb_state.h"
 
 #include <QClipboard>
 #include <QPushButton>

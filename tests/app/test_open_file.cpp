@@ -5,7 +5,7 @@
 #include "mortgage/ui/mortgage_document.h"
 #include "support/ui_support.h"
 #include "valuedb/ui/database_menu.h"
-#include "valuedb/ui/valuedb_state.h"
+#include "valuedb/ui/database_windows.h"
 
 #include <QDir>
 #include <QFile>

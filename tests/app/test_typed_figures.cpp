@@ -15,7 +15,7 @@
 #include "valuedb/ui/averages_window.h"
 #include "valuedb/ui/database_document.h"
 #include "valuedb/ui/database_menu.h"
-#include "valuedb/ui/valuedb_state.h"
+#include "valuedb/ui/database_windows.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -12,11 +12,11 @@
 #include "valuedb/ui/averages_window.h"
 #include "valuedb/ui/database_document.h"
 #include "valuedb/ui/database_menu.h"
+#include "valuedb/ui/database_windows.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
 #include "valuedb/ui/record_number_dialog.h"
 #include "valuedb/ui/trend_graph_window.h"
-#include "valuedb/ui/valuedb_state.h"
 
 #include <QAccessible>
 #include <QFileInfo>

@@ -8,9 +8,9 @@
 #include "app/ui/twips.h"
 #include "valuedb/core/averages.h"
 #include "valuedb/ui/database_document.h"
+#include "valuedb/ui/database_windows.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/trend_graph_window.h"
-#include "valuedb/ui/valuedb_state.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -11,11 +11,11 @@
 #include "valuedb/core/price_import.h"
 #include "valuedb/ui/averages_window.h"
 #include "valuedb/ui/database_document.h"
+#include "valuedb/ui/database_windows.h"
 #include "valuedb/ui/editor_window.h"
 #include "valuedb/ui/extract_dialog.h"
 #include "valuedb/ui/price_import_dialog.h"
 #include "valuedb/ui/trend_graph_window.h"
-#include "valuedb/ui/valuedb_state.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -18,8 +18,8 @@
 #include "valuedb/core/value_database.h"
 #include "valuedb/ui/averages_window.h"
 #include "valuedb/ui/database_document.h"
+#include "valuedb/ui/database_windows.h"
 #include "valuedb/ui/record_number_dialog.h"
-#include "valuedb/ui/valuedb_state.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // records.
 #pragma once
 
-#include "valuedb/ui/valuedb_state.h"
+#include "valuedb/ui/database_windows.h"
 
 #include <QWidget>
 

@@ -10,7 +10,7 @@
 #include "app/ui/program_state.h"
 #include "app/ui/text_area.h"
 #include "valuedb/ui/database_document.h"
-#include "valuedb/ui/valuedb_state.h"
+#include "valuedb/ui/database_windows.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -7,7 +7,7 @@
 #include "app/ui/program_state.h"
 #include "app/ui/result_grid.h"
 #include "app/ui/twips.h"
-#include "valuedb/ui/valuedb_state.h"
+#include "valuedb/ui/database_windows.h"
 
 #include <QComboBox>
 #include <QFile>

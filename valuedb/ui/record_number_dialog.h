@@ -1,7 +1,7 @@
 // The record-number dialog of the editor: which record to correct, insert before or delete.
 #pragma once
 
-#include "valuedb/ui/valuedb_state.h"
+#include "valuedb/ui/database_windows.h"
 
 #include <QDialog>
 

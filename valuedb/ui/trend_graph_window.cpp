@@ -8,7 +8,7 @@
 #include "charts/ui/chart_windows.h"
 #include "valuedb/core/trend_pages.h"
 #include "valuedb/ui/database_document.h"
-#include "valuedb/ui/valuedb_state.h"
+#include "valuedb/ui/database_windows.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "valuedb/ui/valuedb_state.h"
+#include "valuedb/ui/database_windows.h"
 
 #include "app/core/numeric_parse.h"
 #include "app/ui/main_menu.h"
