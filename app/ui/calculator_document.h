@@ -32,9 +32,6 @@ class CalculatorDocument : public QObject {
   signals:
     void changed();
     void calculated();
-
-  protected:
-    void announceCalculated() { emit calculated(); }
 };
 
 // A calculator's inputs and, once calculated, its result and the inputs it came from (the printout,
@@ -50,7 +47,7 @@ template <class Inputs, class Result> class Document : public CalculatorDocument
     void setResult(Result value, const Inputs& from) {
         result = std::move(value);
         calculated = from;
-        announceCalculated();
+        emit CalculatorDocument::calculated(); // the member `calculated` hides the signal
     }
     void setResult(Result value) { setResult(std::move(value), inputs); }
 };

@@ -29,8 +29,7 @@ namespace {
 
 using Button = MainMenu::Button;
 
-// What a button does: open a task window (after setting the mode it opens in), or run one of the
-// menu's own commands.
+// What a button does: open a task window, or run one of the menu's own commands.
 struct MenuEntry {
     Button button;
     const char* name; // the object name the screen reader and the tests know the button by

@@ -44,7 +44,6 @@ class MainMenu : public QWidget {
     using Factory = std::function<QWidget*(ProgramState&)>;
     static void registerWindow(TaskWindow window, Factory factory);
     static bool hasWindow(TaskWindow window);
-    static QWidget* makeWindow(TaskWindow window, ProgramState& program);
     // The chart window is made with the chart it shows.
     using ChartFactory = std::function<QWidget*(ProgramState&, const ChartHandover&)>;
     static void registerChartWindow(ChartFactory factory);
@@ -98,6 +97,7 @@ class MainMenu : public QWidget {
     void exitProgram();
 
   private:
+    static QWidget* makeWindow(TaskWindow window, ProgramState& program);
     void openWindow(TaskWindow window);
     void runModal(QDialog* dialog);
 
